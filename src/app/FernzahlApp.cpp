@@ -1,0 +1,60 @@
+#include "app/FernzahlApp.h"
+
+#include "app/MessageBox.h"
+#include "platform/IniSettingsStore.h"
+#include "splash/SplashDlg.h"
+#include "tariffs/DefaultTariff.h"
+
+#include <QCommandLineParser>
+
+#include <clocale>
+
+CFernzahlApp::CFernzahlApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("fernzahl"));
+    setApplicationVersion(QStringLiteral(FERNZAHL_VERSION));
+}
+
+CFernzahlApp::~CFernzahlApp() = default;
+
+int CFernzahlApp::Run() {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Meters the telephone charges of dial-up connections."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Keep data files and settings in <dir>."), QStringLiteral("dir"));
+    parser.addOption(dataDir);
+    parser.process(*this);
+
+    // Dates, times and amounts follow the user's locale from here on.
+    std::setlocale(LC_ALL, "");
+    m_paths = DataPaths::Resolve(parser.value(dataDir).toStdString());
+    if (m_instance.Acquire(m_paths.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
+        return 0;
+    }
+    if (!m_resources.Load()) {
+        CMessageBox::Show(nullptr, QString::fromLatin1(CResourceLibrary::kNotFoundMessage), CMessageBox::Buttons::Ok,
+                          CMessageBox::Icon::Stop);
+        return 1;
+    }
+    setApplicationDisplayName(QString::fromStdString(m_resources.Strings().Get(57344)));
+    m_settings = std::make_unique<CIniSettingsStore>(m_paths.settingsFile, m_paths.dataDirectory);
+    if (m_settings->Read(Setting::kSplashScreen) != 0) {
+        CSplashDlg(m_resources.Strings()).exec();
+    }
+    InstallDeliveredDefaultTariff();
+    return 0;
+}
+
+void CFernzahlApp::InstallDeliveredDefaultTariff() {
+    switch (::InstallDeliveredDefaultTariff(m_settings->GetProgramDirectory())) {
+    case DefaultTariffInstall::Installed:
+        CMessageBox::Show(nullptr, QString::fromStdString(m_resources.Strings().Get(115)));
+        break;
+    case DefaultTariffInstall::Failed:
+        CMessageBox::Show(nullptr, QString::fromStdString(m_resources.Strings().Get(116)));
+        break;
+    case DefaultTariffInstall::NoneDelivered:
+        break;
+    }
+}

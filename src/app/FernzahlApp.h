@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/DataPaths.h"
+#include "platform/ResourceLibrary.h"
+#include "platform/SingleInstance.h"
+
+#include <QApplication>
+
+#include <memory>
+
+class CIniSettingsStore;
+
+// The application object: start-up in a fixed order (locale, single instance, resource library,
+// splash, delivered default tariff), then the main window for the life of the program.
+class CFernzahlApp : public QApplication {
+    Q_OBJECT
+public:
+    CFernzahlApp(int& argc, char** argv);
+    ~CFernzahlApp() override;
+
+    // Runs the program; the result is the process's exit code.
+    int Run();
+
+private:
+    void InstallDeliveredDefaultTariff();
+
+    DataPaths m_paths;
+    CSingleInstance m_instance;
+    CResourceLibrary m_resources;
+    std::unique_ptr<CIniSettingsStore> m_settings;
+};

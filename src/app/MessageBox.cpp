@@ -1,0 +1,56 @@
+#include "app/MessageBox.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(CMessageBox::Icon icon) {
+    switch (icon) {
+    case CMessageBox::Icon::Information:
+        return QMessageBox::Information;
+    case CMessageBox::Icon::Question:
+        return QMessageBox::Question;
+    case CMessageBox::Icon::Warning:
+        return QMessageBox::Warning;
+    case CMessageBox::Icon::Stop:
+        return QMessageBox::Critical;
+    case CMessageBox::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+void WriteToStderr(const QString& text) {
+    QString line = text;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::fprintf(stderr, "fernzahl: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+} // namespace
+
+bool CMessageBox::IsNonInteractive() {
+    const char* value = std::getenv("FERNZAHL_NONINTERACTIVE");
+    return value && std::strcmp(value, "1") == 0;
+}
+
+QMessageBox::StandardButton CMessageBox::Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon) {
+    WriteToStderr(text);
+    const QMessageBox::StandardButtons set =
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok);
+    const QMessageBox::StandardButton defaultButton = buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::Ok;
+    if (IsNonInteractive()) {
+        return defaultButton;
+    }
+    QString title = QApplication::applicationDisplayName();
+    if (title.isEmpty()) {
+        title = QStringLiteral("Fernzahl");
+    }
+    QMessageBox box(ToQtIcon(icon), title, text, set, parent);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}

@@ -1,0 +1,78 @@
+#include "core/StringTable.h"
+
+#include <charconv>
+
+namespace {
+
+std::string Unescape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        switch (text[++i]) {
+        case 'n':
+            out += '\n';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        default:
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+CStringTable CStringTable::Parse(std::string_view catalogue) {
+    CStringTable table;
+    while (!catalogue.empty()) {
+        const size_t end = catalogue.find('\n');
+        std::string_view line = catalogue.substr(0, end);
+        catalogue = end == std::string_view::npos ? std::string_view() : catalogue.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        const size_t tab = line.find('\t');
+        if (line.empty() || line.front() == '#' || tab == std::string_view::npos) {
+            continue;
+        }
+        unsigned id = 0;
+        const auto [ptr, ec] = std::from_chars(line.data(), line.data() + tab, id);
+        if (ec == std::errc() && ptr == line.data() + tab) {
+            table.m_strings[id] = Unescape(line.substr(tab + 1));
+        }
+    }
+    return table;
+}
+
+std::string CStringTable::Get(unsigned id) const {
+    const auto it = m_strings.find(id);
+    return it == m_strings.end() ? std::string() : it->second;
+}
+
+std::string CStringTable::Format(unsigned id, std::initializer_list<std::string_view> args) const {
+    return FormatPlaceholders(Get(id), args);
+}
+
+std::string FormatPlaceholders(std::string_view pattern, std::initializer_list<std::string_view> args) {
+    std::string out;
+    out.reserve(pattern.size() + 32);
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        if (pattern[i] == '%' && next == '%') {
+            out += '%';
+            ++i;
+        } else if (pattern[i] == '%' && next >= '1' && next <= '9' && static_cast<size_t>(next - '1') < args.size()) {
+            out += *(args.begin() + (next - '1'));
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+// The numbered texts of the resource library. Core code gets every user-visible text from here.
+class CStringTable {
+public:
+    // Lines "number<TAB>text"; blank lines and lines starting with '#' are skipped.
+    // In the text, \n stands for a line break, \t for a tab and \\ for a backslash.
+    static CStringTable Parse(std::string_view catalogue);
+
+    // The text, or an empty string for a number the catalogue lacks.
+    std::string Get(unsigned id) const;
+    bool Contains(unsigned id) const { return m_strings.contains(id); }
+    size_t Size() const { return m_strings.size(); }
+    // The text with %1..%9 replaced by the arguments.
+    std::string Format(unsigned id, std::initializer_list<std::string_view> args) const;
+
+private:
+    std::unordered_map<unsigned, std::string> m_strings;
+};
+
+// Replaces %1..%9 by the arguments; "%%" is a percent sign; a placeholder without argument stays.
+std::string FormatPlaceholders(std::string_view pattern, std::initializer_list<std::string_view> args);

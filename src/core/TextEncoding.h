@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Record files keep text as Windows-1252 bytes; the program works in UTF-8.
+
+// A character that Windows-1252 lacks, or a broken UTF-8 sequence, becomes '?'.
+std::string Utf8ToWindows1252(std::string_view utf8);
+std::string Windows1252ToUtf8(std::string_view bytes);
+
+// Writes the text into a fixed field: converted, cut to fieldSize - 1 bytes, the rest NUL.
+void WriteTextField(uint8_t* field, size_t fieldSize, std::string_view utf8);
+// Reads a fixed field up to its first NUL, and never past its end.
+std::string ReadTextField(const uint8_t* field, size_t fieldSize);
+
+// Cuts UTF-8 text to at most maxCharacters characters without splitting a character.
+std::string TruncateUtf8(std::string_view utf8, size_t maxCharacters);
+// Number of characters (code points) of UTF-8 text.
+size_t CountUtf8Characters(std::string_view utf8);

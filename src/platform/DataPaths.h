@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Where one installation keeps its data files and its settings file.
+struct DataPaths {
+    std::string dataDirectory; // ends in '/'
+    std::string settingsFile;
+
+    // --data-dir (when not empty) wins over $FERNZAHL_HOME; both put the settings file into the
+    // data directory, so one folder holds a whole installation. Otherwise the XDG directories:
+    // $XDG_DATA_HOME/fernzahl and $XDG_CONFIG_HOME/fernzahl/fernzahl.ini.
+    static DataPaths Resolve(const std::string& dataDirOption);
+};

@@ -1,0 +1,90 @@
+#include "platform/PosixFile.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+CFileDescriptor::~CFileDescriptor() {
+    if (m_fd >= 0) {
+        close(m_fd);
+    }
+}
+
+CFileDescriptor& CFileDescriptor::operator=(CFileDescriptor&& other) noexcept {
+    if (this != &other) {
+        if (m_fd >= 0) {
+            close(m_fd);
+        }
+        m_fd = other.Release();
+    }
+    return *this;
+}
+
+int CFileDescriptor::Release() {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& text) {
+    text.clear();
+    CFileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.IsOpen()) {
+        return false;
+    }
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = read(fd.Get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            text.clear();
+            return false;
+        }
+        if (n == 0) {
+            return true;
+        }
+        text.append(buffer, static_cast<size_t>(n));
+    }
+}
+
+namespace {
+
+bool WriteAll(int fd, const std::string& text) {
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
+    const std::string temporary = path + ".tmp-" + std::to_string(getpid());
+    // Created with 0666, so the umask decides; an existing file keeps its mode.
+    CFileDescriptor fd(open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!fd.IsOpen()) {
+        return false;
+    }
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 && fstat(fd.Get(), &info) != 0) {
+        info.st_mode = 0600;
+    }
+    const bool written =
+        fchmod(fd.Get(), (info.st_mode & 07777) & ~S_IWOTH) == 0 && WriteAll(fd.Get(), text) && fsync(fd.Get()) == 0;
+    fd = CFileDescriptor();
+    if (!written || rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}

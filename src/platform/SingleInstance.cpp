@@ -1,0 +1,62 @@
+#include "platform/SingleInstance.h"
+
+#include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string RuntimeDirectory() {
+    const char* xdg = std::getenv("XDG_RUNTIME_DIR");
+    if (xdg && *xdg == '/') {
+        return xdg;
+    }
+    const std::string fallback = "/tmp/fernzahl-" + std::to_string(getuid());
+    mkdir(fallback.c_str(), 0700);
+    struct stat info {};
+    // Refuse a directory that someone else made in the shared /tmp.
+    if (lstat(fallback.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != getuid()) {
+        return "";
+    }
+    return fallback;
+}
+
+uint64_t Fnv1a(const std::string& text) {
+    uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : text) {
+        hash = (hash ^ c) * 1099511628211ull;
+    }
+    return hash;
+}
+
+} // namespace
+
+std::string CSingleInstance::LockFilePath(const std::string& dataDirectory) {
+    const std::string directory = RuntimeDirectory();
+    if (directory.empty()) {
+        return "";
+    }
+    char name[64];
+    std::snprintf(name, sizeof name, "/fernzahl-%016" PRIx64 ".lock", Fnv1a(dataDirectory));
+    return directory + name;
+}
+
+CSingleInstance::Result CSingleInstance::Acquire(const std::string& dataDirectory) {
+    const std::string path = LockFilePath(dataDirectory);
+    if (path.empty()) {
+        return Result::Unavailable;
+    }
+    CFileDescriptor fd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (!fd.IsOpen()) {
+        return Result::Unavailable;
+    }
+    if (flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
+        return errno == EWOULDBLOCK ? Result::HeldByAnother : Result::Unavailable;
+    }
+    m_lock = std::move(fd);
+    return Result::Acquired;
+}

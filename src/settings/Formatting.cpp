@@ -1,0 +1,82 @@
+#include "settings/Formatting.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Day fractions of whole seconds are not exact in binary; this much (a microsecond) is added
+// before cutting, so that 01:02:05 does not come out as 01:02:04.
+constexpr double kCutTolerance = 1e-6 / 86400.0;
+
+double Fraction(double x) {
+    return x - std::trunc(x);
+}
+
+unsigned Low16(double x) {
+    return static_cast<uint16_t>(static_cast<int64_t>(std::trunc(x)));
+}
+
+double WithTolerance(double days) {
+    return days + std::copysign(kCutTolerance, days);
+}
+
+// v already carries the tolerance.
+std::string FormatHms(unsigned hours, double v, const LocaleFacts& facts) {
+    const unsigned minutes = Low16(Fraction(v * 24.0) * 60.0);
+    const unsigned seconds = Low16(Fraction(v * 1440.0) * 60.0);
+    const char* sep = facts.timeSeparator.c_str();
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%02u%s%02u%s%02u", hours, sep, minutes, sep, seconds);
+    return buffer;
+}
+
+} // namespace
+
+std::string FormatTimeOfDay(double days, const LocaleFacts& facts) {
+    const double v = WithTolerance(days);
+    return FormatHms(Low16(Fraction(v) * 24.0), v, facts);
+}
+
+std::string FormatDuration(double days, const LocaleFacts& facts) {
+    const double v = WithTolerance(days);
+    return FormatHms(Low16(v * 24.0), v, facts);
+}
+
+std::string FormatQuarterHour(int index, bool end, const LocaleFacts& facts) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%02d%s%02d", index / 4, facts.timeSeparator.c_str(),
+                  (index % 4) * 15 + (end ? 14 : 0));
+    return buffer;
+}
+
+std::string FormatAmount(const CMoney& amount, const LocaleFacts& facts) {
+    const int64_t value = amount.GetValue();
+    const uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    std::string text = (value < 0 ? "-" : "") + std::to_string(magnitude / CMoney::kScale);
+    std::string decimals = std::to_string(magnitude % CMoney::kScale + CMoney::kScale).substr(1);
+    while (!decimals.empty() && decimals.back() == '0') {
+        decimals.pop_back();
+    }
+    while (decimals.size() < static_cast<size_t>(std::max(facts.currencyDecimals, 0))) {
+        decimals += '0';
+    }
+    if (!decimals.empty()) {
+        text += facts.decimalSeparator + decimals;
+    }
+    return text;
+}
+
+std::string FormatTimeOfDay(double days) {
+    return FormatTimeOfDay(days, LocaleFacts::FromCLibrary());
+}
+std::string FormatDuration(double days) {
+    return FormatDuration(days, LocaleFacts::FromCLibrary());
+}
+std::string FormatQuarterHour(int index, bool end) {
+    return FormatQuarterHour(index, end, LocaleFacts::FromCLibrary());
+}
+std::string FormatAmount(const CMoney& amount) {
+    return FormatAmount(amount, LocaleFacts::FromCLibrary());
+}

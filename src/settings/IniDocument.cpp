@@ -1,0 +1,197 @@
+#include "settings/IniDocument.h"
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// Reads a quoted string starting at s[0] == '"'; pos ends after the closing quote.
+std::optional<std::string> ReadQuoted(std::string_view s, size_t& pos) {
+    std::string out;
+    for (pos = 1; pos < s.size(); ++pos) {
+        const char c = s[pos];
+        if (c == '"') {
+            ++pos;
+            return out;
+        }
+        if (c != '\\' || pos + 1 == s.size()) {
+            out += c;
+            continue;
+        }
+        const char e = s[++pos];
+        out += e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e;
+    }
+    return std::nullopt;
+}
+
+std::string Quote(std::string_view s) {
+    std::string out = "\"";
+    for (char c : s) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+std::optional<uint32_t> ParseNumber(std::string_view s) {
+    int64_t value = 0;
+    const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || ec != std::errc() || ptr != s.data() + s.size() || value < INT32_MIN || value > UINT32_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<uint32_t>(value);
+}
+
+bool NeedsQuoting(std::string_view name) {
+    if (name.empty() || name.front() == '[' || name.front() == ';' || name.front() == '#' || name.front() == ' ' ||
+        name.back() == ' ') {
+        return true;
+    }
+    return name.find_first_of("=\"\\\n\r\t") != std::string_view::npos;
+}
+
+SettingValue ParseValue(std::string_view raw) {
+    if (!raw.empty() && raw.front() == '"') {
+        size_t pos = 0;
+        if (std::optional<std::string> text = ReadQuoted(raw, pos)) {
+            return SettingValue::String(std::move(*text));
+        }
+    }
+    if (std::optional<uint32_t> number = ParseNumber(raw)) {
+        return SettingValue::Number(*number);
+    }
+    return SettingValue::String(std::string(raw));
+}
+
+} // namespace
+
+CIniDocument CIniDocument::Parse(std::string_view text) {
+    CIniDocument doc;
+    std::optional<std::string> current;
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        const std::string_view line = Trim(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (line.empty() || line.front() == ';' || line.front() == '#') {
+            continue;
+        }
+        if (line.front() == '[' && line.back() == ']') {
+            current = std::string(Trim(line.substr(1, line.size() - 2)));
+            doc.Section(*current);
+            continue;
+        }
+        if (!current) {
+            continue;
+        }
+        std::string name;
+        size_t pos = 0;
+        if (line.front() == '"') {
+            std::optional<std::string> quoted = ReadQuoted(line, pos);
+            if (!quoted) {
+                continue;
+            }
+            name = std::move(*quoted);
+            while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) {
+                ++pos;
+            }
+            if (pos == line.size() || line[pos] != '=') {
+                continue;
+            }
+        } else {
+            pos = line.find('=');
+            if (pos == std::string_view::npos) {
+                continue;
+            }
+            name = std::string(Trim(line.substr(0, pos)));
+        }
+        doc.Set(*current, name, ParseValue(Trim(line.substr(pos + 1))));
+    }
+    return doc;
+}
+
+std::string CIniDocument::ToText() const {
+    std::string out;
+    for (const auto& [section, values] : m_sections) {
+        if (!out.empty()) {
+            out += '\n';
+        }
+        out += '[' + section + "]\n";
+        for (const auto& [name, value] : values) {
+            out += NeedsQuoting(name) ? Quote(name) : name;
+            out += '=';
+            out += value.kind == SettingValue::Kind::Number ? std::to_string(value.number) : Quote(value.text);
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+const SettingsSection* CIniDocument::FindSection(const std::string& section) const {
+    for (const auto& [name, values] : m_sections) {
+        if (name == section) {
+            return &values;
+        }
+    }
+    return nullptr;
+}
+
+const SettingValue* CIniDocument::Find(const std::string& section, const std::string& name) const {
+    const SettingsSection* values = FindSection(section);
+    if (values == nullptr) {
+        return nullptr;
+    }
+    for (const auto& [valueName, value] : *values) {
+        if (valueName == name) {
+            return &value;
+        }
+    }
+    return nullptr;
+}
+
+SettingsSection& CIniDocument::Section(const std::string& section) {
+    for (auto& [name, values] : m_sections) {
+        if (name == section) {
+            return values;
+        }
+    }
+    return m_sections.emplace_back(section, SettingsSection{}).second;
+}
+
+void CIniDocument::Set(const std::string& section, const std::string& name, const SettingValue& value) {
+    SettingsSection& values = Section(section);
+    for (auto& [valueName, existing] : values) {
+        if (valueName == name) {
+            existing = value;
+            return;
+        }
+    }
+    values.emplace_back(name, value);
+}

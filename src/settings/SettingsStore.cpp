@@ -1,0 +1,40 @@
+#include "settings/SettingsStore.h"
+
+#include "core/TextEncoding.h"
+
+#include <charconv>
+
+uint32_t SettingsStore::ReadSettingDword(const std::string& section, const std::string& name, uint32_t defaultValue) {
+    const std::optional<SettingValue> value = ReadValue(section, name);
+    if (!value) {
+        return defaultValue;
+    }
+    if (value->kind == SettingValue::Kind::Number) {
+        return value->number;
+    }
+    // A number someone stored as text still reads as that number.
+    uint32_t number = 0;
+    const std::string& text = value->text;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return ec == std::errc() && ptr == text.data() + text.size() && !text.empty() ? number : defaultValue;
+}
+
+bool SettingsStore::WriteSettingDword(const std::string& section, const std::string& name, uint32_t value) {
+    return WriteValue(section, name, SettingValue::Number(value));
+}
+
+std::string SettingsStore::ReadSettingString(const std::string& section, const std::string& name,
+                                             const std::string& defaultValue) {
+    const std::optional<SettingValue> value = ReadValue(section, name);
+    if (!value) {
+        return defaultValue;
+    }
+    if (value->kind == SettingValue::Kind::Number) {
+        return std::to_string(value->number);
+    }
+    return CountUtf8Characters(value->text) > kMaxStringLength ? defaultValue : value->text;
+}
+
+bool SettingsStore::WriteSettingString(const std::string& section, const std::string& name, const std::string& text) {
+    return WriteValue(section, name, SettingValue::String(text));
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Every fixed setting of the program with the default its readers pass. Per-entry values
+// ("Zuordnung", "MRU0".."MRU14", column widths) are named by their users.
+
+struct DwordSetting {
+    const char* section;
+    const char* name;
+    uint32_t defaultValue;
+};
+
+struct StringSetting {
+    const char* section;
+    const char* name;
+    const char* defaultValue;
+};
+
+namespace Section {
+inline constexpr const char* kAllgemein = "Allgemein";
+inline constexpr const char* kProtokoll = "Protokoll";
+inline constexpr const char* kTimer = "Timer";
+inline constexpr const char* kZaehler = "Zähler";
+inline constexpr const char* kUeberwachung = "Überwachung";
+inline constexpr const char* kZuordnung = "Zuordnung";
+inline constexpr const char* kZusammenfassung = "Zusammenfassung";
+} // namespace Section
+
+namespace Setting {
+inline constexpr DwordSetting kKostenZuerst{Section::kAllgemein, "KostenZuerst", 0};
+inline constexpr DwordSetting kSichtbarBeiVerb{Section::kAllgemein, "SichtbarBeiVerb", 1};
+inline constexpr DwordSetting kSplashScreen{Section::kAllgemein, "SplashScreen", 1};
+inline constexpr DwordSetting kFirstSteps{Section::kAllgemein, "FirstSteps", 0};
+inline constexpr DwordSetting kImmerSichtbar{Section::kAllgemein, "ImmerSichtbar", 0};
+inline constexpr DwordSetting kZaehlerAnzeige{Section::kAllgemein, "ZaehlerAnzeige", 0};
+inline constexpr DwordSetting kAutoExport{Section::kProtokoll, "AutoExport", 0};
+inline constexpr DwordSetting kBeschrAbfragen{Section::kProtokoll, "BeschrAbfragen", 1};
+inline constexpr DwordSetting kLogSortColumn{Section::kProtokoll, "SortierungSpalte", 0};
+inline constexpr DwordSetting kLogSortDescending{Section::kProtokoll, "SortierungAbsteigend", 0};
+inline constexpr DwordSetting kSignalEinh{Section::kTimer, "SignalEinh", 0};
+inline constexpr DwordSetting kAnzEinh{Section::kTimer, "AnzEinh", 5};
+inline constexpr DwordSetting kSignalZeit{Section::kTimer, "SignalZeit", 0};
+inline constexpr DwordSetting kZeit{Section::kTimer, "Zeit", 3};
+inline constexpr DwordSetting kSignalJedeEinh{Section::kTimer, "SignalJedeEinh", 0};
+inline constexpr DwordSetting kSignal20secVor{Section::kTimer, "Signal20secVor", 0};
+inline constexpr StringSetting kDatei1{Section::kTimer, "Datei1", ""};
+inline constexpr StringSetting kDatei2{Section::kTimer, "Datei2", ""};
+inline constexpr DwordSetting kAutoReset{Section::kZaehler, "AutoReset", 0};
+inline constexpr DwordSetting kResetTag{Section::kZaehler, "ResetTag", 1};
+inline constexpr DwordSetting kNurBeimStart{Section::kZaehler, "NurBeimStart", 0};
+inline constexpr DwordSetting kResetRabatt{Section::kZaehler, "ResetRabatt", 1};
+inline constexpr DwordSetting kDfueNetzwerk{Section::kUeberwachung, "DFÜNetzwerk", 0};
+inline constexpr DwordSetting kModem{Section::kUeberwachung, "Modem", 0};
+// The assignment dialog offers the modem-line row unless the user switched the modem off.
+inline constexpr DwordSetting kModemForAssignment{Section::kUeberwachung, "Modem", 1};
+inline constexpr DwordSetting kPort{Section::kUeberwachung, "Port", 1};
+inline constexpr DwordSetting kVorlaufzeit{Section::kUeberwachung, "Vorlaufzeit", 10};
+inline constexpr DwordSetting kToleranzzeit{Section::kUeberwachung, "Toleranzzeit", 4};
+inline constexpr DwordSetting kSummarySortColumn{Section::kZusammenfassung, "SortierungSpalte", 0};
+inline constexpr DwordSetting kSummarySortDescending{Section::kZusammenfassung, "SortierungAbsteigend", 0};
+
+inline constexpr std::array<uint32_t, 8> kLogColumnWidths = {100, 60, 58, 58, 73, 73, 74, 74};
+inline constexpr std::array<uint32_t, 5> kSummaryColumnWidths = {150, 80, 80, 80, 80};
+inline constexpr unsigned kRecentDescriptions = 15;
+
+// The fixed numeric settings, for listings and checks.
+inline constexpr std::array kDwordSettings = {kKostenZuerst,
+                                              kSichtbarBeiVerb,
+                                              kSplashScreen,
+                                              kFirstSteps,
+                                              kImmerSichtbar,
+                                              kZaehlerAnzeige,
+                                              kAutoExport,
+                                              kBeschrAbfragen,
+                                              kLogSortColumn,
+                                              kLogSortDescending,
+                                              kSignalEinh,
+                                              kAnzEinh,
+                                              kSignalZeit,
+                                              kZeit,
+                                              kSignalJedeEinh,
+                                              kSignal20secVor,
+                                              kAutoReset,
+                                              kResetTag,
+                                              kNurBeimStart,
+                                              kResetRabatt,
+                                              kDfueNetzwerk,
+                                              kModem,
+                                              kPort,
+                                              kVorlaufzeit,
+                                              kToleranzzeit,
+                                              kSummarySortColumn,
+                                              kSummarySortDescending};
+inline constexpr std::array kStringSettings = {kDatei1, kDatei2};
+} // namespace Setting

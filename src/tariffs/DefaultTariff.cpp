@@ -1,0 +1,21 @@
+#include "tariffs/DefaultTariff.h"
+
+#include "core/FileNames.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+DefaultTariffInstall InstallDeliveredDefaultTariff(const std::string& programDirectory) {
+    const std::optional<std::string> delivered = FindFileNoCase(programDirectory, "NewDefaultTariff.dll");
+    if (!delivered) {
+        return DefaultTariffInstall::NoneDelivered;
+    }
+    const std::string target = FindFileNoCase(programDirectory, "Fernzahl.tff")
+                                   .value_or((fs::path(programDirectory) / "Fernzahl.tff").string());
+    std::error_code error;
+    // A read-only delivery would become a read-only default tariff that the editor cannot save.
+    fs::permissions(*delivered, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
+    fs::rename(*delivered, target, error);
+    return error ? DefaultTariffInstall::Failed : DefaultTariffInstall::Installed;
+}

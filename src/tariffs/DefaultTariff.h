@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+// A new default tariff delivered as "NewDefaultTariff.dll" in the data directory replaces
+// "Fernzahl.tff". The replacement is one rename over the old file: either the new tariff is in
+// place or the old one is untouched; there is never a moment without a default tariff.
+enum class DefaultTariffInstall { NoneDelivered, Installed, Failed };
+
+DefaultTariffInstall InstallDeliveredDefaultTariff(const std::string& programDirectory);
