@@ -67,8 +67,15 @@ CDateTime CDateTime::FromLinear(double linear, ValueStatus status) {
     if (status != ValueStatus::Valid) {
         return CDateTime(0.0, status);
     }
-    const double day = std::floor(linear);
-    const double fraction = linear - day;
+    // Whole milliseconds: a time reached by arithmetic gets the same bits as the same time built
+    // from its calendar fields, so equal moments compare equal.
+    double day = std::floor(linear);
+    int64_t ms = std::llround((linear - day) * 86400000.0);
+    if (ms >= 86400000) {
+        day += 1;
+        ms -= 86400000;
+    }
+    const double fraction = static_cast<double>(ms) / 86400000.0;
     return CDateTime(day >= 0 ? day + fraction : day - fraction);
 }
 

@@ -1,0 +1,51 @@
+#include "platform/ResourceLibrary.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage LoadImage(const std::string& name) { return QImage(QString::fromStdString(CResourceLibrary::ResourcePath(name))); }
+
+double MeanSaturation(const QImage& image) {
+    double sum = 0;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() > 128) {
+                sum += c.hsvSaturationF();
+                ++count;
+            }
+        }
+    }
+    return count ? sum / count : 0;
+}
+
+TEST(ResourceLibrary, BuiltLibraryHoldsTheCatalogueFormsTablesAndPictures) {
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    CResourceLibrary library;
+    ASSERT_TRUE(library.Load());
+    EXPECT_EQ(library.Strings().Get(57344), "Fernzahl");
+    EXPECT_NE(CResourceLibrary::ReadFile("forms/142.ui").find("<ui"), std::string::npos);
+    EXPECT_NE(CResourceLibrary::ReadFile("menus.txt").find("menu 132"), std::string::npos);
+    EXPECT_NE(CResourceLibrary::ReadFile("accelerators.txt").find("210\t"), std::string::npos);
+    EXPECT_EQ(LoadImage("bitmaps/178.png").size(), QSize(260, 260));
+    for (int size : {16, 22}) {
+        const QImage idle = LoadImage("icons/130-" + std::to_string(size) + ".png");
+        const QImage metering = LoadImage("icons/129-" + std::to_string(size) + ".png");
+        ASSERT_EQ(idle.size(), QSize(size, size));
+        ASSERT_EQ(metering.size(), QSize(size, size));
+        // Idle is grey, metering is coloured: the two must not be confused in a small tray.
+        EXPECT_LT(MeanSaturation(idle), 0.25);
+        EXPECT_GT(MeanSaturation(metering), 0.6);
+        EXPECT_FALSE(LoadImage("icons/128-" + std::to_string(size) + ".png").isNull());
+    }
+}
+
+} // namespace

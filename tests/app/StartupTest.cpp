@@ -1,0 +1,87 @@
+#include "platform/DataPaths.h"
+#include "platform/SingleInstance.h"
+
+#include "support/Process.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/file.h>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Each test starts the real program offscreen in an installation of its own.
+struct StartupTest : ::testing::Test {
+    CTempDir home;
+    CTempDir runtime;
+
+    ProcessEnvironment Environment() const {
+        return {.set = {{"FERNZAHL_HOME", home.Path()},
+                        {"XDG_RUNTIME_DIR", runtime.Path()},
+                        {"FERNZAHL_NONINTERACTIVE", "1"},
+                        {"QT_QPA_PLATFORM", "offscreen"}}};
+    }
+    void DisableSplash() const { WriteFile(home.File("fernzahl.ini"), "[Allgemein]\nSplashScreen=0\n"); }
+
+    bool IsLockHeld() const {
+        setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+        const std::string path = CSingleInstance::LockFilePath(DataPaths::Resolve(home.Path()).dataDirectory);
+        unsetenv("XDG_RUNTIME_DIR");
+        CFileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        return fd.IsOpen() && flock(fd.Get(), LOCK_EX | LOCK_NB) != 0;
+    }
+};
+
+TEST_F(StartupTest, MissingResourceLibraryStopsWithItsMessageAndTouchesNothing) {
+    CTempDir programDir;
+    fs::copy_file(BinaryPath("fernzahl"), programDir.File("fernzahl"));
+    fs::permissions(programDir.File("fernzahl"), fs::perms::owner_exec, fs::perm_options::add);
+    const std::string installation = home.File("never-created");
+    ProcessEnvironment env = Environment();
+    env.set["FERNZAHL_HOME"] = installation;
+    const ProcessResult result = RunProcess({programDir.File("fernzahl")}, env);
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_NE(result.err.find("Fernzahl.dll not found"), std::string::npos) << result.err;
+    EXPECT_FALSE(FileExists(installation));
+}
+
+TEST_F(StartupTest, SecondStartEndsSilentlyAndTheFirstRunsOn) {
+    CChildProcess first({BinaryPath("fernzahl")}, Environment()); // held up by the splash picture
+    for (int i = 0; i < 500 && !IsLockHeld(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_TRUE(IsLockHeld());
+    const ProcessResult second = RunProcess({BinaryPath("fernzahl")}, Environment(), std::chrono::seconds(10));
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_EQ(second.err.find("fernzahl:"), std::string::npos) << second.err;
+    EXPECT_TRUE(first.IsRunning());
+    EXPECT_EQ(first.Wait(std::chrono::seconds(20)), 0);
+}
+
+TEST_F(StartupTest, DeliveredDefaultTariffIsInstalledAndReported) {
+    DisableSplash();
+    WriteFile(home.File("Fernzahl.tff"), "old");
+    WriteFile(home.File("NewDefaultTariff.dll"), "new");
+    const ProcessResult result = RunProcess({BinaryPath("fernzahl")}, Environment());
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.err.find("new default tariff has been installed"), std::string::npos) << result.err;
+    EXPECT_EQ(ReadFile(home.File("Fernzahl.tff")), "new");
+    EXPECT_FALSE(FileExists(home.File("NewDefaultTariff.dll")));
+}
+
+TEST_F(StartupTest, FailedInstallationKeepsTheOldTariffAndSaysSo) {
+    DisableSplash();
+    fs::create_directory(home.File("Fernzahl.tff"));
+    WriteFile(home.File("Fernzahl.tff/zones"), "old");
+    WriteFile(home.File("NewDefaultTariff.dll"), "new");
+    const ProcessResult result = RunProcess({BinaryPath("fernzahl")}, Environment());
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.err.find("could not be installed"), std::string::npos) << result.err;
+    EXPECT_EQ(ReadFile(home.File("Fernzahl.tff/zones")), "old");
+}
+
+} // namespace

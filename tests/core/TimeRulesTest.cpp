@@ -1,0 +1,33 @@
+#include "core/SimulatedClock.h"
+#include "core/TimeRules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ElapsedSeconds, DropsTheRemainderAndSurvivesTheTickWrap) {
+    EXPECT_EQ(ElapsedSeconds(90999, 1000), 89u);
+    EXPECT_EQ(ElapsedSeconds(1000, 1000), 0u);
+    // Started 5 s before the 32-bit counter wrapped, now 7.5 s after it.
+    EXPECT_EQ(ElapsedSeconds(7500u, 0xFFFFFFFFu - 4999u), 12u);
+}
+
+TEST(QuarterHourIndex, CoversTheDayFromZeroTo95) {
+    EXPECT_EQ(QuarterHourIndex(0, 0), 0);
+    EXPECT_EQ(QuarterHourIndex(0, 14), 0);
+    EXPECT_EQ(QuarterHourIndex(8, 15), 33);
+    EXPECT_EQ(QuarterHourIndex(7, 59), 31);
+    EXPECT_EQ(QuarterHourIndex(23, 59), 95);
+}
+
+TEST(SimulatedClock, MovesTickAndLocalTimeTogetherAcrossTheWrap) {
+    CSimulatedClock clock(CDateTime::FromDate(2026, 12, 31, 23, 59, 58), 0xFFFFF000u);
+    clock.Advance(1500);
+    EXPECT_EQ(clock.Now(), CDateTime::FromDate(2026, 12, 31, 23, 59, 59));
+    clock.Advance(2000);
+    EXPECT_EQ(clock.Now().ToLocalTime(), (LocalTime{2027, 1, 1, 0, 0, 1}));
+    EXPECT_EQ(clock.GetTickCount(), static_cast<uint32_t>(0xFFFFF000u + 3500u));
+    EXPECT_EQ(ElapsedSeconds(clock.GetTickCount(), 0xFFFFF000u), 3u);
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+#include "platform/IniSettingsStore.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info.st_mode & 0777;
+}
+
+class UmaskGuard {
+public:
+    explicit UmaskGuard(mode_t mask) : m_previous(umask(mask)) {}
+    ~UmaskGuard() { umask(m_previous); }
+
+private:
+    mode_t m_previous;
+};
+
+TEST(IniSettingsStore, NewFileFollowsTheUmaskButIsNeverWorldWritable) {
+    CTempDir dir;
+    {
+        UmaskGuard mask(0);
+        CIniSettingsStore store(dir.File("a/fernzahl.ini"), dir.Path());
+        ASSERT_TRUE(store.Write(Setting::kAnzEinh, 3));
+        EXPECT_EQ(ModeOf(dir.File("a/fernzahl.ini")), 0664u);
+    }
+    {
+        UmaskGuard mask(077);
+        CIniSettingsStore store(dir.File("b/fernzahl.ini"), dir.Path());
+        ASSERT_TRUE(store.Write(Setting::kAnzEinh, 3));
+        EXPECT_EQ(ModeOf(dir.File("b/fernzahl.ini")), 0600u);
+    }
+}
+
+TEST(IniSettingsStore, RewriteKeepsTheFileModeButTakesAwayWritingByOthers) {
+    CTempDir dir;
+    CIniSettingsStore store(dir.File("fernzahl.ini"), dir.Path());
+    ASSERT_TRUE(store.Write(Setting::kAnzEinh, 3));
+    chmod(dir.File("fernzahl.ini").c_str(), 0646);
+    ASSERT_TRUE(store.Write(Setting::kZeit, 4));
+    EXPECT_EQ(ModeOf(dir.File("fernzahl.ini")), 0644u);
+    EXPECT_EQ(store.Read(Setting::kAnzEinh), 3u);
+}
+
+TEST(IniSettingsStore, UnreadableFileIsNeverOverwritten) {
+    CTempDir dir;
+    std::filesystem::create_directory(dir.File("fernzahl.ini"));
+    WriteFile(dir.File("fernzahl.ini/keep"), "x");
+    CIniSettingsStore store(dir.File("fernzahl.ini"), dir.Path());
+    EXPECT_FALSE(store.Write(Setting::kAnzEinh, 3));
+    EXPECT_EQ(store.Read(Setting::kAnzEinh), 5u);
+    EXPECT_EQ(ReadFile(dir.File("fernzahl.ini/keep")), "x");
+}
+
+TEST(IniSettingsStore, ConcurrentWritersLoseNoValue) {
+    CTempDir dir;
+    auto writer = [&](const std::string& prefix) {
+        CIniSettingsStore store(dir.File("fernzahl.ini"), dir.Path());
+        for (int i = 0; i < 40; ++i) {
+            store.WriteSettingDword("Zuordnung", prefix + std::to_string(i), static_cast<uint32_t>(i));
+        }
+    };
+    std::thread a(writer, "a");
+    std::thread b(writer, "b");
+    a.join();
+    b.join();
+    CIniSettingsStore store(dir.File("fernzahl.ini"), dir.Path());
+    EXPECT_EQ(store.OpenSettingsKey(false, "Zuordnung")->size(), 80u);
+    EXPECT_EQ(store.ReadSettingDword("Zuordnung", "b39", 0), 39u);
+    EXPECT_EQ(std::filesystem::directory_iterator(dir.Path())->path().filename(), "fernzahl.ini");
+}
+
+TEST(IniSettingsStore, ProgramDirectoryIsCreatedOnFirstUse) {
+    CTempDir dir;
+    CIniSettingsStore store(dir.File("fernzahl.ini"), dir.File("data/inner"));
+    EXPECT_FALSE(FileExists(dir.File("data")));
+    EXPECT_EQ(store.GetProgramDirectory(), dir.File("data/inner/"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("data/inner")));
+}
+
+} // namespace

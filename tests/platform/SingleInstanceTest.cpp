@@ -1,0 +1,26 @@
+#include "platform/SingleInstance.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+TEST(SingleInstance, OneInstallationRunsOnceAndOthersAreIndependent) {
+    CTempDir runtime;
+    setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    auto first = std::make_unique<CSingleInstance>();
+    CSingleInstance second;
+    CSingleInstance otherInstallation;
+    EXPECT_EQ(first->Acquire("/data/a/"), CSingleInstance::Result::Acquired);
+    EXPECT_EQ(second.Acquire("/data/a/"), CSingleInstance::Result::HeldByAnother);
+    EXPECT_EQ(otherInstallation.Acquire("/data/b/"), CSingleInstance::Result::Acquired);
+    first.reset(); // the lock goes with its holder
+    EXPECT_EQ(second.Acquire("/data/a/"), CSingleInstance::Result::Acquired);
+    EXPECT_EQ(CSingleInstance::LockFilePath("/data/a/").rfind(runtime.Path(), 0), 0u);
+    unsetenv("XDG_RUNTIME_DIR");
+}
+
+} // namespace

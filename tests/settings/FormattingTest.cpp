@@ -1,0 +1,94 @@
+#include "settings/Formatting.h"
+
+#include "support/LocaleGuard.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+double Seconds(int64_t s) { return static_cast<double>(s) / 86400.0; }
+
+TEST(Formatting, TimeOfDayDropsWholeDaysAndDurationKeepsAllHours) {
+    const LocaleFacts facts;
+    EXPECT_EQ(FormatTimeOfDay(1.5, facts), "12:00:00");
+    EXPECT_EQ(FormatDuration(1.5, facts), "36:00:00");
+    EXPECT_EQ(FormatTimeOfDay(Seconds(25 * 3600), facts), "01:00:00");
+    EXPECT_EQ(FormatDuration(1.0 + 2.0 / 24.0, facts), "26:00:00");
+    EXPECT_EQ(FormatTimeOfDay(0.0, facts), "00:00:00");
+}
+
+// A day fraction of whole seconds is not exact in binary; no second may be lost to the cut.
+TEST(Formatting, EveryWholeSecondOfADayFormatsExactly) {
+    const LocaleFacts facts;
+    EXPECT_EQ(FormatTimeOfDay(Seconds(3725), facts), "01:02:05");
+    for (int64_t s = 0; s < 86400; s += 7) {
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "%02d:%02d:%02d", static_cast<int>(s / 3600),
+                      static_cast<int>(s / 60 % 60), static_cast<int>(s % 60));
+        ASSERT_EQ(FormatTimeOfDay(Seconds(s), facts), expected) << s;
+        ASSERT_EQ(FormatDuration(Seconds(s + 86400), facts).substr(2), std::string(expected).substr(2)) << s;
+    }
+}
+
+TEST(Formatting, QuarterHourMarksUseTheLocaleSeparator) {
+    LocaleFacts facts;
+    EXPECT_EQ(FormatQuarterHour(0, false, facts), "00:00");
+    EXPECT_EQ(FormatQuarterHour(95, true, facts), "23:59");
+    EXPECT_EQ(FormatQuarterHour(33, false, facts), "08:15");
+    EXPECT_EQ(FormatQuarterHour(33, true, facts), "08:29");
+    facts.timeSeparator = ".";
+    EXPECT_EQ(FormatQuarterHour(33, true, facts), "08.29");
+    EXPECT_EQ(FormatTimeOfDay(0.5, facts), "12.00.00");
+}
+
+TEST(Formatting, AmountsHaveAtLeastTheCurrencyDecimals) {
+    LocaleFacts facts;
+    facts.decimalSeparator = ",";
+    EXPECT_EQ(FormatAmount(CMoney(125000), facts), "12,50");
+    EXPECT_EQ(FormatAmount(CMoney(30000), facts), "3,00");
+    EXPECT_EQ(FormatAmount(CMoney(1234), facts), "0,1234");
+    EXPECT_EQ(FormatAmount(CMoney(0), facts), "0,00");
+    EXPECT_EQ(FormatAmount(CMoney(-5000), facts), "-0,50");
+    EXPECT_EQ(FormatAmount(CMoney(INT64_MIN), facts), "-922337203685477,5808");
+    facts.currencyDecimals = 0;
+    EXPECT_EQ(FormatAmount(CMoney(30000), facts), "3");
+    EXPECT_EQ(FormatAmount(CMoney(35000), facts), "3,5");
+}
+
+TEST(Formatting, GermanLocale) {
+    CLocaleGuard locale("de_DE.UTF-8");
+    ASSERT_TRUE(locale.IsActive()) << "run scripts/setup.sh to generate de_DE.UTF-8";
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
+    EXPECT_EQ(facts.timeSeparator, ":");
+    EXPECT_EQ(facts.decimalSeparator, ",");
+    EXPECT_EQ(facts.currencyDecimals, 2);
+    EXPECT_EQ(FormatAmount(CMoney(125000)), "12,50");
+    EXPECT_EQ(FormatAmount(CMoney(30000)), "3,00");
+    EXPECT_EQ(FormatAmount(CMoney(1234)), "0,1234");
+    EXPECT_EQ(FormatTimeOfDay(1.5), "12:00:00");
+    EXPECT_EQ(FormatDuration(1.5), "36:00:00");
+    EXPECT_EQ(FormatQuarterHour(95, true), "23:59");
+}
+
+TEST(Formatting, AmericanLocale) {
+    CLocaleGuard locale("en_US.UTF-8");
+    ASSERT_TRUE(locale.IsActive()) << "run scripts/setup.sh to generate en_US.UTF-8";
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
+    EXPECT_EQ(facts.timeSeparator, ":");
+    EXPECT_EQ(facts.decimalSeparator, ".");
+    EXPECT_EQ(facts.currencyDecimals, 2);
+    EXPECT_EQ(FormatAmount(CMoney(125000)), "12.50");
+    EXPECT_EQ(FormatAmount(CMoney(1234)), "0.1234");
+    EXPECT_EQ(FormatTimeOfDay(1.5), "12:00:00");
+    EXPECT_EQ(FormatQuarterHour(0, false), "00:00");
+}
+
+TEST(Formatting, PlainCLocaleFallsBackToTwoDecimals) {
+    CLocaleGuard locale("C");
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
+    EXPECT_EQ(facts.currencyDecimals, 2);
+    EXPECT_EQ(facts.timeSeparator, ":");
+    EXPECT_EQ(FormatAmount(CMoney(30000)), "3.00");
+}
+
+} // namespace

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <chrono>
+#include <map>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+struct ProcessResult {
+    int exitCode = -1; // -1 when the process was killed or did not end in time
+    std::string out;
+    std::string err;
+};
+
+// Environment changes for a child: a value sets the variable, nullopt-like "" with unset removes it.
+struct ProcessEnvironment {
+    std::map<std::string, std::string> set = {};
+    std::vector<std::string> unset = {};
+};
+
+// Runs a program to its end (killed after the timeout) and collects its output.
+ProcessResult RunProcess(const std::vector<std::string>& argv, const ProcessEnvironment& env = {},
+                         std::chrono::milliseconds timeout = std::chrono::seconds(30));
+
+// A program started in the background; killed when the handle goes.
+class CChildProcess {
+public:
+    CChildProcess(const std::vector<std::string>& argv, const ProcessEnvironment& env = {});
+    ~CChildProcess();
+    CChildProcess(const CChildProcess&) = delete;
+    CChildProcess& operator=(const CChildProcess&) = delete;
+
+    bool IsRunning();
+    // Waits for the end; the exit code, or -1 when it did not end in time (then it is killed).
+    int Wait(std::chrono::milliseconds timeout);
+    void Signal(int signal);
+
+private:
+    pid_t m_pid = -1;
+    int m_status = -1;
+    bool m_ended = false;
+};
+
+std::string BinaryPath(const std::string& name);
