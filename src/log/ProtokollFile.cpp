@@ -1,0 +1,97 @@
+#include "log/ProtokollFile.h"
+
+#include "core/LittleEndian.h"
+#include "core/StringTable.h"
+#include "core/TextEncoding.h"
+#include "log/ExportLine.h"
+
+#include <cstdio>
+#include <memory>
+
+// Offsets within the 790 data bytes.
+namespace {
+constexpr size_t kDurationStatusAt = 0;
+constexpr size_t kDurationAt = 4;
+constexpr size_t kUnitsAt = 12;
+constexpr size_t kCostsStatusAt = 16;
+constexpr size_t kCostsHighAt = 20;
+constexpr size_t kCostsLowAt = 24;
+constexpr size_t kStartStatusAt = 28;
+constexpr size_t kStartAt = 32;
+constexpr size_t kDeviceAt = 40;
+constexpr size_t kTariffAt = 165;
+constexpr size_t kUserAt = 290;
+constexpr size_t kVersionAt = 415;
+constexpr size_t kConnectionAt = 540;
+constexpr size_t kTextField = 125;
+} // namespace
+
+void CProtokollFile::ReadData(const uint8_t* d) {
+    m_entry.duration = CTimeSpan::FromFileParts(LoadLittleEndian<int32_t>(d + kDurationStatusAt),
+                                                LoadLittleEndian<double>(d + kDurationAt));
+    m_entry.units = LoadLittleEndian<int32_t>(d + kUnitsAt);
+    m_entry.costs = CMoney::FromFileParts(LoadLittleEndian<int32_t>(d + kCostsStatusAt),
+                                          LoadLittleEndian<int32_t>(d + kCostsHighAt),
+                                          LoadLittleEndian<uint32_t>(d + kCostsLowAt));
+    m_entry.start = CDateTime::FromFileParts(LoadLittleEndian<int32_t>(d + kStartStatusAt),
+                                             LoadLittleEndian<double>(d + kStartAt));
+    m_entry.deviceName = ReadTextField(d + kDeviceAt, kTextField);
+    m_entry.userName = ReadTextField(d + kUserAt, kTextField);
+    m_version = LoadLittleEndian<int16_t>(d + kVersionAt);
+    // The tariff name came with format version 3100; older records have none.
+    m_entry.tariffName = m_version == kVersion ? ReadTextField(d + kTariffAt, kTextField) : std::string();
+    m_entry.connectionName = ReadTextField(d + kConnectionAt, kTextField);
+}
+
+void CProtokollFile::WriteData(uint8_t* d) const {
+    StoreLittleEndian<int32_t>(d + kDurationStatusAt, static_cast<int32_t>(m_entry.duration.GetStatus()));
+    StoreLittleEndian<double>(d + kDurationAt, m_entry.duration.GetDays());
+    StoreLittleEndian<int32_t>(d + kUnitsAt, m_entry.units);
+    StoreLittleEndian<int32_t>(d + kCostsStatusAt, static_cast<int32_t>(m_entry.costs.GetStatus()));
+    StoreLittleEndian<int32_t>(d + kCostsHighAt, m_entry.costs.High());
+    StoreLittleEndian<uint32_t>(d + kCostsLowAt, m_entry.costs.Low());
+    StoreLittleEndian<int32_t>(d + kStartStatusAt, static_cast<int32_t>(m_entry.start.GetStatus()));
+    StoreLittleEndian<double>(d + kStartAt, m_entry.start.GetOleDate());
+    WriteTextField(d + kDeviceAt, kTextField, m_entry.deviceName);
+    WriteTextField(d + kTariffAt, kTextField, m_entry.tariffName);
+    WriteTextField(d + kUserAt, kTextField, m_entry.userName);
+    StoreLittleEndian<int16_t>(d + kVersionAt, m_version);
+    WriteTextField(d + kConnectionAt, kTextField, m_entry.connectionName);
+}
+
+bool CProtokollFile::Matches(int32_t, int32_t) const { return !m_filter || m_filter(m_entry); }
+
+bool CProtokollFile::AppendEntry() {
+    const bool appended = AppendRecord();
+    m_version = kVersion;
+    return appended;
+}
+
+bool CProtokollFile::ExportText(const std::string& fileName, const std::vector<ProtokollZeile>* rows,
+                                const CStringTable& strings) {
+    std::vector<char> buffer(1 << 20); // outlives the stream that writes through it
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "wb"), &std::fclose);
+    if (!file) {
+        return false;
+    }
+    std::setvbuf(file.get(), buffer.data(), _IOFBF, buffer.size());
+    CExportLine line;
+    bool written = std::fputs(ExportHeader(strings).c_str(), file.get()) >= 0;
+    auto put = [&](const LogEntry& entry) {
+        const std::string& text = line.Format(entry);
+        written = written && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+    };
+    if (rows != nullptr) {
+        for (const ProtokollZeile& row : *rows) {
+            put(row);
+        }
+    } else if (OpenRecordFile()) {
+        for (bool more = FirstValid(); more && written; more = NextValid()) {
+            put(m_entry);
+        }
+        Close();
+    } else {
+        written = false;
+    }
+    return std::fflush(file.get()) == 0 && written;
+}

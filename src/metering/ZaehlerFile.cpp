@@ -1,0 +1,44 @@
+#include "metering/ZaehlerFile.h"
+
+#include "core/LittleEndian.h"
+
+// Offsets within the 45 data bytes (the record's offsets less the 4-byte status word).
+namespace {
+constexpr size_t kConnectionsAt = 0;
+constexpr size_t kRecordNumberAt = 4;
+constexpr size_t kDurationStatusAt = 5;
+constexpr size_t kDurationAt = 9;
+constexpr size_t kUnitsAt = 17;
+constexpr size_t kCostsStatusAt = 21;
+constexpr size_t kCostsHighAt = 25;
+constexpr size_t kCostsLowAt = 29;
+constexpr size_t kResetStatusAt = 33;
+constexpr size_t kResetDateAt = 37;
+} // namespace
+
+void CZaehlerFile::ReadData(const uint8_t* d) {
+    connections = LoadLittleEndian<int32_t>(d + kConnectionsAt);
+    recordNumber = d[kRecordNumberAt];
+    duration = CTimeSpan::FromFileParts(LoadLittleEndian<int32_t>(d + kDurationStatusAt),
+                                        LoadLittleEndian<double>(d + kDurationAt));
+    units = LoadLittleEndian<int32_t>(d + kUnitsAt);
+    costs = CMoney::FromFileParts(LoadLittleEndian<int32_t>(d + kCostsStatusAt),
+                                  LoadLittleEndian<int32_t>(d + kCostsHighAt), LoadLittleEndian<uint32_t>(d + kCostsLowAt));
+    resetDate = CDateTime::FromFileParts(LoadLittleEndian<int32_t>(d + kResetStatusAt),
+                                         LoadLittleEndian<double>(d + kResetDateAt));
+}
+
+void CZaehlerFile::WriteData(uint8_t* d) const {
+    StoreLittleEndian<int32_t>(d + kConnectionsAt, connections);
+    d[kRecordNumberAt] = recordNumber;
+    StoreLittleEndian<int32_t>(d + kDurationStatusAt, static_cast<int32_t>(duration.GetStatus()));
+    StoreLittleEndian<double>(d + kDurationAt, duration.GetDays());
+    StoreLittleEndian<int32_t>(d + kUnitsAt, units);
+    StoreLittleEndian<int32_t>(d + kCostsStatusAt, static_cast<int32_t>(costs.GetStatus()));
+    StoreLittleEndian<int32_t>(d + kCostsHighAt, costs.High());
+    StoreLittleEndian<uint32_t>(d + kCostsLowAt, costs.Low());
+    StoreLittleEndian<int32_t>(d + kResetStatusAt, static_cast<int32_t>(resetDate.GetStatus()));
+    StoreLittleEndian<double>(d + kResetDateAt, resetDate.GetOleDate());
+}
+
+bool CZaehlerFile::Matches(int32_t, int32_t key2) const { return recordNumber == key2; }

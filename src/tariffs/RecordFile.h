@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// A file of fixed-size records, each a 4-byte status word (0 = deleted, anything else = valid)
+// followed by the subclass's data; no header. Callers open it, do one piece of work and close it.
+//
+// A trailing partial record (a crash or a full disk during an append) is never shown: it reads as
+// absent, and the next append overwrites it from the last whole-record boundary.
+class CRecordFile {
+public:
+    CRecordFile() = default;
+    virtual ~CRecordFile();
+    CRecordFile(const CRecordFile&) = delete;
+    CRecordFile& operator=(const CRecordFile&) = delete;
+
+    // Opens for reading and writing, creating a missing file and never truncating. A file that may
+    // only be read is opened for reading, and writes then fail. Positions on the first valid record.
+    bool OpenRecordFile();
+    void Close();
+    bool IsOpen() const { return m_file != nullptr; }
+
+    void GoToRecord(uint32_t index);
+    bool IsPastEnd() const;
+    bool FirstValid();
+    bool NextValid();
+    bool FindFirst(int32_t key1, int32_t key2);
+    bool FindNext();
+
+    // Each returns false when the record could not be written; the file is then as it was before
+    // (for an append: at most an unfinished slot past the last whole record, which reads as absent).
+    bool WriteRecord();
+    bool AppendRecord();
+    bool DeleteRecord();
+
+    uint32_t GetStatus() const { return m_status; }
+    uint32_t GetRecordIndex() const { return m_index; }
+    uint32_t GetRecordCount() const;
+    uint32_t GetRecordSize() const { return GetDataSize() + 4; }
+
+protected:
+    virtual uint32_t GetDataSize() const = 0;
+    virtual std::string GetRecordFileName() const = 0;
+    // Takes the record's data from its bytes (GetDataSize of them).
+    virtual void ReadData(const uint8_t* data) = 0;
+    // Puts the record's data into its bytes (GetDataSize of them, zeroed before).
+    virtual void WriteData(uint8_t* data) const = 0;
+    virtual bool Matches(int32_t /*key1*/, int32_t /*key2*/) const { return false; }
+
+private:
+    bool ReadSlot(uint64_t offset, uint8_t* slot);
+    bool WriteSlot(uint64_t offset, uint32_t status);
+    uint64_t RecordOffset(uint32_t index) const { return static_cast<uint64_t>(index) * GetRecordSize(); }
+
+    std::FILE* m_file = nullptr;
+    bool m_writable = false;
+    uint64_t m_length = 0;
+    uint32_t m_status = 0;
+    uint32_t m_index = 0;
+    int32_t m_key1 = 0;
+    int32_t m_key2 = 0;
+    // Reads go through a window of the file, so a walk costs one read per 64 KiB, not per record.
+    std::vector<uint8_t> m_window;
+    uint64_t m_windowStart = 0;
+    std::vector<uint8_t> m_slot;
+};
