@@ -1,0 +1,109 @@
+#include "log/AutoExport.h"
+#include "log/ExportLine.h"
+#include "log/ProtokollFile.h"
+
+#include "core/StringTable.h"
+#include "platform/IniSettingsStore.h"
+#include "support/LocaleGuard.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const CStringTable& Strings() {
+    static const CStringTable table = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
+    return table;
+}
+
+struct ExportTest : ::testing::Test {
+    CTempDir dir;
+    CProtokollFile log{dir.Path()};
+
+    void Append(const CDateTime& start, int64_t seconds, int64_t costs, const std::string& name, bool deleted = false) {
+        ASSERT_TRUE(log.OpenRecordFile());
+        log.AppendEntry();
+        LogEntry& e = log.Entry();
+        e = LogEntry();
+        e.start = start;
+        e.duration = CTimeSpan::FromSeconds(seconds);
+        e.costs = CMoney(costs);
+        e.units = 3;
+        e.connectionName = name;
+        e.userName = "anna";
+        e.deviceName = "ppp0";
+        e.tariffName = "Mobil";
+        if (deleted) {
+            log.DeleteRecord();
+        } else {
+            log.WriteRecord();
+        }
+        log.Close();
+    }
+    std::string Export() {
+        EXPECT_TRUE(log.ExportText(dir.File("Export.txt"), nullptr, Strings()));
+        return ReadFile(dir.File("Export.txt"));
+    }
+};
+
+const char* kHeader = "Start;Duration;Units;Costs;Connection;User;Device;Tariff\r\n";
+
+TEST_F(ExportTest, GermanLinesInFileOrderWithoutTheDeletedRecord) {
+    CLocaleGuard locale("de_DE.UTF-8");
+    ASSERT_TRUE(locale.IsActive());
+    Append(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 3725, 1200, "T-Online");
+    Append(CDateTime::FromDate(2026, 12, 7, 11, 0, 0), 60, 500, "gone", true);
+    Append(CDateTime::FromDate(2026, 12, 8), 25 * 3600, 0, "Grüße;extra");
+    EXPECT_EQ(Export(), std::string(kHeader) + "07.12.2026 10:00:00;01:02:05;3;0,12;T-Online;anna;ppp0;Mobil\r\n"
+                                               "08.12.2026;01:00:00;3;0,00;Grüße;extra;anna;ppp0;Mobil\r\n");
+}
+
+TEST_F(ExportTest, AmericanLocaleAndRounding) {
+    CLocaleGuard locale("en_US.UTF-8");
+    ASSERT_TRUE(locale.IsActive());
+    Append(CDateTime::FromDate(2026, 12, 7, 14, 5, 9), 90, 1250, "a");
+    Append(CDateTime::FromDate(2026, 12, 7, 14, 5, 9), 90, -1249, "b");
+    EXPECT_EQ(Export(), std::string(kHeader) + "12/07/2026 02:05:09 PM;00:01:30;3;0.13;a;anna;ppp0;Mobil\r\n"
+                                               "12/07/2026 02:05:09 PM;00:01:30;3;-0.12;b;anna;ppp0;Mobil\r\n");
+}
+
+TEST_F(ExportTest, GivenRowsAreWrittenInTheirOrder) {
+    CLocaleGuard locale("de_DE.UTF-8");
+    std::vector<ProtokollZeile> rows(2);
+    rows[0].start = CDateTime::FromDate(2026, 1, 2, 3, 4, 5);
+    rows[0].connectionName = "second";
+    rows[1].start = CDateTime::FromDate(2025, 1, 2, 3, 4, 5);
+    rows[1].connectionName = "first";
+    ASSERT_TRUE(log.ExportText(dir.File("rows.txt"), &rows, Strings()));
+    EXPECT_EQ(ReadFile(dir.File("rows.txt")), std::string(kHeader) +
+                                                  "02.01.2026 03:04:05;00:00:00;0;0,00;second;;;\r\n"
+                                                  "02.01.2025 03:04:05;00:00:00;0;0,00;first;;;\r\n");
+}
+
+TEST_F(ExportTest, EmptyLogGivesTheHeaderOnlyAndFailuresAreReported) {
+    EXPECT_EQ(Export(), kHeader);
+    EXPECT_FALSE(log.ExportText(dir.File("missing/Export.txt"), nullptr, Strings()));
+    EXPECT_FALSE(log.ExportText("/dev/full", nullptr, Strings()));
+}
+
+TEST_F(ExportTest, AutomaticExportFollowsTheSetting) {
+    CIniSettingsStore settings(dir.File("fernzahl.ini"), dir.Path());
+    Append(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "x");
+    EXPECT_TRUE(AutoExport(settings, Strings()));
+    EXPECT_FALSE(FileExists(dir.File("Log.txt")));
+    settings.Write(Setting::kAutoExport, 1);
+    EXPECT_TRUE(AutoExport(settings, Strings()));
+    const std::string text = ReadFile(dir.File("Log.txt"));
+    EXPECT_EQ(text.rfind(kHeader, 0), 0u);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2);
+}
+
+TEST(CostsText, RoundsHalfAwayFromZero) {
+    EXPECT_EQ(FormatCostsTwoDecimals(CMoney(1250), ","), "0,13");
+    EXPECT_EQ(FormatCostsTwoDecimals(CMoney(1249), "."), "0.12");
+    EXPECT_EQ(FormatCostsTwoDecimals(CMoney(-50), "."), "-0.01");
+    EXPECT_EQ(FormatCostsTwoDecimals(CMoney(-49), "."), "0.00");
+    EXPECT_EQ(FormatCostsTwoDecimals(CMoney(1234567), "."), "123.46");
+}
+
+} // namespace
