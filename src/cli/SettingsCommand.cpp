@@ -29,20 +29,23 @@ std::optional<uint32_t> ParseDword(const std::string& text) {
     return !text.empty() && ec == std::errc() && ptr == text.data() + text.size() ? std::optional(value) : std::nullopt;
 }
 
-int Get(const std::string& section, const std::string& name, SettingsStore& store, std::ostream& out,
-        std::ostream& err) {
+void Print(std::FILE* out, const SettingValue& value) {
+    const std::string text = value.kind == SettingValue::Kind::Number ? std::to_string(value.number) : value.text;
+    std::fprintf(out, "%s\n", text.c_str());
+}
+
+int Get(const std::string& section, const std::string& name, SettingsStore& store, std::FILE* out, std::ostream& err) {
     const std::optional<SettingsSection> values = store.OpenSettingsKey(false, section);
     if (values) {
         for (const auto& [valueName, value] : *values) {
             if (valueName == name) {
-                out << (value.kind == SettingValue::Kind::Number ? std::to_string(value.number) : value.text) << '\n';
+                Print(out, value);
                 return 0;
             }
         }
     }
     if (const std::optional<SettingValue> fallback = TableDefault(section, name)) {
-        out << (fallback->kind == SettingValue::Kind::Number ? std::to_string(fallback->number) : fallback->text)
-            << '\n';
+        Print(out, *fallback);
         return 0;
     }
     err << "fernzahl-cli: no value " << name << " in section " << section << '\n';
@@ -70,7 +73,7 @@ int Set(const std::vector<std::string>& words, SettingsStore& store, std::ostrea
 }
 
 // Stored values first, then the defaults of the settings nobody has stored yet, marked as such.
-int List(SettingsStore& store, std::ostream& out) {
+int List(SettingsStore& store, std::FILE* out) {
     CIniDocument stored;
     for (const auto& [section, values] : store.ListAll()) {
         for (const auto& [name, value] : values) {
@@ -88,23 +91,24 @@ int List(SettingsStore& store, std::ostream& out) {
             defaults.Set(s.section, s.name, SettingValue::String(s.defaultValue));
         }
     }
-    out << "; stored values\n" << stored.ToText() << "\n; defaults of the values not stored\n" << defaults.ToText();
+    const std::string text =
+        "; stored values\n" + stored.ToText() + "\n; defaults of the values not stored\n" + defaults.ToText();
+    std::fputs(text.c_str(), out);
     return 0;
 }
 
 } // namespace
 
-int RunSettingsCommand(const std::vector<std::string>& words, SettingsStore& store, std::ostream& out,
-                       std::ostream& err) {
+int RunSettingsCommand(const std::vector<std::string>& words, const CliContext& context) {
     if (words.size() == 3 && words[0] == "get") {
-        return Get(words[1], words[2], store, out, err);
+        return Get(words[1], words[2], context.settings, context.out, context.err);
     }
     if (!words.empty() && words[0] == "set") {
-        return Set(words, store, err);
+        return Set(words, context.settings, context.err);
     }
     if (words.size() == 1 && words[0] == "list") {
-        return List(store, out);
+        return List(context.settings, context.out);
     }
-    err << "usage: fernzahl-cli settings get SECTION NAME | set [--string] SECTION NAME VALUE | list\n";
+    context.err << "usage: fernzahl-cli settings get SECTION NAME | set [--string] SECTION NAME VALUE | list\n";
     return 2;
 }

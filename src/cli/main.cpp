@@ -1,10 +1,16 @@
 #include "cli/CliArguments.h"
+#include "cli/CountersCommand.h"
+#include "cli/LogCommand.h"
 #include "cli/SettingsCommand.h"
+#include "cli/TariffCommand.h"
 #include "platform/DataPaths.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/ResourceLibrary.h"
 
 #include <clocale>
 #include <iostream>
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -13,6 +19,15 @@ constexpr const char* kUsage = R"(Usage: fernzahl-cli [--data-dir DIR] COMMAND .
 Fernzahl from a terminal: the same data and settings as the desktop program.
 
 Commands:
+  log export [--output FILE] [--format text|csv|json]
+                                         the whole log: the ";" text export of the desktop
+                                         program (default), RFC 4180 CSV, or one JSON
+                                         object per line
+  log list                               the log as a table
+  tariff dump FILE [--json]              options, discount, holidays and zones of a tariff
+                                         file (a path, or a title such as Mobil)
+  counters [--json]                      the daily, weekly, monthly and total counters and
+                                         the discount counter
   settings get SECTION NAME              print a setting (its default when not stored)
   settings set [--string] SECTION NAME VALUE
                                          store a setting; a whole number is stored as a
@@ -50,9 +65,22 @@ int main(int argc, char** argv) {
     }
     const DataPaths paths = DataPaths::Resolve(args.GetDataDirectory());
     CIniSettingsStore store(paths.settingsFile, paths.dataDirectory);
-    const std::vector<std::string> rest(words.begin() + 1, words.end());
-    if (words[0] == "settings") {
-        return RunSettingsCommand(rest, store, std::cout, std::cerr);
+    std::unique_ptr<CResourceLibrary> library;
+    const CliContext context{store, paths.dataDirectory, stdout, std::cerr, [&]() -> const CStringTable* {
+                                 if (!library) {
+                                     library = std::make_unique<CResourceLibrary>();
+                                     library->Load();
+                                 }
+                                 return library->GetPath().empty() ? nullptr : &library->Strings();
+                             }};
+    using Command = int (*)(const std::vector<std::string>&, const CliContext&);
+    const std::map<std::string, Command> commands = {{"log", RunLogCommand},
+                                                     {"tariff", RunTariffCommand},
+                                                     {"counters", RunCountersCommand},
+                                                     {"settings", RunSettingsCommand}};
+    const auto command = commands.find(words[0]);
+    if (command != commands.end()) {
+        return command->second(std::vector<std::string>(words.begin() + 1, words.end()), context);
     }
     std::cerr << "fernzahl-cli: unknown command '" << words[0] << "'\n" << kUsage;
     return 2;

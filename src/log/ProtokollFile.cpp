@@ -30,11 +30,11 @@ void CProtokollFile::ReadData(const uint8_t* d) {
     m_entry.duration = CTimeSpan::FromFileParts(LoadLittleEndian<int32_t>(d + kDurationStatusAt),
                                                 LoadLittleEndian<double>(d + kDurationAt));
     m_entry.units = LoadLittleEndian<int32_t>(d + kUnitsAt);
-    m_entry.costs = CMoney::FromFileParts(LoadLittleEndian<int32_t>(d + kCostsStatusAt),
-                                          LoadLittleEndian<int32_t>(d + kCostsHighAt),
-                                          LoadLittleEndian<uint32_t>(d + kCostsLowAt));
-    m_entry.start = CDateTime::FromFileParts(LoadLittleEndian<int32_t>(d + kStartStatusAt),
-                                             LoadLittleEndian<double>(d + kStartAt));
+    m_entry.costs =
+        CMoney::FromFileParts(LoadLittleEndian<int32_t>(d + kCostsStatusAt),
+                              LoadLittleEndian<int32_t>(d + kCostsHighAt), LoadLittleEndian<uint32_t>(d + kCostsLowAt));
+    m_entry.start =
+        CDateTime::FromFileParts(LoadLittleEndian<int32_t>(d + kStartStatusAt), LoadLittleEndian<double>(d + kStartAt));
     m_entry.deviceName = ReadTextField(d + kDeviceAt, kTextField);
     m_entry.userName = ReadTextField(d + kUserAt, kTextField);
     m_version = LoadLittleEndian<int16_t>(d + kVersionAt);
@@ -59,7 +59,9 @@ void CProtokollFile::WriteData(uint8_t* d) const {
     WriteTextField(d + kConnectionAt, kTextField, m_entry.connectionName);
 }
 
-bool CProtokollFile::Matches(int32_t, int32_t) const { return !m_filter || m_filter(m_entry); }
+bool CProtokollFile::Matches(int32_t, int32_t) const {
+    return !m_filter || m_filter(m_entry);
+}
 
 bool CProtokollFile::AppendEntry() {
     const bool appended = AppendRecord();
@@ -75,11 +77,15 @@ bool CProtokollFile::ExportText(const std::string& fileName, const std::vector<P
         return false;
     }
     std::setvbuf(file.get(), buffer.data(), _IOFBF, buffer.size());
+    return WriteExport(file.get(), rows, strings);
+}
+
+bool CProtokollFile::WriteExport(std::FILE* out, const std::vector<ProtokollZeile>* rows, const CStringTable& strings) {
     CExportLine line;
-    bool written = std::fputs(ExportHeader(strings).c_str(), file.get()) >= 0;
+    bool written = std::fputs(ExportHeader(strings).c_str(), out) >= 0;
     auto put = [&](const LogEntry& entry) {
         const std::string& text = line.Format(entry);
-        written = written && std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+        written = written && std::fwrite(text.data(), 1, text.size(), out) == text.size();
     };
     if (rows != nullptr) {
         for (const ProtokollZeile& row : *rows) {
@@ -93,5 +99,5 @@ bool CProtokollFile::ExportText(const std::string& fileName, const std::vector<P
     } else {
         written = false;
     }
-    return std::fflush(file.get()) == 0 && written;
+    return std::fflush(out) == 0 && written;
 }

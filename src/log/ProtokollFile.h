@@ -4,6 +4,7 @@
 #include "log/ProtokollZeile.h"
 #include "tariffs/RecordFile.h"
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,6 +35,8 @@ public:
     // Writes the ";"-separated text export: the given rows, or with none every valid record of the
     // log in file order. False when the file could not be written completely; lines written stay.
     bool ExportText(const std::string& fileName, const std::vector<ProtokollZeile>* rows, const CStringTable& strings);
+    // The same export into an open stream.
+    bool WriteExport(std::FILE* out, const std::vector<ProtokollZeile>* rows, const CStringTable& strings);
 
 protected:
     uint32_t GetDataSize() const override { return kDataSize; }

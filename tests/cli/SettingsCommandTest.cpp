@@ -1,25 +1,12 @@
 #include "cli/SettingsCommand.h"
 
-#include "platform/IniSettingsStore.h"
+#include "CliFixture.h"
 #include "support/Process.h"
-#include "support/TempDir.h"
-
-#include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace {
 
-struct SettingsCommandTest : ::testing::Test {
-    CTempDir dir;
-    CIniSettingsStore store{dir.File("fernzahl.ini"), dir.Path()};
-    std::ostringstream out, err;
-
-    int Run(const std::vector<std::string>& words) {
-        out.str("");
-        err.str("");
-        return RunSettingsCommand(words, store, out, err);
-    }
+struct SettingsCommandTest : CliFixture {
+    int Run(const std::vector<std::string>& words) { return CliFixture::Run(RunSettingsCommand, words); }
 };
 
 TEST_F(SettingsCommandTest, SetStoresNumbersAsNumbersUnlessToldOtherwise) {
@@ -30,12 +17,12 @@ TEST_F(SettingsCommandTest, SetStoresNumbersAsNumbersUnlessToldOtherwise) {
     EXPECT_EQ(*store.OpenSettingsKey(false, "Timer")->begin(),
               (std::pair<std::string, SettingValue>("Datei1", SettingValue::String("15"))));
     EXPECT_EQ(Run({"get", "Timer", "Datei2"}), 0);
-    EXPECT_EQ(out.str(), "/tmp/ring.wav\n");
+    EXPECT_EQ(out, "/tmp/ring.wav\n");
 }
 
 TEST_F(SettingsCommandTest, GetFallsBackToTheDefaultAndFailsForUnknownValues) {
     EXPECT_EQ(Run({"get", "Überwachung", "Vorlaufzeit"}), 0);
-    EXPECT_EQ(out.str(), "10\n");
+    EXPECT_EQ(out, "10\n");
     EXPECT_EQ(Run({"get", "Überwachung", "Nonsense"}), 1);
     EXPECT_NE(err.str().find("Nonsense"), std::string::npos);
     EXPECT_FALSE(FileExists(dir.File("fernzahl.ini")));
@@ -44,7 +31,7 @@ TEST_F(SettingsCommandTest, GetFallsBackToTheDefaultAndFailsForUnknownValues) {
 TEST_F(SettingsCommandTest, ListShowsStoredValuesAndTheRemainingDefaults) {
     Run({"set", "Allgemein", "SplashScreen", "0"});
     EXPECT_EQ(Run({"list"}), 0);
-    const std::string text = out.str();
+    const std::string text = out;
     const size_t defaults = text.find("; defaults");
     ASSERT_NE(defaults, std::string::npos);
     EXPECT_LT(text.find("SplashScreen=0"), defaults);

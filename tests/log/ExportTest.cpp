@@ -5,6 +5,7 @@
 #include "core/StringTable.h"
 #include "platform/IniSettingsStore.h"
 #include "support/LocaleGuard.h"
+#include "support/LogBuilder.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -21,24 +22,7 @@ struct ExportTest : ::testing::Test {
     CProtokollFile log{dir.Path()};
 
     void Append(const CDateTime& start, int64_t seconds, int64_t costs, const std::string& name, bool deleted = false) {
-        ASSERT_TRUE(log.OpenRecordFile());
-        log.AppendEntry();
-        LogEntry& e = log.Entry();
-        e = LogEntry();
-        e.start = start;
-        e.duration = CTimeSpan::FromSeconds(seconds);
-        e.costs = CMoney(costs);
-        e.units = 3;
-        e.connectionName = name;
-        e.userName = "anna";
-        e.deviceName = "ppp0";
-        e.tariffName = "Mobil";
-        if (deleted) {
-            log.DeleteRecord();
-        } else {
-            log.WriteRecord();
-        }
-        log.Close();
+        AppendToLog(dir.Path(), SampleEntry(start, seconds, costs, name), deleted);
     }
     std::string Export() {
         EXPECT_TRUE(log.ExportText(dir.File("Export.txt"), nullptr, Strings()));

@@ -1,0 +1,73 @@
+#include "cli/CountersCommand.h"
+
+#include "cli/JsonText.h"
+#include "metering/ZaehlerFile.h"
+#include "settings/Formatting.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace {
+
+constexpr const char* kNames[] = {"daily", "weekly", "monthly", "total", "discount"};
+const LocaleFacts kPlain{":", ".", 2};
+
+std::string ResetText(const CDateTime& date) {
+    if (!date.IsValid()) {
+        return "";
+    }
+    const LocalTime t = date.ToLocalTime();
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
+    return text;
+}
+
+std::string Line(const CZaehlerFile& f, bool json) {
+    const std::string& name = kNames[f.recordNumber];
+    if (json) {
+        if (f.recordNumber == CZaehlerFile::kDiscount) {
+            return "{\"counter\":\"discount\",\"count\":" + std::to_string(f.units) + "}";
+        }
+        const std::string reset = f.resetDate.IsValid() ? JsonString(ResetText(f.resetDate)) : "null";
+        return "{\"counter\":" + JsonString(name) + ",\"since\":" + reset +
+               ",\"connections\":" + std::to_string(f.connections) +
+               ",\"duration\":" + std::to_string(f.duration.GetTotalSeconds()) +
+               ",\"units\":" + std::to_string(f.units) + ",\"costs\":" + FormatAmount(f.costs, kPlain) + "}";
+    }
+    if (f.recordNumber == CZaehlerFile::kDiscount) {
+        return "discount  " + std::to_string(f.units) + " units counted at the discount price";
+    }
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
+    return name + std::string(10 - name.size(), ' ') + "since " + ResetText(f.resetDate) + "  " +
+           std::to_string(f.connections) + " connections  " + FormatDuration(f.duration.GetDays(), facts) + "  " +
+           std::to_string(f.units) + " units  " + FormatAmount(f.costs, facts);
+}
+
+} // namespace
+
+int RunCountersCommand(const std::vector<std::string>& words, const CliContext& context) {
+    const bool json = words.size() == 1 && words[0] == "--json";
+    if (!words.empty() && !json) {
+        context.err << "usage: fernzahl-cli counters [--json]\n";
+        return 2;
+    }
+    const std::string path = context.dataDirectory + CZaehlerFile::kFileName;
+    CZaehlerFile file(context.dataDirectory);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || !file.OpenRecordFile()) {
+        context.err << "fernzahl-cli: cannot read the counter file " << path << '\n';
+        return 1;
+    }
+    std::string text = json ? "[" : "";
+    for (uint8_t number = 0; number < 5; ++number) {
+        if (!file.FindFirst(0, number)) {
+            text += json ? "" : std::string(kNames[number]) + "  (not stored yet)\n";
+            continue;
+        }
+        text += (json && text.size() > 1 ? "," : "") + Line(file, json) + (json ? "" : "\n");
+    }
+    file.Close();
+    std::fputs((json ? text + "]\n" : text).c_str(), context.out);
+    return 0;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "cli/CliContext.h"
+
+#include <string>
+#include <vector>
+
+// "counters [--json]": the daily, weekly, monthly and total counters and the discount counter.
+int RunCountersCommand(const std::vector<std::string>& words, const CliContext& context);

@@ -1,0 +1,158 @@
+#include "cli/TariffCommand.h"
+
+#include "cli/JsonText.h"
+#include "core/DateTime.h"
+#include "core/FileNames.h"
+#include "settings/Formatting.h"
+#include "tariffs/TarifFile.h"
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const LocaleFacts kPlain{":", ".", 2};
+
+struct DayKind {
+    uint32_t kind;
+    const char* name;
+};
+constexpr DayKind kDayKinds[] = {{CTarifFile::kWorkingDays, "working days"},
+                                 {CTarifFile::kFriday, "Friday"},
+                                 {CTarifFile::kWeekend, "weekend"},
+                                 {CTarifFile::kSunday, "Sunday"},
+                                 {CTarifFile::kHolidays, "holidays"}};
+constexpr const char* kOptionNames[] = {"minimumCharge", "discount", "fridayOwnTable", "sundayOwnTable",
+                                        "holidaysAsSundays"};
+
+// A path as given, or a title of the data directory ("Mobil" for Mobil.TFF).
+std::optional<std::string> ResolveTariff(const std::string& name, const std::string& dataDirectory) {
+    std::error_code error;
+    if (fs::is_regular_file(name, error)) {
+        return name;
+    }
+    if (name.find('/') != std::string::npos) {
+        return std::nullopt;
+    }
+    if (auto found = FindFileNoCase(dataDirectory, name + ".tff")) {
+        return found;
+    }
+    return FindFileNoCase(dataDirectory, name);
+}
+
+std::string DateText(double oleDate) {
+    const LocalTime t = CDateTime(oleDate).ToLocalTime();
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", t.year, t.month, t.day);
+    return std::string(text) + (oleDate != static_cast<int64_t>(oleDate) ? " (with a time of day: never matches)" : "");
+}
+
+std::string ZoneText(const CTarifFile& f) {
+    return FormatQuarterHour(f.GetFirstQuarter(), false, kPlain) + "-" +
+           FormatQuarterHour(f.GetLastQuarter(), true, kPlain) + "  " + std::to_string(f.GetSecondsPerUnit()) +
+           " s per unit at " + FormatAmount(f.GetUnitPrice(), kPlain) + "; start charge " +
+           FormatAmount(f.GetStartCharge(), kPlain) + ", minimum charge " + FormatAmount(f.GetMinimumCharge(), kPlain) +
+           ", initial period " + std::to_string(f.GetInitialPeriod()) + " s; discount units of " +
+           std::to_string(f.GetDiscountSecondsPerUnit()) + " s" +
+           (f.GetNoDiscount() ? ", no discount in this zone" : "");
+}
+
+std::string ZoneJson(const CTarifFile& f) {
+    return "{\"kind\":" + std::to_string(f.GetKind()) + ",\"firstQuarter\":" + std::to_string(f.GetFirstQuarter()) +
+           ",\"lastQuarter\":" + std::to_string(f.GetLastQuarter()) +
+           ",\"from\":" + JsonString(FormatQuarterHour(f.GetFirstQuarter(), false, kPlain)) +
+           ",\"to\":" + JsonString(FormatQuarterHour(f.GetLastQuarter(), true, kPlain)) +
+           ",\"secondsPerUnit\":" + std::to_string(f.GetSecondsPerUnit()) +
+           ",\"price\":" + FormatAmount(f.GetUnitPrice(), kPlain) +
+           ",\"startCharge\":" + FormatAmount(f.GetStartCharge(), kPlain) +
+           ",\"minimumCharge\":" + FormatAmount(f.GetMinimumCharge(), kPlain) +
+           ",\"initialPeriod\":" + std::to_string(f.GetInitialPeriod()) +
+           ",\"discountSecondsPerUnit\":" + std::to_string(f.GetDiscountSecondsPerUnit()) +
+           ",\"noDiscount\":" + (f.GetNoDiscount() ? "true" : "false") + "}";
+}
+
+// Everything the tariff holds, as text or as one JSON object.
+std::string Dump(CTarifFile& file, bool json) {
+    std::string text;
+    bool options[5] = {};
+    const bool hasOptions = file.FindFirst(CTarifFile::kByKind, CTarifFile::kOptions);
+    for (int i = 0; i < 5; ++i) {
+        options[i] = hasOptions && file.GetOption(static_cast<CTarifFile::Option>(i));
+    }
+    const bool hasDiscount = file.FindFirst(CTarifFile::kByKind, CTarifFile::kDiscount);
+    const uint32_t limit = hasDiscount ? file.GetUnitLimit() : 400;
+    const CMoney price = hasDiscount ? file.GetDiscountPrice() : CMoney(600);
+    if (json) {
+        text = "{\"file\":" + JsonString(file.GetPath()) + ",\"hasOptions\":" + (hasOptions ? "true" : "false") +
+               ",\"options\":{";
+        for (int i = 0; i < 5; ++i) {
+            text += std::string(i ? "," : "") + "\"" + kOptionNames[i] + "\":" + (options[i] ? "true" : "false");
+        }
+        text += "},\"discount\":{\"stored\":" + std::string(hasDiscount ? "true" : "false") +
+                ",\"unitLimit\":" + std::to_string(limit) + ",\"price\":" + FormatAmount(price, kPlain) +
+                "},\"holidays\":[";
+        bool first = true;
+        for (bool more = file.FindFirst(CTarifFile::kByKind, CTarifFile::kHoliday); more; more = file.FindNext()) {
+            text += (first ? "" : ",") + JsonString(DateText(file.GetHolidayDate()).substr(0, 10));
+            first = false;
+        }
+        text += "],\"zones\":[";
+        first = true;
+        for (const DayKind& kind : kDayKinds) {
+            for (bool more = file.FindFirst(CTarifFile::kByKind, static_cast<int32_t>(kind.kind)); more;
+                 more = file.FindNext()) {
+                text += (first ? "" : ",") + ZoneJson(file);
+                first = false;
+            }
+        }
+        return text + "]}\n";
+    }
+    text = "Tariff file " + file.GetPath() + (hasOptions ? "\n" : " (no options record: not a tariff file yet)\n");
+    text += "Options:\n";
+    const char* labels[] = {"minimum-charge scheme", "discount scheme", "Friday has its own zones",
+                            "Sunday has its own zones", "holidays are treated as Sundays"};
+    for (int i = 0; i < 5; ++i) {
+        text += std::string("  ") + labels[i] + ": " + (options[i] ? "yes" : "no") + "\n";
+    }
+    text += "Discount: " + std::to_string(limit) + " units per period at " + FormatAmount(price, kPlain) +
+            (hasDiscount ? "\n" : " (no discount record: the defaults)\n");
+    text += "Holidays:\n";
+    for (bool more = file.FindFirst(CTarifFile::kByKind, CTarifFile::kHoliday); more; more = file.FindNext()) {
+        text += "  " + DateText(file.GetHolidayDate()) + "\n";
+    }
+    for (const DayKind& kind : kDayKinds) {
+        text += "Zones for " + std::string(kind.name) + " (" + std::to_string(kind.kind) + "):\n";
+        for (bool more = file.FindFirst(CTarifFile::kByKind, static_cast<int32_t>(kind.kind)); more;
+             more = file.FindNext()) {
+            text += "  " + ZoneText(file) + "\n";
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+int RunTariffCommand(const std::vector<std::string>& words, const CliContext& context) {
+    const bool json = words.size() == 3 && words[2] == "--json";
+    if (words.size() < 2 || words[0] != "dump" || (words.size() == 3 && !json) || words.size() > 3) {
+        context.err << "usage: fernzahl-cli tariff dump FILE [--json]\n";
+        return 2;
+    }
+    const std::optional<std::string> path = ResolveTariff(words[1], context.dataDirectory);
+    if (!path) {
+        context.err << "fernzahl-cli: no tariff file " << words[1] << '\n';
+        return 1;
+    }
+    CTarifFile file(*path);
+    if (!file.OpenRecordFile()) {
+        context.err << "fernzahl-cli: cannot read the tariff file " << *path << '\n';
+        return 1;
+    }
+    const std::string text = Dump(file, json);
+    file.Close();
+    std::fputs(text.c_str(), context.out);
+    return 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cli/CliContext.h"
+#include "core/StringTable.h"
+#include "platform/IniSettingsStore.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+// Runs fernzahl-cli commands in-process on an installation in a temporary folder.
+struct CliFixture : ::testing::Test {
+    CTempDir dir;
+    CIniSettingsStore store{dir.File("fernzahl.ini"), dir.Path()};
+    CStringTable strings = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
+    std::ostringstream err;
+    std::string out;
+
+    template <typename Command> int Run(Command command, const std::vector<std::string>& words) {
+        char* buffer = nullptr;
+        size_t length = 0;
+        std::FILE* stream = open_memstream(&buffer, &length);
+        err.str("");
+        const CliContext context{store, dir.Path(), stream, err, [this] { return &strings; }};
+        const int code = command(words, context);
+        std::fclose(stream);
+        out.assign(buffer, length);
+        std::free(buffer);
+        return code;
+    }
+};

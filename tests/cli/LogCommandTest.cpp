@@ -1,0 +1,71 @@
+#include "cli/LogCommand.h"
+
+#include "CliFixture.h"
+#include "support/LocaleGuard.h"
+#include "support/LogBuilder.h"
+
+namespace {
+
+struct LogCommandTest : CliFixture {
+    CLocaleGuard locale{"de_DE.UTF-8"};
+
+    void SetUp() override {
+        AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "T-Online"));
+        AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 11, 0, 0), 5, 0, "gone"), true);
+        AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 8, 9, 30, 0), 3725, -5, "Say \"hi\", Grüße"));
+    }
+};
+
+TEST_F(LogCommandTest, TextExportGoesToStandardOutputOrAFile) {
+    ASSERT_EQ(Run(RunLogCommand, {"export"}), 0) << err.str();
+    EXPECT_EQ(out, "Start;Duration;Units;Costs;Connection;User;Device;Tariff\r\n"
+                   "07.12.2026 10:00:00;00:01:30;3;0,12;T-Online;anna;ppp0;Mobil\r\n"
+                   "08.12.2026 09:30:00;01:02:05;3;0,00;Say \"hi\", Grüße;anna;ppp0;Mobil\r\n");
+    const std::string expected = out;
+    ASSERT_EQ(Run(RunLogCommand, {"export", "--output", dir.File("out.txt")}), 0);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(ReadFile(dir.File("out.txt")), expected);
+}
+
+TEST_F(LogCommandTest, CsvQuotesTextsAndUsesPlainNumbers) {
+    ASSERT_EQ(Run(RunLogCommand, {"export", "--format", "csv"}), 0);
+    EXPECT_EQ(out, "record,start,duration,units,costs,connection,user,device,tariff\r\n"
+                   "0,2026-12-07T10:00:00,90,3,0.12,\"T-Online\",\"anna\",\"ppp0\",\"Mobil\"\r\n"
+                   "2,2026-12-08T09:30:00,3725,3,-0.0005,\"Say \"\"hi\"\", Grüße\",\"anna\",\"ppp0\",\"Mobil\"\r\n");
+}
+
+TEST_F(LogCommandTest, JsonGivesOneObjectPerRecord) {
+    ASSERT_EQ(Run(RunLogCommand, {"export", "--format", "json"}), 0);
+    EXPECT_EQ(out,
+              "{\"record\":0,\"start\":\"2026-12-07T10:00:00\",\"duration\":90,\"units\":3,\"costs\":0.12,"
+              "\"connection\":\"T-Online\",\"user\":\"anna\",\"device\":\"ppp0\",\"tariff\":\"Mobil\"}\n"
+              "{\"record\":2,\"start\":\"2026-12-08T09:30:00\",\"duration\":3725,\"units\":3,\"costs\":-0.0005,"
+              "\"connection\":\"Say \\\"hi\\\", Grüße\",\"user\":\"anna\",\"device\":\"ppp0\",\"tariff\":\"Mobil\"}\n");
+}
+
+TEST_F(LogCommandTest, ListAlignsTheValidRecords) {
+    ASSERT_EQ(Run(RunLogCommand, {"list"}), 0);
+    std::istringstream lines(out);
+    std::string header, first, second, extra;
+    std::getline(lines, header);
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_FALSE(std::getline(lines, extra));
+    EXPECT_EQ(header.find("Start"), first.find("07.12.2026"));
+    EXPECT_EQ(header.find("Connection"), first.find("T-Online"));
+    EXPECT_NE(second.find("-0,0005"), std::string::npos);
+}
+
+TEST(LogCommand, MissingLogIsReportedAndNotCreated) {
+    struct Fixture : CliFixture {
+        void TestBody() override {}
+    } f;
+    EXPECT_EQ(f.Run(RunLogCommand, {"export"}), 1);
+    EXPECT_NE(f.err.str().find("cannot read the log"), std::string::npos);
+    EXPECT_EQ(f.Run(RunLogCommand, {"list"}), 1);
+    EXPECT_FALSE(FileExists(f.dir.File("Fernzahl.log")));
+    EXPECT_EQ(f.Run(RunLogCommand, {"export", "--format", "xml"}), 2);
+    EXPECT_EQ(f.Run(RunLogCommand, {"export", "--output"}), 2);
+}
+
+} // namespace
