@@ -1,0 +1,151 @@
+// The log of 1,000,000 connections (794 MB): walking it and exporting it, each against the raw
+// file work of the same size. Run: build/bin/bench_log   (the log is made once in $TMPDIR).
+
+#include "RatioReporter.h"
+
+#include "core/StringTable.h"
+#include "log/ProtokollFile.h"
+#include "platform/ResourceLibrary.h"
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uint32_t kRecords = 1000000;
+
+std::string BenchDirectory() {
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string dir = std::string(tmp ? tmp : "/tmp") + "/fernzahl-bench/";
+    fs::create_directories(dir);
+    return dir;
+}
+
+// Connections every few minutes over about five years, with names as real logs have them.
+const std::string& LogDirectory() {
+    static const std::string dir = [] {
+        const std::string d = BenchDirectory();
+        const std::string path = d + CProtokollFile::kFileName;
+        std::error_code error;
+        if (fs::file_size(path, error) == static_cast<uintmax_t>(kRecords) * 794u) {
+            return d;
+        }
+        fs::remove(path, error);
+        CProtokollFile log(d);
+        log.OpenRecordFile();
+        const char* names[] = {"T-Online", "Arcor", "Mobil Vertrag", "Uni Einwahl", "Büro"};
+        CDateTime start = CDateTime::FromDate(2021, 1, 1, 8, 0, 0);
+        for (uint32_t i = 0; i < kRecords; ++i) {
+            log.AppendEntry();
+            LogEntry& e = log.Entry();
+            e.start = start;
+            e.duration = CTimeSpan::FromSeconds(30 + i % 3600);
+            e.costs = CMoney(1200 * (1 + i % 40));
+            e.units = static_cast<int32_t>(1 + i % 40);
+            e.connectionName = names[i % 5];
+            e.userName = i % 3 ? "anna" : "bernd";
+            e.deviceName = "ppp0";
+            e.tariffName = i % 2 ? "Mobil" : "<Default tariff>";
+            if (i % 97 == 0) {
+                log.DeleteRecord();
+            } else {
+                log.WriteRecord();
+            }
+            start = start + CTimeSpan::FromSeconds(157);
+        }
+        return d;
+    }();
+    return dir;
+}
+
+const CStringTable& Strings() {
+    static const CStringTable table = [] {
+        CResourceLibrary library;
+        library.Load();
+        return library.Strings();
+    }();
+    return table;
+}
+
+void ReadSequential64KiB(benchmark::State& state) {
+    const std::string path = LogDirectory() + CProtokollFile::kFileName;
+    std::vector<char> block(64 * 1024);
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        std::setvbuf(file, nullptr, _IONBF, 0);
+        size_t total = 0;
+        while (const size_t n = std::fread(block.data(), 1, block.size(), file)) {
+            total += n;
+        }
+        std::fclose(file);
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+void WalkLogReadingFields(benchmark::State& state) {
+    CProtokollFile log(LogDirectory());
+    for (auto _ : state) {
+        log.OpenRecordFile();
+        int64_t units = 0;
+        size_t text = 0;
+        for (bool more = log.FirstValid(); more; more = log.NextValid()) {
+            const LogEntry& e = log.Entry();
+            units += e.units + e.costs.GetValue() + static_cast<int64_t>(e.start.GetOleDate());
+            text += e.connectionName.size() + e.userName.size() + e.deviceName.size() + e.tariffName.size();
+        }
+        log.Close();
+        benchmark::DoNotOptimize(units);
+        benchmark::DoNotOptimize(text);
+    }
+}
+
+uintmax_t ExportSize() {
+    static const uintmax_t size = [] {
+        CProtokollFile log(LogDirectory());
+        const std::string path = BenchDirectory() + "Export-size.txt";
+        log.ExportText(path, nullptr, Strings());
+        return fs::file_size(path);
+    }();
+    return size;
+}
+
+void WriteSameBytes(benchmark::State& state) {
+    const std::string path = BenchDirectory() + "Bytes.txt";
+    const std::vector<char> block(64 * 1024, 'x');
+    const uintmax_t size = ExportSize();
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        for (uintmax_t written = 0; written < size; written += block.size()) {
+            std::fwrite(block.data(), 1, std::min<uintmax_t>(block.size(), size - written), file);
+        }
+        std::fclose(file);
+    }
+    state.counters["bytes"] = static_cast<double>(size);
+}
+
+void ExportWholeLog(benchmark::State& state) {
+    CProtokollFile log(LogDirectory());
+    const std::string path = BenchDirectory() + "Export.txt";
+    ExportSize();
+    for (auto _ : state) {
+        log.ExportText(path, nullptr, Strings());
+    }
+}
+
+BENCHMARK(ReadSequential64KiB)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(WalkLogReadingFields)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(WriteSameBytes)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ExportWholeLog)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
+    return RunBenchmarks(argc, argv,
+                         {{"WalkLogReadingFields", "ReadSequential64KiB", 2.0}, {"ExportWholeLog", "WriteSameBytes", 2.0}});
+}
