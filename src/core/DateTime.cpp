@@ -30,6 +30,21 @@ void CivilFromDays(int64_t z, int& year, int& month, int& day) {
     year = static_cast<int>(yoe + era * 400 + (month <= 2));
 }
 
+bool NamesTimeZone(const char* format) {
+    for (const char* p = format; *p; ++p) {
+        if (*p == '%' && p[1] != '\0') {
+            ++p;
+            if (*p == 'E' || *p == 'O') {
+                ++p;
+            }
+            if (*p == 'c' || *p == 'Z' || *p == 'z' || *p == '+' || *p == 's') {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
@@ -79,19 +94,25 @@ CDateTime CDateTime::FromLinear(double linear, ValueStatus status) {
     return CDateTime(day >= 0 ? day + fraction : day - fraction);
 }
 
-LocalTime CDateTime::ToLocalTime() const {
+CDateTime::DayAndSecond CDateTime::SplitDayAndSecond() const {
     const double linear = Linear();
-    int64_t day = static_cast<int64_t>(std::floor(linear));
-    int64_t seconds = std::llround((linear - static_cast<double>(day)) * 86400.0);
-    if (seconds >= 86400) {
-        ++day;
-        seconds -= 86400;
+    DayAndSecond split{static_cast<int64_t>(std::floor(linear)), 0};
+    // The fraction is never negative, so adding a half and cutting rounds to the nearest second.
+    split.second = static_cast<int>((linear - static_cast<double>(split.day)) * 86400.0 + 0.5);
+    if (split.second >= 86400) {
+        ++split.day;
+        split.second -= 86400;
     }
+    return split;
+}
+
+LocalTime CDateTime::ToLocalTime() const {
+    const DayAndSecond split = SplitDayAndSecond();
     LocalTime t;
-    CivilFromDays(day - kOleEpochFromUnixEpoch, t.year, t.month, t.day);
-    t.hour = static_cast<int>(seconds / 3600);
-    t.minute = static_cast<int>(seconds / 60 % 60);
-    t.second = static_cast<int>(seconds % 60);
+    CivilFromDays(split.day - kOleEpochFromUnixEpoch, t.year, t.month, t.day);
+    t.hour = split.second / 3600;
+    t.minute = split.second / 60 % 60;
+    t.second = split.second % 60;
     return t;
 }
 
@@ -127,7 +148,8 @@ std::string CDateTime::Format(const char* format) const {
     tm.tm_sec = t.second;
     tm.tm_isdst = -1;
     std::tm zone = tm;
-    if (std::mktime(&zone) != static_cast<std::time_t>(-1)) {
+    // Only a format that names the time zone needs the (slow) zone look-up.
+    if (NamesTimeZone(format) && std::mktime(&zone) != static_cast<std::time_t>(-1)) {
         tm.tm_isdst = zone.tm_isdst; // lets "%c" name the zone in force at that moment
         tm.tm_gmtoff = zone.tm_gmtoff;
         tm.tm_zone = zone.tm_zone;

@@ -33,6 +33,12 @@ public:
 
     // The fields, rounded to the nearest second.
     LocalTime ToLocalTime() const;
+    // The day (0 = 30 December 1899, counted on through the epoch) and the second of that day.
+    struct DayAndSecond {
+        int64_t day;
+        int second;
+    };
+    DayAndSecond SplitDayAndSecond() const;
     // Integer part of the OLE date: the day number that holiday records store.
     int32_t GetDayNumber() const;
     // 1 = Sunday ... 7 = Saturday.

@@ -109,9 +109,21 @@ void WriteTextField(uint8_t* field, size_t fieldSize, std::string_view utf8) {
 }
 
 std::string ReadTextField(const uint8_t* field, size_t fieldSize) {
+    std::string text;
+    ReadTextField(field, fieldSize, text);
+    return text;
+}
+
+void ReadTextField(const uint8_t* field, size_t fieldSize, std::string& text) {
     const void* nul = std::memchr(field, 0, fieldSize);
     const size_t length = nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - field) : fieldSize;
-    return Windows1252ToUtf8(std::string_view(reinterpret_cast<const char*>(field), length));
+    const char* bytes = reinterpret_cast<const char*>(field);
+    // Most names are plain ASCII, which reads as it is.
+    if (std::all_of(bytes, bytes + length, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        text.assign(bytes, length);
+    } else {
+        text = Windows1252ToUtf8(std::string_view(bytes, length));
+    }
 }
 
 size_t CountUtf8Characters(std::string_view utf8) {

@@ -15,6 +15,8 @@ std::string Windows1252ToUtf8(std::string_view bytes);
 void WriteTextField(uint8_t* field, size_t fieldSize, std::string_view utf8);
 // Reads a fixed field up to its first NUL, and never past its end.
 std::string ReadTextField(const uint8_t* field, size_t fieldSize);
+// The same into an existing string, reusing its storage.
+void ReadTextField(const uint8_t* field, size_t fieldSize, std::string& text);
 
 // Cuts UTF-8 text to at most maxCharacters characters without splitting a character.
 std::string TruncateUtf8(std::string_view utf8, size_t maxCharacters);

@@ -26,3 +26,4 @@ private:
 std::string ExportHeader(const CStringTable& strings);
 // Costs with exactly two decimals, rounded half away from zero, with the given decimal separator.
 std::string FormatCostsTwoDecimals(const CMoney& costs, const std::string& decimalSeparator);
+void AppendCostsTwoDecimals(std::string& out, const CMoney& costs, const std::string& decimalSeparator);

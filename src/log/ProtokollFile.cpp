@@ -1,5 +1,6 @@
 #include "log/ProtokollFile.h"
 
+#include "core/ChunkWriter.h"
 #include "core/LittleEndian.h"
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
@@ -35,12 +36,16 @@ void CProtokollFile::ReadData(const uint8_t* d) {
                               LoadLittleEndian<int32_t>(d + kCostsHighAt), LoadLittleEndian<uint32_t>(d + kCostsLowAt));
     m_entry.start =
         CDateTime::FromFileParts(LoadLittleEndian<int32_t>(d + kStartStatusAt), LoadLittleEndian<double>(d + kStartAt));
-    m_entry.deviceName = ReadTextField(d + kDeviceAt, kTextField);
-    m_entry.userName = ReadTextField(d + kUserAt, kTextField);
+    ReadTextField(d + kDeviceAt, kTextField, m_entry.deviceName);
+    ReadTextField(d + kUserAt, kTextField, m_entry.userName);
     m_version = LoadLittleEndian<int16_t>(d + kVersionAt);
     // The tariff name came with format version 3100; older records have none.
-    m_entry.tariffName = m_version == kVersion ? ReadTextField(d + kTariffAt, kTextField) : std::string();
-    m_entry.connectionName = ReadTextField(d + kConnectionAt, kTextField);
+    if (m_version == kVersion) {
+        ReadTextField(d + kTariffAt, kTextField, m_entry.tariffName);
+    } else {
+        m_entry.tariffName.clear();
+    }
+    ReadTextField(d + kConnectionAt, kTextField, m_entry.connectionName);
 }
 
 void CProtokollFile::WriteData(uint8_t* d) const {
@@ -82,22 +87,20 @@ bool CProtokollFile::ExportText(const std::string& fileName, const std::vector<P
 
 bool CProtokollFile::WriteExport(std::FILE* out, const std::vector<ProtokollZeile>* rows, const CStringTable& strings) {
     CExportLine line;
-    bool written = std::fputs(ExportHeader(strings).c_str(), out) >= 0;
-    auto put = [&](const LogEntry& entry) {
-        const std::string& text = line.Format(entry);
-        written = written && std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    };
+    CChunkWriter writer(out);
+    writer.Append(ExportHeader(strings));
+    bool read = true;
     if (rows != nullptr) {
         for (const ProtokollZeile& row : *rows) {
-            put(row);
+            writer.Append(line.Format(row));
         }
     } else if (OpenRecordFile()) {
-        for (bool more = FirstValid(); more && written; more = NextValid()) {
-            put(m_entry);
+        for (bool more = FirstValid(); more; more = NextValid()) {
+            writer.Append(line.Format(m_entry));
         }
         Close();
     } else {
-        written = false;
+        read = false;
     }
-    return std::fflush(out) == 0 && written;
+    return writer.Finish() && std::fflush(out) == 0 && read;
 }

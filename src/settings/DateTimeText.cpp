@@ -1,16 +1,27 @@
 #include "settings/DateTimeText.h"
 
 const std::string& CDateTimeText::Format(const CDateTime& moment) {
-    const LocalTime t = moment.ToLocalTime();
-    const int64_t day = static_cast<int64_t>(t.year) * 10000 + t.month * 100 + t.day;
+    m_text.clear();
+    Append(m_text, moment);
+    return m_text;
+}
+
+void CDateTimeText::Append(std::string& out, const CDateTime& moment) {
+    const auto [day, second] = moment.SplitDayAndSecond();
     if (day != m_day) {
         m_day = day;
         m_date = moment.Format("%x");
     }
-    m_text = m_date;
-    if (t.hour != 0 || t.minute != 0 || t.second != 0) {
-        m_text += ' ';
-        m_text += moment.Format("%X");
+    out += m_date;
+    if (second != 0) {
+        if (m_times.empty()) {
+            m_times.resize(86400);
+        }
+        std::string& time = m_times[second];
+        if (time.empty()) {
+            time = moment.Format("%X");
+        }
+        out += ' ';
+        out += time;
     }
-    return m_text;
 }

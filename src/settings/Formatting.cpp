@@ -22,26 +22,42 @@ double WithTolerance(double days) {
     return days + std::copysign(kCutTolerance, days);
 }
 
+void AppendTwoDigits(std::string& out, unsigned value) {
+    if (value >= 100) {
+        out += std::to_string(value);
+        return;
+    }
+    out += static_cast<char>('0' + value / 10);
+    out += static_cast<char>('0' + value % 10);
+}
+
 // v already carries the tolerance.
-std::string FormatHms(unsigned hours, double v, const LocaleFacts& facts) {
-    const unsigned minutes = Low16(Fraction(v * 24.0) * 60.0);
-    const unsigned seconds = Low16(Fraction(v * 1440.0) * 60.0);
-    const char* sep = facts.timeSeparator.c_str();
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%02u%s%02u%s%02u", hours, sep, minutes, sep, seconds);
-    return buffer;
+void AppendHms(std::string& out, unsigned hours, double v, const LocaleFacts& facts) {
+    AppendTwoDigits(out, hours);
+    out += facts.timeSeparator;
+    AppendTwoDigits(out, Low16(Fraction(v * 24.0) * 60.0));
+    out += facts.timeSeparator;
+    AppendTwoDigits(out, Low16(Fraction(v * 1440.0) * 60.0));
 }
 
 } // namespace
 
-std::string FormatTimeOfDay(double days, const LocaleFacts& facts) {
+void AppendTimeOfDay(std::string& out, double days, const LocaleFacts& facts) {
     const double v = WithTolerance(days);
-    return FormatHms(Low16(Fraction(v) * 24.0), v, facts);
+    AppendHms(out, Low16(Fraction(v) * 24.0), v, facts);
+}
+
+std::string FormatTimeOfDay(double days, const LocaleFacts& facts) {
+    std::string text;
+    AppendTimeOfDay(text, days, facts);
+    return text;
 }
 
 std::string FormatDuration(double days, const LocaleFacts& facts) {
     const double v = WithTolerance(days);
-    return FormatHms(Low16(v * 24.0), v, facts);
+    std::string text;
+    AppendHms(text, Low16(v * 24.0), v, facts);
+    return text;
 }
 
 std::string FormatQuarterHour(int index, bool end, const LocaleFacts& facts) {

@@ -11,6 +11,8 @@
 // Hours (0-23), minutes and seconds of the time-of-day part of a value in days.
 std::string FormatTimeOfDay(double days, const LocaleFacts& facts);
 std::string FormatTimeOfDay(double days);
+// The same, appended to a text (for long exports).
+void AppendTimeOfDay(std::string& out, double days, const LocaleFacts& facts);
 // Like FormatTimeOfDay, but the hours are the total number of hours.
 std::string FormatDuration(double days, const LocaleFacts& facts);
 std::string FormatDuration(double days);

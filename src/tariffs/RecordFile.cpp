@@ -9,11 +9,15 @@ namespace {
 
 constexpr size_t kWindowSize = 64 * 1024;
 
-bool SeekTo(std::FILE* file, uint64_t offset) { return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0; }
+bool SeekTo(std::FILE* file, uint64_t offset) {
+    return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;
+}
 
 } // namespace
 
-CRecordFile::~CRecordFile() { Close(); }
+CRecordFile::~CRecordFile() {
+    Close();
+}
 
 bool CRecordFile::OpenRecordFile() {
     Close();
@@ -31,7 +35,8 @@ bool CRecordFile::OpenRecordFile() {
         return false;
     }
     std::setvbuf(m_file, nullptr, _IONBF, 0);
-    m_length = SeekTo(m_file, 0) && std::fseek(m_file, 0, SEEK_END) == 0 ? static_cast<uint64_t>(std::ftell(m_file)) : 0;
+    m_length =
+        SeekTo(m_file, 0) && std::fseek(m_file, 0, SEEK_END) == 0 ? static_cast<uint64_t>(std::ftell(m_file)) : 0;
     m_window.clear();
     m_slot.assign(GetRecordSize(), 0);
     m_index = 0;
@@ -50,36 +55,37 @@ void CRecordFile::Close() {
     m_window.clear();
 }
 
-bool CRecordFile::ReadSlot(uint64_t offset, uint8_t* slot) {
+const uint8_t* CRecordFile::ReadSlot(uint64_t offset) {
     const size_t size = GetRecordSize();
     if (offset < m_windowStart || offset + size > m_windowStart + m_window.size()) {
         m_window.resize(std::max(kWindowSize, size));
         if (!SeekTo(m_file, offset)) {
             m_window.clear();
-            return false;
+            return nullptr;
         }
         m_window.resize(std::fread(m_window.data(), 1, m_window.size(), m_file));
         m_windowStart = offset;
         if (m_window.size() < size) {
-            return false;
+            return nullptr;
         }
     }
-    std::memcpy(slot, m_window.data() + (offset - m_windowStart), size);
-    return true;
+    return m_window.data() + (offset - m_windowStart);
 }
 
 void CRecordFile::GoToRecord(uint32_t index) {
     m_index = index;
     m_status = 0;
     const uint64_t offset = RecordOffset(index);
-    if (m_file == nullptr || offset + GetRecordSize() > m_length || !ReadSlot(offset, m_slot.data())) {
-        return;
+    const uint8_t* slot = m_file != nullptr && offset + GetRecordSize() <= m_length ? ReadSlot(offset) : nullptr;
+    if (slot != nullptr) {
+        m_status = LoadLittleEndian<uint32_t>(slot);
+        ReadData(slot + 4);
     }
-    m_status = LoadLittleEndian<uint32_t>(m_slot.data());
-    ReadData(m_slot.data() + 4);
 }
 
-bool CRecordFile::IsPastEnd() const { return m_length < RecordOffset(m_index) + GetRecordSize(); }
+bool CRecordFile::IsPastEnd() const {
+    return m_length < RecordOffset(m_index) + GetRecordSize();
+}
 
 bool CRecordFile::FirstValid() {
     GoToRecord(0);
@@ -126,7 +132,8 @@ bool CRecordFile::WriteSlot(uint64_t offset, uint32_t status) {
     StoreLittleEndian<uint32_t>(m_slot.data(), status);
     WriteData(m_slot.data() + 4);
     m_window.clear();
-    const bool written = SeekTo(m_file, offset) && std::fwrite(m_slot.data(), 1, m_slot.size(), m_file) == m_slot.size() &&
+    const bool written = SeekTo(m_file, offset) &&
+                         std::fwrite(m_slot.data(), 1, m_slot.size(), m_file) == m_slot.size() &&
                          std::fflush(m_file) == 0;
     if (written) {
         m_length = std::max(m_length, offset + m_slot.size());
@@ -134,7 +141,9 @@ bool CRecordFile::WriteSlot(uint64_t offset, uint32_t status) {
     return written;
 }
 
-bool CRecordFile::WriteRecord() { return WriteSlot(RecordOffset(m_index), m_status); }
+bool CRecordFile::WriteRecord() {
+    return WriteSlot(RecordOffset(m_index), m_status);
+}
 
 bool CRecordFile::AppendRecord() {
     m_index = static_cast<uint32_t>(m_length / GetRecordSize());
@@ -150,4 +159,6 @@ bool CRecordFile::DeleteRecord() {
     return WriteRecord();
 }
 
-uint32_t CRecordFile::GetRecordCount() const { return static_cast<uint32_t>(m_length / GetRecordSize()); }
+uint32_t CRecordFile::GetRecordCount() const {
+    return static_cast<uint32_t>(m_length / GetRecordSize());
+}

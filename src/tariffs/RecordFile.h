@@ -51,7 +51,8 @@ protected:
     virtual bool Matches(int32_t /*key1*/, int32_t /*key2*/) const { return false; }
 
 private:
-    bool ReadSlot(uint64_t offset, uint8_t* slot);
+    // The slot's bytes inside the read window, or nullptr when they cannot be read.
+    const uint8_t* ReadSlot(uint64_t offset);
     bool WriteSlot(uint64_t offset, uint32_t status);
     uint64_t RecordOffset(uint32_t index) const { return static_cast<uint64_t>(index) * GetRecordSize(); }
 
@@ -65,5 +66,5 @@ private:
     // Reads go through a window of the file, so a walk costs one read per 64 KiB, not per record.
     std::vector<uint8_t> m_window;
     uint64_t m_windowStart = 0;
-    std::vector<uint8_t> m_slot;
+    std::vector<uint8_t> m_slot; // the record being written
 };
