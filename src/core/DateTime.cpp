@@ -7,6 +7,8 @@
 namespace {
 
 constexpr int64_t kOleEpochFromUnixEpoch = 25569; // days from 1899-12-30 to 1970-01-01
+constexpr double kFirstDay = -657434.0;           // 1 January 100
+constexpr double kLastDay = 2958465.0;            // 31 December 9999
 
 // Days since 1970-01-01 of a proleptic Gregorian date (after H. Hinnant's civil calendar algorithms).
 int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
@@ -96,6 +98,10 @@ CDateTime CDateTime::FromLinear(double linear, ValueStatus status) {
 
 CDateTime::DayAndSecond CDateTime::SplitDayAndSecond() const {
     const double linear = Linear();
+    // A value from a damaged file that names no day of the years 100 to 9999 reads as the epoch.
+    if (!(linear >= kFirstDay && linear < kLastDay + 1)) {
+        return {0, 0};
+    }
     DayAndSecond split{static_cast<int64_t>(std::floor(linear)), 0};
     // The fraction is never negative, so adding a half and cutting rounds to the nearest second.
     split.second = static_cast<int>((linear - static_cast<double>(split.day)) * 86400.0 + 0.5);
@@ -117,7 +123,7 @@ LocalTime CDateTime::ToLocalTime() const {
 }
 
 int32_t CDateTime::GetDayNumber() const {
-    return static_cast<int32_t>(std::trunc(m_date));
+    return m_date > kFirstDay - 1 && m_date < kLastDay + 1 ? static_cast<int32_t>(std::trunc(m_date)) : 0;
 }
 
 int CDateTime::GetDayOfWeek() const {

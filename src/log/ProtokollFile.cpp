@@ -76,13 +76,8 @@ bool CProtokollFile::AppendEntry() {
 
 bool CProtokollFile::ExportText(const std::string& fileName, const std::vector<ProtokollZeile>* rows,
                                 const CStringTable& strings) {
-    std::vector<char> buffer(1 << 20); // outlives the stream that writes through it
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "wb"), &std::fclose);
-    if (!file) {
-        return false;
-    }
-    std::setvbuf(file.get(), buffer.data(), _IOFBF, buffer.size());
-    return WriteExport(file.get(), rows, strings);
+    return file && WriteExport(file.get(), rows, strings);
 }
 
 bool CProtokollFile::WriteExport(std::FILE* out, const std::vector<ProtokollZeile>* rows, const CStringTable& strings) {

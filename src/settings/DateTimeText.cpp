@@ -13,15 +13,21 @@ void CDateTimeText::Append(std::string& out, const CDateTime& moment) {
         m_date = moment.Format("%x");
     }
     out += m_date;
-    if (second != 0) {
-        if (m_times.empty()) {
-            m_times.resize(86400);
-        }
-        std::string& time = m_times[second];
-        if (time.empty()) {
-            time = moment.Format("%X");
-        }
-        out += ' ';
-        out += time;
+    if (second == 0) {
+        return;
     }
+    out += ' ';
+    // Short lists format each time directly; long ones fill a table of the seconds of the day.
+    if (++m_formatted < kTableAfter) {
+        out += moment.Format("%X");
+        return;
+    }
+    if (m_times.empty()) {
+        m_times.resize(86400);
+    }
+    std::string& time = m_times[second];
+    if (time.empty()) {
+        time = moment.Format("%X");
+    }
+    out += time;
 }

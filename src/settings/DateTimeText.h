@@ -15,6 +15,9 @@ public:
     void Append(std::string& out, const CDateTime& moment);
 
 private:
+    static constexpr unsigned kTableAfter = 4096;
+
+    unsigned m_formatted = 0;
     int64_t m_day = INT64_MIN;
     std::string m_date;
     std::vector<std::string> m_times; // by second of the day, filled on first use

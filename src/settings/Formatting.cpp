@@ -14,8 +14,10 @@ double Fraction(double x) {
     return x - std::trunc(x);
 }
 
+// The low 16 bits of the whole part; a value from a damaged file (huge, or not a number) gives 0.
 unsigned Low16(double x) {
-    return static_cast<uint16_t>(static_cast<int64_t>(std::trunc(x)));
+    const double low = std::fmod(std::trunc(x), 65536.0);
+    return std::isfinite(low) ? static_cast<uint16_t>(static_cast<int32_t>(low)) : 0;
 }
 
 double WithTolerance(double days) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(DateTime, EpochAndKnownDaysHaveTheirOleNumbers) {
@@ -27,8 +29,8 @@ TEST(DateTime, DaysBeforeTheEpochCountBackwardsWithTheTimeForwards) {
 }
 
 TEST(DateTime, RoundTripsAcrossMonthEndsAndLeapYears) {
-    const LocalTime cases[] = {{2024, 2, 29, 23, 59, 59}, {2023, 2, 28, 0, 0, 0}, {2000, 2, 29, 12, 0, 0},
-                               {1900, 3, 1, 0, 0, 1},      {2026, 12, 31, 23, 59, 59}, {9999, 12, 31, 23, 59, 59},
+    const LocalTime cases[] = {{2024, 2, 29, 23, 59, 59}, {2023, 2, 28, 0, 0, 0},     {2000, 2, 29, 12, 0, 0},
+                               {1900, 3, 1, 0, 0, 1},     {2026, 12, 31, 23, 59, 59}, {9999, 12, 31, 23, 59, 59},
                                {100, 1, 1, 0, 0, 0}};
     for (const LocalTime& t : cases) {
         EXPECT_EQ(CDateTime::FromLocalTime(t).ToLocalTime(), t) << t.year << "-" << t.month << "-" << t.day;
@@ -90,6 +92,21 @@ TEST(TimeSpan, ConvertsWholeSeconds) {
     EXPECT_EQ(CTimeSpan::FromSeconds(90).GetTotalSeconds(), 90);
     EXPECT_DOUBLE_EQ(CTimeSpan::FromSeconds(86400).GetDays(), 1.0);
     EXPECT_EQ((CTimeSpan::FromSeconds(3725) + CTimeSpan::FromSeconds(1)).GetTotalSeconds(), 3726);
+}
+
+} // namespace
+
+namespace {
+
+// Dates and spans read from a damaged file can hold any double.
+TEST(DateTime, ValuesFromDamagedFilesStayHarmless) {
+    for (double junk :
+         {1e300, -1e300, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+        const CDateTime date(junk);
+        EXPECT_EQ(date.ToLocalTime(), (LocalTime{1899, 12, 30, 0, 0, 0}));
+        EXPECT_EQ(date.GetDayNumber(), 0);
+        EXPECT_FALSE(date.Format("%x").empty());
+    }
 }
 
 } // namespace

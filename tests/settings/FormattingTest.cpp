@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
-double Seconds(int64_t s) { return static_cast<double>(s) / 86400.0; }
+double Seconds(int64_t s) {
+    return static_cast<double>(s) / 86400.0;
+}
 
 TEST(Formatting, TimeOfDayDropsWholeDaysAndDurationKeepsAllHours) {
     const LocaleFacts facts;
@@ -28,6 +32,13 @@ TEST(Formatting, EveryWholeSecondOfADayFormatsExactly) {
         ASSERT_EQ(FormatTimeOfDay(Seconds(s), facts), expected) << s;
         ASSERT_EQ(FormatDuration(Seconds(s + 86400), facts).substr(2), std::string(expected).substr(2)) << s;
     }
+}
+
+TEST(Formatting, ValuesFromDamagedFilesGiveSomeTextAndNoFault) {
+    const LocaleFacts facts;
+    EXPECT_EQ(FormatTimeOfDay(std::numeric_limits<double>::quiet_NaN(), facts), "00:00:00");
+    EXPECT_EQ(FormatDuration(-2.58554e+237, facts).size(), 8u);
+    EXPECT_EQ(FormatDuration(1e300, facts).size(), 8u);
 }
 
 TEST(Formatting, QuarterHourMarksUseTheLocaleSeparator) {

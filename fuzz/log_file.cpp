@@ -1,0 +1,33 @@
+// Arbitrary bytes as "Fernzahl.log": walked, searched, exported, appended to.
+#include "FuzzFile.h"
+
+#include "core/StringTable.h"
+#include "log/ProtokollFile.h"
+#include "settings/DateTimeText.h"
+#include "settings/Formatting.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string directory = WriteFuzzFile(CProtokollFile::kFileName, data, size);
+    CProtokollFile log(directory);
+    if (!log.OpenRecordFile()) {
+        return 0;
+    }
+    CDateTimeText startText;
+    size_t sum = 0;
+    for (bool more = log.FirstValid(); more; more = log.NextValid()) {
+        const LogEntry& e = log.Entry();
+        sum += startText.Format(e.start).size() + FormatTimeOfDay(e.duration.GetDays()).size() +
+               FormatDuration(e.duration.GetDays()).size() + FormatAmount(e.costs).size() + e.connectionName.size() +
+               e.deviceName.size() + e.userName.size() + e.tariffName.size();
+    }
+    log.SetFilter([](const LogEntry& e) { return e.units % 2 == 0; });
+    for (bool more = log.FindFirst(0, 0); more; more = log.FindNext()) {
+        ++sum;
+    }
+    log.GoToRecord(log.GetRecordCount());
+    log.AppendEntry();
+    log.WriteRecord();
+    log.Close();
+    log.ExportText("/dev/null", nullptr, CStringTable());
+    return sum == SIZE_MAX;
+}
