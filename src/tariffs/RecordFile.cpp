@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -22,6 +23,11 @@ CRecordFile::~CRecordFile() {
 bool CRecordFile::OpenRecordFile() {
     Close();
     const std::string path = GetRecordFileName();
+    std::error_code error;
+    // Only a regular file has records; a directory or device in its place has none.
+    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
+        return false;
+    }
     // "ab" creates a missing file without truncating an existing one; "r+b" then allows writing anywhere.
     if (std::FILE* create = std::fopen(path.c_str(), "ab")) {
         std::fclose(create);

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 
 namespace {
 
@@ -153,15 +155,52 @@ TEST_F(RecordFileTest, WalkCrossesManyReadWindows) {
     EXPECT_EQ(file.value, 0u);
 }
 
-TEST(RecordFile, FailedWritesAreReportedAndDoNoHarm) {
-    CNumberFile full("/dev/full");
-    ASSERT_TRUE(full.OpenRecordFile());
-    EXPECT_FALSE(full.AppendRecord());
-    EXPECT_FALSE(full.WriteRecord());
-    CNumberFile nowhere("/nonexistent-dir/numbers.dat");
-    EXPECT_FALSE(nowhere.OpenRecordFile());
-    EXPECT_FALSE(nowhere.FirstValid());
-    EXPECT_FALSE(nowhere.AppendRecord());
+// A file-size limit makes writes fail the way a full disk does.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+
+private:
+    rlimit m_saved{};
+};
+
+TEST_F(RecordFileTest, FailedAppendIsReportedAndDamagesNoEarlierRecord) {
+    WriteFile(path, Slot(1, 1) + Slot(1, 2));
+    ASSERT_TRUE(file.OpenRecordFile());
+    {
+        CFileSizeLimit full(20); // room for half of a third record
+        file.value = 3;
+        EXPECT_FALSE(file.AppendRecord());
+        EXPECT_FALSE(file.WriteRecord());
+    }
+    file.Close();
+    ASSERT_TRUE(file.OpenRecordFile());
+    EXPECT_EQ(WalkValues(file), (std::vector<uint32_t>{1, 2}));
+    EXPECT_EQ(file.GetRecordCount(), 2u);
+    ASSERT_TRUE(file.AppendRecord());
+    file.value = 4;
+    ASSERT_TRUE(file.WriteRecord());
+    file.Close();
+    EXPECT_EQ(ReadFile(path), Slot(1, 1) + Slot(1, 2) + Slot(1, 4));
+}
+
+TEST(RecordFile, SomethingThatIsNoRegularFileOpensAsNothing) {
+    CTempDir dir;
+    std::filesystem::create_directory(dir.File("log"));
+    for (const std::string& path : {dir.File("log"), std::string("/dev/null"), dir.File("missing/numbers.dat")}) {
+        CNumberFile file(path);
+        EXPECT_FALSE(file.OpenRecordFile()) << path;
+        EXPECT_FALSE(file.FirstValid());
+        EXPECT_FALSE(file.AppendRecord());
+        EXPECT_EQ(file.GetRecordCount(), 0u);
+    }
 }
 
 } // namespace

@@ -1,0 +1,62 @@
+#include "metering/GebuehrenZaehler.h"
+
+#include "core/Clock.h"
+#include "core/StringTable.h"
+#include "core/TimeRules.h"
+#include "settings/Formatting.h"
+#include "tariffs/InitialPeriodSource.h"
+#include "tariffs/Tarif.h"
+
+void CGebuehrenZaehler::Start(uint32_t startTick) {
+    m_startTick = startTick;
+    m_running = true;
+    m_costs = CMoney(0);
+    ChargeMinimum();
+    m_units = 0;
+}
+
+void CGebuehrenZaehler::ChargeMinimum() {
+    m_credit = m_tariff.GetMinimumCharge();
+    m_costs += m_credit;
+    m_credit -= m_tariff.GetStartCharge();
+    // A start charge above the minimum charge: the start charge is due instead.
+    if (m_credit < CMoney(0)) {
+        m_costs -= m_credit;
+    }
+}
+
+void CGebuehrenZaehler::Stop() {
+    m_running = false;
+    m_duration = CTimeSpan::FromSeconds(GetElapsedSeconds());
+}
+
+void CGebuehrenZaehler::AddUnit() {
+    if (m_meter == nullptr || m_meter->IsInInitialPeriod()) {
+        return;
+    }
+    if (m_credit > CMoney(0)) {
+        m_credit -= m_tariff.GetUnitPrice();
+        if (m_credit < CMoney(0)) {
+            m_costs -= m_credit; // only the part the credit did not cover
+        }
+    } else {
+        m_costs += m_tariff.GetUnitPrice();
+    }
+    ++m_units;
+}
+
+uint32_t CGebuehrenZaehler::GetElapsedSeconds() const {
+    return ElapsedSeconds(m_clock.GetTickCount(), m_startTick);
+}
+
+std::string CGebuehrenZaehler::FormatCounter(const CStringTable& strings, const LocaleFacts& facts) const {
+    const double days = m_running ? CTimeSpan::FromSeconds(GetElapsedSeconds()).GetDays() : m_duration.GetDays();
+    return strings.Format(171, {FormatTimeOfDay(days, facts), std::to_string(m_units), FormatAmount(m_costs, facts)});
+}
+
+std::string CGebuehrenZaehler::FormatShort(bool costsFirst, const CStringTable& strings,
+                                           const LocaleFacts& facts) const {
+    const std::string time = FormatTimeOfDay(CTimeSpan::FromSeconds(GetElapsedSeconds()).GetDays(), facts);
+    const std::string costs = FormatAmount(m_costs, facts);
+    return costsFirst ? strings.Format(170, {costs, time}) : strings.Format(170, {time, costs});
+}

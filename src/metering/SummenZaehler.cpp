@@ -1,0 +1,160 @@
+#include "metering/SummenZaehler.h"
+
+#include "core/Clock.h"
+#include "core/StringTable.h"
+#include "core/TimeRules.h"
+#include "settings/Formatting.h"
+#include "settings/SettingsStore.h"
+#include "tariffs/RabattZaehler.h"
+
+#include <algorithm>
+
+namespace {
+
+// Weeks begin on Monday and on 1 January. The year is part of the key, so that a counter left
+// alone for a year never finds its old week again.
+int64_t WeekKey(const CDateTime& date) {
+    const int weekday = date.GetDayOfWeek() == 1 ? 7 : date.GetDayOfWeek() - 1; // Monday 1 ... Sunday 7
+    return static_cast<int64_t>(date.ToLocalTime().year) * 1000 + date.GetDayOfYear() - weekday;
+}
+
+bool IsSameDay(const CDateTime& a, const CDateTime& b) {
+    return a.Format("%d%m%Y") == b.Format("%d%m%Y");
+}
+
+// The first valid of the candidate dates, at midnight.
+CDateTime FirstValidDate(std::initializer_list<LocalTime> candidates) {
+    for (const LocalTime& t : candidates) {
+        if (CDateTime::IsValidDate(t.year, t.month, t.day)) {
+            return CDateTime::FromLocalTime(t);
+        }
+    }
+    return CDateTime(0.0, ValueStatus::Invalid);
+}
+
+} // namespace
+
+CSummenZaehler::CSummenZaehler(uint8_t recordNumber, ResetMode mode, CTarif& tariff, const Services& services)
+    : CGebuehrenZaehler(tariff, services.clock), m_services(services), m_recordNumber(recordNumber), m_mode(mode),
+      m_file(services.settings.GetProgramDirectory()) {
+    const bool found = m_file.OpenRecordFile() && m_file.FindFirst(0, recordNumber);
+    m_file.Close();
+    if (!found) {
+        Reset();
+        return;
+    }
+    m_duration = m_file.duration;
+    m_units = m_file.units;
+    m_connections = m_file.connections;
+    m_resetDate = m_file.resetDate;
+    m_costs = m_file.costs;
+    AutoReset();
+}
+
+bool CSummenZaehler::Save() {
+    if (!m_file.OpenRecordFile()) {
+        return false;
+    }
+    if (!m_file.FindFirst(0, m_recordNumber)) {
+        m_file.AppendRecord();
+    }
+    m_file.duration = m_duration;
+    m_file.units = m_units;
+    m_file.connections = m_connections;
+    m_file.resetDate = m_resetDate;
+    m_file.costs = m_costs;
+    m_file.recordNumber = m_recordNumber;
+    const bool written = m_file.WriteRecord();
+    m_file.Close();
+    return written;
+}
+
+void CSummenZaehler::Reset() {
+    m_duration = CTimeSpan();
+    m_connectionStartTick = m_clock.GetTickCount();
+    m_units = 0;
+    m_connections = 0;
+    const CDateTime now = m_clock.Now();
+    if (m_mode == ResetMode::Weekly) {
+        // The Monday of this week, but not before 1 January: the week of New Year begins on 1 January,
+        // and a reset date in the old year would make every following day look like a new week.
+        const int weekday = now.GetDayOfWeek() == 1 ? 7 : now.GetDayOfWeek() - 1;
+        const int daysBack = std::min(weekday - 1, now.GetDayOfYear() - 1);
+        m_resetDate = now - CTimeSpan::FromSeconds(static_cast<int64_t>(daysBack) * 86400);
+    } else {
+        m_resetDate = now;
+    }
+    m_costs = CMoney(0);
+    Save();
+}
+
+void CSummenZaehler::StartConnection(uint32_t startTick) {
+    m_connectionStartTick = startTick;
+    m_running = true;
+    ChargeMinimum();
+    ++m_connections;
+}
+
+void CSummenZaehler::EndConnection() {
+    m_running = false;
+    m_duration += CTimeSpan::FromSeconds(ElapsedSeconds(m_clock.GetTickCount(), m_connectionStartTick));
+    Save();
+}
+
+bool CSummenZaehler::AutoReset() {
+    const CDateTime now = m_clock.Now();
+    bool over = false;
+    switch (m_mode) {
+    case ResetMode::Daily:
+        over = !IsSameDay(now, m_resetDate);
+        break;
+    case ResetMode::Weekly:
+        over = WeekKey(now) != WeekKey(m_resetDate);
+        break;
+    case ResetMode::Monthly:
+        over = IsMonthOver();
+        break;
+    case ResetMode::Never:
+        break;
+    }
+    if (!over) {
+        return false;
+    }
+    Reset();
+    if (m_mode == ResetMode::Monthly && m_services.settings.Read(Setting::kResetRabatt) != 0) {
+        CRabattZaehler discount(m_services.settings.GetProgramDirectory());
+        discount.SetCount(0);
+        discount.Save();
+    }
+    return true;
+}
+
+// The month begins on day "ResetTag"; a day the month lacks moves to the 1st of the next month.
+bool CSummenZaehler::IsMonthOver() const {
+    SettingsStore& settings = m_services.settings;
+    if (settings.Read(Setting::kAutoReset) != 1) {
+        return false;
+    }
+    const int d = static_cast<int>(settings.Read(Setting::kResetTag));
+    const LocalTime reset = m_resetDate.ToLocalTime();
+    CDateTime candidate =
+        FirstValidDate({{reset.year, reset.month, d}, {reset.year, reset.month + 1, 1}, {reset.year + 1, 1, 1}});
+    if (candidate <= m_resetDate) {
+        const LocalTime c = candidate.ToLocalTime();
+        const LocalTime next = c.month == 12 ? LocalTime{c.year + 1, 1, d} : LocalTime{c.year, c.month + 1, c.day};
+        candidate = FirstValidDate({next, {reset.year, reset.month + 2, 1}, {reset.year + 1, 1, 1}});
+    }
+    return candidate <= m_clock.Now();
+}
+
+CTimeSpan CSummenZaehler::GetTotalDuration() const {
+    const uint32_t running = m_running ? ElapsedSeconds(m_clock.GetTickCount(), m_connectionStartTick) : 0;
+    return m_duration + CTimeSpan::FromSeconds(running);
+}
+
+std::string CSummenZaehler::FormatTotals() const {
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
+    return m_services.strings.Format(
+        172, {m_resetDate.Format("%x"), FormatDuration(GetTotalDuration().GetDays(), facts),
+              std::to_string(m_connections), std::to_string(m_units), FormatAmount(m_costs, facts)});
+}

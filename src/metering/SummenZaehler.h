@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/DateTime.h"
+#include "core/Services.h"
+#include "metering/GebuehrenZaehler.h"
+#include "metering/ZaehlerFile.h"
+
+#include <cstdint>
+#include <string>
+
+// One of the four totals counters (daily, weekly, monthly, total): the connections, time, units
+// and costs since its last reset, kept in the counter file and reset when its period is over.
+class CSummenZaehler : public CGebuehrenZaehler {
+public:
+    enum class ResetMode { Never = 0, Daily = 1, Weekly = 2, Monthly = 3 };
+
+    // Loads the counter's record (creating it when missing) and resets it if its period is over.
+    CSummenZaehler(uint8_t recordNumber, ResetMode mode, CTarif& tariff, const Services& services);
+
+    void StartConnection(uint32_t startTick);
+    // Adds the connection's time and saves.
+    void EndConnection();
+    // Clears the counter and saves; a connection in progress counts from now on.
+    void Reset();
+    // Resets when the counter's period is over; true when it did.
+    bool AutoReset();
+    bool Save();
+
+    // The counter's text for the main window.
+    std::string FormatTotals() const;
+    int32_t GetConnections() const { return m_connections; }
+    CDateTime GetResetDate() const { return m_resetDate; }
+    // The stored time plus, while a connection is counted, its time so far.
+    CTimeSpan GetTotalDuration() const;
+
+private:
+    bool IsMonthOver() const;
+
+    const Services& m_services;
+    int32_t m_connections = 0;
+    CDateTime m_resetDate;
+    uint8_t m_recordNumber;
+    ResetMode m_mode;
+    CZaehlerFile m_file;
+    uint32_t m_connectionStartTick = 0;
+};

@@ -1,0 +1,160 @@
+#include "metering/Zaehlwerk.h"
+
+#include "core/Clock.h"
+#include "core/SoundPlayer.h"
+#include "core/StringTable.h"
+#include "log/ProtokollFile.h"
+#include "metering/DescriptionPrompt.h"
+#include "settings/LocaleFacts.h"
+#include "settings/SettingsStore.h"
+#include "tariffs/Tarif.h"
+
+namespace {
+constexpr unsigned kUnknownUser = 450;
+constexpr unsigned kNoName = 455;
+constexpr unsigned kIdleShortText = 174;
+} // namespace
+
+CZaehlwerk::CZaehlwerk(CTarif& tariff, const Services& services)
+    : m_tariff(tariff), m_services(services), m_connection(tariff, services.clock) {
+    m_connection.SetMeter(this);
+    ReadSettings();
+}
+
+void CZaehlwerk::ReadSettings() {
+    SettingsStore& s = m_services.settings;
+    m_signals.unitCountAlarm = s.Read(Setting::kSignalEinh) != 0;
+    m_signals.unitCount = s.Read(Setting::kAnzEinh);
+    m_signals.timeAlarm = s.Read(Setting::kSignalZeit) != 0;
+    m_signals.minutes = s.Read(Setting::kZeit);
+    m_signals.alarmSound = s.Read(Setting::kDatei1);
+    m_signals.everyUnit = s.Read(Setting::kSignalJedeEinh) != 0;
+    m_signals.beforeUnit = s.Read(Setting::kSignal20secVor) != 0;
+    m_signals.unitSound = s.Read(Setting::kDatei2);
+    m_costsFirst = s.Read(Setting::kKostenZuerst) != 0;
+}
+
+void CZaehlwerk::StartRun(int leadSeconds, uint32_t startTick, const std::string& deviceName,
+                          const std::string& connectionName, const std::string& tariffName) {
+    ++m_runNumber;
+    m_initialPeriod = m_tariff.GetInitialPeriod();
+    // Not running yet, so the tariff answers with the initial period: the first unit ends there.
+    m_unitEnd = m_tariff.GetSecondsPerUnit();
+    m_connection.Start(startTick);
+    m_running = true;
+    m_connection.userName = m_services.userName.empty() ? m_services.strings.Get(kUnknownUser) : m_services.userName;
+    m_connection.connectionName = connectionName;
+    m_connection.deviceName = deviceName;
+    m_connection.tariffName = tariffName;
+    m_connection.startTime = m_services.clock.Now() - CTimeSpan::FromSeconds(leadSeconds);
+    m_timeAlarmGiven = false;
+    m_unitCountAlarmGiven = false;
+    ArmUnitSignals();
+}
+
+void CZaehlwerk::ArmUnitSignals() {
+    m_unitSoundPending = m_signals.everyUnit;
+    m_preSignalArmed = m_signals.beforeUnit;
+}
+
+void CZaehlwerk::NextUnit() {
+    ArmUnitSignals();
+    m_connection.AddUnit();
+    m_unitEnd += m_tariff.GetSecondsPerUnit();
+}
+
+bool CZaehlwerk::IsInInitialPeriod() const {
+    return !m_running || GetElapsedSeconds() < m_initialPeriod;
+}
+
+bool CZaehlwerk::EndRun() {
+    m_running = false;
+    m_connection.Stop();
+    const uint32_t run = m_runNumber;
+    const bool nameless = m_connection.connectionName.empty();
+
+    // The record is written before anyone is asked anything, so an open prompt loses nothing.
+    CProtokollFile log(m_services.settings.GetProgramDirectory());
+    bool written = log.OpenRecordFile() && log.AppendEntry();
+    LogEntry& entry = log.Entry();
+    entry.deviceName = m_connection.deviceName;
+    entry.start = m_connection.startTime;
+    entry.userName = m_connection.userName;
+    entry.connectionName = nameless ? m_services.strings.Get(kNoName) : m_connection.connectionName;
+    entry.duration = CTimeSpan::FromSeconds(GetElapsedSeconds());
+    entry.costs = m_connection.GetCosts();
+    entry.units = m_connection.GetUnits();
+    entry.tariffName = m_connection.tariffName;
+    written = written && log.WriteRecord();
+    const uint32_t record = log.GetRecordIndex();
+    log.Close();
+    m_lastRecord = record;
+
+    if (nameless && m_prompt != nullptr && m_services.settings.Read(Setting::kBeschrAbfragen) != 0) {
+        const std::string description = m_prompt->AskDescription();
+        if (!description.empty()) {
+            written = written && WriteDescription(record, description);
+            // A connection that started while the prompt was open keeps its own name.
+            if (m_runNumber == run) {
+                m_connection.connectionName = description;
+            }
+        }
+    }
+    return written;
+}
+
+bool CZaehlwerk::WriteDescription(uint32_t record, const std::string& description) {
+    CProtokollFile log(m_services.settings.GetProgramDirectory());
+    if (!log.OpenRecordFile()) {
+        return false;
+    }
+    log.GoToRecord(record);
+    if (log.GetStatus() == 0) {
+        return false; // deleted meanwhile from the log view
+    }
+    log.Entry().connectionName = description;
+    return log.WriteRecord();
+}
+
+std::string CZaehlwerk::GetShortText() const {
+    if (!m_running) {
+        return m_services.strings.Get(kIdleShortText);
+    }
+    return m_connection.FormatShort(m_costsFirst, m_services.strings, LocaleFacts::FromCLibrary());
+}
+
+std::string CZaehlwerk::GetConnectionText() const {
+    const CStringTable& strings = m_services.strings;
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
+    const std::string& name = m_connection.connectionName;
+    return strings.Format(173, {m_connection.FormatCounter(strings, facts), m_connection.startTime.Format("%c"),
+                                name.empty() ? strings.Get(kNoName) : name, m_connection.tariffName,
+                                m_connection.deviceName, m_connection.userName});
+}
+
+bool CZaehlwerk::CheckSignals() {
+    bool alarm = false;
+    const uint32_t elapsed = GetElapsedSeconds();
+    if (m_signals.unitCountAlarm && !m_unitCountAlarmGiven &&
+        m_connection.GetUnits() >= static_cast<int64_t>(m_signals.unitCount)) {
+        m_unitCountAlarmGiven = true;
+        alarm = true;
+    }
+    // Whole minutes since the start, so that an alarm after an hour or more fires too.
+    if (m_signals.timeAlarm && !m_timeAlarmGiven && elapsed / 60 >= m_signals.minutes) {
+        m_timeAlarmGiven = true;
+        alarm = true;
+    }
+    if (m_preSignalArmed && static_cast<int64_t>(m_unitEnd) - 20 <= static_cast<int64_t>(elapsed)) {
+        m_unitSoundPending = true;
+        m_preSignalArmed = false;
+    }
+    if (alarm) {
+        m_services.sound.Play(m_signals.alarmSound);
+    }
+    if (m_unitSoundPending) {
+        m_services.sound.Play(m_signals.unitSound);
+        m_unitSoundPending = false;
+    }
+    return alarm;
+}

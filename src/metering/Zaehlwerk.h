@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/Services.h"
+#include "metering/VerbindungsZaehler.h"
+#include "tariffs/InitialPeriodSource.h"
+
+#include <cstdint>
+#include <string>
+
+class CTarif;
+class DescriptionPrompt;
+
+// The meter run: meters one connection from its start to its end, unit by unit, each unit charged
+// when it begins at the rate of that moment; logs the connection at its end; gives the texts that
+// show it; and signals units and alarms by sound.
+class CZaehlwerk : public InitialPeriodSource {
+public:
+    CZaehlwerk(CTarif& tariff, const Services& services);
+
+    // Reads the signal settings and "KostenZuerst"; again after the options changed.
+    void ReadSettings();
+    void SetDescriptionPrompt(DescriptionPrompt* prompt) { m_prompt = prompt; }
+
+    void StartRun(int leadSeconds, uint32_t startTick, const std::string& deviceName, const std::string& connectionName,
+                  const std::string& tariffName);
+    bool IsRunning() const { return m_running; }
+    uint32_t GetUnitEnd() const { return m_unitEnd; }
+    uint32_t GetElapsedSeconds() const { return m_connection.GetElapsedSeconds(); }
+    // Counts the unit that begins now and schedules the next unit's end.
+    void NextUnit();
+    bool IsInInitialPeriod() const override;
+    // Stops the count and logs the connection at once; then, for a connection without a name, asks
+    // for a description and writes it into the same record. False when the log could not be written.
+    bool EndRun();
+
+    // The tray tooltip and the caption of the minimized window.
+    std::string GetShortText() const;
+    // The main window's text of the present (or last) connection.
+    std::string GetConnectionText() const;
+    // Plays the sounds due now; true when an alarm fired (the window then flashes).
+    bool CheckSignals();
+
+    const CVerbindungsZaehler& GetConnection() const { return m_connection; }
+    // Where EndRun logged the last connection.
+    uint32_t GetLastRecordIndex() const { return m_lastRecord; }
+
+private:
+    struct SignalSettings {
+        bool unitCountAlarm = false;
+        uint32_t unitCount = 5;
+        bool timeAlarm = false;
+        uint32_t minutes = 3;
+        std::string alarmSound;
+        bool everyUnit = false;
+        bool beforeUnit = false;
+        std::string unitSound;
+    };
+
+    void ArmUnitSignals();
+    bool WriteDescription(uint32_t record, const std::string& description);
+
+    CTarif& m_tariff;
+    const Services& m_services;
+    DescriptionPrompt* m_prompt = nullptr;
+    bool m_running = false;
+    uint32_t m_unitEnd = 0;
+    CVerbindungsZaehler m_connection;
+    uint32_t m_initialPeriod = 0;
+    SignalSettings m_signals;
+    bool m_timeAlarmGiven = false;
+    bool m_unitCountAlarmGiven = false;
+    bool m_unitSoundPending = false;
+    bool m_preSignalArmed = false;
+    bool m_costsFirst = false;
+    uint32_t m_runNumber = 0; // tells whether a new connection started while the prompt was open
+    uint32_t m_lastRecord = 0;
+};

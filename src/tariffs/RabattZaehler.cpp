@@ -1,0 +1,53 @@
+#include "tariffs/RabattZaehler.h"
+
+#include "core/StringTable.h"
+
+CRabattZaehler::CRabattZaehler(std::string programDirectory) : m_file(std::move(programDirectory)) {
+    Load();
+}
+
+void CRabattZaehler::Load() {
+    const bool found = m_file.OpenRecordFile() && m_file.FindFirst(0, CZaehlerFile::kDiscount);
+    m_file.Close();
+    if (found) {
+        m_count = static_cast<uint32_t>(m_file.units);
+    } else {
+        m_count = 0;
+        Save();
+    }
+    m_modified = false;
+}
+
+bool CRabattZaehler::Save() {
+    if (!m_file.OpenRecordFile()) {
+        return false;
+    }
+    if (!m_file.FindFirst(0, CZaehlerFile::kDiscount)) {
+        m_file.AppendRecord();
+        // A new record holds nothing but the count; the buffer may still hold another counter's values.
+        m_file.resetDate = CDateTime();
+        m_file.costs = CMoney();
+        m_file.duration = CTimeSpan();
+        m_file.connections = 0;
+    }
+    m_file.units = static_cast<int32_t>(m_count);
+    m_file.recordNumber = CZaehlerFile::kDiscount;
+    const bool written = m_file.WriteRecord();
+    m_file.Close();
+    m_modified = false;
+    return written;
+}
+
+bool CRabattZaehler::Increment() {
+    ++m_count;
+    return Save();
+}
+
+void CRabattZaehler::SetCount(uint32_t count) {
+    m_count = count;
+    m_modified = true;
+}
+
+std::string CRabattZaehler::FormatCount(const CStringTable& strings) const {
+    return strings.Format(560, {std::to_string(m_count)});
+}

@@ -1,0 +1,142 @@
+#include "tariffs/Tarif.h"
+
+#include "core/Clock.h"
+#include "core/TimeRules.h"
+#include "tariffs/InitialPeriodSource.h"
+#include "tariffs/TarifFile.h"
+
+namespace {
+
+// A unit of 0 seconds would never end; it is taken as 10.
+uint16_t UsableUnitLength(uint16_t seconds) {
+    return seconds == 0 ? 10 : seconds;
+}
+
+int QuarterOf(const CDateTime& moment) {
+    const LocalTime t = moment.ToLocalTime();
+    return QuarterHourIndex(t.hour, t.minute);
+}
+
+} // namespace
+
+CTarif::CTarif(const Clock& clock, std::string programDirectory)
+    : m_clock(clock), m_discountCounter(programDirectory), m_path(programDirectory + "Fernzahl.tff") {}
+
+void CTarif::SetFileName(const std::string& path) {
+    m_path = path;
+    m_stale = true;
+}
+
+void CTarif::Refresh() {
+    const CDateTime now = m_clock.Now();
+    const int q = QuarterOf(now);
+    if (m_stale || now.GetDate() != m_loadTime.GetDate() || q < m_firstQuarter || q > m_lastQuarter) {
+        Load();
+    }
+}
+
+void CTarif::Load() {
+    CTarifFile file(m_path);
+    file.OpenRecordFile();
+    const bool hasOptions = file.FindFirst(CTarifFile::kByKind, CTarifFile::kOptions);
+    m_minimumChargeScheme = hasOptions && file.GetOption(CTarifFile::kMinimumCharge);
+    m_discountActive = hasOptions && file.GetOption(CTarifFile::kDiscountScheme);
+    m_fridayOwnTable = hasOptions && file.GetOption(CTarifFile::kFridayOwnTable);
+    m_sundayOwnTable = hasOptions && file.GetOption(CTarifFile::kSundayOwnTable);
+    m_holidaysAsSundays = hasOptions && file.GetOption(CTarifFile::kHolidaysAsSundays);
+    if (m_discountActive) {
+        const bool hasDiscount = file.FindFirst(CTarifFile::kByKind, CTarifFile::kDiscount);
+        m_discountPrice = hasDiscount ? file.GetDiscountPrice() : CMoney(kDefaultDiscountPrice);
+        m_discountLimit = hasDiscount ? file.GetUnitLimit() : kDefaultDiscountLimit;
+    }
+    m_discountCounter.Load();
+
+    const CDateTime now = m_clock.Now();
+    const uint32_t sundayKind = m_sundayOwnTable ? CTarifFile::kSunday : CTarifFile::kWeekend;
+    if (file.FindFirst(CTarifFile::kHolidayOfDay, now.GetDayNumber())) {
+        m_dayKind = m_holidaysAsSundays ? sundayKind : uint32_t{CTarifFile::kHolidays};
+    } else {
+        switch (now.GetDayOfWeek()) {
+        case 1:
+            m_dayKind = sundayKind;
+            break;
+        case 6:
+            m_dayKind = m_fridayOwnTable ? CTarifFile::kFriday : CTarifFile::kWorkingDays;
+            break;
+        case 7:
+            m_dayKind = CTarifFile::kWeekend;
+            break;
+        default:
+            m_dayKind = CTarifFile::kWorkingDays;
+        }
+    }
+
+    const int q = QuarterOf(now);
+    m_zoneFound = false;
+    for (bool more = file.FindFirst(CTarifFile::kByKind, static_cast<int32_t>(m_dayKind)); more;
+         more = file.FindNext()) {
+        if (file.GetFirstQuarter() <= q && q <= file.GetLastQuarter()) {
+            m_zoneFound = true;
+            break;
+        }
+    }
+    if (m_zoneFound) {
+        m_secondsPerUnit = file.GetSecondsPerUnit();
+        m_price = file.GetUnitPrice();
+        m_discountSeconds = file.GetDiscountSecondsPerUnit();
+        m_firstQuarter = file.GetFirstQuarter();
+        m_lastQuarter = file.GetLastQuarter();
+        m_startCharge = m_minimumChargeScheme ? file.GetStartCharge() : CMoney(0);
+        m_minimumCharge = m_minimumChargeScheme ? file.GetMinimumCharge() : CMoney(0);
+        m_initialPeriod = m_minimumChargeScheme ? file.GetInitialPeriod() : 0;
+        if (file.GetNoDiscount()) {
+            m_discountActive = false;
+        }
+    } else {
+        // The default rate holds for the rest of the day.
+        m_secondsPerUnit = kDefaultSecondsPerUnit;
+        m_price = CMoney(kDefaultPrice);
+        m_startCharge = CMoney(kDefaultStartCharge);
+        m_minimumCharge = CMoney(kDefaultMinimumCharge);
+        m_initialPeriod = 0;
+        m_discountSeconds = kDefaultSecondsPerUnit;
+        m_firstQuarter = 0;
+        m_lastQuarter = 95;
+    }
+    m_secondsPerUnit = UsableUnitLength(m_secondsPerUnit);
+    m_discountSeconds = UsableUnitLength(m_discountSeconds);
+    m_loadTime = now;
+    m_stale = false;
+    file.Close();
+}
+
+void CTarif::CountUnit() {
+    Refresh();
+    if (!m_discountActive || IsInInitialPeriod()) {
+        return;
+    }
+    if (m_discountCounter.GetCount() < m_discountLimit) {
+        m_discountCounter.Increment();
+    } else {
+        m_discountActive = false;
+    }
+}
+
+bool CTarif::IsInInitialPeriod() const {
+    return m_meter == nullptr || m_meter->IsInInitialPeriod();
+}
+
+bool CTarif::IsDiscountInForce() const {
+    return m_discountActive && m_discountCounter.GetCount() <= m_discountLimit;
+}
+
+CMoney CTarif::GetUnitPrice() const {
+    return IsDiscountInForce() ? m_discountPrice : m_price;
+}
+
+uint32_t CTarif::GetSecondsPerUnit() const {
+    if (IsInInitialPeriod()) {
+        return m_initialPeriod;
+    }
+    return IsDiscountInForce() ? m_discountSeconds : m_secondsPerUnit;
+}

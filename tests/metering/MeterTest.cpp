@@ -1,0 +1,225 @@
+#include "log/ProtokollFile.h"
+#include "metering/DescriptionPrompt.h"
+#include "support/StationDriver.h"
+#include "support/TariffBuilder.h"
+
+#include "settings/Formatting.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+using Zone = CTariffBuilder::Zone;
+
+struct MeterTest : ::testing::Test {
+    MeteringWorld world{CDateTime::FromDate(2026, 12, 7, 10, 0, 0)}; // a Monday
+    std::unique_ptr<StationDriver> driver;
+
+    void UseTariff(const CTariffBuilder::Options& options, const Zone& zone) {
+        CTariffBuilder(world.TariffPath()).WithOptions(options).WithZoneEveryDay(zone);
+        driver = std::make_unique<StationDriver>(world);
+    }
+    CZaehlwerk& Meter() { return driver->station.Meter(); }
+    LogEntry LastLogEntry() {
+        CProtokollFile log(world.dir.Path());
+        log.OpenRecordFile();
+        log.GoToRecord(log.GetRecordCount() - 1);
+        return log.Entry();
+    }
+};
+
+TEST_F(MeterTest, FirstUnitOnTheFirstTickThenOneEveryUnitLength) {
+    UseTariff({}, {.seconds = 90, .price = 1200});
+    driver->Start();
+    EXPECT_EQ(driver->Units(), 1);
+    EXPECT_EQ(driver->Costs(), 1200);
+    driver->RunFor(89500);
+    EXPECT_EQ(driver->Units(), 1);
+    driver->RunFor(500); // 90 s
+    EXPECT_EQ(driver->Units(), 2);
+    EXPECT_EQ(driver->Costs(), 2400);
+}
+
+TEST_F(MeterTest, MinimumChargeSchemeUsesTheCreditBeforeCharging) {
+    UseTariff({.minimumCharge = true},
+              {.seconds = 10, .price = 1000, .startCharge = 5000, .minimumCharge = 13000, .initialPeriod = 60});
+    driver->Start();
+    EXPECT_EQ(driver->Units(), 0);
+    EXPECT_EQ(driver->Costs(), 13000);
+    driver->RunFor(59500);
+    EXPECT_EQ(driver->Units(), 0);
+    driver->RunFor(500); // 60 s: the first unit, paid from the credit of 0.80
+    EXPECT_EQ(driver->Units(), 1);
+    driver->RunFor(70000); // 130 s: the eighth unit uses up the credit
+    EXPECT_EQ(driver->Units(), 8);
+    EXPECT_EQ(driver->Costs(), 13000);
+    driver->RunFor(10000); // 140 s
+    EXPECT_EQ(driver->Units(), 9);
+    EXPECT_EQ(driver->Costs(), 14000);
+}
+
+TEST_F(MeterTest, StartChargeAboveTheMinimumChargeIsDueAndUnitsCostFully) {
+    UseTariff({.minimumCharge = true}, {.seconds = 10, .price = 1000, .startCharge = 20000, .minimumCharge = 13000});
+    driver->Start();
+    EXPECT_EQ(driver->Units(), 1);
+    EXPECT_EQ(driver->Costs(), 21000);
+    driver->RunFor(10000);
+    EXPECT_EQ(driver->Costs(), 22000);
+}
+
+TEST_F(MeterTest, CreditSmallerThanAUnitPaysPartOfIt) {
+    UseTariff({.minimumCharge = true}, {.seconds = 10, .price = 1200, .startCharge = 5000, .minimumCharge = 5500});
+    driver->Start(); // credit 0.05 against 0.12: 0.07 is charged
+    EXPECT_EQ(driver->Costs(), 5500 + 700);
+    driver->RunFor(10000);
+    EXPECT_EQ(driver->Costs(), 5500 + 700 + 1200);
+}
+
+TEST_F(MeterTest, LateTimerCatchesUpEveryDueUnitAtOnce) {
+    UseTariff({}, {.seconds = 90, .price = 1200});
+    driver->Start();
+    world.clock.Advance(200000);
+    EXPECT_EQ(driver->station.ChargeDueUnits(), 2); // the units at 90 and 180 s
+    EXPECT_EQ(driver->Units(), 3);
+    EXPECT_EQ(Meter().GetUnitEnd(), 270u);
+}
+
+TEST_F(MeterTest, ZoneChangeInsideAUnitAppliesFromTheNextUnit) {
+    world.clock = CSimulatedClock(CDateTime::FromDate(2026, 12, 7, 7, 58, 0), 1000);
+    CTariffBuilder(world.TariffPath())
+        .WithZone({.first = 0, .last = 31, .seconds = 240, .price = 600})
+        .WithZone({.first = 32, .last = 95, .seconds = 60, .price = 1200});
+    driver = std::make_unique<StationDriver>(world);
+    driver->Start(); // 07:58: a unit of 240 s at 0.06 that runs over 08:00
+    EXPECT_EQ(driver->Costs(), 600);
+    driver->RunFor(239500);
+    EXPECT_EQ(driver->Units(), 1);
+    driver->RunFor(500); // 08:02, the first unit of the day zone
+    EXPECT_EQ(driver->Costs(), 1800);
+    EXPECT_EQ(Meter().GetUnitEnd(), 300u);
+}
+
+TEST_F(MeterTest, ElapsedTimeSurvivesTheWrapOfTheTickCounter) {
+    world.clock = CSimulatedClock(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 0xFFFFFFFFu - 30000);
+    CTariffBuilder(world.TariffPath()).WithZoneEveryDay({.seconds = 60});
+    driver = std::make_unique<StationDriver>(world);
+    driver->Start();
+    driver->RunFor(120000);
+    EXPECT_EQ(Meter().GetElapsedSeconds(), 120u);
+    EXPECT_EQ(driver->Units(), 3);
+}
+
+TEST_F(MeterTest, ConnectionOfTwentyFiveHoursShowsOneHourInEveryText) {
+    UseTariff({}, {.seconds = 3600, .price = 1200});
+    driver->Start();
+    world.clock.Advance(25 * 3600 * 1000ull);
+    driver->station.ChargeDueUnits();
+    EXPECT_NE(Meter().GetShortText().find("01:00:00"), std::string::npos) << Meter().GetShortText();
+    EXPECT_NE(Meter().GetConnectionText().find("01:00:00"), std::string::npos);
+    driver->station.EndConnection();
+    EXPECT_EQ(Meter().GetConnection().FormatCounter(world.strings, LocaleFacts{}).substr(0, 8), "01:00:00");
+}
+
+TEST_F(MeterTest, TextsFollowTheRunAndCostsFirst) {
+    UseTariff({}, {.seconds = 90, .price = 1200});
+    EXPECT_EQ(Meter().GetShortText(), world.strings.Get(174));
+    driver->Start();
+    driver->RunFor(65000);
+    EXPECT_EQ(Meter().GetShortText(), world.strings.Format(170, {"00:01:05", FormatAmount(CMoney(1200))}));
+    world.settings.Write(Setting::kKostenZuerst, 1);
+    Meter().ReadSettings();
+    EXPECT_EQ(Meter().GetShortText(), world.strings.Format(170, {FormatAmount(CMoney(1200)), "00:01:05"}));
+    const std::string text = Meter().GetConnectionText();
+    for (const char* part : {"T-Online", "Mobil", "ppp0", "anna"}) {
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+    }
+}
+
+TEST_F(MeterTest, EndLogsTheConnectionWithWholeSecondsAndTheLeadTime) {
+    UseTariff({}, {.seconds = 90, .price = 1200});
+    driver->Start("T-Online", 10);
+    world.clock.Advance(80900); // 90.9 s since the connection is taken to have started
+    driver->station.ChargeDueUnits();
+    ASSERT_TRUE(driver->station.EndConnection());
+    const LogEntry e = LastLogEntry();
+    EXPECT_EQ(e.duration.GetTotalSeconds(), 90);
+    EXPECT_EQ(e.start, CDateTime::FromDate(2026, 12, 7, 9, 59, 50));
+    EXPECT_EQ(e.units, 2);
+    EXPECT_EQ(e.costs, CMoney(2400));
+    EXPECT_EQ(e.connectionName, "T-Online");
+    EXPECT_EQ(e.userName, "anna");
+    EXPECT_EQ(e.tariffName, "Mobil");
+    EXPECT_EQ(e.deviceName, "ppp0");
+    EXPECT_FALSE(Meter().IsRunning());
+    EXPECT_EQ(Meter().GetShortText(), world.strings.Get(174));
+}
+
+TEST_F(MeterTest, NamelessConnectionWithoutPromptIsLoggedWithTheDefaultName) {
+    UseTariff({}, {});
+    world.settings.Write(Setting::kBeschrAbfragen, 0);
+    driver->Start("");
+    ASSERT_TRUE(driver->station.EndConnection());
+    EXPECT_EQ(LastLogEntry().connectionName, world.strings.Get(455));
+}
+
+// Answers the prompt after checking what the log already holds, and may start another connection
+// meanwhile, as a heartbeat running inside the prompt's own loop would.
+class CScriptedPrompt : public DescriptionPrompt {
+public:
+    std::function<std::string()> answer;
+    std::string AskDescription() override { return answer(); }
+};
+
+TEST_F(MeterTest, RecordIsWrittenBeforeThePromptAndTheAnswerLandsInIt) {
+    UseTariff({}, {});
+    CScriptedPrompt prompt;
+    Meter().SetDescriptionPrompt(&prompt);
+    prompt.answer = [&] {
+        EXPECT_EQ(LastLogEntry().connectionName, world.strings.Get(455)); // a crash now loses nothing
+        return std::string("Urlaub");
+    };
+    driver->Start("");
+    ASSERT_TRUE(driver->station.EndConnection());
+    EXPECT_EQ(LastLogEntry().connectionName, "Urlaub");
+    EXPECT_EQ(Meter().GetConnection().connectionName, "Urlaub");
+    CProtokollFile log(world.dir.Path());
+    log.OpenRecordFile();
+    EXPECT_EQ(log.GetRecordCount(), 1u);
+}
+
+TEST_F(MeterTest, ConnectionStartedWhileThePromptIsOpenKeepsItsName) {
+    UseTariff({}, {});
+    CScriptedPrompt prompt;
+    Meter().SetDescriptionPrompt(&prompt);
+    prompt.answer = [&] {
+        driver->Start("Arcor");
+        return std::string("Urlaub");
+    };
+    driver->Start("");
+    driver->station.EndConnection();
+    EXPECT_EQ(LastLogEntry().connectionName, "Urlaub");
+    EXPECT_TRUE(Meter().IsRunning());
+    EXPECT_EQ(Meter().GetConnection().connectionName, "Arcor");
+}
+
+TEST_F(MeterTest, EmptyAnswerLeavesTheDefaultName) {
+    UseTariff({}, {});
+    CScriptedPrompt prompt;
+    prompt.answer = [] { return std::string(); };
+    Meter().SetDescriptionPrompt(&prompt);
+    driver->Start("");
+    driver->station.EndConnection();
+    EXPECT_EQ(LastLogEntry().connectionName, world.strings.Get(455));
+}
+
+TEST_F(MeterTest, LogThatCannotBeWrittenIsReported) {
+    UseTariff({}, {});
+    std::filesystem::create_directory(world.dir.File("Fernzahl.log"));
+    driver->Start();
+    EXPECT_FALSE(driver->station.EndConnection());
+}
+
+} // namespace
