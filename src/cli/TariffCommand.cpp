@@ -1,47 +1,20 @@
 #include "cli/TariffCommand.h"
 
 #include "cli/JsonText.h"
+#include "cli/TariffLookup.h"
 #include "core/DateTime.h"
-#include "core/FileNames.h"
 #include "settings/Formatting.h"
 #include "tariffs/TarifFile.h"
 
-#include <filesystem>
 #include <optional>
 #include <ostream>
-
-namespace fs = std::filesystem;
 
 namespace {
 
 const LocaleFacts kPlain{":", ".", 2};
 
-struct DayKind {
-    uint32_t kind;
-    const char* name;
-};
-constexpr DayKind kDayKinds[] = {{CTarifFile::kWorkingDays, "working days"},
-                                 {CTarifFile::kFriday, "Friday"},
-                                 {CTarifFile::kWeekend, "weekend"},
-                                 {CTarifFile::kSunday, "Sunday"},
-                                 {CTarifFile::kHolidays, "holidays"}};
 constexpr const char* kOptionNames[] = {"minimumCharge", "discount", "fridayOwnTable", "sundayOwnTable",
                                         "holidaysAsSundays"};
-
-// A path as given, or a title of the data directory ("Mobil" for Mobil.TFF).
-std::optional<std::string> ResolveTariff(const std::string& name, const std::string& dataDirectory) {
-    std::error_code error;
-    if (fs::is_regular_file(name, error)) {
-        return name;
-    }
-    if (name.find('/') != std::string::npos) {
-        return std::nullopt;
-    }
-    if (auto found = FindFileNoCase(dataDirectory, name + ".tff")) {
-        return found;
-    }
-    return FindFileNoCase(dataDirectory, name);
-}
 
 std::string DateText(double oleDate) {
     const LocalTime t = CDateTime(oleDate).ToLocalTime();
@@ -101,7 +74,7 @@ std::string Dump(CTarifFile& file, bool json) {
         }
         text += "],\"zones\":[";
         first = true;
-        for (const DayKind& kind : kDayKinds) {
+        for (const DayKindName& kind : kDayKindNames) {
             for (bool more = file.FindFirst(CTarifFile::kByKind, static_cast<int32_t>(kind.kind)); more;
                  more = file.FindNext()) {
                 text += (first ? "" : ",") + ZoneJson(file);
@@ -123,7 +96,7 @@ std::string Dump(CTarifFile& file, bool json) {
     for (bool more = file.FindFirst(CTarifFile::kByKind, CTarifFile::kHoliday); more; more = file.FindNext()) {
         text += "  " + DateText(file.GetHolidayDate()) + "\n";
     }
-    for (const DayKind& kind : kDayKinds) {
+    for (const DayKindName& kind : kDayKindNames) {
         text += "Zones for " + std::string(kind.name) + " (" + std::to_string(kind.kind) + "):\n";
         for (bool more = file.FindFirst(CTarifFile::kByKind, static_cast<int32_t>(kind.kind)); more;
              more = file.FindNext()) {
@@ -141,7 +114,7 @@ int RunTariffCommand(const std::vector<std::string>& words, const CliContext& co
         context.err << "usage: fernzahl-cli tariff dump FILE [--json]\n";
         return 2;
     }
-    const std::optional<std::string> path = ResolveTariff(words[1], context.dataDirectory);
+    const std::optional<std::string> path = ResolveTariffFile(words[1], context.dataDirectory);
     if (!path) {
         context.err << "fernzahl-cli: no tariff file " << words[1] << '\n';
         return 1;

@@ -2,6 +2,7 @@
 #include "cli/CountersCommand.h"
 #include "cli/LogCommand.h"
 #include "cli/SettingsCommand.h"
+#include "cli/SimulationCommands.h"
 #include "cli/TariffCommand.h"
 #include "platform/DataPaths.h"
 #include "platform/IniSettingsStore.h"
@@ -28,6 +29,15 @@ Commands:
                                          file (a path, or a title such as Mobil)
   counters [--json]                      the daily, weekly, monthly and total counters and
                                          the discount counter
+  rate --tariff FILE --at "YYYY-MM-DD HH:MM" [--discount-count K] [--json]
+                                         the rate in force at that moment: day kind,
+                                         zone, unit length, prices, discount
+  meter --tariff FILE --start "YYYY-MM-DD HH:MM:SS" --seconds N
+        [--discount-count K] [--trace] [--json]
+                                         what a connection of N seconds costs, metered
+                                         unit by unit; --trace lists every unit. Writes
+                                         nothing unless --data-dir is given: then the
+                                         connection is logged and counted there
   settings get SECTION NAME              print a setting (its default when not stored)
   settings set [--string] SECTION NAME VALUE
                                          store a setting; a whole number is stored as a
@@ -77,7 +87,12 @@ int main(int argc, char** argv) {
     const std::map<std::string, Command> commands = {{"log", RunLogCommand},
                                                      {"tariff", RunTariffCommand},
                                                      {"counters", RunCountersCommand},
+                                                     {"rate", RunRateCommand},
                                                      {"settings", RunSettingsCommand}};
+    if (words[0] == "meter") {
+        return RunMeterCommand(std::vector<std::string>(words.begin() + 1, words.end()), context,
+                               !args.GetDataDirectory().empty());
+    }
     const auto command = commands.find(words[0]);
     if (command != commands.end()) {
         return command->second(std::vector<std::string>(words.begin() + 1, words.end()), context);

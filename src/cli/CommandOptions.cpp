@@ -1,0 +1,28 @@
+#include "cli/CommandOptions.h"
+
+bool CCommandOptions::Parse(const std::vector<std::string>& words, const std::set<std::string>& valueOptions,
+                            const std::set<std::string>& flags) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        const bool takesValue = valueOptions.contains(word);
+        if (!takesValue && !flags.contains(word)) {
+            m_error = "unknown word '" + word + "'";
+            return false;
+        }
+        if (m_values.contains(word)) {
+            m_error = word + " is given twice";
+            return false;
+        }
+        if (takesValue && i + 1 == words.size()) {
+            m_error = word + " needs a value";
+            return false;
+        }
+        m_values[word] = takesValue ? words[++i] : std::string();
+    }
+    return true;
+}
+
+std::optional<std::string> CCommandOptions::Get(const std::string& name) const {
+    const auto it = m_values.find(name);
+    return it == m_values.end() ? std::nullopt : std::optional(it->second);
+}

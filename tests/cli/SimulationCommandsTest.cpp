@@ -1,0 +1,93 @@
+#include "cli/SimulationCommands.h"
+
+#include "CliFixture.h"
+#include "log/ProtokollFile.h"
+#include "support/TariffBuilder.h"
+
+#include <filesystem>
+
+namespace {
+
+struct SimulationCommandsTest : CliFixture {
+    static int MeterOnly(const std::vector<std::string>& words, const CliContext& context) {
+        return RunMeterCommand(words, context, false);
+    }
+    static int MeterLogged(const std::vector<std::string>& words, const CliContext& context) {
+        return RunMeterCommand(words, context, true);
+    }
+    size_t FilesInDataDirectory() {
+        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(dir.Path()), {}));
+    }
+};
+
+TEST_F(SimulationCommandsTest, MeterReproducesTheUnitsOfAPlainTariff) {
+    CTariffBuilder(dir.File("Plain.tff")).WithZoneEveryDay({.seconds = 90, .price = 1200});
+    const size_t files = FilesInDataDirectory();
+    ASSERT_EQ(Run(MeterOnly, {"--tariff", "plain", "--start", "2026-12-07 10:00:00", "--seconds", "90"}), 0)
+        << err.str();
+    EXPECT_EQ(out, "Units: 1\nCosts: 0.12\n");
+    ASSERT_EQ(Run(MeterOnly, {"--tariff", "Plain", "--start", "2026-12-07 10:00:00", "--seconds", "91", "--json"}), 0);
+    EXPECT_EQ(out, "{\"seconds\":91,\"units\":2,\"costs\":0.24}\n");
+    EXPECT_EQ(FilesInDataDirectory(), files); // nothing was written
+}
+
+TEST_F(SimulationCommandsTest, MeterTracesTheMinimumChargeScheme) {
+    CTariffBuilder(dir.File("Min.tff"))
+        .WithOptions({.minimumCharge = true})
+        .WithZoneEveryDay(
+            {.seconds = 10, .price = 1000, .startCharge = 5000, .minimumCharge = 13000, .initialPeriod = 60});
+    ASSERT_EQ(Run(MeterOnly,
+                  {"--tariff", dir.File("Min.tff"), "--start", "2026-12-07 10:00:00", "--seconds", "141", "--trace"}),
+              0);
+    EXPECT_NE(out.find("      60 s        0.10      10 s       1          1.30\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("     130 s        0.10      10 s       8          1.30\n"), std::string::npos);
+    EXPECT_NE(out.find("     140 s        0.10      10 s       9          1.40\n"), std::string::npos);
+    EXPECT_NE(out.find("Units: 9\nCosts: 1.40\n"), std::string::npos);
+}
+
+TEST_F(SimulationCommandsTest, MeterStartsFromTheGivenDiscountCount) {
+    CTariffBuilder(dir.File("Rabatt.tff"))
+        .WithOptions({.discount = true})
+        .WithDiscount(5, 600)
+        .WithZoneEveryDay({.seconds = 60, .price = 1200, .discountSeconds = 60});
+    ASSERT_EQ(Run(MeterOnly, {"--tariff", "rabatt", "--start", "2026-12-07 10:00:00", "--seconds", "240",
+                              "--discount-count", "3"}),
+              0);
+    EXPECT_EQ(out, "Units: 4\nCosts: 0.36\n"); // two units at 0.06, then two at 0.12
+}
+
+TEST_F(SimulationCommandsTest, MeterWithTheDataDirectoryLogsAndCountsTheConnection) {
+    CTariffBuilder(dir.File("Plain.tff")).WithZoneEveryDay({.seconds = 90, .price = 1200});
+    ASSERT_EQ(Run(MeterLogged, {"--tariff", "Plain", "--start", "2026-12-07 10:00:00", "--seconds", "100"}), 0);
+    CProtokollFile log(dir.Path());
+    ASSERT_TRUE(log.OpenRecordFile());
+    EXPECT_EQ(log.Entry().duration.GetTotalSeconds(), 100);
+    EXPECT_EQ(log.Entry().tariffName, "Plain");
+    EXPECT_EQ(log.Entry().costs, CMoney(2400));
+    EXPECT_TRUE(FileExists(dir.File("Fernzahl.ctr")));
+}
+
+TEST_F(SimulationCommandsTest, RateShowsTheZoneAndDiscountOfTheMoment) {
+    CTariffBuilder(dir.File("Tag.tff"))
+        .WithOptions({.discount = true})
+        .WithZone({.first = 32, .last = 79, .seconds = 90, .price = 1200, .discountSeconds = 60});
+    ASSERT_EQ(Run(RunRateCommand, {"--tariff", "Tag", "--at", "2026-12-07 10:00", "--discount-count", "7"}), 0);
+    EXPECT_NE(out.find("Day kind:         working days (64)"), std::string::npos) << out;
+    EXPECT_NE(out.find("Zone:             08:00-19:59"), std::string::npos);
+    EXPECT_NE(out.find("Discount:         active, 7 of 400 units counted, 0.06 per unit of 60 s"), std::string::npos);
+    ASSERT_EQ(Run(RunRateCommand, {"--tariff", "Tag", "--at", "2026-12-12 10:00", "--json"}), 0);
+    EXPECT_NE(out.find("\"dayKind\":65,\"zone\":false"), std::string::npos) << out;
+}
+
+TEST_F(SimulationCommandsTest, WrongInputIsRefusedClearly) {
+    CTariffBuilder(dir.File("Plain.tff")).WithZoneEveryDay({});
+    EXPECT_EQ(Run(RunRateCommand, {"--tariff", "Nope", "--at", "2026-12-07 10:00"}), 2);
+    EXPECT_NE(err.str().find("no tariff file Nope"), std::string::npos);
+    EXPECT_EQ(Run(RunRateCommand, {"--tariff", "Plain", "--at", "2026-02-30 10:00"}), 2);
+    EXPECT_NE(err.str().find("is no date and time"), std::string::npos);
+    EXPECT_EQ(Run(MeterOnly, {"--tariff", "Plain", "--start", "2026-12-07 10:00:00", "--seconds", "-5"}), 2);
+    EXPECT_EQ(Run(MeterOnly, {"--tariff", "Plain", "--start", "2026-12-07 10:00:00"}), 2);
+    EXPECT_EQ(Run(MeterOnly, {"--tariff", "Plain", "--bogus"}), 2);
+}
+
+} // namespace
