@@ -5,8 +5,7 @@
 void CRatioReporter::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs) {
         if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-            m_seconds[run.run_name.function_name] =
-                run.real_accumulated_time / static_cast<double>(run.iterations);
+            m_seconds[run.run_name.function_name] = run.real_accumulated_time / static_cast<double>(run.iterations);
         }
     }
     ConsoleReporter::ReportRuns(runs);
