@@ -1,11 +1,11 @@
 // The log of 1,000,000 connections (794 MB): walking it and exporting it, each against the raw
 // file work of the same size. Run: build/bin/bench_log   (the log is made once in $TMPDIR).
 
+#include "BenchSupport.h"
 #include "RatioReporter.h"
 
 #include "core/StringTable.h"
 #include "log/ProtokollFile.h"
-#include "platform/ResourceLibrary.h"
 
 #include <clocale>
 #include <cstdio>
@@ -19,17 +19,10 @@ namespace {
 
 constexpr uint32_t kRecords = 1000000;
 
-std::string BenchDirectory() {
-    const char* tmp = std::getenv("TMPDIR");
-    const std::string dir = std::string(tmp ? tmp : "/tmp") + "/fernzahl-bench/";
-    fs::create_directories(dir);
-    return dir;
-}
-
 // Connections every few minutes over about five years, with names as real logs have them.
 const std::string& LogDirectory() {
     static const std::string dir = [] {
-        const std::string d = BenchDirectory();
+        const std::string d = BenchDirectory("log", false);
         const std::string path = d + CProtokollFile::kFileName;
         std::error_code error;
         if (fs::file_size(path, error) == static_cast<uintmax_t>(kRecords) * 794u) {
@@ -61,15 +54,6 @@ const std::string& LogDirectory() {
         return d;
     }();
     return dir;
-}
-
-const CStringTable& Strings() {
-    static const CStringTable table = [] {
-        CResourceLibrary library;
-        library.Load();
-        return library.Strings();
-    }();
-    return table;
 }
 
 void ReadSequential64KiB(benchmark::State& state) {
@@ -107,15 +91,15 @@ void WalkLogReadingFields(benchmark::State& state) {
 uintmax_t ExportSize() {
     static const uintmax_t size = [] {
         CProtokollFile log(LogDirectory());
-        const std::string path = BenchDirectory() + "Export-size.txt";
-        log.ExportText(path, nullptr, Strings());
+        const std::string path = BenchDirectory("log", false) + "Export-size.txt";
+        log.ExportText(path, nullptr, BenchStrings());
         return fs::file_size(path);
     }();
     return size;
 }
 
 void WriteSameBytes(benchmark::State& state) {
-    const std::string path = BenchDirectory() + "Bytes.txt";
+    const std::string path = BenchDirectory("log", false) + "Bytes.txt";
     const std::vector<char> block(64 * 1024, 'x');
     const uintmax_t size = ExportSize();
     for (auto _ : state) {
@@ -131,7 +115,7 @@ void WriteSameBytes(benchmark::State& state) {
 // The raw file work an export cannot avoid: reading the whole log and writing the export's bytes.
 void ReadLogAndWriteSameBytes(benchmark::State& state) {
     const std::string in = LogDirectory() + CProtokollFile::kFileName;
-    const std::string out = BenchDirectory() + "Bytes.txt";
+    const std::string out = BenchDirectory("log", false) + "Bytes.txt";
     std::vector<char> block(64 * 1024, 'x');
     const uintmax_t size = ExportSize();
     for (auto _ : state) {
@@ -150,10 +134,10 @@ void ReadLogAndWriteSameBytes(benchmark::State& state) {
 
 void ExportWholeLog(benchmark::State& state) {
     CProtokollFile log(LogDirectory());
-    const std::string path = BenchDirectory() + "Export.txt";
+    const std::string path = BenchDirectory("log", false) + "Export.txt";
     ExportSize();
     for (auto _ : state) {
-        log.ExportText(path, nullptr, Strings());
+        log.ExportText(path, nullptr, BenchStrings());
     }
 }
 

@@ -2,13 +2,13 @@
 // due, and the rate lookup: a cached refresh and a full load of a tariff of 100 zones.
 // Run: build/bin/bench_metering
 
+#include "BenchSupport.h"
 #include "RatioReporter.h"
 
 #include "core/SimulatedClock.h"
 #include "core/SoundPlayer.h"
 #include "core/StringTable.h"
 #include "metering/MeterStation.h"
-#include "platform/ResourceLibrary.h"
 #include "settings/MemorySettingsStore.h"
 #include "tariffs/InitialPeriodSource.h"
 #include "tariffs/TarifFile.h"
@@ -28,14 +28,6 @@ class CAfterInitialPeriod : public InitialPeriodSource {
 public:
     bool IsInInitialPeriod() const override { return false; }
 };
-
-std::string FreshDirectory(const char* name) {
-    const char* tmp = std::getenv("TMPDIR");
-    const std::string dir = std::string(tmp ? tmp : "/tmp") + "/fernzahl-bench/" + name + "/";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
 
 void AddZone(CTarifFile& file, uint32_t kind, uint16_t first, uint16_t last, uint16_t seconds) {
     file.AppendRecord();
@@ -77,19 +69,10 @@ std::string WriteTariff(const std::string& dir) {
     return path;
 }
 
-const CStringTable& Strings() {
-    static const CStringTable table = [] {
-        CResourceLibrary library;
-        library.Load();
-        return library.Strings();
-    }();
-    return table;
-}
-
 struct Station {
     explicit Station(const char* name)
-        : dir(FreshDirectory(name)), settings(dir),
-          tariff(WriteTariff(dir)), services{clock, settings, Strings(), silence, "anna"}, station(services) {
+        : dir(BenchDirectory(name, true)), settings(dir),
+          tariff(WriteTariff(dir)), services{clock, settings, BenchStrings(), silence, "anna"}, station(services) {
         settings.Write(Setting::kSignalJedeEinh, 1);
         station.StartConnection(10, tariff, "ppp0", "T-Online", "Mobil");
     }
@@ -130,7 +113,7 @@ void MeteringTickWithUnitDue(benchmark::State& state) {
 }
 
 void RefreshCachedRate(benchmark::State& state) {
-    const std::string dir = FreshDirectory("refresh");
+    const std::string dir = BenchDirectory("refresh", true);
     const std::string path = WriteTariff(dir);
     CSimulatedClock clock(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 1000);
     CAfterInitialPeriod meter;
@@ -144,7 +127,7 @@ void RefreshCachedRate(benchmark::State& state) {
 }
 
 void LoadTariffOf100Zones(benchmark::State& state) {
-    const std::string dir = FreshDirectory("load");
+    const std::string dir = BenchDirectory("load", true);
     const std::string path = WriteTariff(dir);
     CSimulatedClock clock(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 1000);
     CAfterInitialPeriod meter;

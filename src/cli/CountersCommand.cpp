@@ -12,24 +12,13 @@ namespace {
 constexpr const char* kNames[] = {"daily", "weekly", "monthly", "total", "discount"};
 const LocaleFacts kPlain{":", ".", 2};
 
-std::string ResetText(const CDateTime& date) {
-    if (!date.IsValid()) {
-        return "";
-    }
-    const LocalTime t = date.ToLocalTime();
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
-    return text;
-}
-
 std::string Line(const CZaehlerFile& f, bool json) {
     const std::string& name = kNames[f.recordNumber];
     if (json) {
         if (f.recordNumber == CZaehlerFile::kDiscount) {
             return "{\"counter\":\"discount\",\"count\":" + std::to_string(f.units) + "}";
         }
-        const std::string reset = f.resetDate.IsValid() ? JsonString(ResetText(f.resetDate)) : "null";
+        const std::string reset = f.resetDate.IsValid() ? JsonString(f.resetDate.FormatIso()) : "null";
         return "{\"counter\":" + JsonString(name) + ",\"since\":" + reset +
                ",\"connections\":" + std::to_string(f.connections) +
                ",\"duration\":" + std::to_string(f.duration.GetTotalSeconds()) +
@@ -39,7 +28,7 @@ std::string Line(const CZaehlerFile& f, bool json) {
         return "discount  " + std::to_string(f.units) + " units counted at the discount price";
     }
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
-    return name + std::string(10 - name.size(), ' ') + "since " + ResetText(f.resetDate) + "  " +
+    return name + std::string(10 - name.size(), ' ') + "since " + f.resetDate.FormatIso() + "  " +
            std::to_string(f.connections) + " connections  " + FormatDuration(f.duration.GetDays(), facts) + "  " +
            std::to_string(f.units) + " units  " + FormatAmount(f.costs, facts);
 }

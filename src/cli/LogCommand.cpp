@@ -16,17 +16,6 @@ namespace {
 
 using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-std::string IsoDateTime(const CDateTime& moment) {
-    if (!moment.IsValid()) {
-        return "";
-    }
-    const LocalTime t = moment.ToLocalTime();
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
-    return text;
-}
-
 // Amounts for machines: "." and at least two decimals.
 std::string PlainAmount(const CMoney& amount) {
     return FormatAmount(amount, LocaleFacts{":", ".", 2});
@@ -41,13 +30,13 @@ std::string CsvField(const std::string& text) {
 }
 
 std::string CsvLine(uint32_t index, const LogEntry& e) {
-    return std::to_string(index) + ',' + IsoDateTime(e.start) + ',' + std::to_string(e.duration.GetTotalSeconds()) +
+    return std::to_string(index) + ',' + e.start.FormatIso() + ',' + std::to_string(e.duration.GetTotalSeconds()) +
            ',' + std::to_string(e.units) + ',' + PlainAmount(e.costs) + ',' + CsvField(e.connectionName) + ',' +
            CsvField(e.userName) + ',' + CsvField(e.deviceName) + ',' + CsvField(e.tariffName) + "\r\n";
 }
 
 std::string JsonLine(uint32_t index, const LogEntry& e) {
-    const std::string start = e.start.IsValid() ? JsonString(IsoDateTime(e.start)) : "null";
+    const std::string start = e.start.IsValid() ? JsonString(e.start.FormatIso()) : "null";
     return "{\"record\":" + std::to_string(index) + ",\"start\":" + start +
            ",\"duration\":" + std::to_string(e.duration.GetTotalSeconds()) + ",\"units\":" + std::to_string(e.units) +
            ",\"costs\":" + PlainAmount(e.costs) + ",\"connection\":" + JsonString(e.connectionName) +

@@ -118,8 +118,7 @@ std::string RateText(const CTarif& tarif, const Simulation& simulation) {
 }
 
 std::string RateJson(const CTarif& tarif, const Simulation& simulation) {
-    return "{\"tariff\":" + JsonString(simulation.tariffPath) +
-           ",\"at\":" + JsonString(simulation.moment.Format("%Y-%m-%dT%H:%M:%S")) +
+    return "{\"tariff\":" + JsonString(simulation.tariffPath) + ",\"at\":" + JsonString(simulation.moment.FormatIso()) +
            ",\"dayKind\":" + std::to_string(tarif.GetDayKind()) + ",\"zone\":" + (tarif.HasZone() ? "true" : "false") +
            ",\"firstQuarter\":" + std::to_string(tarif.GetZoneFirstQuarter()) +
            ",\"lastQuarter\":" + std::to_string(tarif.GetZoneLastQuarter()) +

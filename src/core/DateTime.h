@@ -50,6 +50,8 @@ public:
 
     // strftime with the C library's locale ("%c", "%x", "%d%m%Y").
     std::string Format(const char* format) const;
+    // "2026-12-07T10:00:00", for machines; empty for a value that is not valid.
+    std::string FormatIso() const { return IsValid() ? Format("%Y-%m-%dT%H:%M:%S") : std::string(); }
 
     CDateTime operator+(const CTimeSpan& span) const;
     CDateTime operator-(const CTimeSpan& span) const;

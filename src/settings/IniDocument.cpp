@@ -1,5 +1,7 @@
 #include "settings/IniDocument.h"
 
+#include "core/QuotedText.h"
+
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -33,32 +35,6 @@ std::optional<std::string> ReadQuoted(std::string_view s, size_t& pos) {
         out += e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e;
     }
     return std::nullopt;
-}
-
-std::string Quote(std::string_view s) {
-    std::string out = "\"";
-    for (char c : s) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out + '"';
 }
 
 std::optional<uint32_t> ParseNumber(std::string_view s) {
@@ -145,9 +121,10 @@ std::string CIniDocument::ToText() const {
         }
         out += '[' + section + "]\n";
         for (const auto& [name, value] : values) {
-            out += NeedsQuoting(name) ? Quote(name) : name;
+            out += NeedsQuoting(name) ? QuoteText(name, QuoteStyle::Ini) : name;
             out += '=';
-            out += value.kind == SettingValue::Kind::Number ? std::to_string(value.number) : Quote(value.text);
+            out += value.kind == SettingValue::Kind::Number ? std::to_string(value.number)
+                                                            : QuoteText(value.text, QuoteStyle::Ini);
             out += '\n';
         }
     }
