@@ -26,6 +26,12 @@ const std::string& LogDirectory() {
         const std::string path = d + CProtokollFile::kFileName;
         std::error_code error;
         if (fs::file_size(path, error) == static_cast<uintmax_t>(kRecords) * 794u) {
+            // Read once, so every benchmark finds the log in the page cache.
+            std::FILE* warm = std::fopen(path.c_str(), "rb");
+            std::vector<char> block(1 << 20);
+            while (std::fread(block.data(), 1, block.size(), warm) > 0) {
+            }
+            std::fclose(warm);
             return d;
         }
         fs::remove(path, error);

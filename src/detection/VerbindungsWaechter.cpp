@@ -1,0 +1,111 @@
+#include "detection/VerbindungsWaechter.h"
+
+#include "core/Clock.h"
+#include "core/FileNames.h"
+#include "core/StringTable.h"
+#include "detection/DialUpSource.h"
+#include "detection/ModemLine.h"
+#include "settings/SettingsStore.h"
+
+#include <cstdio>
+
+namespace {
+constexpr unsigned kModemDevice = 456;
+constexpr unsigned kDefaultTariffName = 571;
+constexpr const char* kDefaultTitle = "Fernzahl";
+
+// The file of a tariff title in the program directory, matched without regard to case.
+std::optional<std::string> ReadableTariffFile(const std::string& directory, const std::string& title) {
+    const std::optional<std::string> path = FindFileNoCase(directory, title + ".TFF");
+    if (!path) {
+        return std::nullopt;
+    }
+    std::FILE* file = std::fopen(path->c_str(), "rb");
+    if (file == nullptr) {
+        return std::nullopt;
+    }
+    std::fclose(file);
+    return path;
+}
+} // namespace
+
+CVerbindungsWaechter::CVerbindungsWaechter(const Services& services, DialUpSource& dialUp, ModemLine& modem)
+    : m_services(services), m_dialUp(dialUp), m_modem(modem), m_dialUpAvailable(dialUp.IsAvailable()),
+      m_carrierOffTick(services.clock.GetTickCount() + 300) {
+    ReadSettings();
+}
+
+void CVerbindungsWaechter::ReadSettings() {
+    SettingsStore& settings = m_services.settings;
+    m_dialUpMonitoring = settings.Read(Setting::kDfueNetzwerk) != 0 && m_dialUpAvailable;
+    m_modemMonitoring = settings.Read(Setting::kModem) != 0;
+    m_port = static_cast<int>(settings.Read(Setting::kPort));
+    m_leadTime = static_cast<int>(settings.Read(Setting::kVorlaufzeit));
+    m_tolerance = static_cast<int>(settings.Read(Setting::kToleranzzeit));
+}
+
+void CVerbindungsWaechter::Poll() {
+    m_previousState = m_state;
+    m_state = kNone;
+    if (m_dialUpMonitoring) {
+        PollDialUp();
+    }
+    if (m_modemMonitoring && m_state != kDialUp) {
+        PollModemLine();
+    }
+}
+
+void CVerbindungsWaechter::PollDialUp() {
+    const std::optional<std::vector<DialUpLink>> links = m_dialUp.ActiveLinks();
+    if (!links || links->empty()) {
+        return;
+    }
+    // With several links, the last one gives the names.
+    m_state = kDialUp;
+    m_deviceName = links->back().device;
+    m_connectionName = links->back().name;
+}
+
+void CVerbindungsWaechter::PollModemLine() {
+    // Ports 0 to 2 are themselves; any other number means the fourth port.
+    const int portIndex = m_port >= 0 && m_port <= 2 ? m_port : 3;
+    const uint32_t now = m_services.clock.GetTickCount();
+    if (!m_modem.HasCarrier(portIndex)) {
+        m_carrierOffTick = now;
+        return;
+    }
+    if (m_previousState == kModemLine || now - m_carrierOffTick > static_cast<uint32_t>(m_tolerance) * 1000u) {
+        m_state = kModemLine;
+    }
+    if (m_state == kModemLine && HasStarted()) {
+        m_deviceName = m_services.strings.Format(kModemDevice, {std::to_string(m_port + 1)});
+        m_connectionName.clear();
+    }
+}
+
+int CVerbindungsWaechter::GetStartOffset() const {
+    return m_leadTime + (m_state == kModemLine ? m_tolerance : 0);
+}
+
+std::string CVerbindungsWaechter::AssignedTitle() const {
+    const std::string key = m_state == kModemLine ? "*" : m_connectionName;
+    const std::string value = m_services.settings.ReadSettingString(Section::kZuordnung, key, "*");
+    if (value == "*" || value.empty()) {
+        return {};
+    }
+    return ReadableTariffFile(m_services.settings.GetProgramDirectory(), value) ? value : std::string();
+}
+
+std::string CVerbindungsWaechter::GetTariffFile() const {
+    const std::string directory = m_services.settings.GetProgramDirectory();
+    const std::string title = AssignedTitle();
+    if (!title.empty()) {
+        return *ReadableTariffFile(directory, title);
+    }
+    return FindFileNoCase(directory, std::string(kDefaultTitle) + ".tff").value_or(directory + kDefaultTitle + ".tff");
+}
+
+std::string CVerbindungsWaechter::GetTariffName() const {
+    const std::string title = AssignedTitle();
+    return title.empty() ? m_services.strings.Get(kDefaultTariffName) : title;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/Services.h"
+
+#include <cstdint>
+#include <string>
+
+class DialUpSource;
+class ModemLine;
+
+// Decides at every heartbeat whether a dial-up connection is up, from the dial-up networking
+// source and from the carrier line of a serial modem port, and reports the start and end edges,
+// the connection's names, how long before its detection it is taken to have started, and which
+// tariff file and tariff name apply to it.
+class CVerbindungsWaechter {
+public:
+    enum State { kNone = 0, kDialUp = 1, kModemLine = 2 };
+
+    CVerbindungsWaechter(const Services& services, DialUpSource& dialUp, ModemLine& modem);
+
+    // Reads the monitoring settings; again after the options changed.
+    void ReadSettings();
+    // One observation; called once per heartbeat before the edges are asked.
+    void Poll();
+
+    bool HasStarted() const { return m_state != kNone && m_previousState == kNone; }
+    bool HasEnded() const { return m_state == kNone && m_previousState != kNone; }
+    int GetState() const { return m_state; }
+    // Seconds before the detection at which the connection is taken to have started.
+    int GetStartOffset() const;
+    const std::string& GetConnectionName() const { return m_connectionName; }
+    const std::string& GetDeviceName() const { return m_deviceName; }
+    // The tariff file assigned to the present connection, or the default tariff file.
+    std::string GetTariffFile() const;
+    // The name the present connection's tariff is logged under.
+    std::string GetTariffName() const;
+    // Whether dial-up networking can be watched here (the options page asks).
+    bool IsDialUpAvailable() const { return m_dialUpAvailable; }
+
+private:
+    // The assigned tariff title of the present connection, when its file exists; "" for the default.
+    std::string AssignedTitle() const;
+    void PollDialUp();
+    void PollModemLine();
+
+    const Services& m_services;
+    DialUpSource& m_dialUp;
+    ModemLine& m_modem;
+    bool m_dialUpAvailable = false;
+    int m_previousState = kNone;
+    uint32_t m_carrierOffTick = 0;
+    bool m_modemMonitoring = false;
+    bool m_dialUpMonitoring = false;
+    int m_port = 1;
+    int m_leadTime = 10;
+    int m_tolerance = 4;
+    std::string m_connectionName;
+    std::string m_deviceName;
+    int m_state = kNone;
+};

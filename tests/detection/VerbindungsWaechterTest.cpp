@@ -1,0 +1,164 @@
+#include "detection/VerbindungsWaechter.h"
+
+#include "detection/DialUpSource.h"
+#include "detection/ModemLine.h"
+#include "support/MeteringWorld.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CFakeDialUp : public DialUpSource {
+public:
+    bool IsAvailable() override { return available; }
+    std::optional<std::vector<DialUpLink>> ActiveLinks() override { return links; }
+    bool available = true;
+    std::optional<std::vector<DialUpLink>> links = std::vector<DialUpLink>{};
+};
+
+class CFakeModem : public ModemLine {
+public:
+    bool HasCarrier(int portIndex) override {
+        askedPort = portIndex;
+        return carrier;
+    }
+    bool carrier = false;
+    int askedPort = -1;
+};
+
+struct WaechterTest : ::testing::Test {
+    MeteringWorld world{CDateTime::FromDate(2026, 12, 7, 10, 0, 0)};
+    CFakeDialUp dialUp;
+    CFakeModem modem;
+
+    std::unique_ptr<CVerbindungsWaechter> Watch(bool dialUpOn, bool modemOn) {
+        world.settings.Write(Setting::kDfueNetzwerk, dialUpOn);
+        world.settings.Write(Setting::kModem, modemOn);
+        return std::make_unique<CVerbindungsWaechter>(world.services, dialUp, modem);
+    }
+    // Polls every 500 ms for the given time; returns the edges seen as "+" and "-" with their poll.
+    std::string PollFor(CVerbindungsWaechter& w, int milliseconds) {
+        std::string edges;
+        for (int t = 0; t < milliseconds; t += 500) {
+            world.clock.Advance(500);
+            w.Poll();
+            edges += w.HasStarted() ? "+" : w.HasEnded() ? "-" : ".";
+        }
+        return edges;
+    }
+};
+
+TEST_F(WaechterTest, DialUpLinkGivesOneStartAndOneEnd) {
+    auto w = Watch(true, false);
+    EXPECT_EQ(PollFor(*w, 1000), "..");
+    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS0", "ppp0"}};
+    EXPECT_EQ(PollFor(*w, 1500), "+..");
+    EXPECT_EQ(w->GetState(), CVerbindungsWaechter::kDialUp);
+    EXPECT_EQ(w->GetConnectionName(), "T-Online");
+    EXPECT_EQ(w->GetDeviceName(), "ttyS0");
+    EXPECT_EQ(w->GetStartOffset(), 10);
+    dialUp.links->clear();
+    EXPECT_EQ(PollFor(*w, 1000), "-.");
+}
+
+TEST_F(WaechterTest, TwoLinksStartOnceAndTheLastNamesIt) {
+    auto w = Watch(true, false);
+    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0"}, {"B", "ttyUSB0", "ppp1"}};
+    EXPECT_EQ(PollFor(*w, 1000), "+.");
+    EXPECT_EQ(w->GetConnectionName(), "B");
+    dialUp.links->pop_back(); // names follow the links that remain
+    EXPECT_EQ(PollFor(*w, 500), ".");
+    EXPECT_EQ(w->GetConnectionName(), "A");
+}
+
+TEST_F(WaechterTest, UnreadableSourceCountsAsNoConnection) {
+    auto w = Watch(true, false);
+    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0"}};
+    PollFor(*w, 500);
+    dialUp.links = std::nullopt;
+    EXPECT_EQ(PollFor(*w, 500), "-");
+}
+
+TEST_F(WaechterTest, WithoutDialUpNetworkingOnlyTheModemCanBeWatched) {
+    dialUp.available = false;
+    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0"}};
+    auto w = Watch(true, false);
+    EXPECT_FALSE(w->IsDialUpAvailable());
+    EXPECT_EQ(PollFor(*w, 1000), "..");
+}
+
+TEST_F(WaechterTest, NeitherSourceSwitchedOnSeesNothing) {
+    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0"}};
+    modem.carrier = true;
+    auto w = Watch(false, false);
+    EXPECT_EQ(PollFor(*w, 10000), std::string(20, '.'));
+}
+
+TEST_F(WaechterTest, ModemCarrierCountsAfterTheTolerance) {
+    auto w = Watch(false, true);
+    PollFor(*w, 1000);
+    modem.carrier = true; // rises now, at t = 0
+    EXPECT_EQ(PollFor(*w, 5000), "........+.");
+    EXPECT_EQ(w->GetState(), CVerbindungsWaechter::kModemLine);
+    EXPECT_EQ(w->GetStartOffset(), 14);
+    EXPECT_EQ(w->GetConnectionName(), "");
+    EXPECT_EQ(w->GetDeviceName(), world.strings.Format(456, {"2"}));
+    EXPECT_EQ(modem.askedPort, 1);
+}
+
+TEST_F(WaechterTest, CarrierDroppedForOnePollEndsTheConnectionAndWaitsAgain) {
+    auto w = Watch(false, true);
+    modem.carrier = true;
+    PollFor(*w, 6000);
+    ASSERT_EQ(w->GetState(), CVerbindungsWaechter::kModemLine);
+    modem.carrier = false;
+    EXPECT_EQ(PollFor(*w, 500), "-");
+    modem.carrier = true;
+    EXPECT_EQ(PollFor(*w, 5000), "........+.");
+}
+
+TEST_F(WaechterTest, PortSevenIsTheFourthPortAndNamedEight) {
+    world.settings.Write(Setting::kPort, 7);
+    auto w = Watch(false, true);
+    modem.carrier = true;
+    PollFor(*w, 6000);
+    EXPECT_EQ(modem.askedPort, 3);
+    EXPECT_EQ(w->GetDeviceName(), world.strings.Format(456, {"8"}));
+}
+
+TEST_F(WaechterTest, ConnectionMovingBetweenSourcesContinues) {
+    auto w = Watch(true, true);
+    modem.carrier = true;
+    PollFor(*w, 6000);
+    ASSERT_EQ(w->GetState(), CVerbindungsWaechter::kModemLine);
+    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS1", "ppp0"}};
+    EXPECT_EQ(PollFor(*w, 1000), "..");
+    EXPECT_EQ(w->GetState(), CVerbindungsWaechter::kDialUp);
+}
+
+TEST_F(WaechterTest, AssignedTariffIsFoundWithoutRegardToCaseAndFallsBackWhenDeleted) {
+    WriteFile(world.dir.File("MOBIL.tff"), "");
+    WriteFile(world.dir.File("Fernzahl.TFF"), "");
+    world.settings.WriteSettingString("Zuordnung", "T-Online", "Mobil");
+    auto w = Watch(true, false);
+    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS0", "ppp0"}};
+    PollFor(*w, 500);
+    EXPECT_EQ(w->GetTariffFile(), world.dir.File("MOBIL.tff"));
+    EXPECT_EQ(w->GetTariffName(), "Mobil");
+    std::remove(world.dir.File("MOBIL.tff").c_str());
+    EXPECT_EQ(w->GetTariffFile(), world.dir.File("Fernzahl.TFF"));
+    EXPECT_EQ(w->GetTariffName(), world.strings.Get(571));
+}
+
+TEST_F(WaechterTest, ModemLineUsesTheAssignmentOfTheStar) {
+    WriteFile(world.dir.File("Ortsnetz.tff"), "");
+    world.settings.WriteSettingString("Zuordnung", "*", "Ortsnetz");
+    auto w = Watch(false, true);
+    EXPECT_EQ(w->GetTariffFile(), world.dir.File("Fernzahl.tff")); // no connection yet: no entry's name
+    modem.carrier = true;
+    PollFor(*w, 6000);
+    EXPECT_EQ(w->GetTariffFile(), world.dir.File("Ortsnetz.tff"));
+    EXPECT_EQ(w->GetTariffName(), "Ortsnetz");
+}
+
+} // namespace
