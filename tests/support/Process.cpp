@@ -42,7 +42,9 @@ pid_t Spawn(const std::vector<std::string>& argv, const ProcessEnvironment& env,
     return pid;
 }
 
-int ExitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; }
+int ExitCodeOf(int status) {
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 } // namespace
 
@@ -62,7 +64,8 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const ProcessEnvi
     int open = 2;
     bool killed = false;
     while (open > 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0 && !killed) {
             kill(pid, SIGKILL);
             killed = true;
@@ -91,8 +94,14 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const ProcessEnvi
     return result;
 }
 
-CChildProcess::CChildProcess(const std::vector<std::string>& argv, const ProcessEnvironment& env)
-    : m_pid(Spawn(argv, env, -1, -1)) {}
+CChildProcess::CChildProcess(const std::vector<std::string>& argv, const ProcessEnvironment& env,
+                             const std::string& outputFile) {
+    const int out = outputFile.empty() ? -1 : open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    m_pid = Spawn(argv, env, out, out);
+    if (out >= 0) {
+        close(out);
+    }
+}
 
 CChildProcess::~CChildProcess() {
     if (!m_ended) {
@@ -122,6 +131,10 @@ int CChildProcess::Wait(std::chrono::milliseconds timeout) {
     return ExitCodeOf(m_status);
 }
 
-void CChildProcess::Signal(int signal) { kill(m_pid, signal); }
+void CChildProcess::Signal(int signal) {
+    kill(m_pid, signal);
+}
 
-std::string BinaryPath(const std::string& name) { return std::string(FERNZAHL_BIN_DIR) + "/" + name; }
+std::string BinaryPath(const std::string& name) {
+    return std::string(FERNZAHL_BIN_DIR) + "/" + name;
+}

@@ -25,7 +25,9 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const ProcessEnvi
 // A program started in the background; killed when the handle goes.
 class CChildProcess {
 public:
-    CChildProcess(const std::vector<std::string>& argv, const ProcessEnvironment& env = {});
+    // Its standard output and error go to outputFile when one is named ("/dev/null" to silence it).
+    CChildProcess(const std::vector<std::string>& argv, const ProcessEnvironment& env = {},
+                  const std::string& outputFile = "");
     ~CChildProcess();
     CChildProcess(const CChildProcess&) = delete;
     CChildProcess& operator=(const CChildProcess&) = delete;

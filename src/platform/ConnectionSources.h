@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/DialUpNetworking.h"
+#include "platform/NetworkManagerLinks.h"
+#include "platform/PppLinks.h"
+#include "platform/SerialModemLine.h"
+
+#include <memory>
+
+// The connection sources of this machine, placed where the environment says. Tests and scripts
+// move them: FERNZAHL_SYSFS_ROOT (for /sys), FERNZAHL_RUN_ROOT (for /run, /run/pppd and /var/run),
+// FERNZAHL_PROC_ROOT (/proc), FERNZAHL_PEERS_DIR (/etc/ppp/peers), FERNZAHL_NM_BUS (a D-Bus address
+// of NetworkManager instead of the system bus; "none" for no NetworkManager) and FERNZAHL_SERIAL_DIR
+// (where ttyS0 to ttyS3 are, instead of /dev).
+class CConnectionSources {
+public:
+    static std::unique_ptr<CConnectionSources> FromEnvironment();
+
+    CDialUpNetworking& DialUp() { return m_dialUp; }
+    CSerialModemLine& ModemLine() { return m_modem; }
+
+private:
+    CConnectionSources(PppRoots roots, const QString& busAddress, std::string serialDirectory);
+
+    CPppLinks m_ppp;
+    CNetworkManagerLinks m_networkManager;
+    CDialUpNetworking m_dialUp;
+    CSerialModemLine m_modem;
+};

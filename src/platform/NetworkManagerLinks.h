@@ -1,0 +1,37 @@
+#pragma once
+
+#include "detection/DialUpSource.h"
+
+#include <QDBusConnection>
+#include <QObject>
+
+#include <string>
+#include <vector>
+
+// NetworkManager's dial-up connections (mobile broadband, PPPoE, ADSL, Bluetooth dial-up). Its
+// state is read again only after NetworkManager signalled a change, so a poll without a change
+// costs no D-Bus call; the signals arrive through the Qt event loop.
+class CNetworkManagerLinks : public QObject {
+    Q_OBJECT
+public:
+    // busAddress: a D-Bus address, or empty for the system bus.
+    explicit CNetworkManagerLinks(const QString& busAddress);
+    ~CNetworkManagerLinks() override;
+
+    bool IsAvailable() const;
+    // The dial-up connections whose device is configuring IP or activated; nothing on failure.
+    std::optional<std::vector<DialUpLink>> ActiveLinks();
+    // The names of the dial-up profiles NetworkManager knows, sorted.
+    std::vector<std::string> DialUpProfiles();
+
+private slots:
+    void MarkChanged();
+
+private:
+    bool Refresh();
+
+    QDBusConnection m_bus;
+    QString m_connectionName;
+    bool m_changed = true;
+    std::optional<std::vector<DialUpLink>> m_links;
+};

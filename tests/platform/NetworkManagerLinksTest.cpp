@@ -1,0 +1,130 @@
+#include "platform/NetworkManagerLinks.h"
+
+#include "platform/DialUpNetworking.h"
+#include "platform/PppLinks.h"
+#include "support/FakeSystem.h"
+#include "support/NetworkManagerMock.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kDevice = QStringLiteral("org.freedesktop.NetworkManager.Device");
+
+struct NetworkManagerLinksTest : ::testing::Test {
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "test";
+        static char* argv[] = {name, nullptr};
+        if (QCoreApplication::instance() == nullptr) {
+            app = new QCoreApplication(argc, argv);
+        }
+        mock = new CNetworkManagerMock();
+    }
+    static void TearDownTestSuite() {
+        delete mock;
+        mock = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(mock->IsRunning()) << "no private D-Bus with the mock NetworkManager"; }
+
+    // The names of the links, once the signals of the last change have arrived.
+    static std::vector<std::string> LinksAfterChange(CNetworkManagerLinks& links, size_t expected) {
+        std::vector<std::string> names;
+        ProcessEventsUntil([&] {
+            names.clear();
+            const std::vector<DialUpLink> active = links.ActiveLinks().value_or(std::vector<DialUpLink>{});
+            for (const DialUpLink& link : active) {
+                names.push_back(link.name + "|" + link.device + "|" + link.interfaceName);
+            }
+            return names.size() == expected;
+        });
+        return names;
+    }
+
+    static QCoreApplication* app;
+    static CNetworkManagerMock* mock;
+};
+QCoreApplication* NetworkManagerLinksTest::app = nullptr;
+CNetworkManagerMock* NetworkManagerLinksTest::mock = nullptr;
+
+TEST_F(NetworkManagerLinksTest, MobileBroadbandCountsFromIpConfigurationUntilItEnds) {
+    CNetworkManagerLinks links(QString::fromStdString(mock->Address()));
+    ASSERT_TRUE(links.IsAvailable());
+    EXPECT_TRUE(LinksAfterChange(links, 0).empty());
+    const QString device = mock->AddDevice(QStringLiteral("stick"), QStringLiteral("ttyUSB2"), 30);
+    const QString profile = mock->AddProfile(QStringLiteral("Mobil Vertrag"), QStringLiteral("gsm"));
+    const QString active = mock->Activate(device, profile, QStringLiteral("mobil"), 1);
+    mock->SetProperty(device, kDevice, QStringLiteral("State"), 40u); // preparing: still dialling
+    EXPECT_TRUE(LinksAfterChange(links, 0).empty());
+    mock->SetProperty(device, kDevice, QStringLiteral("State"), 70u); // configuring IP
+    EXPECT_EQ(LinksAfterChange(links, 1), (std::vector<std::string>{"Mobil Vertrag|ttyUSB2|"}));
+    mock->SetProperty(device, kDevice, QStringLiteral("State"), 100u);
+    EXPECT_EQ(LinksAfterChange(links, 1).size(), 1u);
+    mock->Deactivate(device, active);
+    EXPECT_TRUE(LinksAfterChange(links, 0).empty());
+}
+
+TEST_F(NetworkManagerLinksTest, WiredNetworksAndBluetoothNetworksAreNoDialUp) {
+    CNetworkManagerLinks links(QString::fromStdString(mock->Address()));
+    const QString device = mock->AddDevice(QStringLiteral("eth"), QStringLiteral("eth0"), 30);
+    const QString wired = mock->AddProfile(QStringLiteral("Wired"), QStringLiteral("802-3-ethernet"));
+    const QString active = mock->Activate(device, wired, QStringLiteral("wired"), 2);
+    const QString phone = mock->AddDevice(QStringLiteral("phone"), QStringLiteral("bt0"), 30);
+    const QString pan =
+        mock->AddProfile(QStringLiteral("Phone PAN"), QStringLiteral("bluetooth"), QStringLiteral("panu"));
+    const QString panActive = mock->Activate(phone, pan, QStringLiteral("pan"), 2);
+    EXPECT_TRUE(LinksAfterChange(links, 0).empty());
+    mock->Deactivate(device, active);
+    mock->Deactivate(phone, panActive);
+}
+
+TEST_F(NetworkManagerLinksTest, DialUpProfilesAreThePhonebook) {
+    CNetworkManagerLinks links(QString::fromStdString(mock->Address()));
+    mock->AddProfile(QStringLiteral("DSL"), QStringLiteral("pppoe"));
+    mock->AddProfile(QStringLiteral("Handy"), QStringLiteral("bluetooth"), QStringLiteral("dun"));
+    mock->AddProfile(QStringLiteral("Office"), QStringLiteral("802-11-wireless"));
+    const std::vector<std::string> profiles = links.DialUpProfiles();
+    EXPECT_NE(std::find(profiles.begin(), profiles.end(), "DSL"), profiles.end());
+    EXPECT_NE(std::find(profiles.begin(), profiles.end(), "Handy"), profiles.end());
+    EXPECT_EQ(std::find(profiles.begin(), profiles.end(), "Office"), profiles.end());
+    EXPECT_TRUE(std::is_sorted(profiles.begin(), profiles.end()));
+}
+
+TEST_F(NetworkManagerLinksTest, LinkSeenByPppdAndNetworkManagerCountsOnce) {
+    CFakeSystem system;
+    system.BringUpLink("ppp0", 300, "nm-mobil", "/dev/ttyUSB3");
+    system.BringUpLink("ppp1", 301, "tonline", "/dev/ttyS0");
+    system.AddPeer("tonline", "");
+    CPppLinks ppp(system.Roots());
+    CNetworkManagerLinks nm(QString::fromStdString(mock->Address()));
+    CDialUpNetworking dialUp(ppp, nm);
+    const QString device = mock->AddDevice(QStringLiteral("modem"), QStringLiteral("ttyUSB3"), 30);
+    mock->SetProperty(device, kDevice, QStringLiteral("IpInterface"), QStringLiteral("ppp0"));
+    const QString profile = mock->AddProfile(QStringLiteral("Vodafone"), QStringLiteral("gsm"));
+    const QString active = mock->Activate(device, profile, QStringLiteral("vodafone"), 2);
+    std::vector<std::string> names;
+    ProcessEventsUntil([&] {
+        names.clear();
+        const std::vector<DialUpLink> active = dialUp.ActiveLinks().value_or(std::vector<DialUpLink>{});
+        for (const DialUpLink& link : active) {
+            names.push_back(link.name);
+        }
+        return names.size() == 2;
+    });
+    EXPECT_EQ(names, (std::vector<std::string>{"Vodafone", "tonline"}));
+    const std::vector<std::string> entries = dialUp.ListEntries();
+    EXPECT_NE(std::find(entries.begin(), entries.end(), "Vodafone"), entries.end());
+    EXPECT_NE(std::find(entries.begin(), entries.end(), "tonline"), entries.end());
+    mock->Deactivate(device, active);
+}
+
+TEST(NetworkManagerLinks, NoBusMeansUnavailable) {
+    CNetworkManagerLinks links(QStringLiteral("unix:path=/nonexistent/bus"));
+    EXPECT_FALSE(links.IsAvailable());
+    EXPECT_FALSE(links.ActiveLinks().has_value());
+    EXPECT_TRUE(links.DialUpProfiles().empty());
+}
+
+} // namespace
