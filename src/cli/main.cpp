@@ -4,6 +4,7 @@
 #include "cli/SettingsCommand.h"
 #include "cli/SimulationCommands.h"
 #include "cli/TariffCommand.h"
+#include "cli/WatchCommand.h"
 #include "platform/DataPaths.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/ResourceLibrary.h"
@@ -38,6 +39,12 @@ Commands:
                                          unit by unit; --trace lists every unit. Writes
                                          nothing unless --data-dir is given: then the
                                          connection is logged and counted there
+  watch [--once]                         print a line for every connection that starts or
+                                         ends (time, started/ended, source, name, device,
+                                         start offset, tariff file, tariff name); --once
+                                         prints the present state
+  phonebook                              the dial-up entries (pppd peers, NetworkManager
+                                         dial-up profiles)
   settings get SECTION NAME              print a setting (its default when not stored)
   settings set [--string] SECTION NAME VALUE
                                          store a setting; a whole number is stored as a
@@ -84,11 +91,10 @@ int main(int argc, char** argv) {
                                  return library->GetPath().empty() ? nullptr : &library->Strings();
                              }};
     using Command = int (*)(const std::vector<std::string>&, const CliContext&);
-    const std::map<std::string, Command> commands = {{"log", RunLogCommand},
-                                                     {"tariff", RunTariffCommand},
-                                                     {"counters", RunCountersCommand},
-                                                     {"rate", RunRateCommand},
-                                                     {"settings", RunSettingsCommand}};
+    const std::map<std::string, Command> commands = {
+        {"log", RunLogCommand},          {"tariff", RunTariffCommand}, {"counters", RunCountersCommand},
+        {"rate", RunRateCommand},        {"watch", RunWatchCommand},   {"phonebook", RunPhonebookCommand},
+        {"settings", RunSettingsCommand}};
     if (words[0] == "meter") {
         return RunMeterCommand(std::vector<std::string>(words.begin() + 1, words.end()), context,
                                !args.GetDataDirectory().empty());

@@ -1,0 +1,101 @@
+#include "cli/WatchCommand.h"
+
+#include "cli/CommandOptions.h"
+#include "core/SoundPlayer.h"
+#include "core/StringTable.h"
+#include "detection/VerbindungsWaechter.h"
+#include "platform/ConnectionSources.h"
+#include "platform/SystemClock.h"
+#include "settings/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <ostream>
+
+namespace {
+
+constexpr int kHeartbeatMs = 500;
+
+class CNoSound : public SoundPlayer {
+public:
+    void Play(const std::string&) override {}
+};
+
+const char* SourceName(int state) {
+    switch (state) {
+    case CVerbindungsWaechter::kDialUp:
+        return "dial-up";
+    case CVerbindungsWaechter::kModemLine:
+        return "modem-line";
+    default:
+        return "none";
+    }
+}
+
+// time, what happened, source, connection, device, start offset, tariff file, tariff name; tab-separated.
+void PrintLine(std::FILE* out, const CSystemClock& clock, const char* what, int state,
+               const CVerbindungsWaechter& watcher) {
+    std::fprintf(out, "%s\t%s\t%s\t%s\t%s\t%d\t%s\t%s\n", clock.Now().FormatIso().c_str(), what, SourceName(state),
+                 watcher.GetConnectionName().c_str(), watcher.GetDeviceName().c_str(), watcher.GetStartOffset(),
+                 watcher.GetTariffFile().c_str(), watcher.GetTariffName().c_str());
+    std::fflush(out);
+}
+
+} // namespace
+
+int RunWatchCommand(const std::vector<std::string>& words, const CliContext& context) {
+    CCommandOptions options;
+    if (!options.Parse(words, {}, {"--once"})) {
+        context.err << "fernzahl-cli: " << options.GetError() << "\nusage: fernzahl-cli watch [--once]\n";
+        return 2;
+    }
+    const CStringTable noStrings;
+    const CStringTable* strings = context.strings();
+    CSystemClock clock;
+    CNoSound silence;
+    const Services services{clock, context.settings, strings ? *strings : noStrings, silence, ""};
+    int argc = 1;
+    char name[] = "fernzahl-cli";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv); // NetworkManager's signals arrive through its event loop
+    const std::unique_ptr<CConnectionSources> sources = CConnectionSources::FromEnvironment();
+    CVerbindungsWaechter watcher(services, sources->DialUp(), sources->ModemLine());
+    if (context.settings.Read(Setting::kDfueNetzwerk) == 0 && context.settings.Read(Setting::kModem) == 0) {
+        context.err << "fernzahl-cli: neither dial-up networking nor the modem line is watched (settings "
+                       "Überwachung/DFÜNetzwerk and Überwachung/Modem)\n";
+    } else if (context.settings.Read(Setting::kDfueNetzwerk) != 0 && !watcher.IsDialUpAvailable()) {
+        context.err << "fernzahl-cli: dial-up networking cannot be watched here (neither PPP links nor "
+                       "NetworkManager can be read)\n";
+    }
+    watcher.Poll();
+    if (options.Has("--once")) {
+        PrintLine(context.out, clock, watcher.GetState() == CVerbindungsWaechter::kNone ? "idle" : "connected",
+                  watcher.GetState(), watcher);
+        return 0;
+    }
+    QTimer heartbeat;
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        const int before = watcher.GetState();
+        watcher.Poll();
+        if (watcher.HasStarted()) {
+            PrintLine(context.out, clock, "started", watcher.GetState(), watcher);
+        } else if (watcher.HasEnded()) {
+            PrintLine(context.out, clock, "ended", before, watcher);
+        }
+    });
+    heartbeat.start(kHeartbeatMs);
+    return app.exec(); // until interrupted; every line is already written
+}
+
+int RunPhonebookCommand(const std::vector<std::string>& words, const CliContext& context) {
+    if (!words.empty()) {
+        context.err << "usage: fernzahl-cli phonebook\n";
+        return 2;
+    }
+    const std::unique_ptr<CConnectionSources> sources = CConnectionSources::FromEnvironment();
+    for (const std::string& entry : sources->DialUp().ListEntries()) {
+        std::fprintf(context.out, "%s\n", entry.c_str());
+    }
+    return 0;
+}

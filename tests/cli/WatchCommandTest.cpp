@@ -1,0 +1,89 @@
+#include "support/FakeSystem.h"
+#include "support/Process.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <thread>
+
+namespace {
+
+struct WatchCommandTest : ::testing::Test {
+    CFakeSystem system;
+    CTempDir home;
+
+    ProcessEnvironment Environment() const {
+        ProcessEnvironment env;
+        for (const auto& [name, value] : system.Environment()) {
+            env.set[name] = value;
+        }
+        env.set["FERNZAHL_HOME"] = home.Path();
+        return env;
+    }
+    void WatchDialUp() const { WriteFile(home.File("fernzahl.ini"), "[Überwachung]\nDFÜNetzwerk=1\n"); }
+    static std::vector<std::string> Lines(const std::string& text) {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    static std::vector<std::string> Fields(const std::string& line) {
+        std::vector<std::string> fields;
+        std::istringstream in(line);
+        for (std::string field; std::getline(in, field, '\t');) {
+            fields.push_back(field);
+        }
+        return fields;
+    }
+};
+
+TEST_F(WatchCommandTest, PppLinkComingAndGoingPrintsOneStartAndOneEnd) {
+    WatchDialUp();
+    system.AddPeer("tonline", "/dev/ttyS0\n");
+    const std::string output = home.File("watch.out");
+    CChildProcess watch({BinaryPath("fernzahl-cli"), "watch"}, Environment(), output);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    system.BringUpLink("ppp0", 4711, "tonline", "debug");
+    std::this_thread::sleep_for(std::chrono::milliseconds(2000));
+    system.TakeDownLink("ppp0", 4711);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    watch.Signal(SIGINT);
+    watch.Wait(std::chrono::seconds(5));
+    const std::vector<std::string> lines = Lines(ReadFile(output));
+    ASSERT_EQ(lines.size(), 2u) << ReadFile(output);
+    const std::vector<std::string> started = Fields(lines[0]);
+    const std::vector<std::string> ended = Fields(lines[1]);
+    ASSERT_EQ(started.size(), 8u);
+    EXPECT_EQ(started[1], "started");
+    EXPECT_EQ(started[2], "dial-up");
+    EXPECT_EQ(started[3], "tonline");
+    EXPECT_EQ(started[4], "ttyS0");
+    EXPECT_EQ(started[5], "10");
+    EXPECT_EQ(started[6], home.File("Fernzahl.tff"));
+    EXPECT_EQ(started[7], "<Default tariff>");
+    EXPECT_EQ(ended[1], "ended");
+    EXPECT_EQ(ended[3], "tonline");
+}
+
+TEST_F(WatchCommandTest, OnceTellsThePresentStateAndWarnsWhenNothingIsWatched) {
+    ProcessResult result = RunProcess({BinaryPath("fernzahl-cli"), "watch", "--once"}, Environment());
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("\tidle\tnone\t"), std::string::npos) << result.out;
+    EXPECT_NE(result.err.find("neither dial-up networking nor the modem line is watched"), std::string::npos);
+    WatchDialUp();
+    system.BringUpLink("ppp0", 4711, "arcor", "/dev/ttyUSB0");
+    result = RunProcess({BinaryPath("fernzahl-cli"), "watch", "--once"}, Environment());
+    EXPECT_NE(result.out.find("\tconnected\tdial-up\tarcor\tttyUSB0\t10\t"), std::string::npos) << result.out;
+}
+
+TEST_F(WatchCommandTest, PhonebookListsThePeers) {
+    system.AddPeer("tonline", "");
+    system.AddPeer("arcor", "");
+    const ProcessResult result = RunProcess({BinaryPath("fernzahl-cli"), "phonebook"}, Environment());
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "arcor\ntonline\n");
+}
+
+} // namespace
