@@ -1,0 +1,43 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The menus of the resource library as text: "menu N", then "popup TEXT", "item ID TEXT" and
+// "separator" lines. Kept apart from Qt so that the reading of the table can be tested alone.
+struct MenuItem {
+    unsigned command = 0; // 0 for a separator
+    std::string text;
+};
+
+struct MenuPopup {
+    std::string title;
+    std::vector<MenuItem> items;
+};
+
+class CMenuTable {
+public:
+    static CMenuTable Parse(std::string_view text);
+    // The popups of menu N, empty when the table has none.
+    const std::vector<MenuPopup>& Menu(unsigned id) const;
+
+private:
+    std::map<unsigned, std::vector<MenuPopup>> m_menus;
+};
+
+// The accelerator tables: "table<TAB>key sequence<TAB>command" lines.
+struct Accelerator {
+    std::string keys; // as Qt writes a key sequence: "Ctrl+L", "F5", "Del"
+    unsigned command = 0;
+};
+
+class CAcceleratorTable {
+public:
+    static CAcceleratorTable Parse(std::string_view text);
+    const std::vector<Accelerator>& Table(unsigned id) const;
+
+private:
+    std::map<unsigned, std::vector<Accelerator>> m_tables;
+};
