@@ -1,7 +1,13 @@
 #include "app/FernzahlApp.h"
 
+#include "app/FernzahlDlg.h"
 #include "app/MessageBox.h"
+#include "app/TerminationSignals.h"
+#include "platform/CanberraSoundPlayer.h"
+#include "platform/ConnectionSources.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/SystemClock.h"
+#include "platform/UserName.h"
 #include "splash/SplashDlg.h"
 #include "tariffs/DefaultTariff.h"
 
@@ -28,6 +34,10 @@ int CFernzahlApp::Run() {
 
     // Dates, times and amounts follow the user's locale from here on.
     std::setlocale(LC_ALL, "");
+    // A termination signal during start-up ends the program once start-up is through; later, it
+    // ends a running connection cleanly first.
+    CTerminationSignals termination;
+    connect(&termination, &CTerminationSignals::TerminationRequested, this, [this] { m_terminationRequested = true; });
     m_paths = DataPaths::Resolve(parser.value(dataDir).toStdString());
     if (m_instance.Acquire(m_paths.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
         return 0;
@@ -43,7 +53,25 @@ int CFernzahlApp::Run() {
         CSplashDlg(m_resources.Strings()).exec();
     }
     InstallDeliveredDefaultTariff();
+    if (!m_terminationRequested) {
+        RunMainWindow(termination);
+    }
     return 0;
+}
+
+void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
+    const std::unique_ptr<CConnectionSources> sources = CConnectionSources::FromEnvironment();
+    CSystemClock clock;
+    CCanberraSoundPlayer sound;
+    const Services services{clock, *m_settings, m_resources.Strings(), sound, GetLoginName()};
+    CFernzahlDlg window(services, sources->DialUp(), sources->ModemLine());
+    m_accelerators.SetMainWindow([&window](unsigned command) { window.OnCommand(command); });
+    installEventFilter(&m_accelerators);
+    // Logging off, shutting down and termination signals end a running connection cleanly.
+    connect(&termination, &CTerminationSignals::TerminationRequested, &window, &CFernzahlDlg::Shutdown);
+    connect(this, &QGuiApplication::commitDataRequest, &window, [&window] { window.Shutdown(); });
+    window.exec();
+    removeEventFilter(&m_accelerators);
 }
 
 void CFernzahlApp::InstallDeliveredDefaultTariff() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AcceleratorRouter.h"
 #include "platform/DataPaths.h"
 #include "platform/ResourceLibrary.h"
 #include "platform/SingleInstance.h"
@@ -9,6 +10,7 @@
 #include <memory>
 
 class CIniSettingsStore;
+class CTerminationSignals;
 
 // The application object: start-up in a fixed order (locale, single instance, resource library,
 // splash, delivered default tariff), then the main window for the life of the program.
@@ -23,9 +25,13 @@ public:
 
 private:
     void InstallDeliveredDefaultTariff();
+    // Runs the main window until it closes.
+    void RunMainWindow(CTerminationSignals& termination);
 
     DataPaths m_paths;
     CSingleInstance m_instance;
     CResourceLibrary m_resources;
     std::unique_ptr<CIniSettingsStore> m_settings;
+    CAcceleratorRouter m_accelerators;
+    bool m_terminationRequested = false;
 };

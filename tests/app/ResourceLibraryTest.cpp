@@ -7,7 +7,9 @@
 
 namespace {
 
-QImage LoadImage(const std::string& name) { return QImage(QString::fromStdString(CResourceLibrary::ResourcePath(name))); }
+QImage LoadImage(const std::string& name) {
+    return QImage(QString::fromStdString(CResourceLibrary::ResourcePath(name)));
+}
 
 double MeanSaturation(const QImage& image) {
     double sum = 0;
@@ -28,6 +30,7 @@ TEST(ResourceLibrary, BuiltLibraryHoldsTheCatalogueFormsTablesAndPictures) {
     int argc = 1;
     char name[] = "test";
     char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     CResourceLibrary library;
     ASSERT_TRUE(library.Load());

@@ -9,7 +9,9 @@
 
 namespace {
 
-CStringTable ShippedCatalogue() { return CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt")); }
+CStringTable ShippedCatalogue() {
+    return CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
+}
 
 TEST(StringTable, ParsesNumberedLinesAndEscapes) {
     const CStringTable table = CStringTable::Parse("# comment\n100\tFernzahl\r\n\n173\t%1\\nStarted: %2\nbad line\n");
@@ -29,13 +31,11 @@ TEST(StringTable, FillsPlaceholdersInAnyOrder) {
 TEST(StringTable, ShippedCatalogueHoldsEveryNumberTheProgramUses) {
     const CStringTable table = ShippedCatalogue();
     const std::set<unsigned> used = {
-        100,   110,   115,   116,   120,   121,   170,   171,   172,   173,   174,   175,   176,   180,   181,
-        182,   183,   190,   220,   225,   300,   301,   302,   400,   401,   402,   403,   404,   410,   411,
-        412,   413,   414,   415,   416,   417,   418,   419,   430,   431,   432,   440,   450,   455,   456,
-        470,   471,   475,   500,   501,   502,   503,   504,   505,   506,   507,   508,   509,   510,   511,
-        512,   513,   514,   530,   531,   532,   533,   535,   536,   537,   538,   539,   540,   545,   546,
-        550,   560,   570,   571,   572,   573,   574,   575,   576,   57344, 61712, 61714, 61716, 61719, 61720,
-        61721};
+        100, 110, 115, 116, 120, 121, 170, 171, 172, 173, 174,   175,   176,   180,   181,   182,   183,  190, 220,
+        225, 300, 301, 302, 400, 401, 402, 403, 404, 410, 411,   412,   413,   414,   415,   416,   417,  418, 419,
+        430, 431, 432, 440, 450, 455, 456, 457, 458, 470, 471,   475,   500,   501,   502,   503,   504,  505, 506,
+        507, 508, 509, 510, 511, 512, 513, 514, 530, 531, 532,   533,   535,   536,   537,   538,   539,  540, 545,
+        546, 550, 560, 570, 571, 572, 573, 574, 575, 576, 57344, 61712, 61714, 61716, 61719, 61720, 61721};
     for (unsigned id : used) {
         EXPECT_FALSE(table.Get(id).empty()) << "string " << id << " is missing";
     }
@@ -43,9 +43,9 @@ TEST(StringTable, ShippedCatalogueHoldsEveryNumberTheProgramUses) {
 
 TEST(StringTable, ShippedFormatsTakeTheirValues) {
     const CStringTable table = ShippedCatalogue();
-    const std::pair<unsigned, int> placeholders[] = {{170, 2}, {171, 3}, {172, 5}, {173, 6}, {401, 1}, {403, 1},
-                                                     {418, 4}, {456, 1}, {471, 1}, {500, 1}, {560, 1}, {61714, 2},
-                                                     {61716, 1}};
+    const std::pair<unsigned, int> placeholders[] = {{170, 2}, {171, 3}, {172, 5}, {173, 6},   {401, 1},
+                                                     {403, 1}, {418, 4}, {456, 1}, {457, 1},   {458, 1},
+                                                     {471, 1}, {500, 1}, {560, 1}, {61714, 2}, {61716, 1}};
     for (const auto& [id, count] : placeholders) {
         const std::string text = table.Get(id);
         for (int i = 1; i <= count; ++i) {

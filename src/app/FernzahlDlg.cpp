@@ -1,0 +1,378 @@
+#include "app/FernzahlDlg.h"
+
+#include "app/AboutDlg.h"
+#include "app/FormLoader.h"
+#include "app/Help.h"
+#include "app/MessageBox.h"
+#include "app/UiResources.h"
+#include "core/StringTable.h"
+#include "core/TextEncoding.h"
+#include "log/AutoExport.h"
+#include "log/ProtokollFile.h"
+#include "settings/SettingsStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSystemTrayIcon>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kIconWindow = 128;
+constexpr int kIconMetering = 129;
+constexpr int kIconIdle = 130;
+constexpr unsigned kTrayMenu = 132;
+constexpr unsigned kMainMenu = 102;
+constexpr unsigned kLastConnection = 175;
+constexpr unsigned kCurrentConnection = 176;
+constexpr unsigned kFirstCounterCaption = 180;
+constexpr int kFlashes = 10;
+
+// Commands whose dialogs arrive later; until then their menu items are greyed.
+constexpr unsigned kNotYetAvailable[] = {CFernzahlDlg::kOptions, CFernzahlDlg::kTariffEditor,
+                                         CFernzahlDlg::kTariffOptions, CFernzahlDlg::kLog, CFernzahlDlg::kAssignment};
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, ModemLine& modem, QWidget* parent)
+    : QDialog(parent), m_services(services), m_watcher(services, dialUp, modem), m_station(services),
+      m_prompt(services.settings, services.strings, this) {
+    QWidget* form = CFormLoader::LoadInto(this, 102);
+    if (form != nullptr) {
+        m_counterCaption = form->findChild<QGroupBox*>(QStringLiteral("id1020"));
+        m_connectionCaption = form->findChild<QGroupBox*>(QStringLiteral("id1025"));
+        m_connectionText = form->findChild<QLabel*>(QStringLiteral("id1018"));
+        m_counterText = form->findChild<QLabel*>(QStringLiteral("id1019"));
+        for (int i = 0; i < 4; ++i) {
+            m_choices[i] = form->findChild<QRadioButton*>(QStringLiteral("id%1").arg(1021 + i));
+            if (m_choices[i] != nullptr) {
+                connect(m_choices[i], &QRadioButton::clicked, this, [this] { RefreshCounterDisplay(); });
+            }
+        }
+    }
+    m_station.Meter().SetDescriptionPrompt(&m_prompt);
+    m_menuBar = new QMenuBar(this);
+    CUiResources::FillMenuBar(*m_menuBar, kMainMenu, [this](unsigned command) { OnCommand(command); });
+    if (layout() != nullptr) {
+        layout()->setMenuBar(m_menuBar);
+    }
+    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowIcon(CUiResources::Icon(kIconWindow));
+    connect(&m_heartbeat, &QTimer::timeout, this, &CFernzahlDlg::OnTick);
+    connect(&m_flash, &QTimer::timeout, this, [this] {
+        if (++m_flashCount >= kFlashes) {
+            m_flash.stop();
+        }
+    });
+    Initialise();
+}
+
+CFernzahlDlg::~CFernzahlDlg() = default;
+
+bool CFernzahlDlg::HasTray() const {
+    return m_tray != nullptr;
+}
+
+void CFernzahlDlg::Initialise() {
+    SettingsStore& settings = m_services.settings;
+    if (settings.Read(Setting::kFirstSteps) == 0) {
+        // The very first start: the window stays up and the user guide opens at its first steps.
+        CHelp::Open(QString::fromLatin1(CHelp::kFirstSteps));
+        settings.Write(Setting::kFirstSteps, 1);
+    } else {
+        QTimer::singleShot(0, this, [this] {
+            if (HasTray()) {
+                hide();
+            }
+        });
+    }
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_tray = new QSystemTrayIcon(CUiResources::Icon(kIconIdle), this);
+        m_trayMenu = std::make_unique<QMenu>();
+        const std::vector<MenuPopup>& trayMenu = CUiResources::Menus().Menu(kTrayMenu);
+        if (!trayMenu.empty()) {
+            CUiResources::FillMenu(*m_trayMenu, trayMenu.front(), [this](unsigned command) { OnCommand(command); });
+        }
+        for (QAction* action : m_trayMenu->actions()) {
+            if (action->data().toUInt() == kShow) {
+                m_trayMenu->setDefaultAction(action);
+            }
+        }
+        m_tray->setContextMenu(m_trayMenu.get());
+        // A click shows the window, as on most Linux desktops; the menu comes with the right button.
+        connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger) {
+                OnCommand(kShow);
+            }
+        });
+        m_tray->show();
+    }
+    SetTooltip(m_station.Meter().GetShortText());
+    m_visible = false;
+    m_heartbeat.start(kHeartbeatMs);
+    SetAlwaysOnTop(settings.Read(Setting::kImmerSichtbar) != 0);
+    UpdateMenuState();
+    m_counterChoice = static_cast<int>(settings.Read(Setting::kZaehlerAnzeige)) & 3;
+    if (m_choices[m_counterChoice] != nullptr) {
+        m_choices[m_counterChoice]->setChecked(true);
+    }
+    if (m_connectionCaption != nullptr) {
+        m_connectionCaption->setTitle(Text(m_services.strings.Get(kLastConnection)));
+    }
+    RefreshConnectionText();
+    RefreshCounterDisplay();
+}
+
+QString CFernzahlDlg::TooltipText(const std::string& text) {
+    return Text(TruncateUtf8(text, kTooltipLength));
+}
+
+void CFernzahlDlg::SetTooltip(const std::string& text) {
+    m_tooltip = TooltipText(text);
+    if (m_tray != nullptr) {
+        m_tray->setToolTip(m_tooltip);
+    }
+}
+
+void CFernzahlDlg::OnTick() {
+    if (m_station.CheckNewDay()) {
+        RefreshCounterDisplay();
+    }
+    m_watcher.Poll();
+    if (m_watcher.HasStarted()) {
+        OnConnectionStarted();
+    } else if (m_watcher.HasEnded() && !OnConnectionEnded()) {
+        return;
+    }
+    if (m_station.Meter().IsRunning()) {
+        ChargeAndRefresh();
+    }
+}
+
+void CFernzahlDlg::OnConnectionStarted() {
+    m_station.StartConnection(m_watcher.GetStartOffset(), m_watcher.GetTariffFile(), m_watcher.GetDeviceName(),
+                              m_watcher.GetConnectionName(), m_watcher.GetTariffName());
+    if (m_connectionCaption != nullptr) {
+        m_connectionCaption->setTitle(Text(m_services.strings.Get(kCurrentConnection)));
+    }
+    if (m_tray != nullptr) {
+        m_tray->setIcon(CUiResources::Icon(kIconMetering));
+    }
+    if (m_services.settings.Read(Setting::kSichtbarBeiVerb) != 0) {
+        // Minimized, so that the taskbar button carries the running counter in its caption.
+        m_visible = true;
+        showMinimized();
+    }
+}
+
+bool CFernzahlDlg::OnConnectionEnded() {
+    if (m_tray != nullptr) {
+        m_tray->setIcon(CUiResources::Icon(kIconIdle));
+    }
+    // The final counter of the run stays in the tooltip until the next connection.
+    SetTooltip(m_station.Meter().GetShortText());
+    if (isMinimized()) {
+        setWindowTitle(m_tooltip);
+    }
+    const std::string directory = m_services.settings.GetProgramDirectory();
+    if (!m_station.EndConnection()) {
+        CMessageBox::Show(this, Text(m_services.strings.Format(457, {directory + CProtokollFile::kFileName})),
+                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+    }
+    if (!AutoExport(m_services.settings, m_services.strings)) {
+        CMessageBox::Show(this, Text(m_services.strings.Format(458, {directory + CProtokollFile::kAutoExportName})),
+                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+        return false;
+    }
+    if (m_connectionCaption != nullptr) {
+        m_connectionCaption->setTitle(Text(m_services.strings.Get(kLastConnection)));
+    }
+    RefreshConnectionText();
+    if (m_services.settings.Read(Setting::kSichtbarBeiVerb) != 0) {
+        HideToTray();
+    }
+    return true;
+}
+
+void CFernzahlDlg::ChargeAndRefresh() {
+    CZaehlwerk& meter = m_station.Meter();
+    m_station.ChargeDueUnits();
+    SetTooltip(meter.GetShortText());
+    if (isMinimized()) {
+        setWindowTitle(m_tooltip);
+    }
+    RefreshCounterDisplay();
+    RefreshConnectionText();
+    if (meter.CheckSignals()) {
+        StartFlashing();
+    }
+}
+
+void CFernzahlDlg::StartFlashing() {
+    // Ten flashes at 500 ms: the desktop marks the window as wanting attention meanwhile.
+    m_flashCount = 0;
+    m_flash.start(kHeartbeatMs);
+    QApplication::alert(this, kFlashes * kHeartbeatMs);
+}
+
+void CFernzahlDlg::RefreshCounterDisplay() {
+    for (int i = 0; i < 4; ++i) {
+        if (m_choices[i] != nullptr && m_choices[i]->isChecked()) {
+            m_counterChoice = i;
+        }
+    }
+    const int choice = std::max(m_counterChoice, 0);
+    if (m_counterCaption != nullptr) {
+        m_counterCaption->setTitle(Text(m_services.strings.Get(kFirstCounterCaption + choice)));
+    }
+    if (m_counterText != nullptr) {
+        m_counterText->setText(Text(m_station.GetCounter(CMeterStation::Counter(choice)).FormatTotals()));
+    }
+    m_services.settings.Write(Setting::kZaehlerAnzeige, static_cast<uint32_t>(choice));
+}
+
+void CFernzahlDlg::RefreshConnectionText() {
+    if (m_connectionText != nullptr) {
+        m_connectionText->setText(Text(m_station.Meter().GetConnectionText()));
+    }
+}
+
+void CFernzahlDlg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        // Minimized, the caption carries the running counter; restored, the program's name.
+        setWindowTitle(isMinimized() ? m_tooltip : QApplication::applicationDisplayName());
+    }
+    QDialog::changeEvent(event);
+}
+
+void CFernzahlDlg::reject() {
+    OnCommand(kHide);
+}
+
+void CFernzahlDlg::ShowFromTray() {
+    m_visible = true;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+// Without a tray the window is never taken away from the user: it is only minimized.
+void CFernzahlDlg::HideToTray() {
+    m_visible = false;
+    if (HasTray()) {
+        hide();
+    } else {
+        showMinimized();
+    }
+}
+
+void CFernzahlDlg::SetAlwaysOnTop(bool onTop) {
+    m_alwaysOnTop = onTop;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (shown) {
+        show(); // changing the flags hides a window
+    }
+}
+
+void CFernzahlDlg::UpdateMenuState() {
+    for (QAction* menu : m_menuBar->actions()) {
+        for (QAction* action : menu->menu() ? menu->menu()->actions() : QList<QAction*>{}) {
+            const unsigned command = action->data().toUInt();
+            if (command == kAlwaysOnTop) {
+                action->setCheckable(true);
+                action->setChecked(m_alwaysOnTop);
+            }
+            if (std::find(std::begin(kNotYetAvailable), std::end(kNotYetAvailable), command) !=
+                std::end(kNotYetAvailable)) {
+                action->setEnabled(false);
+            }
+        }
+    }
+    if (m_trayMenu) {
+        for (QAction* action : m_trayMenu->actions()) {
+            const unsigned command = action->data().toUInt();
+            action->setEnabled(std::find(std::begin(kNotYetAvailable), std::end(kNotYetAvailable), command) ==
+                               std::end(kNotYetAvailable));
+        }
+    }
+}
+
+void CFernzahlDlg::ResetCounter(CMeterStation::Counter counter) {
+    if (CMessageBox::Show(this, Text(m_services.strings.Get(190)), CMessageBox::Buttons::YesNo,
+                          CMessageBox::Icon::Question) != QMessageBox::Yes) {
+        return;
+    }
+    m_station.ResetCounter(counter);
+    RefreshCounterDisplay();
+}
+
+void CFernzahlDlg::OnCommand(unsigned command) {
+    switch (command) {
+    case kExit:
+        if (CMessageBox::Show(this, Text(m_services.strings.Get(121)), CMessageBox::Buttons::YesNo,
+                              CMessageBox::Icon::Question) == QMessageBox::Yes) {
+            Shutdown();
+        }
+        break;
+    case kHide:
+        HideToTray();
+        break;
+    case kShow:
+        ShowFromTray();
+        break;
+    case kResetDaily:
+    case kResetWeekly:
+    case kResetMonthly:
+    case kResetTotal:
+        ResetCounter(CMeterStation::Counter(command - kResetDaily));
+        break;
+    case kAlwaysOnTop:
+        SetAlwaysOnTop(!m_alwaysOnTop);
+        m_services.settings.Write(Setting::kImmerSichtbar, m_alwaysOnTop);
+        UpdateMenuState();
+        break;
+    case kAbout:
+        CAboutDlg(m_services.strings, this).exec();
+        break;
+    case kHelp:
+        CHelp::Open(QString::fromLatin1(CHelp::kIndex));
+        break;
+    default:
+        break; // the commands of dialogs still to come
+    }
+}
+
+void CFernzahlDlg::Shutdown() {
+    if (m_shutDown) {
+        return;
+    }
+    m_shutDown = true;
+    m_heartbeat.stop();
+    if (m_tray != nullptr) {
+        m_tray->hide();
+    }
+    if (m_station.Meter().IsRunning()) {
+        const std::string directory = m_services.settings.GetProgramDirectory();
+        if (!m_station.EndConnection()) {
+            CMessageBox::Show(this, Text(m_services.strings.Format(457, {directory + CProtokollFile::kFileName})),
+                              CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+        }
+        // "Log.txt" mirrors the log after every change, this one too.
+        if (!AutoExport(m_services.settings, m_services.strings)) {
+            CMessageBox::Show(this, Text(m_services.strings.Format(458, {directory + CProtokollFile::kAutoExportName})),
+                              CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+        }
+    }
+    done(QDialog::Accepted);
+}

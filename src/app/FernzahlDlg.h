@@ -1,0 +1,105 @@
+#pragma once
+
+#include "core/Services.h"
+#include "detection/VerbindungsWaechter.h"
+#include "log/BeschreibungDlg.h"
+#include "metering/MeterStation.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <memory>
+
+class DialUpSource;
+class ModemLine;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QRadioButton;
+class QSystemTrayIcon;
+
+// The main window and the program's heartbeat. It owns the connection watcher and the meter
+// station; every 500 ms it checks for a new day, polls the watcher, starts or ends the meter run
+// on its edges, charges due units and refreshes the tray tooltip, the caption and its texts.
+// Mostly it is hidden and the program lives in the tray.
+class CFernzahlDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum Command : unsigned {
+        kExit = 1,
+        kHide = 2,
+        kShow = 32777,
+        kResetDaily = 32785,
+        kResetWeekly = 32786,
+        kResetMonthly = 32787,
+        kResetTotal = 32788,
+        kAlwaysOnTop = 32791,
+        kTariffEditor = 32795,
+        kLog = 32798,
+        kOptions = 32801,
+        kTariffOptions = 32823,
+        kAssignment = 32826,
+        kAbout = 57664,
+        kHelp = 57670,
+    };
+    static constexpr int kHeartbeatMs = 500;
+    static constexpr int kTooltipLength = 63;
+
+    CFernzahlDlg(const Services& services, DialUpSource& dialUp, ModemLine& modem, QWidget* parent = nullptr);
+    ~CFernzahlDlg() override;
+
+    void OnCommand(unsigned command);
+    // Log-off, shutdown or a termination signal: a running connection is ended as at its end
+    // (counters saved, logged), the heartbeat stops, the tray icon goes and the window closes.
+    void Shutdown();
+
+    const CMeterStation& Station() const { return m_station; }
+    const QString& Tooltip() const { return m_tooltip; }
+    bool IsShownByProgram() const { return m_visible; }
+    // The text of the tray tooltip: at most 63 characters.
+    static QString TooltipText(const std::string& text);
+
+protected:
+    void reject() override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Initialise();
+    void OnTick();
+    void OnConnectionStarted();
+    // False when the automatic export failed: the rest of the tick is skipped.
+    bool OnConnectionEnded();
+    void ChargeAndRefresh();
+    void RefreshCounterDisplay();
+    void RefreshConnectionText();
+    void SetTooltip(const std::string& text);
+    void UpdateMenuState();
+    void SetAlwaysOnTop(bool onTop);
+    void ShowFromTray();
+    void HideToTray();
+    void ResetCounter(CMeterStation::Counter counter);
+    void StartFlashing();
+    bool HasTray() const;
+
+    const Services& m_services;
+    CVerbindungsWaechter m_watcher;
+    CMeterStation m_station;
+    CDescriptionPrompt m_prompt;
+    QTimer m_heartbeat;
+    QTimer m_flash;
+    int m_flashCount = 0;
+    bool m_alwaysOnTop = false;
+    bool m_visible = false;
+    bool m_shutDown = false;
+    int m_counterChoice = -1;
+    QString m_tooltip;
+    QGroupBox* m_counterCaption = nullptr;
+    QGroupBox* m_connectionCaption = nullptr;
+    QLabel* m_connectionText = nullptr;
+    QLabel* m_counterText = nullptr;
+    QRadioButton* m_choices[4] = {};
+    QMenuBar* m_menuBar = nullptr;
+    QSystemTrayIcon* m_tray = nullptr;
+    std::unique_ptr<QMenu> m_trayMenu;
+};

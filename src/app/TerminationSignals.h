@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal, delivered in the event loop, so that the
+// program ends a running connection cleanly (logged, counters saved) before it exits.
+class CTerminationSignals : public QObject {
+    Q_OBJECT
+public:
+    explicit CTerminationSignals(QObject* parent = nullptr);
+    ~CTerminationSignals() override;
+
+signals:
+    void TerminationRequested();
+
+private:
+    QSocketNotifier* m_notifier = nullptr;
+};

@@ -1,0 +1,72 @@
+#include "app/UiResources.h"
+
+#include "platform/ResourceLibrary.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+QString Path(const std::string& name) {
+    return QString::fromStdString(CResourceLibrary::ResourcePath(name));
+}
+} // namespace
+
+QIcon CUiResources::Icon(int id) {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString file = Path("icons/" + std::to_string(id) + "-" + std::to_string(size) + ".png");
+        if (QFile::exists(file)) {
+            icon.addFile(file, QSize(size, size));
+        }
+    }
+    return icon;
+}
+
+QPixmap CUiResources::Bitmap(int id) {
+    QPixmap large(Path("bitmaps/" + std::to_string(id) + "@2x.png"));
+    if (!large.isNull()) {
+        large.setDevicePixelRatio(2.0);
+        return large;
+    }
+    return QPixmap(Path("bitmaps/" + std::to_string(id) + ".png"));
+}
+
+const CMenuTable& CUiResources::Menus() {
+    static const CMenuTable table = CMenuTable::Parse(CResourceLibrary::ReadFile("menus.txt"));
+    return table;
+}
+
+const CAcceleratorTable& CUiResources::Accelerators() {
+    static const CAcceleratorTable table = CAcceleratorTable::Parse(CResourceLibrary::ReadFile("accelerators.txt"));
+    return table;
+}
+
+void CUiResources::FillMenu(QMenu& menu, const MenuPopup& popup, const std::function<void(unsigned)>& onCommand) {
+    for (const MenuItem& item : popup.items) {
+        if (item.command == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        // The accelerator is shown after a tab, as menus show shortcuts; the router acts on it.
+        QString text = QString::fromStdString(item.text);
+        for (unsigned table : {209u, 210u}) {
+            for (const Accelerator& accelerator : Accelerators().Table(table)) {
+                if (accelerator.command == item.command) {
+                    text += QLatin1Char('\t') + QString::fromStdString(accelerator.keys);
+                }
+            }
+        }
+        QAction* action = menu.addAction(text);
+        action->setData(item.command);
+        const unsigned command = item.command;
+        QObject::connect(action, &QAction::triggered, &menu, [onCommand, command] { onCommand(command); });
+    }
+}
+
+void CUiResources::FillMenuBar(QMenuBar& bar, unsigned menuId, const std::function<void(unsigned)>& onCommand) {
+    for (const MenuPopup& popup : Menus().Menu(menuId)) {
+        FillMenu(*bar.addMenu(QString::fromStdString(popup.title)), popup, onCommand);
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/MenuTable.h"
+
+#include <QIcon>
+#include <QPixmap>
+
+#include <functional>
+
+class QMenu;
+class QMenuBar;
+
+// The pictures, menus and accelerator tables of the resource library, as Qt wants them.
+class CUiResources {
+public:
+    // Icon 128, 129 or 130 in every size the library has.
+    static QIcon Icon(int id);
+    // Bitmap 178, also for screens of twice the density.
+    static QPixmap Bitmap(int id);
+    static const CMenuTable& Menus();
+    static const CAcceleratorTable& Accelerators();
+    // Fills a menu with a popup of the table; each item's action carries its command number and
+    // calls onCommand with it.
+    static void FillMenu(QMenu& menu, const MenuPopup& popup, const std::function<void(unsigned)>& onCommand);
+    static void FillMenuBar(QMenuBar& bar, unsigned menuId, const std::function<void(unsigned)>& onCommand);
+};

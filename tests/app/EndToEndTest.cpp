@@ -1,0 +1,94 @@
+#include "log/ProtokollFile.h"
+#include "metering/ZaehlerFile.h"
+#include "support/FakeSystem.h"
+#include "support/Process.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <thread>
+
+namespace {
+
+// The real program, offscreen, in an installation of its own, watching a tree laid out like /sys
+// and /run: a PPP link comes, stays a few seconds and goes.
+TEST(EndToEnd, PppLinkIsMeteredLoggedCountedAndExported) {
+    CFakeSystem system;
+    CTempDir home;
+    CTempDir runtime;
+    WriteFile(home.File("fernzahl.ini"), "[Überwachung]\nDFÜNetzwerk=1\nVorlaufzeit=10\n\n"
+                                         "[Protokoll]\nAutoExport=1\n\n[Allgemein]\nSplashScreen=0\n");
+    system.AddPeer("tonline", "/dev/ttyS0 115200\n");
+    ProcessEnvironment env{.set = {{"FERNZAHL_HOME", home.Path()},
+                                   {"XDG_RUNTIME_DIR", runtime.Path()},
+                                   {"FERNZAHL_NONINTERACTIVE", "1"},
+                                   {"QT_QPA_PLATFORM", "offscreen"}}};
+    for (const auto& [name, value] : system.Environment()) {
+        env.set[name] = value;
+    }
+    CChildProcess program({BinaryPath("fernzahl")}, env, runtime.File("fernzahl.err"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    system.BringUpLink("ppp0", 4711, "tonline", "debug");
+    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+    system.TakeDownLink("ppp0", 4711);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ASSERT_TRUE(program.IsRunning()) << ReadFile(runtime.File("fernzahl.err"));
+    program.Signal(SIGTERM);
+    ASSERT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+
+    CProtokollFile log(home.Path());
+    ASSERT_TRUE(log.OpenRecordFile());
+    ASSERT_EQ(log.GetRecordCount(), 1u) << ReadFile(runtime.File("fernzahl.err"));
+    const LogEntry& e = log.Entry();
+    EXPECT_EQ(e.connectionName, "tonline");
+    EXPECT_EQ(e.deviceName, "ttyS0");
+    EXPECT_EQ(e.tariffName, "<Default tariff>");
+    // Detected within a heartbeat of coming up, taken to have started 10 s before that.
+    EXPECT_GE(e.duration.GetTotalSeconds(), 12);
+    EXPECT_LE(e.duration.GetTotalSeconds(), 15);
+    EXPECT_EQ(e.units, 1); // the default rate: 90 s a unit, the first charged at once
+    EXPECT_EQ(e.costs, CMoney(1200));
+
+    CZaehlerFile counters(home.Path());
+    ASSERT_TRUE(counters.OpenRecordFile());
+    for (uint8_t counter = CZaehlerFile::kDaily; counter <= CZaehlerFile::kTotal; ++counter) {
+        ASSERT_TRUE(counters.FindFirst(0, counter));
+        EXPECT_EQ(counters.connections, 1);
+        EXPECT_EQ(counters.units, 1);
+        EXPECT_EQ(counters.costs, CMoney(1200));
+    }
+
+    const std::string exported = ReadFile(home.File("Log.txt"));
+    EXPECT_EQ(exported.rfind("Start;Duration;Units;Costs;Connection;User;Device;Tariff\r\n", 0), 0u) << exported;
+    EXPECT_NE(exported.find(";1;0.12;tonline;"), std::string::npos) << exported;
+}
+
+// SIGTERM while a connection is metered: it is logged and counted before the program ends.
+TEST(EndToEnd, TerminationWhileMeteringLogsTheConnection) {
+    CFakeSystem system;
+    CTempDir home;
+    CTempDir runtime;
+    WriteFile(home.File("fernzahl.ini"), "[Überwachung]\nDFÜNetzwerk=1\n\n[Allgemein]\nSplashScreen=0\n");
+    ProcessEnvironment env{.set = {{"FERNZAHL_HOME", home.Path()},
+                                   {"XDG_RUNTIME_DIR", runtime.Path()},
+                                   {"FERNZAHL_NONINTERACTIVE", "1"},
+                                   {"QT_QPA_PLATFORM", "offscreen"}}};
+    for (const auto& [name, value] : system.Environment()) {
+        env.set[name] = value;
+    }
+    system.BringUpLink("ppp0", 4711, "arcor", "/dev/ttyUSB0");
+    CChildProcess program({BinaryPath("fernzahl")}, env, runtime.File("fernzahl.err"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    program.Signal(SIGTERM);
+    ASSERT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+    CProtokollFile log(home.Path());
+    ASSERT_TRUE(log.OpenRecordFile());
+    ASSERT_EQ(log.GetRecordCount(), 1u) << ReadFile(runtime.File("fernzahl.err"));
+    EXPECT_EQ(log.Entry().connectionName, "arcor");
+    CZaehlerFile counters(home.Path());
+    ASSERT_TRUE(counters.OpenRecordFile());
+    ASSERT_TRUE(counters.FindFirst(0, CZaehlerFile::kTotal));
+    EXPECT_EQ(counters.connections, 1);
+}
+
+} // namespace
