@@ -68,7 +68,7 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Modem
     }
     setWindowTitle(QApplication::applicationDisplayName());
     setWindowIcon(CUiResources::Icon(kIconWindow));
-    connect(&m_heartbeat, &QTimer::timeout, this, &CFernzahlDlg::OnTick);
+    connect(&m_heartbeat, &QTimer::timeout, this, &CFernzahlDlg::Heartbeat);
     connect(&m_flash, &QTimer::timeout, this, [this] {
         if (++m_flashCount >= kFlashes) {
             m_flash.stop();
@@ -144,7 +144,7 @@ void CFernzahlDlg::SetTooltip(const std::string& text) {
     }
 }
 
-void CFernzahlDlg::OnTick() {
+void CFernzahlDlg::Heartbeat() {
     if (m_station.CheckNewDay()) {
         RefreshCounterDisplay();
     }

@@ -50,6 +50,8 @@ public:
     ~CFernzahlDlg() override;
 
     void OnCommand(unsigned command);
+    // One beat of the heartbeat; the timer calls it every 500 ms.
+    void Heartbeat();
     // Log-off, shutdown or a termination signal: a running connection is ended as at its end
     // (counters saved, logged), the heartbeat stops, the tray icon goes and the window closes.
     void Shutdown();
@@ -66,7 +68,6 @@ protected:
 
 private:
     void Initialise();
-    void OnTick();
     void OnConnectionStarted();
     // False when the automatic export failed: the rest of the tick is skipped.
     bool OnConnectionEnded();

@@ -1,0 +1,84 @@
+#include "GuiFixture.h"
+
+#include "log/BeschreibungDlg.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DescriptionPromptTest : ::testing::Test {
+    GuiWorld world;
+
+    void Remember(std::initializer_list<std::string> texts) {
+        unsigned i = 0;
+        for (const std::string& text : texts) {
+            world.settings.WriteSettingString("Protokoll", "MRU" + std::to_string(i++), text);
+        }
+    }
+    std::string Confirm(const std::string& text) {
+        CBeschreibungDlg dialog(world.settings, world.library.Strings());
+        dialog.Combo()->lineEdit()->setText(QString::fromStdString(text));
+        dialog.accept();
+        return dialog.GetText();
+    }
+    std::string Recent(unsigned i) {
+        return world.settings.ReadSettingString("Protokoll", "MRU" + std::to_string(i), "-");
+    }
+};
+
+TEST_F(DescriptionPromptTest, OffersTheMostRecentDescriptionFirst) {
+    Remember({"Urlaub", "", "Büro"});
+    CBeschreibungDlg dialog(world.settings, world.library.Strings());
+    EXPECT_EQ(dialog.GetRecent(), (std::vector<std::string>{"Urlaub", "Büro"}));
+    EXPECT_EQ(dialog.Combo()->currentText().toStdString(), "Urlaub");
+    dialog.accept(); // OK at once confirms it, and it stays first
+    EXPECT_EQ(dialog.GetText(), "Urlaub");
+    EXPECT_EQ(Recent(0), "Urlaub");
+    EXPECT_EQ(Recent(1), "Büro");
+}
+
+TEST_F(DescriptionPromptTest, ConfirmedTextMovesToTheFrontWithoutDuplicate) {
+    Remember({"a", "b", "c"});
+    EXPECT_EQ(Confirm("c"), "c");
+    EXPECT_EQ(Recent(0), "c");
+    EXPECT_EQ(Recent(1), "a");
+    EXPECT_EQ(Recent(2), "b");
+}
+
+TEST_F(DescriptionPromptTest, FullListDropsItsOldestEntry) {
+    for (int i = 0; i < 15; ++i) {
+        world.settings.WriteSettingString("Protokoll", "MRU" + std::to_string(i), "d" + std::to_string(i));
+    }
+    Confirm("new");
+    EXPECT_EQ(Recent(0), "new");
+    EXPECT_EQ(Recent(14), "d13");
+}
+
+TEST_F(DescriptionPromptTest, TooLongTextIsRefusedAndTheDialogStays) {
+    WhenModalOpens([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->accept(); });
+    EXPECT_EQ(Confirm(std::string(125, 'x')), "");
+    EXPECT_EQ(Recent(0), "-");
+    EXPECT_EQ(Confirm(std::string(124, 'x')), std::string(124, 'x'));
+}
+
+TEST_F(DescriptionPromptTest, EscapeDoesNotEndIt) {
+    CBeschreibungDlg dialog(world.settings, world.library.Strings());
+    dialog.show();
+    dialog.reject();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Recent(0), "-");
+}
+
+TEST_F(DescriptionPromptTest, EmptyAnswerIsRememberedButSkippedNextTime) {
+    Remember({"a"});
+    EXPECT_EQ(Confirm(""), "");
+    EXPECT_EQ(Recent(0), "");
+    CBeschreibungDlg next(world.settings, world.library.Strings());
+    EXPECT_EQ(next.GetRecent(), (std::vector<std::string>{"a"}));
+}
+
+} // namespace

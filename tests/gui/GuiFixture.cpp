@@ -1,0 +1,35 @@
+#include "GuiFixture.h"
+
+#include <QElapsedTimer>
+
+GuiWorld::GuiWorld() {
+    library.Load();
+    // No first-start guide, no splash; the sources that the tests control are watched.
+    settings.Write(Setting::kFirstSteps, 1);
+    settings.Write(Setting::kDfueNetzwerk, 1);
+    settings.Write(Setting::kModem, 1);
+}
+
+bool WaitUntil(const std::function<bool()>& check, int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!check()) {
+        if (timer.elapsed() > milliseconds) {
+            return false;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+void WhenModalOpens(const std::function<void(QWidget*)>& action) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            action(modal);
+        }
+    });
+    poll->start(20);
+}

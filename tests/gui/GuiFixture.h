@@ -1,0 +1,45 @@
+#pragma once
+
+#include "detection/DialUpSource.h"
+#include "detection/ModemLine.h"
+#include "platform/ResourceLibrary.h"
+#include "platform/SystemClock.h"
+#include "support/MeteringWorld.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <functional>
+
+class CFakeModemLine : public ModemLine {
+public:
+    bool HasCarrier(int) override { return carrier; }
+    bool carrier = false;
+};
+
+class CFakeDialUp : public DialUpSource {
+public:
+    bool IsAvailable() override { return true; }
+    std::optional<std::vector<DialUpLink>> ActiveLinks() override { return links; }
+    std::vector<DialUpLink> links;
+};
+
+// The real windows, offscreen, with the real resource library, settings in memory, the machine's
+// clock and connection sources the test controls.
+struct GuiWorld {
+    GuiWorld();
+
+    CTempDir dir;
+    CSystemClock clock;
+    CMemorySettingsStore settings{dir.Path()};
+    CResourceLibrary library;
+    CRecordingSoundPlayer sound;
+    Services services{clock, settings, library.Strings(), sound, "anna"};
+    CFakeDialUp dialUp;
+    CFakeModemLine modem;
+};
+
+// Runs the event loop until the check holds (or the time is up).
+bool WaitUntil(const std::function<bool()>& check, int milliseconds = 10000);
+// Acts on the next modal window the program opens, from inside its own event loop.
+void WhenModalOpens(const std::function<void(QWidget*)>& action);

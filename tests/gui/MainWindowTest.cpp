@@ -1,0 +1,144 @@
+#include "GuiFixture.h"
+
+#include "app/AcceleratorRouter.h"
+#include "app/FernzahlDlg.h"
+#include "log/BeschreibungDlg.h"
+#include "log/ProtokollFile.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MainWindowTest : ::testing::Test {
+    GuiWorld world;
+
+    void SetUp() override {
+        ASSERT_FALSE(world.library.GetPath().empty()) << "the resource library was not built";
+        world.settings.Write(Setting::kToleranzzeit, 0);
+        world.settings.Write(Setting::kVorlaufzeit, 0);
+    }
+    LogEntry LastLogEntry() {
+        CProtokollFile log(world.dir.Path());
+        log.OpenRecordFile();
+        log.GoToRecord(log.GetRecordCount() - 1);
+        return log.Entry();
+    }
+    uint32_t LogRecords() {
+        CProtokollFile log(world.dir.Path());
+        log.OpenRecordFile();
+        return log.GetRecordCount();
+    }
+};
+
+TEST_F(MainWindowTest, NamelessModemConnectionIsDescribedByTheUser) {
+    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    window.show();
+    world.modem.carrier = true;
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    EXPECT_EQ(window.findChild<QGroupBox*>(QStringLiteral("id1025"))->title().toStdString(),
+              world.library.Strings().Get(176));
+    WhenModalOpens([](QWidget* modal) {
+        auto* prompt = qobject_cast<CBeschreibungDlg*>(modal);
+        ASSERT_NE(prompt, nullptr);
+        prompt->Combo()->lineEdit()->setText(QStringLiteral("Urlaub in Köln"));
+        prompt->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    });
+    world.modem.carrier = false;
+    ASSERT_TRUE(WaitUntil([&] { return LogRecords() == 1 && LastLogEntry().connectionName == "Urlaub in Köln"; }));
+    EXPECT_EQ(world.settings.ReadSettingString("Protokoll", "MRU0", ""), "Urlaub in Köln");
+    EXPECT_EQ(LastLogEntry().deviceName, world.library.Strings().Format(456, {"2"}));
+    EXPECT_NE(window.findChild<QLabel*>(QStringLiteral("id1018"))->text().toStdString().find("Urlaub in Köln"),
+              std::string::npos);
+}
+
+TEST_F(MainWindowTest, ExitWhileMeteringAsksAndLogsOnlyOnYes) {
+    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    WhenModalOpens([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click(); });
+    window.OnCommand(CFernzahlDlg::kExit);
+    EXPECT_TRUE(window.Station().Meter().IsRunning());
+    EXPECT_EQ(LogRecords(), 0u);
+    WhenModalOpens([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
+    window.OnCommand(CFernzahlDlg::kExit);
+    EXPECT_FALSE(window.Station().Meter().IsRunning());
+    ASSERT_EQ(LogRecords(), 1u);
+    EXPECT_EQ(LastLogEntry().connectionName, "T-Online");
+    EXPECT_EQ(window.Station().GetCounter(CMeterStation::kTotal).GetConnections(), 1);
+}
+
+TEST_F(MainWindowTest, TooltipShowsAtMostItsFirst63Characters) {
+    const std::string eighty(80, 'x');
+    EXPECT_EQ(CFernzahlDlg::TooltipText(eighty).toStdString(), std::string(63, 'x'));
+    const QString umlauts = CFernzahlDlg::TooltipText(std::string(30, 'a') + std::string(25, 'b') + "ÄÖÜäöüßÄÖÜäöü");
+    EXPECT_EQ(umlauts.size(), 63);
+    EXPECT_TRUE(umlauts.endsWith(QStringLiteral("ÄÖÜäöüßÄ")));
+}
+
+TEST_F(MainWindowTest, TooltipFollowsTheRunAndKeepsTheLastCounter) {
+    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    EXPECT_EQ(window.Tooltip().toStdString(), world.library.Strings().Get(174));
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    const std::string running = window.Tooltip().toStdString();
+    EXPECT_NE(running.find("00:00:0"), std::string::npos) << running;
+    world.dialUp.links.clear();
+    ASSERT_TRUE(WaitUntil([&] { return !window.Station().Meter().IsRunning(); }));
+    EXPECT_NE(window.Tooltip().toStdString(), world.library.Strings().Get(174));
+}
+
+TEST_F(MainWindowTest, WithoutATrayTheWindowIsNeverHidden) {
+    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    window.show();
+    WaitUntil([] { return false; }, 100);
+    EXPECT_TRUE(window.isVisible());
+    window.OnCommand(CFernzahlDlg::kHide);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.isMinimized());
+    window.OnCommand(CFernzahlDlg::kShow);
+    EXPECT_FALSE(window.isMinimized());
+}
+
+TEST_F(MainWindowTest, CounterChoiceIsShownAndRemembered) {
+    world.settings.Write(Setting::kZaehlerAnzeige, 2);
+    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    auto* caption = window.findChild<QGroupBox*>(QStringLiteral("id1020"));
+    EXPECT_EQ(caption->title().toStdString(), world.library.Strings().Get(182));
+    EXPECT_TRUE(window.findChild<QRadioButton*>(QStringLiteral("id1023"))->isChecked());
+    window.findChild<QRadioButton*>(QStringLiteral("id1024"))->click();
+    EXPECT_EQ(caption->title().toStdString(), world.library.Strings().Get(183));
+    EXPECT_EQ(world.settings.Read(Setting::kZaehlerAnzeige), 3u);
+}
+
+TEST_F(MainWindowTest, ResettingACounterAsksFirst) {
+    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    world.dialUp.links.clear();
+    ASSERT_TRUE(WaitUntil([&] { return !window.Station().Meter().IsRunning(); }));
+    ASSERT_EQ(window.Station().GetCounter(CMeterStation::kDaily).GetConnections(), 1);
+    WhenModalOpens([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click(); });
+    window.OnCommand(CFernzahlDlg::kResetDaily);
+    EXPECT_EQ(window.Station().GetCounter(CMeterStation::kDaily).GetConnections(), 1);
+    WhenModalOpens([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
+    window.OnCommand(CFernzahlDlg::kResetDaily);
+    EXPECT_EQ(window.Station().GetCounter(CMeterStation::kDaily).GetConnections(), 0);
+    EXPECT_EQ(window.Station().GetCounter(CMeterStation::kTotal).GetConnections(), 1);
+}
+
+TEST(Accelerators, KeysOfTheMainWindowAndTheLogView) {
+    EXPECT_EQ(CAcceleratorRouter::CommandOf(209, QKeySequence(QStringLiteral("Ctrl+L"))), 32798u);
+    EXPECT_EQ(CAcceleratorRouter::CommandOf(209, QKeySequence(QStringLiteral("F1"))), 57670u);
+    EXPECT_EQ(CAcceleratorRouter::CommandOf(210, QKeySequence(QStringLiteral("F5"))), 32822u);
+    EXPECT_EQ(CAcceleratorRouter::CommandOf(209, QKeySequence(QStringLiteral("F5"))), 0u);
+}
+
+} // namespace
