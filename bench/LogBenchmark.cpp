@@ -49,7 +49,7 @@ const std::string& LogDirectory() {
             e.connectionName = names[i % 5];
             e.userName = i % 3 ? "anna" : "bernd";
             e.deviceName = "ppp0";
-            e.tariffName = i % 2 ? "Mobil" : "<Default tariff>";
+            e.tariffName = i % 2 ? "Mobil" : "(Default tariff)";
             if (i % 97 == 0) {
                 log.DeleteRecord();
             } else {

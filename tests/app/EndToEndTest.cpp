@@ -42,7 +42,7 @@ TEST(EndToEnd, PppLinkIsMeteredLoggedCountedAndExported) {
     const LogEntry& e = log.Entry();
     EXPECT_EQ(e.connectionName, "tonline");
     EXPECT_EQ(e.deviceName, "ttyS0");
-    EXPECT_EQ(e.tariffName, "<Default tariff>");
+    EXPECT_EQ(e.tariffName, "(Default tariff)");
     // Detected within a heartbeat of coming up, taken to have started 10 s before that.
     EXPECT_GE(e.duration.GetTotalSeconds(), 12);
     EXPECT_LE(e.duration.GetTotalSeconds(), 15);

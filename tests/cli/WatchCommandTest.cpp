@@ -62,7 +62,7 @@ TEST_F(WatchCommandTest, PppLinkComingAndGoingPrintsOneStartAndOneEnd) {
     EXPECT_EQ(started[4], "ttyS0");
     EXPECT_EQ(started[5], "10");
     EXPECT_EQ(started[6], home.File("Fernzahl.tff"));
-    EXPECT_EQ(started[7], "<Default tariff>");
+    EXPECT_EQ(started[7], "(Default tariff)");
     EXPECT_EQ(ended[1], "ended");
     EXPECT_EQ(ended[3], "tonline");
 }

@@ -54,7 +54,7 @@ TEST(StringTable, ShippedFormatsTakeTheirValues) {
     }
     // The display title of the default tariff drops the first and the last character.
     const std::string defaultTariff = table.Get(571);
-    EXPECT_TRUE(defaultTariff.front() == '<' && defaultTariff.back() == '>');
+    EXPECT_TRUE(defaultTariff.front() == '(' && defaultTariff.back() == ')');
 }
 
 } // namespace

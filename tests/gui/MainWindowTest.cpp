@@ -135,6 +135,8 @@ TEST_F(MainWindowTest, ResettingACounterAsksFirst) {
 }
 
 TEST(Accelerators, KeysOfTheMainWindowAndTheLogView) {
+    CResourceLibrary library;
+    ASSERT_TRUE(library.Load());
     EXPECT_EQ(CAcceleratorRouter::CommandOf(209, QKeySequence(QStringLiteral("Ctrl+L"))), 32798u);
     EXPECT_EQ(CAcceleratorRouter::CommandOf(209, QKeySequence(QStringLiteral("F1"))), 57670u);
     EXPECT_EQ(CAcceleratorRouter::CommandOf(210, QKeySequence(QStringLiteral("F5"))), 32822u);

@@ -120,7 +120,7 @@ TEST_F(MeterTest, ConnectionOfTwentyFiveHoursShowsOneHourInEveryText) {
     EXPECT_NE(Meter().GetShortText().find("01:00:00"), std::string::npos) << Meter().GetShortText();
     EXPECT_NE(Meter().GetConnectionText().find("01:00:00"), std::string::npos);
     driver->station.EndConnection();
-    EXPECT_EQ(Meter().GetConnection().FormatCounter(world.strings, LocaleFacts{}).substr(0, 8), "01:00:00");
+    EXPECT_NE(Meter().GetConnection().FormatCounter(world.strings, LocaleFacts{}).find("01:00:00"), std::string::npos);
 }
 
 TEST_F(MeterTest, TextsFollowTheRunAndCostsFirst) {

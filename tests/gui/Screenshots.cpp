@@ -1,0 +1,58 @@
+// Renders the main window idle and metering, the about box and the splash picture to PNG files:
+//   fernzahl_screenshots DIRECTORY   (scripts/screenshots.sh writes them to docs/screenshots)
+
+#include "GuiFixture.h"
+
+#include "app/AboutDlg.h"
+#include "app/FernzahlDlg.h"
+#include "splash/SplashDlg.h"
+#include "support/TariffBuilder.h"
+
+#include <QDir>
+#include <QPixmap>
+
+#include <clocale>
+#include <cstdio>
+
+namespace {
+
+bool Save(QWidget& widget, const QString& file) {
+    widget.show();
+    WaitUntil([] { return false; }, 200);
+    const bool saved = widget.grab().save(file);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(file));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_ALL, "");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fernzahl_screenshots DIRECTORY\n");
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(dir);
+    GuiWorld world;
+    QApplication::setApplicationDisplayName(QStringLiteral("Fernzahl"));
+    CTariffBuilder(world.dir.File("Fernzahl.tff")).WithZoneEveryDay({.seconds = 60, .price = 900});
+    bool ok = true;
+    {
+        CFernzahlDlg window(world.services, world.dialUp, world.modem);
+        ok = Save(window, dir + QStringLiteral("/main-window-idle.png")) && ok;
+        world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+        WaitUntil([&] { return window.Station().Meter().IsRunning(); });
+        WaitUntil([] { return false; }, 1500);
+        window.showNormal();
+        ok = Save(window, dir + QStringLiteral("/main-window-metering.png")) && ok;
+        window.Shutdown();
+    }
+    CAboutDlg about(world.library.Strings());
+    ok = Save(about, dir + QStringLiteral("/about.png")) && ok;
+    CSplashDlg splash(world.library.Strings());
+    ok = Save(splash, dir + QStringLiteral("/splash.png")) && ok;
+    return ok ? 0 : 1;
+}
