@@ -47,6 +47,9 @@ QString Text(const std::string& text) {
 CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, ModemLine& modem, QWidget* parent)
     : QDialog(parent), m_services(services), m_watcher(services, dialUp, modem), m_station(services),
       m_prompt(services.settings, services.strings, this) {
+    // A main window, not a dialog: window managers let it be minimized, and it has no help button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     QWidget* form = CFormLoader::LoadInto(this, 102);
     if (form != nullptr) {
         m_counterCaption = form->findChild<QGroupBox*>(QStringLiteral("id1020"));
