@@ -187,14 +187,7 @@ bool CFernzahlDlg::OnConnectionEnded() {
     if (isMinimized()) {
         setWindowTitle(m_tooltip);
     }
-    const std::string directory = m_services.settings.GetProgramDirectory();
-    if (!m_station.EndConnection()) {
-        CMessageBox::Show(this, Text(m_services.strings.Format(457, {directory + CProtokollFile::kFileName})),
-                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
-    }
-    if (!AutoExport(m_services.settings, m_services.strings)) {
-        CMessageBox::Show(this, Text(m_services.strings.Format(458, {directory + CProtokollFile::kAutoExportName})),
-                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+    if (!EndAndLogConnection()) {
         return false;
     }
     if (m_connectionCaption != nullptr) {
@@ -203,6 +196,21 @@ bool CFernzahlDlg::OnConnectionEnded() {
     RefreshConnectionText();
     if (m_services.settings.Read(Setting::kSichtbarBeiVerb) != 0) {
         HideToTray();
+    }
+    return true;
+}
+
+bool CFernzahlDlg::EndAndLogConnection() {
+    const std::string directory = m_services.settings.GetProgramDirectory();
+    if (!m_station.EndConnection()) {
+        CMessageBox::Show(this, Text(m_services.strings.Format(457, {directory + CProtokollFile::kFileName})),
+                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+    }
+    // "Log.txt" mirrors the log after every change.
+    if (!AutoExport(m_services.settings, m_services.strings)) {
+        CMessageBox::Show(this, Text(m_services.strings.Format(458, {directory + CProtokollFile::kAutoExportName})),
+                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+        return false;
     }
     return true;
 }
@@ -366,16 +374,7 @@ void CFernzahlDlg::Shutdown() {
         m_tray->hide();
     }
     if (m_station.Meter().IsRunning()) {
-        const std::string directory = m_services.settings.GetProgramDirectory();
-        if (!m_station.EndConnection()) {
-            CMessageBox::Show(this, Text(m_services.strings.Format(457, {directory + CProtokollFile::kFileName})),
-                              CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
-        }
-        // "Log.txt" mirrors the log after every change, this one too.
-        if (!AutoExport(m_services.settings, m_services.strings)) {
-            CMessageBox::Show(this, Text(m_services.strings.Format(458, {directory + CProtokollFile::kAutoExportName})),
-                              CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
-        }
+        EndAndLogConnection();
     }
     done(QDialog::Accepted);
 }

@@ -71,6 +71,9 @@ private:
     void OnConnectionStarted();
     // False when the automatic export failed: the rest of the tick is skipped.
     bool OnConnectionEnded();
+    // Saves the counters, logs the connection and exports the log, telling the user what failed;
+    // false when the export failed.
+    bool EndAndLogConnection();
     void ChargeAndRefresh();
     void RefreshCounterDisplay();
     void RefreshConnectionText();
