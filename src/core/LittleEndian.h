@@ -7,8 +7,7 @@
 
 // Record files store numbers little-endian on every machine.
 
-template <typename T>
-T LoadLittleEndian(const uint8_t* bytes) {
+template <typename T> T LoadLittleEndian(const uint8_t* bytes) {
     static_assert(std::is_trivially_copyable_v<T>);
     uint8_t ordered[sizeof(T)];
     for (size_t i = 0; i < sizeof(T); ++i) {
@@ -19,8 +18,7 @@ T LoadLittleEndian(const uint8_t* bytes) {
     return value;
 }
 
-template <typename T>
-void StoreLittleEndian(uint8_t* bytes, T value) {
+template <typename T> void StoreLittleEndian(uint8_t* bytes, T value) {
     static_assert(std::is_trivially_copyable_v<T>);
     uint8_t ordered[sizeof(T)];
     std::memcpy(ordered, &value, sizeof(T));

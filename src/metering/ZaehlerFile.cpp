@@ -22,8 +22,9 @@ void CZaehlerFile::ReadData(const uint8_t* d) {
     duration = CTimeSpan::FromFileParts(LoadLittleEndian<int32_t>(d + kDurationStatusAt),
                                         LoadLittleEndian<double>(d + kDurationAt));
     units = LoadLittleEndian<int32_t>(d + kUnitsAt);
-    costs = CMoney::FromFileParts(LoadLittleEndian<int32_t>(d + kCostsStatusAt),
-                                  LoadLittleEndian<int32_t>(d + kCostsHighAt), LoadLittleEndian<uint32_t>(d + kCostsLowAt));
+    costs =
+        CMoney::FromFileParts(LoadLittleEndian<int32_t>(d + kCostsStatusAt),
+                              LoadLittleEndian<int32_t>(d + kCostsHighAt), LoadLittleEndian<uint32_t>(d + kCostsLowAt));
     resetDate = CDateTime::FromFileParts(LoadLittleEndian<int32_t>(d + kResetStatusAt),
                                          LoadLittleEndian<double>(d + kResetDateAt));
 }
@@ -41,4 +42,6 @@ void CZaehlerFile::WriteData(uint8_t* d) const {
     StoreLittleEndian<double>(d + kResetDateAt, resetDate.GetOleDate());
 }
 
-bool CZaehlerFile::Matches(int32_t, int32_t key2) const { return recordNumber == key2; }
+bool CZaehlerFile::Matches(int32_t, int32_t key2) const {
+    return recordNumber == key2;
+}

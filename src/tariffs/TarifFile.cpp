@@ -22,21 +22,27 @@ constexpr size_t kMinimumChargeAt = 44;
 constexpr size_t kNoDiscountAt = 52;
 } // namespace
 
-template <typename T>
-T CTarifFile::Get(size_t recordOffset) const {
+template <typename T> T CTarifFile::Get(size_t recordOffset) const {
     return LoadLittleEndian<T>(m_data.data() + recordOffset - 4);
 }
 
-template <typename T>
-void CTarifFile::Set(size_t recordOffset, T value) {
+template <typename T> void CTarifFile::Set(size_t recordOffset, T value) {
     StoreLittleEndian<T>(m_data.data() + recordOffset - 4, value);
 }
 
-CMoney CTarifFile::GetMoney(size_t recordOffset) const { return CMoney(Get<int64_t>(recordOffset)); }
-void CTarifFile::SetMoney(size_t recordOffset, const CMoney& amount) { Set<int64_t>(recordOffset, amount.GetValue()); }
+CMoney CTarifFile::GetMoney(size_t recordOffset) const {
+    return CMoney(Get<int64_t>(recordOffset));
+}
+void CTarifFile::SetMoney(size_t recordOffset, const CMoney& amount) {
+    Set<int64_t>(recordOffset, amount.GetValue());
+}
 
-void CTarifFile::ReadData(const uint8_t* data) { std::memcpy(m_data.data(), data, kDataSize); }
-void CTarifFile::WriteData(uint8_t* data) const { std::memcpy(data, m_data.data(), kDataSize); }
+void CTarifFile::ReadData(const uint8_t* data) {
+    std::memcpy(m_data.data(), data, kDataSize);
+}
+void CTarifFile::WriteData(uint8_t* data) const {
+    std::memcpy(data, m_data.data(), kDataSize);
+}
 
 bool CTarifFile::Matches(int32_t selector, int32_t value) const {
     switch (selector) {
@@ -56,35 +62,91 @@ bool CTarifFile::IsTariffFile() {
     return found;
 }
 
-uint32_t CTarifFile::GetKind() const { return Get<uint32_t>(kKindAt); }
-void CTarifFile::SetKind(uint32_t kind) { Set<uint32_t>(kKindAt, kind); }
+uint32_t CTarifFile::GetKind() const {
+    return Get<uint32_t>(kKindAt);
+}
+void CTarifFile::SetKind(uint32_t kind) {
+    Set<uint32_t>(kKindAt, kind);
+}
 
-bool CTarifFile::GetOption(Option option) const { return Get<uint32_t>(kFirstOptionAt + 4 * option) != 0; }
-void CTarifFile::SetOption(Option option, bool on) { Set<uint32_t>(kFirstOptionAt + 4 * option, on ? 1 : 0); }
+bool CTarifFile::GetOption(Option option) const {
+    return Get<uint32_t>(kFirstOptionAt + 4 * option) != 0;
+}
+void CTarifFile::SetOption(Option option, bool on) {
+    Set<uint32_t>(kFirstOptionAt + 4 * option, on ? 1 : 0);
+}
 
-uint32_t CTarifFile::GetUnitLimit() const { return Get<uint32_t>(kUnitLimitAt); }
-void CTarifFile::SetUnitLimit(uint32_t limit) { Set<uint32_t>(kUnitLimitAt, limit); }
-CMoney CTarifFile::GetDiscountPrice() const { return GetMoney(kDiscountPriceAt); }
-void CTarifFile::SetDiscountPrice(const CMoney& price) { SetMoney(kDiscountPriceAt, price); }
+uint32_t CTarifFile::GetUnitLimit() const {
+    return Get<uint32_t>(kUnitLimitAt);
+}
+void CTarifFile::SetUnitLimit(uint32_t limit) {
+    Set<uint32_t>(kUnitLimitAt, limit);
+}
+CMoney CTarifFile::GetDiscountPrice() const {
+    return GetMoney(kDiscountPriceAt);
+}
+void CTarifFile::SetDiscountPrice(const CMoney& price) {
+    SetMoney(kDiscountPriceAt, price);
+}
 
-double CTarifFile::GetHolidayDate() const { return Get<double>(kHolidayDateAt); }
-void CTarifFile::SetHolidayDate(double oleDate) { Set<double>(kHolidayDateAt, oleDate); }
+double CTarifFile::GetHolidayDate() const {
+    return Get<double>(kHolidayDateAt);
+}
+void CTarifFile::SetHolidayDate(double oleDate) {
+    Set<double>(kHolidayDateAt, oleDate);
+}
 
-uint16_t CTarifFile::GetFirstQuarter() const { return Get<uint16_t>(kFirstQuarterAt); }
-void CTarifFile::SetFirstQuarter(uint16_t quarter) { Set<uint16_t>(kFirstQuarterAt, quarter); }
-uint16_t CTarifFile::GetLastQuarter() const { return Get<uint16_t>(kLastQuarterAt); }
-void CTarifFile::SetLastQuarter(uint16_t quarter) { Set<uint16_t>(kLastQuarterAt, quarter); }
-uint16_t CTarifFile::GetInitialPeriod() const { return Get<uint16_t>(kInitialPeriodAt); }
-void CTarifFile::SetInitialPeriod(uint16_t seconds) { Set<uint16_t>(kInitialPeriodAt, seconds); }
-uint16_t CTarifFile::GetDiscountSecondsPerUnit() const { return Get<uint16_t>(kDiscountSecondsAt); }
-void CTarifFile::SetDiscountSecondsPerUnit(uint16_t seconds) { Set<uint16_t>(kDiscountSecondsAt, seconds); }
-uint16_t CTarifFile::GetSecondsPerUnit() const { return Get<uint16_t>(kSecondsAt); }
-void CTarifFile::SetSecondsPerUnit(uint16_t seconds) { Set<uint16_t>(kSecondsAt, seconds); }
-CMoney CTarifFile::GetUnitPrice() const { return GetMoney(kPriceAt); }
-void CTarifFile::SetUnitPrice(const CMoney& price) { SetMoney(kPriceAt, price); }
-CMoney CTarifFile::GetStartCharge() const { return GetMoney(kStartChargeAt); }
-void CTarifFile::SetStartCharge(const CMoney& charge) { SetMoney(kStartChargeAt, charge); }
-CMoney CTarifFile::GetMinimumCharge() const { return GetMoney(kMinimumChargeAt); }
-void CTarifFile::SetMinimumCharge(const CMoney& charge) { SetMoney(kMinimumChargeAt, charge); }
-bool CTarifFile::GetNoDiscount() const { return Get<uint32_t>(kNoDiscountAt) != 0; }
-void CTarifFile::SetNoDiscount(bool noDiscount) { Set<uint32_t>(kNoDiscountAt, noDiscount ? 1 : 0); }
+uint16_t CTarifFile::GetFirstQuarter() const {
+    return Get<uint16_t>(kFirstQuarterAt);
+}
+void CTarifFile::SetFirstQuarter(uint16_t quarter) {
+    Set<uint16_t>(kFirstQuarterAt, quarter);
+}
+uint16_t CTarifFile::GetLastQuarter() const {
+    return Get<uint16_t>(kLastQuarterAt);
+}
+void CTarifFile::SetLastQuarter(uint16_t quarter) {
+    Set<uint16_t>(kLastQuarterAt, quarter);
+}
+uint16_t CTarifFile::GetInitialPeriod() const {
+    return Get<uint16_t>(kInitialPeriodAt);
+}
+void CTarifFile::SetInitialPeriod(uint16_t seconds) {
+    Set<uint16_t>(kInitialPeriodAt, seconds);
+}
+uint16_t CTarifFile::GetDiscountSecondsPerUnit() const {
+    return Get<uint16_t>(kDiscountSecondsAt);
+}
+void CTarifFile::SetDiscountSecondsPerUnit(uint16_t seconds) {
+    Set<uint16_t>(kDiscountSecondsAt, seconds);
+}
+uint16_t CTarifFile::GetSecondsPerUnit() const {
+    return Get<uint16_t>(kSecondsAt);
+}
+void CTarifFile::SetSecondsPerUnit(uint16_t seconds) {
+    Set<uint16_t>(kSecondsAt, seconds);
+}
+CMoney CTarifFile::GetUnitPrice() const {
+    return GetMoney(kPriceAt);
+}
+void CTarifFile::SetUnitPrice(const CMoney& price) {
+    SetMoney(kPriceAt, price);
+}
+CMoney CTarifFile::GetStartCharge() const {
+    return GetMoney(kStartChargeAt);
+}
+void CTarifFile::SetStartCharge(const CMoney& charge) {
+    SetMoney(kStartChargeAt, charge);
+}
+CMoney CTarifFile::GetMinimumCharge() const {
+    return GetMoney(kMinimumChargeAt);
+}
+void CTarifFile::SetMinimumCharge(const CMoney& charge) {
+    SetMoney(kMinimumChargeAt, charge);
+}
+bool CTarifFile::GetNoDiscount() const {
+    return Get<uint32_t>(kNoDiscountAt) != 0;
+}
+void CTarifFile::SetNoDiscount(bool noDiscount) {
+    Set<uint32_t>(kNoDiscountAt, noDiscount ? 1 : 0);
+}

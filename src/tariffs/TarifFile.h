@@ -77,10 +77,8 @@ protected:
     bool Matches(int32_t selector, int32_t value) const override;
 
 private:
-    template <typename T>
-    T Get(size_t recordOffset) const;
-    template <typename T>
-    void Set(size_t recordOffset, T value);
+    template <typename T> T Get(size_t recordOffset) const;
+    template <typename T> void Set(size_t recordOffset, T value);
     CMoney GetMoney(size_t recordOffset) const;
     void SetMoney(size_t recordOffset, const CMoney& amount);
 

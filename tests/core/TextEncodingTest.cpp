@@ -9,7 +9,8 @@ namespace {
 TEST(TextEncoding, UmlautsAndEuroRoundTripThroughWindows1252) {
     const std::string text = "Grüße aus Köln – 5 €";
     const std::string bytes = Utf8ToWindows1252(text);
-    EXPECT_EQ(bytes, "Gr\xFC\xDF" "e aus K\xF6ln \x96 5 \x80");
+    EXPECT_EQ(bytes, "Gr\xFC\xDF"
+                     "e aus K\xF6ln \x96 5 \x80");
     EXPECT_EQ(Windows1252ToUtf8(bytes), text);
 }
 

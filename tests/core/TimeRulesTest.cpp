@@ -1,5 +1,5 @@
-#include "core/SimulatedClock.h"
 #include "core/TimeRules.h"
+#include "core/SimulatedClock.h"
 
 #include <gtest/gtest.h>
 
