@@ -5,19 +5,33 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+
+log=$(mktemp)
+corpus=$(mktemp -d)
+trap 'rm -rf "$log" "$corpus"' EXIT
+passed=0
+
+run_ctest() {
+    ctest --preset "$1" | tee "$log"
+    passed=$((passed + $(grep -oE 'tests passed, 0 tests failed out of [0-9]+' "$log" | grep -oE '[0-9]+$')))
+}
+
 cmake --preset default >/dev/null
 cmake --build --preset default
-ctest --preset default
+run_ctest default
+
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-ctest --preset asan
+run_ctest asan
+
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
 for target in log tariff counter; do
     mkdir -p "$corpus/$target"
     build-fuzz/bin/fuzz_$target -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=0 \
         "$corpus/$target" "fuzz/corpus/$target" 2>&1 | tail -n 1
     echo "fuzz_$target: no crash in ${FUZZ_SECONDS:-30} s"
+    passed=$((passed + 1))
 done
+
+echo "all: $passed passed, 0 failed"
