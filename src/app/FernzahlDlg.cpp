@@ -237,6 +237,7 @@ void CFernzahlDlg::StartFlashing() {
 }
 
 void CFernzahlDlg::RefreshCounterDisplay() {
+    const int before = m_counterChoice;
     for (int i = 0; i < 4; ++i) {
         if (m_choices[i] != nullptr && m_choices[i]->isChecked()) {
             m_counterChoice = i;
@@ -249,7 +250,10 @@ void CFernzahlDlg::RefreshCounterDisplay() {
     if (m_counterText != nullptr) {
         m_counterText->setText(Text(m_station.GetCounter(CMeterStation::Counter(choice)).FormatTotals()));
     }
-    m_services.settings.Write(Setting::kZaehlerAnzeige, static_cast<uint32_t>(choice));
+    // Only a new choice is stored: this runs at every beat while a connection is metered.
+    if (choice != before) {
+        m_services.settings.Write(Setting::kZaehlerAnzeige, static_cast<uint32_t>(choice));
+    }
 }
 
 void CFernzahlDlg::RefreshConnectionText() {
