@@ -13,6 +13,7 @@ namespace {
 constexpr unsigned kUnknownUser = 450;
 constexpr unsigned kNoName = 455;
 constexpr unsigned kIdleShortText = 174;
+constexpr unsigned kNothingMeteredYet = 177;
 } // namespace
 
 CZaehlwerk::CZaehlwerk(CTarif& tariff, const Services& services)
@@ -125,6 +126,9 @@ std::string CZaehlwerk::GetShortText() const {
 
 std::string CZaehlwerk::GetConnectionText() const {
     const CStringTable& strings = m_services.strings;
+    if (m_runNumber == 0) {
+        return strings.Get(kNothingMeteredYet); // rather than the counts of a connection that never was
+    }
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
     const std::string& name = m_connection.connectionName;
     return strings.Format(173, {m_connection.FormatCounter(strings, facts), m_connection.startTime.Format("%c"),

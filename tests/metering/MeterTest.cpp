@@ -126,6 +126,7 @@ TEST_F(MeterTest, ConnectionOfTwentyFiveHoursShowsOneHourInEveryText) {
 TEST_F(MeterTest, TextsFollowTheRunAndCostsFirst) {
     UseTariff({}, {.seconds = 90, .price = 1200});
     EXPECT_EQ(Meter().GetShortText(), world.strings.Get(174));
+    EXPECT_EQ(Meter().GetConnectionText(), world.strings.Get(177));
     driver->Start();
     driver->RunFor(65000);
     EXPECT_EQ(Meter().GetShortText(), world.strings.Format(170, {"00:01:05", FormatAmount(CMoney(1200))}));
