@@ -70,7 +70,12 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     // Logging off, shutting down and termination signals end a running connection cleanly.
     connect(&termination, &CTerminationSignals::TerminationRequested, &window, &CFernzahlDlg::Shutdown);
     connect(this, &QGuiApplication::commitDataRequest, &window, [&window] { window.Shutdown(); });
-    window.exec();
+    // Not a modal run of its own: hiding a modal dialog ends its loop, and this window hides into
+    // the tray. The program ends when the window is done (Exit, shutdown, a termination signal).
+    setQuitOnLastWindowClosed(false);
+    connect(&window, &QDialog::finished, this, &QCoreApplication::quit);
+    window.show();
+    exec();
     removeEventFilter(&m_accelerators);
 }
 
