@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-svg-dev libgl-dev
     libcanberra-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    locales dbus python3 python3-dbusmock fonts-dejavu-core
+    locales dbus python3 python3-dbusmock fonts-dejavu-core xvfb trayer
 )
 
 as_root() {
