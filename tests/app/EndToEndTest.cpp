@@ -10,18 +10,6 @@
 
 namespace {
 
-// An installation of its own, answering every question at once, offscreen, watching the tree.
-ProcessEnvironment Environment(const CFakeSystem& system, const CTempDir& home, const CTempDir& runtime) {
-    ProcessEnvironment env{.set = {{"FERNZAHL_HOME", home.Path()},
-                                   {"XDG_RUNTIME_DIR", runtime.Path()},
-                                   {"FERNZAHL_NONINTERACTIVE", "1"},
-                                   {"QT_QPA_PLATFORM", "offscreen"}}};
-    for (const auto& [name, value] : system.Environment()) {
-        env.set[name] = value;
-    }
-    return env;
-}
-
 // The real program, offscreen, in an installation of its own, watching a tree laid out like /sys
 // and /run: a PPP link comes, stays a few seconds and goes.
 TEST(EndToEnd, PppLinkIsMeteredLoggedCountedAndExported) {
@@ -31,7 +19,7 @@ TEST(EndToEnd, PppLinkIsMeteredLoggedCountedAndExported) {
     WriteFile(home.File("fernzahl.ini"), "[Überwachung]\nDFÜNetzwerk=1\nVorlaufzeit=10\n\n"
                                          "[Protokoll]\nAutoExport=1\n\n[Allgemein]\nSplashScreen=0\n");
     system.AddPeer("tonline", "/dev/ttyS0 115200\n");
-    const ProcessEnvironment env = Environment(system, home, runtime);
+    const ProcessEnvironment env = system.ProgramEnvironment(home.Path(), runtime.Path());
     CChildProcess program({BinaryPath("fernzahl")}, env, runtime.File("fernzahl.err"));
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     system.BringUpLink("ppp0", 4711, "tonline", "debug");
@@ -75,7 +63,7 @@ TEST(EndToEnd, TerminationWhileMeteringLogsTheConnection) {
     CTempDir home;
     CTempDir runtime;
     WriteFile(home.File("fernzahl.ini"), "[Überwachung]\nDFÜNetzwerk=1\n\n[Allgemein]\nSplashScreen=0\n");
-    const ProcessEnvironment env = Environment(system, home, runtime);
+    const ProcessEnvironment env = system.ProgramEnvironment(home.Path(), runtime.Path());
     system.BringUpLink("ppp0", 4711, "arcor", "/dev/ttyUSB0");
     CChildProcess program({BinaryPath("fernzahl")}, env, runtime.File("fernzahl.err"));
     std::this_thread::sleep_for(std::chrono::milliseconds(2500));

@@ -57,14 +57,9 @@ TEST(Tray, ProgramLivesOnInTheTrayAndMetersFromThere) {
     CTempDir runtime;
     // Not the first start: the window hides into the tray at once, and again after each connection.
     WriteFile(home.File("fernzahl.ini"), "[Allgemein]\nFirstSteps=1\nSplashScreen=0\n\n[Überwachung]\nDFÜNetzwerk=1\n");
-    ProcessEnvironment env{.set = {{"FERNZAHL_HOME", home.Path()},
-                                   {"XDG_RUNTIME_DIR", runtime.Path()},
-                                   {"FERNZAHL_NONINTERACTIVE", "1"},
-                                   {"QT_QPA_PLATFORM", "xcb"},
-                                   {"DISPLAY", desktop.Display()}}};
-    for (const auto& [name, value] : system.Environment()) {
-        env.set[name] = value;
-    }
+    ProcessEnvironment env = system.ProgramEnvironment(home.Path(), runtime.Path());
+    env.set["QT_QPA_PLATFORM"] = "xcb";
+    env.set["DISPLAY"] = desktop.Display();
     CChildProcess program({BinaryPath("fernzahl")}, env, runtime.File("fernzahl.err"));
     std::this_thread::sleep_for(std::chrono::milliseconds(2000));
     ASSERT_TRUE(program.IsRunning()) << ReadFile(runtime.File("fernzahl.err"));

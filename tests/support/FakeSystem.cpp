@@ -25,6 +25,17 @@ std::vector<std::pair<std::string, std::string>> CFakeSystem::Environment() cons
             {"FERNZAHL_SERIAL_DIR", m_dir.File("dev")}, {"FERNZAHL_NM_BUS", "none"}};
 }
 
+ProcessEnvironment CFakeSystem::ProgramEnvironment(const std::string& home, const std::string& runtime) const {
+    ProcessEnvironment env{.set = {{"FERNZAHL_HOME", home},
+                                   {"XDG_RUNTIME_DIR", runtime},
+                                   {"FERNZAHL_NONINTERACTIVE", "1"},
+                                   {"QT_QPA_PLATFORM", "offscreen"}}};
+    for (const auto& [name, value] : Environment()) {
+        env.set[name] = value;
+    }
+    return env;
+}
+
 void CFakeSystem::AddInterface(const std::string& name, bool ppp, bool up) {
     const std::string dir = m_dir.File("sys/class/net/" + name);
     fs::create_directories(dir);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PppLinks.h"
+#include "support/Process.h"
 #include "support/TempDir.h"
 
 #include <string>
@@ -15,6 +16,9 @@ public:
     PppRoots Roots() const;
     // The variables that point fernzahl and fernzahl-cli at this tree.
     std::vector<std::pair<std::string, std::string>> Environment() const;
+    // The desktop program watching this tree: an installation of its own, offscreen, every
+    // question answered at once.
+    ProcessEnvironment ProgramEnvironment(const std::string& home, const std::string& runtime) const;
 
     void AddInterface(const std::string& name, bool ppp, bool up);
     void SetUp(const std::string& name, bool up);
