@@ -1,6 +1,6 @@
 #include "app/MenuTable.h"
 
-#include <charconv>
+#include "core/NumberText.h"
 
 namespace {
 
@@ -20,11 +20,6 @@ std::vector<std::string_view> Lines(std::string_view text) {
     return lines;
 }
 
-bool ParseNumber(std::string_view text, unsigned& number) {
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
-    return ec == std::errc() && ptr == text.data() + text.size();
-}
-
 // Splits "WORD REST" at the first blank.
 std::pair<std::string_view, std::string_view> Head(std::string_view line) {
     const size_t blank = line.find(' ');
@@ -42,17 +37,18 @@ CMenuTable CMenuTable::Parse(std::string_view text) {
     std::vector<MenuPopup>* menu = nullptr;
     for (std::string_view line : Lines(text)) {
         const auto [word, rest] = Head(line);
-        unsigned number = 0;
-        if (word == "menu" && ParseNumber(rest, number)) {
-            menu = &table.m_menus[number];
+        const std::optional<uint32_t> number = ParseUint32(rest);
+        if (word == "menu" && number) {
+            menu = &table.m_menus[*number];
         } else if (menu != nullptr && word == "popup") {
             menu->push_back({std::string(rest), {}});
         } else if (menu != nullptr && !menu->empty() && word == "separator") {
             menu->back().items.push_back({});
         } else if (menu != nullptr && !menu->empty() && word == "item") {
             const auto [id, itemText] = Head(rest);
-            if (ParseNumber(id, number) && number != 0) {
-                menu->back().items.push_back({number, std::string(itemText)});
+            const std::optional<uint32_t> command = ParseUint32(id);
+            if (command && *command != 0) {
+                menu->back().items.push_back({*command, std::string(itemText)});
             }
         }
     }
@@ -69,11 +65,13 @@ CAcceleratorTable CAcceleratorTable::Parse(std::string_view text) {
     for (std::string_view line : Lines(text)) {
         const size_t first = line.find('\t');
         const size_t second = first == std::string_view::npos ? first : line.find('\t', first + 1);
-        unsigned id = 0;
-        unsigned command = 0;
-        if (second != std::string_view::npos && ParseNumber(line.substr(0, first), id) &&
-            ParseNumber(line.substr(second + 1), command)) {
-            table.m_tables[id].push_back({std::string(line.substr(first + 1, second - first - 1)), command});
+        if (second == std::string_view::npos) {
+            continue;
+        }
+        const std::optional<uint32_t> id = ParseUint32(line.substr(0, first));
+        const std::optional<uint32_t> command = ParseUint32(line.substr(second + 1));
+        if (id && command) {
+            table.m_tables[*id].push_back({std::string(line.substr(first + 1, second - first - 1)), *command});
         }
     }
     return table;

@@ -1,9 +1,9 @@
 #include "cli/SettingsCommand.h"
 
+#include "core/NumberText.h"
 #include "settings/IniDocument.h"
 #include "settings/SettingsStore.h"
 
-#include <charconv>
 #include <optional>
 #include <ostream>
 
@@ -21,12 +21,6 @@ std::optional<SettingValue> TableDefault(const std::string& section, const std::
         }
     }
     return std::nullopt;
-}
-
-std::optional<uint32_t> ParseDword(const std::string& text) {
-    uint32_t value = 0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && ec == std::errc() && ptr == text.data() + text.size() ? std::optional(value) : std::nullopt;
 }
 
 void Print(std::FILE* out, const SettingValue& value) {
@@ -62,7 +56,7 @@ int Set(const std::vector<std::string>& words, SettingsStore& store, std::ostrea
     const std::string& section = words[first];
     const std::string& name = words[first + 1];
     const std::string& text = words[first + 2];
-    const std::optional<uint32_t> number = forceString ? std::nullopt : ParseDword(text);
+    const std::optional<uint32_t> number = forceString ? std::nullopt : ParseUint32(text);
     const bool written =
         number ? store.WriteSettingDword(section, name, *number) : store.WriteSettingString(section, name, text);
     if (!written) {

@@ -4,6 +4,7 @@
 #include "cli/JsonText.h"
 #include "cli/TariffLookup.h"
 #include "cli/TemporaryDirectory.h"
+#include "core/NumberText.h"
 #include "core/SimulatedClock.h"
 #include "core/SoundPlayer.h"
 #include "core/StringTable.h"
@@ -13,7 +14,6 @@
 #include "settings/MemorySettingsStore.h"
 #include "tariffs/InitialPeriodSource.h"
 
-#include <charconv>
 #include <filesystem>
 #include <ostream>
 
@@ -35,12 +35,7 @@ public:
 };
 
 std::optional<uint32_t> ParseCount(const std::optional<std::string>& text) {
-    uint32_t value = 0;
-    if (!text || text->empty()) {
-        return std::nullopt;
-    }
-    const auto [ptr, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
-    return ec == std::errc() && ptr == text->data() + text->size() ? std::optional(value) : std::nullopt;
+    return text ? ParseUint32(*text) : std::nullopt;
 }
 
 // What both commands are told: which tariff, when, and the discount counter to begin with.

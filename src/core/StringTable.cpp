@@ -1,6 +1,6 @@
 #include "core/StringTable.h"
 
-#include <charconv>
+#include "core/NumberText.h"
 
 namespace {
 
@@ -41,10 +41,8 @@ CStringTable CStringTable::Parse(std::string_view catalogue) {
         if (line.empty() || line.front() == '#' || tab == std::string_view::npos) {
             continue;
         }
-        unsigned id = 0;
-        const auto [ptr, ec] = std::from_chars(line.data(), line.data() + tab, id);
-        if (ec == std::errc() && ptr == line.data() + tab) {
-            table.m_strings[id] = Unescape(line.substr(tab + 1));
+        if (const std::optional<uint32_t> id = ParseUint32(line.substr(0, tab))) {
+            table.m_strings[*id] = Unescape(line.substr(tab + 1));
         }
     }
     return table;

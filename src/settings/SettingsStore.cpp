@@ -1,8 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include "core/NumberText.h"
 #include "core/TextEncoding.h"
-
-#include <charconv>
 
 uint32_t SettingsStore::ReadSettingDword(const std::string& section, const std::string& name, uint32_t defaultValue) {
     const std::optional<SettingValue> value = ReadValue(section, name);
@@ -13,10 +12,7 @@ uint32_t SettingsStore::ReadSettingDword(const std::string& section, const std::
         return value->number;
     }
     // A number someone stored as text still reads as that number.
-    uint32_t number = 0;
-    const std::string& text = value->text;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
-    return ec == std::errc() && ptr == text.data() + text.size() && !text.empty() ? number : defaultValue;
+    return ParseUint32(value->text).value_or(defaultValue);
 }
 
 bool SettingsStore::WriteSettingDword(const std::string& section, const std::string& name, uint32_t value) {
