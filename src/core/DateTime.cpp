@@ -138,11 +138,6 @@ int CDateTime::GetDayOfYear() const {
     return static_cast<int>(DaysFromCivil(t.year, t.month, t.day) - DaysFromCivil(t.year, 1, 1)) + 1;
 }
 
-CDateTime CDateTime::GetDate() const {
-    const LocalTime t = ToLocalTime();
-    return CDateTime(FromDate(t.year, t.month, t.day).m_date, m_status);
-}
-
 std::string CDateTime::Format(const char* format) const {
     const LocalTime t = ToLocalTime();
     std::tm tm{};

@@ -45,10 +45,10 @@ public:
     int GetDayOfWeek() const;
     // 1 = 1 January.
     int GetDayOfYear() const;
-    // Midnight at the start of this date.
-    CDateTime GetDate() const;
+    // Whether both moments fall on the same calendar day.
+    bool IsSameDay(const CDateTime& other) const { return SplitDayAndSecond().day == other.SplitDayAndSecond().day; }
 
-    // strftime with the C library's locale ("%c", "%x", "%d%m%Y").
+    // strftime with the C library's locale ("%c", "%x").
     std::string Format(const char* format) const;
     // "2026-12-07T10:00:00", for machines; empty for a value that is not valid.
     std::string FormatIso() const { return IsValid() ? Format("%Y-%m-%dT%H:%M:%S") : std::string(); }

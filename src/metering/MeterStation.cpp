@@ -18,7 +18,7 @@ CMeterStation::CMeterStation(const Services& services)
 
 bool CMeterStation::CheckNewDay() {
     const CDateTime now = m_services.clock.Now();
-    if (now.Format("%d%m%Y") == m_counters[kDaily].GetResetDate().Format("%d%m%Y") ||
+    if (now.IsSameDay(m_counters[kDaily].GetResetDate()) ||
         m_services.settings.Read(Setting::kNurBeimStart) != 0) {
         return false;
     }

@@ -18,10 +18,6 @@ int64_t WeekKey(const CDateTime& date) {
     return static_cast<int64_t>(date.ToLocalTime().year) * 1000 + date.GetDayOfYear() - weekday;
 }
 
-bool IsSameDay(const CDateTime& a, const CDateTime& b) {
-    return a.Format("%d%m%Y") == b.Format("%d%m%Y");
-}
-
 // The first valid of the candidate dates, at midnight.
 CDateTime FirstValidDate(std::initializer_list<LocalTime> candidates) {
     for (const LocalTime& t : candidates) {
@@ -106,7 +102,7 @@ bool CSummenZaehler::AutoReset() {
     bool over = false;
     switch (m_mode) {
     case ResetMode::Daily:
-        over = !IsSameDay(now, m_resetDate);
+        over = !now.IsSameDay(m_resetDate);
         break;
     case ResetMode::Weekly:
         over = WeekKey(now) != WeekKey(m_resetDate);

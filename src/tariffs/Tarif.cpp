@@ -30,7 +30,7 @@ void CTarif::SetFileName(const std::string& path) {
 void CTarif::Refresh() {
     const CDateTime now = m_clock.Now();
     const int q = QuarterOf(now);
-    if (m_stale || now.GetDate() != m_loadTime.GetDate() || q < m_firstQuarter || q > m_lastQuarter) {
+    if (m_stale || !now.IsSameDay(m_loadTime) || q < m_firstQuarter || q > m_lastQuarter) {
         Load();
     }
 }

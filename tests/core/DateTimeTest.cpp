@@ -68,7 +68,9 @@ TEST(DateTime, WeekdayDayOfYearAndDayNumber) {
     EXPECT_EQ(CDateTime::FromDate(2024, 12, 31).GetDayOfYear(), 366);
     EXPECT_EQ(CDateTime::FromDate(2026, 1, 1).GetDayOfYear(), 1);
     EXPECT_EQ(CDateTime::FromDate(2026, 12, 7, 23, 59, 59).GetDayNumber(), 46363);
-    EXPECT_EQ(CDateTime::FromDate(2026, 12, 7, 23, 59, 59).GetDate(), CDateTime::FromDate(2026, 12, 7));
+    EXPECT_TRUE(CDateTime::FromDate(2026, 12, 7, 23, 59, 59).IsSameDay(CDateTime::FromDate(2026, 12, 7)));
+    EXPECT_FALSE(CDateTime::FromDate(2026, 12, 7, 23, 59, 59).IsSameDay(CDateTime::FromDate(2026, 12, 8)));
+    EXPECT_FALSE(CDateTime::FromDate(1899, 12, 29, 6, 0, 0).IsSameDay(CDateTime::FromDate(1899, 12, 30, 6, 0, 0)));
 }
 
 TEST(DateTime, StatusPropagatesThroughArithmetic) {
