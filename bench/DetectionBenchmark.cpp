@@ -5,7 +5,7 @@
 #include "BenchSupport.h"
 #include "RatioReporter.h"
 
-#include "core/SoundPlayer.h"
+#include "core/SilentSoundPlayer.h"
 #include "detection/VerbindungsWaechter.h"
 #include "metering/MeterStation.h"
 #include "platform/ConnectionSources.h"
@@ -22,11 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CSilence : public SoundPlayer {
-public:
-    void Play(const std::string&) override {}
-};
-
 void Write(const std::string& path, const std::string& text) {
     fs::create_directories(fs::path(path).parent_path());
     std::ofstream(path, std::ios::binary) << text;
@@ -40,7 +35,7 @@ struct Heartbeat {
     std::string dir;
     CMemorySettingsStore settings;
     CSystemClock clock;
-    CSilence silence;
+    CSilentSoundPlayer silence;
     Services services{clock, settings, BenchStrings(), silence, "anna"};
 };
 

@@ -5,8 +5,8 @@
 #include "BenchSupport.h"
 #include "RatioReporter.h"
 
+#include "core/SilentSoundPlayer.h"
 #include "core/SimulatedClock.h"
-#include "core/SoundPlayer.h"
 #include "core/StringTable.h"
 #include "metering/MeterStation.h"
 #include "settings/MemorySettingsStore.h"
@@ -18,11 +18,6 @@
 #include <filesystem>
 
 namespace {
-
-class CSilence : public SoundPlayer {
-public:
-    void Play(const std::string&) override {}
-};
 
 class CAfterInitialPeriod : public InitialPeriodSource {
 public:
@@ -90,7 +85,7 @@ struct Station {
     CSimulatedClock clock{CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 1000};
     CMemorySettingsStore settings;
     std::string tariff;
-    CSilence silence;
+    CSilentSoundPlayer silence;
     Services services;
     CMeterStation station;
 };

@@ -5,8 +5,8 @@
 #include "cli/TariffLookup.h"
 #include "cli/TemporaryDirectory.h"
 #include "core/NumberText.h"
+#include "core/SilentSoundPlayer.h"
 #include "core/SimulatedClock.h"
-#include "core/SoundPlayer.h"
 #include "core/StringTable.h"
 #include "metering/MeterStation.h"
 #include "platform/UserName.h"
@@ -21,12 +21,6 @@ namespace {
 
 const LocaleFacts kPlain{":", ".", 2};
 constexpr uint32_t kSimulationStartTick = 1000;
-
-// The simulator plays nothing.
-class CSilentSoundPlayer : public SoundPlayer {
-public:
-    void Play(const std::string&) override {}
-};
 
 // Asks the rate for the units after the initial period.
 class CAfterInitialPeriod : public InitialPeriodSource {

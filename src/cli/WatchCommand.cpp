@@ -1,7 +1,7 @@
 #include "cli/WatchCommand.h"
 
 #include "cli/CommandOptions.h"
-#include "core/SoundPlayer.h"
+#include "core/SilentSoundPlayer.h"
 #include "core/StringTable.h"
 #include "detection/VerbindungsWaechter.h"
 #include "platform/ConnectionSources.h"
@@ -16,11 +16,6 @@
 namespace {
 
 constexpr int kHeartbeatMs = 500;
-
-class CNoSound : public SoundPlayer {
-public:
-    void Play(const std::string&) override {}
-};
 
 const char* SourceName(int state) {
     switch (state) {
@@ -53,7 +48,7 @@ int RunWatchCommand(const std::vector<std::string>& words, const CliContext& con
     const CStringTable noStrings;
     const CStringTable* strings = context.strings();
     CSystemClock clock;
-    CNoSound silence;
+    CSilentSoundPlayer silence;
     const Services services{clock, context.settings, strings ? *strings : noStrings, silence, ""};
     int argc = 1;
     char name[] = "fernzahl-cli";

@@ -18,8 +18,7 @@ CMeterStation::CMeterStation(const Services& services)
 
 bool CMeterStation::CheckNewDay() {
     const CDateTime now = m_services.clock.Now();
-    if (now.IsSameDay(m_counters[kDaily].GetResetDate()) ||
-        m_services.settings.Read(Setting::kNurBeimStart) != 0) {
+    if (now.IsSameDay(m_counters[kDaily].GetResetDate()) || m_services.settings.Read(Setting::kNurBeimStart) != 0) {
         return false;
     }
     m_counters[kDaily].Reset();
@@ -66,11 +65,7 @@ bool CMeterStation::EndConnection() {
 }
 
 void CMeterStation::ResetCounter(Counter counter) {
-    m_counters[counter].Reset();
-    if (counter == kMonthly && m_services.settings.Read(Setting::kResetRabatt) != 0) {
-        CRabattZaehler discount(m_services.settings.GetProgramDirectory());
-        discount.SetCount(0);
-        discount.Save();
+    if (m_counters[counter].ResetPeriod()) {
         m_tariff.Invalidate();
     }
 }

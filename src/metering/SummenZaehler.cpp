@@ -116,12 +116,19 @@ bool CSummenZaehler::AutoReset() {
     if (!over) {
         return false;
     }
+    ResetPeriod();
+    return true;
+}
+
+bool CSummenZaehler::ResetPeriod() {
     Reset();
-    if (m_mode == ResetMode::Monthly && m_services.settings.Read(Setting::kResetRabatt) != 0) {
-        CRabattZaehler discount(m_services.settings.GetProgramDirectory());
-        discount.SetCount(0);
-        discount.Save();
+    if (m_mode != ResetMode::Monthly || m_services.settings.Read(Setting::kResetRabatt) == 0) {
+        return false;
     }
+    // A new month is a new counting period of the discount too, when the user wants it so.
+    CRabattZaehler discount(m_services.settings.GetProgramDirectory());
+    discount.SetCount(0);
+    discount.Save();
     return true;
 }
 

@@ -24,6 +24,9 @@ public:
     void Reset();
     // Resets when the counter's period is over; true when it did.
     bool AutoReset();
+    // Reset, and for the monthly counter also the discount counter when "ResetRabatt" says so;
+    // true when the discount counter was cleared.
+    bool ResetPeriod();
     bool Save();
 
     // The counter's text for the main window.
