@@ -11,13 +11,13 @@
 
 namespace {
 
-// Weeks begin on Monday and on 1 January. The year is part of the key, so that a counter left
-// alone for a year never finds its old week again.
 // Monday 1 ... Sunday 7.
 int WeekdayFromMonday(const CDateTime& date) {
     return date.GetDayOfWeek() == 1 ? 7 : date.GetDayOfWeek() - 1;
 }
 
+// Weeks begin on Monday and on 1 January. The year is part of the key, so that a counter left
+// alone for a year never finds its old week again.
 int64_t WeekKey(const CDateTime& date) {
     return static_cast<int64_t>(date.ToLocalTime().year) * 1000 + date.GetDayOfYear() - WeekdayFromMonday(date);
 }
