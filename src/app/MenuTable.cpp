@@ -1,16 +1,14 @@
 #include "app/MenuTable.h"
 
 #include "core/NumberText.h"
+#include "core/TextLines.h"
 
 namespace {
 
 std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
+    for (std::string_view line : SplitLines(text)) {
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) {
             line.remove_suffix(1);
         }
         if (!line.empty() && line.front() != '#') {

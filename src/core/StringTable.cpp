@@ -1,6 +1,7 @@
 #include "core/StringTable.h"
 
 #include "core/NumberText.h"
+#include "core/TextLines.h"
 
 namespace {
 
@@ -30,13 +31,7 @@ std::string Unescape(std::string_view text) {
 
 CStringTable CStringTable::Parse(std::string_view catalogue) {
     CStringTable table;
-    while (!catalogue.empty()) {
-        const size_t end = catalogue.find('\n');
-        std::string_view line = catalogue.substr(0, end);
-        catalogue = end == std::string_view::npos ? std::string_view() : catalogue.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
+    for (const std::string_view line : SplitLines(catalogue)) {
         const size_t tab = line.find('\t');
         if (line.empty() || line.front() == '#' || tab == std::string_view::npos) {
             continue;

@@ -2,8 +2,10 @@
 
 #include "platform/PosixFile.h"
 
+#include "core/NumberText.h"
+#include "core/TextLines.h"
+
 #include <algorithm>
-#include <charconv>
 #include <dirent.h>
 #include <filesystem>
 #include <net/if.h>
@@ -28,17 +30,6 @@ std::vector<std::string> DirectoryEntries(const std::string& directory) {
     return names;
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = std::min(text.find('\n', start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 // The words of /proc/PID/cmdline.
 std::vector<std::string> CommandLine(const std::string& proc, int pid) {
     std::string text;
@@ -58,7 +49,7 @@ std::vector<std::string> PeerFileWords(const std::string& path) {
     std::string text;
     ReadWholeFile(path, text);
     std::vector<std::string> words;
-    for (const std::string& line : SplitLines(text)) {
+    for (const std::string_view line : SplitLines(text)) {
         size_t pos = 0;
         while (pos < line.size() && line[pos] != '#') {
             const size_t start = line.find_first_not_of(" \t", pos);
@@ -66,7 +57,7 @@ std::vector<std::string> PeerFileWords(const std::string& path) {
                 break;
             }
             const size_t end = std::min(line.find_first_of(" \t", start), line.size());
-            words.push_back(line.substr(start, end - start));
+            words.emplace_back(line.substr(start, end - start));
             pos = end;
         }
     }
@@ -81,10 +72,9 @@ std::string DevicePath(const std::string& device) {
     return device.starts_with("/dev/") ? device : "/dev/" + device;
 }
 
-int ParsePid(const std::string& text) {
-    int pid = 0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), pid);
-    return ec == std::errc() && pid > 0 ? pid : 0;
+int ParsePid(std::string_view text) {
+    const std::optional<uint32_t> pid = ParseUint32(text);
+    return pid && *pid > 0 && *pid <= INT32_MAX ? static_cast<int>(*pid) : 0;
 }
 
 } // namespace
@@ -102,7 +92,7 @@ bool CPppLinks::IsPppInterface(const std::string& name) {
     }
     std::string uevent;
     ReadWholeFile(m_netDirectory + "/" + name + "/uevent", uevent);
-    const std::vector<std::string> lines = SplitLines(uevent);
+    const std::vector<std::string_view> lines = SplitLines(uevent);
     const bool ppp = std::find(lines.begin(), lines.end(), "DEVTYPE=ppp") != lines.end();
     m_isPpp[name] = ppp;
     return ppp;
@@ -144,11 +134,13 @@ std::map<std::string, CPppLinks::Daemon> CPppLinks::DaemonsByInterface() const {
             }
             std::string text;
             ReadWholeFile(directory + "/" + file, text);
-            const std::vector<std::string> lines = SplitLines(text);
+            const std::vector<std::string_view> lines = SplitLines(text);
             const int pid = lines.empty() ? 0 : ParsePid(lines[0]);
             const std::string stem = file.substr(0, file.size() - 4);
             const bool linkFile = stem.starts_with("ppp-");
-            const std::string interfaceName = lines.size() > 1 && !lines[1].empty() ? lines[1] : linkFile ? "" : stem;
+            const std::string interfaceName = lines.size() > 1 && !lines[1].empty() ? std::string(lines[1])
+                                              : linkFile                            ? ""
+                                                                                    : stem;
             if (pid == 0 || interfaceName.empty()) {
                 continue;
             }

@@ -1,6 +1,7 @@
 #include "settings/IniDocument.h"
 
 #include "core/QuotedText.h"
+#include "core/TextLines.h"
 
 #include <charconv>
 #include <cstdint>
@@ -72,10 +73,8 @@ SettingValue ParseValue(std::string_view raw) {
 CIniDocument CIniDocument::Parse(std::string_view text) {
     CIniDocument doc;
     std::optional<std::string> current;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        const std::string_view line = Trim(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    for (const std::string_view raw : SplitLines(text)) {
+        const std::string_view line = Trim(raw);
         if (line.empty() || line.front() == ';' || line.front() == '#') {
             continue;
         }

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+// The lines of a text, without their line breaks (LF or CR LF). The views point into the text.
+std::vector<std::string_view> SplitLines(std::string_view text);
