@@ -30,7 +30,6 @@ public:
     constexpr bool IsValid() const { return m_status == ValueStatus::Valid; }
     int32_t High() const { return static_cast<int32_t>(static_cast<uint64_t>(m_value) >> 32); }
     uint32_t Low() const { return static_cast<uint32_t>(static_cast<uint64_t>(m_value)); }
-    double ToDouble() const { return static_cast<double>(m_value) / kScale; }
 
     CMoney operator+(const CMoney& other) const;
     CMoney operator-(const CMoney& other) const;

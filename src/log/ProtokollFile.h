@@ -25,7 +25,6 @@ public:
     LogEntry& Entry() { return m_entry; }
     const LogEntry& Entry() const { return m_entry; }
     int16_t GetVersion() const { return m_version; }
-    void SetVersion(int16_t version) { m_version = version; }
 
     // Reserves a new record at the end of the log for this system's format version.
     bool AppendEntry();
