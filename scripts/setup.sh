@@ -4,13 +4,8 @@
 # installs what is missing.
 set -euo pipefail
 
-packages=(
-    build-essential cmake ninja-build pkg-config clang
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-svg-dev libgl-dev
-    libcanberra-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    locales dbus python3 python3-dbusmock fonts-dejavu-core xvfb trayer
-)
+# One list for the set-up and for the package check of scripts/test.sh.
+mapfile -t packages < <(sed 's/#.*//; s/[[:space:]]*$//; /^$/d' "$(dirname "$0")/packages.txt")
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

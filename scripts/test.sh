@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds Fernzahl and runs every test: the normal build,
+# Sets up the machine, builds Fernzahl and runs every test: the check that the set-up's package
+# list is complete, the normal build,
 # the core and platform tests again under AddressSanitizer and UBSan, and each
 # fuzz target for FUZZ_SECONDS (default 30) on the record files.
 set -euo pipefail
@@ -18,6 +19,9 @@ run_ctest() {
 
 cmake --preset default >/dev/null
 cmake --build --preset default
+# Everything the build used must come from the set-up's package list.
+scripts/check-packages.sh build
+passed=$((passed + 1))
 run_ctest default
 
 cmake --preset asan >/dev/null
