@@ -6,10 +6,13 @@
 // Every fixed setting of the program with the default its readers pass. Per-entry values
 // ("Zuordnung", "MRU0".."MRU14", column widths) are named by their users.
 
+// A number with the range the options sheet and the command line accept (flags are 0 or 1).
 struct DwordSetting {
     const char* section;
     const char* name;
     uint32_t defaultValue;
+    uint32_t minValue = 0;
+    uint32_t maxValue = UINT32_MAX;
 };
 
 struct StringSetting {
@@ -29,37 +32,37 @@ inline constexpr const char* kZusammenfassung = "Zusammenfassung";
 } // namespace Section
 
 namespace Setting {
-inline constexpr DwordSetting kKostenZuerst{Section::kAllgemein, "KostenZuerst", 0};
-inline constexpr DwordSetting kSichtbarBeiVerb{Section::kAllgemein, "SichtbarBeiVerb", 1};
-inline constexpr DwordSetting kSplashScreen{Section::kAllgemein, "SplashScreen", 1};
-inline constexpr DwordSetting kFirstSteps{Section::kAllgemein, "FirstSteps", 0};
-inline constexpr DwordSetting kImmerSichtbar{Section::kAllgemein, "ImmerSichtbar", 0};
-inline constexpr DwordSetting kZaehlerAnzeige{Section::kAllgemein, "ZaehlerAnzeige", 0};
-inline constexpr DwordSetting kAutoExport{Section::kProtokoll, "AutoExport", 0};
-inline constexpr DwordSetting kBeschrAbfragen{Section::kProtokoll, "BeschrAbfragen", 1};
-inline constexpr DwordSetting kLogSortColumn{Section::kProtokoll, "SortierungSpalte", 0};
-inline constexpr DwordSetting kLogSortDescending{Section::kProtokoll, "SortierungAbsteigend", 0};
-inline constexpr DwordSetting kSignalEinh{Section::kTimer, "SignalEinh", 0};
+inline constexpr DwordSetting kKostenZuerst{Section::kAllgemein, "KostenZuerst", 0, 0, 1};
+inline constexpr DwordSetting kSichtbarBeiVerb{Section::kAllgemein, "SichtbarBeiVerb", 1, 0, 1};
+inline constexpr DwordSetting kSplashScreen{Section::kAllgemein, "SplashScreen", 1, 0, 1};
+inline constexpr DwordSetting kFirstSteps{Section::kAllgemein, "FirstSteps", 0, 0, 1};
+inline constexpr DwordSetting kImmerSichtbar{Section::kAllgemein, "ImmerSichtbar", 0, 0, 1};
+inline constexpr DwordSetting kZaehlerAnzeige{Section::kAllgemein, "ZaehlerAnzeige", 0, 0, 3};
+inline constexpr DwordSetting kAutoExport{Section::kProtokoll, "AutoExport", 0, 0, 1};
+inline constexpr DwordSetting kBeschrAbfragen{Section::kProtokoll, "BeschrAbfragen", 1, 0, 1};
+inline constexpr DwordSetting kLogSortColumn{Section::kProtokoll, "SortierungSpalte", 0, 0, 7};
+inline constexpr DwordSetting kLogSortDescending{Section::kProtokoll, "SortierungAbsteigend", 0, 0, 1};
+inline constexpr DwordSetting kSignalEinh{Section::kTimer, "SignalEinh", 0, 0, 1};
 inline constexpr DwordSetting kAnzEinh{Section::kTimer, "AnzEinh", 5};
-inline constexpr DwordSetting kSignalZeit{Section::kTimer, "SignalZeit", 0};
+inline constexpr DwordSetting kSignalZeit{Section::kTimer, "SignalZeit", 0, 0, 1};
 inline constexpr DwordSetting kZeit{Section::kTimer, "Zeit", 3};
-inline constexpr DwordSetting kSignalJedeEinh{Section::kTimer, "SignalJedeEinh", 0};
-inline constexpr DwordSetting kSignal20secVor{Section::kTimer, "Signal20secVor", 0};
+inline constexpr DwordSetting kSignalJedeEinh{Section::kTimer, "SignalJedeEinh", 0, 0, 1};
+inline constexpr DwordSetting kSignal20secVor{Section::kTimer, "Signal20secVor", 0, 0, 1};
 inline constexpr StringSetting kDatei1{Section::kTimer, "Datei1", ""};
 inline constexpr StringSetting kDatei2{Section::kTimer, "Datei2", ""};
-inline constexpr DwordSetting kAutoReset{Section::kZaehler, "AutoReset", 0};
-inline constexpr DwordSetting kResetTag{Section::kZaehler, "ResetTag", 1};
-inline constexpr DwordSetting kNurBeimStart{Section::kZaehler, "NurBeimStart", 0};
-inline constexpr DwordSetting kResetRabatt{Section::kZaehler, "ResetRabatt", 1};
-inline constexpr DwordSetting kDfueNetzwerk{Section::kUeberwachung, "DFÜNetzwerk", 0};
-inline constexpr DwordSetting kModem{Section::kUeberwachung, "Modem", 0};
+inline constexpr DwordSetting kAutoReset{Section::kZaehler, "AutoReset", 0, 0, 1};
+inline constexpr DwordSetting kResetTag{Section::kZaehler, "ResetTag", 1, 1, 31};
+inline constexpr DwordSetting kNurBeimStart{Section::kZaehler, "NurBeimStart", 0, 0, 1};
+inline constexpr DwordSetting kResetRabatt{Section::kZaehler, "ResetRabatt", 1, 0, 1};
+inline constexpr DwordSetting kDfueNetzwerk{Section::kUeberwachung, "DFÜNetzwerk", 0, 0, 1};
+inline constexpr DwordSetting kModem{Section::kUeberwachung, "Modem", 0, 0, 1};
 // The assignment dialog offers the modem-line row unless the user switched the modem off.
-inline constexpr DwordSetting kModemForAssignment{Section::kUeberwachung, "Modem", 1};
-inline constexpr DwordSetting kPort{Section::kUeberwachung, "Port", 1};
-inline constexpr DwordSetting kVorlaufzeit{Section::kUeberwachung, "Vorlaufzeit", 10};
+inline constexpr DwordSetting kModemForAssignment{Section::kUeberwachung, "Modem", 1, 0, 1};
+inline constexpr DwordSetting kPort{Section::kUeberwachung, "Port", 1, 0, 3};
+inline constexpr DwordSetting kVorlaufzeit{Section::kUeberwachung, "Vorlaufzeit", 10, 0, 600};
 inline constexpr DwordSetting kToleranzzeit{Section::kUeberwachung, "Toleranzzeit", 4};
-inline constexpr DwordSetting kSummarySortColumn{Section::kZusammenfassung, "SortierungSpalte", 0};
-inline constexpr DwordSetting kSummarySortDescending{Section::kZusammenfassung, "SortierungAbsteigend", 0};
+inline constexpr DwordSetting kSummarySortColumn{Section::kZusammenfassung, "SortierungSpalte", 0, 0, 4};
+inline constexpr DwordSetting kSummarySortDescending{Section::kZusammenfassung, "SortierungAbsteigend", 0, 0, 1};
 
 inline constexpr std::array<uint32_t, 8> kLogColumnWidths = {100, 60, 58, 58, 73, 73, 74, 74};
 inline constexpr std::array<uint32_t, 5> kSummaryColumnWidths = {150, 80, 80, 80, 80};
