@@ -1,23 +1,15 @@
 #include "app/Help.h"
 
 #include "app/MessageBox.h"
+#include "platform/InstalledFiles.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QUrl>
 
 #include <cstdio>
 
 QString CHelp::PagePath(const QString& page) {
-    for (const QString& directory : {QCoreApplication::applicationDirPath() + QStringLiteral("/help"),
-                                     QStringLiteral(FERNZAHL_INSTALL_DATADIR "/help")}) {
-        const QString path = directory + QLatin1Char('/') + page;
-        if (QFileInfo::exists(path)) {
-            return path;
-        }
-    }
-    return {};
+    return QString::fromStdString(CInstalledFiles::Find("help/" + page.toStdString()));
 }
 
 void CHelp::Open(const QString& page) {

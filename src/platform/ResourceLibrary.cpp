@@ -1,5 +1,7 @@
 #include "platform/ResourceLibrary.h"
 
+#include "platform/InstalledFiles.h"
+
 #include <QFile>
 #include <QResource>
 #include <QString>
@@ -8,16 +10,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string ProgramDirectory() {
-    std::error_code error;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : exe.parent_path().string();
-}
-
-} // namespace
-
 CResourceLibrary::~CResourceLibrary() {
     if (!m_path.empty()) {
         QResource::unregisterResource(QString::fromStdString(m_path));
@@ -25,11 +17,10 @@ CResourceLibrary::~CResourceLibrary() {
 }
 
 bool CResourceLibrary::Load() {
-    for (const std::string& directory : {ProgramDirectory(), std::string(FERNZAHL_INSTALL_DATADIR)}) {
+    for (const std::string& directory : CInstalledFiles::Directories()) {
         const std::string candidate = (fs::path(directory) / kFileName).string();
         std::error_code error;
-        if (directory.empty() || !fs::is_regular_file(candidate, error) ||
-            !QResource::registerResource(QString::fromStdString(candidate))) {
+        if (!fs::is_regular_file(candidate, error) || !QResource::registerResource(QString::fromStdString(candidate))) {
             continue;
         }
         m_strings = CStringTable::Parse(ReadFile("strings.txt"));

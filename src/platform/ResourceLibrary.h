@@ -6,7 +6,7 @@
 
 // The resource library "Fernzahl.dll": a Qt resource bundle with the string catalogue, the forms,
 // menus, accelerator tables, icons and bitmaps. It is looked up beside the program first, then in
-// the installed data directory. Once loaded, its files are reachable under ":/fernzahl/".
+// the installed data directory (CInstalledFiles). Once loaded, its files are reachable under ":/fernzahl/".
 class CResourceLibrary {
 public:
     static constexpr const char* kFileName = "Fernzahl.dll";
