@@ -1,8 +1,8 @@
 #include "app/AboutDlg.h"
 
-#include "app/FormLoader.h"
-#include "app/Help.h"
-#include "app/UiResources.h"
+#include "ui/FormLoader.h"
+#include "ui/Help.h"
+#include "ui/UiResources.h"
 #include "core/StringTable.h"
 
 #include <QDesktopServices>

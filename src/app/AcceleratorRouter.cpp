@@ -1,6 +1,6 @@
 #include "app/AcceleratorRouter.h"
 
-#include "app/UiResources.h"
+#include "ui/UiResources.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
 #include "app/FernzahlApp.h"
 
 #include "app/FernzahlDlg.h"
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "app/TerminationSignals.h"
 #include "platform/CanberraSoundPlayer.h"
 #include "platform/ConnectionSources.h"

@@ -13,3 +13,16 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     }
     return lines;
 }
+
+std::vector<std::string_view> ContentLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::string_view line : SplitLines(text)) {
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) {
+            line.remove_suffix(1);
+        }
+        if (!line.empty() && line.front() != '#') {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}

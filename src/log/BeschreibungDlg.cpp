@@ -1,7 +1,7 @@
 #include "log/BeschreibungDlg.h"
 
-#include "app/FormLoader.h"
-#include "app/MessageBox.h"
+#include "ui/FormLoader.h"
+#include "ui/MessageBox.h"
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
 #include "settings/SettingsStore.h"

@@ -2,7 +2,7 @@
 
 #include "log/LogEntry.h"
 #include "log/ProtokollZeile.h"
-#include "tariffs/RecordFile.h"
+#include "core/RecordFile.h"
 
 #include <cstdio>
 #include <functional>

@@ -3,7 +3,7 @@
 #include "core/DateTime.h"
 #include "core/Money.h"
 #include "core/TimeSpan.h"
-#include "tariffs/RecordFile.h"
+#include "core/RecordFile.h"
 
 #include <string>
 

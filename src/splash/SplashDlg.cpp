@@ -1,6 +1,6 @@
 #include "splash/SplashDlg.h"
 
-#include "app/FormLoader.h"
+#include "ui/FormLoader.h"
 #include "core/StringTable.h"
 #include "platform/ResourceLibrary.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
-#include "tariffs/RecordFile.h"
+#include "core/RecordFile.h"
 
 #include <array>
 #include <string>

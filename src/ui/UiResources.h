@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/MenuTable.h"
+#include "core/AcceleratorTable.h"
+#include "core/MenuTable.h"
 
 #include <QIcon>
 #include <QPixmap>

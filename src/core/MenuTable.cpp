@@ -1,22 +1,9 @@
-#include "app/MenuTable.h"
+#include "core/MenuTable.h"
 
 #include "core/NumberText.h"
 #include "core/TextLines.h"
 
 namespace {
-
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    for (std::string_view line : SplitLines(text)) {
-        while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) {
-            line.remove_suffix(1);
-        }
-        if (!line.empty() && line.front() != '#') {
-            lines.push_back(line);
-        }
-    }
-    return lines;
-}
 
 // Splits "WORD REST" at the first blank.
 std::pair<std::string_view, std::string_view> Head(std::string_view line) {
@@ -26,14 +13,13 @@ std::pair<std::string_view, std::string_view> Head(std::string_view line) {
 }
 
 const std::vector<MenuPopup> kNoMenu;
-const std::vector<Accelerator> kNoTable;
 
 } // namespace
 
 CMenuTable CMenuTable::Parse(std::string_view text) {
     CMenuTable table;
     std::vector<MenuPopup>* menu = nullptr;
-    for (std::string_view line : Lines(text)) {
+    for (std::string_view line : ContentLines(text)) {
         const auto [word, rest] = Head(line);
         const std::optional<uint32_t> number = ParseUint32(rest);
         if (word == "menu" && number) {
@@ -56,26 +42,4 @@ CMenuTable CMenuTable::Parse(std::string_view text) {
 const std::vector<MenuPopup>& CMenuTable::Menu(unsigned id) const {
     const auto it = m_menus.find(id);
     return it == m_menus.end() ? kNoMenu : it->second;
-}
-
-CAcceleratorTable CAcceleratorTable::Parse(std::string_view text) {
-    CAcceleratorTable table;
-    for (std::string_view line : Lines(text)) {
-        const size_t first = line.find('\t');
-        const size_t second = first == std::string_view::npos ? first : line.find('\t', first + 1);
-        if (second == std::string_view::npos) {
-            continue;
-        }
-        const std::optional<uint32_t> id = ParseUint32(line.substr(0, first));
-        const std::optional<uint32_t> command = ParseUint32(line.substr(second + 1));
-        if (id && command) {
-            table.m_tables[*id].push_back({std::string(line.substr(first + 1, second - first - 1)), *command});
-        }
-    }
-    return table;
-}
-
-const std::vector<Accelerator>& CAcceleratorTable::Table(unsigned id) const {
-    const auto it = m_tables.find(id);
-    return it == m_tables.end() ? kNoTable : it->second;
 }

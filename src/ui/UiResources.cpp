@@ -1,4 +1,4 @@
-#include "app/UiResources.h"
+#include "ui/UiResources.h"
 
 #include "platform/ResourceLibrary.h"
 

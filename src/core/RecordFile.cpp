@@ -1,4 +1,4 @@
-#include "tariffs/RecordFile.h"
+#include "core/RecordFile.h"
 
 #include "core/LittleEndian.h"
 

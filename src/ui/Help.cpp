@@ -1,6 +1,6 @@
-#include "app/Help.h"
+#include "ui/Help.h"
 
-#include "app/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "platform/InstalledFiles.h"
 
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "app/FormLoader.h"
+#include "ui/FormLoader.h"
 
 #include "platform/ResourceLibrary.h"
 

@@ -1,0 +1,137 @@
+#pragma once
+
+// The numbers by which the program names the contents of its resource library: forms, the
+// controls in them (a control's object name is "id" + its number), menus, icons and texts.
+// Named here once, so a number is never written bare and a test can check every form for the
+// controls its window uses.
+
+namespace Form {
+inline constexpr int kAbout = 100;
+inline constexpr int kMain = 102;
+inline constexpr int kSplash = 142;
+inline constexpr int kOptMonitoring = 165;
+inline constexpr int kOptCounters = 166;
+inline constexpr int kOptExport = 167;
+inline constexpr int kOptSignals = 168;
+inline constexpr int kDescription = 172;
+inline constexpr int kOptDisplay = 173;
+inline constexpr int kOptStartup = 183;
+inline constexpr int kOptTariffFiles = 200;
+inline constexpr int kAssignment = 207;
+} // namespace Form
+
+namespace Control {
+// The buttons every dialog may have.
+inline constexpr int kOk = 1;
+inline constexpr int kCancel = 2;
+inline constexpr int kHelp = 9;
+
+// Main window
+inline constexpr int kConnectionText = 1018;
+inline constexpr int kCounterText = 1019;
+inline constexpr int kCounterCaption = 1020;
+inline constexpr int kFirstCounterChoice = 1021; // four radio buttons, 1021 to 1024
+inline constexpr int kConnectionCaption = 1025;
+
+// About box and description prompt
+inline constexpr int kAboutLink = 1066;
+inline constexpr int kDescription = 1003;
+
+// Options: monitoring
+inline constexpr int kWatchDialUp = 1088;
+inline constexpr int kModemPort = 1089;
+inline constexpr int kAskDescription = 1090;
+inline constexpr int kWatchModem = 1091;
+inline constexpr int kLeadTime = 1014;
+inline constexpr int kModemPortLabel = 1151;
+inline constexpr int kToleranceLabel = 1152;
+inline constexpr int kTolerance = 1153;
+
+// Options: counters
+inline constexpr int kResetDay = 1049;
+inline constexpr int kAutoReset = 1050;
+inline constexpr int kOnlyAtStart = 1051;
+
+// Options: export
+inline constexpr int kAutoExport = 1094;
+
+// Options: signals
+inline constexpr int kSignalTime = 1068;
+inline constexpr int kSignalUnits = 1069;
+inline constexpr int kUnitCount = 1070;
+inline constexpr int kMinutes = 1071;
+inline constexpr int kSoundFile1 = 1072;
+inline constexpr int kBrowse1 = 1073;
+inline constexpr int kSignalEveryUnit = 1074;
+inline constexpr int kPlay1 = 1075;
+inline constexpr int kSignal20sBefore = 1076;
+inline constexpr int kSoundFile2 = 1083;
+inline constexpr int kBrowse2 = 1084;
+inline constexpr int kPlay2 = 1085;
+
+// Options: display
+inline constexpr int kShowOnConnect = 1098;
+inline constexpr int kPreviewTimeFirst = 1099;
+inline constexpr int kPreviewCostsFirst = 1101;
+inline constexpr int kCostsFirst = 1141;
+
+// Options: start-up
+inline constexpr int kShowSplash = 1104;
+inline constexpr int kAutostart = 1105;
+
+// Lists and the tariff files
+inline constexpr int kList = 1110;
+inline constexpr int kNewTariffFile = 1107;
+inline constexpr int kDeleteTariffFile = 1109;
+
+// Assignment of dial-up entries
+inline constexpr int kAssign = 1143;
+inline constexpr int kTariffChoice = 1144;
+} // namespace Control
+
+namespace Menu {
+inline constexpr unsigned kMain = 102;
+inline constexpr unsigned kTray = 132;
+} // namespace Menu
+
+namespace Icon {
+inline constexpr int kWindow = 128;
+inline constexpr int kMetering = 129;
+inline constexpr int kIdle = 130;
+inline constexpr int kAboutPicture = 178;
+} // namespace Icon
+
+namespace Str {
+inline constexpr unsigned kProductKey = 100;
+inline constexpr unsigned kTimerFailed = 110;
+inline constexpr unsigned kDefaultTariffInstalled = 115;
+inline constexpr unsigned kDefaultTariffNotInstalled = 116;
+inline constexpr unsigned kExitQuestion = 121;
+inline constexpr unsigned kIdleShortText = 174;
+inline constexpr unsigned kLastConnection = 175;
+inline constexpr unsigned kCurrentConnection = 176;
+inline constexpr unsigned kNothingMeteredYet = 177;
+inline constexpr unsigned kFirstCounterCaption = 180; // 180 to 183
+inline constexpr unsigned kResetCounterQuestion = 190;
+inline constexpr unsigned kAboutCaption = 220;
+inline constexpr unsigned kAboutAddress = 225;
+inline constexpr unsigned kOptionsCaption = 300;
+inline constexpr unsigned kSoundFileFilter = 301;
+inline constexpr unsigned kChooseAWatchMethod = 302;
+inline constexpr unsigned kUnknownUser = 450;
+inline constexpr unsigned kNoName = 455;
+inline constexpr unsigned kModemDevice = 456;
+inline constexpr unsigned kLogNotWritten = 457;
+inline constexpr unsigned kFileNotWritten = 458;
+inline constexpr unsigned kTariffColumn = 570;
+inline constexpr unsigned kDefaultTariff = 571;
+inline constexpr unsigned kTariffFileFilter = 572;
+inline constexpr unsigned kDeleteTariffQuestion = 573;
+inline constexpr unsigned kNewTariffFileTitle = 574;
+inline constexpr unsigned kDialUpEntryColumn = 575;
+inline constexpr unsigned kModemLineRow = 576;
+inline constexpr unsigned kTooManyCharacters = 61716;
+inline constexpr unsigned kNumberOutOfRange = 61714;
+inline constexpr unsigned kNotAnUnsignedNumber = 61719;
+inline constexpr unsigned kApplicationTitle = 57344;
+} // namespace Str
