@@ -1,9 +1,9 @@
 #include "app/AboutDlg.h"
 
-#include "ui/FormLoader.h"
+#include "core/ResourceIds.h"
+#include "core/StringTable.h"
 #include "ui/Help.h"
 #include "ui/UiResources.h"
-#include "core/StringTable.h"
 
 #include <QDesktopServices>
 #include <QPainter>
@@ -15,31 +15,22 @@ constexpr int kPicture = 260;
 }
 
 CAboutDlg::CAboutDlg(const CStringTable& strings, QWidget* parent)
-    : QDialog(parent), m_caption(QString::fromStdString(strings.Get(220))),
-      m_address(QString::fromStdString(strings.Get(225))) {
-    QWidget* form = CFormLoader::LoadInto(this, 100);
+    : CFormDlg(Form::kAbout, parent), m_caption(QString::fromStdString(strings.Get(Str::kAboutCaption))),
+      m_address(QString::fromStdString(strings.Get(Str::kAboutAddress))) {
     setFixedSize(size());
-    if (form == nullptr) {
-        return;
-    }
-    if (auto* ok = form->findChild<QPushButton*>(QStringLiteral("id1"))) {
-        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    }
-    if (auto* link = form->findChild<QPushButton*>(QStringLiteral("id1066"))) {
-        connect(link, &QPushButton::clicked, this, [this] {
-            // A relative address names a page of the user guide.
-            if (m_address.contains(QStringLiteral("://"))) {
-                QDesktopServices::openUrl(QUrl(m_address));
-            } else {
-                CHelp::Open(m_address.section(QLatin1Char('/'), -1));
-            }
-        });
-    }
+    connect(Control<QPushButton>(Control::kAboutLink), &QPushButton::clicked, this, [this] {
+        // A relative address names a page of the user guide.
+        if (m_address.contains(QStringLiteral("://"))) {
+            QDesktopServices::openUrl(QUrl(m_address));
+        } else {
+            CHelp::Open(m_address.section(QLatin1Char('/'), -1));
+        }
+    });
 }
 
 void CAboutDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(QRect(8, 8, kPicture, kPicture), CUiResources::Bitmap(178));
+    painter.drawPixmap(QRect(8, 8, kPicture, kPicture), CUiResources::Bitmap(Icon::kAboutPicture));
     QFont font = painter.font();
     font.setBold(true);
     font.setPixelSize(13);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/FormDlg.h"
 
 class CStringTable;
 
 // About Fernzahl: the picture with the program's name over it, and a button to the address the
 // resource library names.
-class CAboutDlg : public QDialog {
+class CAboutDlg : public CFormDlg {
     Q_OBJECT
 public:
     CAboutDlg(const CStringTable& strings, QWidget* parent = nullptr);

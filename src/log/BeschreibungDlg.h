@@ -1,8 +1,8 @@
 #pragma once
 
+#include "log/RecentDescriptions.h"
 #include "metering/DescriptionPrompt.h"
-
-#include <QDialog>
+#include "ui/FormDlg.h"
 
 #include <string>
 #include <vector>
@@ -11,9 +11,9 @@ class QComboBox;
 class CStringTable;
 class SettingsStore;
 
-// Asks for a description of a connection without a name, offering the last 15 descriptions
-// ("MRU0" most recent to "MRU14" in section "Protokoll"). It cannot be cancelled: only OK ends it.
-class CBeschreibungDlg : public QDialog {
+// Asks for a description of a connection without a name, offering the recent descriptions.
+// It cannot be cancelled: only OK ends it.
+class CBeschreibungDlg : public CFormDlg {
     Q_OBJECT
 public:
     static constexpr int kMaxLength = 124;
@@ -22,23 +22,24 @@ public:
 
     // The confirmed text (possibly empty).
     const std::string& GetText() const { return m_text; }
-    // The descriptions the list offers, most recent first.
-    const std::vector<std::string>& GetRecent() const { return m_recent; }
+    std::vector<std::string> GetRecent() const { return m_recent.Offered(); }
     QComboBox* Combo() const { return m_combo; }
 
-    void accept() override;
     void reject() override {}
+
+protected:
+    std::optional<FieldError> Validate() override;
+    void Save() override;
 
 private:
     SettingsStore& m_settings;
     const CStringTable& m_strings;
-    QComboBox* m_combo = nullptr;
-    std::vector<std::string> m_recent;
+    QComboBox* m_combo;
+    CRecentDescriptions m_recent;
     std::string m_text;
 };
 
-// The prompt as the meter run asks for it: shows the dialog over the main window; with
-// FERNZAHL_NONINTERACTIVE=1 answers at once with what the dialog offers first.
+// The prompt as the meter run asks for it: shows the dialog over the main window.
 class CDescriptionPrompt : public DescriptionPrompt {
 public:
     CDescriptionPrompt(SettingsStore& settings, const CStringTable& strings, QWidget* parent)

@@ -41,23 +41,6 @@ TEST_F(DescriptionPromptTest, OffersTheMostRecentDescriptionFirst) {
     EXPECT_EQ(Recent(1), "Büro");
 }
 
-TEST_F(DescriptionPromptTest, ConfirmedTextMovesToTheFrontWithoutDuplicate) {
-    Remember({"a", "b", "c"});
-    EXPECT_EQ(Confirm("c"), "c");
-    EXPECT_EQ(Recent(0), "c");
-    EXPECT_EQ(Recent(1), "a");
-    EXPECT_EQ(Recent(2), "b");
-}
-
-TEST_F(DescriptionPromptTest, FullListDropsItsOldestEntry) {
-    for (int i = 0; i < 15; ++i) {
-        world.settings.WriteSettingString("Protokoll", "MRU" + std::to_string(i), "d" + std::to_string(i));
-    }
-    Confirm("new");
-    EXPECT_EQ(Recent(0), "new");
-    EXPECT_EQ(Recent(14), "d13");
-}
-
 TEST_F(DescriptionPromptTest, TooLongTextIsRefusedAndTheDialogStays) {
     WhenModalOpens([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->accept(); });
     EXPECT_EQ(Confirm(std::string(125, 'x')), "");
@@ -71,14 +54,6 @@ TEST_F(DescriptionPromptTest, EscapeDoesNotEndIt) {
     dialog.reject();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(Recent(0), "-");
-}
-
-TEST_F(DescriptionPromptTest, EmptyAnswerIsRememberedButSkippedNextTime) {
-    Remember({"a"});
-    EXPECT_EQ(Confirm(""), "");
-    EXPECT_EQ(Recent(0), "");
-    CBeschreibungDlg next(world.settings, world.library.Strings());
-    EXPECT_EQ(next.GetRecent(), (std::vector<std::string>{"a"}));
 }
 
 } // namespace

@@ -1,0 +1,45 @@
+#include "log/RecentDescriptions.h"
+
+#include "settings/SettingsStore.h"
+
+#include <algorithm>
+
+namespace {
+std::string ValueName(size_t position) {
+    return "MRU" + std::to_string(position);
+}
+} // namespace
+
+CRecentDescriptions CRecentDescriptions::Read(SettingsStore& settings) {
+    CRecentDescriptions recent;
+    for (size_t i = 0; i < Setting::kRecentDescriptions; ++i) {
+        const std::string text = settings.ReadSettingString(Section::kProtokoll, ValueName(i), "");
+        if (!text.empty()) {
+            recent.m_texts.push_back(text);
+        }
+    }
+    return recent;
+}
+
+std::vector<std::string> CRecentDescriptions::Offered() const {
+    std::vector<std::string> offered;
+    std::copy_if(m_texts.begin(), m_texts.end(), std::back_inserter(offered),
+                 [](const std::string& text) { return !text.empty(); });
+    return offered;
+}
+
+void CRecentDescriptions::Confirm(const std::string& text) {
+    const auto same = std::find(m_texts.begin(), m_texts.end(), text);
+    if (same != m_texts.end()) {
+        m_texts.erase(same);
+    } else if (m_texts.size() == Setting::kRecentDescriptions) {
+        m_texts.pop_back();
+    }
+    m_texts.insert(m_texts.begin(), text);
+}
+
+void CRecentDescriptions::Write(SettingsStore& settings) const {
+    for (size_t i = 0; i < m_texts.size(); ++i) {
+        settings.WriteSettingString(Section::kProtokoll, ValueName(i), m_texts[i]);
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+// Starting Fernzahl when the user logs in: an XDG autostart entry "fernzahl.desktop" in
+// $XDG_CONFIG_HOME/autostart (~/.config/autostart). Its presence is the choice; there is no
+// setting of its own.
+class CAutostart {
+public:
+    // The folder from the environment.
+    CAutostart();
+    explicit CAutostart(std::string autostartDirectory) : m_directory(std::move(autostartDirectory)) {}
+
+    std::string EntryPath() const { return m_directory + "/fernzahl.desktop"; }
+    bool IsEnabled() const;
+    // Writes the entry that starts the program at that path; false when it cannot be written.
+    bool Enable(const std::string& programPath) const;
+    // Removes the entry; an entry that is not there is no failure.
+    bool Disable() const;
+
+    // A path as one argument of a desktop entry's Exec key, quoted and escaped as that key wants.
+    static std::string ExecArgument(const std::string& path);
+
+private:
+    std::string m_directory;
+};

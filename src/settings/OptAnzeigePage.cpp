@@ -1,0 +1,30 @@
+#include "settings/OptAnzeigePage.h"
+
+#include "core/ResourceIds.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+using Kind = SettingBinding::Kind;
+
+COptAnzeigePage::COptAnzeigePage(SettingsStore& settings, const CStringTable& strings)
+    : CSettingsPage(Form::kOptDisplay,
+                    {{Control::kShowOnConnect, Kind::Check, Setting::kSichtbarBeiVerb},
+                     {Control::kCostsFirst, Kind::Check, Setting::kKostenZuerst}},
+                    settings, strings) {}
+
+void COptAnzeigePage::Load() {
+    CSettingsPage::Load();
+    for (const int box : {Control::kShowOnConnect, Control::kCostsFirst}) {
+        connect(Control<QCheckBox>(box), &QCheckBox::clicked, this, &COptAnzeigePage::ShowPreview);
+    }
+    ShowPreview();
+}
+
+// Without the window at a connection there is nothing to preview.
+void COptAnzeigePage::ShowPreview() {
+    const bool shown = Control<QCheckBox>(Control::kShowOnConnect)->isChecked();
+    const bool costsFirst = Control<QCheckBox>(Control::kCostsFirst)->isChecked();
+    Control<QLabel>(Control::kPreviewTimeFirst)->setVisible(shown && !costsFirst);
+    Control<QLabel>(Control::kPreviewCostsFirst)->setVisible(shown && costsFirst);
+}

@@ -1,0 +1,76 @@
+#include "settings/OptTarifePage.h"
+
+#include "core/ResourceIds.h"
+#include "core/StringTable.h"
+#include "settings/SettingsStore.h"
+#include "ui/FileDialogFilter.h"
+#include "ui/FormDlg.h"
+#include "ui/ListView.h"
+#include "ui/MessageBox.h"
+#include "ui/TextTableModel.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QPushButton>
+
+namespace {
+constexpr int kColumnWidth = 200;
+}
+
+COptTarifePage::COptTarifePage(SettingsStore& settings, const CStringTable& strings,
+                               std::function<void()> onIrreversibleChange)
+    : CFormPage(Form::kOptTariffFiles), m_settings(settings), m_strings(strings),
+      m_onIrreversibleChange(std::move(onIrreversibleChange)),
+      m_model(new CTextTableModel({QString::fromStdString(strings.Get(Str::kTariffColumn))}, this)) {}
+
+void COptTarifePage::Load() {
+    auto* list = Control<CListView>(Control::kList);
+    list->setModel(m_model);
+    list->setColumnWidth(0, kColumnWidth);
+    connect(Control<QPushButton>(Control::kNewTariffFile), &QPushButton::clicked, this, &COptTarifePage::CreateFile);
+    connect(Control<QPushButton>(Control::kDeleteTariffFile), &QPushButton::clicked, this,
+            &COptTarifePage::DeleteSelected);
+    Fill();
+}
+
+void COptTarifePage::Fill() {
+    m_files = CTariffFiles::List(m_settings.GetProgramDirectory());
+    m_model->Reset(static_cast<int>(m_files.size()), [this](int row, int) {
+        const TariffFileEntry& file = m_files[row];
+        return QString::fromStdString(file.IsDefault() ? m_strings.Get(Str::kDefaultTariff) : file.title);
+    });
+}
+
+void COptTarifePage::CreateFile() {
+    QFileDialog dialog(this, QString::fromStdString(m_strings.Get(Str::kNewTariffFileTitle)),
+                       QString::fromStdString(m_settings.GetProgramDirectory()),
+                       ToQtFileFilter(m_strings.Get(Str::kTariffFileFilter)));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("TFF"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const bool chosen = RunModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    if (chosen) {
+        // A file that cannot be made is left alone: the list shows what there is.
+        CTariffFiles::CreateEmpty(dialog.selectedFiles().constFirst().toStdString());
+    }
+    Fill();
+    if (chosen) {
+        m_onIrreversibleChange();
+    }
+}
+
+void COptTarifePage::DeleteSelected() {
+    const QModelIndex current = Control<CListView>(Control::kList)->currentIndex();
+    const bool selected = current.isValid() && Control<CListView>(Control::kList)->selectionModel()->hasSelection();
+    if (!selected || m_files[current.row()].IsDefault()) {
+        QApplication::beep();
+        return;
+    }
+    if (CMessageBox::Show(this, QString::fromStdString(m_strings.Get(Str::kDeleteTariffQuestion)),
+                          CMessageBox::Buttons::YesNo, CMessageBox::Icon::Question) != QMessageBox::Yes) {
+        return;
+    }
+    CTariffFiles::Delete(m_settings.GetProgramDirectory(), m_files[current.row()].title, m_settings);
+    Fill();
+    m_onIrreversibleChange();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ui/PropertySheet.h"
+
+struct Services;
+
+// The options: seven pages, opened on the first. Only pages the user looked at are saved on OK.
+class COptionenSheet : public CPropertySheet {
+    Q_OBJECT
+public:
+    COptionenSheet(const Services& services, bool dialUpAvailable, QWidget* parent);
+};

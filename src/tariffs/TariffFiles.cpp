@@ -1,0 +1,48 @@
+#include "tariffs/TariffFiles.h"
+
+#include "core/FileNames.h"
+#include "settings/SettingsStore.h"
+
+#include <cstdio>
+#include <filesystem>
+
+bool CTariffFiles::IsDefaultTitle(const std::string& title) {
+    return EqualsNoCase(title, kDefaultTitle);
+}
+
+std::vector<TariffFileEntry> CTariffFiles::List(const std::string& directory) {
+    std::vector<TariffFileEntry> entries;
+    for (const std::string& name : ListFilesWithExtension(directory, kExtension)) {
+        const std::string title = name.substr(0, name.size() - std::string_view(kExtension).size());
+        if (IsDefaultTitle(title)) {
+            entries.insert(entries.begin(), {name, ""});
+        } else {
+            entries.push_back({name, title});
+        }
+    }
+    return entries;
+}
+
+bool CTariffFiles::CreateEmpty(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    return file != nullptr && std::fclose(file) == 0;
+}
+
+bool CTariffFiles::Delete(const std::string& directory, const std::string& title, SettingsStore& settings) {
+    if (title.empty() || IsDefaultTitle(title)) {
+        return false;
+    }
+    if (const std::optional<std::string> path = FindFileNoCase(directory, title + kExtension)) {
+        std::error_code error;
+        std::filesystem::remove(*path, error);
+    }
+    // Also when the file was already gone: no entry may keep pointing at it.
+    if (const std::optional<SettingsSection> assignments = settings.OpenSettingsKey(false, Section::kZuordnung)) {
+        for (const auto& [entry, value] : *assignments) {
+            if (value.kind == SettingValue::Kind::String && EqualsNoCase(value.text, title)) {
+                settings.WriteSettingString(Section::kZuordnung, entry, "*");
+            }
+        }
+    }
+    return true;
+}

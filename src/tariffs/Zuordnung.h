@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class SettingsStore;
+
+// The assignment of dial-up entries to tariff files (section "Zuordnung"): one row per phonebook
+// entry, plus the modem line ("*") unless the modem is switched off. A row's tariff is a title,
+// or "" for the default tariff, which is stored as "*".
+struct AssignmentRow {
+    std::string entry;  // the phonebook entry; empty for the modem line
+    std::string tariff; // the assigned title; "" for the default tariff
+    bool IsModemLine() const { return entry.empty(); }
+};
+
+class CZuordnung {
+public:
+    static constexpr const char* kModemLineKey = "*";
+
+    static CZuordnung Read(SettingsStore& settings, const std::vector<std::string>& phonebook);
+
+    const std::vector<AssignmentRow>& Rows() const { return m_rows; }
+    void Assign(size_t row, const std::string& title);
+    // Every row, in list order; a deleted entry's value stays as it is.
+    void Write(SettingsStore& settings) const;
+
+private:
+    std::vector<AssignmentRow> m_rows;
+};

@@ -1,0 +1,18 @@
+#include "ui/FileDialogFilter.h"
+
+#include <QStringList>
+
+QString ToQtFileFilter(const std::string& resourceFilter) {
+    const QStringList parts = QString::fromStdString(resourceFilter).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // The name usually shows its patterns already; the patterns are what Qt needs in brackets.
+        QString name = parts[i];
+        const qsizetype bracket = name.indexOf(QLatin1Char('('));
+        if (bracket > 0) {
+            name = name.left(bracket).trimmed();
+        }
+        filters << QStringLiteral("%1 (%2)").arg(name, parts[i + 1].split(QLatin1Char(';')).join(QLatin1Char(' ')));
+    }
+    return filters.join(QStringLiteral(";;"));
+}

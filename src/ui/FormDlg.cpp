@@ -1,0 +1,61 @@
+#include "ui/FormDlg.h"
+
+#include "core/ResourceIds.h"
+#include "ui/Help.h"
+#include "ui/MessageBox.h"
+
+#include <QPushButton>
+
+CFormDlg::CFormDlg(int templateId, QWidget* parent)
+    : QDialog(parent), m_templateId(templateId), m_form(CFormLoader::LoadInto(this, templateId)) {
+    // Not every dialog has every button; those it has work alike everywhere.
+    if (auto* ok = m_form->findChild<QPushButton*>(QStringLiteral("id%1").arg(Control::kOk))) {
+        connect(ok, &QPushButton::clicked, this, &CFormDlg::accept);
+    }
+    if (auto* cancel = m_form->findChild<QPushButton*>(QStringLiteral("id%1").arg(Control::kCancel))) {
+        connect(cancel, &QPushButton::clicked, this, &CFormDlg::reject);
+    }
+    if (auto* help = m_form->findChild<QPushButton*>(QStringLiteral("id%1").arg(Control::kHelp))) {
+        connect(help, &QPushButton::clicked, this, [this] { CHelp::Open(HelpPage()); });
+    }
+}
+
+QString CFormDlg::HelpPage() const {
+    return QString::fromLatin1(CHelp::kIndex);
+}
+
+void CFormDlg::EnsureLoaded() {
+    if (!m_loaded) {
+        m_loaded = true;
+        Load();
+    }
+}
+
+void CFormDlg::showEvent(QShowEvent* event) {
+    EnsureLoaded();
+    QDialog::showEvent(event);
+}
+
+void CFormDlg::accept() {
+    EnsureLoaded();
+    if (const std::optional<FieldError> error = Validate()) {
+        error->Show(this);
+        return;
+    }
+    Save();
+    QDialog::accept();
+}
+
+int CFormDlg::Run() {
+    EnsureLoaded();
+    return RunModal(*this);
+}
+
+int RunModal(QDialog& dialog) {
+    if (!CMessageBox::IsNonInteractive()) {
+        return dialog.exec();
+    }
+    dialog.setResult(QDialog::Rejected);
+    dialog.accept();
+    return dialog.result();
+}

@@ -1,0 +1,46 @@
+#include "ui/ListDelegate.h"
+
+#include "core/FitText.h"
+#include "ui/ListView.h"
+
+#include <QPainter>
+
+namespace {
+constexpr int kLabelMargin = 4;
+constexpr int kLabelInset = 2;
+constexpr int kCellMargin = 12;
+constexpr int kCellInset = 6;
+} // namespace
+
+CListDelegate::CListDelegate(CListView* view) : QStyledItemDelegate(view), m_view(view) {}
+
+void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty()) {
+        return;
+    }
+    const bool label = index.column() == 0;
+    QRect rect = option.rect;
+    if (label) {
+        rect.setRight(rect.right() - m_view->StateImageOffset());
+    }
+    const QFontMetrics& metrics = option.fontMetrics;
+    const std::string whole = text.toStdString();
+    const std::string fitted =
+        FitTextToWidth(whole, rect.width(), label ? kLabelMargin : kCellMargin, [&metrics](std::string_view part) {
+            return metrics.horizontalAdvance(QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size())));
+        });
+    const int inset = label ? kLabelInset : kCellInset;
+    rect.adjust(inset, 0, -inset, 0);
+    Qt::Alignment alignment = Qt::AlignLeft;
+    const QVariant columnAlignment = index.data(Qt::TextAlignmentRole);
+    if (!label && fitted == whole && columnAlignment.isValid()) {
+        alignment = Qt::Alignment(columnAlignment.toInt()) & Qt::AlignHorizontal_Mask;
+    }
+    painter->save();
+    painter->setPen(option.state.testFlag(QStyle::State_Selected) ? option.palette.highlightedText().color()
+                                                                  : option.palette.text().color());
+    painter->drawText(rect, static_cast<int>(alignment | Qt::AlignVCenter | Qt::TextSingleLine),
+                      QString::fromStdString(fitted));
+    painter->restore();
+}

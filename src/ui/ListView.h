@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QTreeView>
+
+#include <cstdint>
+#include <span>
+
+class SettingsStore;
+
+// Every table of the program: a report list that draws its rows itself. A selected row is
+// highlighted across all columns and, when wanted, to the window's right edge; the selection
+// shows only while the list has the focus unless it is to show always; cell texts that do not fit
+// end in "..." (CListDelegate). Sorting is the model's business: header clicks are reported.
+class CListView : public QTreeView {
+    Q_OBJECT
+public:
+    explicit CListView(QWidget* parent = nullptr);
+
+    void SetHighlightToEdge(bool on) { m_highlightToEdge = on; }
+    void SetShowSelectionAlways(bool on);
+    // The width of the state images left of each label; the label is narrowed by it.
+    void SetStateImageOffset(int pixels) { m_stateImageOffset = pixels; }
+    int StateImageOffset() const { return m_stateImageOffset; }
+    bool IsRowHighlighted(const QModelIndex& index) const;
+    void SetSortIndicator(int column, bool descending);
+
+    // Column widths kept as "Spalte0".. in a section of the settings.
+    void RestoreColumnWidths(SettingsStore& settings, const char* section, std::span<const uint32_t> defaults);
+    void SaveColumnWidths(SettingsStore& settings, const char* section) const;
+
+signals:
+    void ColumnClicked(int column);
+
+protected:
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool m_highlightToEdge = true;
+    bool m_showSelectionAlways = false;
+    int m_stateImageOffset = 0;
+};

@@ -1,0 +1,77 @@
+#include "ui/PropertySheet.h"
+
+#include "core/ResourceIds.h"
+#include "ui/FormPage.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
+    : QDialog(parent), m_tabs(new QTabWidget(this)) {
+    setWindowTitle(caption);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("id%1").arg(Control::kOk));
+    m_cancel = buttons->button(QDialogButtonBox::Cancel);
+    m_cancel->setObjectName(QStringLiteral("id%1").arg(Control::kCancel));
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPropertySheet::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addWidget(buttons);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CPropertySheet::OnTabChanged);
+}
+
+void CPropertySheet::AddPage(CFormPage* page) {
+    m_pages.push_back(page);
+    m_tabs->addTab(page, page->windowTitle());
+}
+
+void CPropertySheet::showEvent(QShowEvent* event) {
+    OnTabChanged(m_tabs->currentIndex());
+    QDialog::showEvent(event);
+}
+
+void CPropertySheet::OnTabChanged(int index) {
+    if (index == m_current || index < 0) {
+        return;
+    }
+    // The page being left must hold valid values before another comes to the front.
+    if (m_current >= 0) {
+        if (const std::optional<FieldError> error = m_pages[m_current]->Validate()) {
+            const QSignalBlocker block(m_tabs);
+            m_tabs->setCurrentIndex(m_current);
+            error->Show(this);
+            return;
+        }
+    }
+    m_current = index;
+    m_pages[index]->EnsureLoaded();
+}
+
+void CPropertySheet::accept() {
+    OnTabChanged(m_tabs->currentIndex());
+    for (size_t i = 0; i < m_pages.size(); ++i) {
+        if (!m_pages[i]->WasShown()) {
+            continue;
+        }
+        if (const std::optional<FieldError> error = m_pages[i]->Validate()) {
+            const QSignalBlocker block(m_tabs);
+            m_tabs->setCurrentIndex(static_cast<int>(i));
+            m_current = static_cast<int>(i);
+            error->Show(this);
+            return;
+        }
+    }
+    for (CFormPage* page : m_pages) {
+        if (page->WasShown()) {
+            page->Save();
+        }
+    }
+    QDialog::accept();
+}
+
+void CPropertySheet::CancelToClose() {
+    m_cancel->setText(tr("Close"));
+}

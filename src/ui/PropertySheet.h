@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+
+#include <vector>
+
+class CFormPage;
+class QPushButton;
+class QTabWidget;
+
+// Pages on tabs with OK and Cancel. A page is loaded when it first comes to the front and must
+// be valid before another may; OK validates every shown page, keeps the sheet open on the first
+// refusal, and otherwise saves the shown pages in tab order.
+class CPropertySheet : public QDialog {
+    Q_OBJECT
+public:
+    CPropertySheet(const QString& caption, QWidget* parent);
+
+    // The sheet takes the page.
+    void AddPage(CFormPage* page);
+    void accept() override;
+    // After a change that Cancel cannot take back, Cancel only closes.
+    void CancelToClose();
+    QTabWidget* Tabs() const { return m_tabs; }
+    CFormPage* Page(int index) const { return m_pages[index]; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnTabChanged(int index);
+
+    QTabWidget* m_tabs;
+    QPushButton* m_cancel;
+    std::vector<CFormPage*> m_pages;
+    int m_current = -1;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/FormPage.h"
+#include "ui/SettingBinding.h"
+
+#include <vector>
+
+class CStringTable;
+class SettingsStore;
+
+// A page whose controls mirror settings through a binding table: loaded with the settings'
+// defaults, checked against their ranges, written in the table's order.
+class CSettingsPage : public CFormPage {
+    Q_OBJECT
+public:
+    CSettingsPage(int templateId, std::vector<SettingBinding> bindings, SettingsStore& settings,
+                  const CStringTable& strings);
+
+    std::optional<FieldError> Validate() override;
+    void Save() override;
+
+protected:
+    void Load() override;
+    SettingsStore& Settings() const { return m_settings; }
+    const CStringTable& Strings() const { return m_strings; }
+
+private:
+    std::vector<SettingBinding> m_bindings;
+    SettingsStore& m_settings;
+    const CStringTable& m_strings;
+};
