@@ -64,7 +64,7 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     CSystemClock clock;
     CCanberraSoundPlayer sound;
     const Services services{clock, *m_settings, m_resources.Strings(), sound, GetLoginName()};
-    CFernzahlDlg window(services, sources->DialUp(), sources->ModemLine());
+    CFernzahlDlg window(services, sources->DialUp(), sources->DialUp(), sources->ModemLine());
     m_accelerators.SetMainWindow([&window](unsigned command) { window.OnCommand(command); });
     installEventFilter(&m_accelerators);
     // Logging off, shutting down and termination signals end a running connection cleanly.

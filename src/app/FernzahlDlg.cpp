@@ -1,15 +1,20 @@
 #include "app/FernzahlDlg.h"
 
 #include "app/AboutDlg.h"
-#include "ui/FormLoader.h"
-#include "ui/Help.h"
-#include "ui/MessageBox.h"
-#include "ui/UiResources.h"
+#include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
 #include "log/AutoExport.h"
 #include "log/ProtokollFile.h"
+#include "settings/OptionenSheet.h"
 #include "settings/SettingsStore.h"
+#include "tariffs/TariffFiles.h"
+#include "tariffs/ZuordnungDlg.h"
+#include "ui/FormDlg.h"
+#include "ui/FormLoader.h"
+#include "ui/Help.h"
+#include "ui/MessageBox.h"
+#include "ui/UiResources.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,19 +29,7 @@
 
 namespace {
 
-constexpr int kIconWindow = 128;
-constexpr int kIconMetering = 129;
-constexpr int kIconIdle = 130;
-constexpr unsigned kTrayMenu = 132;
-constexpr unsigned kMainMenu = 102;
-constexpr unsigned kLastConnection = 175;
-constexpr unsigned kCurrentConnection = 176;
-constexpr unsigned kFirstCounterCaption = 180;
 constexpr int kFlashes = 10;
-
-// Commands whose dialogs arrive later; until then their menu items are greyed.
-constexpr unsigned kNotYetAvailable[] = {CFernzahlDlg::kOptions, CFernzahlDlg::kTariffEditor,
-                                         CFernzahlDlg::kTariffOptions, CFernzahlDlg::kLog, CFernzahlDlg::kAssignment};
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -44,33 +37,29 @@ QString Text(const std::string& text) {
 
 } // namespace
 
-CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, ModemLine& modem, QWidget* parent)
-    : QDialog(parent), m_services(services), m_watcher(services, dialUp, modem), m_station(services),
-      m_prompt(services.settings, services.strings, this) {
+CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phonebook& phonebook, ModemLine& modem,
+                           QWidget* parent)
+    : QDialog(parent), m_services(services), m_phonebook(phonebook), m_watcher(services, dialUp, modem),
+      m_station(services), m_prompt(services.settings, services.strings, this) {
     // A main window, not a dialog: window managers let it be minimized, and it has no help button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    QWidget* form = CFormLoader::LoadInto(this, 102);
-    if (form != nullptr) {
-        m_counterCaption = form->findChild<QGroupBox*>(QStringLiteral("id1020"));
-        m_connectionCaption = form->findChild<QGroupBox*>(QStringLiteral("id1025"));
-        m_connectionText = form->findChild<QLabel*>(QStringLiteral("id1018"));
-        m_counterText = form->findChild<QLabel*>(QStringLiteral("id1019"));
-        for (int i = 0; i < 4; ++i) {
-            m_choices[i] = form->findChild<QRadioButton*>(QStringLiteral("id%1").arg(1021 + i));
-            if (m_choices[i] != nullptr) {
-                connect(m_choices[i], &QRadioButton::clicked, this, [this] { RefreshCounterDisplay(); });
-            }
-        }
+    const QWidget* form = CFormLoader::LoadInto(this, Form::kMain);
+    m_counterCaption = CFormLoader::Find<QGroupBox>(form, Form::kMain, Control::kCounterCaption);
+    m_connectionCaption = CFormLoader::Find<QGroupBox>(form, Form::kMain, Control::kConnectionCaption);
+    m_connectionText = CFormLoader::Find<QLabel>(form, Form::kMain, Control::kConnectionText);
+    m_counterText = CFormLoader::Find<QLabel>(form, Form::kMain, Control::kCounterText);
+    for (int i = 0; i < 4; ++i) {
+        m_choices[i] = CFormLoader::Find<QRadioButton>(form, Form::kMain, Control::kFirstCounterChoice + i);
+        connect(m_choices[i], &QRadioButton::clicked, this, [this] { RefreshCounterDisplay(); });
     }
     m_station.Meter().SetDescriptionPrompt(&m_prompt);
+    AddCommands();
     m_menuBar = new QMenuBar(this);
-    CUiResources::FillMenuBar(*m_menuBar, kMainMenu, [this](unsigned command) { OnCommand(command); });
-    if (layout() != nullptr) {
-        layout()->setMenuBar(m_menuBar);
-    }
+    CUiResources::FillMenuBar(*m_menuBar, Menu::kMain, [this](unsigned command) { OnCommand(command); });
+    layout()->setMenuBar(m_menuBar);
     setWindowTitle(QApplication::applicationDisplayName());
-    setWindowIcon(CUiResources::Icon(kIconWindow));
+    setWindowIcon(CUiResources::Icon(Icon::kWindow));
     connect(&m_heartbeat, &QTimer::timeout, this, &CFernzahlDlg::Heartbeat);
     connect(&m_flash, &QTimer::timeout, this, [this] {
         if (++m_flashCount >= kFlashes) {
@@ -100,9 +89,9 @@ void CFernzahlDlg::Initialise() {
         });
     }
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        m_tray = new QSystemTrayIcon(CUiResources::Icon(kIconIdle), this);
+        m_tray = new QSystemTrayIcon(CUiResources::Icon(Icon::kIdle), this);
         m_trayMenu = std::make_unique<QMenu>();
-        const std::vector<MenuPopup>& trayMenu = CUiResources::Menus().Menu(kTrayMenu);
+        const std::vector<MenuPopup>& trayMenu = CUiResources::Menus().Menu(Menu::kTray);
         if (!trayMenu.empty()) {
             CUiResources::FillMenu(*m_trayMenu, trayMenu.front(), [this](unsigned command) { OnCommand(command); });
         }
@@ -126,12 +115,8 @@ void CFernzahlDlg::Initialise() {
     SetAlwaysOnTop(settings.Read(Setting::kImmerSichtbar) != 0);
     UpdateMenuState();
     m_counterChoice = static_cast<int>(settings.Read(Setting::kZaehlerAnzeige)) & 3;
-    if (m_choices[m_counterChoice] != nullptr) {
-        m_choices[m_counterChoice]->setChecked(true);
-    }
-    if (m_connectionCaption != nullptr) {
-        m_connectionCaption->setTitle(Text(m_services.strings.Get(kLastConnection)));
-    }
+    m_choices[m_counterChoice]->setChecked(true);
+    m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kLastConnection)));
     RefreshConnectionText();
     RefreshCounterDisplay();
 }
@@ -165,11 +150,9 @@ void CFernzahlDlg::Heartbeat() {
 void CFernzahlDlg::OnConnectionStarted() {
     m_station.StartConnection(m_watcher.GetStartOffset(), m_watcher.GetTariffFile(), m_watcher.GetDeviceName(),
                               m_watcher.GetConnectionName(), m_watcher.GetTariffName());
-    if (m_connectionCaption != nullptr) {
-        m_connectionCaption->setTitle(Text(m_services.strings.Get(kCurrentConnection)));
-    }
+    m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kCurrentConnection)));
     if (m_tray != nullptr) {
-        m_tray->setIcon(CUiResources::Icon(kIconMetering));
+        m_tray->setIcon(CUiResources::Icon(Icon::kMetering));
     }
     if (m_services.settings.Read(Setting::kSichtbarBeiVerb) != 0) {
         // Minimized, so that the taskbar button carries the running counter in its caption.
@@ -180,7 +163,7 @@ void CFernzahlDlg::OnConnectionStarted() {
 
 bool CFernzahlDlg::OnConnectionEnded() {
     if (m_tray != nullptr) {
-        m_tray->setIcon(CUiResources::Icon(kIconIdle));
+        m_tray->setIcon(CUiResources::Icon(Icon::kIdle));
     }
     // The final counter of the run stays in the tooltip until the next connection.
     SetTooltip(m_station.Meter().GetShortText());
@@ -190,9 +173,7 @@ bool CFernzahlDlg::OnConnectionEnded() {
     if (!EndAndLogConnection()) {
         return false;
     }
-    if (m_connectionCaption != nullptr) {
-        m_connectionCaption->setTitle(Text(m_services.strings.Get(kLastConnection)));
-    }
+    m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kLastConnection)));
     RefreshConnectionText();
     if (m_services.settings.Read(Setting::kSichtbarBeiVerb) != 0) {
         HideToTray();
@@ -203,13 +184,15 @@ bool CFernzahlDlg::OnConnectionEnded() {
 bool CFernzahlDlg::EndAndLogConnection() {
     const std::string directory = m_services.settings.GetProgramDirectory();
     if (!m_station.EndConnection()) {
-        CMessageBox::Show(this, Text(m_services.strings.Format(457, {directory + CProtokollFile::kFileName})),
+        CMessageBox::Show(this,
+                          Text(m_services.strings.Format(Str::kLogNotWritten, {directory + CProtokollFile::kFileName})),
                           CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
     }
     // "Log.txt" mirrors the log after every change.
     if (!AutoExport(m_services.settings, m_services.strings)) {
-        CMessageBox::Show(this, Text(m_services.strings.Format(458, {directory + CProtokollFile::kAutoExportName})),
-                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+        CMessageBox::Show(
+            this, Text(m_services.strings.Format(Str::kFileNotWritten, {directory + CProtokollFile::kAutoExportName})),
+            CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
         return false;
     }
     return true;
@@ -239,17 +222,13 @@ void CFernzahlDlg::StartFlashing() {
 void CFernzahlDlg::RefreshCounterDisplay() {
     const int before = m_counterChoice;
     for (int i = 0; i < 4; ++i) {
-        if (m_choices[i] != nullptr && m_choices[i]->isChecked()) {
+        if (m_choices[i]->isChecked()) {
             m_counterChoice = i;
         }
     }
     const int choice = std::max(m_counterChoice, 0);
-    if (m_counterCaption != nullptr) {
-        m_counterCaption->setTitle(Text(m_services.strings.Get(kFirstCounterCaption + choice)));
-    }
-    if (m_counterText != nullptr) {
-        m_counterText->setText(Text(m_station.GetCounter(CMeterStation::Counter(choice)).FormatTotals()));
-    }
+    m_counterCaption->setTitle(Text(m_services.strings.Get(Str::kFirstCounterCaption + choice)));
+    m_counterText->setText(Text(m_station.GetCounter(CMeterStation::Counter(choice)).FormatTotals()));
     // Only a new choice is stored: this runs at every beat while a connection is metered.
     if (choice != before) {
         m_services.settings.Write(Setting::kZaehlerAnzeige, static_cast<uint32_t>(choice));
@@ -257,9 +236,7 @@ void CFernzahlDlg::RefreshCounterDisplay() {
 }
 
 void CFernzahlDlg::RefreshConnectionText() {
-    if (m_connectionText != nullptr) {
-        m_connectionText->setText(Text(m_station.Meter().GetConnectionText()));
-    }
+    m_connectionText->setText(Text(m_station.Meter().GetConnectionText()));
 }
 
 void CFernzahlDlg::changeEvent(QEvent* event) {
@@ -301,30 +278,35 @@ void CFernzahlDlg::SetAlwaysOnTop(bool onTop) {
 }
 
 void CFernzahlDlg::UpdateMenuState() {
+    QList<QAction*> actions = m_trayMenu ? m_trayMenu->actions() : QList<QAction*>{};
     for (QAction* menu : m_menuBar->actions()) {
-        for (QAction* action : menu->menu() ? menu->menu()->actions() : QList<QAction*>{}) {
-            const unsigned command = action->data().toUInt();
-            if (command == kAlwaysOnTop) {
-                action->setCheckable(true);
-                action->setChecked(m_alwaysOnTop);
-            }
-            if (std::find(std::begin(kNotYetAvailable), std::end(kNotYetAvailable), command) !=
-                std::end(kNotYetAvailable)) {
-                action->setEnabled(false);
-            }
-        }
+        actions += menu->menu()->actions();
     }
-    if (m_trayMenu) {
-        for (QAction* action : m_trayMenu->actions()) {
-            const unsigned command = action->data().toUInt();
-            action->setEnabled(std::find(std::begin(kNotYetAvailable), std::end(kNotYetAvailable), command) ==
-                               std::end(kNotYetAvailable));
+    for (QAction* action : actions) {
+        const unsigned command = action->data().toUInt();
+        if (command == 0) {
+            continue; // a separator
+        }
+        action->setEnabled(IsCommandEnabled(command));
+        if (command == kAlwaysOnTop) {
+            action->setCheckable(true);
+            action->setChecked(m_alwaysOnTop);
         }
     }
 }
 
+bool CFernzahlDlg::IsCommandEnabled(unsigned command) const {
+    const auto handler = m_commands.find(command);
+    return handler != m_commands.end() && (!handler->second.enabled || handler->second.enabled());
+}
+
+// The assignment is pointless while the default tariff is the only one.
+bool CFernzahlDlg::HasSeveralTariffFiles() const {
+    return CTariffFiles::List(m_services.settings.GetProgramDirectory()).size() >= 2;
+}
+
 void CFernzahlDlg::ResetCounter(CMeterStation::Counter counter) {
-    if (CMessageBox::Show(this, Text(m_services.strings.Get(190)), CMessageBox::Buttons::YesNo,
+    if (CMessageBox::Show(this, Text(m_services.strings.Get(Str::kResetCounterQuestion)), CMessageBox::Buttons::YesNo,
                           CMessageBox::Icon::Question) != QMessageBox::Yes) {
         return;
     }
@@ -332,39 +314,58 @@ void CFernzahlDlg::ResetCounter(CMeterStation::Counter counter) {
     RefreshCounterDisplay();
 }
 
+void CFernzahlDlg::AddCommands() {
+    const auto always = std::function<bool()>();
+    m_commands = {
+        {kExit, {[this] { ConfirmExit(); }, always}},
+        {kHide, {[this] { HideToTray(); }, always}},
+        {kShow, {[this] { ShowFromTray(); }, always}},
+        {kResetDaily, {[this] { ResetCounter(CMeterStation::kDaily); }, always}},
+        {kResetWeekly, {[this] { ResetCounter(CMeterStation::kWeekly); }, always}},
+        {kResetMonthly, {[this] { ResetCounter(CMeterStation::kMonthly); }, always}},
+        {kResetTotal, {[this] { ResetCounter(CMeterStation::kTotal); }, always}},
+        {kAlwaysOnTop,
+         {[this] {
+              SetAlwaysOnTop(!m_alwaysOnTop);
+              m_services.settings.Write(Setting::kImmerSichtbar, m_alwaysOnTop);
+              UpdateMenuState();
+          },
+          always}},
+        {kOptions, {[this] { RunOptions(); }, always}},
+        {kAssignment, {[this] { RunAssignment(); }, [this] { return HasSeveralTariffFiles(); }}},
+        {kAbout, {[this] { CAboutDlg(m_services.strings, this).Run(); }, always}},
+        {kHelp, {[] { CHelp::Open(QString::fromLatin1(CHelp::kIndex)); }, always}},
+    };
+}
+
 void CFernzahlDlg::OnCommand(unsigned command) {
-    switch (command) {
-    case kExit:
-        if (CMessageBox::Show(this, Text(m_services.strings.Get(121)), CMessageBox::Buttons::YesNo,
-                              CMessageBox::Icon::Question) == QMessageBox::Yes) {
-            Shutdown();
-        }
-        break;
-    case kHide:
-        HideToTray();
-        break;
-    case kShow:
-        ShowFromTray();
-        break;
-    case kResetDaily:
-    case kResetWeekly:
-    case kResetMonthly:
-    case kResetTotal:
-        ResetCounter(CMeterStation::Counter(command - kResetDaily));
-        break;
-    case kAlwaysOnTop:
-        SetAlwaysOnTop(!m_alwaysOnTop);
-        m_services.settings.Write(Setting::kImmerSichtbar, m_alwaysOnTop);
-        UpdateMenuState();
-        break;
-    case kAbout:
-        CAboutDlg(m_services.strings, this).exec();
-        break;
-    case kHelp:
-        CHelp::Open(QString::fromLatin1(CHelp::kIndex));
-        break;
-    default:
-        break; // the commands of dialogs still to come
+    if (IsCommandEnabled(command)) {
+        m_commands.at(command).run();
+    }
+}
+
+void CFernzahlDlg::ConfirmExit() {
+    if (CMessageBox::Show(this, Text(m_services.strings.Get(Str::kExitQuestion)), CMessageBox::Buttons::YesNo,
+                          CMessageBox::Icon::Question) == QMessageBox::Yes) {
+        Shutdown();
+    }
+}
+
+// Whatever the user chose, the running parts take up the settings as they are now.
+void CFernzahlDlg::RunOptions() {
+    COptionenSheet sheet(m_services, m_watcher.IsDialUpAvailable(), this);
+    RunModal(sheet);
+    m_station.Tariff().Invalidate();
+    m_station.Meter().ReadSettings();
+    m_watcher.ReadSettings();
+    UpdateMenuState();
+}
+
+void CFernzahlDlg::RunAssignment() {
+    CZuordnungDlg dialog(m_services.settings, m_services.strings, m_phonebook, this);
+    if (dialog.Run() == QDialog::Accepted) {
+        m_station.Tariff().SetFileName(m_watcher.GetTariffFile());
+        m_station.Tariff().Invalidate();
     }
 }
 

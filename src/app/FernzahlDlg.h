@@ -8,10 +8,13 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <functional>
+#include <map>
 #include <memory>
 
 class DialUpSource;
 class ModemLine;
+class Phonebook;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -46,10 +49,13 @@ public:
     static constexpr int kHeartbeatMs = 500;
     static constexpr int kTooltipLength = 63;
 
-    CFernzahlDlg(const Services& services, DialUpSource& dialUp, ModemLine& modem, QWidget* parent = nullptr);
+    CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phonebook& phonebook, ModemLine& modem,
+                 QWidget* parent = nullptr);
     ~CFernzahlDlg() override;
 
     void OnCommand(unsigned command);
+    // Whether a command can be chosen now; a command without a window yet never can.
+    bool IsCommandEnabled(unsigned command) const;
     // One beat of the heartbeat; the timer calls it every 500 ms.
     void Heartbeat();
     // Log-off, shutdown or a termination signal: a running connection is ended as at its end
@@ -67,7 +73,18 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // What a command does, and when it can be chosen (always, without a check).
+    struct CommandHandler {
+        std::function<void()> run;
+        std::function<bool()> enabled;
+    };
+
+    void AddCommands();
     void Initialise();
+    void RunOptions();
+    void RunAssignment();
+    void ConfirmExit();
+    bool HasSeveralTariffFiles() const;
     void OnConnectionStarted();
     // False when the automatic export failed: the rest of the tick is skipped.
     bool OnConnectionEnded();
@@ -87,6 +104,8 @@ private:
     bool HasTray() const;
 
     const Services& m_services;
+    Phonebook& m_phonebook;
+    std::map<unsigned, CommandHandler> m_commands;
     CVerbindungsWaechter m_watcher;
     CMeterStation m_station;
     CDescriptionPrompt m_prompt;

@@ -2,6 +2,7 @@
 
 #include "detection/DialUpSource.h"
 #include "detection/ModemLine.h"
+#include "detection/Phonebook.h"
 #include "platform/ResourceLibrary.h"
 #include "platform/SystemClock.h"
 #include "support/MeteringWorld.h"
@@ -17,11 +18,14 @@ public:
     bool carrier = false;
 };
 
-class CFakeDialUp : public DialUpSource {
+class CFakeDialUp : public DialUpSource, public Phonebook {
 public:
-    bool IsAvailable() override { return true; }
+    bool IsAvailable() override { return available; }
     std::optional<std::vector<DialUpLink>> ActiveLinks() override { return links; }
+    std::vector<std::string> ListEntries() override { return entries; }
+    bool available = true;
     std::vector<DialUpLink> links;
+    std::vector<std::string> entries;
 };
 
 // The real windows, offscreen, with the real resource library, settings in memory, the machine's

@@ -39,7 +39,7 @@ struct MainWindowTest : ::testing::Test {
 };
 
 TEST_F(MainWindowTest, NamelessModemConnectionIsDescribedByTheUser) {
-    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     window.show();
     world.modem.carrier = true;
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, NamelessModemConnectionIsDescribedByTheUser) {
 }
 
 TEST_F(MainWindowTest, ExitWhileMeteringAsksAndLogsOnlyOnYes) {
-    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     WhenModalOpens([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click(); });
@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, TooltipShowsAtMostItsFirst63Characters) {
 }
 
 TEST_F(MainWindowTest, TooltipFollowsTheRunAndKeepsTheLastCounter) {
-    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     EXPECT_EQ(window.Tooltip().toStdString(), world.library.Strings().Get(174));
     world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, TooltipFollowsTheRunAndKeepsTheLastCounter) {
 }
 
 TEST_F(MainWindowTest, WithoutATrayTheWindowIsNeverHidden) {
-    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     window.show();
     WaitUntil([] { return false; }, 100);
     EXPECT_TRUE(window.isVisible());
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, WithoutATrayTheWindowIsNeverHidden) {
 
 TEST_F(MainWindowTest, CounterChoiceIsShownAndRemembered) {
     world.settings.Write(Setting::kZaehlerAnzeige, 2);
-    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     auto* caption = window.findChild<QGroupBox*>(QStringLiteral("id1020"));
     EXPECT_EQ(caption->title().toStdString(), world.library.Strings().Get(182));
     EXPECT_TRUE(window.findChild<QRadioButton*>(QStringLiteral("id1023"))->isChecked());
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, CounterChoiceIsShownAndRemembered) {
 }
 
 TEST_F(MainWindowTest, ResettingACounterAsksFirst) {
-    CFernzahlDlg window(world.services, world.dialUp, world.modem);
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     world.dialUp.links.clear();

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     CTariffBuilder(world.dir.File("Fernzahl.tff")).WithZoneEveryDay({.seconds = 60, .price = 900});
     bool ok = true;
     {
-        CFernzahlDlg window(world.services, world.dialUp, world.modem);
+        CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
         ok = Save(window, dir + QStringLiteral("/main-window-idle.png")) && ok;
         world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
         WaitUntil([&] { return window.Station().Meter().IsRunning(); });
