@@ -1,0 +1,68 @@
+#include "settings/MemorySettingsStore.h"
+#include "tariffs/TariffFiles.h"
+#include "tariffs/Zuordnung.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct AssignmentTest : ::testing::Test {
+    CTempDir dir;
+    CMemorySettingsStore settings{dir.Path()};
+
+    std::string Assigned(const std::string& entry) { return settings.ReadSettingString("Zuordnung", entry, "-"); }
+};
+
+TEST_F(AssignmentTest, DefaultTariffInAnyCaseIsListedFirstAndNeverDeleted) {
+    for (const char* name : {"Abc.tff", "FERNZAHL.TFF", "Mobil.TFF", "notes.txt"}) {
+        WriteFile(dir.File(name), "");
+    }
+    const std::vector<TariffFileEntry> files = CTariffFiles::List(dir.Path());
+    ASSERT_EQ(files.size(), 3u);
+    EXPECT_TRUE(files[0].IsDefault());
+    EXPECT_EQ(files[1].title, "Abc");
+    EXPECT_EQ(files[2].title, "Mobil");
+    EXPECT_FALSE(CTariffFiles::Delete(dir.Path(), "fernzahl", settings));
+    EXPECT_TRUE(FileExists(dir.File("FERNZAHL.TFF")));
+}
+
+TEST_F(AssignmentTest, DeletingATariffSendsItsEntriesInAnyCaseBackToTheDefault) {
+    WriteFile(dir.File("Abc.tff"), "");
+    settings.WriteSettingString("Zuordnung", "Office", "Abc");
+    settings.WriteSettingString("Zuordnung", "Home", "ABC");
+    settings.WriteSettingString("Zuordnung", "*", "Mobil");
+    EXPECT_TRUE(CTariffFiles::Delete(dir.Path(), "Abc", settings));
+    EXPECT_FALSE(FileExists(dir.File("Abc.tff")));
+    EXPECT_EQ(Assigned("Office"), "*");
+    EXPECT_EQ(Assigned("Home"), "*");
+    EXPECT_EQ(Assigned("*"), "Mobil");
+}
+
+TEST_F(AssignmentTest, RowsAreThePhonebookAndTheModemLineWrittenInListOrder) {
+    settings.WriteSettingString("Zuordnung", "Office", "Mobil");
+    settings.WriteSettingString("Zuordnung", "Gone", "Mobil"); // an entry no longer in the phonebook
+    CZuordnung assignment = CZuordnung::Read(settings, {"Office", "Home"});
+    ASSERT_EQ(assignment.Rows().size(), 3u);
+    EXPECT_EQ(assignment.Rows()[0].tariff, "Mobil");
+    EXPECT_EQ(assignment.Rows()[1].tariff, "");
+    EXPECT_TRUE(assignment.Rows()[2].IsModemLine());
+    assignment.Assign(0, "Fernzahl"); // the default tariff is written as "*", not by its title
+    assignment.Assign(2, "Abc");
+    assignment.Write(settings);
+    EXPECT_EQ(Assigned("Office"), "*");
+    EXPECT_EQ(Assigned("Home"), "*");
+    EXPECT_EQ(Assigned("*"), "Abc");
+    EXPECT_EQ(Assigned("Gone"), "Mobil");
+}
+
+TEST_F(AssignmentTest, WithoutEntriesAndWithTheModemOffThereIsNothingToWrite) {
+    settings.Write(Setting::kModem, 0);
+    CZuordnung assignment = CZuordnung::Read(settings, {});
+    EXPECT_TRUE(assignment.Rows().empty());
+    assignment.Write(settings);
+    EXPECT_FALSE(settings.OpenSettingsKey(false, "Zuordnung"));
+}
+
+} // namespace
