@@ -63,6 +63,7 @@ public:
     void Shutdown();
 
     const CMeterStation& Station() const { return m_station; }
+    const CVerbindungsWaechter& Watcher() const { return m_watcher; }
     const QString& Tooltip() const { return m_tooltip; }
     bool IsShownByProgram() const { return m_visible; }
     // The text of the tray tooltip: at most 63 characters.

@@ -35,10 +35,11 @@ void COptTarifePage::Load() {
 
 void COptTarifePage::Fill() {
     m_files = CTariffFiles::List(m_settings.GetProgramDirectory());
-    m_model->Reset(static_cast<int>(m_files.size()), [this](int row, int) {
-        const TariffFileEntry& file = m_files[row];
-        return QString::fromStdString(file.IsDefault() ? m_strings.Get(Str::kDefaultTariff) : file.title);
-    });
+    std::vector<QStringList> rows;
+    for (const TariffFileEntry& file : m_files) {
+        rows.push_back({QString::fromStdString(file.IsDefault() ? m_strings.Get(Str::kDefaultTariff) : file.title)});
+    }
+    m_model->SetRows(std::move(rows));
 }
 
 void COptTarifePage::CreateFile() {

@@ -28,10 +28,7 @@ void COptUeberwPage::Load() {
     }
 }
 
-std::optional<FieldError> COptUeberwPage::Validate() {
-    if (std::optional<FieldError> error = CSettingsPage::Validate()) {
-        return error;
-    }
+std::optional<FieldError> COptUeberwPage::ValidateForClosing() {
     auto* dialUp = Control<QCheckBox>(Control::kWatchDialUp);
     auto* modem = Control<QCheckBox>(Control::kWatchModem);
     if (!dialUp->isChecked() && !modem->isChecked()) {

@@ -9,7 +9,8 @@ class COptUeberwPage : public CSettingsPage {
 public:
     COptUeberwPage(SettingsStore& settings, const CStringTable& strings, bool dialUpAvailable);
 
-    std::optional<FieldError> Validate() override;
+    // At least one way of noticing connections must be chosen.
+    std::optional<FieldError> ValidateForClosing() override;
 
 protected:
     void Load() override;

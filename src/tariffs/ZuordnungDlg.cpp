@@ -46,14 +46,12 @@ void CZuordnungDlg::Load() {
 }
 
 void CZuordnungDlg::FillList() {
-    m_model->Reset(static_cast<int>(m_assignment.Rows().size()), [this](int row, int column) {
-        const AssignmentRow& assignment = m_assignment.Rows()[row];
-        if (column == 1) {
-            return TariffText(assignment.tariff);
-        }
-        return assignment.IsModemLine() ? QString::fromStdString(m_strings.Get(Str::kModemLineRow))
-                                        : QString::fromStdString(assignment.entry);
-    });
+    std::vector<QStringList> rows;
+    for (const AssignmentRow& row : m_assignment.Rows()) {
+        const std::string entry = row.IsModemLine() ? m_strings.Get(Str::kModemLineRow) : row.entry;
+        rows.push_back({QString::fromStdString(entry), TariffText(row.tariff)});
+    }
+    m_model->SetRows(std::move(rows));
 }
 
 void CZuordnungDlg::AssignToSelected() {

@@ -17,7 +17,10 @@ public:
     bool WasShown() const { return m_loaded; }
     // Loads the values now (the sheet calls it when the page first comes to the front).
     void EnsureLoaded();
+    // Checks the fields; the page cannot be left while one is refused.
     virtual std::optional<FieldError> Validate() { return std::nullopt; }
+    // Checks that concern the whole page, made only when the sheet is to close with OK.
+    virtual std::optional<FieldError> ValidateForClosing() { return std::nullopt; }
     virtual void Save() {}
 
     template <class T> T* Control(int id) const { return CFormLoader::Find<T>(m_form, m_templateId, id); }

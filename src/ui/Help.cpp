@@ -1,7 +1,7 @@
 #include "ui/Help.h"
 
-#include "ui/MessageBox.h"
 #include "platform/InstalledFiles.h"
+#include "ui/MessageBox.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -56,7 +56,11 @@ void CPropertySheet::accept() {
         if (!m_pages[i]->WasShown()) {
             continue;
         }
-        if (const std::optional<FieldError> error = m_pages[i]->Validate()) {
+        std::optional<FieldError> error = m_pages[i]->Validate();
+        if (!error) {
+            error = m_pages[i]->ValidateForClosing();
+        }
+        if (error) {
             const QSignalBlocker block(m_tabs);
             m_tabs->setCurrentIndex(static_cast<int>(i));
             m_current = static_cast<int>(i);

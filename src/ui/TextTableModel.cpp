@@ -3,15 +3,14 @@
 CTextTableModel::CTextTableModel(QStringList headings, QObject* parent)
     : QAbstractTableModel(parent), m_headings(std::move(headings)) {}
 
-void CTextTableModel::Reset(int rows, Cell cell) {
+void CTextTableModel::SetRows(std::vector<QStringList> rows) {
     beginResetModel();
-    m_rows = rows;
-    m_cell = std::move(cell);
+    m_rows = std::move(rows);
     endResetModel();
 }
 
 int CTextTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_rows;
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
 int CTextTableModel::columnCount(const QModelIndex& parent) const {
@@ -19,10 +18,11 @@ int CTextTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CTextTableModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows) {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount() ||
+        index.column() >= m_rows[index.row()].size()) {
         return {};
     }
-    return m_cell(index.row(), index.column());
+    return m_rows[index.row()][index.column()];
 }
 
 QVariant CTextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -3,18 +3,15 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-#include <functional>
+#include <vector>
 
-// A short table of texts whose cells are asked from the owner's data when drawn: the lists of
-// tariff files and of the assignment. Long lists (the log) have models of their own.
+// A short table of texts that it holds itself: the lists of tariff files and of the assignment.
+// Long lists (the log) have models of their own that read their rows when drawn.
 class CTextTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    using Cell = std::function<QString(int row, int column)>;
-
     CTextTableModel(QStringList headings, QObject* parent);
-    // The table now has that many rows, each cell given by the function.
-    void Reset(int rows, Cell cell);
+    void SetRows(std::vector<QStringList> rows);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -23,6 +20,5 @@ public:
 
 private:
     QStringList m_headings;
-    int m_rows = 0;
-    Cell m_cell;
+    std::vector<QStringList> m_rows;
 };

@@ -22,7 +22,7 @@ bool WaitUntil(const std::function<bool()>& check, int milliseconds) {
     return true;
 }
 
-void WhenModalOpens(const std::function<void(QWidget*)>& action) {
+QTimer* WhenModalOpens(const std::function<void(QWidget*)>& action) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, action] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -32,4 +32,5 @@ void WhenModalOpens(const std::function<void(QWidget*)>& action) {
         }
     });
     poll->start(20);
+    return poll;
 }

@@ -45,5 +45,6 @@ struct GuiWorld {
 
 // Runs the event loop until the check holds (or the time is up).
 bool WaitUntil(const std::function<bool()>& check, int milliseconds = 10000);
-// Acts on the next modal window the program opens, from inside its own event loop.
-void WhenModalOpens(const std::function<void(QWidget*)>& action);
+// Acts on the next modal window the program opens, from inside its own event loop. The returned
+// watch may be deleted when no window came.
+QTimer* WhenModalOpens(const std::function<void(QWidget*)>& action);

@@ -1,0 +1,181 @@
+#include "GuiFixture.h"
+
+#include "app/AboutDlg.h"
+#include "app/FernzahlDlg.h"
+#include "log/BeschreibungDlg.h"
+#include "settings/OptionenSheet.h"
+#include "tariffs/ZuordnungDlg.h"
+#include "ui/FormPage.h"
+#include "ui/ListView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The options and the assignment as a user meets them: a store nobody has written yet, the real
+// forms, message boxes answered with their default button.
+struct OptionsTest : ::testing::Test {
+    GuiWorld world;
+    CTempDir config;
+    CMemorySettingsStore fresh{world.dir.Path()};
+    Services services{world.clock, fresh, world.library.Strings(), world.sound, "anna"};
+
+    void SetUp() override { qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path())); }
+    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+
+    std::string Text(unsigned id) { return world.library.Strings().Get(id); }
+    // Runs the action, answering any message box it shows; the message's text, or "" for none.
+    static std::string Answering(const std::function<void()>& action) {
+        auto message = std::make_shared<std::string>();
+        const QPointer<QTimer> watch = WhenModalOpens([message](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                *message = box->text().toStdString();
+                box->defaultButton()->click();
+            }
+        });
+        action();
+        delete watch.data();
+        return *message;
+    }
+    template <class T> static T* Find(QWidget* window, int id) {
+        return window->findChild<T*>(QStringLiteral("id%1").arg(id));
+    }
+    std::string Stored(const char* section, const char* name) { return fresh.ReadSettingString(section, name, "-"); }
+};
+
+TEST_F(OptionsTest, EveryFormHoldsEveryControlItsWindowUses) {
+    for (const QString& name : QDir(QStringLiteral(FERNZAHL_SOURCE_DIR "/resources/forms")).entryList({"*.ui"})) {
+        QWidget host;
+        EXPECT_NO_THROW(CFormLoader::LoadInto(&host, name.section(QLatin1Char('.'), 0, 0).toInt()))
+            << name.toStdString();
+    }
+    COptionenSheet sheet(services, true, nullptr);
+    for (int page = 0; page < sheet.Tabs()->count(); ++page) {
+        EXPECT_NO_THROW(sheet.Page(page)->EnsureLoaded()) << "page " << page;
+    }
+    EXPECT_NO_THROW(CZuordnungDlg(fresh, world.library.Strings(), world.dialUp, nullptr).show());
+    EXPECT_NO_THROW(CAboutDlg(world.library.Strings()));
+    EXPECT_NO_THROW(CBeschreibungDlg(fresh, world.library.Strings()));
+    EXPECT_NO_THROW(CFernzahlDlg(world.services, world.dialUp, world.dialUp, world.modem));
+}
+
+TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
+    COptionenSheet sheet(services, true, nullptr);
+    sheet.show();
+    QWidget* monitoring = sheet.Page(0);
+    EXPECT_EQ(Answering([&] { sheet.accept(); }), Text(302));
+    EXPECT_EQ(Stored("Überwachung", "Modem"), "-");
+    Find<QCheckBox>(monitoring, 1091)->setChecked(true);
+    auto* leadTime = Find<QLineEdit>(monitoring, 1014);
+    leadTime->setText(QStringLiteral("601"));
+    EXPECT_EQ(Answering([&] { sheet.accept(); }), world.library.Strings().Format(61714, {"0", "600"}));
+    EXPECT_EQ(sheet.focusWidget(), leadTime);
+    leadTime->setText(QStringLiteral("ten"));
+    EXPECT_EQ(Answering([&] { sheet.accept(); }), Text(61719));
+    leadTime->setText(QStringLiteral("20"));
+    EXPECT_EQ(Answering([&] { sheet.accept(); }), "");
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(fresh.Read(Setting::kVorlaufzeit), 20u);
+    EXPECT_EQ(fresh.Read(Setting::kModem), 1u);
+    EXPECT_FALSE(fresh.OpenSettingsKey(false, "Zähler")) << "a page never shown was written";
+    EXPECT_FALSE(fresh.OpenSettingsKey(false, "Timer"));
+
+    // The counters' day must be a day of the month before another page may come to the front.
+    COptionenSheet second(services, true, nullptr);
+    second.show();
+    second.Tabs()->setCurrentIndex(1);
+    auto* resetDay = Find<QLineEdit>(second.Page(1), 1049);
+    for (const char* day : {"0", "32"}) {
+        resetDay->setText(QString::fromLatin1(day));
+        EXPECT_EQ(Answering([&] { second.Tabs()->setCurrentIndex(5); }),
+                  world.library.Strings().Format(61714, {"1", "31"}));
+        EXPECT_EQ(second.Tabs()->currentIndex(), 1);
+    }
+    resetDay->setText(QStringLiteral("15"));
+    second.Tabs()->setCurrentIndex(5);
+    Find<QCheckBox>(second.Page(5), 1105)->setChecked(true);
+    Answering([&] { second.accept(); });
+    EXPECT_EQ(fresh.Read(Setting::kResetTag), 15u);
+    const std::string autostart = config.File("autostart/fernzahl.desktop");
+    EXPECT_TRUE(FileExists(autostart));
+
+    COptionenSheet third(services, true, nullptr);
+    third.Tabs()->setCurrentIndex(5);
+    EXPECT_TRUE(Find<QCheckBox>(third.Page(5), 1105)->isChecked());
+    Find<QCheckBox>(third.Page(5), 1105)->setChecked(false);
+    Answering([&] { third.accept(); });
+    EXPECT_FALSE(FileExists(autostart));
+}
+
+TEST_F(OptionsTest, DeletingATariffFileResetsItsAssignmentsAndCancelOnlyCloses) {
+    for (const char* name : {"Abc.tff", "Fernzahl.TFF"}) {
+        WriteFile(world.dir.File(name), "");
+    }
+    fresh.WriteSettingString("Zuordnung", "Office", "abc");
+    fresh.WriteSettingString("Zuordnung", "Home", "Other");
+    COptionenSheet sheet(services, true, nullptr);
+    sheet.show();
+    sheet.Tabs()->setCurrentIndex(6);
+    auto* list = Find<CListView>(sheet.Page(6), 1110);
+    ASSERT_EQ(list->model()->rowCount(), 2);
+    EXPECT_EQ(list->model()->index(0, 0).data().toString().toStdString(), Text(571));
+    list->setCurrentIndex(list->model()->index(0, 0)); // the default tariff cannot go
+    Find<QPushButton>(sheet.Page(6), 1109)->click();
+    EXPECT_EQ(list->model()->rowCount(), 2);
+    list->setCurrentIndex(list->model()->index(1, 0));
+    EXPECT_EQ(Answering([&] { Find<QPushButton>(sheet.Page(6), 1109)->click(); }), Text(573));
+    EXPECT_EQ(list->model()->rowCount(), 1);
+    EXPECT_FALSE(FileExists(world.dir.File("Abc.tff")));
+    EXPECT_EQ(Stored("Zuordnung", "Office"), "*");
+    EXPECT_EQ(Stored("Zuordnung", "Home"), "Other");
+    EXPECT_NE(Find<QPushButton>(&sheet, 2)->text(), QStringLiteral("Cancel"));
+}
+
+TEST_F(OptionsTest, AssigningTheDefaultTariffWritesAStar) {
+    for (const char* name : {"Mobil.tff", "Fernzahl.tff"}) {
+        WriteFile(world.dir.File(name), "");
+    }
+    world.dialUp.entries = {"Office", "Home"};
+    fresh.WriteSettingString("Zuordnung", "Office", "Mobil");
+    CZuordnungDlg dialog(fresh, world.library.Strings(), world.dialUp, nullptr);
+    dialog.show();
+    auto* list = Find<CListView>(&dialog, 1110);
+    ASSERT_EQ(list->model()->rowCount(), 3); // two entries and the modem line
+    EXPECT_EQ(list->model()->index(0, 1).data().toString().toStdString(), "Mobil");
+    EXPECT_EQ(list->model()->index(2, 0).data().toString().toStdString(), Text(576));
+    auto* choice = Find<QComboBox>(&dialog, 1144);
+    ASSERT_EQ(choice->itemText(0).toStdString(), Text(571));
+    list->setCurrentIndex(list->model()->index(0, 0));
+    choice->setCurrentIndex(0);
+    Find<QPushButton>(&dialog, 1143)->click();
+    list->setCurrentIndex(list->model()->index(1, 0));
+    choice->setCurrentIndex(1);
+    Find<QPushButton>(&dialog, 1143)->click();
+    EXPECT_EQ(list->model()->index(1, 1).data().toString().toStdString(), "Mobil");
+    Find<QPushButton>(&dialog, 1)->click();
+    EXPECT_EQ(Stored("Zuordnung", "Office"), "*");
+    EXPECT_EQ(Stored("Zuordnung", "Home"), "Mobil");
+    EXPECT_EQ(Stored("Zuordnung", "*"), "*");
+}
+
+TEST_F(OptionsTest, LeadTimeChangedInTheOptionsAppliesToTheRunningWatcher) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    EXPECT_EQ(window.Watcher().GetStartOffset(), 10);
+    WhenModalOpens([](QWidget* modal) {
+        Find<QLineEdit>(modal, 1014)->setText(QStringLiteral("42"));
+        Find<QPushButton>(modal, 1)->click();
+    });
+    window.OnCommand(CFernzahlDlg::kOptions);
+    EXPECT_EQ(window.Watcher().GetStartOffset(), 42);
+}
+
+} // namespace
