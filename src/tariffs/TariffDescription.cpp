@@ -207,7 +207,7 @@ void CTariffDescription::ReadOption(std::string_view line) {
 
 void CTariffDescription::ReadDiscount(std::string_view line) {
     const auto [name, value] = NameAndValue(line);
-    Discount& discount = m_discount ? *m_discount : m_discount.emplace();
+    Discount& discount = m_discount ? *m_discount : m_discount.emplace(Discount{});
     if (Is(name, "units")) {
         discount.unitLimit = Number(value, "units", 0, std::numeric_limits<uint32_t>::max());
     } else if (Is(name, "price")) {
