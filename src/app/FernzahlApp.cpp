@@ -5,7 +5,9 @@
 #include "app/TerminationSignals.h"
 #include "platform/CanberraSoundPlayer.h"
 #include "platform/ConnectionSources.h"
+#include "platform/ExampleTariff.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/InstalledFiles.h"
 #include "platform/SystemClock.h"
 #include "platform/UserName.h"
 #include "splash/SplashDlg.h"
@@ -53,6 +55,7 @@ int CFernzahlApp::Run() {
         CSplashDlg(m_resources.Strings()).exec();
     }
     InstallDeliveredDefaultTariff();
+    InstallExampleTariff();
     if (!m_terminationRequested) {
         RunMainWindow(termination);
     }
@@ -89,5 +92,14 @@ void CFernzahlApp::InstallDeliveredDefaultTariff() {
         break;
     case DefaultTariffInstall::NoneDelivered:
         break;
+    }
+}
+
+// After a delivered default tariff, which wins; the example only fills a data directory without one.
+void CFernzahlApp::InstallExampleTariff() {
+    const std::string directory = m_settings->GetProgramDirectory();
+    if (::InstallExampleTariff(directory, CInstalledFiles::Find(kExampleTariffName)) == ExampleTariffInstall::Failed) {
+        CMessageBox::Show(nullptr, QString::fromStdString(m_resources.Strings().Format(117, {directory})),
+                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
     }
 }

@@ -13,7 +13,7 @@ class CIniSettingsStore;
 class CTerminationSignals;
 
 // The application object: start-up in a fixed order (locale, single instance, resource library,
-// splash, delivered default tariff), then the main window for the life of the program.
+// splash, delivered default tariff, example tariff), then the main window for the life of the program.
 class CFernzahlApp : public QApplication {
     Q_OBJECT
 public:
@@ -25,6 +25,7 @@ public:
 
 private:
     void InstallDeliveredDefaultTariff();
+    void InstallExampleTariff();
     // Runs the main window until it closes.
     void RunMainWindow(CTerminationSignals& termination);
 

@@ -66,14 +66,14 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
-} // namespace
-
-bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
+// Writes the text to a temporary file beside the path and flushes it to disk: the temporary file's
+// name, empty when it could not be written. It gets the path's mode, or the umask's for a new file.
+std::string WriteTemporaryBeside(const std::string& path, const std::string& text) {
     const std::string temporary = path + ".tmp-" + std::to_string(getpid());
     // Created with 0666, so the umask decides; an existing file keeps its mode.
     CFileDescriptor fd(open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!fd.IsOpen()) {
-        return false;
+        return {};
     }
     struct stat info {};
     if (stat(path.c_str(), &info) != 0 && fstat(fd.Get(), &info) != 0) {
@@ -81,10 +81,34 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
     }
     const bool written =
         fchmod(fd.Get(), (info.st_mode & 07777) & ~S_IWOTH) == 0 && WriteAll(fd.Get(), text) && fsync(fd.Get()) == 0;
-    fd = CFileDescriptor();
-    if (!written || rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!written) {
+        unlink(temporary.c_str());
+        return {};
+    }
+    return temporary;
+}
+
+} // namespace
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
+    const std::string temporary = WriteTemporaryBeside(path, text);
+    if (temporary.empty()) {
+        return false;
+    }
+    if (rename(temporary.c_str(), path.c_str()) != 0) {
         unlink(temporary.c_str());
         return false;
     }
     return true;
+}
+
+bool CreateFileAtomically(const std::string& path, const std::string& text) {
+    const std::string temporary = WriteTemporaryBeside(path, text);
+    if (temporary.empty()) {
+        return false;
+    }
+    // Unlike rename, link never replaces a file that appeared meanwhile.
+    const bool linked = link(temporary.c_str(), path.c_str()) == 0;
+    unlink(temporary.c_str());
+    return linked;
 }

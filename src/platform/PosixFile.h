@@ -28,3 +28,6 @@ bool ReadWholeFile(const std::string& path, std::string& text);
 // the target, so the target is either the old or the new file, whatever happens meanwhile.
 // The target keeps its mode; a new one gets the user's umask. Neither is ever writable by others.
 bool ReplaceFileAtomically(const std::string& path, const std::string& text);
+// The same for a file that must not exist yet: the text is linked in under the path only when no
+// file of that name exists, so the path names either nothing, another file, or the whole text.
+bool CreateFileAtomically(const std::string& path, const std::string& text);

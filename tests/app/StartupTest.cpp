@@ -1,5 +1,8 @@
+#include "core/SimulatedClock.h"
 #include "platform/DataPaths.h"
 #include "platform/SingleInstance.h"
+#include "tariffs/InitialPeriodSource.h"
+#include "tariffs/Tarif.h"
 
 #include "support/Process.h"
 #include "support/TempDir.h"
@@ -94,6 +97,37 @@ TEST_F(StartupTest, FailedInstallationKeepsTheOldTariffAndSaysSo) {
     const std::string said = RunUntilItSays("could not be installed");
     EXPECT_NE(said.find("could not be installed"), std::string::npos) << said;
     EXPECT_EQ(ReadFile(home.File("Fernzahl.tff/zones")), "old");
+}
+
+struct AfterInitialPeriod : InitialPeriodSource {
+    bool IsInInitialPeriod() const override { return false; }
+};
+
+// Seconds per unit and price of the tariff file's zone at that moment; nothing when no zone covers it.
+std::optional<std::pair<uint32_t, CMoney>> RateAt(const std::string& tariff, const CDateTime& moment) {
+    CTempDir counters;
+    const CSimulatedClock clock(moment, 0);
+    const AfterInitialPeriod meter;
+    CTarif tarif(clock, counters.Path());
+    tarif.SetMeter(&meter);
+    tarif.SetFileName(tariff);
+    tarif.Refresh();
+    return tarif.HasZone() ? std::optional(std::make_pair(tarif.GetSecondsPerUnit(), tarif.GetUnitPrice()))
+                           : std::nullopt;
+}
+
+TEST_F(StartupTest, FirstStartInstallsTheExampleTariff) {
+    DisableSplash();
+    const std::string tariff = home.File("Fernzahl.tff");
+    CChildProcess program({BinaryPath("fernzahl")}, Environment(), "/dev/null");
+    for (int i = 0; i < 1000 && !FileExists(tariff); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    program.Signal(SIGTERM);
+    EXPECT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+    // Monday noon is day rate; Christmas Day, a Friday, is charged as the weekend.
+    EXPECT_EQ(RateAt(tariff, CDateTime::FromDate(2026, 12, 7, 12)), std::optional(std::make_pair(90u, CMoney(1200))));
+    EXPECT_EQ(RateAt(tariff, CDateTime::FromDate(2026, 12, 25, 12)), std::optional(std::make_pair(240u, CMoney(1200))));
 }
 
 } // namespace

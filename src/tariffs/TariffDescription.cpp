@@ -1,0 +1,295 @@
+#include "tariffs/TariffDescription.h"
+
+#include "core/DateTime.h"
+#include "core/FileNames.h"
+#include "core/NumberText.h"
+#include "core/TextLines.h"
+#include "tariffs/TarifFile.h"
+
+#include <cstdio>
+#include <limits>
+
+struct CTariffDescription::Section {
+    enum Content { kOptions, kDiscount, kZones, kHolidayDates };
+    const char* name;
+    Content content;
+    uint32_t kind; // of the zones
+};
+
+namespace {
+
+using Section = CTariffDescription::Section;
+
+constexpr Section kSections[] = {
+    {"options", Section::kOptions, 0},
+    {"discount", Section::kDiscount, 0},
+    {"working days", Section::kZones, CTarifFile::kWorkingDays},
+    {"Friday", Section::kZones, CTarifFile::kFriday},
+    {"weekend", Section::kZones, CTarifFile::kWeekend},
+    {"Sunday", Section::kZones, CTarifFile::kSunday},
+    {"holidays", Section::kZones, CTarifFile::kHolidays},
+    {"holiday dates", Section::kHolidayDates, 0},
+};
+
+// In the order of CTarifFile::Option.
+constexpr const char* kOptionNames[] = {"minimum charge", "discount", "Friday own table", "Sunday own table",
+                                        "holidays as Sundays"};
+
+// What is wrong with the line being read; Parse adds its number.
+struct Refusal {
+    std::string message;
+};
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+bool Is(std::string_view text, const char* name) {
+    return EqualsNoCase(std::string(text), name);
+}
+
+std::string_view Trim(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view()
+                                           : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::vector<std::string_view> Words(std::string_view text) {
+    std::vector<std::string_view> words;
+    for (text = Trim(text); !text.empty(); text = Trim(text)) {
+        const size_t end = text.find_first_of(" \t");
+        words.push_back(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end);
+    }
+    return words;
+}
+
+const Section& SectionNamed(std::string_view line) {
+    if (line.back() != ']') {
+        throw Refusal{"a section line is [NAME], such as [working days]"};
+    }
+    const std::string_view name = Trim(line.substr(1, line.size() - 2));
+    for (const Section& section : kSections) {
+        if (Is(name, section.name)) {
+            return section;
+        }
+    }
+    throw Refusal{"unknown section [" + std::string(name) +
+                  "]; the sections are [options], [discount], [working days], [Friday], [weekend], [Sunday], "
+                  "[holidays] and [holiday dates]"};
+}
+
+std::pair<std::string_view, std::string_view> NameAndValue(std::string_view line) {
+    const size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        throw Refusal{"expected NAME = VALUE, not " + Quoted(line)};
+    }
+    return {Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+}
+
+uint32_t Number(std::string_view text, const char* what, uint32_t least, uint32_t most) {
+    const std::optional<uint32_t> value = ParseUint32(text);
+    if (!value || *value < least || *value > most) {
+        throw Refusal{std::string(what) + " is a whole number from " + std::to_string(least) + " to " +
+                      std::to_string(most) + ", not " + Quoted(text)};
+    }
+    return *value;
+}
+
+uint16_t Seconds(std::string_view text, const char* what, uint16_t least) {
+    return static_cast<uint16_t>(Number(text, what, least, std::numeric_limits<uint16_t>::max()));
+}
+
+CMoney Amount(std::string_view text, const char* what) {
+    const std::optional<CMoney> amount = CMoney::Parse(text);
+    if (!amount || amount->GetValue() < 0) {
+        throw Refusal{std::string(what) + " is an amount such as 0.12, not " + Quoted(text)};
+    }
+    return *amount;
+}
+
+// The quarter-hour that a time of day "HH:MM" falls in; its minute must be the quarter's first or last.
+uint16_t Quarter(std::string_view text, bool last) {
+    const size_t colon = text.find(':');
+    const std::optional<uint32_t> hour = ParseUint32(text.substr(0, colon));
+    const std::optional<uint32_t> minute = colon == std::string_view::npos || text.size() - colon != 3
+                                               ? std::nullopt
+                                               : ParseUint32(text.substr(colon + 1));
+    if (!hour || !minute || *hour > 23 || *minute > 59) {
+        throw Refusal{Quoted(text) + " is no time of day; write HH:MM, such as 08:00"};
+    }
+    if (*minute % 15 != (last ? 14u : 0u)) {
+        throw Refusal{last ? "a zone ends on the last minute of a quarter-hour (:14, :29, :44 or :59), not at " +
+                                 std::string(text)
+                           : "a zone starts on a quarter-hour (:00, :15, :30 or :45), not at " + std::string(text)};
+    }
+    return static_cast<uint16_t>(*hour * 4 + *minute / 15);
+}
+
+int32_t DayNumber(std::string_view text) {
+    const bool dashes = text.size() == 10 && text[4] == '-' && text[7] == '-';
+    const std::optional<uint32_t> year = dashes ? ParseUint32(text.substr(0, 4)) : std::nullopt;
+    const std::optional<uint32_t> month = dashes ? ParseUint32(text.substr(5, 2)) : std::nullopt;
+    const std::optional<uint32_t> day = dashes ? ParseUint32(text.substr(8, 2)) : std::nullopt;
+    if (!year || !month || !day ||
+        !CDateTime::IsValidDate(static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day))) {
+        throw Refusal{Quoted(text) + " is no date; write YYYY-MM-DD, such as 2026-12-25"};
+    }
+    return CDateTime::FromDate(static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day))
+        .GetDayNumber();
+}
+
+// Fills a new record and appends it.
+template <typename Fill> bool Append(CTarifFile& file, uint32_t kind, Fill fill) {
+    file.ClearData();
+    file.SetKind(kind);
+    fill();
+    return file.AppendRecord() && file.WriteRecord();
+}
+
+} // namespace
+
+std::optional<CTariffDescription> CTariffDescription::Parse(std::string_view text, Error& error) {
+    CTariffDescription description;
+    const Section* section = nullptr;
+    const std::vector<std::string_view> lines = SplitLines(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = Trim(lines[i].substr(0, lines[i].find('#')));
+        try {
+            if (line.starts_with('[')) {
+                section = &SectionNamed(line);
+            } else if (!line.empty()) {
+                description.ReadLine(section, line);
+            }
+        } catch (const Refusal& refusal) {
+            error = {i + 1, refusal.message};
+            return std::nullopt;
+        }
+    }
+    return description;
+}
+
+void CTariffDescription::ReadLine(const Section* section, std::string_view line) {
+    if (section == nullptr) {
+        throw Refusal{"this line stands before the first [section]"};
+    }
+    switch (section->content) {
+    case Section::kOptions:
+        ReadOption(line);
+        break;
+    case Section::kDiscount:
+        ReadDiscount(line);
+        break;
+    case Section::kZones:
+        ReadZone(section->kind, line);
+        break;
+    case Section::kHolidayDates:
+        m_holidays.push_back(DayNumber(line));
+        break;
+    }
+}
+
+void CTariffDescription::ReadOption(std::string_view line) {
+    const auto [name, value] = NameAndValue(line);
+    for (size_t option = 0; option < m_options.size(); ++option) {
+        if (Is(name, kOptionNames[option])) {
+            if (!Is(value, "yes") && !Is(value, "no")) {
+                throw Refusal{"an option is yes or no, not " + Quoted(value)};
+            }
+            m_options[option] = Is(value, "yes");
+            return;
+        }
+    }
+    throw Refusal{"unknown option " + Quoted(name) +
+                  "; the options are minimum charge, discount, Friday own table, Sunday own table and holidays as "
+                  "Sundays"};
+}
+
+void CTariffDescription::ReadDiscount(std::string_view line) {
+    const auto [name, value] = NameAndValue(line);
+    Discount& discount = m_discount ? *m_discount : m_discount.emplace(Discount{});
+    if (Is(name, "units")) {
+        discount.unitLimit = Number(value, "units", 0, std::numeric_limits<uint32_t>::max());
+    } else if (Is(name, "price")) {
+        discount.price = Amount(value, "price");
+    } else {
+        throw Refusal{"unknown discount setting " + Quoted(name) + "; they are units and price"};
+    }
+}
+
+void CTariffDescription::ReadZone(uint32_t kind, std::string_view line) {
+    const std::vector<std::string_view> words = Words(line);
+    const size_t dash = words[0].find('-');
+    if (words.size() < 3 || dash == std::string_view::npos) {
+        throw Refusal{"a zone is FROM-TO SECONDS PRICE, such as 08:00-17:59 90 0.12"};
+    }
+    Zone zone{.kind = kind,
+              .firstQuarter = Quarter(words[0].substr(0, dash), false),
+              .lastQuarter = Quarter(words[0].substr(dash + 1), true),
+              .secondsPerUnit = Seconds(words[1], "seconds per unit", 1),
+              .price = Amount(words[2], "price")};
+    if (zone.lastQuarter < zone.firstQuarter) {
+        throw Refusal{"the zone " + std::string(words[0]) + " ends before it starts"};
+    }
+    zone.discountSecondsPerUnit = zone.secondsPerUnit;
+    for (size_t i = 3; i < words.size(); ++i) {
+        const std::string_view field = words[i];
+        if (Is(field, "no-discount")) {
+            zone.noDiscount = true;
+            continue;
+        }
+        if (i + 1 == words.size()) {
+            throw Refusal{std::string(field) + " needs a value"};
+        }
+        const std::string_view value = words[++i];
+        if (Is(field, "start-charge")) {
+            zone.startCharge = Amount(value, "start-charge");
+        } else if (Is(field, "minimum-charge")) {
+            zone.minimumCharge = Amount(value, "minimum-charge");
+        } else if (Is(field, "initial-period")) {
+            zone.initialPeriod = Seconds(value, "initial-period", 0);
+        } else if (Is(field, "discount-seconds")) {
+            zone.discountSecondsPerUnit = Seconds(value, "discount-seconds", 1);
+        } else {
+            throw Refusal{"unknown zone field " + Quoted(field) +
+                          "; after FROM-TO SECONDS PRICE come start-charge, minimum-charge, initial-period, "
+                          "discount-seconds and no-discount"};
+        }
+    }
+    m_zones.push_back(zone);
+}
+
+bool CTariffDescription::WriteTariffFile(const std::string& path) const {
+    std::remove(path.c_str());
+    CTarifFile file(path);
+    bool written = file.OpenRecordFile() && Append(file, CTarifFile::kOptions, [&] {
+                       for (size_t option = 0; option < m_options.size(); ++option) {
+                           file.SetOption(static_cast<CTarifFile::Option>(option), m_options[option]);
+                       }
+                   });
+    if (written && m_discount) {
+        written = Append(file, CTarifFile::kDiscount, [&] {
+            file.SetUnitLimit(m_discount->unitLimit);
+            file.SetDiscountPrice(m_discount->price);
+        });
+    }
+    for (size_t i = 0; written && i < m_holidays.size(); ++i) {
+        written = Append(file, CTarifFile::kHoliday, [&] { file.SetHolidayDate(static_cast<double>(m_holidays[i])); });
+    }
+    for (size_t i = 0; written && i < m_zones.size(); ++i) {
+        written = Append(file, m_zones[i].kind, [&] {
+            const Zone& zone = m_zones[i];
+            file.SetFirstQuarter(zone.firstQuarter);
+            file.SetLastQuarter(zone.lastQuarter);
+            file.SetSecondsPerUnit(zone.secondsPerUnit);
+            file.SetUnitPrice(zone.price);
+            file.SetStartCharge(zone.startCharge);
+            file.SetMinimumCharge(zone.minimumCharge);
+            file.SetInitialPeriod(zone.initialPeriod);
+            file.SetDiscountSecondsPerUnit(zone.discountSecondsPerUnit);
+            file.SetNoDiscount(zone.noDiscount);
+        });
+    }
+    file.Close();
+    return written;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/Money.h"
+#include "tariffs/Tarif.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A tariff written as text for people to read and edit. '#' starts a comment; names are matched
+// without regard to case. "[section]" lines divide the text:
+//   [options]        "NAME = yes|no" for minimum charge, discount, Friday own table, Sunday own table,
+//                    holidays as Sundays (an option not named is off)
+//   [discount]       "units = N", "price = AMOUNT"
+//   [working days], [Friday], [weekend], [Sunday], [holidays]
+//                    zones of that day kind, one a line: "FROM-TO SECONDS PRICE" (08:00-17:59 90 0.12),
+//                    then any of "start-charge AMOUNT", "minimum-charge AMOUNT", "initial-period SECONDS",
+//                    "discount-seconds SECONDS" (default: SECONDS), "no-discount"
+//   [holiday dates]  one YYYY-MM-DD a line
+class CTariffDescription {
+public:
+    // Why a text was refused: the line, counted from 1, and what is wrong with it.
+    struct Error {
+        size_t line = 0;
+        std::string message;
+    };
+    // A kind of "[section]"; known only to the parser.
+    struct Section;
+
+    // The tariff the text describes, or nothing and the first fault in the text.
+    static std::optional<CTariffDescription> Parse(std::string_view text, Error& error);
+
+    // Writes the tariff as a new tariff file (replacing any file of that name): the options, the
+    // discount, the holidays, then the zones in the order the text lists them, since the first
+    // zone that covers a moment wins.
+    bool WriteTariffFile(const std::string& path) const;
+
+private:
+    struct Zone {
+        uint32_t kind = 0;
+        uint16_t firstQuarter = 0;
+        uint16_t lastQuarter = 0;
+        uint16_t secondsPerUnit = 0;
+        CMoney price{};
+        CMoney startCharge{};
+        CMoney minimumCharge{};
+        uint16_t initialPeriod = 0;
+        uint16_t discountSecondsPerUnit = 0;
+        bool noDiscount = false;
+    };
+    // Without a discount record the lookup uses its default discount; a [discount] section starts from it.
+    struct Discount {
+        uint32_t unitLimit = CTarif::kDefaultDiscountLimit;
+        CMoney price{CTarif::kDefaultDiscountPrice};
+    };
+
+    // Takes one line of the section it stands in.
+    void ReadLine(const Section* section, std::string_view line);
+    void ReadOption(std::string_view line);
+    void ReadDiscount(std::string_view line);
+    void ReadZone(uint32_t kind, std::string_view line);
+
+    std::array<bool, 5> m_options{};
+    std::optional<Discount> m_discount;
+    std::vector<int32_t> m_holidays; // day numbers
+    std::vector<Zone> m_zones;
+};
