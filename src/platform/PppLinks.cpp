@@ -81,8 +81,12 @@ int ParsePid(std::string_view text) {
 
 CPppLinks::CPppLinks(PppRoots roots) : m_roots(std::move(roots)), m_netDirectory(m_roots.sysfs + "/class/net") {}
 
+// pppd counts as there when its program or its folder of peers is.
 bool CPppLinks::IsAvailable() {
-    return access(m_netDirectory.c_str(), R_OK | X_OK) == 0;
+    const bool installed = access(m_roots.peers.c_str(), R_OK | X_OK) == 0 ||
+                           std::any_of(m_roots.programs.begin(), m_roots.programs.end(),
+                                       [](const std::string& program) { return access(program.c_str(), X_OK) == 0; });
+    return installed && access(m_netDirectory.c_str(), R_OK | X_OK) == 0;
 }
 
 bool CPppLinks::IsPppInterface(const std::string& name) {

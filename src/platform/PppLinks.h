@@ -12,6 +12,7 @@ struct PppRoots {
     std::vector<std::string> runDirectories = {"/run", "/run/pppd", "/var/run"};
     std::string proc = "/proc";
     std::string peers = "/etc/ppp/peers";
+    std::vector<std::string> programs = {"/usr/sbin/pppd", "/sbin/pppd"};
 };
 
 // The PPP links of pppd: interfaces of type ppp that are up, joined to their pppd through its pid

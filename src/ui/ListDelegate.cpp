@@ -14,6 +14,12 @@ constexpr int kCellInset = 6;
 
 CListDelegate::CListDelegate(CListView* view) : QStyledItemDelegate(view), m_view(view) {}
 
+// A row is one line of text with a little air above and below.
+QSize CListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const QSize size = QStyledItemDelegate::sizeHint(option, index);
+    return {size.width(), option.fontMetrics.height() + 2 * kLabelInset + 2};
+}
+
 void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     const QString text = index.data(Qt::DisplayRole).toString();
     if (text.isEmpty()) {

@@ -13,6 +13,7 @@ public:
     explicit CListDelegate(CListView* view);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     CListView* m_view;

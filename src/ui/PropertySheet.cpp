@@ -11,6 +11,8 @@
 CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
     : QDialog(parent), m_tabs(new QTabWidget(this)) {
     setWindowTitle(caption);
+    // Every tab stays in sight: the sheet grows to fit them rather than scrolling them.
+    m_tabs->setUsesScrollButtons(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("id%1").arg(Control::kOk));
     m_cancel = buttons->button(QDialogButtonBox::Cancel);
@@ -25,6 +27,8 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
 
 void CPropertySheet::AddPage(CFormPage* page) {
     m_pages.push_back(page);
+    // A page's form asks for its designed size; the tabs take the largest.
+    page->setMinimumSize(page->size());
     m_tabs->addTab(page, page->windowTitle());
 }
 

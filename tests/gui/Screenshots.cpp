@@ -1,15 +1,19 @@
-// Renders the main window idle and metering, the about box and the splash picture to PNG files:
+// Renders the main window idle and metering, the about box, the splash picture, every page of the
+// options and the assignment of dial-up entries to PNG files:
 //   fernzahl_screenshots DIRECTORY   (scripts/screenshots.sh writes them to docs/screenshots)
 
 #include "GuiFixture.h"
 
 #include "app/AboutDlg.h"
 #include "app/FernzahlDlg.h"
+#include "settings/OptionenSheet.h"
 #include "splash/SplashDlg.h"
 #include "support/TariffBuilder.h"
+#include "tariffs/ZuordnungDlg.h"
 
 #include <QDir>
 #include <QPixmap>
+#include <QTabWidget>
 
 #include <clocale>
 #include <cstdio>
@@ -54,5 +58,18 @@ int main(int argc, char** argv) {
     ok = Save(about, dir + QStringLiteral("/about.png")) && ok;
     CSplashDlg splash(world.library.Strings());
     ok = Save(splash, dir + QStringLiteral("/splash.png")) && ok;
+
+    CTariffBuilder(world.dir.File("Mobil.tff")).WithZoneEveryDay({.seconds = 30, .price = 600});
+    CTariffBuilder(world.dir.File("Ferngespräche.tff")).WithZoneEveryDay({.seconds = 45, .price = 1200});
+    world.settings.WriteSettingString("Zuordnung", "T-Online", "Mobil");
+    world.dialUp.entries = {"T-Online", "Arcor Internet-by-Call", "Mobile broadband"};
+    COptionenSheet sheet(world.services, true, nullptr);
+    const char* pages[] = {"monitoring", "counters", "export", "signals", "display", "startup", "tariff-files"};
+    for (int page = 0; page < sheet.Tabs()->count(); ++page) {
+        sheet.Tabs()->setCurrentIndex(page);
+        ok = Save(sheet, dir + QStringLiteral("/options-%1.png").arg(QLatin1String(pages[page]))) && ok;
+    }
+    CZuordnungDlg assignment(world.settings, world.library.Strings(), world.dialUp, nullptr);
+    ok = Save(assignment, dir + QStringLiteral("/assignment.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -30,6 +30,15 @@ TEST_F(PppLinksTest, UpLinkOfALivePppdCountsWithItsPeerAndDevice) {
     EXPECT_TRUE(Names().empty());
 }
 
+TEST_F(PppLinksTest, UnavailableWithoutPppdsProgramAndPeersFolder) {
+    PppRoots roots = system.Roots();
+    roots.peers += "-missing";
+    roots.programs = {roots.peers + "/pppd"};
+    EXPECT_FALSE(CPppLinks(roots).IsAvailable());
+    roots.programs = {"/bin/sh"};
+    EXPECT_TRUE(CPppLinks(roots).IsAvailable());
+}
+
 TEST_F(PppLinksTest, NegotiatingOrOrphanedInterfacesDoNotCount) {
     system.AddPppd(4242, {"/usr/sbin/pppd", "call", "tonline"}, "ppp0");
     system.AddInterface("ppp0", true, false); // still negotiating: not up
