@@ -1,7 +1,11 @@
 #include "cli/SettingsCommand.h"
 
+#include "cli/CommandUsage.h"
+
 #include "CliFixture.h"
 #include "support/Process.h"
+
+#include <regex>
 
 namespace {
 
@@ -110,6 +114,29 @@ TEST(CliProgram, DataDirOptionAndEnvironmentNameTheSameStore) {
         RunProcess({cli, "settings", "get", "Timer", "Zeit"}, {.set = {{"FERNZAHL_HOME", dir.Path()}}});
     EXPECT_EQ(result.out, "7\n");
     EXPECT_TRUE(FileExists(dir.File("fernzahl.ini")));
+}
+
+// The manual pages name every command and option the usage texts name, and every variable of README's table.
+TEST(CliProgram, ManPagesNameEveryCommandOptionAndVariable) {
+    const auto page = [](const std::string& name) {
+        return std::regex_replace(ReadFile(FERNZAHL_SOURCE_DIR "/docs/man/" + name), std::regex(R"(\\-)"), "-");
+    };
+    const std::string cliPage = page("fernzahl-cli.1");
+    const std::string usage = ProgramUsage();
+    const std::regex word(R"((--[a-z][a-z-]*)|^fernzahl-cli ([a-z]+(?: [a-z]+)?))", std::regex::multiline);
+    int count = 0;
+    for (std::sregex_iterator it(usage.begin(), usage.end(), word), end; it != end; ++it, ++count) {
+        const std::string name = (*it)[1].matched ? (*it)[1].str() : (*it)[2].str();
+        EXPECT_NE(cliPage.find(name), std::string::npos) << name;
+    }
+    EXPECT_GT(count, 20);
+    const std::string readme = ReadFile(FERNZAHL_SOURCE_DIR "/README.md");
+    const std::regex variable(R"(\| `([A-Z_]+)(?:=[a-z0-9]+)?` \|)");
+    count = 0;
+    for (std::sregex_iterator it(readme.begin(), readme.end(), variable), end; it != end; ++it, ++count) {
+        EXPECT_NE(page("fernzahl.1").find((*it)[1].str()), std::string::npos) << (*it)[1];
+    }
+    EXPECT_EQ(count, 9);
 }
 
 } // namespace
