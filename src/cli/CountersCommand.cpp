@@ -1,5 +1,6 @@
 #include "cli/CountersCommand.h"
 
+#include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
 #include "metering/ZaehlerFile.h"
 #include "settings/Formatting.h"
@@ -38,8 +39,7 @@ std::string Line(const CZaehlerFile& f, bool json) {
 int RunCountersCommand(const std::vector<std::string>& words, const CliContext& context) {
     const bool json = words.size() == 1 && words[0] == "--json";
     if (!words.empty() && !json) {
-        context.err << "usage: fernzahl-cli counters [--json]\n";
-        return 2;
+        return WrongUse(context.err, "counters", "unknown word '" + words[0] + "'");
     }
     const std::string path = context.dataDirectory + CZaehlerFile::kFileName;
     CZaehlerFile file(context.dataDirectory);

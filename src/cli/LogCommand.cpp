@@ -1,5 +1,7 @@
 #include "cli/LogCommand.h"
 
+#include "cli/CommandOptions.h"
+#include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
@@ -66,20 +68,14 @@ bool WriteRecords(CProtokollFile& log, std::FILE* out, std::string (*line)(uint3
 }
 
 int Export(const std::vector<std::string>& words, const CliContext& context) {
-    std::string output;
-    std::string format = "text";
-    for (size_t i = 1; i < words.size(); ++i) {
-        if ((words[i] == "--output" || words[i] == "--format") && i + 1 < words.size()) {
-            (words[i] == "--output" ? output : format) = words[i + 1];
-            ++i;
-        } else {
-            context.err << "usage: fernzahl-cli log export [--output FILE] [--format text|csv|json]\n";
-            return 2;
-        }
+    CCommandOptions options;
+    if (!options.Parse({words.begin() + 1, words.end()}, {"--output", "--format"}, {})) {
+        return WrongUse(context.err, "log", options.GetError());
     }
+    const std::string output = options.Get("--output").value_or("");
+    const std::string format = options.Get("--format").value_or("text");
     if (format != "text" && format != "csv" && format != "json") {
-        context.err << "fernzahl-cli: unknown format '" << format << "' (text, csv or json)\n";
-        return 2;
+        return WrongUse(context.err, "log", "unknown format '" + format + "' (text, csv or json)");
     }
     const CStringTable* strings = context.strings();
     if (format == "text" && strings == nullptr) {
@@ -167,6 +163,5 @@ int RunLogCommand(const std::vector<std::string>& words, const CliContext& conte
     if (words.size() == 1 && words[0] == "list") {
         return List(context);
     }
-    context.err << "usage: fernzahl-cli log export [--output FILE] [--format text|csv|json] | log list\n";
-    return 2;
+    return WrongUse(context.err, "log", words.empty() ? "export or list is needed" : "unknown word '" + words[0] + "'");
 }

@@ -1,11 +1,15 @@
 #include "cli/SettingsCommand.h"
 
+#include "cli/CommandUsage.h"
 #include "core/NumberText.h"
 #include "settings/IniDocument.h"
+#include "settings/NumberInput.h"
+#include "settings/SettingsCatalog.h"
 #include "settings/SettingsStore.h"
 
 #include <optional>
 #include <ostream>
+#include <set>
 
 namespace {
 
@@ -46,24 +50,58 @@ int Get(const std::string& section, const std::string& name, SettingsStore& stor
     return 1;
 }
 
-int Set(const std::vector<std::string>& words, SettingsStore& store, std::ostream& err) {
-    const bool forceString = words.size() == 5 && words[1] == "--string";
-    if (words.size() != 4 && !forceString) {
-        err << "usage: fernzahl-cli settings set [--string] SECTION NAME VALUE\n";
-        return 2;
-    }
-    const size_t first = forceString ? 2 : 1;
-    const std::string& section = words[first];
-    const std::string& name = words[first + 1];
-    const std::string& text = words[first + 2];
-    const std::optional<uint32_t> number = forceString ? std::nullopt : ParseUint32(text);
-    const bool written =
-        number ? store.WriteSettingDword(section, name, *number) : store.WriteSettingString(section, name, text);
+int Written(bool written, std::ostream& err) {
     if (!written) {
         err << "fernzahl-cli: the settings could not be written\n";
         return 1;
     }
     return 0;
+}
+
+// Only a value the program reads, checked as the options sheet checks it; nothing is written on refusal.
+int StoreChecked(const std::string& section, const std::string& name, const std::string& text, SettingsStore& store,
+                 std::ostream& err) {
+    const std::optional<SettingSpec> spec = CSettingsCatalog::Find(section, name);
+    if (!spec) {
+        err << "fernzahl-cli: no setting \"" << section << ' ' << name << "\"; did you mean \""
+            << CSettingsCatalog::Nearest(section, name) << "\"?\n";
+        return 2;
+    }
+    if (spec->kind == SettingSpec::Kind::String) {
+        return Written(store.WriteSettingString(section, name, text), err);
+    }
+    const CNumberInput input = CNumberInput::Check(text, spec->minValue, spec->maxValue);
+    if (!input.IsValid()) {
+        err << "fernzahl-cli: \"" << section << ' ' << name << "\" takes a whole number from " << spec->minValue
+            << " to " << spec->maxValue << ", not \"" << text << "\"\n";
+        return 2;
+    }
+    return Written(store.WriteSettingDword(section, name, input.Value()), err);
+}
+
+// For testers: any name, any value; a whole number is stored as a number unless asString.
+int StoreForced(const std::string& section, const std::string& name, const std::string& text, bool asString,
+                SettingsStore& store, std::ostream& err) {
+    const std::optional<uint32_t> number = asString ? std::nullopt : ParseUint32(text);
+    return Written(
+        number ? store.WriteSettingDword(section, name, *number) : store.WriteSettingString(section, name, text), err);
+}
+
+int Set(const std::vector<std::string>& words, SettingsStore& store, std::ostream& err) {
+    std::set<std::string> flags;
+    size_t first = 1;
+    while (first < words.size() && (words[first] == "--string" || words[first] == "--force") &&
+           flags.insert(words[first]).second) {
+        ++first;
+    }
+    if (words.size() - first != 3) {
+        return WrongUse(err, "settings", "set needs SECTION NAME VALUE");
+    }
+    const std::string& section = words[first];
+    const std::string& name = words[first + 1];
+    const std::string& text = words[first + 2];
+    return flags.contains("--force") ? StoreForced(section, name, text, flags.contains("--string"), store, err)
+                                     : StoreChecked(section, name, text, store, err);
 }
 
 // Stored values first, then the defaults of the settings nobody has stored yet, marked as such.
@@ -103,6 +141,6 @@ int RunSettingsCommand(const std::vector<std::string>& words, const CliContext& 
     if (words.size() == 1 && words[0] == "list") {
         return List(context.settings, context.out);
     }
-    context.err << "usage: fernzahl-cli settings get SECTION NAME | set [--string] SECTION NAME VALUE | list\n";
-    return 2;
+    return WrongUse(context.err, "settings",
+                    words.empty() ? "get, set or list is needed" : "wrong words after settings");
 }

@@ -1,6 +1,7 @@
 #include "cli/SimulationCommands.h"
 
 #include "cli/CommandOptions.h"
+#include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
 #include "cli/TariffLookup.h"
 #include "cli/TemporaryDirectory.h"
@@ -9,9 +10,11 @@
 #include "core/SimulatedClock.h"
 #include "core/StringTable.h"
 #include "metering/MeterStation.h"
+#include "platform/SystemClock.h"
 #include "platform/UserName.h"
 #include "settings/Formatting.h"
 #include "settings/MemorySettingsStore.h"
+#include "tariffs/DefaultTariff.h"
 #include "tariffs/InitialPeriodSource.h"
 
 #include <filesystem>
@@ -35,26 +38,43 @@ std::optional<uint32_t> ParseCount(const std::optional<std::string>& text) {
 // What both commands are told: which tariff, when, and the discount counter to begin with.
 struct Simulation {
     std::string tariffPath;
+    std::string tariffName;
+    bool builtInRate = false; // the default tariff file is missing
     CDateTime moment;
     std::optional<uint32_t> discountCount;
 };
 
-bool ReadSimulation(const CCommandOptions& options, const char* timeOption, const CliContext& context,
-                    Simulation& simulation) {
+// The tariff named, else the default tariff the desktop program meters with.
+bool ReadTariff(const CCommandOptions& options, const CliContext& context, Simulation& simulation) {
     const std::optional<std::string> tariff = options.Get("--tariff");
-    const std::optional<std::string> time = options.Get(timeOption);
-    if (!tariff || !time) {
-        context.err << "fernzahl-cli: --tariff and " << timeOption << " are needed\n";
-        return false;
+    if (!tariff) {
+        const CStringTable* strings = context.strings();
+        simulation.tariffPath = DefaultTariffFile(context.dataDirectory);
+        std::error_code error;
+        simulation.builtInRate = !std::filesystem::is_regular_file(simulation.tariffPath, error);
+        simulation.tariffName = strings ? strings->Get(kDefaultTariffNameText) : TariffTitle(simulation.tariffPath);
+        return true;
     }
     const std::optional<std::string> path = ResolveTariffFile(*tariff, context.dataDirectory);
     if (!path) {
         context.err << "fernzahl-cli: no tariff file " << *tariff << '\n';
         return false;
     }
-    const std::optional<CDateTime> moment = ParseLocalDateTime(*time);
+    simulation.tariffPath = *path;
+    simulation.tariffName = TariffTitle(*path);
+    return true;
+}
+
+bool ReadSimulation(const CCommandOptions& options, const char* timeOption, const CliContext& context,
+                    Simulation& simulation) {
+    if (!ReadTariff(options, context, simulation)) {
+        return false;
+    }
+    const std::optional<std::string> time = options.Get(timeOption);
+    const std::optional<CDateTime> moment = time ? ParseLocalDateTime(*time) : CSystemClock().Now();
     if (!moment) {
-        context.err << "fernzahl-cli: '" << *time << "' is no date and time (YYYY-MM-DD HH:MM[:SS])\n";
+        context.err << "fernzahl-cli: " << timeOption << " \"" << *time
+                    << "\" is no date and time; expected \"YYYY-MM-DD HH:MM[:SS]\"\n";
         return false;
     }
     simulation.discountCount = ParseCount(options.Get("--discount-count"));
@@ -62,9 +82,15 @@ bool ReadSimulation(const CCommandOptions& options, const char* timeOption, cons
         context.err << "fernzahl-cli: --discount-count needs a whole number\n";
         return false;
     }
-    simulation.tariffPath = *path;
     simulation.moment = *moment;
     return true;
+}
+
+// Opening a tariff file creates it. Without a default tariff the rate lookup reads an empty stand-in
+// in the scratch directory, so the data directory gains no empty "Fernzahl.tff" that would hide the
+// missing tariff from the desktop program.
+std::string FileToRead(const Simulation& simulation, const std::string& scratchDirectory) {
+    return simulation.builtInRate ? scratchDirectory + "Fernzahl.tff" : simulation.tariffPath;
 }
 
 // The discount counter the simulation starts with: the one given, else the one stored, else 0.
@@ -96,6 +122,7 @@ std::string RateText(const CTarif& tarif, const Simulation& simulation) {
                                            std::to_string(tarif.GetDiscountSecondsPerUnit()) + " s"
                                      : "not active";
     return "Tariff file:      " + simulation.tariffPath +
+           (simulation.builtInRate ? " (missing: the built-in rate)" : "") +
            "\nAt:               " + simulation.moment.Format("%Y-%m-%d %H:%M (%A)") +
            "\nDay kind:         " + NameOfDayKind(tarif.GetDayKind()) + " (" + std::to_string(tarif.GetDayKind()) +
            ")\nZone:             " + zone + "\nSeconds per unit: " + std::to_string(tarif.GetZoneSecondsPerUnit()) +
@@ -150,10 +177,7 @@ int RunRateCommand(const std::vector<std::string>& words, const CliContext& cont
     CCommandOptions options;
     Simulation simulation;
     if (!options.Parse(words, {"--tariff", "--at", "--discount-count"}, {"--json"})) {
-        context.err
-            << "fernzahl-cli: " << options.GetError()
-            << "\nusage: fernzahl-cli rate --tariff FILE --at \"YYYY-MM-DD HH:MM\" [--discount-count K] [--json]\n";
-        return 2;
+        return WrongUse(context.err, "rate", options.GetError());
     }
     if (!ReadSimulation(options, "--at", context, simulation)) {
         return 2;
@@ -164,7 +188,7 @@ int RunRateCommand(const std::vector<std::string>& words, const CliContext& cont
     const CAfterInitialPeriod afterInitialPeriod;
     CTarif tarif(clock, directory.Path());
     tarif.SetMeter(&afterInitialPeriod);
-    tarif.SetFileName(simulation.tariffPath);
+    tarif.SetFileName(FileToRead(simulation, directory.Path()));
     tarif.Refresh();
     const std::string text = options.Has("--json") ? RateJson(tarif, simulation) : RateText(tarif, simulation);
     std::fputs(text.c_str(), context.out);
@@ -175,10 +199,7 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
     CCommandOptions options;
     Simulation simulation;
     if (!options.Parse(words, {"--tariff", "--start", "--seconds", "--discount-count"}, {"--trace", "--json"})) {
-        context.err << "fernzahl-cli: " << options.GetError()
-                    << "\nusage: fernzahl-cli meter --tariff FILE --start \"YYYY-MM-DD HH:MM:SS\" --seconds N "
-                       "[--discount-count K] [--trace] [--json]\n";
-        return 2;
+        return WrongUse(context.err, "meter", options.GetError());
     }
     const std::optional<uint32_t> seconds = ParseCount(options.Get("--seconds"));
     if (!ReadSimulation(options, "--start", context, simulation) || !seconds) {
@@ -207,7 +228,8 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
                          meter.GetConnection().GetUnits(), meter.GetConnection().GetCosts()});
         unitStart = meter.GetUnitEnd();
     };
-    station.StartConnection(0, simulation.tariffPath, "fernzahl-cli", "Simulation", TariffTitle(simulation.tariffPath));
+    station.StartConnection(0, FileToRead(simulation, temporary.Path()), "fernzahl-cli", "Simulation",
+                            simulation.tariffName);
     unitStart = station.Meter().GetUnitEnd();
     // The heartbeat: a tick every 500 ms while the connection lasts; a unit due at its very end is not charged.
     station.ChargeDueUnits(record);

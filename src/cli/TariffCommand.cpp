@@ -1,5 +1,6 @@
 #include "cli/TariffCommand.h"
 
+#include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
 #include "cli/TariffLookup.h"
 #include "core/DateTime.h"
@@ -109,10 +110,12 @@ std::string Dump(CTarifFile& file, bool json) {
 } // namespace
 
 int RunTariffCommand(const std::vector<std::string>& words, const CliContext& context) {
+    if (words.size() < 2 || words[0] != "dump") {
+        return WrongUse(context.err, "tariff", "dump FILE is needed");
+    }
     const bool json = words.size() == 3 && words[2] == "--json";
-    if (words.size() < 2 || words[0] != "dump" || (words.size() == 3 && !json) || words.size() > 3) {
-        context.err << "usage: fernzahl-cli tariff dump FILE [--json]\n";
-        return 2;
+    if (words.size() > 3 || (words.size() == 3 && !json)) {
+        return WrongUse(context.err, "tariff", "unknown word '" + words.back() + "'");
     }
     const std::optional<std::string> path = ResolveTariffFile(words[1], context.dataDirectory);
     if (!path) {

@@ -1,6 +1,7 @@
 #include "cli/WatchCommand.h"
 
 #include "cli/CommandOptions.h"
+#include "cli/CommandUsage.h"
 #include "core/SilentSoundPlayer.h"
 #include "core/StringTable.h"
 #include "detection/VerbindungsWaechter.h"
@@ -42,8 +43,7 @@ void PrintLine(std::FILE* out, const CSystemClock& clock, const char* what, int 
 int RunWatchCommand(const std::vector<std::string>& words, const CliContext& context) {
     CCommandOptions options;
     if (!options.Parse(words, {}, {"--once"})) {
-        context.err << "fernzahl-cli: " << options.GetError() << "\nusage: fernzahl-cli watch [--once]\n";
-        return 2;
+        return WrongUse(context.err, "watch", options.GetError());
     }
     const CStringTable noStrings;
     const CStringTable* strings = context.strings();
@@ -85,8 +85,7 @@ int RunWatchCommand(const std::vector<std::string>& words, const CliContext& con
 
 int RunPhonebookCommand(const std::vector<std::string>& words, const CliContext& context) {
     if (!words.empty()) {
-        context.err << "usage: fernzahl-cli phonebook\n";
-        return 2;
+        return WrongUse(context.err, "phonebook", "unknown word '" + words[0] + "'");
     }
     const std::unique_ptr<CConnectionSources> sources = CConnectionSources::FromEnvironment();
     for (const std::string& entry : sources->DialUp().ListEntries()) {

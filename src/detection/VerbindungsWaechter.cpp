@@ -6,13 +6,12 @@
 #include "detection/DialUpSource.h"
 #include "detection/ModemLine.h"
 #include "settings/SettingsStore.h"
+#include "tariffs/DefaultTariff.h"
 
 #include <cstdio>
 
 namespace {
 constexpr unsigned kModemDevice = 456;
-constexpr unsigned kDefaultTariffName = 571;
-constexpr const char* kDefaultTitle = "Fernzahl";
 
 // The file of a tariff title in the program directory, matched without regard to case.
 std::optional<std::string> ReadableTariffFile(const std::string& directory, const std::string& title) {
@@ -102,10 +101,10 @@ std::string CVerbindungsWaechter::GetTariffFile() const {
     if (!title.empty()) {
         return *ReadableTariffFile(directory, title);
     }
-    return FindFileNoCase(directory, std::string(kDefaultTitle) + ".tff").value_or(directory + kDefaultTitle + ".tff");
+    return DefaultTariffFile(directory);
 }
 
 std::string CVerbindungsWaechter::GetTariffName() const {
     const std::string title = AssignedTitle();
-    return title.empty() ? m_services.strings.Get(kDefaultTariffName) : title;
+    return title.empty() ? m_services.strings.Get(kDefaultTariffNameText) : title;
 }

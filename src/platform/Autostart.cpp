@@ -49,7 +49,7 @@ bool CAutostart::Enable(const std::string& programPath) const {
         std::ofstream out(temporary, std::ios::trunc);
         out << "[Desktop Entry]\nType=Application\nName=Fernzahl\n"
             << "Comment=Meters the telephone charges of dial-up connections\n"
-            << "Exec=" << ExecArgument(programPath) << "\nIcon=fernzahl\nTerminal=false\n"
+            << "Exec=" << ExecArgument(programPath) << "\nIcon=org.fernzahl.Fernzahl\nTerminal=false\n"
             << "X-GNOME-Autostart-enabled=true\n";
         if (!out.flush()) {
             fs::remove(temporary, error);

@@ -1,7 +1,11 @@
 #include "cli/SettingsCommand.h"
 
+#include "cli/CommandUsage.h"
+
 #include "CliFixture.h"
 #include "support/Process.h"
+
+#include <regex>
 
 namespace {
 
@@ -9,15 +13,51 @@ struct SettingsCommandTest : CliFixture {
     int Run(const std::vector<std::string>& words) { return CliFixture::Run(RunSettingsCommand, words); }
 };
 
-TEST_F(SettingsCommandTest, SetStoresNumbersAsNumbersUnlessToldOtherwise) {
+TEST_F(SettingsCommandTest, SetStoresEachSettingInItsKind) {
     EXPECT_EQ(Run({"set", "Zähler", "ResetTag", "15"}), 0);
-    EXPECT_EQ(Run({"set", "--string", "Timer", "Datei1", "15"}), 0);
-    EXPECT_EQ(Run({"set", "Timer", "Datei2", "/tmp/ring.wav"}), 0);
+    EXPECT_EQ(Run({"set", "Timer", "Datei1", "15"}), 0);
+    EXPECT_EQ(Run({"set", "--string", "Timer", "Datei2", "/tmp/ring.wav"}), 0);
     EXPECT_EQ(store.Read(Setting::kResetTag), 15u);
     EXPECT_EQ(*store.OpenSettingsKey(false, "Timer")->begin(),
               (std::pair<std::string, SettingValue>("Datei1", SettingValue::String("15"))));
     EXPECT_EQ(Run({"get", "Timer", "Datei2"}), 0);
     EXPECT_EQ(out, "/tmp/ring.wav\n");
+}
+
+TEST_F(SettingsCommandTest, SetRefusesWhatTheOptionsSheetRefusesAndWritesNothing) {
+    EXPECT_EQ(Run({"set", "Zahler", "ResetTag", "3"}), 2);
+    EXPECT_NE(err.str().find("no setting \"Zahler ResetTag\"; did you mean \"Zähler ResetTag\"?"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(Run({"set", "Überwachung", "Vorlauf", "3"}), 2);
+    EXPECT_NE(err.str().find("\"Überwachung Vorlaufzeit\""), std::string::npos);
+    EXPECT_FALSE(FileExists(dir.File("fernzahl.ini")));
+
+    const std::vector<std::vector<std::string>> accepted = {{"Zähler", "ResetTag", "31"},
+                                                            {"Überwachung", "Vorlaufzeit", "600"},
+                                                            {"Überwachung", "Port", "3"},
+                                                            {"Allgemein", "SplashScreen", "1"}};
+    for (const auto& words : accepted) {
+        EXPECT_EQ(Run({"set", words[0], words[1], words[2]}), 0) << words[1];
+    }
+    const std::vector<std::vector<std::string>> refused = {
+        {"Zähler", "ResetTag", "0"},  {"Zähler", "ResetTag", "32"},       {"Überwachung", "Vorlaufzeit", "601"},
+        {"Überwachung", "Port", "4"}, {"Allgemein", "SplashScreen", "2"}, {"Zähler", "ResetTag", "zehn"},
+        {"Zähler", "ResetTag", "-1"}};
+    for (const auto& words : refused) {
+        EXPECT_EQ(Run({"set", words[0], words[1], words[2]}), 2) << words[1] << " " << words[2];
+    }
+    EXPECT_NE(err.str().find("\"Zähler ResetTag\" takes a whole number from 1 to 31"), std::string::npos);
+    EXPECT_EQ(store.Read(Setting::kResetTag), 31u);
+    EXPECT_EQ(store.Read(Setting::kVorlaufzeit), 600u);
+    EXPECT_EQ(store.Read(Setting::kPort), 3u);
+    EXPECT_EQ(store.Read(Setting::kSplashScreen), 1u);
+}
+
+TEST_F(SettingsCommandTest, ForceWritesAnyNameAndValue) {
+    EXPECT_EQ(Run({"set", "--force", "Zähler", "ResetTag", "99"}), 0);
+    EXPECT_EQ(Run({"set", "--force", "--string", "Test", "Wert", "5"}), 0);
+    EXPECT_EQ(store.Read(Setting::kResetTag), 99u);
+    EXPECT_EQ(store.ReadSettingString("Test", "Wert", ""), "5");
 }
 
 TEST_F(SettingsCommandTest, GetFallsBackToTheDefaultAndFailsForUnknownValues) {
@@ -40,9 +80,11 @@ TEST_F(SettingsCommandTest, ListShowsStoredValuesAndTheRemainingDefaults) {
 }
 
 TEST_F(SettingsCommandTest, WrongWordsGiveUsage) {
+    EXPECT_EQ(Run({"set", "--bogus", "Timer", "Zeit", "3"}), 2);
     EXPECT_EQ(Run({"set", "Timer", "Zeit"}), 2);
     EXPECT_EQ(Run({"frobnicate"}), 2);
-    EXPECT_NE(err.str().find("usage"), std::string::npos);
+    EXPECT_NE(err.str().find("Usage:\nfernzahl-cli settings get SECTION NAME\n"), std::string::npos) << err.str();
+    EXPECT_FALSE(FileExists(dir.File("fernzahl.ini")));
 }
 
 TEST(CliProgram, AnswersHelpVersionAndBadCalls) {
@@ -52,9 +94,16 @@ TEST(CliProgram, AnswersHelpVersionAndBadCalls) {
     EXPECT_EQ(result.out.rfind("fernzahl-cli ", 0), 0u);
     result = RunProcess({cli, "--help"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_NE(result.out.find("settings get"), std::string::npos);
+    EXPECT_NE(result.out.find("2  wrong use"), std::string::npos);
+    for (const char* command : {"log", "tariff", "counters", "rate", "meter", "watch", "phonebook", "settings"}) {
+        result = RunProcess({cli, command, "--help"});
+        EXPECT_EQ(result.exitCode, 0) << command;
+        EXPECT_EQ(result.out.find("Usage:\nfernzahl-cli " + std::string(command)), 0u) << result.out;
+    }
+    EXPECT_EQ(RunProcess({cli, "settings", "set", "--help"}).out, RunProcess({cli, "settings", "--help"}).out);
     EXPECT_EQ(RunProcess({cli, "--data-dir"}).exitCode, 2);
     EXPECT_EQ(RunProcess({cli, "nonsense"}).exitCode, 2);
+    EXPECT_EQ(RunProcess({cli, "nonsense", "--help"}).exitCode, 2);
 }
 
 TEST(CliProgram, DataDirOptionAndEnvironmentNameTheSameStore) {
@@ -65,6 +114,29 @@ TEST(CliProgram, DataDirOptionAndEnvironmentNameTheSameStore) {
         RunProcess({cli, "settings", "get", "Timer", "Zeit"}, {.set = {{"FERNZAHL_HOME", dir.Path()}}});
     EXPECT_EQ(result.out, "7\n");
     EXPECT_TRUE(FileExists(dir.File("fernzahl.ini")));
+}
+
+// The manual pages name every command and option the usage texts name, and every variable of README's table.
+TEST(CliProgram, ManPagesNameEveryCommandOptionAndVariable) {
+    const auto page = [](const std::string& name) {
+        return std::regex_replace(ReadFile(FERNZAHL_SOURCE_DIR "/docs/man/" + name), std::regex(R"(\\-)"), "-");
+    };
+    const std::string cliPage = page("fernzahl-cli.1");
+    const std::string usage = ProgramUsage();
+    const std::regex word(R"((--[a-z][a-z-]*)|^fernzahl-cli ([a-z]+(?: [a-z]+)?))", std::regex::multiline);
+    int count = 0;
+    for (std::sregex_iterator it(usage.begin(), usage.end(), word), end; it != end; ++it, ++count) {
+        const std::string name = (*it)[1].matched ? (*it)[1].str() : (*it)[2].str();
+        EXPECT_NE(cliPage.find(name), std::string::npos) << name;
+    }
+    EXPECT_GT(count, 20);
+    const std::string readme = ReadFile(FERNZAHL_SOURCE_DIR "/README.md");
+    const std::regex variable(R"(\| `([A-Z_]+)(?:=[a-z0-9]+)?` \|)");
+    count = 0;
+    for (std::sregex_iterator it(readme.begin(), readme.end(), variable), end; it != end; ++it, ++count) {
+        EXPECT_NE(page("fernzahl.1").find((*it)[1].str()), std::string::npos) << (*it)[1];
+    }
+    EXPECT_EQ(count, 9);
 }
 
 } // namespace

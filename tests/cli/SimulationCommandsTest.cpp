@@ -2,6 +2,7 @@
 
 #include "CliFixture.h"
 #include "log/ProtokollFile.h"
+#include "platform/SystemClock.h"
 #include "support/TariffBuilder.h"
 
 #include <filesystem>
@@ -79,12 +80,30 @@ TEST_F(SimulationCommandsTest, RateShowsTheZoneAndDiscountOfTheMoment) {
     EXPECT_NE(out.find("\"dayKind\":65,\"zone\":false"), std::string::npos) << out;
 }
 
+TEST_F(SimulationCommandsTest, WithoutTariffAndTimeTheDefaultTariffIsUsedNow) {
+    // No Fernzahl.tff: the built-in rate of 0.12 per 90 s, and no empty tariff file left behind.
+    ASSERT_EQ(Run(MeterOnly, {"--seconds", "91"}), 0) << err.str();
+    EXPECT_EQ(out, "Units: 2\nCosts: 0.24\n");
+    ASSERT_EQ(Run(RunRateCommand, {}), 0) << err.str();
+    EXPECT_NE(out.find("Fernzahl.tff (missing: the built-in rate)"), std::string::npos) << out;
+    EXPECT_FALSE(FileExists(dir.File("Fernzahl.tff")));
+
+    CTariffBuilder(dir.File("FERNZAHL.TFF")).WithZoneEveryDay({.seconds = 60, .price = 600});
+    const std::string today = CSystemClock().Now().Format("%Y-%m-%d");
+    ASSERT_EQ(Run(MeterOnly, {"--seconds", "61", "--json"}), 0);
+    EXPECT_EQ(out, "{\"seconds\":61,\"units\":2,\"costs\":0.12}\n");
+    ASSERT_EQ(Run(RunRateCommand, {"--json"}), 0);
+    EXPECT_NE(out.find("\"at\":\"" + today), std::string::npos) << out;
+}
+
 TEST_F(SimulationCommandsTest, WrongInputIsRefusedClearly) {
     CTariffBuilder(dir.File("Plain.tff")).WithZoneEveryDay({});
     EXPECT_EQ(Run(RunRateCommand, {"--tariff", "Nope", "--at", "2026-12-07 10:00"}), 2);
     EXPECT_NE(err.str().find("no tariff file Nope"), std::string::npos);
     EXPECT_EQ(Run(RunRateCommand, {"--tariff", "Plain", "--at", "2026-02-30 10:00"}), 2);
-    EXPECT_NE(err.str().find("is no date and time"), std::string::npos);
+    EXPECT_NE(err.str().find("--at \"2026-02-30 10:00\" is no date and time; expected \"YYYY-MM-DD HH:MM[:SS]\""),
+              std::string::npos)
+        << err.str();
     EXPECT_EQ(Run(MeterOnly, {"--tariff", "Plain", "--start", "2026-12-07 10:00:00", "--seconds", "-5"}), 2);
     EXPECT_EQ(Run(MeterOnly, {"--tariff", "Plain", "--start", "2026-12-07 10:00:00"}), 2);
     EXPECT_EQ(Run(MeterOnly, {"--tariff", "Plain", "--bogus"}), 2);

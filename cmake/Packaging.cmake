@@ -1,0 +1,17 @@
+# cpack -G DEB: a Debian package of what cmake --install lays out, below /usr. Its dependencies are
+# read from the shared libraries the programs link (dpkg-shlibdeps), so they follow the build.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME fernzahl)
+set(CPACK_PACKAGE_VENDOR "The Fernzahl developers")
+set(CPACK_PACKAGE_CONTACT "The Fernzahl developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "meter for the telephone charges of dial-up connections")
+set(CPACK_PACKAGE_DESCRIPTION "Fernzahl sits in the notification area, notices when a PPP link, a\n\
+NetworkManager dial-up profile or a serial modem line comes up, meters the connection unit by\n\
+unit with the tariff of the moment, keeps daily, weekly, monthly and total counters and logs\n\
+every connection. fernzahl-cli does the same from a terminal.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION net)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)

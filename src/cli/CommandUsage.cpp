@@ -1,0 +1,104 @@
+#include "cli/CommandUsage.h"
+
+#include <array>
+#include <ostream>
+
+namespace {
+
+struct Usage {
+    std::string_view command;
+    std::string_view text;
+};
+
+constexpr std::array kUsages = {
+    Usage{"log", R"(fernzahl-cli log export [--output FILE] [--format text|csv|json]
+fernzahl-cli log list
+    export writes the whole log to FILE (default: standard output): the ";" text export of
+    the desktop program (text, the default), RFC 4180 CSV, or one JSON object per line.
+    list shows the log as a table.
+)"},
+    Usage{"tariff", R"(fernzahl-cli tariff dump FILE [--json]
+    The options, discount, holidays and zones of a tariff file. FILE is a path, or the
+    title of a tariff of the data directory (Mobil for Mobil.tff, in any case).
+)"},
+    Usage{"counters", R"(fernzahl-cli counters [--json]
+    The daily, weekly, monthly and total counters and the discount counter.
+)"},
+    Usage{"rate", R"(fernzahl-cli rate [--tariff FILE] [--at "YYYY-MM-DD HH:MM[:SS]"] [--discount-count K] [--json]
+    The rate in force at that moment (default: now): day kind, zone, unit length, prices,
+    discount. FILE as for tariff dump; default: the default tariff Fernzahl, and without that
+    file the built-in rate, as the desktop program meters. --discount-count starts the
+    discount counter at K instead of the stored count.
+)"},
+    Usage{"meter", R"(fernzahl-cli meter [--tariff FILE] [--start "YYYY-MM-DD HH:MM[:SS]"] --seconds N
+                   [--discount-count K] [--trace] [--json]
+    What a connection of N seconds starting then (default: now) costs, metered unit by
+    unit through the engine of the desktop program on a simulated clock; --trace lists
+    every unit. FILE and K as for rate. Writes nothing unless --data-dir is given: then the
+    connection is logged and counted there.
+)"},
+    Usage{"watch", R"(fernzahl-cli watch [--once]
+    Prints a line for every connection that starts or ends (time, started/ended, source,
+    name, device, start offset, tariff file, tariff name) until interrupted; --once prints
+    the present state.
+)"},
+    Usage{"phonebook", R"(fernzahl-cli phonebook
+    The dial-up entries (pppd peers, NetworkManager dial-up profiles).
+)"},
+    Usage{"settings", R"(fernzahl-cli settings get SECTION NAME
+fernzahl-cli settings set [--string] [--force] SECTION NAME VALUE
+fernzahl-cli settings list
+    get prints a setting (its default when not stored); list prints every setting.
+    set stores a setting the program knows, as the options sheet would: a number setting
+    takes a whole number in its range (Zähler ResetTag 1-31, Überwachung Vorlaufzeit 0-600,
+    Überwachung Port 0-3, switches 0 or 1), a text setting takes any text. Anything else
+    is refused and nothing is written. --force stores any name and value (a whole number
+    as a number, unless --string is given), for testing.
+)"},
+};
+
+constexpr std::string_view kHeader = R"(Usage: fernzahl-cli [--data-dir DIR] COMMAND ...
+       fernzahl-cli COMMAND --help
+
+Fernzahl from a terminal: the same data and settings as the desktop program.
+
+Commands:
+
+)";
+
+constexpr std::string_view kFooter = R"(Options of every command:
+  --data-dir DIR   use DIR for data files and settings (default: $FERNZAHL_HOME,
+                   else ~/.local/share/fernzahl with settings in ~/.config/fernzahl)
+  --help           show this text, or with a command its usage
+  --version        show the version
+
+Exit codes:
+  0  done
+  1  failed: a file could not be read or written
+  2  wrong use: an unknown command, option or setting, or a value it does not take;
+     nothing is written
+)";
+
+} // namespace
+
+std::string ProgramUsage() {
+    std::string text(kHeader);
+    for (const Usage& usage : kUsages) {
+        text.append(usage.text).append("\n");
+    }
+    return text.append(kFooter);
+}
+
+std::string_view CommandUsage(std::string_view command) {
+    for (const Usage& usage : kUsages) {
+        if (usage.command == command) {
+            return usage.text;
+        }
+    }
+    return {};
+}
+
+int WrongUse(std::ostream& err, std::string_view command, const std::string& reason) {
+    err << "fernzahl-cli: " << reason << "\nUsage:\n" << CommandUsage(command);
+    return 2;
+}
