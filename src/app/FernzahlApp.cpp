@@ -1,8 +1,8 @@
 #include "app/FernzahlApp.h"
 
 #include "app/FernzahlDlg.h"
-#include "ui/MessageBox.h"
 #include "app/TerminationSignals.h"
+#include "core/ResourceIds.h"
 #include "platform/CanberraSoundPlayer.h"
 #include "platform/ConnectionSources.h"
 #include "platform/ExampleTariff.h"
@@ -12,6 +12,7 @@
 #include "platform/UserName.h"
 #include "splash/SplashDlg.h"
 #include "tariffs/DefaultTariff.h"
+#include "ui/MessageBox.h"
 
 #include <QCommandLineParser>
 
@@ -49,7 +50,7 @@ int CFernzahlApp::Run() {
                           CMessageBox::Icon::Stop);
         return 1;
     }
-    setApplicationDisplayName(QString::fromStdString(m_resources.Strings().Get(57344)));
+    setApplicationDisplayName(QString::fromStdString(m_resources.Strings().Get(Str::kApplicationTitle)));
     m_settings = std::make_unique<CIniSettingsStore>(m_paths.settingsFile, m_paths.dataDirectory);
     if (m_settings->Read(Setting::kSplashScreen) != 0) {
         CSplashDlg(m_resources.Strings()).exec();
@@ -85,10 +86,10 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
 void CFernzahlApp::InstallDeliveredDefaultTariff() {
     switch (::InstallDeliveredDefaultTariff(m_settings->GetProgramDirectory())) {
     case DefaultTariffInstall::Installed:
-        CMessageBox::Show(nullptr, QString::fromStdString(m_resources.Strings().Get(115)));
+        CMessageBox::Show(nullptr, QString::fromStdString(m_resources.Strings().Get(Str::kDefaultTariffInstalled)));
         break;
     case DefaultTariffInstall::Failed:
-        CMessageBox::Show(nullptr, QString::fromStdString(m_resources.Strings().Get(116)));
+        CMessageBox::Show(nullptr, QString::fromStdString(m_resources.Strings().Get(Str::kDefaultTariffNotInstalled)));
         break;
     case DefaultTariffInstall::NoneDelivered:
         break;
@@ -99,7 +100,8 @@ void CFernzahlApp::InstallDeliveredDefaultTariff() {
 void CFernzahlApp::InstallExampleTariff() {
     const std::string directory = m_settings->GetProgramDirectory();
     if (::InstallExampleTariff(directory, CInstalledFiles::Find(kExampleTariffName)) == ExampleTariffInstall::Failed) {
-        CMessageBox::Show(nullptr, QString::fromStdString(m_resources.Strings().Format(117, {directory})),
-                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
+        CMessageBox::Show(
+            nullptr, QString::fromStdString(m_resources.Strings().Format(Str::kExampleTariffNotInstalled, {directory})),
+            CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
     }
 }

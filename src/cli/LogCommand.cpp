@@ -3,6 +3,7 @@
 #include "cli/CommandOptions.h"
 #include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
+#include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
 #include "log/ProtokollFile.h"
@@ -127,9 +128,11 @@ int List(const CliContext& context) {
     }
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
     CDateTimeText startText;
-    std::vector<std::vector<std::string>> rows = {{"#", strings->Get(410), strings->Get(411), strings->Get(412),
-                                                   strings->Get(413), strings->Get(414), strings->Get(416),
-                                                   strings->Get(415), strings->Get(417)}};
+    // The log view's headings, with the user before the device.
+    std::vector<std::vector<std::string>> rows = {{"#"}};
+    for (const unsigned column : {0, 1, 2, 3, 4, 6, 5, 7}) {
+        rows.front().push_back(strings->Get(Str::kFirstLogColumn + column));
+    }
     for (bool more = log.FirstValid(); more; more = log.NextValid()) {
         const LogEntry& e = log.Entry();
         rows.push_back({std::to_string(log.GetRecordIndex()), startText.Format(e.start),

@@ -6,6 +6,7 @@
 #include "cli/TariffLookup.h"
 #include "cli/TemporaryDirectory.h"
 #include "core/NumberText.h"
+#include "core/ResourceIds.h"
 #include "core/SilentSoundPlayer.h"
 #include "core/SimulatedClock.h"
 #include "core/StringTable.h"
@@ -52,7 +53,7 @@ bool ReadTariff(const CCommandOptions& options, const CliContext& context, Simul
         simulation.tariffPath = DefaultTariffFile(context.dataDirectory);
         std::error_code error;
         simulation.builtInRate = !std::filesystem::is_regular_file(simulation.tariffPath, error);
-        simulation.tariffName = strings ? strings->Get(kDefaultTariffNameText) : TariffTitle(simulation.tariffPath);
+        simulation.tariffName = strings ? strings->Get(Str::kDefaultTariff) : TariffTitle(simulation.tariffPath);
         return true;
     }
     const std::optional<std::string> path = ResolveTariffFile(*tariff, context.dataDirectory);

@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/FileNames.h"
+#include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "detection/DialUpSource.h"
 #include "detection/ModemLine.h"
@@ -11,7 +12,6 @@
 #include <cstdio>
 
 namespace {
-constexpr unsigned kModemDevice = 456;
 
 // The file of a tariff title in the program directory, matched without regard to case.
 std::optional<std::string> ReadableTariffFile(const std::string& directory, const std::string& title) {
@@ -77,7 +77,7 @@ void CVerbindungsWaechter::PollModemLine() {
         m_state = kModemLine;
     }
     if (m_state == kModemLine && HasStarted()) {
-        m_deviceName = m_services.strings.Format(kModemDevice, {std::to_string(m_port + 1)});
+        m_deviceName = m_services.strings.Format(Str::kModemDevice, {std::to_string(m_port + 1)});
         m_connectionName.clear();
     }
 }
@@ -106,5 +106,5 @@ std::string CVerbindungsWaechter::GetTariffFile() const {
 
 std::string CVerbindungsWaechter::GetTariffName() const {
     const std::string title = AssignedTitle();
-    return title.empty() ? m_services.strings.Get(kDefaultTariffNameText) : title;
+    return title.empty() ? m_services.strings.Get(Str::kDefaultTariff) : title;
 }

@@ -1,6 +1,7 @@
 #include "metering/GebuehrenZaehler.h"
 
 #include "core/Clock.h"
+#include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "core/TimeRules.h"
 #include "settings/Formatting.h"
@@ -51,12 +52,13 @@ uint32_t CGebuehrenZaehler::GetElapsedSeconds() const {
 
 std::string CGebuehrenZaehler::FormatCounter(const CStringTable& strings, const LocaleFacts& facts) const {
     const double days = m_running ? CTimeSpan::FromSeconds(GetElapsedSeconds()).GetDays() : m_duration.GetDays();
-    return strings.Format(171, {FormatTimeOfDay(days, facts), std::to_string(m_units), FormatAmount(m_costs, facts)});
+    return strings.Format(Str::kCounterTotals,
+                          {FormatTimeOfDay(days, facts), std::to_string(m_units), FormatAmount(m_costs, facts)});
 }
 
 std::string CGebuehrenZaehler::FormatShort(bool costsFirst, const CStringTable& strings,
                                            const LocaleFacts& facts) const {
     const std::string time = FormatTimeOfDay(CTimeSpan::FromSeconds(GetElapsedSeconds()).GetDays(), facts);
     const std::string costs = FormatAmount(m_costs, facts);
-    return costsFirst ? strings.Format(170, {costs, time}) : strings.Format(170, {time, costs});
+    return costsFirst ? strings.Format(Str::kShortText, {costs, time}) : strings.Format(Str::kShortText, {time, costs});
 }

@@ -1,6 +1,7 @@
 #include "metering/Zaehlwerk.h"
 
 #include "core/Clock.h"
+#include "core/ResourceIds.h"
 #include "core/SoundPlayer.h"
 #include "core/StringTable.h"
 #include "log/ProtokollFile.h"
@@ -8,13 +9,6 @@
 #include "settings/LocaleFacts.h"
 #include "settings/SettingsStore.h"
 #include "tariffs/Tarif.h"
-
-namespace {
-constexpr unsigned kUnknownUser = 450;
-constexpr unsigned kNoName = 455;
-constexpr unsigned kIdleShortText = 174;
-constexpr unsigned kNothingMeteredYet = 177;
-} // namespace
 
 CZaehlwerk::CZaehlwerk(CTarif& tariff, const Services& services)
     : m_tariff(tariff), m_services(services), m_connection(tariff, services.clock) {
@@ -43,7 +37,8 @@ void CZaehlwerk::StartRun(int leadSeconds, uint32_t startTick, const std::string
     m_unitEnd = m_tariff.GetSecondsPerUnit();
     m_connection.Start(startTick);
     m_running = true;
-    m_connection.userName = m_services.userName.empty() ? m_services.strings.Get(kUnknownUser) : m_services.userName;
+    m_connection.userName =
+        m_services.userName.empty() ? m_services.strings.Get(Str::kUnknownUser) : m_services.userName;
     m_connection.connectionName = connectionName;
     m_connection.deviceName = deviceName;
     m_connection.tariffName = tariffName;
@@ -81,7 +76,7 @@ bool CZaehlwerk::EndRun() {
     entry.deviceName = m_connection.deviceName;
     entry.start = m_connection.startTime;
     entry.userName = m_connection.userName;
-    entry.connectionName = nameless ? m_services.strings.Get(kNoName) : m_connection.connectionName;
+    entry.connectionName = nameless ? m_services.strings.Get(Str::kNoName) : m_connection.connectionName;
     entry.duration = CTimeSpan::FromSeconds(GetElapsedSeconds());
     entry.costs = m_connection.GetCosts();
     entry.units = m_connection.GetUnits();
@@ -119,7 +114,7 @@ bool CZaehlwerk::WriteDescription(uint32_t record, const std::string& descriptio
 
 std::string CZaehlwerk::GetShortText() const {
     if (!m_running) {
-        return m_services.strings.Get(kIdleShortText);
+        return m_services.strings.Get(Str::kIdleShortText);
     }
     return m_connection.FormatShort(m_costsFirst, m_services.strings, LocaleFacts::FromCLibrary());
 }
@@ -127,13 +122,14 @@ std::string CZaehlwerk::GetShortText() const {
 std::string CZaehlwerk::GetConnectionText() const {
     const CStringTable& strings = m_services.strings;
     if (m_runNumber == 0) {
-        return strings.Get(kNothingMeteredYet); // rather than the counts of a connection that never was
+        return strings.Get(Str::kNothingMeteredYet); // rather than the counts of a connection that never was
     }
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
     const std::string& name = m_connection.connectionName;
-    return strings.Format(173, {m_connection.FormatCounter(strings, facts), m_connection.startTime.Format("%c"),
-                                name.empty() ? strings.Get(kNoName) : name, m_connection.tariffName,
-                                m_connection.deviceName, m_connection.userName});
+    return strings.Format(Str::kConnectionText,
+                          {m_connection.FormatCounter(strings, facts), m_connection.startTime.Format("%c"),
+                           name.empty() ? strings.Get(Str::kNoName) : name, m_connection.tariffName,
+                           m_connection.deviceName, m_connection.userName});
 }
 
 bool CZaehlwerk::CheckSignals() {

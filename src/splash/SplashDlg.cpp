@@ -1,8 +1,9 @@
 #include "splash/SplashDlg.h"
 
-#include "ui/FormLoader.h"
+#include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "platform/ResourceLibrary.h"
+#include "ui/FormLoader.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,7 +16,8 @@ constexpr int kPictureSize = 260;
 }
 
 CSplashDlg::CSplashDlg(const CStringTable& strings, QWidget* parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_caption(QString::fromStdString(strings.Get(220))) {
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      m_caption(QString::fromStdString(strings.Get(Str::kAboutCaption))) {
     CFormLoader::LoadInto(this, 142);
     setFixedSize(kPictureSize, kPictureSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -5,8 +5,6 @@
 // The tariff of every connection without an assigned one: "Fernzahl.tff" of the data directory,
 // in whatever case it is spelt. Without that file the rate lookup charges its built-in rate.
 std::string DefaultTariffFile(const std::string& programDirectory);
-// The text number of the name under which such a connection is logged.
-inline constexpr unsigned kDefaultTariffNameText = 571;
 
 // A new default tariff delivered as "NewDefaultTariff.dll" in the data directory replaces
 // "Fernzahl.tff". The replacement is one rename over the old file: either the new tariff is in

@@ -1,5 +1,6 @@
 #include "tariffs/RabattZaehler.h"
 
+#include "core/ResourceIds.h"
 #include "core/StringTable.h"
 
 CRabattZaehler::CRabattZaehler(std::string programDirectory) : m_file(std::move(programDirectory)) {
@@ -49,5 +50,5 @@ void CRabattZaehler::SetCount(uint32_t count) {
 }
 
 std::string CRabattZaehler::FormatCount(const CStringTable& strings) const {
-    return strings.Format(560, {std::to_string(m_count)});
+    return strings.Format(Str::kDiscountUnits, {std::to_string(m_count)});
 }
