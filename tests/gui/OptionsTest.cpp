@@ -7,7 +7,9 @@
 #include "tariffs/ZuordnungDlg.h"
 #include "ui/FormPage.h"
 #include "ui/ListView.h"
+#include "ui/TextTableModel.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -168,7 +170,15 @@ TEST_F(OptionsTest, AssigningTheDefaultTariffWritesAStar) {
 }
 
 TEST_F(OptionsTest, LeadTimeChangedInTheOptionsAppliesToTheRunningWatcher) {
+    WriteFile(world.dir.File("Fernzahl.tff"), "");
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    QAction* assignment = nullptr;
+    for (QAction* action : window.findChildren<QAction*>()) {
+        assignment = action->data().toUInt() == CFernzahlDlg::kAssignment ? action : assignment;
+    }
+    ASSERT_NE(assignment, nullptr);
+    EXPECT_FALSE(assignment->isEnabled()) << "nothing to assign with the default tariff alone";
+    WriteFile(world.dir.File("Mobil.tff"), "");
     EXPECT_EQ(window.Watcher().GetStartOffset(), 10);
     WhenModalOpens([](QWidget* modal) {
         Find<QLineEdit>(modal, 1014)->setText(QStringLiteral("42"));
@@ -176,6 +186,27 @@ TEST_F(OptionsTest, LeadTimeChangedInTheOptionsAppliesToTheRunningWatcher) {
     });
     window.OnCommand(CFernzahlDlg::kOptions);
     EXPECT_EQ(window.Watcher().GetStartOffset(), 42);
+    EXPECT_TRUE(assignment->isEnabled());
+}
+
+TEST(ListView, SelectedRowIsHighlightedToTheWindowEdgeOnlyWhileShown) {
+    CListView view;
+    CTextTableModel model({QStringLiteral("Entry")}, &view);
+    model.SetRows({{QStringLiteral("a dial-up entry with a long name")}, {QStringLiteral("short")}});
+    view.setModel(&model);
+    view.setColumnWidth(0, 60);
+    view.resize(300, 120);
+    view.SetShowSelectionAlways(true);
+    view.setCurrentIndex(model.index(0, 0));
+    view.show();
+    const QImage picture = view.viewport()->grab().toImage();
+    const QRect row = view.visualRect(model.index(0, 0));
+    const QColor highlight = view.palette().color(QPalette::Highlight);
+    EXPECT_EQ(picture.pixelColor(view.viewport()->width() - 3, row.center().y()), highlight);
+    EXPECT_NE(picture.pixelColor(view.viewport()->width() - 3, view.visualRect(model.index(1, 0)).center().y()),
+              highlight);
+    view.SetShowSelectionAlways(false); // without the focus the selection is not shown
+    EXPECT_NE(view.viewport()->grab().toImage().pixelColor(view.viewport()->width() - 3, row.center().y()), highlight);
 }
 
 } // namespace
