@@ -43,6 +43,8 @@ public:
     int32_t GetDayNumber() const;
     // 1 = Sunday ... 7 = Saturday.
     int GetDayOfWeek() const;
+    // 1 = Monday ... 7 = Sunday, as weeks are counted here.
+    int GetWeekdayFromMonday() const { return GetDayOfWeek() == 1 ? 7 : GetDayOfWeek() - 1; }
     // 1 = 1 January.
     int GetDayOfYear() const;
     // Whether both moments fall on the same calendar day.

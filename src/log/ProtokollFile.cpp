@@ -5,6 +5,7 @@
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
 #include "log/ExportLine.h"
+#include "log/ProtokollRows.h"
 
 #include <cstdio>
 #include <memory>
@@ -74,20 +75,21 @@ bool CProtokollFile::AppendEntry() {
     return appended;
 }
 
-bool CProtokollFile::ExportText(const std::string& fileName, const std::vector<ProtokollZeile>* rows,
-                                const CStringTable& strings) {
+bool CProtokollFile::ExportText(const std::string& fileName, const CProtokollRows* rows, const CStringTable& strings) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "wb"), &std::fclose);
     return file && WriteExport(file.get(), rows, strings);
 }
 
-bool CProtokollFile::WriteExport(std::FILE* out, const std::vector<ProtokollZeile>* rows, const CStringTable& strings) {
+bool CProtokollFile::WriteExport(std::FILE* out, const CProtokollRows* rows, const CStringTable& strings) {
     CExportLine line;
     CChunkWriter writer(out);
     writer.Append(ExportHeader(strings));
     bool read = true;
     if (rows != nullptr) {
-        for (const ProtokollZeile& row : *rows) {
-            writer.Append(line.Format(row));
+        LogEntry entry;
+        for (size_t row = 0; row < rows->Size(); ++row) {
+            rows->ToEntry(row, entry);
+            writer.Append(line.Format(entry));
         }
     } else if (OpenRecordFile()) {
         for (bool more = FirstValid(); more; more = NextValid()) {

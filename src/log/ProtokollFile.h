@@ -1,14 +1,14 @@
 #pragma once
 
-#include "log/LogEntry.h"
-#include "log/ProtokollZeile.h"
 #include "core/RecordFile.h"
+#include "log/LogEntry.h"
 
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+class CProtokollRows;
 class CStringTable;
 
 // The connection log "Fernzahl.log": one 794-byte record per finished connection.
@@ -33,9 +33,9 @@ public:
 
     // Writes the ";"-separated text export: the given rows, or with none every valid record of the
     // log in file order. False when the file could not be written completely; lines written stay.
-    bool ExportText(const std::string& fileName, const std::vector<ProtokollZeile>* rows, const CStringTable& strings);
+    bool ExportText(const std::string& fileName, const CProtokollRows* rows, const CStringTable& strings);
     // The same export into an open stream.
-    bool WriteExport(std::FILE* out, const std::vector<ProtokollZeile>* rows, const CStringTable& strings);
+    bool WriteExport(std::FILE* out, const CProtokollRows* rows, const CStringTable& strings);
 
 protected:
     uint32_t GetDataSize() const override { return kDataSize; }

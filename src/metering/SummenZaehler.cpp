@@ -11,15 +11,10 @@
 
 namespace {
 
-// Monday 1 ... Sunday 7.
-int WeekdayFromMonday(const CDateTime& date) {
-    return date.GetDayOfWeek() == 1 ? 7 : date.GetDayOfWeek() - 1;
-}
-
 // Weeks begin on Monday and on 1 January. The year is part of the key, so that a counter left
 // alone for a year never finds its old week again.
 int64_t WeekKey(const CDateTime& date) {
-    return static_cast<int64_t>(date.ToLocalTime().year) * 1000 + date.GetDayOfYear() - WeekdayFromMonday(date);
+    return static_cast<int64_t>(date.ToLocalTime().year) * 1000 + date.GetDayOfYear() - date.GetWeekdayFromMonday();
 }
 
 // The first valid of the candidate dates, at midnight.
@@ -78,7 +73,7 @@ void CSummenZaehler::Reset() {
     if (m_mode == ResetMode::Weekly) {
         // The Monday of this week, but not before 1 January: the week of New Year begins on 1 January,
         // and a reset date in the old year would make every following day look like a new week.
-        const int daysBack = std::min(WeekdayFromMonday(now) - 1, now.GetDayOfYear() - 1);
+        const int daysBack = std::min(now.GetWeekdayFromMonday() - 1, now.GetDayOfYear() - 1);
         m_resetDate = now - CTimeSpan::FromSeconds(static_cast<int64_t>(daysBack) * 86400);
     } else {
         m_resetDate = now;

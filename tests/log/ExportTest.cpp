@@ -1,6 +1,8 @@
 #include "log/AutoExport.h"
 #include "log/ExportLine.h"
 #include "log/ProtokollFile.h"
+#include "log/ProtokollFilter.h"
+#include "log/ProtokollRows.h"
 
 #include "core/StringTable.h"
 #include "platform/IniSettingsStore.h"
@@ -51,17 +53,22 @@ TEST_F(ExportTest, AmericanLocaleAndRounding) {
                                                "12/07/2026 02:05:09 PM;00:01:30;3;-0.12;b;anna;ppp0;Mobil\r\n");
 }
 
-TEST_F(ExportTest, GivenRowsAreWrittenInTheirOrder) {
+TEST_F(ExportTest, ShownRowsAreWrittenInLogOrderWhateverTheListsOrder) {
     CLocaleGuard locale("de_DE.UTF-8");
-    std::vector<ProtokollZeile> rows(2);
-    rows[0].start = CDateTime::FromDate(2026, 1, 2, 3, 4, 5);
-    rows[0].connectionName = "second";
-    rows[1].start = CDateTime::FromDate(2025, 1, 2, 3, 4, 5);
-    rows[1].connectionName = "first";
+    Append(CDateTime::FromDate(2026, 1, 2, 3, 4, 5), 60, 100, "first");
+    Append(CDateTime::FromDate(2026, 1, 3, 3, 4, 5), 60, 900, "hidden");
+    Append(CDateTime::FromDate(2025, 1, 2, 3, 4, 5), 60, 500, "third");
+    CProtokollFilter filter;
+    filter.Scan(dir.Path(), CDateTime::FromDate(2026, 12, 7), "(all)");
+    filter.dearest = CMoney(500);
+    filter.SetActive(true);
+    CProtokollRows rows;
+    rows.Read(dir.Path(), &filter);
+    EXPECT_EQ(rows.Order(CProtokollRows::kCosts, true), (std::vector<uint32_t>{1, 0}));
     ASSERT_TRUE(log.ExportText(dir.File("rows.txt"), &rows, Strings()));
     EXPECT_EQ(ReadFile(dir.File("rows.txt")), std::string(kHeader) +
-                                                  "02.01.2026 03:04:05;00:00:00;0;0,00;second;;;\r\n"
-                                                  "02.01.2025 03:04:05;00:00:00;0;0,00;first;;;\r\n");
+                                                  "02.01.2026 03:04:05;00:01:00;3;0,01;first;anna;ppp0;Mobil\r\n"
+                                                  "02.01.2025 03:04:05;00:01:00;3;0,05;third;anna;ppp0;Mobil\r\n");
 }
 
 TEST_F(ExportTest, EmptyLogGivesTheHeaderOnlyAndFailuresAreReported) {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// Each distinct text once, named by a small number: a log repeats a few names a million times.
+class CTextPool {
+public:
+    uint32_t Intern(std::string_view text);
+    const std::string& Text(uint32_t id) const { return m_texts[id]; }
+    size_t Size() const { return m_texts.size(); }
+    // Each text's place in byte order (capitals before small letters), by id: comparing two ranks
+    // compares the texts.
+    std::vector<uint32_t> ByteOrderRanks() const;
+
+private:
+    std::vector<std::string> m_texts;
+    std::unordered_map<std::string, uint32_t> m_ids;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/TextPool.h"
+#include "log/LogEntry.h"
+#include "log/LogTotals.h"
+#include "log/ProtokollZeile.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CProtokollFilter;
+
+// The rows of the log that a filter lets through, read in one pass in log order, with their
+// texts interned. The log view, the summary, printing, the export and the command line share them.
+class CProtokollRows {
+public:
+    // The columns of the log view, by which the rows can be ordered.
+    enum Column { kStart, kDuration, kUnits, kCosts, kConnection, kUser, kDevice, kTariff, kColumns };
+    // Told now and then how far the reading is (records of the file, deleted slots included);
+    // answers false to stop the reading.
+    using Progress = std::function<bool(uint32_t done, uint32_t total)>;
+
+    // False when the reading was stopped; the rows are then those read so far.
+    bool Read(const std::string& directory, const CProtokollFilter* filter, const Progress& progress = {});
+
+    size_t Size() const { return m_rows.size(); }
+    const ProtokollZeile& operator[](size_t row) const { return m_rows[row]; }
+    const std::string& Text(uint32_t id) const { return m_texts.Text(id); }
+    // The row with its texts, reusing the entry's strings.
+    void ToEntry(size_t row, LogEntry& entry) const;
+    const LogTotals& Totals() const { return m_totals; }
+
+    // The rows' positions in the order of a column. Rows whose duration is not valid come first in
+    // either direction, among themselves in log order; texts compare byte by byte, so capitals come
+    // before small letters; rows that compare equal keep their log order.
+    std::vector<uint32_t> Order(Column column, bool descending) const;
+
+private:
+    void Add(const LogEntry& entry, uint32_t recordIndex);
+
+    std::vector<ProtokollZeile> m_rows;
+    CTextPool m_texts;
+    LogTotals m_totals;
+};
