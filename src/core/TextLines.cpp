@@ -26,3 +26,13 @@ std::vector<std::string_view> ContentLines(std::string_view text) {
     }
     return lines;
 }
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}

@@ -7,3 +7,5 @@
 std::vector<std::string_view> SplitLines(std::string_view text);
 // The lines that carry content: trailing blanks cut, empty lines and "#" comments left out.
 std::vector<std::string_view> ContentLines(std::string_view text);
+// The text without the blanks around it.
+std::string_view TrimBlanks(std::string_view text);

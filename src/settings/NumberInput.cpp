@@ -2,18 +2,9 @@
 
 #include "core/NumberText.h"
 #include "core/StringTable.h"
+#include "core/TextLines.h"
 
 namespace {
-std::string_view TrimSpaces(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 bool IsDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
@@ -23,7 +14,7 @@ CNumberInput CNumberInput::Check(std::string_view text, uint32_t minValue, uint3
     CNumberInput result;
     result.m_min = minValue;
     result.m_max = maxValue;
-    text = TrimSpaces(text);
+    text = TrimBlanks(text);
     if (!IsDigits(text)) {
         result.m_messageId = kNotUnsigned;
         return result;

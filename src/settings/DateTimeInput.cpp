@@ -1,0 +1,68 @@
+#include "settings/DateTimeInput.h"
+
+#include "core/TextLines.h"
+#include "settings/DateTimeText.h"
+
+#include <ctime>
+#include <langinfo.h>
+#include <vector>
+
+namespace {
+
+// The forms tried in turn; those with a date first, then the times of day.
+std::vector<std::string> DateForms() {
+    const std::string date = nl_langinfo(D_FMT);
+    const std::string time = nl_langinfo(T_FMT);
+    return {date + " " + time,   date + " %H:%M:%S", date + " %H:%M",  date,      "%Y-%m-%d %H:%M:%S",
+            "%Y-%m-%dT%H:%M:%S", "%Y-%m-%d %H:%M",   "%Y-%m-%dT%H:%M", "%Y-%m-%d"};
+}
+
+std::vector<std::string> TimeForms() {
+    return {nl_langinfo(T_FMT), "%H:%M:%S", "%H:%M"};
+}
+
+// The fields of the text in that form, when the form takes the whole text.
+std::optional<std::tm> Fields(const std::string& text, const std::string& form) {
+    std::tm fields{};
+    fields.tm_mday = 1;
+    const char* end = strptime(text.c_str(), form.c_str(), &fields);
+    if (end == nullptr || *end != '\0') {
+        return std::nullopt;
+    }
+    return fields;
+}
+
+std::optional<CDateTime> FromFields(const std::tm& f, bool withDate) {
+    if (f.tm_hour > 23 || f.tm_min > 59 || f.tm_sec > 59) {
+        return std::nullopt;
+    }
+    if (!withDate) {
+        return CDateTime::FromDate(1899, 12, 30, f.tm_hour, f.tm_min, f.tm_sec);
+    }
+    const int year = f.tm_year + 1900;
+    if (!CDateTime::IsValidDate(year, f.tm_mon + 1, f.tm_mday)) {
+        return std::nullopt;
+    }
+    return CDateTime::FromDate(year, f.tm_mon + 1, f.tm_mday, f.tm_hour, f.tm_min, f.tm_sec);
+}
+
+} // namespace
+
+std::optional<CDateTime> ParseDateTimeInput(std::string_view input) {
+    const std::string text(TrimBlanks(input));
+    for (const auto& [forms, withDate] : {std::pair{DateForms(), true}, std::pair{TimeForms(), false}}) {
+        for (const std::string& form : forms) {
+            if (const std::optional<std::tm> fields = Fields(text, form)) {
+                return FromFields(*fields, withDate);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::string FormatDateTimeInput(const CDateTime& value) {
+    if (value.SplitDayAndSecond().day == 0) {
+        return value.Format("%X");
+    }
+    return CDateTimeText().Format(value);
+}
