@@ -19,14 +19,9 @@ bool CAcceleratorRouter::eventFilter(QObject* watched, QEvent* event) {
     }
     const auto* press = static_cast<QKeyEvent*>(event);
     const QKeySequence key(press->keyCombination());
-    for (const auto& [table, handler] : {std::pair{209u, m_main}, std::pair{210u, m_logView}}) {
-        if (!handler) {
-            continue;
-        }
-        if (const unsigned command = CommandOf(table, key); command != 0) {
-            handler(command);
-            return true;
-        }
+    if (const unsigned command = CommandOf(kMainWindowTable, key); command != 0 && m_main) {
+        m_main(command);
+        return true;
     }
     return QObject::eventFilter(watched, event);
 }

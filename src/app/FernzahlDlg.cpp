@@ -5,6 +5,7 @@
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
 #include "log/AutoExport.h"
+#include "log/ProtokollDlg.h"
 #include "log/ProtokollFile.h"
 #include "settings/OptionenSheet.h"
 #include "settings/SettingsStore.h"
@@ -188,6 +189,9 @@ bool CFernzahlDlg::EndAndLogConnection() {
                           Text(m_services.strings.Format(Str::kLogNotWritten, {directory + CProtokollFile::kFileName})),
                           CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
     }
+    if (m_logView != nullptr) {
+        m_logView->Refill();
+    }
     // "Log.txt" mirrors the log after every change.
     if (!AutoExport(m_services.settings, m_services.strings)) {
         CMessageBox::Show(
@@ -332,6 +336,7 @@ void CFernzahlDlg::AddCommands() {
           },
           always}},
         {kOptions, {[this] { RunOptions(); }, always}},
+        {kLog, {[this] { RunLogView(); }, always}},
         {kAssignment, {[this] { RunAssignment(); }, [this] { return HasSeveralTariffFiles(); }}},
         {kAbout, {[this] { CAboutDlg(m_services.strings, this).Run(); }, always}},
         {kHelp, {[] { CHelp::Open(QString::fromLatin1(CHelp::kIndex)); }, always}},
@@ -359,6 +364,16 @@ void CFernzahlDlg::RunOptions() {
     m_station.Meter().ReadSettings();
     m_watcher.ReadSettings();
     UpdateMenuState();
+}
+
+// The program goes on metering while the log is open; the open log takes in each new connection.
+void CFernzahlDlg::RunLogView() {
+    if (!m_visible) {
+        ShowFromTray();
+    }
+    CProtokollDlg view(m_services, this);
+    m_logView = &view;
+    view.Run();
 }
 
 void CFernzahlDlg::RunAssignment() {

@@ -3,9 +3,11 @@
 #include "core/Services.h"
 #include "detection/VerbindungsWaechter.h"
 #include "log/BeschreibungDlg.h"
+#include "log/ProtokollDlg.h"
 #include "metering/MeterStation.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -64,6 +66,7 @@ public:
 
     const CMeterStation& Station() const { return m_station; }
     const CVerbindungsWaechter& Watcher() const { return m_watcher; }
+    CProtokollDlg* LogView() const { return m_logView; }
     const QString& Tooltip() const { return m_tooltip; }
     bool IsShownByProgram() const { return m_visible; }
     // The text of the tray tooltip: at most 63 characters.
@@ -83,6 +86,7 @@ private:
     void AddCommands();
     void Initialise();
     void RunOptions();
+    void RunLogView();
     void RunAssignment();
     void ConfirmExit();
     bool HasSeveralTariffFiles() const;
@@ -106,6 +110,7 @@ private:
 
     const Services& m_services;
     Phonebook& m_phonebook;
+    QPointer<CProtokollDlg> m_logView; // while it is open
     std::map<unsigned, CommandHandler> m_commands;
     CVerbindungsWaechter m_watcher;
     CMeterStation m_station;

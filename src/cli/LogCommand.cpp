@@ -7,6 +7,7 @@
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
 #include "log/ProtokollFile.h"
+#include "log/ProtokollRows.h"
 #include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
 
@@ -128,10 +129,9 @@ int List(const CliContext& context) {
     }
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
     CDateTimeText startText;
-    // The log view's headings, with the user before the device.
     std::vector<std::vector<std::string>> rows = {{"#"}};
-    for (const unsigned column : {0, 1, 2, 3, 4, 6, 5, 7}) {
-        rows.front().push_back(strings->Get(Str::kFirstLogColumn + column));
+    for (int column = 0; column < CProtokollRows::kColumns; ++column) {
+        rows.front().push_back(strings->Get(CProtokollRows::Heading(column)));
     }
     for (bool more = log.FirstValid(); more; more = log.NextValid()) {
         const LogEntry& e = log.Entry();

@@ -18,6 +18,8 @@ inline constexpr int kOptDisplay = 173;
 inline constexpr int kOptStartup = 183;
 inline constexpr int kOptTariffFiles = 200;
 inline constexpr int kAssignment = 207;
+inline constexpr int kLogView = 174;
+inline constexpr int kLogFilter = 180;
 } // namespace Form
 
 namespace Control {
@@ -84,6 +86,26 @@ inline constexpr int kList = 1110;
 inline constexpr int kNewTariffFile = 1107;
 inline constexpr int kDeleteTariffFile = 1109;
 
+// Log view
+inline constexpr int kLogList = 1027;
+inline constexpr int kLogProgress = 1039;
+inline constexpr int kFilterMarker = 1154;
+inline constexpr int kLogTotals = 1155;
+
+// Log filter
+inline constexpr int kFilterConnection = 1002;
+inline constexpr int kFilterUser = 1003;
+inline constexpr int kFilterDevice = 1004;
+inline constexpr int kFilterTariff = 1005;
+inline constexpr int kFilterFrom = 1028;
+inline constexpr int kFilterTo = 1029;
+inline constexpr int kFilterShortest = 1030;
+inline constexpr int kFilterLongest = 1031;
+inline constexpr int kFilterCheapest = 1032;
+inline constexpr int kFilterDearest = 1033;
+inline constexpr int kFilterFewestUnits = 1034;
+inline constexpr int kFilterMostUnits = 1035;
+
 // Assignment of dial-up entries
 inline constexpr int kAssign = 1143;
 inline constexpr int kTariffChoice = 1144;
@@ -92,6 +114,7 @@ inline constexpr int kTariffChoice = 1144;
 namespace Menu {
 inline constexpr unsigned kMain = 102;
 inline constexpr unsigned kTray = 132;
+inline constexpr unsigned kLogView = 174;
 } // namespace Menu
 
 namespace Icon {
@@ -125,6 +148,10 @@ inline constexpr unsigned kChooseAWatchMethod = 302;
 inline constexpr unsigned kFirstLogColumn = 410; // 410 to 417
 inline constexpr unsigned kLogTotals = 418;
 inline constexpr unsigned kAllEntries = 419;
+inline constexpr unsigned kDeleteWholeLogQuestion = 430;
+inline constexpr unsigned kDeleteShownQuestion = 431;
+inline constexpr unsigned kDeleteSelectedQuestion = 432;
+inline constexpr unsigned kExportFileFilter = 440;
 inline constexpr unsigned kUnknownUser = 450;
 inline constexpr unsigned kNoName = 455;
 inline constexpr unsigned kModemDevice = 456;
@@ -138,7 +165,10 @@ inline constexpr unsigned kDeleteTariffQuestion = 573;
 inline constexpr unsigned kNewTariffFileTitle = 574;
 inline constexpr unsigned kDialUpEntryColumn = 575;
 inline constexpr unsigned kModemLineRow = 576;
+inline constexpr unsigned kWholeNumber = 61712;
 inline constexpr unsigned kTooManyCharacters = 61716;
+inline constexpr unsigned kDateTime = 61720;
+inline constexpr unsigned kAmount = 61721;
 inline constexpr unsigned kNumberOutOfRange = 61714;
 inline constexpr unsigned kNotAnUnsignedNumber = 61719;
 inline constexpr unsigned kApplicationTitle = 57344;

@@ -1,6 +1,7 @@
 #include "log/ExportLine.h"
 
 #include "core/StringTable.h"
+#include "log/ProtokollRows.h"
 #include "settings/Formatting.h"
 
 #include <charconv>
@@ -48,9 +49,9 @@ const std::string& CExportLine::Format(const LogEntry& entry) {
 
 std::string ExportHeader(const CStringTable& strings) {
     std::string header;
-    for (unsigned id : {410u, 411u, 412u, 413u, 414u, 416u, 415u, 417u}) {
+    for (int column = 0; column < CProtokollRows::kColumns; ++column) {
         header += header.empty() ? "" : ";";
-        header += strings.Get(id);
+        header += strings.Get(CProtokollRows::Heading(column));
     }
     return header + "\r\n";
 }

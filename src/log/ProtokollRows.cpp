@@ -1,5 +1,6 @@
 #include "log/ProtokollRows.h"
 
+#include "core/ResourceIds.h"
 #include "log/ProtokollFile.h"
 #include "log/ProtokollFilter.h"
 
@@ -16,6 +17,11 @@ template <class T> int Compare(const T& a, const T& b) {
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 } // namespace
+
+unsigned CProtokollRows::Heading(int column) {
+    static constexpr unsigned kHeadings[kColumns] = {0, 1, 2, 3, 4, 6, 5, 7};
+    return Str::kFirstLogColumn + kHeadings[column];
+}
 
 bool CProtokollRows::Read(const std::string& directory, const CProtokollFilter* filter, const Progress& progress) {
     m_rows.clear();

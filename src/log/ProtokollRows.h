@@ -17,6 +17,9 @@ class CProtokollRows {
 public:
     // The columns of the log view, by which the rows can be ordered.
     enum Column { kStart, kDuration, kUnits, kCosts, kConnection, kUser, kDevice, kTariff, kColumns };
+    // The heading of a column (the user's column comes before the device's, though their headings
+    // are numbered the other way round).
+    static unsigned Heading(int column);
     // Told now and then how far the reading is (records of the file, deleted slots included);
     // answers false to stop the reading.
     using Progress = std::function<bool(uint32_t done, uint32_t total)>;

@@ -43,30 +43,41 @@ const CAcceleratorTable& CUiResources::Accelerators() {
     return table;
 }
 
-void CUiResources::FillMenu(QMenu& menu, const MenuPopup& popup, const std::function<void(unsigned)>& onCommand) {
+void CUiResources::FillMenu(QMenu& menu, const MenuPopup& popup, const std::function<void(unsigned)>& onCommand,
+                            unsigned shortcutTable) {
     for (const MenuItem& item : popup.items) {
         if (item.command == 0) {
             menu.addSeparator();
             continue;
         }
-        // The accelerator is shown after a tab, as menus show shortcuts; the router acts on it.
         QString text = QString::fromStdString(item.text);
+        QKeySequence shortcut;
         for (unsigned table : {209u, 210u}) {
             for (const Accelerator& accelerator : Accelerators().Table(table)) {
-                if (accelerator.command == item.command) {
-                    text += QLatin1Char('\t') + QString::fromStdString(accelerator.keys);
+                const QString keys = QString::fromStdString(accelerator.keys);
+                if (accelerator.command != item.command) {
+                    continue;
+                }
+                if (table == shortcutTable) {
+                    shortcut = QKeySequence::fromString(keys);
+                } else {
+                    // Shown after a tab, as menus show shortcuts; the accelerator router acts on it.
+                    text += QLatin1Char('\t') + keys;
                 }
             }
         }
         QAction* action = menu.addAction(text);
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
         action->setData(item.command);
         const unsigned command = item.command;
         QObject::connect(action, &QAction::triggered, &menu, [onCommand, command] { onCommand(command); });
     }
 }
 
-void CUiResources::FillMenuBar(QMenuBar& bar, unsigned menuId, const std::function<void(unsigned)>& onCommand) {
+void CUiResources::FillMenuBar(QMenuBar& bar, unsigned menuId, const std::function<void(unsigned)>& onCommand,
+                               unsigned shortcutTable) {
     for (const MenuPopup& popup : Menus().Menu(menuId)) {
-        FillMenu(*bar.addMenu(QString::fromStdString(popup.title)), popup, onCommand);
+        FillMenu(*bar.addMenu(QString::fromStdString(popup.title)), popup, onCommand, shortcutTable);
     }
 }

@@ -21,7 +21,10 @@ public:
     static const CMenuTable& Menus();
     static const CAcceleratorTable& Accelerators();
     // Fills a menu with a popup of the table; each item's action carries its command number and
-    // calls onCommand with it.
-    static void FillMenu(QMenu& menu, const MenuPopup& popup, const std::function<void(unsigned)>& onCommand);
-    static void FillMenuBar(QMenuBar& bar, unsigned menuId, const std::function<void(unsigned)>& onCommand);
+    // calls onCommand with it. The keys of the shortcut table act as the window's own shortcuts,
+    // only while it is the active window; other tables' keys are only shown.
+    static void FillMenu(QMenu& menu, const MenuPopup& popup, const std::function<void(unsigned)>& onCommand,
+                         unsigned shortcutTable = 0);
+    static void FillMenuBar(QMenuBar& bar, unsigned menuId, const std::function<void(unsigned)>& onCommand,
+                            unsigned shortcutTable = 0);
 };

@@ -1,6 +1,11 @@
 #include "GuiFixture.h"
 
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+#include <memory>
 
 GuiWorld::GuiWorld() {
     library.Load();
@@ -33,4 +38,17 @@ QTimer* WhenModalOpens(const std::function<void(QWidget*)>& action) {
     });
     poll->start(20);
     return poll;
+}
+
+std::string Answering(const std::function<void()>& action) {
+    auto message = std::make_shared<std::string>();
+    const QPointer<QTimer> watch = WhenModalOpens([message](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            *message = box->text().toStdString();
+            box->defaultButton()->click();
+        }
+    });
+    action();
+    delete watch.data();
+    return *message;
 }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWidget>
 
 #include <functional>
 
@@ -45,6 +46,13 @@ struct GuiWorld {
 
 // Runs the event loop until the check holds (or the time is up).
 bool WaitUntil(const std::function<bool()>& check, int milliseconds = 10000);
+// The control with that number in a window.
+template <class T> T* Find(QWidget* window, int id) {
+    return window->findChild<T*>(QStringLiteral("id%1").arg(id));
+}
+// Runs the action, answering the message box it shows with its default button; the message's
+// text, or "" when none came.
+std::string Answering(const std::function<void()>& action);
 // Acts on the next modal window the program opens, from inside its own event loop. The returned
 // watch may be deleted when no window came.
 QTimer* WhenModalOpens(const std::function<void(QWidget*)>& action);

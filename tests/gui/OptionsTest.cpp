@@ -3,6 +3,8 @@
 #include "app/AboutDlg.h"
 #include "app/FernzahlDlg.h"
 #include "log/BeschreibungDlg.h"
+#include "log/FilterDlg.h"
+#include "log/ProtokollDlg.h"
 #include "settings/OptionenSheet.h"
 #include "tariffs/ZuordnungDlg.h"
 #include "ui/FormPage.h"
@@ -35,22 +37,6 @@ struct OptionsTest : ::testing::Test {
     void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
 
     std::string Text(unsigned id) { return world.library.Strings().Get(id); }
-    // Runs the action, answering any message box it shows; the message's text, or "" for none.
-    static std::string Answering(const std::function<void()>& action) {
-        auto message = std::make_shared<std::string>();
-        const QPointer<QTimer> watch = WhenModalOpens([message](QWidget* modal) {
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                *message = box->text().toStdString();
-                box->defaultButton()->click();
-            }
-        });
-        action();
-        delete watch.data();
-        return *message;
-    }
-    template <class T> static T* Find(QWidget* window, int id) {
-        return window->findChild<T*>(QStringLiteral("id%1").arg(id));
-    }
     std::string Stored(const char* section, const char* name) { return fresh.ReadSettingString(section, name, "-"); }
 };
 
@@ -68,6 +54,9 @@ TEST_F(OptionsTest, EveryFormHoldsEveryControlItsWindowUses) {
     EXPECT_NO_THROW(CAboutDlg(world.library.Strings()));
     EXPECT_NO_THROW(CBeschreibungDlg(fresh, world.library.Strings()));
     EXPECT_NO_THROW(CFernzahlDlg(world.services, world.dialUp, world.dialUp, world.modem));
+    EXPECT_NO_THROW(CProtokollDlg(services, nullptr).show());
+    CProtokollFilter filter;
+    EXPECT_NO_THROW(CFilterDlg(filter, world.dir.Path(), CDateTime(), world.library.Strings(), nullptr).show());
 }
 
 TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {

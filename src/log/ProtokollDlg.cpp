@@ -1,0 +1,307 @@
+#include "log/ProtokollDlg.h"
+
+#include "core/Clock.h"
+#include "core/ResourceIds.h"
+#include "core/Services.h"
+#include "core/StringTable.h"
+#include "log/AutoExport.h"
+#include "log/FilterDlg.h"
+#include "log/ProtokollFile.h"
+#include "log/ProtokollModel.h"
+#include "settings/SettingsStore.h"
+#include "ui/FileDialogFilter.h"
+#include "ui/ListView.h"
+#include "ui/MessageBox.h"
+#include "ui/UiResources.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+constexpr unsigned kShortcutTable = 210;
+constexpr int kProgressMs = 100;
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+} // namespace
+
+CProtokollDlg::CProtokollDlg(const Services& services, QWidget* parent)
+    : CFormDlg(Form::kLogView, parent), m_services(services), m_directory(services.settings.GetProgramDirectory()),
+      m_model(new CProtokollModel(services.strings, this)), m_list(Control<CListView>(Control::kLogList)),
+      m_menuBar(new QMenuBar(this)) {
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    AddCommands();
+    CUiResources::FillMenuBar(
+        *m_menuBar, Menu::kLogView, [this](unsigned command) { OnCommand(command); }, kShortcutTable);
+    layout()->setMenuBar(m_menuBar);
+    m_list->setModel(m_model);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(m_list, &CListView::ColumnClicked, this, &CProtokollDlg::OnColumnClicked);
+    connect(&m_progressTimer, &QTimer::timeout, this, &CProtokollDlg::ShowProgress);
+    Control<QProgressBar>(Control::kLogProgress)->hide();
+}
+
+CProtokollDlg::~CProtokollDlg() {
+    StopFilling();
+}
+
+void CProtokollDlg::AddCommands() {
+    m_commands = {
+        {kRefresh, [this] { Refill(); }},
+        {kFilter,
+         [this] {
+             CFilterDlg dialog(m_filter, m_directory, m_services.clock.Now(), m_services.strings, this);
+             if (dialog.Run() == QDialog::Accepted) {
+                 UpdateFilterState();
+                 Refill();
+             }
+         }},
+        {kRemoveFilter, [this] { RemoveFilter(); }},
+        {kToday, [this] { ApplyQuickFilter(CProtokollFilter::Today(m_services.clock.Now())); }},
+        {kThisWeek, [this] { ApplyQuickFilter(CProtokollFilter::ThisWeek(m_services.clock.Now())); }},
+        {kThisMonth, [this] { ApplyQuickFilter(CProtokollFilter::ThisMonth(m_services.clock.Now())); }},
+        {kExport, [this] { ExportShown(); }},
+        {kDeleteSelected, [this] { DeleteSelected(); }},
+        {kDeleteShown, [this] { DeleteShown(); }},
+        {kDeleteWholeLog, [this] { DeleteWholeLog(); }},
+    };
+}
+
+bool CProtokollDlg::IsCommandEnabled(unsigned command) const {
+    return m_commands.contains(command) && (command != kRemoveFilter || m_filter.IsActive());
+}
+
+void CProtokollDlg::OnCommand(unsigned command) {
+    if (IsCommandEnabled(command)) {
+        m_commands.at(command)();
+    }
+}
+
+void CProtokollDlg::Load() {
+    SettingsStore& settings = m_services.settings;
+    m_list->RestoreColumnWidths(settings, Section::kProtokoll, Setting::kLogColumnWidths);
+    m_sortColumn = static_cast<int>(std::min(settings.Read(Setting::kLogSortColumn), Setting::kLogSortColumn.maxValue));
+    m_descending = settings.Read(Setting::kLogSortDescending) != 0;
+    UpdateFilterState();
+    Refill();
+}
+
+void CProtokollDlg::done(int result) {
+    StopFilling();
+    SettingsStore& settings = m_services.settings;
+    m_list->SaveColumnWidths(settings, Section::kProtokoll);
+    settings.Write(Setting::kLogSortColumn, static_cast<uint32_t>(m_sortColumn));
+    settings.Write(Setting::kLogSortDescending, m_descending ? 1 : 0);
+    CFormDlg::done(result);
+}
+
+const CProtokollRows& CProtokollDlg::Rows() const {
+    return m_model->Rows();
+}
+
+void CProtokollDlg::Refill() {
+    if (m_reader != nullptr) {
+        m_cancel = true;
+        m_refillAgain = true;
+        return;
+    }
+    m_cancel = false;
+    m_done = 0;
+    m_total = 0;
+    auto rows = std::make_shared<CProtokollRows>();
+    auto order = std::make_shared<std::vector<uint32_t>>();
+    const auto column = static_cast<CProtokollRows::Column>(m_sortColumn);
+    // The reader works on its own copy of the filter, so the window may go on meanwhile.
+    m_reader = QThread::create(
+        [this, rows, order, column, descending = m_descending, filter = m_filter, directory = m_directory] {
+            const bool complete = rows->Read(directory, &filter, [this](uint32_t done, uint32_t total) {
+                m_done = done;
+                m_total = total;
+                return !m_cancel;
+            });
+            if (complete) {
+                *order = rows->Order(column, descending);
+            }
+        });
+    QThread* reader = m_reader;
+    connect(reader, &QThread::finished, this, [this, reader, rows, order] {
+        if (m_reader == reader) {
+            OnFillDone(rows, std::move(*order));
+        }
+    });
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    m_progressTimer.start(kProgressMs);
+    m_reader->start();
+}
+
+void CProtokollDlg::WaitForFill() {
+    while (m_reader != nullptr) {
+        m_reader->wait();
+        QCoreApplication::sendPostedEvents(this); // the reader's end is taken in now
+    }
+}
+
+void CProtokollDlg::StopFilling() {
+    m_refillAgain = false;
+    m_cancel = true;
+    WaitForFill();
+}
+
+void CProtokollDlg::OnFillDone(std::shared_ptr<CProtokollRows> rows, std::vector<uint32_t> order) {
+    m_reader->wait();
+    m_reader->deleteLater();
+    m_reader = nullptr;
+    m_progressTimer.stop();
+    Control<QProgressBar>(Control::kLogProgress)->hide();
+    QApplication::restoreOverrideCursor();
+    if (m_refillAgain) {
+        m_refillAgain = false;
+        Refill();
+        return;
+    }
+    m_model->SetRows(rows, std::move(order));
+    m_list->SetSortIndicator(m_sortColumn, m_descending);
+    Control<QLabel>(Control::kLogTotals)
+        ->setText(Text(rows->Totals().Format(m_services.strings, LocaleFacts::FromCLibrary())));
+}
+
+void CProtokollDlg::ShowProgress() {
+    auto* bar = Control<QProgressBar>(Control::kLogProgress);
+    bar->setRange(0, static_cast<int>(std::min<uint32_t>(m_total, INT32_MAX)));
+    bar->setValue(static_cast<int>(std::min<uint32_t>(m_done, INT32_MAX)));
+    bar->show();
+}
+
+void CProtokollDlg::OnColumnClicked(int column) {
+    m_descending = column == m_sortColumn ? !m_descending : false;
+    m_sortColumn = column;
+    Refill();
+}
+
+void CProtokollDlg::UpdateFilterState() {
+    Control<QLabel>(Control::kFilterMarker)->setVisible(m_filter.IsActive());
+    for (QAction* menu : m_menuBar->actions()) {
+        for (QAction* action : menu->menu()->actions()) {
+            if (const unsigned command = action->data().toUInt(); command != 0) {
+                action->setEnabled(IsCommandEnabled(command));
+            }
+        }
+    }
+}
+
+void CProtokollDlg::ApplyQuickFilter(const CProtokollFilter::Period& period) {
+    m_filter.SetActive(false);
+    m_filter.Scan(m_directory, m_services.clock.Now(), m_services.strings.Get(Str::kAllEntries));
+    m_filter.SetActive(true);
+    m_filter.from = period.from;
+    m_filter.to = period.to;
+    UpdateFilterState();
+    Refill();
+}
+
+void CProtokollDlg::RemoveFilter() {
+    m_filter.SetActive(false);
+    UpdateFilterState();
+    Refill();
+}
+
+void CProtokollDlg::ExportShown() {
+    WaitForFill();
+    QFileDialog dialog(this, QString(), QDir::home().filePath(QStringLiteral("Export.txt")),
+                       ToQtFileFilter(m_services.strings.Get(Str::kExportFileFilter)));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const std::string path = dialog.selectedFiles().constFirst().toStdString();
+    CProtokollFile log(m_directory);
+    if (!log.ExportText(path, &Rows(), m_services.strings)) {
+        CMessageBox::Show(this, Text(m_services.strings.Format(Str::kFileNotWritten, {path})), CMessageBox::Buttons::Ok,
+                          CMessageBox::Icon::Stop);
+    }
+}
+
+bool CProtokollDlg::Confirm(unsigned question) {
+    return CMessageBox::Show(this, Text(m_services.strings.Get(question)), CMessageBox::Buttons::YesNo,
+                             CMessageBox::Icon::Question) == QMessageBox::Yes;
+}
+
+void CProtokollDlg::DeleteSelected() {
+    WaitForFill();
+    const QModelIndexList selected = m_list->selectionModel()->selectedRows();
+    if (selected.isEmpty()) {
+        QApplication::beep();
+        return;
+    }
+    if (!Confirm(Str::kDeleteSelectedQuestion)) {
+        return;
+    }
+    std::vector<int32_t> records;
+    for (const QModelIndex& index : selected) {
+        records.push_back(Rows()[m_model->RowAt(index.row())].recordIndex);
+    }
+    DeleteRecords(records);
+    Refill();
+    ExportAutomatically();
+}
+
+void CProtokollDlg::DeleteShown() {
+    if (!m_filter.IsActive()) {
+        DeleteWholeLog();
+        return;
+    }
+    WaitForFill();
+    if (!Confirm(Str::kDeleteShownQuestion)) {
+        return;
+    }
+    std::vector<int32_t> records;
+    for (size_t row = 0; row < Rows().Size(); ++row) {
+        records.push_back(Rows()[row].recordIndex);
+    }
+    DeleteRecords(records);
+    RemoveFilter();
+    ExportAutomatically();
+}
+
+void CProtokollDlg::DeleteWholeLog() {
+    if (!Confirm(Str::kDeleteWholeLogQuestion)) {
+        return;
+    }
+    WaitForFill();
+    // A log that is already gone is no failure: the list shows what there is.
+    std::remove((m_directory + CProtokollFile::kFileName).c_str());
+    RemoveFilter();
+    ExportAutomatically();
+}
+
+void CProtokollDlg::DeleteRecords(const std::vector<int32_t>& recordIndexes) {
+    CProtokollFile log(m_directory);
+    if (!log.OpenRecordFile()) {
+        return;
+    }
+    for (const int32_t index : recordIndexes) {
+        log.GoToRecord(static_cast<uint32_t>(index));
+        log.DeleteRecord();
+    }
+    log.Close();
+}
+
+void CProtokollDlg::ExportAutomatically() {
+    if (!AutoExport(m_services.settings, m_services.strings)) {
+        const std::string path = m_directory + CProtokollFile::kAutoExportName;
+        CMessageBox::Show(this, Text(m_services.strings.Format(Str::kFileNotWritten, {path})), CMessageBox::Buttons::Ok,
+                          CMessageBox::Icon::Stop);
+    }
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "log/ProtokollFilter.h"
+#include "log/ProtokollRows.h"
+#include "ui/FormDlg.h"
+
+#include <QTimer>
+
+#include <atomic>
+#include <functional>
+#include <map>
+#include <memory>
+
+struct Services;
+class CListView;
+class CProtokollModel;
+class QMenuBar;
+class QThread;
+
+// The log as a sortable, filterable list with its totals. The log is read afresh whenever it may
+// have changed, in the background with a progress bar, so a long log never freezes the window.
+class CProtokollDlg : public CFormDlg {
+    Q_OBJECT
+public:
+    enum Command : unsigned {
+        kExport = 32816,
+        kDeleteShown = 32817,
+        kPrint = 32818,
+        kRefresh = 32822,
+        kFilter = 32804,
+        kRemoveFilter = 32805,
+        kToday = 32829,
+        kThisWeek = 32830,
+        kThisMonth = 32831,
+        kDeleteSelected = 32832,
+        kDeleteWholeLog = 32833,
+    };
+
+    CProtokollDlg(const Services& services, QWidget* parent);
+    ~CProtokollDlg() override;
+
+    void OnCommand(unsigned command);
+    bool IsCommandEnabled(unsigned command) const;
+    // Reads the log again; a reading under way is given up for the new one.
+    void Refill();
+    bool IsFilling() const { return m_reader != nullptr; }
+    const CProtokollRows& Rows() const;
+
+    void done(int result) override;
+
+protected:
+    void Load() override;
+
+private:
+    void AddCommands();
+    void OnColumnClicked(int column);
+    void OnFillDone(std::shared_ptr<CProtokollRows> rows, std::vector<uint32_t> order);
+    // Takes in the reading under way once it is done.
+    void WaitForFill();
+    void StopFilling();
+    void ShowProgress();
+    void UpdateFilterState();
+    void ApplyQuickFilter(const CProtokollFilter::Period& period);
+    void RemoveFilter();
+    void ExportShown();
+    void DeleteSelected();
+    void DeleteShown();
+    void DeleteWholeLog();
+    void DeleteRecords(const std::vector<int32_t>& recordIndexes);
+    bool Confirm(unsigned question);
+    void ExportAutomatically();
+
+    const Services& m_services;
+    std::string m_directory;
+    CProtokollFilter m_filter;
+    CProtokollModel* m_model;
+    CListView* m_list;
+    QMenuBar* m_menuBar;
+    int m_sortColumn = 0;
+    bool m_descending = false;
+    std::map<unsigned, std::function<void()>> m_commands;
+    QThread* m_reader = nullptr;
+    std::atomic<bool> m_cancel = false;
+    std::atomic<uint32_t> m_done = 0;
+    std::atomic<uint32_t> m_total = 0;
+    bool m_refillAgain = false;
+    QTimer m_progressTimer;
+};
