@@ -89,7 +89,7 @@ bool CZaehlwerk::EndRun() {
     if (nameless && m_prompt != nullptr && m_services.settings.Read(Setting::kBeschrAbfragen) != 0) {
         const std::string description = m_prompt->AskDescription();
         if (!description.empty()) {
-            written = written && WriteDescription(record, description);
+            written = written && WriteDescription(record, entry, description);
             // A connection that started while the prompt was open keeps its own name.
             if (m_runNumber == run) {
                 m_connection.connectionName = description;
@@ -99,14 +99,17 @@ bool CZaehlwerk::EndRun() {
     return written;
 }
 
-bool CZaehlwerk::WriteDescription(uint32_t record, const std::string& description) {
+bool CZaehlwerk::WriteDescription(uint32_t record, const LogEntry& logged, const std::string& description) {
     CProtokollFile log(m_services.settings.GetProgramDirectory());
     if (!log.OpenRecordFile()) {
         return false;
     }
     log.GoToRecord(record);
-    if (log.GetStatus() == 0) {
-        return false; // deleted meanwhile from the log view
+    // The user may have deleted the connection from the log view meanwhile, or the whole log, and
+    // its place may hold another connection now: the description belongs to none of them.
+    const LogEntry& there = log.Entry();
+    if (log.GetStatus() == 0 || there.start != logged.start || there.deviceName != logged.deviceName) {
+        return true;
     }
     log.Entry().connectionName = description;
     return log.WriteRecord();

@@ -13,6 +13,8 @@ class DescriptionPrompt;
 // The meter run: meters one connection from its start to its end, unit by unit, each unit charged
 // when it begins at the rate of that moment; logs the connection at its end; gives the texts that
 // show it; and signals units and alarms by sound.
+struct LogEntry;
+
 class CZaehlwerk : public InitialPeriodSource {
 public:
     CZaehlwerk(CTarif& tariff, const Services& services);
@@ -57,7 +59,8 @@ private:
     };
 
     void ArmUnitSignals();
-    bool WriteDescription(uint32_t record, const std::string& description);
+    // Into the record, if it still holds the connection that was logged there.
+    bool WriteDescription(uint32_t record, const LogEntry& logged, const std::string& description);
 
     CTarif& m_tariff;
     const Services& m_services;

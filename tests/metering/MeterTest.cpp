@@ -1,5 +1,6 @@
 #include "log/ProtokollFile.h"
 #include "metering/DescriptionPrompt.h"
+#include "support/LogBuilder.h"
 #include "support/StationDriver.h"
 #include "support/TariffBuilder.h"
 
@@ -204,6 +205,21 @@ TEST_F(MeterTest, ConnectionStartedWhileThePromptIsOpenKeepsItsName) {
     EXPECT_EQ(LastLogEntry().connectionName, "Urlaub");
     EXPECT_TRUE(Meter().IsRunning());
     EXPECT_EQ(Meter().GetConnection().connectionName, "Arcor");
+}
+
+TEST_F(MeterTest, DescriptionOfAConnectionDeletedMeanwhileNeverLandsInAnother) {
+    UseTariff({}, {});
+    CScriptedPrompt prompt;
+    Meter().SetDescriptionPrompt(&prompt);
+    prompt.answer = [&] {
+        // The whole log deleted from the log view, and another connection logged in its place.
+        std::filesystem::remove(world.dir.File("Fernzahl.log"));
+        AppendToLog(world.dir.Path(), SampleEntry(CDateTime::FromDate(2026, 1, 1), 60, 100, "Arcor"));
+        return std::string("Urlaub");
+    };
+    driver->Start("");
+    EXPECT_TRUE(driver->station.EndConnection());
+    EXPECT_EQ(LastLogEntry().connectionName, "Arcor");
 }
 
 TEST_F(MeterTest, EmptyAnswerLeavesTheDefaultName) {
