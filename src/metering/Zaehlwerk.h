@@ -9,12 +9,11 @@
 
 class CTarif;
 class DescriptionPrompt;
+struct LogEntry;
 
 // The meter run: meters one connection from its start to its end, unit by unit, each unit charged
 // when it begins at the rate of that moment; logs the connection at its end; gives the texts that
 // show it; and signals units and alarms by sound.
-struct LogEntry;
-
 class CZaehlwerk : public InitialPeriodSource {
 public:
     CZaehlwerk(CTarif& tariff, const Services& services);
