@@ -11,11 +11,21 @@ struct Usage {
 };
 
 constexpr std::array kUsages = {
-    Usage{"log", R"(fernzahl-cli log export [--output FILE] [--format text|csv|json]
-fernzahl-cli log list
-    export writes the whole log to FILE (default: standard output): the ";" text export of
-    the desktop program (text, the default), RFC 4180 CSV, or one JSON object per line.
-    list shows the log as a table.
+    Usage{"log", R"(fernzahl-cli log export [FILTER] [--output FILE] [--format text|csv|json]
+fernzahl-cli log list [FILTER] [--sort COLUMN] [--descending] [--totals] [--format text|csv|json]
+    export writes the log to FILE (default: standard output), in the log's order: the ";"
+    text export of the desktop program (text, the default), RFC 4180 CSV, or one JSON
+    object per line. list shows it as a table (or CSV, JSON), ordered by COLUMN: start
+    (the default), duration, units, costs, connection, user, device or tariff; --totals
+    adds the line of totals.
+    FILTER, as the log view's filter (each bound inclusive):
+      --from WHEN --to WHEN          starts in that period ("YYYY-MM-DD HH:MM[:SS]" or as
+                                     the locale writes it)
+      --today --this-week --this-month
+      --shortest TIME --longest TIME durations (seconds, or HH:MM:SS)
+      --fewest-units N --most-units N
+      --cheapest AMOUNT --dearest AMOUNT
+      --connection NAME --user NAME --device NAME --tariff NAME   exactly that text
 )"},
     Usage{"tariff", R"(fernzahl-cli tariff dump FILE [--json]
     The options, discount, holidays and zones of a tariff file. FILE is a path, or the

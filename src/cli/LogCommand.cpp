@@ -3,22 +3,25 @@
 #include "cli/CommandOptions.h"
 #include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
+#include "cli/LogSelection.h"
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
 #include "log/ProtokollFile.h"
-#include "log/ProtokollRows.h"
+#include "platform/SystemClock.h"
 #include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <numeric>
 #include <ostream>
 
 namespace {
 
 using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+using LineFormat = std::string (*)(uint32_t, const LogEntry&);
 
 // Amounts for machines: "." and at least two decimals.
 std::string PlainAmount(const CMoney& amount) {
@@ -32,6 +35,8 @@ std::string CsvField(const std::string& text) {
     }
     return out + '"';
 }
+
+constexpr const char* kCsvHeader = "record,start,duration,units,costs,connection,user,device,tariff\r\n";
 
 std::string CsvLine(uint32_t index, const LogEntry& e) {
     return std::to_string(index) + ',' + e.start.FormatIso() + ',' + std::to_string(e.duration.GetTotalSeconds()) +
@@ -48,63 +53,116 @@ std::string JsonLine(uint32_t index, const LogEntry& e) {
            ",\"tariff\":" + JsonString(e.tariffName) + "}\n";
 }
 
-// Opens the log for reading; a missing log is reported, never created.
-bool OpenExistingLog(CProtokollFile& log, const CliContext& context) {
+std::string CsvTotals(const LogTotals& t) {
+    return "total,," + std::to_string(t.duration.GetTotalSeconds()) + ',' + std::to_string(t.units) + ',' +
+           PlainAmount(t.costs) + ",,,,\r\n";
+}
+
+std::string JsonTotals(const LogTotals& t) {
+    return "{\"connections\":" + std::to_string(t.count) +
+           ",\"duration\":" + std::to_string(t.duration.GetTotalSeconds()) + ",\"units\":" + std::to_string(t.units) +
+           ",\"costs\":" + PlainAmount(t.costs) + "}\n";
+}
+
+// A missing log is reported, never created.
+bool LogExists(const CliContext& context) {
     const std::string path = context.dataDirectory + CProtokollFile::kFileName;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error) || !log.OpenRecordFile()) {
+    if (!std::filesystem::is_regular_file(path, error)) {
         context.err << "fernzahl-cli: cannot read the log " << path << '\n';
         return false;
     }
     return true;
 }
 
-bool WriteRecords(CProtokollFile& log, std::FILE* out, std::string (*line)(uint32_t, const LogEntry&)) {
+bool Write(std::FILE* out, const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), out) == text.size();
+}
+
+bool WriteRows(std::FILE* out, const CProtokollRows& rows, const std::vector<uint32_t>& order, LineFormat line) {
+    LogEntry entry;
     bool written = true;
-    for (bool more = log.FirstValid(); more && written; more = log.NextValid()) {
-        const std::string text = line(log.GetRecordIndex(), log.Entry());
-        written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    for (const uint32_t row : order) {
+        rows.ToEntry(row, entry);
+        written = written && Write(out, line(static_cast<uint32_t>(rows[row].recordIndex), entry));
     }
-    log.Close();
-    return std::fflush(out) == 0 && written;
+    return written;
+}
+
+// The options of the selection and of the command itself, read into the selection.
+struct Request {
+    CCommandOptions options;
+    CLogSelection selection;
+    std::string format;
+};
+
+std::optional<Request> ParseRequest(const std::vector<std::string>& words, const CliContext& context,
+                                    const CStringTable& strings, bool ordered, std::set<std::string> values,
+                                    std::set<std::string> flags) {
+    Request request;
+    values.merge(CLogSelection::ValueOptions(ordered));
+    flags.merge(CLogSelection::Flags(ordered));
+    if (!request.options.Parse({words.begin() + 1, words.end()}, values, flags)) {
+        WrongUse(context.err, "log", request.options.GetError());
+        return std::nullopt;
+    }
+    request.format = request.options.Get("--format").value_or("text");
+    if (request.format != "text" && request.format != "csv" && request.format != "json") {
+        WrongUse(context.err, "log", "unknown format '" + request.format + "' (text, csv or json)");
+        return std::nullopt;
+    }
+    if (!request.selection.Parse(request.options, context.dataDirectory, CSystemClock().Now(),
+                                 strings.Get(Str::kAllEntries))) {
+        WrongUse(context.err, "log", request.selection.GetError());
+        return std::nullopt;
+    }
+    return request;
+}
+
+const CStringTable* Strings(const CliContext& context) {
+    const CStringTable* strings = context.strings();
+    if (strings == nullptr) {
+        context.err << "fernzahl-cli: Fernzahl.dll not found\n";
+    }
+    return strings;
 }
 
 int Export(const std::vector<std::string>& words, const CliContext& context) {
-    CCommandOptions options;
-    if (!options.Parse({words.begin() + 1, words.end()}, {"--output", "--format"}, {})) {
-        return WrongUse(context.err, "log", options.GetError());
-    }
-    const std::string output = options.Get("--output").value_or("");
-    const std::string format = options.Get("--format").value_or("text");
-    if (format != "text" && format != "csv" && format != "json") {
-        return WrongUse(context.err, "log", "unknown format '" + format + "' (text, csv or json)");
-    }
-    const CStringTable* strings = context.strings();
-    if (format == "text" && strings == nullptr) {
-        context.err << "fernzahl-cli: Fernzahl.dll not found\n";
+    const CStringTable* strings = Strings(context);
+    if (strings == nullptr) {
         return 1;
     }
-    CProtokollFile log(context.dataDirectory);
-    if (!OpenExistingLog(log, context)) {
+    std::optional<Request> request = ParseRequest(words, context, *strings, false, {"--output", "--format"}, {});
+    if (!request) {
+        return 2;
+    }
+    if (!LogExists(context)) {
         return 1;
     }
+    const std::string output = request->options.Get("--output").value_or("");
     FilePtr file(output.empty() ? nullptr : std::fopen(output.c_str(), "wb"), &std::fclose);
     if (!output.empty() && !file) {
         context.err << "fernzahl-cli: cannot write " << output << '\n';
         return 1;
     }
     std::FILE* out = file ? file.get() : context.out;
-    bool written = false;
-    if (format == "text") {
-        log.Close();
-        written = log.WriteExport(out, nullptr, *strings);
-    } else if (format == "csv") {
-        const char* header = "record,start,duration,units,costs,connection,user,device,tariff\r\n";
-        written = std::fputs(header, out) >= 0 && WriteRecords(log, out, CsvLine);
-    } else {
-        written = WriteRecords(log, out, JsonLine);
+    // Exports keep the log's order; the whole log is written straight from the file.
+    CProtokollRows rows;
+    if (request->selection.IsFiltered() || request->format != "text") {
+        request->selection.Read(context.dataDirectory, rows);
     }
-    if (!written) {
+    std::vector<uint32_t> logOrder(rows.Size());
+    std::iota(logOrder.begin(), logOrder.end(), 0u);
+    CProtokollFile log(context.dataDirectory);
+    bool written = false;
+    if (request->format == "text") {
+        written = log.WriteExport(out, request->selection.IsFiltered() ? &rows : nullptr, *strings);
+    } else if (request->format == "csv") {
+        written = Write(out, kCsvHeader) && WriteRows(out, rows, logOrder, CsvLine);
+    } else {
+        written = WriteRows(out, rows, logOrder, JsonLine);
+    }
+    if (!written || std::fflush(out) != 0) {
         context.err << "fernzahl-cli: the export could not be written completely\n";
         return 1;
     }
@@ -117,29 +175,7 @@ std::string Pad(const std::string& text, size_t width, bool right) {
     return right ? fill + text : text + fill;
 }
 
-int List(const CliContext& context) {
-    const CStringTable* strings = context.strings();
-    if (strings == nullptr) {
-        context.err << "fernzahl-cli: Fernzahl.dll not found\n";
-        return 1;
-    }
-    CProtokollFile log(context.dataDirectory);
-    if (!OpenExistingLog(log, context)) {
-        return 1;
-    }
-    const LocaleFacts facts = LocaleFacts::FromCLibrary();
-    CDateTimeText startText;
-    std::vector<std::vector<std::string>> rows = {{"#"}};
-    for (int column = 0; column < CProtokollRows::kColumns; ++column) {
-        rows.front().push_back(strings->Get(CProtokollRows::Heading(column)));
-    }
-    for (bool more = log.FirstValid(); more; more = log.NextValid()) {
-        const LogEntry& e = log.Entry();
-        rows.push_back({std::to_string(log.GetRecordIndex()), startText.Format(e.start),
-                        FormatTimeOfDay(e.duration.GetDays(), facts), std::to_string(e.units),
-                        FormatAmount(e.costs, facts), e.connectionName, e.userName, e.deviceName, e.tariffName});
-    }
-    log.Close();
+void PrintTable(std::FILE* out, const std::vector<std::vector<std::string>>& rows) {
     std::vector<size_t> widths(rows.front().size(), 0);
     for (const auto& row : rows) {
         for (size_t c = 0; c < row.size(); ++c) {
@@ -152,7 +188,60 @@ int List(const CliContext& context) {
             const bool numeric = c == 0 || c == 3 || c == 4;
             line += (c ? "  " : "") + (c + 1 == row.size() ? row[c] : Pad(row[c], widths[c], numeric));
         }
-        std::fprintf(context.out, "%s\n", line.c_str());
+        std::fprintf(out, "%s\n", line.c_str());
+    }
+}
+
+void PrintText(std::FILE* out, const CProtokollRows& rows, const std::vector<uint32_t>& order,
+               const CStringTable& strings, bool totals) {
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
+    CDateTimeText startText;
+    std::vector<std::vector<std::string>> table = {{"#"}};
+    for (int column = 0; column < CProtokollRows::kColumns; ++column) {
+        table.front().push_back(strings.Get(CProtokollRows::Heading(column)));
+    }
+    LogEntry e;
+    for (const uint32_t row : order) {
+        rows.ToEntry(row, e);
+        table.push_back({std::to_string(rows[row].recordIndex), startText.Format(e.start),
+                         FormatTimeOfDay(e.duration.GetDays(), facts), std::to_string(e.units),
+                         FormatAmount(e.costs, facts), e.connectionName, e.userName, e.deviceName, e.tariffName});
+    }
+    PrintTable(out, table);
+    if (totals) {
+        std::fprintf(out, "%s\n", rows.Totals().Format(strings, facts).c_str());
+    }
+}
+
+int List(const std::vector<std::string>& words, const CliContext& context) {
+    const CStringTable* strings = Strings(context);
+    if (strings == nullptr) {
+        return 1;
+    }
+    std::optional<Request> request = ParseRequest(words, context, *strings, true, {"--format"}, {"--totals"});
+    if (!request) {
+        return 2;
+    }
+    if (!LogExists(context)) {
+        return 1;
+    }
+    CProtokollRows rows;
+    request->selection.Read(context.dataDirectory, rows);
+    const std::vector<uint32_t> order = request->selection.Order(rows);
+    const bool totals = request->options.Has("--totals");
+    if (request->format == "text") {
+        PrintText(context.out, rows, order, *strings, totals);
+    } else if (request->format == "csv") {
+        Write(context.out, kCsvHeader);
+        WriteRows(context.out, rows, order, CsvLine);
+        if (totals) {
+            Write(context.out, CsvTotals(rows.Totals()));
+        }
+    } else {
+        WriteRows(context.out, rows, order, JsonLine);
+        if (totals) {
+            Write(context.out, JsonTotals(rows.Totals()));
+        }
     }
     return 0;
 }
@@ -163,8 +252,8 @@ int RunLogCommand(const std::vector<std::string>& words, const CliContext& conte
     if (!words.empty() && words[0] == "export") {
         return Export(words, context);
     }
-    if (words.size() == 1 && words[0] == "list") {
-        return List(context);
+    if (!words.empty() && words[0] == "list") {
+        return List(words, context);
     }
     return WrongUse(context.err, "log", words.empty() ? "export or list is needed" : "unknown word '" + words[0] + "'");
 }

@@ -56,6 +56,22 @@ TEST_F(LogCommandTest, ListAlignsTheValidRecords) {
     EXPECT_NE(second.find("-0,0005"), std::string::npos);
 }
 
+TEST_F(LogCommandTest, FilterSortAndTotalsAsTheLogViewHasThem) {
+    ASSERT_EQ(Run(RunLogCommand, {"list", "--format", "csv", "--sort", "duration", "--descending", "--totals"}), 0);
+    EXPECT_EQ(out, "record,start,duration,units,costs,connection,user,device,tariff\r\n"
+                   "2,2026-12-08T09:30:00,3725,3,-0.0005,\"Say \"\"hi\"\", Grüße\",\"anna\",\"ppp0\",\"Mobil\"\r\n"
+                   "0,2026-12-07T10:00:00,90,3,0.12,\"T-Online\",\"anna\",\"ppp0\",\"Mobil\"\r\n"
+                   "total,,3815,6,0.1195,,,,\r\n");
+    ASSERT_EQ(Run(RunLogCommand, {"export", "--format", "json", "--to", "07.12.2026 10:00:00", "--user", "anna"}), 0);
+    EXPECT_EQ(out.find("\"record\":2"), std::string::npos);
+    EXPECT_NE(out.find("\"record\":0"), std::string::npos);
+    ASSERT_EQ(Run(RunLogCommand, {"list", "--format", "json", "--connection", "nobody"}), 0);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(Run(RunLogCommand, {"list", "--from", "yesterday"}), 2);
+    EXPECT_NE(err.str().find("--from \"yesterday\" is not a date and time"), std::string::npos);
+    EXPECT_EQ(Run(RunLogCommand, {"export", "--sort", "units"}), 2) << "an export keeps the log's order";
+}
+
 TEST(LogCommand, MissingLogIsReportedAndNotCreated) {
     struct Fixture : CliFixture {
         void TestBody() override {}

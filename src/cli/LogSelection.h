@@ -1,0 +1,42 @@
+#pragma once
+
+#include "log/ProtokollFilter.h"
+#include "log/ProtokollRows.h"
+
+#include <optional>
+#include <set>
+#include <string>
+
+class CCommandOptions;
+class CStringTable;
+
+// Which rows of the log a command shows, in which order: the filter and sort options of
+// `log list` and `log export`, made into the log view's own filter and order.
+class CLogSelection {
+public:
+    // The options that take a value, and the switches; with or without those of the order.
+    static std::set<std::string> ValueOptions(bool withOrder);
+    static std::set<std::string> Flags(bool withOrder);
+
+    // Builds the selection; false with the reason in GetError for a value that cannot be read.
+    bool Parse(const CCommandOptions& options, const std::string& directory, const CDateTime& now,
+               const std::string& catchAll);
+    const std::string& GetError() const { return m_error; }
+
+    // The rows that pass, read from the log, and their order.
+    void Read(const std::string& directory, CProtokollRows& rows) const;
+    std::vector<uint32_t> Order(const CProtokollRows& rows) const;
+    bool IsFiltered() const { return m_filter.IsActive(); }
+
+private:
+    bool ParseBounds(const CCommandOptions& options);
+    bool ParseTexts(const CCommandOptions& options);
+    bool ParseSort(const CCommandOptions& options);
+    bool Refuse(const std::string& option, const std::string& value, const char* expected);
+
+    CProtokollFilter m_filter;
+    bool m_nothingMatches = false; // a text asked for that the log does not hold
+    CProtokollRows::Column m_column = CProtokollRows::kStart;
+    bool m_descending = false;
+    std::string m_error;
+};
