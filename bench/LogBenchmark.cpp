@@ -6,11 +6,14 @@
 
 #include "core/StringTable.h"
 #include "log/ProtokollFile.h"
+#include "log/ProtokollFilter.h"
+#include "log/ProtokollRows.h"
 
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -147,6 +150,62 @@ void ExportWholeLog(benchmark::State& state) {
     }
 }
 
+// What the log view does to fill itself: every record through an active filter (a fresh scan, so
+// all pass), rows with interned texts, ordered by start; and its re-sort by name, a refill.
+CProtokollFilter ScannedFilter() {
+    CProtokollFilter filter;
+    filter.Scan(LogDirectory(), CDateTime::FromDate(2030, 1, 1), "(all)");
+    filter.SetActive(true);
+    return filter;
+}
+
+void FillRows(benchmark::State& state, CProtokollRows::Column column) {
+    const CProtokollFilter filter = ScannedFilter();
+    for (auto _ : state) {
+        CProtokollRows rows;
+        rows.Read(LogDirectory(), &filter);
+        const std::vector<uint32_t> order = rows.Order(column, false);
+        benchmark::DoNotOptimize(order.data());
+        state.counters["rows"] = static_cast<double>(rows.Size());
+    }
+}
+
+void FillRowsSortedByStart(benchmark::State& state) {
+    FillRows(state, CProtokollRows::kStart);
+}
+
+void RefillSortedByConnection(benchmark::State& state) {
+    FillRows(state, CProtokollRows::kConnection);
+}
+
+long ResidentBytes() {
+    long pages = 0;
+    long resident = 0;
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm != nullptr && std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) {
+        resident = 0;
+    }
+    if (statm != nullptr) {
+        std::fclose(statm);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+// The resident memory the rows and their order add, per row.
+void MemoryOfRows(benchmark::State& state) {
+    const CProtokollFilter filter = ScannedFilter();
+    for (auto _ : state) {
+        const long before = ResidentBytes();
+        CProtokollRows rows;
+        rows.Read(LogDirectory(), &filter);
+        const std::vector<uint32_t> order = rows.Order(CProtokollRows::kStart, false);
+        state.counters["bytes_per_row"] = static_cast<double>(ResidentBytes() - before) / rows.Size();
+    }
+}
+
+BENCHMARK(MemoryOfRows)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(FillRowsSortedByStart)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(RefillSortedByConnection)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(ReadSequential64KiB)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(WalkLogReadingFields)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(WriteSameBytes)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -160,5 +219,7 @@ int main(int argc, char** argv) {
     return RunBenchmarks(argc, argv,
                          {{"WalkLogReadingFields", "ReadSequential64KiB", 2.0},
                           {"ExportWholeLog", "WriteSameBytes", 2.0},
-                          {"ExportWholeLog", "ReadLogAndWriteSameBytes", 2.0}});
+                          {"ExportWholeLog", "ReadLogAndWriteSameBytes", 2.0},
+                         {"FillRowsSortedByStart", "ReadSequential64KiB", 2.0},
+                         {"RefillSortedByConnection", "ReadSequential64KiB", 2.0}});
 }

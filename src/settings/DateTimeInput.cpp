@@ -2,6 +2,7 @@
 
 #include "core/TextLines.h"
 #include "settings/DateTimeText.h"
+#include "settings/Formatting.h"
 
 #include <ctime>
 #include <langinfo.h>
@@ -61,8 +62,9 @@ std::optional<CDateTime> ParseDateTimeInput(std::string_view input) {
 }
 
 std::string FormatDateTimeInput(const CDateTime& value) {
+    // Durations are kept as times of day: shown as the lists show durations, never "AM".
     if (value.SplitDayAndSecond().day == 0) {
-        return value.Format("%X");
+        return FormatTimeOfDay(value.GetOleDate());
     }
     return CDateTimeText().Format(value);
 }

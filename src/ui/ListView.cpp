@@ -71,8 +71,12 @@ void CListView::focusOutEvent(QFocusEvent* event) {
 }
 
 void CListView::RestoreColumnWidths(SettingsStore& settings, const char* section, std::span<const uint32_t> defaults) {
+    // The default widths suit a small classic font; with the desktop's font they grow alike.
+    constexpr double kClassicCharWidth = 5.0;
+    const double scale = std::max(1.0, fontMetrics().averageCharWidth() / kClassicCharWidth);
     for (size_t column = 0; column < defaults.size(); ++column) {
-        const uint32_t width = settings.ReadSettingDword(section, "Spalte" + std::to_string(column), defaults[column]);
+        const uint32_t fallback = static_cast<uint32_t>(defaults[column] * scale);
+        const uint32_t width = settings.ReadSettingDword(section, "Spalte" + std::to_string(column), fallback);
         setColumnWidth(static_cast<int>(column), static_cast<int>(std::min<uint32_t>(width, 4000)));
     }
 }

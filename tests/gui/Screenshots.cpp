@@ -6,7 +6,10 @@
 
 #include "app/AboutDlg.h"
 #include "app/FernzahlDlg.h"
+#include "log/FilterDlg.h"
+#include "log/ProtokollDlg.h"
 #include "settings/OptionenSheet.h"
+#include "support/LogBuilder.h"
 #include "splash/SplashDlg.h"
 #include "support/TariffBuilder.h"
 #include "tariffs/ZuordnungDlg.h"
@@ -19,6 +22,23 @@
 #include <cstdio>
 
 namespace {
+
+// A few hundred connections over three months, as a household's log looks.
+void WriteRealisticLog(const std::string& directory) {
+    const char* names[] = {"T-Online", "Arcor Internet-by-Call", "Mobile broadband", "Büro Einwahl"};
+    const char* users[] = {"anna", "bernd"};
+    const char* tariffs[] = {"(Default tariff)", "Mobil", "Ferngespräche"};
+    CDateTime start = CDateTime::FromDate(2026, 9, 1, 8, 12, 5);
+    for (int i = 0; i < 320; ++i) {
+        const int seconds = 40 + (i * 937) % 3400;
+        LogEntry entry = SampleEntry(start, seconds, 1200 * (1 + seconds / 240), names[i % 4], 1 + seconds / 240);
+        entry.userName = users[(i / 3) % 2];
+        entry.tariffName = tariffs[i % 3];
+        entry.deviceName = i % 4 == 2 ? "ttyUSB0" : "ppp0";
+        AppendToLog(directory, entry);
+        start = start + CTimeSpan::FromSeconds(6 * 3600 + (i * 4177) % 20000);
+    }
+}
 
 bool Save(QWidget& widget, const QString& file) {
     widget.show();
@@ -71,5 +91,14 @@ int main(int argc, char** argv) {
     }
     CZuordnungDlg assignment(world.settings, world.library.Strings(), world.dialUp, nullptr);
     ok = Save(assignment, dir + QStringLiteral("/assignment.png")) && ok;
+
+    WriteRealisticLog(world.dir.Path());
+    CProtokollDlg log(world.services, nullptr);
+    log.show();
+    WaitUntil([&] { return !log.IsFilling(); });
+    ok = Save(log, dir + QStringLiteral("/log-view.png")) && ok;
+    CProtokollFilter filter;
+    CFilterDlg filterDialog(filter, world.dir.Path(), world.clock.Now(), world.library.Strings(), nullptr);
+    ok = Save(filterDialog, dir + QStringLiteral("/log-filter.png")) && ok;
     return ok ? 0 : 1;
 }
