@@ -65,8 +65,11 @@ public:
     bool operator>=(const CDateTime& o) const { return Linear() >= o.Linear(); }
     constexpr bool operator==(const CDateTime& o) const = default;
 
-private:
+    // A number that orders moments as time runs, also before 1899 where OLE dates count backwards
+    // within the day.
     double Linear() const;
+
+private:
     static CDateTime FromLinear(double linear, ValueStatus status);
 
     double m_date = 0.0;

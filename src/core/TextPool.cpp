@@ -4,11 +4,13 @@
 #include <numeric>
 
 uint32_t CTextPool::Intern(std::string_view text) {
-    const auto [it, added] = m_ids.try_emplace(std::string(text), static_cast<uint32_t>(m_texts.size()));
-    if (added) {
-        m_texts.emplace_back(text);
+    if (const auto known = m_ids.find(text); known != m_ids.end()) {
+        return known->second;
     }
-    return it->second;
+    const auto id = static_cast<uint32_t>(m_texts.size());
+    m_texts.emplace_back(text);
+    m_ids.emplace(m_texts.back(), id);
+    return id;
 }
 
 std::vector<uint32_t> CTextPool::ByteOrderRanks() const {

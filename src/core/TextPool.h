@@ -17,6 +17,12 @@ public:
     std::vector<uint32_t> ByteOrderRanks() const;
 
 private:
+    // Looks texts up without making a string of them first.
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+    };
+
     std::vector<std::string> m_texts;
-    std::unordered_map<std::string, uint32_t> m_ids;
+    std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>> m_ids;
 };

@@ -5,7 +5,6 @@
 #include "log/ProtokollFilter.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 // The progress is told once per this many records: often enough for a bar, rarely enough to cost
@@ -70,45 +69,46 @@ void CProtokollRows::ToEntry(size_t row, LogEntry& entry) const {
     entry.tariffName = Text(r.tariffName);
 }
 
+double CProtokollRows::SortKey(const ProtokollZeile& row, Column column, const std::vector<uint32_t>& ranks) {
+    switch (column) {
+    case kStart:
+        return row.start.Linear();
+    case kDuration:
+        return row.duration.GetDays();
+    case kUnits:
+        return row.units;
+    case kCosts:
+        return static_cast<double>(row.costs.GetValue());
+    case kConnection:
+        return ranks[row.connectionName];
+    case kUser:
+        return ranks[row.userName];
+    case kDevice:
+        return ranks[row.deviceName];
+    default:
+        return ranks[row.tariffName];
+    }
+}
+
 std::vector<uint32_t> CProtokollRows::Order(Column column, bool descending) const {
     const std::vector<uint32_t> ranks = column >= kConnection ? m_texts.ByteOrderRanks() : std::vector<uint32_t>();
-    auto textRank = [&ranks, column](const ProtokollZeile& r) {
-        switch (column) {
-        case kConnection:
-            return ranks[r.connectionName];
-        case kUser:
-            return ranks[r.userName];
-        case kDevice:
-            return ranks[r.deviceName];
-        default:
-            return ranks[r.tariffName];
+    // Rows without a valid duration lead in both directions, in log order; the others are sorted by
+    // one key each, equal keys in log order.
+    std::vector<uint32_t> order;
+    std::vector<std::pair<double, uint32_t>> keyed;
+    keyed.reserve(m_rows.size());
+    for (uint32_t row = 0; row < m_rows.size(); ++row) {
+        if (!m_rows[row].duration.IsValid()) {
+            order.push_back(row);
+        } else {
+            const double key = SortKey(m_rows[row], column, ranks);
+            keyed.emplace_back(descending ? -key : key, row);
         }
-    };
-    auto compare = [&](const ProtokollZeile& a, const ProtokollZeile& b) {
-        switch (column) {
-        case kStart:
-            return Compare(a.start, b.start);
-        case kDuration:
-            return Compare(a.duration, b.duration);
-        case kUnits:
-            return Compare(a.units, b.units);
-        case kCosts:
-            return Compare(a.costs, b.costs);
-        default:
-            return Compare(textRank(a), textRank(b));
-        }
-    };
-    std::vector<uint32_t> order(m_rows.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(), [&](uint32_t x, uint32_t y) {
-        const ProtokollZeile& a = m_rows[x];
-        const ProtokollZeile& b = m_rows[y];
-        // Rows without a valid duration lead in both directions and are equal among themselves.
-        if (!a.duration.IsValid() || !b.duration.IsValid()) {
-            return !a.duration.IsValid() && b.duration.IsValid();
-        }
-        const int sign = compare(a, b);
-        return descending ? sign > 0 : sign < 0;
-    });
+    }
+    std::sort(keyed.begin(), keyed.end());
+    order.reserve(m_rows.size());
+    for (const auto& [key, row] : keyed) {
+        order.push_back(row);
+    }
     return order;
 }

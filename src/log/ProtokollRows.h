@@ -41,6 +41,8 @@ public:
 
 private:
     void Add(const LogEntry& entry, uint32_t recordIndex);
+    // The row's value in the column as one number that orders as the column does; texts by rank.
+    static double SortKey(const ProtokollZeile& row, Column column, const std::vector<uint32_t>& ranks);
 
     std::vector<ProtokollZeile> m_rows;
     CTextPool m_texts;
