@@ -4,6 +4,11 @@
 #include "app/FernzahlDlg.h"
 #include "log/BeschreibungDlg.h"
 #include "settings/OptionenSheet.h"
+#include "tariff_editor/FeiertageDlg.h"
+#include "tariff_editor/TarifAuswahlDlg.h"
+#include "tariff_editor/TarifOptionenDlg.h"
+#include "tariff_editor/TarifZoneDlg.h"
+#include "tariff_editor/TarifeSheet.h"
 #include "tariffs/ZuordnungDlg.h"
 #include "ui/FormPage.h"
 #include "ui/ListView.h"
@@ -68,6 +73,17 @@ TEST_F(OptionsTest, EveryFormHoldsEveryControlItsWindowUses) {
     EXPECT_NO_THROW(CAboutDlg(world.library.Strings()));
     EXPECT_NO_THROW(CBeschreibungDlg(fresh, world.library.Strings()));
     EXPECT_NO_THROW(CFernzahlDlg(world.services, world.dialUp, world.dialUp, world.modem));
+    const std::string tariff = world.dir.File("Fernzahl.tff");
+    CTariffRecords(tariff).WriteOptions({true, true, true, true, false});
+    CTarifeSheet editor(fresh, world.library.Strings(), tariff, QStringLiteral("Fernzahl"), nullptr);
+    for (int page = 0; page < editor.Tabs()->count(); ++page) {
+        EXPECT_NO_THROW(editor.Page(page)->EnsureLoaded()) << "tariff editor page " << page;
+    }
+    EXPECT_EQ(editor.Tabs()->count(), 7);
+    EXPECT_NO_THROW(CTarifZoneDlg(world.library.Strings(), tariff, 64, std::nullopt, {true, true}, nullptr).show());
+    EXPECT_NO_THROW(CTarifAuswahlDlg(fresh, world.library.Strings(), nullptr).show());
+    EXPECT_NO_THROW(CTarifOptionenDlg(world.library.Strings(), tariff, nullptr).show());
+    EXPECT_NO_THROW(CFeiertageDlg(2026, nullptr).show());
 }
 
 TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
