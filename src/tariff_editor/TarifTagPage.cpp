@@ -26,7 +26,7 @@ struct CTarifTagPage::Column {
 namespace {
 constexpr int kNarrow = 60;
 constexpr int kWide = 80;
-constexpr int kHeadingMargin = 20;
+constexpr int kHeadingMargin = 14;
 } // namespace
 
 CTarifTagPage::CTarifTagPage(const CStringTable& strings, const std::string& path, uint32_t dayKind, unsigned caption,
