@@ -21,7 +21,9 @@ int RunTariffHolidaysCommand(const std::vector<std::string>& words, const CliCon
     }
     const std::optional<uint32_t> year = ParseUint32(options.Get("--year").value_or(""));
     if (!year || *year < CPublicHolidays::kFirstYear || *year > CPublicHolidays::kLastYear) {
-        return WrongUse(context.err, "tariff", "--year needs a year from 1583 to 9999");
+        return WrongUse(context.err, "tariff",
+                        "--year needs a year from " + std::to_string(CPublicHolidays::kFirstYear) + " to " +
+                            std::to_string(CPublicHolidays::kLastYear));
     }
     const std::optional<CPublicHolidays::Country> country =
         CPublicHolidays::CountryOfCode(options.Get("--set").value_or(""));

@@ -21,15 +21,15 @@ public:
     void SetZones(std::vector<TariffZone> zones);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    // The stretch drawn at that x, or nothing.
-    const DayStretch* StretchAt(int x) const;
-    QString TipOf(const DayStretch& stretch) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    // The stretch drawn at that x, or nothing.
+    const DayStretch* StretchAt(int x) const;
+    QString TipOf(const DayStretch& stretch) const;
     QRect BandRect() const;
     int XOfQuarter(int quarter) const;
     QColor ColourOf(const CMoney& perMinute) const;

@@ -19,8 +19,6 @@ public:
     CTarifTagPage(const CStringTable& strings, const std::string& path, uint32_t dayKind, unsigned caption,
                   CTarifZoneDlg::Schemes schemes);
 
-    uint32_t DayKind() const { return m_dayKind; }
-
 protected:
     void Load() override;
 
