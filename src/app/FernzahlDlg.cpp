@@ -9,6 +9,7 @@
 #include "log/ProtokollFile.h"
 #include "settings/OptionenSheet.h"
 #include "settings/SettingsStore.h"
+#include "tariff_editor/TariffCommands.h"
 #include "tariffs/TariffFiles.h"
 #include "tariffs/ZuordnungDlg.h"
 #include "ui/FormDlg.h"
@@ -337,6 +338,8 @@ void CFernzahlDlg::AddCommands() {
           always}},
         {kOptions, {[this] { RunOptions(); }, always}},
         {kLog, {[this] { RunLogView(); }, always}},
+        {kTariffEditor, {[this] { EditTariffs(m_services, m_station.Tariff(), this); }, always}},
+        {kTariffOptions, {[this] { EditTariffOptions(m_services, m_station.Tariff(), this); }, always}},
         {kAssignment, {[this] { RunAssignment(); }, [this] { return HasSeveralTariffFiles(); }}},
         {kAbout, {[this] { CAboutDlg(m_services.strings, this).Run(); }, always}},
         {kHelp, {[] { CHelp::Open(QString::fromLatin1(CHelp::kIndex)); }, always}},

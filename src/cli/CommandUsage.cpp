@@ -28,8 +28,12 @@ fernzahl-cli log list [FILTER] [--sort COLUMN] [--descending] [--totals] [--form
       --connection NAME --user NAME --device NAME --tariff NAME   exactly that text
 )"},
     Usage{"tariff", R"(fernzahl-cli tariff dump FILE [--json]
-    The options, discount, holidays and zones of a tariff file. FILE is a path, or the
-    title of a tariff of the data directory (Mobil for Mobil.tff, in any case).
+fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
+    dump shows the options, discount, holidays and zones of a tariff file. FILE is a path,
+    or the title of a tariff of the data directory (Mobil for Mobil.tff, in any case).
+    holidays lists the public holidays of YEAR kept in all of Germany (de), Austria (at) or
+    Switzerland (ch), each marked as in the tariff or missing; --add appends the missing
+    ones to the tariff as holidays.
 )"},
     Usage{"counters", R"(fernzahl-cli counters [--json]
     The daily, weekly, monthly and total counters and the discount counter.

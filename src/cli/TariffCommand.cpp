@@ -2,6 +2,7 @@
 
 #include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
+#include "cli/TariffHolidaysCommand.h"
 #include "cli/TariffLookup.h"
 #include "core/DateTime.h"
 #include "settings/Formatting.h"
@@ -110,6 +111,9 @@ std::string Dump(CTarifFile& file, bool json) {
 } // namespace
 
 int RunTariffCommand(const std::vector<std::string>& words, const CliContext& context) {
+    if (!words.empty() && words[0] == "holidays") {
+        return RunTariffHolidaysCommand(std::vector<std::string>(words.begin() + 1, words.end()), context);
+    }
     if (words.size() < 2 || words[0] != "dump") {
         return WrongUse(context.err, "tariff", "dump FILE is needed");
     }

@@ -8,6 +8,7 @@
 namespace Form {
 inline constexpr int kAbout = 100;
 inline constexpr int kMain = 102;
+inline constexpr int kZonePage = 107;
 inline constexpr int kSplash = 142;
 inline constexpr int kOptMonitoring = 165;
 inline constexpr int kOptCounters = 166;
@@ -16,6 +17,12 @@ inline constexpr int kOptSignals = 168;
 inline constexpr int kDescription = 172;
 inline constexpr int kOptDisplay = 173;
 inline constexpr int kOptStartup = 183;
+inline constexpr int kTariffOptions = 184;
+inline constexpr int kZone = 185;
+inline constexpr int kHolidayPage = 186;
+inline constexpr int kDiscountPage = 187;
+inline constexpr int kPublicHolidays = 188;
+inline constexpr int kTariffChoice = 198;
 inline constexpr int kOptTariffFiles = 200;
 inline constexpr int kAssignment = 207;
 inline constexpr int kLogView = 174;
@@ -106,6 +113,49 @@ inline constexpr int kFilterDearest = 1033;
 inline constexpr int kFilterFewestUnits = 1034;
 inline constexpr int kFilterMostUnits = 1035;
 
+// Tariff options
+inline constexpr int kOptionMinimumCharge = 1108;
+inline constexpr int kOptionDiscount = 1107;
+inline constexpr int kOptionFridayOwnTable = 1105;
+inline constexpr int kOptionSundayOwnTable = 1106;
+inline constexpr int kOptionHolidaysAsSundays = 1111;
+
+// Tariff editor: the zone page (its list is kList)
+inline constexpr int kZoneHeadline = 1106;
+inline constexpr int kAddZone = 1107;
+inline constexpr int kEditZone = 1108;
+inline constexpr int kDeleteZone = 1109;
+inline constexpr int kDayStrip = 1120;
+
+// Tariff editor: the zone dialog
+inline constexpr int kFirstQuarter = 1113;
+inline constexpr int kLastQuarter = 1114;
+inline constexpr int kSecondsPerUnit = 1116;
+inline constexpr int kUnitPrice = 1117;
+inline constexpr int kStartCharge = 1108;
+inline constexpr int kInitialPeriod = 1110;
+inline constexpr int kMinimumCharge = 1109;
+inline constexpr int kNoDiscount = 1119;
+inline constexpr int kDiscountSecondsPerUnit = 1111;
+inline constexpr int kMinimumChargeGroup = 1121;
+inline constexpr int kDiscountGroup = 1122;
+
+// Tariff editor: the holiday page (its list is kList) and the public holidays it adds
+inline constexpr int kHolidayDate = 1126;
+inline constexpr int kAddHoliday = 1107;
+inline constexpr int kDeleteHoliday = 1109;
+inline constexpr int kAddPublicHolidays = 1129;
+inline constexpr int kHolidayYear = 1130;
+inline constexpr int kHolidayCountry = 1131;
+
+// Tariff editor: the discount page
+inline constexpr int kUnitLimit = 1060;
+inline constexpr int kDiscountPrice = 1117;
+inline constexpr int kResetDiscountWithCounters = 1050;
+inline constexpr int kDiscountCounter = 1127;
+inline constexpr int kDiscountCounterText = 1128;
+inline constexpr int kResetDiscountCounter = 1042;
+
 // Assignment of dial-up entries
 inline constexpr int kAssign = 1143;
 inline constexpr int kTariffChoice = 1144;
@@ -157,6 +207,27 @@ inline constexpr unsigned kNoName = 455;
 inline constexpr unsigned kModemDevice = 456;
 inline constexpr unsigned kLogNotWritten = 457;
 inline constexpr unsigned kFileNotWritten = 458;
+inline constexpr unsigned kTariffCaption = 500;
+// The caption of each zone page; the number after it is the page's headline.
+inline constexpr unsigned kZonesMondayToFriday = 501;
+inline constexpr unsigned kZonesMondayToThursday = 503;
+inline constexpr unsigned kZonesFriday = 505;
+inline constexpr unsigned kZonesWeekend = 507;
+inline constexpr unsigned kZonesSaturday = 509;
+inline constexpr unsigned kZonesSunday = 511;
+inline constexpr unsigned kZonesHolidays = 513;
+inline constexpr unsigned kFromColumn = 530;
+inline constexpr unsigned kToColumn = 531;
+inline constexpr unsigned kSecondsPerUnitColumn = 532;
+inline constexpr unsigned kPriceColumn = 533;
+inline constexpr unsigned kHolidayColumn = 535;
+inline constexpr unsigned kStartChargeColumn = 536;
+inline constexpr unsigned kMinimumChargeColumn = 537;
+inline constexpr unsigned kDiscountColumn = 538;
+inline constexpr unsigned kInitialPeriodColumn = 539;
+inline constexpr unsigned kDiscountSecondsColumn = 540;
+inline constexpr unsigned kDiscountAllowed = 545;
+inline constexpr unsigned kDiscountExcluded = 546;
 inline constexpr unsigned kDiscountUnits = 560;
 inline constexpr unsigned kTariffColumn = 570;
 inline constexpr unsigned kDefaultTariff = 571;
@@ -165,6 +236,10 @@ inline constexpr unsigned kDeleteTariffQuestion = 573;
 inline constexpr unsigned kNewTariffFileTitle = 574;
 inline constexpr unsigned kDialUpEntryColumn = 575;
 inline constexpr unsigned kModemLineRow = 576;
+inline constexpr unsigned kStretchTip = 580;
+inline constexpr unsigned kStretchOverlapTip = 581;
+inline constexpr unsigned kDefaultRateTip = 582;
+inline constexpr unsigned kHolidaysAllHeld = 583;
 inline constexpr unsigned kWholeNumber = 61712;
 inline constexpr unsigned kTooManyCharacters = 61716;
 inline constexpr unsigned kDateTime = 61720;

@@ -10,27 +10,34 @@
 
 namespace {
 
-// The forms tried in turn; those with a date first, then the times of day.
-std::vector<std::string> DateForms() {
+// The forms of a moment, tried in turn.
+std::vector<std::string> DateTimeForms() {
     const std::string date = nl_langinfo(D_FMT);
     const std::string time = nl_langinfo(T_FMT);
-    return {date + " " + time,   date + " %H:%M:%S", date + " %H:%M",  date,      "%Y-%m-%d %H:%M:%S",
-            "%Y-%m-%dT%H:%M:%S", "%Y-%m-%d %H:%M",   "%Y-%m-%dT%H:%M", "%Y-%m-%d"};
+    return {date + " " + time,  date + " %H:%M:%S", date + " %H:%M",   "%Y-%m-%d %H:%M:%S",
+            "%Y-%m-%dT%H:%M:%S", "%Y-%m-%d %H:%M",   "%Y-%m-%dT%H:%M"};
+}
+
+std::vector<std::string> DateForms() {
+    return {nl_langinfo(D_FMT), "%Y-%m-%d"};
 }
 
 std::vector<std::string> TimeForms() {
     return {nl_langinfo(T_FMT), "%H:%M:%S", "%H:%M"};
 }
 
-// The fields of the text in that form, when the form takes the whole text.
-std::optional<std::tm> Fields(const std::string& text, const std::string& form) {
-    std::tm fields{};
-    fields.tm_mday = 1;
-    const char* end = strptime(text.c_str(), form.c_str(), &fields);
-    if (end == nullptr || *end != '\0') {
-        return std::nullopt;
+// The fields of the text in the first of the forms that takes it whole.
+std::optional<std::tm> Fields(std::string_view input, const std::vector<std::string>& forms) {
+    const std::string text(TrimBlanks(input));
+    for (const std::string& form : forms) {
+        std::tm fields{};
+        fields.tm_mday = 1;
+        const char* end = strptime(text.c_str(), form.c_str(), &fields);
+        if (end != nullptr && *end == '\0') {
+            return fields;
+        }
     }
-    return fields;
+    return std::nullopt;
 }
 
 std::optional<CDateTime> FromFields(const std::tm& f, bool withDate) {
@@ -49,16 +56,19 @@ std::optional<CDateTime> FromFields(const std::tm& f, bool withDate) {
 
 } // namespace
 
-std::optional<CDateTime> ParseDateTimeInput(std::string_view input) {
-    const std::string text(TrimBlanks(input));
-    for (const auto& [forms, withDate] : {std::pair{DateForms(), true}, std::pair{TimeForms(), false}}) {
-        for (const std::string& form : forms) {
-            if (const std::optional<std::tm> fields = Fields(text, form)) {
-                return FromFields(*fields, withDate);
-            }
+std::optional<CDateTime> ParseDateTimeInput(std::string_view text) {
+    for (const auto& [forms, withDate] :
+         {std::pair{DateTimeForms(), true}, std::pair{DateForms(), true}, std::pair{TimeForms(), false}}) {
+        if (const std::optional<std::tm> fields = Fields(text, forms)) {
+            return FromFields(*fields, withDate);
         }
     }
     return std::nullopt;
+}
+
+std::optional<CDateTime> ParseDateInput(std::string_view text) {
+    const std::optional<std::tm> fields = Fields(text, DateForms());
+    return fields ? FromFields(*fields, true) : std::nullopt;
 }
 
 std::string FormatDateTimeInput(const CDateTime& value) {

@@ -7,11 +7,6 @@
 
 namespace {
 
-// A unit of 0 seconds would never end; it is taken as 10.
-uint16_t UsableUnitLength(uint16_t seconds) {
-    return seconds == 0 ? 10 : seconds;
-}
-
 int QuarterOf(const CDateTime& moment) {
     const LocalTime t = moment.ToLocalTime();
     return QuarterHourIndex(t.hour, t.minute);
@@ -21,6 +16,10 @@ int QuarterOf(const CDateTime& moment) {
 
 CTarif::CTarif(const Clock& clock, std::string programDirectory)
     : m_clock(clock), m_discountCounter(programDirectory), m_path(programDirectory + "Fernzahl.tff") {}
+
+uint16_t CTarif::UsableUnitLength(uint16_t seconds) {
+    return seconds == 0 ? 10 : seconds;
+}
 
 void CTarif::SetFileName(const std::string& path) {
     m_path = path;

@@ -21,6 +21,8 @@ public:
     static constexpr int64_t kDefaultMinimumCharge = 13000;
     static constexpr uint32_t kDefaultDiscountLimit = 400;
     static constexpr int64_t kDefaultDiscountPrice = 600;
+    // A unit of 0 seconds would never end; it is taken as 10.
+    static uint16_t UsableUnitLength(uint16_t seconds);
 
     // Starts on the default tariff file of the program directory, stale.
     CTarif(const Clock& clock, std::string programDirectory);

@@ -28,6 +28,11 @@ bool CListView::IsRowHighlighted(const QModelIndex& index) const {
            (hasFocus() || m_showSelectionAlways);
 }
 
+int CListView::SelectedRow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
 void CListView::SetSortIndicator(int column, bool descending) {
     header()->setSortIndicatorShown(true);
     header()->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);

@@ -22,6 +22,8 @@ public:
     void SetStateImageOffset(int pixels) { m_stateImageOffset = pixels; }
     int StateImageOffset() const { return m_stateImageOffset; }
     bool IsRowHighlighted(const QModelIndex& index) const;
+    // The row of the selected current item, or -1 when no row is selected.
+    int SelectedRow() const;
     void SetSortIndicator(int column, bool descending);
 
     // Column widths kept as "Spalte0".. in a section of the settings.

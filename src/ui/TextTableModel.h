@@ -12,6 +12,8 @@ class CTextTableModel : public QAbstractTableModel {
 public:
     CTextTableModel(QStringList headings, QObject* parent);
     void SetRows(std::vector<QStringList> rows);
+    // Cells are drawn left-aligned unless their column says otherwise.
+    void SetColumnAlignment(int column, Qt::Alignment alignment);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -21,4 +23,5 @@ public:
 private:
     QStringList m_headings;
     std::vector<QStringList> m_rows;
+    std::vector<Qt::Alignment> m_alignments;
 };

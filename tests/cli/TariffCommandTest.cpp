@@ -48,6 +48,31 @@ TEST_F(TariffCommandTest, JsonForScripts) {
               std::string::npos);
 }
 
+TEST_F(TariffCommandTest, HolidaysListsTheYearsPublicHolidaysAndAddsTheMissingOnes) {
+    const auto line = [this](const std::string& start) {
+        const size_t at = out.find(start);
+        return at == std::string::npos ? std::string() : out.substr(at, out.find('\n', at) - at);
+    };
+    ASSERT_EQ(Run(RunTariffCommand, {"holidays", "Mobil", "--year", "2026", "--set", "de"}), 0) << err.str();
+    EXPECT_TRUE(line("2026-04-03  Good Friday ").ends_with("  missing")) << out;
+    EXPECT_TRUE(line("2026-12-25  Christmas Day ").ends_with("  in the tariff")) << out;
+    ASSERT_EQ(Run(RunTariffCommand, {"holidays", "Mobil", "--set", "AT", "--year", "2026", "--add"}), 0);
+    EXPECT_TRUE(line("2026-06-04  Corpus Christi ").ends_with("  added")) << out;
+    EXPECT_TRUE(line("2026-12-25  Christmas Day ").ends_with("  in the tariff")) << out;
+    ASSERT_EQ(Run(RunTariffCommand, {"dump", "Mobil", "--json"}), 0);
+    EXPECT_NE(out.find(R"("holidays":["2026-12-25","2026-01-01","2026-01-06","2026-04-06",)"), std::string::npos)
+        << out;
+    size_t dates = 0;
+    for (size_t at = out.find("\"2026-"); at != std::string::npos; at = out.find("\"2026-", at + 1)) {
+        ++dates;
+    }
+    EXPECT_EQ(dates, 13u) << "each day once: " << out;
+    EXPECT_EQ(Run(RunTariffCommand, {"holidays", "Mobil", "--year", "1582", "--set", "de"}), 2);
+    EXPECT_EQ(Run(RunTariffCommand, {"holidays", "Mobil", "--year", "2026", "--set", "fr"}), 2);
+    EXPECT_EQ(Run(RunTariffCommand, {"holidays", "Other", "--year", "2026", "--set", "de", "--add"}), 1);
+    EXPECT_FALSE(FileExists(dir.File("Other.tff")));
+}
+
 TEST_F(TariffCommandTest, UnknownTariffIsReportedAndNotCreated) {
     EXPECT_EQ(Run(RunTariffCommand, {"dump", "Other"}), 1);
     EXPECT_FALSE(FileExists(dir.File("Other.tff")));

@@ -6,6 +6,11 @@
 #include "log/FilterDlg.h"
 #include "log/ProtokollDlg.h"
 #include "settings/OptionenSheet.h"
+#include "tariff_editor/FeiertageDlg.h"
+#include "tariff_editor/TarifAuswahlDlg.h"
+#include "tariff_editor/TarifOptionenDlg.h"
+#include "tariff_editor/TarifZoneDlg.h"
+#include "tariff_editor/TarifeSheet.h"
 #include "tariffs/ZuordnungDlg.h"
 #include "ui/FormPage.h"
 #include "ui/ListView.h"
@@ -57,6 +62,17 @@ TEST_F(OptionsTest, EveryFormHoldsEveryControlItsWindowUses) {
     EXPECT_NO_THROW(CProtokollDlg(services, nullptr).show());
     CProtokollFilter filter;
     EXPECT_NO_THROW(CFilterDlg(filter, world.dir.Path(), CDateTime(), world.library.Strings(), nullptr).show());
+    const std::string tariff = world.dir.File("Fernzahl.tff");
+    CTariffRecords(tariff).WriteOptions({true, true, true, true, false});
+    CTarifeSheet editor(fresh, world.library.Strings(), tariff, QStringLiteral("Fernzahl"), nullptr);
+    for (int page = 0; page < editor.Tabs()->count(); ++page) {
+        EXPECT_NO_THROW(editor.Page(page)->EnsureLoaded()) << "tariff editor page " << page;
+    }
+    EXPECT_EQ(editor.Tabs()->count(), 7);
+    EXPECT_NO_THROW(CTarifZoneDlg(world.library.Strings(), tariff, 64, std::nullopt, {true, true}, nullptr).show());
+    EXPECT_NO_THROW(CTarifAuswahlDlg(fresh, world.library.Strings(), nullptr).show());
+    EXPECT_NO_THROW(CTarifOptionenDlg(world.library.Strings(), tariff, nullptr).show());
+    EXPECT_NO_THROW(CFeiertageDlg(2026, nullptr).show());
 }
 
 TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {

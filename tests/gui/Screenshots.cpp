@@ -1,5 +1,5 @@
 // Renders the main window idle and metering, the about box, the splash picture, every page of the
-// options and the assignment of dial-up entries to PNG files:
+// options, the assignment of dial-up entries and the tariff editor to PNG files:
 //   fernzahl_screenshots DIRECTORY   (scripts/screenshots.sh writes them to docs/screenshots)
 
 #include "GuiFixture.h"
@@ -12,6 +12,10 @@
 #include "support/LogBuilder.h"
 #include "splash/SplashDlg.h"
 #include "support/TariffBuilder.h"
+#include "tariff_editor/PublicHolidays.h"
+#include "tariff_editor/TarifZoneDlg.h"
+#include "tariff_editor/TarifeSheet.h"
+#include "tariffs/RabattZaehler.h"
 #include "tariffs/ZuordnungDlg.h"
 
 #include <QDir>
@@ -46,6 +50,33 @@ bool Save(QWidget& widget, const QString& file) {
     const bool saved = widget.grab().save(file);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(file));
     return saved;
+}
+
+// A tariff with both schemes: a working day of four zones with an hour left out, the weekend in
+// one zone, this year's public holidays and a discount counter part used.
+std::string WriteEditedTariff(GuiWorld& world) {
+    using Zone = CTariffBuilder::Zone;
+    const std::string path = world.dir.File("Mobil.tff");
+    CTariffBuilder tariff(path);
+    tariff.WithOptions({.minimumCharge = true, .discount = true}).WithDiscount(400, 600);
+    const Zone zones[] = {{.first = 0, .last = 19, .seconds = 240, .price = 1200},
+                          {.first = 24, .last = 71, .seconds = 90, .price = 1200, .startCharge = 600},
+                          {.first = 72, .last = 83, .seconds = 150, .price = 1200},
+                          {.first = 84, .last = 95, .seconds = 240, .price = 1200, .noDiscount = true}};
+    for (Zone zone : zones) {
+        zone.minimumCharge = 13000;
+        tariff.WithZone(zone);
+    }
+    tariff.WithZone({.kind = CTarifFile::kWeekend, .seconds = 240, .price = 1200});
+    tariff.WithHoliday(2026, 12, 24).WithHoliday(2026, 12, 31);
+    for (const CPublicHolidays::Holiday& holiday : CPublicHolidays::Of(CPublicHolidays::Country::kGermany, 2026)) {
+        const LocalTime day = CDateTime(holiday.day).ToLocalTime();
+        tariff.WithHoliday(day.year, day.month, day.day);
+    }
+    CRabattZaehler counter(world.dir.Path());
+    counter.SetCount(137);
+    counter.Save();
+    return path;
 }
 
 } // namespace
@@ -100,5 +131,14 @@ int main(int argc, char** argv) {
     CProtokollFilter filter;
     CFilterDlg filterDialog(filter, world.dir.Path(), world.clock.Now(), world.library.Strings(), nullptr);
     ok = Save(filterDialog, dir + QStringLiteral("/log-filter.png")) && ok;
+    const std::string tariff = WriteEditedTariff(world);
+    CTarifeSheet editor(world.settings, world.library.Strings(), tariff, QStringLiteral("Mobil"), nullptr);
+    const std::pair<int, const char*> editorPages[] = {{0, "zones"}, {3, "holidays"}, {4, "discount"}};
+    for (const auto& [page, name] : editorPages) {
+        editor.Tabs()->setCurrentIndex(page);
+        ok = Save(editor, dir + QStringLiteral("/tariff-%1.png").arg(QLatin1String(name))) && ok;
+    }
+    CTarifZoneDlg zone(world.library.Strings(), tariff, CTarifFile::kWorkingDays, 3, {true, true}, nullptr);
+    ok = Save(zone, dir + QStringLiteral("/tariff-zone.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,231 @@
+#include "tariff_editor/TariffRecords.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+TariffZone ZoneOf(const CTarifFile& file) {
+    TariffZone zone;
+    zone.firstQuarter = file.GetFirstQuarter();
+    zone.lastQuarter = file.GetLastQuarter();
+    zone.secondsPerUnit = file.GetSecondsPerUnit();
+    zone.price = file.GetUnitPrice();
+    zone.startCharge = file.GetStartCharge();
+    zone.initialPeriod = file.GetInitialPeriod();
+    zone.minimumCharge = file.GetMinimumCharge();
+    zone.noDiscount = file.GetNoDiscount();
+    zone.discountSecondsPerUnit = file.GetDiscountSecondsPerUnit();
+    return zone;
+}
+
+void SetZone(CTarifFile& file, const TariffZone& zone) {
+    file.SetFirstQuarter(zone.firstQuarter);
+    file.SetLastQuarter(zone.lastQuarter);
+    file.SetSecondsPerUnit(zone.secondsPerUnit);
+    file.SetUnitPrice(zone.price);
+    file.SetStartCharge(zone.startCharge);
+    file.SetInitialPeriod(zone.initialPeriod);
+    file.SetMinimumCharge(zone.minimumCharge);
+    file.SetNoDiscount(zone.noDiscount);
+    file.SetDiscountSecondsPerUnit(zone.discountSecondsPerUnit);
+}
+
+bool IsZoneKind(uint32_t kind) {
+    return kind == CTarifFile::kWorkingDays || kind == CTarifFile::kFriday || kind == CTarifFile::kWeekend ||
+           kind == CTarifFile::kSunday || kind == CTarifFile::kHolidays;
+}
+
+// The day a holiday record names; nothing for a date with a time of day or out of all range.
+std::optional<int32_t> WholeDay(double date) {
+    if (!(date >= INT32_MIN && date <= INT32_MAX) || date != static_cast<double>(static_cast<int32_t>(date))) {
+        return std::nullopt;
+    }
+    return static_cast<int32_t>(date);
+}
+
+} // namespace
+
+bool CTariffRecords::Open() {
+    if (m_file.OpenRecordFile()) {
+        return true;
+    }
+    m_file.Close();
+    return false;
+}
+
+bool CTariffRecords::Append(uint32_t kind) {
+    if (!m_file.AppendRecord()) {
+        return false;
+    }
+    m_file.ClearData();
+    m_file.SetKind(kind);
+    return true;
+}
+
+TariffOptions CTariffRecords::ReadOptions() {
+    TariffOptions options;
+    if (Open() && m_file.FindFirst(CTarifFile::kByKind, CTarifFile::kOptions)) {
+        options.minimumCharge = m_file.GetOption(CTarifFile::kMinimumCharge);
+        options.discountScheme = m_file.GetOption(CTarifFile::kDiscountScheme);
+        options.fridayOwnTable = m_file.GetOption(CTarifFile::kFridayOwnTable);
+        options.sundayOwnTable = m_file.GetOption(CTarifFile::kSundayOwnTable);
+        options.holidaysAsSundays = m_file.GetOption(CTarifFile::kHolidaysAsSundays);
+    }
+    m_file.Close();
+    return options;
+}
+
+bool CTariffRecords::WriteOptions(const TariffOptions& options) {
+    if (!Open()) {
+        return false;
+    }
+    bool ready = m_file.FindFirst(CTarifFile::kByKind, CTarifFile::kOptions) || Append(CTarifFile::kOptions);
+    if (ready) {
+        m_file.SetKind(CTarifFile::kOptions);
+        m_file.SetOption(CTarifFile::kMinimumCharge, options.minimumCharge);
+        m_file.SetOption(CTarifFile::kDiscountScheme, options.discountScheme);
+        m_file.SetOption(CTarifFile::kFridayOwnTable, options.fridayOwnTable);
+        m_file.SetOption(CTarifFile::kSundayOwnTable, options.sundayOwnTable);
+        m_file.SetOption(CTarifFile::kHolidaysAsSundays, options.holidaysAsSundays);
+        ready = m_file.WriteRecord();
+    }
+    m_file.Close();
+    return ready;
+}
+
+DiscountTerms CTariffRecords::ReadDiscount() {
+    DiscountTerms terms;
+    if (Open() && m_file.FindFirst(CTarifFile::kByKind, CTarifFile::kDiscount)) {
+        terms.unitLimit = m_file.GetUnitLimit();
+        terms.price = m_file.GetDiscountPrice();
+    }
+    m_file.Close();
+    return terms;
+}
+
+bool CTariffRecords::WriteDiscount(const DiscountTerms& terms) {
+    if (!Open()) {
+        return false;
+    }
+    bool ready = m_file.FindFirst(CTarifFile::kByKind, CTarifFile::kDiscount) || Append(CTarifFile::kDiscount);
+    if (ready) {
+        m_file.SetKind(CTarifFile::kDiscount);
+        m_file.SetUnitLimit(terms.unitLimit);
+        m_file.SetDiscountPrice(terms.price);
+        ready = m_file.WriteRecord();
+    }
+    m_file.Close();
+    return ready;
+}
+
+std::vector<ZoneRow> CTariffRecords::ReadZones(uint32_t dayKind) {
+    std::vector<ZoneRow> zones;
+    if (Open()) {
+        for (bool more = m_file.FindFirst(CTarifFile::kByKind, static_cast<int32_t>(dayKind)); more;
+             more = m_file.FindNext()) {
+            zones.push_back({m_file.GetRecordIndex(), ZoneOf(m_file)});
+        }
+    }
+    m_file.Close();
+    return zones;
+}
+
+std::optional<TariffZone> CTariffRecords::ReadZone(uint32_t record) {
+    std::optional<TariffZone> zone;
+    if (Open()) {
+        m_file.GoToRecord(record);
+        if (m_file.GetStatus() != 0 && IsZoneKind(m_file.GetKind())) {
+            zone = ZoneOf(m_file);
+        }
+    }
+    m_file.Close();
+    return zone;
+}
+
+bool CTariffRecords::AddZone(uint32_t dayKind, const TariffZone& zone) {
+    if (!Open()) {
+        return false;
+    }
+    bool written = Append(dayKind);
+    if (written) {
+        SetZone(m_file, zone);
+        written = m_file.WriteRecord();
+    }
+    m_file.Close();
+    return written;
+}
+
+bool CTariffRecords::WriteZone(uint32_t record, const TariffZone& zone) {
+    if (!Open()) {
+        return false;
+    }
+    m_file.GoToRecord(record);
+    bool written = m_file.GetStatus() != 0 && IsZoneKind(m_file.GetKind());
+    if (written) {
+        SetZone(m_file, zone);
+        written = m_file.WriteRecord();
+    }
+    m_file.Close();
+    return written;
+}
+
+std::vector<HolidayRow> CTariffRecords::ReadHolidays() {
+    std::vector<HolidayRow> holidays;
+    if (Open()) {
+        for (bool more = m_file.FindFirst(CTarifFile::kByKind, CTarifFile::kHoliday); more; more = m_file.FindNext()) {
+            holidays.push_back({m_file.GetRecordIndex(), m_file.GetHolidayDate()});
+        }
+    }
+    m_file.Close();
+    return holidays;
+}
+
+bool CTariffRecords::AddHoliday(int32_t dayNumber) {
+    if (!Open()) {
+        return false;
+    }
+    bool written = Append(CTarifFile::kHoliday);
+    if (written) {
+        m_file.SetHolidayDate(static_cast<double>(dayNumber));
+        written = m_file.WriteRecord();
+    }
+    m_file.Close();
+    return written;
+}
+
+std::vector<int32_t> CTariffRecords::ReadHolidayDays() {
+    std::vector<int32_t> days;
+    for (const HolidayRow& row : ReadHolidays()) {
+        if (const std::optional<int32_t> day = WholeDay(row.date)) {
+            days.push_back(*day);
+        }
+    }
+    return days;
+}
+
+std::optional<std::vector<int32_t>> CTariffRecords::AddMissingHolidays(std::span<const int32_t> dayNumbers) {
+    std::vector<int32_t> held = ReadHolidayDays();
+    std::vector<int32_t> added;
+    for (const int32_t day : dayNumbers) {
+        if (std::find(held.begin(), held.end(), day) != held.end()) {
+            continue;
+        }
+        if (!AddHoliday(day)) {
+            return std::nullopt;
+        }
+        held.push_back(day);
+        added.push_back(day);
+    }
+    return added;
+}
+
+bool CTariffRecords::DeleteRecord(uint32_t record) {
+    if (!Open()) {
+        return false;
+    }
+    m_file.GoToRecord(record);
+    const bool deleted = !m_file.IsPastEnd() && m_file.DeleteRecord();
+    m_file.Close();
+    return deleted;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/Money.h"
+#include "tariff_editor/TariffZone.h"
+#include "tariffs/Tarif.h"
+#include "tariffs/TarifFile.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// The options record: which schemes and day tables a tariff has. A file without one reads as all off.
+struct TariffOptions {
+    bool minimumCharge = false;
+    bool discountScheme = false;
+    bool fridayOwnTable = false;
+    bool sundayOwnTable = false;
+    bool holidaysAsSundays = false;
+
+    bool operator==(const TariffOptions&) const = default;
+};
+
+// The discount record; without one, 400 units at 0.06.
+struct DiscountTerms {
+    uint32_t unitLimit = CTarif::kDefaultDiscountLimit;
+    CMoney price{CTarif::kDefaultDiscountPrice};
+};
+
+// A zone or holiday as listed, with the index of its record.
+struct ZoneRow {
+    uint32_t record;
+    TariffZone zone;
+};
+struct HolidayRow {
+    uint32_t record;
+    double date; // OLE date; whole days unless the file was written elsewhere
+};
+
+// What the tariff editor and "fernzahl-cli tariff holidays" read from and write to a tariff file,
+// record by record. Every call opens the file, does its piece of work and closes it again; the
+// writers return false when the file could not be written, and leave it as it was.
+class CTariffRecords {
+public:
+    explicit CTariffRecords(std::string path) : m_file(std::move(path)) {}
+
+    const std::string& GetPath() const { return m_file.GetPath(); }
+
+    TariffOptions ReadOptions();
+    // Into the first options record, or a new one.
+    bool WriteOptions(const TariffOptions& options);
+    DiscountTerms ReadDiscount();
+    bool WriteDiscount(const DiscountTerms& terms);
+
+    // The zones of a day kind in file order.
+    std::vector<ZoneRow> ReadZones(uint32_t dayKind);
+    // The zone of that record; nothing when the record is no longer a zone.
+    std::optional<TariffZone> ReadZone(uint32_t record);
+    bool AddZone(uint32_t dayKind, const TariffZone& zone);
+    // Only while the record is still a zone: an edit never revives a deleted record.
+    bool WriteZone(uint32_t record, const TariffZone& zone);
+
+    std::vector<HolidayRow> ReadHolidays();
+    // The days the holiday records name (a date with a time of day names none).
+    std::vector<int32_t> ReadHolidayDays();
+    bool AddHoliday(int32_t dayNumber);
+    // Appends each day the tariff does not hold yet, once; the days appended, or nothing when the
+    // file could not be written.
+    std::optional<std::vector<int32_t>> AddMissingHolidays(std::span<const int32_t> dayNumbers);
+
+    bool DeleteRecord(uint32_t record);
+
+private:
+    bool Open();
+    // Appends an empty record of that kind and leaves it current.
+    bool Append(uint32_t kind);
+
+    CTarifFile m_file;
+};

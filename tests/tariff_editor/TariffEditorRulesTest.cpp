@@ -1,0 +1,180 @@
+#include "core/StringTable.h"
+#include "settings/AmountInput.h"
+#include "settings/DateTimeInput.h"
+#include "support/LocaleGuard.h"
+#include "support/TariffBuilder.h"
+#include "support/TempDir.h"
+#include "tariff_editor/DayCoverage.h"
+#include "tariff_editor/PublicHolidays.h"
+#include "tariff_editor/TariffRecords.h"
+#include "tariff_editor/ZoneInput.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int32_t Day(int year, int month, int day) {
+    return CDateTime::FromDate(year, month, day).GetDayNumber();
+}
+
+std::vector<int32_t> DaysOf(CPublicHolidays::Country country, int year) {
+    std::vector<int32_t> days;
+    for (const CPublicHolidays::Holiday& holiday : CPublicHolidays::Of(country, year)) {
+        days.push_back(holiday.day);
+    }
+    return days;
+}
+
+TEST(PublicHolidays, EasterFollowsTheGregorianComputus) {
+    const int known[][3] = {{1900, 4, 15}, {1913, 3, 23}, {1943, 4, 25}, {1954, 4, 18}, {1961, 4, 2},
+                            {2000, 4, 23}, {2008, 3, 23}, {2011, 4, 24}, {2024, 3, 31}, {2025, 4, 20},
+                            {2026, 4, 5},  {2027, 3, 28}, {2038, 4, 25}, {2100, 3, 28}};
+    for (const auto& [year, month, day] : known) {
+        EXPECT_EQ(CPublicHolidays::Easter(year), Day(year, month, day)) << year;
+    }
+}
+
+TEST(PublicHolidays, EachCountryHasItsNationwideDays) {
+    using Country = CPublicHolidays::Country;
+    EXPECT_EQ(DaysOf(Country::kGermany, 2026),
+              (std::vector{Day(2026, 1, 1), Day(2026, 4, 3), Day(2026, 4, 6), Day(2026, 5, 1), Day(2026, 5, 14),
+                           Day(2026, 5, 25), Day(2026, 10, 3), Day(2026, 12, 25), Day(2026, 12, 26)}));
+    EXPECT_EQ(DaysOf(Country::kAustria, 2026),
+              (std::vector{Day(2026, 1, 1), Day(2026, 1, 6), Day(2026, 4, 6), Day(2026, 5, 1), Day(2026, 5, 14),
+                           Day(2026, 5, 25), Day(2026, 6, 4), Day(2026, 8, 15), Day(2026, 10, 26), Day(2026, 11, 1),
+                           Day(2026, 12, 8), Day(2026, 12, 25), Day(2026, 12, 26)}));
+    EXPECT_EQ(DaysOf(Country::kSwitzerland, 2026),
+              (std::vector{Day(2026, 1, 1), Day(2026, 5, 14), Day(2026, 8, 1), Day(2026, 12, 25)}));
+    // In 2008 Ascension Day was 1 May: one day, named for both.
+    const std::vector<CPublicHolidays::Holiday> german2008 = CPublicHolidays::Of(Country::kGermany, 2008);
+    ASSERT_EQ(german2008.size(), 8u);
+    EXPECT_EQ(german2008[3].day, Day(2008, 5, 1));
+    EXPECT_EQ(german2008[3].name, "Labour Day / Ascension Day");
+    EXPECT_EQ(CPublicHolidays::CountryOfCode("CH"), Country::kSwitzerland);
+    EXPECT_FALSE(CPublicHolidays::CountryOfCode("fr"));
+}
+
+TEST(TariffRecords, HolidaysAlreadyHeldAreNotAppendedAgain) {
+    CTempDir dir;
+    CTariffBuilder(dir.File("T.tff")).WithHoliday(2026, 12, 25);
+    CTariffRecords records(dir.File("T.tff"));
+    const std::vector<int32_t> german = DaysOf(CPublicHolidays::Country::kGermany, 2026);
+    const std::optional<std::vector<int32_t>> added = records.AddMissingHolidays(german);
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added->size(), german.size() - 1);
+    const std::vector<int32_t> twice = {Day(2027, 1, 1), Day(2027, 1, 1)};
+    EXPECT_EQ(records.AddMissingHolidays(german)->size(), 0u);
+    EXPECT_EQ(records.AddMissingHolidays(twice)->size(), 1u);
+    std::vector<int32_t> held;
+    for (const HolidayRow& row : records.ReadHolidays()) {
+        held.push_back(static_cast<int32_t>(row.date));
+    }
+    ASSERT_EQ(held.size(), german.size() + 1);
+    EXPECT_EQ(held.front(), Day(2026, 12, 25));
+    EXPECT_EQ(held.back(), Day(2027, 1, 1));
+    // Holidays are found by the lookup's own search: records of kind 128 holding the whole day.
+    CTarifFile file(dir.File("T.tff"));
+    file.OpenRecordFile();
+    EXPECT_TRUE(file.FindFirst(CTarifFile::kHolidayOfDay, Day(2026, 4, 3)));
+}
+
+TEST(TariffRecords, ZonesAreWrittenInPlaceAndADeletedOneStaysDeleted) {
+    CTempDir dir;
+    CTariffRecords records(dir.File("T.tff"));
+    TariffOptions options;
+    options.fridayOwnTable = true;
+    ASSERT_TRUE(records.WriteOptions(options));
+    ASSERT_TRUE(records.WriteOptions(options)); // the same record again, not a second one
+    ASSERT_TRUE(records.AddZone(CTarifFile::kFriday, TariffZone{}));
+    TariffZone evening{.firstQuarter = 80, .secondsPerUnit = 240};
+    ASSERT_TRUE(records.AddZone(CTarifFile::kFriday, evening));
+    EXPECT_EQ(records.ReadOptions(), options);
+    std::vector<ZoneRow> zones = records.ReadZones(CTarifFile::kFriday);
+    ASSERT_EQ(zones.size(), 2u);
+    EXPECT_EQ(zones[0].record, 1u);
+    EXPECT_EQ(zones[1].zone, evening);
+    evening.price = CMoney(300);
+    ASSERT_TRUE(records.WriteZone(zones[1].record, evening));
+    EXPECT_EQ(records.ReadZone(zones[1].record), evening);
+    ASSERT_TRUE(records.DeleteRecord(zones[0].record));
+    EXPECT_FALSE(records.WriteZone(zones[0].record, evening));
+    EXPECT_FALSE(records.WriteZone(0, evening)) << "the options record is no zone";
+    zones = records.ReadZones(CTarifFile::kFriday);
+    ASSERT_EQ(zones.size(), 1u);
+    EXPECT_EQ(zones[0].zone.price, CMoney(300));
+    EXPECT_EQ(zones[0].zone.firstQuarter, 80);
+}
+
+TEST(ZoneInput, NewZoneValuesSixteenBitFieldsAmountsAndOrder) {
+    const CStringTable strings = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
+    const LocaleFacts german{":", ",", 2};
+    ZoneTexts texts = CZoneInput::TextsOf(TariffZone{}, german);
+    EXPECT_EQ(texts.price, "0,12");
+    EXPECT_EQ(texts.startCharge, "0,50");
+    EXPECT_EQ(texts.minimumCharge, "1,30");
+    EXPECT_EQ(texts.secondsPerUnit, "90");
+    EXPECT_EQ(CZoneInput::Check(texts, german, strings).Zone(), TariffZone{}) << "the texts give the zone back";
+
+    texts.initialPeriod = "65536";
+    CZoneInput refused = CZoneInput::Check(texts, german, strings);
+    EXPECT_EQ(refused.RefusedField(), CZoneInput::Field::kInitialPeriod);
+    EXPECT_EQ(refused.Message(), strings.Format(61714, {"0", "65535"}));
+    texts.initialPeriod = "65535";
+    texts.price = "0.5";
+    EXPECT_EQ(CZoneInput::Check(texts, german, strings).Zone().initialPeriod, 65535);
+    EXPECT_EQ(CZoneInput::Check(texts, german, strings).Zone().price, CMoney(5000));
+
+    texts.minimumCharge = "1,5";
+    EXPECT_TRUE(CZoneInput::Check(texts, german, strings).IsValid());
+    const LocaleFacts english{":", ".", 2};
+    ZoneTexts englishTexts = CZoneInput::TextsOf(TariffZone{}, english);
+    englishTexts.minimumCharge = "1,5";
+    refused = CZoneInput::Check(englishTexts, english, strings);
+    EXPECT_EQ(refused.RefusedField(), CZoneInput::Field::kMinimumCharge) << "1,5 is no amount in English";
+    EXPECT_EQ(refused.Message(), strings.Get(61721));
+
+    texts.firstQuarter = 80; // 20:00 to 07:59
+    texts.lastQuarter = 31;
+    refused = CZoneInput::Check(texts, german, strings);
+    EXPECT_EQ(refused.RefusedField(), CZoneInput::Field::kLastQuarter);
+    EXPECT_EQ(refused.Message(), strings.Get(550));
+    texts.lastQuarter = 80;
+    EXPECT_TRUE(CZoneInput::Check(texts, german, strings).IsValid()) << "one quarter-hour is a zone";
+}
+
+TEST(TypedInput, AmountsAndDatesInTheUsersLocaleAndInIso) {
+    const LocaleFacts german{":", ",", 2};
+    EXPECT_EQ(CAmountInput::Check(" 1,25 ", german).Value(), CMoney(12500));
+    EXPECT_EQ(CAmountInput::Check("1.2345", german).Value(), CMoney(12345));
+    for (const char* wrong : {"", "-1", "1,2,3", "1,23456", "1.234,5", "zwei"}) {
+        EXPECT_FALSE(CAmountInput::Check(wrong, german).IsValid()) << wrong;
+    }
+    {
+        CLocaleGuard locale("de_DE.UTF-8");
+        ASSERT_TRUE(locale.IsActive());
+        EXPECT_EQ(ParseDateInput("24.12.2026"), CDateTime::FromDate(2026, 12, 24));
+        EXPECT_EQ(ParseDateInput(" 2026-12-24 "), CDateTime::FromDate(2026, 12, 24));
+        EXPECT_FALSE(ParseDateInput("31.02.2026"));
+        EXPECT_FALSE(ParseDateInput("12/24/2026"));
+    }
+    CLocaleGuard locale("en_US.UTF-8");
+    ASSERT_TRUE(locale.IsActive());
+    EXPECT_EQ(ParseDateInput("12/24/2026"), CDateTime::FromDate(2026, 12, 24));
+    for (const char* wrong : {"", "tomorrow", "12/24/2026 x", "2026-13-01"}) {
+        EXPECT_FALSE(ParseDateInput(wrong)) << wrong;
+    }
+}
+
+TEST(DayCoverage, FirstZoneWinsGapsAndOverlapsShow) {
+    const TariffZone night{.firstQuarter = 0, .lastQuarter = 31, .secondsPerUnit = 240, .price = CMoney(1200)};
+    const TariffZone day{.firstQuarter = 24, .lastQuarter = 79, .secondsPerUnit = 0, .price = CMoney(1000)};
+    const TariffZone backwards{.firstQuarter = 90, .lastQuarter = 85};
+    const std::vector<TariffZone> zones = {night, day, backwards};
+    EXPECT_EQ(SplitDay(zones),
+              (std::vector<DayStretch>{{0, 23, 0, false}, {24, 31, 0, true}, {32, 79, 1, false}, {80, 95, -1, false}}));
+    EXPECT_EQ(SplitDay({}), (std::vector<DayStretch>{{0, 95, -1, false}}));
+    EXPECT_EQ(PricePerMinute(night), CMoney(300));
+    EXPECT_EQ(PricePerMinute(day), CMoney(6000)) << "a unit of 0 seconds lasts 10";
+}
+
+} // namespace
