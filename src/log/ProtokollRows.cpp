@@ -25,15 +25,18 @@ unsigned CProtokollRows::Heading(int column) {
 bool CProtokollRows::Read(const std::string& directory, const CProtokollFilter* filter, const Progress& progress) {
     m_rows.clear();
     m_texts = CTextPool();
+    m_lastText.fill(UINT32_MAX);
     m_totals = LogTotals();
     CProtokollFile log(directory);
     if (!log.OpenRecordFile()) {
         return true; // a log that cannot be opened shows as empty
     }
-    if (filter != nullptr) {
+    if (filter != nullptr && filter->IsActive()) {
         log.SetFilter([filter](const LogEntry& entry) { return filter->Matches(entry); });
     }
     const uint32_t total = log.GetRecordCount();
+    // Room for every record: pages that stay unused cost address space, not memory.
+    m_rows.reserve(total);
     bool complete = true;
     for (bool found = log.FindFirst(0, 0); found; found = log.FindNext()) {
         const uint32_t index = log.GetRecordIndex();
@@ -49,12 +52,22 @@ bool CProtokollRows::Read(const std::string& directory, const CProtokollFilter* 
 
 void CProtokollRows::Add(const LogEntry& e, uint32_t recordIndex) {
     m_rows.push_back({e.start, e.duration, e.costs, e.units, static_cast<int32_t>(recordIndex),
-                      m_texts.Intern(e.connectionName), m_texts.Intern(e.deviceName), m_texts.Intern(e.userName),
-                      m_texts.Intern(e.tariffName)});
+                      Intern(kConnection, e.connectionName), Intern(kDevice, e.deviceName),
+                      Intern(kUser, e.userName), Intern(kTariff, e.tariffName)});
     ++m_totals.count;
     m_totals.duration += e.duration;
     m_totals.units += e.units;
     m_totals.costs += e.costs;
+}
+
+// Logs repeat a name many times in a row: the text of the row before is tried first.
+uint32_t CProtokollRows::Intern(Column column, const std::string& text) {
+    uint32_t& last = m_lastText[column - kConnection];
+    if (last < m_texts.Size() && m_texts.Text(last) == text) {
+        return last;
+    }
+    last = m_texts.Intern(text);
+    return last;
 }
 
 void CProtokollRows::ToEntry(size_t row, LogEntry& entry) const {
@@ -105,7 +118,10 @@ std::vector<uint32_t> CProtokollRows::Order(Column column, bool descending) cons
             keyed.emplace_back(descending ? -key : key, row);
         }
     }
-    std::sort(keyed.begin(), keyed.end());
+    // Logs are written as time runs, so by start they are mostly in order already.
+    if (!std::is_sorted(keyed.begin(), keyed.end())) {
+        std::sort(keyed.begin(), keyed.end());
+    }
     order.reserve(m_rows.size());
     for (const auto& [key, row] : keyed) {
         order.push_back(row);

@@ -5,6 +5,7 @@
 #include "log/LogTotals.h"
 #include "log/ProtokollZeile.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,10 +42,12 @@ public:
 
 private:
     void Add(const LogEntry& entry, uint32_t recordIndex);
+    uint32_t Intern(Column column, const std::string& text);
     // The row's value in the column as one number that orders as the column does; texts by rank.
     static double SortKey(const ProtokollZeile& row, Column column, const std::vector<uint32_t>& ranks);
 
     std::vector<ProtokollZeile> m_rows;
     CTextPool m_texts;
+    std::array<uint32_t, 4> m_lastText{UINT32_MAX, UINT32_MAX, UINT32_MAX, UINT32_MAX}; // by text column
     LogTotals m_totals;
 };
