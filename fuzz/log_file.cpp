@@ -1,8 +1,10 @@
-// Arbitrary bytes as "Fernzahl.log": walked, searched, exported, appended to.
+// Arbitrary bytes as "Fernzahl.log": walked, read into the log view's rows and sorted, exported,
+// appended to.
 #include "FuzzFile.h"
 
 #include "core/StringTable.h"
 #include "log/ProtokollFile.h"
+#include "log/ProtokollRows.h"
 #include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
 
@@ -20,10 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                FormatDuration(e.duration.GetDays()).size() + FormatAmount(e.costs).size() + e.connectionName.size() +
                e.deviceName.size() + e.userName.size() + e.tariffName.size();
     }
-    log.SetFilter([](const LogEntry& e) { return e.units % 2 == 0; });
-    for (bool more = log.FindFirst(0, 0); more; more = log.FindNext()) {
-        ++sum;
+    log.Close();
+    CProtokollRows rows;
+    rows.Read(directory, nullptr);
+    for (const uint32_t row : rows.Order(CProtokollRows::kConnection, true)) {
+        sum += rows.Text(rows[row].connectionName).size();
     }
+    log.OpenRecordFile();
     log.GoToRecord(log.GetRecordCount());
     log.AppendEntry();
     log.WriteRecord();

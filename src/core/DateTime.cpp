@@ -76,6 +76,9 @@ CDateTime CDateTime::FromLocalTime(const LocalTime& t) {
 }
 
 double CDateTime::Linear() const {
+    if (m_date >= 0.0) {
+        return m_date; // from 30 December 1899 on, OLE dates already run with time
+    }
     const double day = std::trunc(m_date);
     return day + std::fabs(m_date - day);
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr size_t kWindowSize = 64 * 1024;
+constexpr size_t kWindowSize = 256 * 1024;
 
 bool SeekTo(std::FILE* file, uint64_t offset) {
     return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;
@@ -87,6 +87,10 @@ void CRecordFile::GoToRecord(uint32_t index) {
         m_status = LoadLittleEndian<uint32_t>(slot);
         ReadData(slot + 4);
     }
+}
+
+bool CRecordFile::IsValidSlot(const uint8_t* slot) {
+    return LoadLittleEndian<uint32_t>(slot) != 0;
 }
 
 bool CRecordFile::IsPastEnd() const {

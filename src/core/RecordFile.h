@@ -36,6 +36,22 @@ public:
     bool AppendRecord();
     bool DeleteRecord();
 
+    // Hands the bytes of each valid record's data, in file order, to the visitor without decoding
+    // them, for walks that want only part of each record; the visitor answers false to stop.
+    // False when it was stopped.
+    template <class Visitor> bool ForEachValid(Visitor&& visit) {
+        for (uint32_t index = 0; m_file != nullptr && RecordOffset(index) + GetRecordSize() <= m_length; ++index) {
+            const uint8_t* slot = ReadSlot(RecordOffset(index));
+            if (slot == nullptr) {
+                break;
+            }
+            if (IsValidSlot(slot) && !visit(index, slot + 4)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     uint32_t GetStatus() const { return m_status; }
     uint32_t GetRecordIndex() const { return m_index; }
     uint32_t GetRecordCount() const;
@@ -51,6 +67,7 @@ protected:
     virtual bool Matches(int32_t /*key1*/, int32_t /*key2*/) const { return false; }
 
 private:
+    static bool IsValidSlot(const uint8_t* slot);
     // The slot's bytes inside the read window, or nullptr when they cannot be read.
     const uint8_t* ReadSlot(uint64_t offset);
     bool WriteSlot(uint64_t offset, uint32_t status);

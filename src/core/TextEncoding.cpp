@@ -115,14 +115,21 @@ std::string ReadTextField(const uint8_t* field, size_t fieldSize) {
 }
 
 void ReadTextField(const uint8_t* field, size_t fieldSize, std::string& text) {
+    DecodeTextBytes(TextFieldBytes(field, fieldSize), text);
+}
+
+std::string_view TextFieldBytes(const uint8_t* field, size_t fieldSize) {
     const void* nul = std::memchr(field, 0, fieldSize);
     const size_t length = nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - field) : fieldSize;
-    const char* bytes = reinterpret_cast<const char*>(field);
+    return {reinterpret_cast<const char*>(field), length};
+}
+
+void DecodeTextBytes(std::string_view bytes, std::string& text) {
     // Most names are plain ASCII, which reads as it is.
-    if (std::all_of(bytes, bytes + length, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        text.assign(bytes, length);
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        text.assign(bytes);
     } else {
-        text = Windows1252ToUtf8(std::string_view(bytes, length));
+        text = Windows1252ToUtf8(bytes);
     }
 }
 

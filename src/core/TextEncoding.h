@@ -17,6 +17,10 @@ void WriteTextField(uint8_t* field, size_t fieldSize, std::string_view utf8);
 std::string ReadTextField(const uint8_t* field, size_t fieldSize);
 // The same into an existing string, reusing its storage.
 void ReadTextField(const uint8_t* field, size_t fieldSize, std::string& text);
+// A fixed field's bytes up to its first NUL, never past its end, as they are.
+std::string_view TextFieldBytes(const uint8_t* field, size_t fieldSize);
+// Windows-1252 bytes as UTF-8 into an existing string, reusing its storage.
+void DecodeTextBytes(std::string_view bytes, std::string& text);
 
 // Cuts UTF-8 text to at most maxCharacters characters without splitting a character.
 std::string TruncateUtf8(std::string_view utf8, size_t maxCharacters);

@@ -13,6 +13,19 @@ uint32_t CTextPool::Intern(std::string_view text) {
     return id;
 }
 
+std::optional<uint32_t> CTextPool::Find(std::string_view text) const {
+    const auto known = m_ids.find(text);
+    return known == m_ids.end() ? std::nullopt : std::optional(known->second);
+}
+
+void CTextPool::Transform(const std::function<std::string(const std::string&)>& change) {
+    m_ids.clear();
+    for (uint32_t id = 0; id < m_texts.size(); ++id) {
+        m_texts[id] = change(m_texts[id]);
+        m_ids.emplace(m_texts[id], id);
+    }
+}
+
 std::vector<uint32_t> CTextPool::ByteOrderRanks() const {
     std::vector<uint32_t> byOrder(m_texts.size());
     std::iota(byOrder.begin(), byOrder.end(), 0u);

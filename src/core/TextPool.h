@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -10,6 +12,11 @@
 class CTextPool {
 public:
     uint32_t Intern(std::string_view text);
+    // The id of a text the pool holds.
+    std::optional<uint32_t> Find(std::string_view text) const;
+    // Turns every text into what the function makes of it, keeping the ids: texts interned as they
+    // are stored are decoded once each, not once per use.
+    void Transform(const std::function<std::string(const std::string&)>& change);
     const std::string& Text(uint32_t id) const { return m_texts[id]; }
     size_t Size() const { return m_texts.size(); }
     // Each text's place in byte order (capitals before small letters), by id: comparing two ranks

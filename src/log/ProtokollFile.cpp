@@ -28,25 +28,47 @@ constexpr size_t kConnectionAt = 540;
 constexpr size_t kTextField = 125;
 } // namespace
 
-void CProtokollFile::ReadData(const uint8_t* d) {
-    m_entry.duration = CTimeSpan::FromFileParts(LoadLittleEndian<int32_t>(d + kDurationStatusAt),
-                                                LoadLittleEndian<double>(d + kDurationAt));
-    m_entry.units = LoadLittleEndian<int32_t>(d + kUnitsAt);
-    m_entry.costs =
+void CProtokollFile::ReadNumbers(const uint8_t* d, LogEntry& entry) {
+    entry.duration = CTimeSpan::FromFileParts(LoadLittleEndian<int32_t>(d + kDurationStatusAt),
+                                              LoadLittleEndian<double>(d + kDurationAt));
+    entry.units = LoadLittleEndian<int32_t>(d + kUnitsAt);
+    entry.costs =
         CMoney::FromFileParts(LoadLittleEndian<int32_t>(d + kCostsStatusAt),
                               LoadLittleEndian<int32_t>(d + kCostsHighAt), LoadLittleEndian<uint32_t>(d + kCostsLowAt));
-    m_entry.start =
+    entry.start =
         CDateTime::FromFileParts(LoadLittleEndian<int32_t>(d + kStartStatusAt), LoadLittleEndian<double>(d + kStartAt));
-    ReadTextField(d + kDeviceAt, kTextField, m_entry.deviceName);
-    ReadTextField(d + kUserAt, kTextField, m_entry.userName);
-    m_version = LoadLittleEndian<int16_t>(d + kVersionAt);
-    // The tariff name came with format version 3100; older records have none.
-    if (m_version == kVersion) {
-        ReadTextField(d + kTariffAt, kTextField, m_entry.tariffName);
-    } else {
-        m_entry.tariffName.clear();
+}
+
+std::string_view CProtokollFile::TextBytes(const uint8_t* d, Text field) {
+    size_t at = kConnectionAt;
+    switch (field) {
+    case Text::kConnection:
+        break;
+    case Text::kDevice:
+        at = kDeviceAt;
+        break;
+    case Text::kUser:
+        at = kUserAt;
+        break;
+    case Text::kTariff:
+        // The tariff name came with format version 3100; older records have none.
+        if (LoadLittleEndian<int16_t>(d + kVersionAt) != kVersion) {
+            return {};
+        }
+        at = kTariffAt;
+        break;
     }
-    ReadTextField(d + kConnectionAt, kTextField, m_entry.connectionName);
+    return TextFieldBytes(d + at, kTextField);
+}
+
+void CProtokollFile::ReadData(const uint8_t* d) {
+    ReadNumbers(d, m_entry);
+    m_version = LoadLittleEndian<int16_t>(d + kVersionAt);
+    for (const auto& [field, text] :
+         {std::pair{Text::kDevice, &m_entry.deviceName}, std::pair{Text::kUser, &m_entry.userName},
+          std::pair{Text::kTariff, &m_entry.tariffName}, std::pair{Text::kConnection, &m_entry.connectionName}}) {
+        DecodeTextBytes(TextBytes(d, field), *text);
+    }
 }
 
 void CProtokollFile::WriteData(uint8_t* d) const {
@@ -63,10 +85,6 @@ void CProtokollFile::WriteData(uint8_t* d) const {
     WriteTextField(d + kUserAt, kTextField, m_entry.userName);
     StoreLittleEndian<int16_t>(d + kVersionAt, m_version);
     WriteTextField(d + kConnectionAt, kTextField, m_entry.connectionName);
-}
-
-bool CProtokollFile::Matches(int32_t, int32_t) const {
-    return !m_filter || m_filter(m_entry);
 }
 
 bool CProtokollFile::AppendEntry() {

@@ -4,8 +4,8 @@
 #include "log/LogEntry.h"
 
 #include <cstdio>
-#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CProtokollRows;
@@ -26,10 +26,15 @@ public:
     const LogEntry& Entry() const { return m_entry; }
     int16_t GetVersion() const { return m_version; }
 
+    enum class Text { kConnection, kDevice, kUser, kTariff };
+    // The numbers of a record's data (start, duration, costs, units), its texts left alone.
+    static void ReadNumbers(const uint8_t* data, LogEntry& entry);
+    // A text field of a record's data as it is stored (Windows-1252, up to its NUL); the tariff
+    // of a record older than the tariff field is empty.
+    static std::string_view TextBytes(const uint8_t* data, Text field);
+
     // Reserves a new record at the end of the log for this system's format version.
     bool AppendEntry();
-    // The test FindFirst/FindNext apply to each valid record; none lets every record through.
-    void SetFilter(std::function<bool(const LogEntry&)> filter) { m_filter = std::move(filter); }
 
     // Writes the ";"-separated text export: the given rows, or with none every valid record of the
     // log in file order. False when the file could not be written completely; lines written stay.
@@ -42,11 +47,9 @@ protected:
     std::string GetRecordFileName() const override { return m_directory + kFileName; }
     void ReadData(const uint8_t* data) override;
     void WriteData(uint8_t* data) const override;
-    bool Matches(int32_t key1, int32_t key2) const override;
 
 private:
     std::string m_directory;
     LogEntry m_entry;
     int16_t m_version = kVersion;
-    std::function<bool(const LogEntry&)> m_filter;
 };

@@ -36,23 +36,19 @@ const std::string& CProtokollFilter::TextOf(const LogEntry& entry, TextField fie
     return entry.tariffName;
 }
 
-bool CProtokollFilter::Matches(const LogEntry& e) const {
-    if (!m_active) {
-        return true;
+bool CProtokollFilter::MatchesValues(const CDateTime& start, const CTimeSpan& duration, const CMoney& costs,
+                                     int32_t units) const {
+    return !(from > start || to < start || shortest.GetOleDate() > duration.GetDays() ||
+             longest.GetOleDate() < duration.GetDays() || cheapest > costs || dearest < costs || fewestUnits > units ||
+             mostUnits < units);
+}
+
+std::optional<std::string> CProtokollFilter::ChosenText(TextField field) const {
+    const int chosen = m_selection[field];
+    if (chosen <= 0 || static_cast<size_t>(chosen) >= m_choices[field].size()) {
+        return std::nullopt;
     }
-    if (from > e.start || to < e.start || shortest.GetOleDate() > e.duration.GetDays() ||
-        longest.GetOleDate() < e.duration.GetDays() || cheapest > e.costs || dearest < e.costs ||
-        fewestUnits > e.units || mostUnits < e.units) {
-        return false;
-    }
-    for (const TextField field : {kUser, kConnection, kDevice, kTariff}) {
-        const int chosen = m_selection[field];
-        if (chosen > 0 && static_cast<size_t>(chosen) < m_choices[field].size() &&
-            TextOf(e, field) != m_choices[field][chosen]) {
-            return false;
-        }
-    }
-    return true;
+    return m_choices[field][chosen];
 }
 
 void CProtokollFilter::Scan(const std::string& directory, const CDateTime& now, const std::string& catchAll) {

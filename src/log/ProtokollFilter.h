@@ -5,6 +5,7 @@
 #include "log/LogEntry.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,10 @@ public:
 
     bool IsActive() const { return m_active; }
     void SetActive(bool active) { m_active = active; }
-    bool Matches(const LogEntry& entry) const;
+    // The bounds alone (start, duration, costs, units) of an active filter.
+    bool MatchesValues(const CDateTime& start, const CTimeSpan& duration, const CMoney& costs, int32_t units) const;
+    // The text chosen for a field, or nothing when all pass.
+    std::optional<std::string> ChosenText(TextField field) const;
 
     // Rebuilds the lists (the catch-all text first, then each text in order of first appearance)
     // and the bounds from the log in the directory; "now" is where the period starts from.

@@ -3,14 +3,13 @@
 #include "core/TextPool.h"
 #include "log/LogEntry.h"
 #include "log/LogTotals.h"
+#include "log/ProtokollFilter.h"
 #include "log/ProtokollZeile.h"
 
 #include <array>
 #include <functional>
 #include <string>
 #include <vector>
-
-class CProtokollFilter;
 
 // The rows of the log that a filter lets through, read in one pass in log order, with their
 // texts interned. The log view, the summary, printing, the export and the command line share them.
@@ -41,13 +40,21 @@ public:
     std::vector<uint32_t> Order(Column column, bool descending) const;
 
 private:
-    void Add(const LogEntry& entry, uint32_t recordIndex);
-    uint32_t Intern(Column column, const std::string& text);
-    // The row's value in the column as one number that orders as the column does; texts by rank.
-    static double SortKey(const ProtokollZeile& row, Column column, const std::vector<uint32_t>& ranks);
+    uint32_t Intern(Column column, std::string_view text);
+    void KeepMatching(const CProtokollFilter& filter);
+    void AddToTotals(const ProtokollZeile& row);
+    static CProtokollFilter::TextField FilterField(Column column);
+    // The row's value in a column of numbers, as one number that orders as the column does.
+    static double SortKey(const ProtokollZeile& row, Column column);
+    static uint32_t TextId(const ProtokollZeile& row, Column column);
+    void AppendByValue(std::vector<uint32_t>& order, Column column, bool descending) const;
+    // Appends the rows with a valid duration when they are in the column's order already.
+    bool AppendIfInOrder(std::vector<uint32_t>& order, Column column, bool descending) const;
+    void AppendByText(std::vector<uint32_t>& order, Column column, bool descending) const;
 
     std::vector<ProtokollZeile> m_rows;
     CTextPool m_texts;
-    std::array<uint32_t, 4> m_lastText{UINT32_MAX, UINT32_MAX, UINT32_MAX, UINT32_MAX}; // by text column
+    static constexpr size_t kRecentTexts = 8;
+    std::array<std::array<uint32_t, kRecentTexts>, 4> m_recentTexts{}; // by text column, the latest first
     LogTotals m_totals;
 };

@@ -116,23 +116,27 @@ TEST_F(ProtokollFileTest, WalkSkipsTheDeletedRecordOfFive) {
     EXPECT_EQ(log.GetRecordCount(), 5u);
 }
 
-TEST_F(ProtokollFileTest, FilterDecidesWhatTheSearchFinds) {
+TEST_F(ProtokollFileTest, WalkOverTheStoredBytesSkipsDeletedRecordsAndReadsAsTheEntryDoes) {
     ASSERT_TRUE(log.OpenRecordFile());
-    for (int units : {1, 5, 2, 7}) {
+    for (int units : {1, 5, 2}) {
         log.AppendEntry();
         log.Entry() = GoldenEntry();
         log.Entry().units = units;
-        log.WriteRecord();
+        units == 5 ? log.DeleteRecord() : log.WriteRecord();
     }
-    log.SetFilter([](const LogEntry& e) { return e.units > 1; });
-    std::vector<int32_t> found;
-    for (bool more = log.FindFirst(0, 0); more; more = log.FindNext()) {
-        found.push_back(log.Entry().units);
-    }
-    EXPECT_EQ(found, (std::vector<int32_t>{5, 2, 7}));
-    log.SetFilter({});
-    EXPECT_TRUE(log.FindFirst(0, 0));
-    EXPECT_EQ(log.Entry().units, 1);
+    std::vector<std::pair<uint32_t, int32_t>> found;
+    log.ForEachValid([&](uint32_t index, const uint8_t* data) {
+        LogEntry e;
+        CProtokollFile::ReadNumbers(data, e);
+        EXPECT_EQ(e.start, GoldenEntry().start);
+        EXPECT_EQ(e.costs, GoldenEntry().costs);
+        EXPECT_EQ(CProtokollFile::TextBytes(data, CProtokollFile::Text::kConnection), "Gr\xfc\xdf"
+                                                                                      "e"); // as stored
+        EXPECT_EQ(CProtokollFile::TextBytes(data, CProtokollFile::Text::kTariff), GoldenEntry().tariffName);
+        found.emplace_back(index, e.units);
+        return true;
+    });
+    EXPECT_EQ(found, (std::vector<std::pair<uint32_t, int32_t>>{{0, 1}, {2, 2}}));
 }
 
 } // namespace
