@@ -92,6 +92,7 @@ TEST_F(ProtokollRowsTest, OrderPutsCapitalsFirstAndInvalidDurationsFirstInBothDi
     EXPECT_EQ(Shown(CProtokollRows::kConnection, true),
               (std::vector<std::string>{"broken", "apple", "Zebra", "Zebra"}));
     EXPECT_EQ(Shown(CProtokollRows::kCosts, true), (std::vector<std::string>{"broken", "apple", "Zebra", "Zebra"}));
+    EXPECT_EQ(Shown(CProtokollRows::kStart, true), (std::vector<std::string>{"broken", "apple", "Zebra", "Zebra"}));
     Append(kNoon - kSecond, "early");
     EXPECT_EQ(Shown(CProtokollRows::kStart, true),
               (std::vector<std::string>{"broken", "apple", "Zebra", "Zebra", "early"}))
