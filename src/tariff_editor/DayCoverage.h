@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
-#include "tariff_editor/TariffZone.h"
+#include "tariffs/TariffZone.h"
 
 #include <span>
 #include <vector>

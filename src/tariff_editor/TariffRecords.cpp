@@ -5,32 +5,6 @@
 
 namespace {
 
-TariffZone ZoneOf(const CTarifFile& file) {
-    TariffZone zone;
-    zone.firstQuarter = file.GetFirstQuarter();
-    zone.lastQuarter = file.GetLastQuarter();
-    zone.secondsPerUnit = file.GetSecondsPerUnit();
-    zone.price = file.GetUnitPrice();
-    zone.startCharge = file.GetStartCharge();
-    zone.initialPeriod = file.GetInitialPeriod();
-    zone.minimumCharge = file.GetMinimumCharge();
-    zone.noDiscount = file.GetNoDiscount();
-    zone.discountSecondsPerUnit = file.GetDiscountSecondsPerUnit();
-    return zone;
-}
-
-void SetZone(CTarifFile& file, const TariffZone& zone) {
-    file.SetFirstQuarter(zone.firstQuarter);
-    file.SetLastQuarter(zone.lastQuarter);
-    file.SetSecondsPerUnit(zone.secondsPerUnit);
-    file.SetUnitPrice(zone.price);
-    file.SetStartCharge(zone.startCharge);
-    file.SetInitialPeriod(zone.initialPeriod);
-    file.SetMinimumCharge(zone.minimumCharge);
-    file.SetNoDiscount(zone.noDiscount);
-    file.SetDiscountSecondsPerUnit(zone.discountSecondsPerUnit);
-}
-
 bool IsZoneKind(uint32_t kind) {
     return kind == CTarifFile::kWorkingDays || kind == CTarifFile::kFriday || kind == CTarifFile::kWeekend ||
            kind == CTarifFile::kSunday || kind == CTarifFile::kHolidays;
@@ -124,7 +98,7 @@ std::vector<ZoneRow> CTariffRecords::ReadZones(uint32_t dayKind) {
     if (Open()) {
         for (bool more = m_file.FindFirst(CTarifFile::kByKind, static_cast<int32_t>(dayKind)); more;
              more = m_file.FindNext()) {
-            zones.push_back({m_file.GetRecordIndex(), ZoneOf(m_file)});
+            zones.push_back({m_file.GetRecordIndex(), m_file.GetZone()});
         }
     }
     m_file.Close();
@@ -136,7 +110,7 @@ std::optional<TariffZone> CTariffRecords::ReadZone(uint32_t record) {
     if (Open()) {
         m_file.GoToRecord(record);
         if (m_file.GetStatus() != 0 && IsZoneKind(m_file.GetKind())) {
-            zone = ZoneOf(m_file);
+            zone = m_file.GetZone();
         }
     }
     m_file.Close();
@@ -149,7 +123,7 @@ bool CTariffRecords::AddZone(uint32_t dayKind, const TariffZone& zone) {
     }
     bool written = Append(dayKind);
     if (written) {
-        SetZone(m_file, zone);
+        m_file.SetZone(zone);
         written = m_file.WriteRecord();
     }
     m_file.Close();
@@ -163,7 +137,7 @@ bool CTariffRecords::WriteZone(uint32_t record, const TariffZone& zone) {
     m_file.GoToRecord(record);
     bool written = m_file.GetStatus() != 0 && IsZoneKind(m_file.GetKind());
     if (written) {
-        SetZone(m_file, zone);
+        m_file.SetZone(zone);
         written = m_file.WriteRecord();
     }
     m_file.Close();

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/Money.h"
-#include "tariff_editor/TariffZone.h"
 #include "tariffs/Tarif.h"
 #include "tariffs/TarifFile.h"
+#include "tariffs/TariffZone.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/LocaleFacts.h"
-#include "tariff_editor/TariffZone.h"
+#include "tariffs/TariffZone.h"
 
 #include <string>
 

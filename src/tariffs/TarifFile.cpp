@@ -1,6 +1,7 @@
 #include "tariffs/TarifFile.h"
 
 #include "core/LittleEndian.h"
+#include "tariffs/TariffZone.h"
 
 #include <cstring>
 
@@ -149,4 +150,22 @@ bool CTarifFile::GetNoDiscount() const {
 }
 void CTarifFile::SetNoDiscount(bool noDiscount) {
     Set<uint32_t>(kNoDiscountAt, noDiscount ? 1 : 0);
+}
+
+TariffZone CTarifFile::GetZone() const {
+    return {GetFirstQuarter(),  GetLastQuarter(), GetSecondsPerUnit(),
+            GetUnitPrice(),     GetStartCharge(), GetInitialPeriod(),
+            GetMinimumCharge(), GetNoDiscount(),  GetDiscountSecondsPerUnit()};
+}
+
+void CTarifFile::SetZone(const TariffZone& zone) {
+    SetFirstQuarter(zone.firstQuarter);
+    SetLastQuarter(zone.lastQuarter);
+    SetSecondsPerUnit(zone.secondsPerUnit);
+    SetUnitPrice(zone.price);
+    SetStartCharge(zone.startCharge);
+    SetInitialPeriod(zone.initialPeriod);
+    SetMinimumCharge(zone.minimumCharge);
+    SetNoDiscount(zone.noDiscount);
+    SetDiscountSecondsPerUnit(zone.discountSecondsPerUnit);
 }

@@ -8,6 +8,8 @@
 
 // A tariff file: 60-byte records of kinds options, discount, holiday and zones of a day kind.
 // The accessors read and write the fields of the current record in place.
+struct TariffZone;
+
 class CTarifFile : public CRecordFile {
 public:
     static constexpr uint32_t kDataSize = 56;
@@ -68,6 +70,9 @@ public:
     void SetMinimumCharge(const CMoney& charge);
     bool GetNoDiscount() const;
     void SetNoDiscount(bool noDiscount);
+    // The nine fields of a zone record at once.
+    TariffZone GetZone() const;
+    void SetZone(const TariffZone& zone);
 
 protected:
     uint32_t GetDataSize() const override { return kDataSize; }

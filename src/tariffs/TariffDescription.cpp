@@ -223,11 +223,12 @@ void CTariffDescription::ReadZone(uint32_t kind, std::string_view line) {
     if (words.size() < 3 || dash == std::string_view::npos) {
         throw Refusal{"a zone is FROM-TO SECONDS PRICE, such as 08:00-17:59 90 0.12"};
     }
-    Zone zone{.kind = kind,
-              .firstQuarter = Quarter(words[0].substr(0, dash), false),
-              .lastQuarter = Quarter(words[0].substr(dash + 1), true),
-              .secondsPerUnit = Seconds(words[1], "seconds per unit", 1),
-              .price = Amount(words[2], "price")};
+    Zone entry{.kind = kind};
+    TariffZone& zone = entry.fields;
+    zone.firstQuarter = Quarter(words[0].substr(0, dash), false);
+    zone.lastQuarter = Quarter(words[0].substr(dash + 1), true);
+    zone.secondsPerUnit = Seconds(words[1], "seconds per unit", 1);
+    zone.price = Amount(words[2], "price");
     if (zone.lastQuarter < zone.firstQuarter) {
         throw Refusal{"the zone " + std::string(words[0]) + " ends before it starts"};
     }
@@ -256,7 +257,7 @@ void CTariffDescription::ReadZone(uint32_t kind, std::string_view line) {
                           "discount-seconds and no-discount"};
         }
     }
-    m_zones.push_back(zone);
+    m_zones.push_back(entry);
 }
 
 bool CTariffDescription::WriteTariffFile(const std::string& path) const {
@@ -277,18 +278,7 @@ bool CTariffDescription::WriteTariffFile(const std::string& path) const {
         written = Append(file, CTarifFile::kHoliday, [&] { file.SetHolidayDate(static_cast<double>(m_holidays[i])); });
     }
     for (size_t i = 0; written && i < m_zones.size(); ++i) {
-        written = Append(file, m_zones[i].kind, [&] {
-            const Zone& zone = m_zones[i];
-            file.SetFirstQuarter(zone.firstQuarter);
-            file.SetLastQuarter(zone.lastQuarter);
-            file.SetSecondsPerUnit(zone.secondsPerUnit);
-            file.SetUnitPrice(zone.price);
-            file.SetStartCharge(zone.startCharge);
-            file.SetMinimumCharge(zone.minimumCharge);
-            file.SetInitialPeriod(zone.initialPeriod);
-            file.SetDiscountSecondsPerUnit(zone.discountSecondsPerUnit);
-            file.SetNoDiscount(zone.noDiscount);
-        });
+        written = Append(file, m_zones[i].kind, [&] { file.SetZone(m_zones[i].fields); });
     }
     file.Close();
     return written;

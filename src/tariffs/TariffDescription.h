@@ -2,6 +2,7 @@
 
 #include "core/Money.h"
 #include "tariffs/Tarif.h"
+#include "tariffs/TariffZone.h"
 
 #include <array>
 #include <cstdint>
@@ -39,17 +40,10 @@ public:
     bool WriteTariffFile(const std::string& path) const;
 
 private:
+    // A zone of a kind of day; charges not written in the text are none.
     struct Zone {
         uint32_t kind = 0;
-        uint16_t firstQuarter = 0;
-        uint16_t lastQuarter = 0;
-        uint16_t secondsPerUnit = 0;
-        CMoney price{};
-        CMoney startCharge{};
-        CMoney minimumCharge{};
-        uint16_t initialPeriod = 0;
-        uint16_t discountSecondsPerUnit = 0;
-        bool noDiscount = false;
+        TariffZone fields{.startCharge = CMoney(), .minimumCharge = CMoney()};
     };
     // Without a discount record the lookup uses its default discount; a [discount] section starts from it.
     struct Discount {
