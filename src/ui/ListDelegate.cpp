@@ -14,13 +14,17 @@ constexpr int kCellInset = 6;
 
 CListDelegate::CListDelegate(CListView* view) : QStyledItemDelegate(view), m_view(view) {}
 
-// A row is one line of text with a little air above and below.
 QSize CListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    const QSize size = QStyledItemDelegate::sizeHint(option, index);
-    return {size.width(), option.fontMetrics.height() + 2 * kLabelInset + 2};
+    return {QStyledItemDelegate::sizeHint(option, index).width(), RowHeight(option.fontMetrics)};
+}
+
+int CListDelegate::RowHeight(const QFontMetrics& metrics) {
+    return metrics.height() + 2 * kLabelInset + 2;
 }
 
 void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const bool highlighted = m_view->IsRowHighlighted(index);
+    painter->fillRect(option.rect, highlighted ? option.palette.highlight() : option.palette.base());
     const QString text = index.data(Qt::DisplayRole).toString();
     if (text.isEmpty()) {
         return;
@@ -44,8 +48,7 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         alignment = Qt::Alignment(columnAlignment.toInt()) & Qt::AlignHorizontal_Mask;
     }
     painter->save();
-    painter->setPen(option.state.testFlag(QStyle::State_Selected) ? option.palette.highlightedText().color()
-                                                                  : option.palette.text().color());
+    painter->setPen(highlighted ? option.palette.highlightedText().color() : option.palette.text().color());
     painter->drawText(rect, static_cast<int>(alignment | Qt::AlignVCenter | Qt::TextSingleLine),
                       QString::fromStdString(fitted));
     painter->restore();

@@ -14,6 +14,8 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // One line of text with a little air above and below.
+    static int RowHeight(const QFontMetrics& metrics);
 
 private:
     CListView* m_view;

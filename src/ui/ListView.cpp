@@ -7,15 +7,20 @@
 #include <QPainter>
 #include <QStyle>
 
-CListView::CListView(QWidget* parent) : QTreeView(parent) {
-    setRootIsDecorated(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+CListView::CListView(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
     setItemDelegate(new CListDelegate(this));
-    header()->setStretchLastSection(false);
-    header()->setSectionsClickable(true);
-    connect(header(), &QHeaderView::sectionClicked, this, &CListView::ColumnClicked);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(CListDelegate::RowHeight(fontMetrics()));
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setSectionsClickable(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CListView::ColumnClicked);
 }
 
 void CListView::SetShowSelectionAlways(bool on) {
@@ -34,44 +39,45 @@ int CListView::SelectedRow() const {
 }
 
 void CListView::SetSortIndicator(int column, bool descending) {
-    header()->setSortIndicatorShown(true);
-    header()->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
-void CListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    const bool highlighted = IsRowHighlighted(index);
-    // The row's bounds: its columns, stretched to the window's edge when the highlight reaches it.
-    QRect bounds(-header()->offset(), option.rect.top(), header()->length(), option.rect.height());
-    if (m_highlightToEdge && bounds.right() < viewport()->width()) {
-        bounds.setRight(viewport()->width());
+// The cells draw themselves (CListDelegate); the highlight of a selected row goes on to the
+// window's edge, and the row with the focus is framed as a whole.
+void CListView::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    QPainter painter(viewport());
+    const int columnsEnd = horizontalHeader()->length() - horizontalHeader()->offset();
+    if (model() == nullptr) {
+        return;
     }
-    painter->fillRect(bounds, highlighted ? option.palette.highlight() : option.palette.base());
-    QStyleOptionViewItem cell = option;
-    cell.state.setFlag(QStyle::State_Selected, highlighted);
-    for (int column = 0; column < header()->count(); ++column) {
-        if (header()->isSectionHidden(column)) {
-            continue;
+    const int firstRow = std::max(0, rowAt(0));
+    const int bottomRow = rowAt(viewport()->height() - 1);
+    const int lastRow = bottomRow < 0 ? model()->rowCount() - 1 : bottomRow;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        const QRect bounds(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
+        if (m_highlightToEdge && columnsEnd < viewport()->width() && IsRowHighlighted(model()->index(row, 0))) {
+            painter.fillRect(QRect(columnsEnd, bounds.top(), viewport()->width() - columnsEnd, bounds.height()),
+                             palette().highlight());
         }
-        cell.rect = QRect(header()->sectionViewportPosition(column), option.rect.top(), header()->sectionSize(column),
-                          option.rect.height());
-        itemDelegate()->paint(painter, cell, index.siblingAtColumn(column));
-    }
-    if (hasFocus() && currentIndex().row() == index.row()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = bounds;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, this);
+        if (hasFocus() && currentIndex().row() == row) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = m_highlightToEdge ? bounds : bounds.adjusted(0, 0, columnsEnd - bounds.width(), 0);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
     }
 }
 
 // The selection is drawn only while focused: it comes and goes with the focus.
 void CListView::focusInEvent(QFocusEvent* event) {
-    QTreeView::focusInEvent(event);
+    QTableView::focusInEvent(event);
     viewport()->update();
 }
 
 void CListView::focusOutEvent(QFocusEvent* event) {
-    QTreeView::focusOutEvent(event);
+    QTableView::focusOutEvent(event);
     viewport()->update();
 }
 
@@ -87,7 +93,7 @@ void CListView::RestoreColumnWidths(SettingsStore& settings, const char* section
 }
 
 void CListView::SaveColumnWidths(SettingsStore& settings, const char* section) const {
-    for (int column = 0; column < header()->count(); ++column) {
+    for (int column = 0; column < horizontalHeader()->count(); ++column) {
         settings.WriteSettingDword(section, "Spalte" + std::to_string(column),
                                    static_cast<uint32_t>(columnWidth(column)));
     }

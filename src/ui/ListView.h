@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QTreeView>
+#include <QTableView>
 
 #include <cstdint>
 #include <span>
@@ -11,7 +11,10 @@ class SettingsStore;
 // highlighted across all columns and, when wanted, to the window's right edge; the selection
 // shows only while the list has the focus unless it is to show always; cell texts that do not fit
 // end in "..." (CListDelegate). Sorting is the model's business: header clicks are reported.
-class CListView : public QTreeView {
+//
+// A table view, not a tree: it keeps nothing per row, so a list of a million rows costs only its
+// model's data.
+class CListView : public QTableView {
     Q_OBJECT
 public:
     explicit CListView(QWidget* parent = nullptr);
@@ -34,7 +37,7 @@ signals:
     void ColumnClicked(int column);
 
 protected:
-    void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

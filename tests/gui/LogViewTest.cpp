@@ -43,7 +43,7 @@ struct LogViewTest : ::testing::Test {
     }
     std::string Totals() { return Find<QLabel>(&view, 1155)->text().toStdString(); }
     void ClickColumn(int column) {
-        emit list->header()->sectionClicked(column);
+        emit list->horizontalHeader()->sectionClicked(column);
         Settle();
     }
 };
