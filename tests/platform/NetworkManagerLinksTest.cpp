@@ -57,6 +57,12 @@ TEST_F(NetworkManagerLinksTest, MobileBroadbandCountsFromIpConfigurationUntilItE
     const QString profile = mock->AddProfile(QStringLiteral("Mobil Vertrag"), QStringLiteral("gsm"));
     const QString active = mock->Activate(device, profile, QStringLiteral("mobil"), 1);
     mock->SetProperty(device, kDevice, QStringLiteral("State"), 40u); // preparing: still dialling
+    // A second stick that is up: once it shows, the state of the first has been read too.
+    const QString other = mock->AddDevice(QStringLiteral("other"), QStringLiteral("ttyUSB3"), 30);
+    const QString otherActive =
+        mock->Activate(other, mock->AddProfile(QStringLiteral("Zweit"), QStringLiteral("gsm")), QStringLiteral("z"), 2);
+    EXPECT_EQ(LinksAfterChange(links, 1), (std::vector<std::string>{"Zweit|ttyUSB3|"}));
+    mock->Deactivate(other, otherActive);
     EXPECT_TRUE(LinksAfterChange(links, 0).empty());
     mock->SetProperty(device, kDevice, QStringLiteral("State"), 70u); // configuring IP
     EXPECT_EQ(LinksAfterChange(links, 1), (std::vector<std::string>{"Mobil Vertrag|ttyUSB2|"}));
@@ -64,6 +70,27 @@ TEST_F(NetworkManagerLinksTest, MobileBroadbandCountsFromIpConfigurationUntilItE
     EXPECT_EQ(LinksAfterChange(links, 1).size(), 1u);
     mock->Deactivate(device, active);
     EXPECT_TRUE(LinksAfterChange(links, 0).empty());
+}
+
+// NetworkManager stops answering just after a change: the link stays until it answers again, and
+// the question is asked again at the next poll without waiting for another signal.
+TEST_F(NetworkManagerLinksTest, UnansweredRefreshKeepsTheLinksAndIsAskedAgain) {
+    CNetworkManagerLinks links(QString::fromStdString(mock->Address()));
+    const QString device = mock->AddDevice(QStringLiteral("funkstick"), QStringLiteral("ttyUSB4"), 30);
+    const QString profile = mock->AddProfile(QStringLiteral("Funk"), QStringLiteral("gsm"));
+    const QString active = mock->Activate(device, profile, QStringLiteral("funk"), 2);
+    ASSERT_EQ(LinksAfterChange(links, 1), (std::vector<std::string>{"Funk|ttyUSB4|"}));
+    mock->SetProperty(device, kDevice, QStringLiteral("IpInterface"), QStringLiteral("ppp7"));
+    mock->Pause();
+    ProcessEventsUntil([] { return false; }, 300); // the change's signal arrives
+    const std::vector<DialUpLink> kept = links.ActiveLinks().value_or(std::vector<DialUpLink>{});
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].interfaceName, "");
+    mock->Resume();
+    const std::vector<DialUpLink> asked = links.ActiveLinks().value_or(std::vector<DialUpLink>{});
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].interfaceName, "ppp7");
+    mock->Deactivate(device, active);
 }
 
 TEST_F(NetworkManagerLinksTest, WiredNetworksAndBluetoothNetworksAreNoDialUp) {
