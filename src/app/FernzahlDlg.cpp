@@ -170,8 +170,41 @@ bool CFernzahlDlg::OnConnectionEnded() {
     if (isMinimized()) {
         setWindowTitle(m_tooltip);
     }
-    if (!EndAndLogConnection()) {
+    LogConnection();
+    if (m_station.Meter().IsDescriptionDue()) {
+        // Asked once this beat is over: a timer never fires inside its own handler, and the heartbeat
+        // must go on (and meter a new connection) while the prompt is open.
+        QTimer::singleShot(0, this, [this] { DescribeEndedConnection(); });
+        return true;
+    }
+    return ShowEndedConnection();
+}
+
+void CFernzahlDlg::LogConnection() {
+    if (!m_station.EndConnection(false)) {
+        ReportLogNotWritten();
+    }
+}
+
+void CFernzahlDlg::DescribeEndedConnection() {
+    if (!m_shutDown && !m_station.Meter().AskDescription()) {
+        ReportLogNotWritten();
+    }
+    ShowEndedConnection();
+}
+
+void CFernzahlDlg::ReportLogNotWritten() {
+    const std::string log = m_services.settings.GetProgramDirectory() + CProtokollFile::kFileName;
+    CMessageBox::Show(this, Text(m_services.strings.Format(Str::kLogNotWritten, {log})), CMessageBox::Buttons::Ok,
+                      CMessageBox::Icon::Stop);
+}
+
+bool CFernzahlDlg::ShowEndedConnection() {
+    if (!ExportLog()) {
         return false;
+    }
+    if (m_shutDown || m_station.Meter().IsRunning()) {
+        return true; // a new connection began while the description prompt was open: it keeps the window
     }
     m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kLastConnection)));
     RefreshConnectionText();
@@ -181,21 +214,15 @@ bool CFernzahlDlg::OnConnectionEnded() {
     return true;
 }
 
-bool CFernzahlDlg::EndAndLogConnection() {
-    const std::string directory = m_services.settings.GetProgramDirectory();
-    if (!m_station.EndConnection()) {
-        CMessageBox::Show(this,
-                          Text(m_services.strings.Format(Str::kLogNotWritten, {directory + CProtokollFile::kFileName})),
-                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+// "Log.txt" mirrors the log after every change.
+bool CFernzahlDlg::ExportLog() {
+    if (AutoExport(m_services.settings, m_services.strings)) {
+        return true;
     }
-    // "Log.txt" mirrors the log after every change.
-    if (!AutoExport(m_services.settings, m_services.strings)) {
-        CMessageBox::Show(
-            this, Text(m_services.strings.Format(Str::kFileNotWritten, {directory + CProtokollFile::kAutoExportName})),
-            CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
-        return false;
-    }
-    return true;
+    const std::string file = m_services.settings.GetProgramDirectory() + CProtokollFile::kAutoExportName;
+    CMessageBox::Show(this, Text(m_services.strings.Format(Str::kFileNotWritten, {file})), CMessageBox::Buttons::Ok,
+                      CMessageBox::Icon::Stop);
+    return false;
 }
 
 void CFernzahlDlg::ChargeAndRefresh() {
@@ -378,8 +405,11 @@ void CFernzahlDlg::Shutdown() {
     if (m_tray != nullptr) {
         m_tray->hide();
     }
+    // Nobody is asked anything at the program's end: a connection without a name keeps the default name.
+    m_prompt.Dismiss();
     if (m_station.Meter().IsRunning()) {
-        EndAndLogConnection();
+        LogConnection();
+        ExportLog();
     }
     done(QDialog::Accepted);
 }

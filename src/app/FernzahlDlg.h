@@ -89,9 +89,13 @@ private:
     void OnConnectionStarted();
     // False when the automatic export failed: the rest of the tick is skipped.
     bool OnConnectionEnded();
-    // Saves the counters, logs the connection and exports the log, telling the user what failed;
-    // false when the export failed.
-    bool EndAndLogConnection();
+    // Saves the counters and logs the connection, telling the user when the log failed.
+    void LogConnection();
+    void DescribeEndedConnection();
+    void ReportLogNotWritten();
+    // Exports the log and shows the ended connection; false when the export failed.
+    bool ShowEndedConnection();
+    bool ExportLog();
     void ChargeAndRefresh();
     void RefreshCounterDisplay();
     void RefreshConnectionText();

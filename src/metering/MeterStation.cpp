@@ -56,12 +56,13 @@ int CMeterStation::ChargeDueUnits(const std::function<void()>& onUnit) {
     return charged;
 }
 
-bool CMeterStation::EndConnection() {
+bool CMeterStation::EndConnection(bool askForDescription) {
     // The counters are saved before the meter may ask for a description.
     for (CSummenZaehler& counter : m_counters) {
         counter.EndConnection();
     }
-    return m_meter.EndRun();
+    const bool logged = m_meter.EndRun();
+    return (!askForDescription || m_meter.AskDescription()) && logged;
 }
 
 void CMeterStation::ResetCounter(Counter counter) {

@@ -34,9 +34,10 @@ public:
                          const std::string& connectionName, const std::string& tariffName);
     // Charges every unit that has fallen due, each at the rate of this moment; calls onUnit after each.
     int ChargeDueUnits(const std::function<void()>& onUnit = {});
-    // Saves the counters and logs the connection (asking for a description where it has no name).
-    // False when the log could not be written.
-    bool EndConnection();
+    // Saves the counters and logs the connection; then, for a connection without a name and when
+    // wanted, asks for a description. At the program's end nobody is asked: the record keeps the
+    // default name. False when the log could not be written.
+    bool EndConnection(bool askForDescription = true);
     // The user's reset of one counter; the monthly one also clears the discount counter when wanted.
     void ResetCounter(Counter counter);
 

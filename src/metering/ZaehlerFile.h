@@ -2,8 +2,8 @@
 
 #include "core/DateTime.h"
 #include "core/Money.h"
-#include "core/TimeSpan.h"
 #include "core/RecordFile.h"
+#include "core/TimeSpan.h"
 
 #include <string>
 

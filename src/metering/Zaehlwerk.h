@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Services.h"
+#include "log/LogEntry.h"
 #include "metering/VerbindungsZaehler.h"
 #include "tariffs/InitialPeriodSource.h"
 
@@ -29,9 +30,14 @@ public:
     // Counts the unit that begins now and schedules the next unit's end.
     void NextUnit();
     bool IsInInitialPeriod() const override;
-    // Stops the count and logs the connection at once; then, for a connection without a name, asks
-    // for a description and writes it into the same record. False when the log could not be written.
+    // The log record of the connection as it stands now.
+    LogEntry MakeLogEntry() const;
+    // Stops the count and logs the connection. False when the log could not be written.
     bool EndRun();
+    // Whether the connection that ended last has no name and the user wants to be asked for one.
+    bool IsDescriptionDue() const;
+    // Asks for that description and writes it into its record. False when it could not be written.
+    bool AskDescription();
 
     // The tray tooltip and the caption of the minimized window.
     std::string GetShortText() const;
@@ -74,4 +80,5 @@ private:
     bool m_costsFirst = false;
     uint32_t m_runNumber = 0; // tells whether a new connection started while the prompt was open
     uint32_t m_lastRecord = 0;
+    bool m_describeLastRecord = false;
 };

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -57,6 +58,60 @@ TEST_F(MainWindowTest, NamelessModemConnectionIsDescribedByTheUser) {
     EXPECT_EQ(LastLogEntry().deviceName, world.library.Strings().Format(456, {"2"}));
     EXPECT_NE(window.findChild<QLabel*>(QStringLiteral("id1018"))->text().toStdString().find("Urlaub in Köln"),
               std::string::npos);
+}
+
+// A dial-up link comes up while the prompt for the last modem connection is open: the window stays
+// with the new connection.
+TEST_F(MainWindowTest, ConnectionStartedWhileThePromptIsOpenKeepsTheWindow) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    window.show();
+    world.modem.carrier = true;
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    WhenModalOpens([&](QWidget* modal) {
+        world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+        WaitUntil([&] { return window.Station().Meter().IsRunning(); });
+        modal->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    });
+    world.modem.carrier = false;
+    ASSERT_TRUE(WaitUntil([&] { return LogRecords() == 1 && QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_TRUE(window.Station().Meter().IsRunning());
+    EXPECT_EQ(window.findChild<QGroupBox*>(QStringLiteral("id1025"))->title().toStdString(),
+              world.library.Strings().Get(176));
+    EXPECT_TRUE(window.IsShownByProgram());
+}
+
+// At the program's end (a termination signal, the session's end) nobody is asked anything: the
+// modem connection keeps the default name.
+TEST_F(MainWindowTest, ShutdownDuringANamelessConnectionAsksNothing) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    world.modem.carrier = true;
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    const QPointer<QTimer> watch = WhenModalOpens([](QWidget* modal) {
+        qobject_cast<CBeschreibungDlg*>(modal)->Combo()->lineEdit()->setText(QStringLiteral("asked"));
+        modal->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    });
+    window.Shutdown();
+    delete watch.data();
+    ASSERT_EQ(LogRecords(), 1u);
+    EXPECT_EQ(LastLogEntry().connectionName, world.library.Strings().Get(455));
+}
+
+// The program is told to end while the prompt of an ended modem connection is open: the prompt
+// closes, and the record keeps the default name.
+TEST_F(MainWindowTest, ShutdownClosesAnOpenPrompt) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    world.modem.carrier = true;
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    WhenModalOpens([&](QWidget* modal) {
+        QTimer::singleShot(3000, modal, [modal] {
+            ADD_FAILURE() << "the prompt outlived the program's end";
+            static_cast<QDialog*>(modal)->done(QDialog::Rejected);
+        });
+        window.Shutdown();
+    });
+    world.modem.carrier = false;
+    ASSERT_TRUE(WaitUntil([&] { return LogRecords() == 1 && QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_EQ(LastLogEntry().connectionName, world.library.Strings().Get(455));
 }
 
 TEST_F(MainWindowTest, ExitWhileMeteringAsksAndLogsOnlyOnYes) {
