@@ -73,7 +73,7 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     installEventFilter(&m_accelerators);
     // Logging off, shutting down and termination signals end a running connection cleanly.
     connect(&termination, &CTerminationSignals::TerminationRequested, &window, &CFernzahlDlg::Shutdown);
-    connect(this, &QGuiApplication::commitDataRequest, &window, [&window] { window.Shutdown(); });
+    window.FollowSession(*this);
     // Not a modal run of its own: hiding a modal dialog ends its loop, and this window hides into
     // the tray. The program ends when the window is done (Exit, shutdown, a termination signal).
     setQuitOnLastWindowClosed(false);

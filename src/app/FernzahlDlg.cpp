@@ -1,6 +1,7 @@
 #include "app/FernzahlDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/CrashPoint.h"
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
@@ -40,7 +41,8 @@ QString Text(const std::string& text) {
 CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phonebook& phonebook, ModemLine& modem,
                            QWidget* parent)
     : QDialog(parent), m_services(services), m_phonebook(phonebook), m_watcher(services, dialUp, modem),
-      m_station(services), m_prompt(services.settings, services.strings, this) {
+      m_checkpoint(services.settings.GetProgramDirectory()), m_station(services, &m_checkpoint),
+      m_prompt(services.settings, services.strings, this) {
     // A main window, not a dialog: window managers let it be minimized, and it has no help button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -54,6 +56,7 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
         connect(m_choices[i], &QRadioButton::clicked, this, [this] { RefreshCounterDisplay(); });
     }
     m_station.Meter().SetDescriptionPrompt(&m_prompt);
+    ArmCrashPoint(m_station);
     AddCommands();
     m_menuBar = new QMenuBar(this);
     CUiResources::FillMenuBar(*m_menuBar, Menu::kMain, [this](unsigned command) { OnCommand(command); });
@@ -111,6 +114,7 @@ void CFernzahlDlg::Initialise() {
     }
     SetTooltip(m_station.Meter().GetShortText());
     m_visible = false;
+    ReportRecovery();
     m_heartbeat.start(kHeartbeatMs);
     SetAlwaysOnTop(settings.Read(Setting::kImmerSichtbar) != 0);
     UpdateMenuState();
@@ -119,6 +123,15 @@ void CFernzahlDlg::Initialise() {
     m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kLastConnection)));
     RefreshConnectionText();
     RefreshCounterDisplay();
+}
+
+void CFernzahlDlg::ReportRecovery() {
+    const CRunRecovery::Result& recovery = m_station.GetRecovery();
+    if (recovery.outcome != CRunRecovery::Outcome::None) {
+        const bool recovered = recovery.outcome == CRunRecovery::Outcome::Recovered;
+        CMessageBox::Show(this, Text(CRunRecovery::Describe(recovery, m_services.strings)), CMessageBox::Buttons::Ok,
+                          recovered ? CMessageBox::Icon::Information : CMessageBox::Icon::Warning);
+    }
 }
 
 QString CFernzahlDlg::TooltipText(const std::string& text) {
@@ -394,6 +407,11 @@ void CFernzahlDlg::RunAssignment() {
         m_station.Tariff().SetFileName(m_watcher.GetTariffFile());
         m_station.Tariff().Invalidate();
     }
+}
+
+void CFernzahlDlg::FollowSession(QGuiApplication& application) {
+    connect(&application, &QGuiApplication::commitDataRequest, this, [this] { m_station.SaveState(); });
+    connect(&application, &QCoreApplication::aboutToQuit, this, &CFernzahlDlg::Shutdown);
 }
 
 void CFernzahlDlg::Shutdown() {

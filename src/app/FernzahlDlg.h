@@ -4,6 +4,7 @@
 #include "detection/VerbindungsWaechter.h"
 #include "log/BeschreibungDlg.h"
 #include "metering/MeterStation.h"
+#include "platform/CheckpointFile.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -16,6 +17,7 @@ class DialUpSource;
 class ModemLine;
 class Phonebook;
 class QGroupBox;
+class QGuiApplication;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -61,6 +63,9 @@ public:
     // Log-off, shutdown or a termination signal: a running connection is ended as at its end
     // (counters saved, logged), the heartbeat stops, the tray icon goes and the window closes.
     void Shutdown();
+    // The desktop session's end: the session manager's question whether it may end only saves the
+    // running connection's state (the user may still cancel the logout); the end itself shuts down.
+    void FollowSession(QGuiApplication& application);
 
     const CMeterStation& Station() const { return m_station; }
     const CVerbindungsWaechter& Watcher() const { return m_watcher; }
@@ -82,6 +87,7 @@ private:
 
     void AddCommands();
     void Initialise();
+    void ReportRecovery();
     void RunOptions();
     void RunAssignment();
     void ConfirmExit();
@@ -112,6 +118,7 @@ private:
     Phonebook& m_phonebook;
     std::map<unsigned, CommandHandler> m_commands;
     CVerbindungsWaechter m_watcher;
+    CCheckpointFile m_checkpoint;
     CMeterStation m_station;
     CDescriptionPrompt m_prompt;
     QTimer m_heartbeat;

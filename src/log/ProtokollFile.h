@@ -1,11 +1,12 @@
 #pragma once
 
+#include "core/RecordFile.h"
 #include "log/LogEntry.h"
 #include "log/ProtokollZeile.h"
-#include "core/RecordFile.h"
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ public:
 
     // Reserves a new record at the end of the log for this system's format version.
     bool AppendEntry();
+    // Opens the log, appends a record with these values and closes it again: the record's index,
+    // nothing when it could not be written.
+    std::optional<uint32_t> Append(const LogEntry& entry);
     // The test FindFirst/FindNext apply to each valid record; none lets every record through.
     void SetFilter(std::function<bool(const LogEntry&)> filter) { m_filter = std::move(filter); }
 

@@ -80,14 +80,11 @@ LogEntry CZaehlwerk::MakeLogEntry() const {
 bool CZaehlwerk::EndRun() {
     m_running = false;
     m_connection.Stop();
-    CProtokollFile log(m_services.settings.GetProgramDirectory());
-    bool written = log.OpenRecordFile() && log.AppendEntry();
-    log.Entry() = MakeLogEntry();
-    written = written && log.WriteRecord();
-    m_lastRecord = log.GetRecordIndex();
-    log.Close();
-    m_describeLastRecord = written && m_connection.connectionName.empty();
-    return written;
+    const std::optional<uint32_t> record =
+        CProtokollFile(m_services.settings.GetProgramDirectory()).Append(MakeLogEntry());
+    m_lastRecord = record.value_or(0);
+    m_describeLastRecord = record && m_connection.connectionName.empty();
+    return record.has_value();
 }
 
 bool CZaehlwerk::IsDescriptionDue() const {
