@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSessionManager>
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,25 @@ TEST_F(MainWindowTest, ShutdownClosesAnOpenPrompt) {
     world.modem.carrier = false;
     ASSERT_TRUE(WaitUntil([&] { return LogRecords() == 1 && QApplication::activeModalWidget() == nullptr; }));
     EXPECT_EQ(LastLogEntry().connectionName, world.library.Strings().Get(455));
+}
+
+// The session manager asks whether the session may end: the user may still cancel the logout, so
+// the connection goes on. Only when the session really ends is it logged.
+TEST_F(MainWindowTest, SessionQuestionLeavesTheConnectionRunningAndTheEndLogsIt) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    window.FollowSession(*qApp);
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    auto* session = qApp->findChild<QSessionManager*>();
+    ASSERT_NE(session, nullptr);
+    emit qApp->commitDataRequest(*session);
+    EXPECT_TRUE(window.Station().Meter().IsRunning());
+    EXPECT_EQ(LogRecords(), 0u);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QApplication::exec(); // the session ends: the application is about to quit
+    EXPECT_FALSE(window.Station().Meter().IsRunning());
+    ASSERT_EQ(LogRecords(), 1u);
+    EXPECT_EQ(LastLogEntry().connectionName, "T-Online");
 }
 
 TEST_F(MainWindowTest, ExitWhileMeteringAsksAndLogsOnlyOnYes) {
