@@ -109,6 +109,7 @@ inline constexpr unsigned kDefaultTariffNotInstalled = 116;
 inline constexpr unsigned kExampleTariffNotInstalled = 117;
 inline constexpr unsigned kRunRecovered = 118;
 inline constexpr unsigned kCheckpointUnreadable = 119;
+inline constexpr unsigned kSettingsDamaged = 122;
 inline constexpr unsigned kRunNotRecorded = 123;
 inline constexpr unsigned kExitQuestion = 121;
 inline constexpr unsigned kShortText = 170;

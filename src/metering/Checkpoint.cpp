@@ -109,7 +109,7 @@ std::string CCheckpoint::ToText() const {
 std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
     const CIniDocument doc = CIniDocument::Parse(text);
     const SettingValue* version = doc.Find(kSection, "Version");
-    if (version == nullptr || *version != SettingValue::Number(kVersion)) {
+    if (doc.GetDamagedLine() != 0 || version == nullptr || *version != SettingValue::Number(kVersion)) {
         return std::nullopt;
     }
     CCheckpoint c;
