@@ -87,6 +87,10 @@ CIniDocument CIniDocument::Parse(std::string_view text) {
     CIniDocument doc;
     std::optional<std::string> current;
     int number = 0;
+    // Some editors begin a UTF-8 file with a byte order mark.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.remove_prefix(3);
+    }
     for (const std::string_view raw : SplitLines(text)) {
         ++number;
         const bool read = !HasControlCharacter(raw) && IsValidUtf8(raw) && doc.ParseLine(Trim(raw), current);

@@ -26,7 +26,7 @@ TEST(IniDocument, NamesThatCouldBeMisreadAreQuoted) {
 }
 
 TEST(IniDocument, ReadsHandWrittenFiles) {
-    const CIniDocument doc = CIniDocument::Parse("; comment\r\n"
+    const CIniDocument doc = CIniDocument::Parse("\xEF\xBB\xBF; comment\r\n"
                                                  "[Timer]\r\n"
                                                  "  AnzEinh = 7  \n"
                                                  "Datei1 = /tmp/ring.wav\n"
