@@ -241,6 +241,7 @@ bool CFernzahlDlg::ExportLog() {
 void CFernzahlDlg::ChargeAndRefresh() {
     CZaehlwerk& meter = m_station.Meter();
     m_station.ChargeDueUnits();
+    ReportCheckpointFailure();
     SetTooltip(meter.GetShortText());
     if (isMinimized()) {
         setWindowTitle(m_tooltip);
@@ -250,6 +251,19 @@ void CFernzahlDlg::ChargeAndRefresh() {
     if (meter.CheckSignals()) {
         StartFlashing();
     }
+}
+
+// Told once until a checkpoint is written again; shown after the beat, which goes on meanwhile.
+void CFernzahlDlg::ReportCheckpointFailure() {
+    const bool failed = m_station.HasCheckpointFailed();
+    if (failed && !m_checkpointFailureTold) {
+        QTimer::singleShot(0, this, [this] {
+            CMessageBox::Show(this,
+                              Text(m_services.strings.Format(Str::kCheckpointNotWritten, {m_checkpoint.GetPath()})),
+                              CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
+        });
+    }
+    m_checkpointFailureTold = failed;
 }
 
 void CFernzahlDlg::StartFlashing() {

@@ -103,6 +103,7 @@ private:
     bool ShowEndedConnection();
     bool ExportLog();
     void ChargeAndRefresh();
+    void ReportCheckpointFailure();
     void RefreshCounterDisplay();
     void RefreshConnectionText();
     void SetTooltip(const std::string& text);
@@ -127,6 +128,7 @@ private:
     bool m_alwaysOnTop = false;
     bool m_visible = false;
     bool m_shutDown = false;
+    bool m_checkpointFailureTold = false;
     int m_counterChoice = -1;
     QString m_tooltip;
     QGroupBox* m_counterCaption = nullptr;

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 struct MainWindowTest : ::testing::Test {
@@ -132,6 +134,22 @@ TEST_F(MainWindowTest, SessionQuestionLeavesTheConnectionRunningAndTheEndLogsIt)
     EXPECT_FALSE(window.Station().Meter().IsRunning());
     ASSERT_EQ(LogRecords(), 1u);
     EXPECT_EQ(LastLogEntry().connectionName, "T-Online");
+}
+
+// A folder stands where the checkpoint should be written: the user learns that a crash now would
+// lose the connection.
+TEST_F(MainWindowTest, CheckpointThatCannotBeWrittenIsTold) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    std::filesystem::create_directory(world.dir.File("Fernzahl.run"));
+    QString told;
+    WhenModalOpens([&](QWidget* modal) {
+        told = qobject_cast<QMessageBox*>(modal)->text();
+        qobject_cast<QMessageBox*>(modal)->accept();
+    });
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    ASSERT_TRUE(WaitUntil([&] { return !told.isEmpty(); }));
+    EXPECT_TRUE(told.contains(QString::fromStdString(world.dir.File("Fernzahl.run")))) << told.toStdString();
+    EXPECT_TRUE(window.Station().Meter().IsRunning());
 }
 
 TEST_F(MainWindowTest, ExitWhileMeteringAsksAndLogsOnlyOnYes) {
