@@ -20,8 +20,8 @@ class CheckpointStore;
 //
 // Given a checkpoint store (the desktop program's data directory), the station keeps a checkpoint
 // of the running connection: at its start, at every charged unit, at least every 30 seconds and
-// after a counter reset; and before it is constructed, it logs and counts a connection that the
-// last run of the program left behind.
+// after a counter reset; and before it loads the counters, it logs and counts a connection that
+// the last run of the program left behind.
 class CMeterStation {
 public:
     enum Counter { kDaily = 0, kWeekly, kMonthly, kTotal };
@@ -49,6 +49,7 @@ public:
     void StartConnection(int offsetSeconds, const std::string& tariffFile, const std::string& deviceName,
                          const std::string& connectionName, const std::string& tariffName);
     // Charges every unit that has fallen due, each at the rate of this moment; calls onUnit after each.
+    // Keeps the checkpoint after a charged unit, or when the last one is 30 seconds old.
     int ChargeDueUnits(const std::function<void()>& onUnit = {});
     // Saves the counters and logs the connection; then, for a connection without a name and when
     // wanted, asks for a description. At the program's end nobody is asked: the record keeps the
