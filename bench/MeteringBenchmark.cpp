@@ -1,5 +1,7 @@
 // One heartbeat's metering work (new-day check, due units, texts, signals) with and without a unit
-// due, and the rate lookup: a cached refresh and a full load of a tariff of 100 zones.
+// due, and with a unit due and the checkpoint kept as the desktop program keeps it (handed to its
+// writer's thread); the durable checkpoint write itself; and the rate lookup: a cached refresh and
+// a full load of a tariff of 100 zones.
 // Run: build/bin/bench_metering
 
 #include "BenchSupport.h"
@@ -8,7 +10,9 @@
 #include "core/SilentSoundPlayer.h"
 #include "core/SimulatedClock.h"
 #include "core/StringTable.h"
+#include "metering/Checkpoint.h"
 #include "metering/MeterStation.h"
+#include "platform/CheckpointFile.h"
 #include "settings/MemorySettingsStore.h"
 #include "tariffs/InitialPeriodSource.h"
 #include "tariffs/TarifFile.h"
@@ -65,9 +69,10 @@ std::string WriteTariff(const std::string& dir) {
 }
 
 struct Station {
-    explicit Station(const char* name)
+    Station(const char* name, bool keepCheckpoints)
         : dir(BenchDirectory(name, true)), settings(dir),
-          tariff(WriteTariff(dir)), services{clock, settings, BenchStrings(), silence, "anna"}, station(services) {
+          tariff(WriteTariff(dir)), services{clock, settings, BenchStrings(), silence, "anna"}, checkpoint(dir),
+          station(services, keepCheckpoints ? &checkpoint : nullptr) {
         settings.Write(Setting::kSignalJedeEinh, 1);
         station.StartConnection(10, tariff, "ppp0", "T-Online", "Mobil");
     }
@@ -87,23 +92,47 @@ struct Station {
     std::string tariff;
     CSilentSoundPlayer silence;
     Services services;
+    CCheckpointFile checkpoint;
     CMeterStation station;
 };
 
 void MeteringTickWithoutUnit(benchmark::State& state) {
-    Station s("tick-idle");
+    Station s("tick-idle", false);
     s.Tick();
     for (auto _ : state) {
         s.Tick();
     }
 }
 
-void MeteringTickWithUnitDue(benchmark::State& state) {
-    Station s("tick-unit");
+void TicksWithAUnitDue(Station& s, benchmark::State& state) {
     s.Tick();
     for (auto _ : state) {
         s.clock.Advance(10000); // one 10 s unit falls due per tick; the quarter-hour changes every 90 ticks
         s.Tick();
+    }
+}
+
+void MeteringTickWithUnitDue(benchmark::State& state) {
+    Station s("tick-unit", false);
+    TicksWithAUnitDue(s, state);
+}
+
+// Every tick charges a unit, so every tick keeps a checkpoint.
+void MeteringTickWithUnitDueAndCheckpoint(benchmark::State& state) {
+    Station s("tick-checkpoint", true);
+    TicksWithAUnitDue(s, state);
+}
+
+// What the writer's thread does for one checkpoint: a temporary file, fdatasync, rename, and the
+// directory flushed. It is why the heartbeat does not do it itself.
+void DurableCheckpointWrite(benchmark::State& state) {
+    const std::string dir = BenchDirectory("checkpoint-write", true);
+    CCheckpointFile file(dir);
+    CCheckpoint checkpoint;
+    checkpoint.record.connectionName = "T-Online";
+    const std::string text = checkpoint.ToText();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(file.Write(text));
     }
 }
 
@@ -137,6 +166,8 @@ void LoadTariffOf100Zones(benchmark::State& state) {
 
 BENCHMARK(MeteringTickWithoutUnit)->Unit(benchmark::kMicrosecond);
 BENCHMARK(MeteringTickWithUnitDue)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MeteringTickWithUnitDueAndCheckpoint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DurableCheckpointWrite)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(RefreshCachedRate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LoadTariffOf100Zones)->Unit(benchmark::kMicrosecond);
 

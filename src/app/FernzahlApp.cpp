@@ -52,6 +52,7 @@ int CFernzahlApp::Run() {
     }
     setApplicationDisplayName(QString::fromStdString(m_resources.Strings().Get(Str::kApplicationTitle)));
     m_settings = std::make_unique<CIniSettingsStore>(m_paths.settingsFile, m_paths.dataDirectory);
+    SetAsideDamagedSettings();
     if (m_settings->Read(Setting::kSplashScreen) != 0) {
         CSplashDlg(m_resources.Strings()).exec();
     }
@@ -73,7 +74,7 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     installEventFilter(&m_accelerators);
     // Logging off, shutting down and termination signals end a running connection cleanly.
     connect(&termination, &CTerminationSignals::TerminationRequested, &window, &CFernzahlDlg::Shutdown);
-    connect(this, &QGuiApplication::commitDataRequest, &window, [&window] { window.Shutdown(); });
+    window.FollowSession(*this);
     // Not a modal run of its own: hiding a modal dialog ends its loop, and this window hides into
     // the tray. The program ends when the window is done (Exit, shutdown, a termination signal).
     setQuitOnLastWindowClosed(false);
@@ -81,6 +82,20 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     window.show();
     exec();
     removeEventFilter(&m_accelerators);
+}
+
+// A damaged settings file gives the defaults; it is kept aside, so that no save replaces it.
+void CFernzahlApp::SetAsideDamagedSettings() {
+    const std::optional<int> line = m_settings->FindDamage();
+    if (!line) {
+        return;
+    }
+    const std::string file = m_settings->GetFilePath();
+    const std::string keptAs = m_settings->SetAsideIfDamaged().value_or(file);
+    CMessageBox::Show(nullptr,
+                      QString::fromStdString(m_resources.Strings().Format(
+                          Str::kSettingsDamaged, {file, std::to_string(*line), keptAs.empty() ? file : keptAs})),
+                      CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
 }
 
 void CFernzahlApp::InstallDeliveredDefaultTariff() {

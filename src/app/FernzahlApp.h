@@ -24,6 +24,7 @@ public:
     int Run();
 
 private:
+    void SetAsideDamagedSettings();
     void InstallDeliveredDefaultTariff();
     void InstallExampleTariff();
     // Runs the main window until it closes.

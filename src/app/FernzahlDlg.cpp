@@ -1,6 +1,7 @@
 #include "app/FernzahlDlg.h"
 
 #include "app/AboutDlg.h"
+#include "app/CrashPoint.h"
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
@@ -42,7 +43,8 @@ QString Text(const std::string& text) {
 CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phonebook& phonebook, ModemLine& modem,
                            QWidget* parent)
     : QDialog(parent), m_services(services), m_phonebook(phonebook), m_watcher(services, dialUp, modem),
-      m_station(services), m_prompt(services.settings, services.strings, this) {
+      m_checkpoint(services.settings.GetProgramDirectory()), m_station(services, &m_checkpoint),
+      m_prompt(services.settings, services.strings, this) {
     // A main window, not a dialog: window managers let it be minimized, and it has no help button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -56,6 +58,7 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
         connect(m_choices[i], &QRadioButton::clicked, this, [this] { RefreshCounterDisplay(); });
     }
     m_station.Meter().SetDescriptionPrompt(&m_prompt);
+    ArmCrashPoint(m_station);
     AddCommands();
     m_menuBar = new QMenuBar(this);
     CUiResources::FillMenuBar(*m_menuBar, Menu::kMain, [this](unsigned command) { OnCommand(command); });
@@ -113,6 +116,7 @@ void CFernzahlDlg::Initialise() {
     }
     SetTooltip(m_station.Meter().GetShortText());
     m_visible = false;
+    ReportRecovery();
     m_heartbeat.start(kHeartbeatMs);
     SetAlwaysOnTop(settings.Read(Setting::kImmerSichtbar) != 0);
     UpdateMenuState();
@@ -121,6 +125,15 @@ void CFernzahlDlg::Initialise() {
     m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kLastConnection)));
     RefreshConnectionText();
     RefreshCounterDisplay();
+}
+
+void CFernzahlDlg::ReportRecovery() {
+    const CRunRecovery::Result& recovery = m_station.GetRecovery();
+    if (recovery.outcome != CRunRecovery::Outcome::None) {
+        const bool recovered = recovery.outcome == CRunRecovery::Outcome::Recovered;
+        CMessageBox::Show(this, Text(CRunRecovery::Describe(recovery, m_services.strings)), CMessageBox::Buttons::Ok,
+                          recovered ? CMessageBox::Icon::Information : CMessageBox::Icon::Warning);
+    }
 }
 
 QString CFernzahlDlg::TooltipText(const std::string& text) {
@@ -172,8 +185,44 @@ bool CFernzahlDlg::OnConnectionEnded() {
     if (isMinimized()) {
         setWindowTitle(m_tooltip);
     }
-    if (!EndAndLogConnection()) {
+    LogConnection();
+    if (m_station.Meter().IsDescriptionDue()) {
+        // Asked once this beat is over: a timer never fires inside its own handler, and the heartbeat
+        // must go on (and meter a new connection) while the prompt is open.
+        QTimer::singleShot(0, this, [this] { DescribeEndedConnection(); });
+        return true;
+    }
+    return ShowEndedConnection();
+}
+
+void CFernzahlDlg::LogConnection() {
+    if (!m_station.EndConnection(false)) {
+        ReportLogNotWritten();
+    }
+}
+
+void CFernzahlDlg::DescribeEndedConnection() {
+    if (!m_shutDown && !m_station.Meter().AskDescription()) {
+        ReportLogNotWritten();
+    }
+    ShowEndedConnection();
+}
+
+void CFernzahlDlg::ReportLogNotWritten() {
+    const std::string log = m_services.settings.GetProgramDirectory() + CProtokollFile::kFileName;
+    CMessageBox::Show(this, Text(m_services.strings.Format(Str::kLogNotWritten, {log})), CMessageBox::Buttons::Ok,
+                      CMessageBox::Icon::Stop);
+}
+
+bool CFernzahlDlg::ShowEndedConnection() {
+    if (m_logView != nullptr) {
+        m_logView->Refill();
+    }
+    if (!ExportLog()) {
         return false;
+    }
+    if (m_shutDown || m_station.Meter().IsRunning()) {
+        return true; // a new connection began while the description prompt was open: it keeps the window
     }
     m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kLastConnection)));
     RefreshConnectionText();
@@ -183,29 +232,21 @@ bool CFernzahlDlg::OnConnectionEnded() {
     return true;
 }
 
-bool CFernzahlDlg::EndAndLogConnection() {
-    const std::string directory = m_services.settings.GetProgramDirectory();
-    if (!m_station.EndConnection()) {
-        CMessageBox::Show(this,
-                          Text(m_services.strings.Format(Str::kLogNotWritten, {directory + CProtokollFile::kFileName})),
-                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+// "Log.txt" mirrors the log after every change.
+bool CFernzahlDlg::ExportLog() {
+    if (AutoExport(m_services.settings, m_services.strings)) {
+        return true;
     }
-    if (m_logView != nullptr) {
-        m_logView->Refill();
-    }
-    // "Log.txt" mirrors the log after every change.
-    if (!AutoExport(m_services.settings, m_services.strings)) {
-        CMessageBox::Show(
-            this, Text(m_services.strings.Format(Str::kFileNotWritten, {directory + CProtokollFile::kAutoExportName})),
-            CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
-        return false;
-    }
-    return true;
+    const std::string file = m_services.settings.GetProgramDirectory() + CProtokollFile::kAutoExportName;
+    CMessageBox::Show(this, Text(m_services.strings.Format(Str::kFileNotWritten, {file})), CMessageBox::Buttons::Ok,
+                      CMessageBox::Icon::Stop);
+    return false;
 }
 
 void CFernzahlDlg::ChargeAndRefresh() {
     CZaehlwerk& meter = m_station.Meter();
     m_station.ChargeDueUnits();
+    ReportCheckpointFailure();
     SetTooltip(meter.GetShortText());
     if (isMinimized()) {
         setWindowTitle(m_tooltip);
@@ -215,6 +256,19 @@ void CFernzahlDlg::ChargeAndRefresh() {
     if (meter.CheckSignals()) {
         StartFlashing();
     }
+}
+
+// Told once until a checkpoint is written again; shown after the beat, which goes on meanwhile.
+void CFernzahlDlg::ReportCheckpointFailure() {
+    const bool failed = m_station.HasCheckpointFailed();
+    if (failed && !m_checkpointFailureTold) {
+        QTimer::singleShot(0, this, [this] {
+            CMessageBox::Show(this,
+                              Text(m_services.strings.Format(Str::kCheckpointNotWritten, {m_checkpoint.GetPath()})),
+                              CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
+        });
+    }
+    m_checkpointFailureTold = failed;
 }
 
 void CFernzahlDlg::StartFlashing() {
@@ -387,6 +441,11 @@ void CFernzahlDlg::RunAssignment() {
     }
 }
 
+void CFernzahlDlg::FollowSession(QGuiApplication& application) {
+    connect(&application, &QGuiApplication::commitDataRequest, this, [this] { m_station.SaveState(); });
+    connect(&application, &QCoreApplication::aboutToQuit, this, &CFernzahlDlg::Shutdown);
+}
+
 void CFernzahlDlg::Shutdown() {
     if (m_shutDown) {
         return;
@@ -396,8 +455,11 @@ void CFernzahlDlg::Shutdown() {
     if (m_tray != nullptr) {
         m_tray->hide();
     }
+    // Nobody is asked anything at the program's end: a connection without a name keeps the default name.
+    m_prompt.Dismiss();
     if (m_station.Meter().IsRunning()) {
-        EndAndLogConnection();
+        LogConnection();
+        ExportLog();
     }
     done(QDialog::Accepted);
 }

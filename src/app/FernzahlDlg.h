@@ -5,6 +5,7 @@
 #include "log/BeschreibungDlg.h"
 #include "log/ProtokollDlg.h"
 #include "metering/MeterStation.h"
+#include "platform/CheckpointFile.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -18,6 +19,7 @@ class DialUpSource;
 class ModemLine;
 class Phonebook;
 class QGroupBox;
+class QGuiApplication;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -63,6 +65,9 @@ public:
     // Log-off, shutdown or a termination signal: a running connection is ended as at its end
     // (counters saved, logged), the heartbeat stops, the tray icon goes and the window closes.
     void Shutdown();
+    // The desktop session's end: the session manager's question whether it may end only saves the
+    // running connection's state (the user may still cancel the logout); the end itself shuts down.
+    void FollowSession(QGuiApplication& application);
 
     const CMeterStation& Station() const { return m_station; }
     const CVerbindungsWaechter& Watcher() const { return m_watcher; }
@@ -85,6 +90,7 @@ private:
 
     void AddCommands();
     void Initialise();
+    void ReportRecovery();
     void RunOptions();
     void RunLogView();
     void RunAssignment();
@@ -93,10 +99,15 @@ private:
     void OnConnectionStarted();
     // False when the automatic export failed: the rest of the tick is skipped.
     bool OnConnectionEnded();
-    // Saves the counters, logs the connection and exports the log, telling the user what failed;
-    // false when the export failed.
-    bool EndAndLogConnection();
+    // Saves the counters and logs the connection, telling the user when the log failed.
+    void LogConnection();
+    void DescribeEndedConnection();
+    void ReportLogNotWritten();
+    // Exports the log and shows the ended connection; false when the export failed.
+    bool ShowEndedConnection();
+    bool ExportLog();
     void ChargeAndRefresh();
+    void ReportCheckpointFailure();
     void RefreshCounterDisplay();
     void RefreshConnectionText();
     void SetTooltip(const std::string& text);
@@ -113,6 +124,7 @@ private:
     QPointer<CProtokollDlg> m_logView; // while it is open
     std::map<unsigned, CommandHandler> m_commands;
     CVerbindungsWaechter m_watcher;
+    CCheckpointFile m_checkpoint;
     CMeterStation m_station;
     CDescriptionPrompt m_prompt;
     QTimer m_heartbeat;
@@ -121,6 +133,7 @@ private:
     bool m_alwaysOnTop = false;
     bool m_visible = false;
     bool m_shutDown = false;
+    bool m_checkpointFailureTold = false;
     int m_counterChoice = -1;
     QString m_tooltip;
     QGroupBox* m_counterCaption = nullptr;

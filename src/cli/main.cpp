@@ -45,6 +45,11 @@ int main(int argc, char** argv) {
     }
     const DataPaths paths = DataPaths::Resolve(args.GetDataDirectory());
     CIniSettingsStore store(paths.settingsFile, paths.dataDirectory);
+    if (const std::optional<int> line = store.FindDamage()) {
+        std::cerr << "fernzahl-cli: the settings file " << store.GetFilePath() << " is damaged (line " << *line
+                  << " cannot be read); the defaults apply, and a save keeps it as " << store.GetFilePath()
+                  << ".damaged\n";
+    }
     std::unique_ptr<CResourceLibrary> library;
     const CliContext context{store, paths.dataDirectory, stdout, std::cerr, [&]() -> const CStringTable* {
                                  if (!library) {

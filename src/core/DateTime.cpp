@@ -141,7 +141,15 @@ int CDateTime::GetDayOfYear() const {
     return static_cast<int>(DaysFromCivil(t.year, t.month, t.day) - DaysFromCivil(t.year, 1, 1)) + 1;
 }
 
-std::string CDateTime::Format(const char* format) const {
+CDateTime CDateTime::FromMoment(std::time_t moment) {
+    std::tm local{};
+    localtime_r(&moment, &local);
+    // A leap second shows as the last second of its minute.
+    return FromDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                    local.tm_sec > 59 ? 59 : local.tm_sec);
+}
+
+std::tm CDateTime::ToTm() const {
     const LocalTime t = ToLocalTime();
     std::tm tm{};
     tm.tm_year = t.year - 1900;
@@ -151,6 +159,16 @@ std::string CDateTime::Format(const char* format) const {
     tm.tm_min = t.minute;
     tm.tm_sec = t.second;
     tm.tm_isdst = -1;
+    return tm;
+}
+
+std::time_t CDateTime::ToMoment() const {
+    std::tm tm = ToTm();
+    return std::mktime(&tm);
+}
+
+std::string CDateTime::Format(const char* format) const {
+    std::tm tm = ToTm();
     std::tm zone = tm;
     // Only a format that names the time zone needs the (slow) zone look-up.
     if (NamesTimeZone(format) && std::mktime(&zone) != static_cast<std::time_t>(-1)) {

@@ -5,6 +5,7 @@
 #include "core/ValueStatus.h"
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 // A local date and time as an OLE Automation date: days since 30 December 1899, the fraction being
@@ -24,6 +25,8 @@ public:
     static CDateTime FromFileParts(int32_t status, double oleDate) {
         return CDateTime(oleDate, StatusFromFile(status));
     }
+    // The local date and time of a moment, in whole seconds, by the time zone's rules.
+    static CDateTime FromMoment(std::time_t moment);
     static bool IsValidDate(int year, int month, int day);
     static int DaysInMonth(int year, int month);
 
@@ -33,6 +36,9 @@ public:
 
     // The fields, rounded to the nearest second.
     LocalTime ToLocalTime() const;
+    // The moment this local time names, by the time zone's rules; a time that a change to summer time
+    // skipped or that the change back repeats is taken as the C library's mktime takes it.
+    std::time_t ToMoment() const;
     // The day (0 = 30 December 1899, counted on through the epoch) and the second of that day.
     struct DayAndSecond {
         int64_t day;
@@ -70,6 +76,8 @@ public:
     double Linear() const;
 
 private:
+    // The fields for the C library, the daylight saving time left for it to find.
+    std::tm ToTm() const;
     static CDateTime FromLinear(double linear, ValueStatus status);
 
     double m_date = 0.0;

@@ -2,21 +2,25 @@
 
 #include "core/Clock.h"
 
-// A clock that only moves when told to: tick count and local time advance together.
+#include <ctime>
+
+// A clock that only moves when told to: tick count and local time advance together. Local time
+// follows the time zone's rules, as a wall clock does: the elapsed seconds are added to the start
+// as a moment, so a simulated call crosses a change to or from summer time as a real one does.
 class CSimulatedClock : public Clock {
 public:
-    CSimulatedClock(const CDateTime& start, uint32_t startTick) : m_start(start), m_startTick(startTick) {}
+    CSimulatedClock(const CDateTime& start, uint32_t startTick) : m_start(start.ToMoment()), m_startTick(startTick) {}
 
     uint32_t GetTickCount() const override { return m_startTick + static_cast<uint32_t>(m_elapsedMs); }
     CDateTime Now() const override {
-        return m_start + CTimeSpan::FromSeconds(static_cast<int64_t>(m_elapsedMs / 1000));
+        return CDateTime::FromMoment(m_start + static_cast<std::time_t>(m_elapsedMs / 1000));
     }
 
     void Advance(uint64_t milliseconds) { m_elapsedMs += milliseconds; }
     uint64_t GetElapsedMilliseconds() const { return m_elapsedMs; }
 
 private:
-    CDateTime m_start;
+    std::time_t m_start;
     uint32_t m_startTick;
     uint64_t m_elapsedMs = 0;
 };

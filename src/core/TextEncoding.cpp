@@ -148,3 +148,14 @@ std::string TruncateUtf8(std::string_view utf8, size_t maxCharacters) {
     }
     return std::string(utf8.substr(0, pos));
 }
+
+bool IsValidUtf8(std::string_view text) {
+    for (size_t pos = 0; pos < text.size();) {
+        const size_t start = pos;
+        // U+FFFD stands for every broken sequence, but may also be there itself.
+        if (NextCodePoint(text, pos) == 0xFFFD && text.substr(start, 3) != "\xEF\xBF\xBD") {
+            return false;
+        }
+    }
+    return true;
+}

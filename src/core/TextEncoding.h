@@ -26,3 +26,5 @@ void DecodeTextBytes(std::string_view bytes, std::string& text);
 std::string TruncateUtf8(std::string_view utf8, size_t maxCharacters);
 // Number of characters (code points) of UTF-8 text.
 size_t CountUtf8Characters(std::string_view utf8);
+// Whether the bytes are UTF-8 throughout: no broken, overlong or surrogate sequence.
+bool IsValidUtf8(std::string_view text);

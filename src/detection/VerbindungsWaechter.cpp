@@ -86,25 +86,25 @@ int CVerbindungsWaechter::GetStartOffset() const {
     return m_leadTime + (m_state == kModemLine ? m_tolerance : 0);
 }
 
-std::string CVerbindungsWaechter::AssignedTitle() const {
+std::optional<CVerbindungsWaechter::AssignedTariff> CVerbindungsWaechter::FindAssignedTariff() const {
     const std::string key = m_state == kModemLine ? "*" : m_connectionName;
     const std::string value = m_services.settings.ReadSettingString(Section::kZuordnung, key, "*");
     if (value == "*" || value.empty()) {
-        return {};
+        return std::nullopt;
     }
-    return ReadableTariffFile(m_services.settings.GetProgramDirectory(), value) ? value : std::string();
+    std::optional<std::string> path = ReadableTariffFile(m_services.settings.GetProgramDirectory(), value);
+    if (!path) {
+        return std::nullopt;
+    }
+    return AssignedTariff{value, std::move(*path)};
 }
 
 std::string CVerbindungsWaechter::GetTariffFile() const {
-    const std::string directory = m_services.settings.GetProgramDirectory();
-    const std::string title = AssignedTitle();
-    if (!title.empty()) {
-        return *ReadableTariffFile(directory, title);
-    }
-    return DefaultTariffFile(directory);
+    const std::optional<AssignedTariff> assigned = FindAssignedTariff();
+    return assigned ? assigned->path : DefaultTariffFile(m_services.settings.GetProgramDirectory());
 }
 
 std::string CVerbindungsWaechter::GetTariffName() const {
-    const std::string title = AssignedTitle();
-    return title.empty() ? m_services.strings.Get(Str::kDefaultTariff) : title;
+    const std::optional<AssignedTariff> assigned = FindAssignedTariff();
+    return assigned ? assigned->title : m_services.strings.Get(Str::kDefaultTariff);
 }

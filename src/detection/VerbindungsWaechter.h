@@ -3,6 +3,7 @@
 #include "core/Services.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class DialUpSource;
@@ -38,8 +39,13 @@ public:
     bool IsDialUpAvailable() const { return m_dialUpAvailable; }
 
 private:
-    // The assigned tariff title of the present connection, when its file exists; "" for the default.
-    std::string AssignedTitle() const;
+    struct AssignedTariff {
+        std::string title;
+        std::string path;
+    };
+    // The tariff assigned to the present connection, when its file can be read; looked up once, so
+    // that a file deleted meanwhile only means the default tariff.
+    std::optional<AssignedTariff> FindAssignedTariff() const;
     void PollDialUp();
     void PollModemLine();
 

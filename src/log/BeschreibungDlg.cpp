@@ -35,6 +35,13 @@ void CBeschreibungDlg::Save() {
 
 std::string CDescriptionPrompt::AskDescription() {
     CBeschreibungDlg dialog(m_settings, m_strings, m_parent);
+    m_open = &dialog;
     dialog.Run();
     return dialog.GetText();
+}
+
+void CDescriptionPrompt::Dismiss() {
+    if (m_open) {
+        m_open->done(QDialog::Rejected); // past reject(), which the user cannot use
+    }
 }

@@ -4,6 +4,8 @@
 #include "metering/DescriptionPrompt.h"
 #include "ui/FormDlg.h"
 
+#include <QPointer>
+
 #include <string>
 #include <vector>
 
@@ -45,9 +47,12 @@ public:
     CDescriptionPrompt(SettingsStore& settings, const CStringTable& strings, QWidget* parent)
         : m_settings(settings), m_strings(strings), m_parent(parent) {}
     std::string AskDescription() override;
+    // At the program's end: an open prompt closes without an answer.
+    void Dismiss();
 
 private:
     SettingsStore& m_settings;
     const CStringTable& m_strings;
     QWidget* m_parent;
+    QPointer<CBeschreibungDlg> m_open;
 };

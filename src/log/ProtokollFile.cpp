@@ -93,6 +93,16 @@ bool CProtokollFile::AppendEntry() {
     return appended;
 }
 
+std::optional<uint32_t> CProtokollFile::Append(const LogEntry& entry) {
+    bool written = OpenRecordFile() && AppendEntry();
+    m_entry = entry;
+    written = written && WriteRecord();
+    const uint32_t index = GetRecordIndex();
+    Close();
+    return written ? std::optional(index) : std::nullopt;
+}
+
+
 bool CProtokollFile::ExportText(const std::string& fileName, const CProtokollRows* rows, const CStringTable& strings) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "wb"), &std::fclose);
     return file && WriteExport(file.get(), rows, strings);

@@ -4,6 +4,7 @@
 #include "log/LogEntry.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,9 @@ public:
 
     // Reserves a new record at the end of the log for this system's format version.
     bool AppendEntry();
+    // Opens the log, appends a record with these values and closes it again: the record's index,
+    // nothing when it could not be written.
+    std::optional<uint32_t> Append(const LogEntry& entry);
 
     // Writes the ";"-separated text export: the given rows, or with none every valid record of the
     // log in file order. False when the file could not be written completely; lines written stay.

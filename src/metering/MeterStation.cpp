@@ -1,18 +1,24 @@
 #include "metering/MeterStation.h"
 
 #include "core/Clock.h"
+#include "metering/Checkpoint.h"
 #include "settings/SettingsStore.h"
 
-CMeterStation::CMeterStation(const Services& services)
+CMeterStation::CMeterStation(const Services& services, CheckpointStore* checkpoints)
     : m_services(services), m_tariff(services.clock, services.settings.GetProgramDirectory()),
-      m_meter(m_tariff, services), m_counters{
-                                       CSummenZaehler(kDaily, CSummenZaehler::ResetMode::Daily, m_tariff, services),
-                                       CSummenZaehler(kWeekly, CSummenZaehler::ResetMode::Weekly, m_tariff, services),
-                                       CSummenZaehler(kMonthly, CSummenZaehler::ResetMode::Monthly, m_tariff, services),
-                                       CSummenZaehler(kTotal, CSummenZaehler::ResetMode::Never, m_tariff, services)} {
+      m_meter(m_tariff, services),
+      m_recovery(checkpoints ? CRunRecovery::Recover(*checkpoints, services.settings.GetProgramDirectory())
+                             : CRunRecovery::Result{}),
+      m_counters{CSummenZaehler(kDaily, CSummenZaehler::ResetMode::Daily, m_tariff, services),
+                 CSummenZaehler(kWeekly, CSummenZaehler::ResetMode::Weekly, m_tariff, services),
+                 CSummenZaehler(kMonthly, CSummenZaehler::ResetMode::Monthly, m_tariff, services),
+                 CSummenZaehler(kTotal, CSummenZaehler::ResetMode::Never, m_tariff, services)} {
     m_tariff.SetMeter(&m_meter);
     for (CSummenZaehler& counter : m_counters) {
         counter.SetMeter(&m_meter);
+    }
+    if (checkpoints != nullptr) {
+        m_checkpoints = std::make_unique<CCheckpointWriter>(*checkpoints);
     }
 }
 
@@ -26,6 +32,7 @@ bool CMeterStation::CheckNewDay() {
     if (m_counters[kMonthly].AutoReset()) {
         m_tariff.Invalidate(); // the discount counter may have been cleared
     }
+    KeepCheckpoint(true); // the counter file has changed under the running connection
     return true;
 }
 
@@ -38,6 +45,7 @@ void CMeterStation::StartConnection(int offsetSeconds, const std::string& tariff
         counter.StartConnection(startTick);
     }
     m_meter.StartRun(offsetSeconds, startTick, deviceName, connectionName, tariffName);
+    KeepCheckpoint(false);
 }
 
 int CMeterStation::ChargeDueUnits(const std::function<void()>& onUnit) {
@@ -53,19 +61,68 @@ int CMeterStation::ChargeDueUnits(const std::function<void()>& onUnit) {
             onUnit();
         }
     }
+    if (charged > 0 || m_services.clock.GetTickCount() - m_lastCheckpointTick >= kCheckpointIntervalMs) {
+        KeepCheckpoint(false);
+    }
     return charged;
 }
 
-bool CMeterStation::EndConnection() {
-    // The counters are saved before the meter may ask for a description.
+// The writes in this order: the final checkpoint, the counters, the log record, the checkpoint's
+// removal. Until the removal, the next start finds a checkpoint whose counter values it stores
+// again whole (a second time changes nothing) and whose record it appends unless the log already
+// ends with it; so the connection is counted and logged once, wherever the program stops.
+bool CMeterStation::EndConnection(bool askForDescription) {
+    KeepCheckpoint(true);
+    Reached(EndStep::CheckpointWritten);
     for (CSummenZaehler& counter : m_counters) {
         counter.EndConnection();
+        if (&counter == &m_counters[kDaily]) {
+            Reached(EndStep::DailyCounterSaved);
+        }
     }
-    return m_meter.EndRun();
+    Reached(EndStep::CountersSaved);
+    const bool logged = m_meter.EndRun();
+    Reached(EndStep::Logged);
+    if (m_checkpoints) {
+        m_checkpoints->Remove();
+    }
+    return (!askForDescription || m_meter.AskDescription()) && logged;
 }
 
 void CMeterStation::ResetCounter(Counter counter) {
     if (m_counters[counter].ResetPeriod()) {
         m_tariff.Invalidate();
+    }
+    KeepCheckpoint(true);
+}
+
+void CMeterStation::SaveState() {
+    KeepCheckpoint(true);
+}
+
+std::string CMeterStation::CheckpointText() const {
+    CCheckpoint checkpoint;
+    checkpoint.record = m_meter.MakeLogEntry();
+    for (size_t i = 0; i < m_counters.size(); ++i) {
+        checkpoint.counters[i] = m_counters[i].GetStateAtEnd();
+    }
+    return checkpoint.ToText();
+}
+
+void CMeterStation::KeepCheckpoint(bool now) {
+    if (!m_checkpoints || !m_meter.IsRunning()) {
+        return;
+    }
+    m_lastCheckpointTick = m_services.clock.GetTickCount();
+    if (now) {
+        m_checkpoints->Write(CheckpointText());
+    } else {
+        m_checkpoints->Post(CheckpointText());
+    }
+}
+
+void CMeterStation::Reached(EndStep step) const {
+    if (m_endStepHook) {
+        m_endStepHook(step);
     }
 }

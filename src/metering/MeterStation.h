@@ -1,22 +1,36 @@
 #pragma once
 
 #include "core/Services.h"
+#include "metering/CheckpointWriter.h"
+#include "metering/RunRecovery.h"
 #include "metering/SummenZaehler.h"
 #include "metering/Zaehlwerk.h"
 #include "tariffs/Tarif.h"
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
+
+class CheckpointStore;
 
 // The metering side of the main window: the running tariff, the meter run and the four totals
 // counters, advanced in the order the heartbeat gives. The desktop program and the simulator of
 // fernzahl-cli drive the same object.
+//
+// Given a checkpoint store (the desktop program's data directory), the station keeps a checkpoint
+// of the running connection: at its start, at every charged unit, at least every 30 seconds and
+// after a counter reset; and before it loads the counters, it logs and counts a connection that
+// the last run of the program left behind.
 class CMeterStation {
 public:
     enum Counter { kDaily = 0, kWeekly, kMonthly, kTotal };
+    // The steps of a connection's end, in the order of their writes; a tester may stop the program
+    // at each as a crash would.
+    enum class EndStep { CheckpointWritten, DailyCounterSaved, CountersSaved, Logged };
+    static constexpr uint32_t kCheckpointIntervalMs = 30000;
 
-    explicit CMeterStation(const Services& services);
+    explicit CMeterStation(const Services& services, CheckpointStore* checkpoints = nullptr);
     CMeterStation(const CMeterStation&) = delete;
     CMeterStation& operator=(const CMeterStation&) = delete;
 
@@ -25,6 +39,8 @@ public:
     CTarif& Tariff() { return m_tariff; }
     CSummenZaehler& GetCounter(Counter counter) { return m_counters[counter]; }
     const CSummenZaehler& GetCounter(Counter counter) const { return m_counters[counter]; }
+    // What was found of the last run's connection at construction.
+    const CRunRecovery::Result& GetRecovery() const { return m_recovery; }
 
     // At the first tick of a new day: the daily counter starts again, the weekly and monthly ones
     // when their period is over (unless the counters are reset only at program start). True when so.
@@ -33,16 +49,32 @@ public:
     void StartConnection(int offsetSeconds, const std::string& tariffFile, const std::string& deviceName,
                          const std::string& connectionName, const std::string& tariffName);
     // Charges every unit that has fallen due, each at the rate of this moment; calls onUnit after each.
+    // Keeps the checkpoint after a charged unit, or when the last one is 30 seconds old.
     int ChargeDueUnits(const std::function<void()>& onUnit = {});
-    // Saves the counters and logs the connection (asking for a description where it has no name).
-    // False when the log could not be written.
-    bool EndConnection();
+    // Saves the counters and logs the connection; then, for a connection without a name and when
+    // wanted, asks for a description. At the program's end nobody is asked: the record keeps the
+    // default name. False when the log could not be written.
+    bool EndConnection(bool askForDescription = true);
     // The user's reset of one counter; the monthly one also clears the discount counter when wanted.
     void ResetCounter(Counter counter);
+    // Writes the running connection's checkpoint now (the session may be about to end).
+    void SaveState();
+    // Whether the last checkpoint could not be written.
+    bool HasCheckpointFailed() const { return m_checkpoints && m_checkpoints->HasFailed(); }
+    void SetEndStepHook(std::function<void(EndStep)> hook) { m_endStepHook = std::move(hook); }
 
 private:
+    std::string CheckpointText() const;
+    // Posts the checkpoint to the writer's thread, or with now writes it before returning.
+    void KeepCheckpoint(bool now);
+    void Reached(EndStep step) const;
+
     const Services& m_services;
     CTarif m_tariff;
     CZaehlwerk m_meter;
+    CRunRecovery::Result m_recovery; // before the counters, which then load what it stored
     std::array<CSummenZaehler, 4> m_counters;
+    std::unique_ptr<CCheckpointWriter> m_checkpoints;
+    uint32_t m_lastCheckpointTick = 0;
+    std::function<void(EndStep)> m_endStepHook;
 };

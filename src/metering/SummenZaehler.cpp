@@ -47,21 +47,11 @@ CSummenZaehler::CSummenZaehler(uint8_t recordNumber, ResetMode mode, CTarif& tar
 }
 
 bool CSummenZaehler::Save() {
-    if (!m_file.OpenRecordFile()) {
-        return false;
-    }
-    if (!m_file.FindFirst(0, m_recordNumber)) {
-        m_file.AppendRecord();
-    }
-    m_file.duration = m_duration;
-    m_file.units = m_units;
-    m_file.connections = m_connections;
-    m_file.resetDate = m_resetDate;
-    m_file.costs = m_costs;
-    m_file.recordNumber = m_recordNumber;
-    const bool written = m_file.WriteRecord();
-    m_file.Close();
-    return written;
+    return m_file.WriteCounter(m_recordNumber, {m_duration, m_units, m_connections, m_costs, m_resetDate});
+}
+
+CounterState CSummenZaehler::GetStateAtEnd() const {
+    return {GetTotalDuration(), m_units, m_connections, m_costs, m_resetDate};
 }
 
 void CSummenZaehler::Reset() {

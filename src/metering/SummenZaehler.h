@@ -35,6 +35,8 @@ public:
     CDateTime GetResetDate() const { return m_resetDate; }
     // The stored time plus, while a connection is counted, its time so far.
     CTimeSpan GetTotalDuration() const;
+    // What the counter would save if the connection it counts ended now.
+    CounterState GetStateAtEnd() const;
 
 private:
     bool IsMonthOver() const;

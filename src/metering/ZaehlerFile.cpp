@@ -45,3 +45,21 @@ void CZaehlerFile::WriteData(uint8_t* d) const {
 bool CZaehlerFile::Matches(int32_t, int32_t key2) const {
     return recordNumber == key2;
 }
+
+bool CZaehlerFile::WriteCounter(uint8_t number, const CounterState& state) {
+    if (!OpenRecordFile()) {
+        return false;
+    }
+    if (!FindFirst(0, number)) {
+        AppendRecord();
+    }
+    duration = state.duration;
+    units = state.units;
+    connections = state.connections;
+    resetDate = state.resetDate;
+    costs = state.costs;
+    recordNumber = number;
+    const bool written = WriteRecord();
+    Close();
+    return written;
+}

@@ -2,8 +2,9 @@
 
 #include "core/DateTime.h"
 #include "core/Money.h"
-#include "core/TimeSpan.h"
 #include "core/RecordFile.h"
+#include "core/TimeSpan.h"
+#include "metering/CounterState.h"
 
 #include <string>
 
@@ -25,6 +26,10 @@ public:
     int32_t connections = 0;
     CTimeSpan duration;
     uint8_t recordNumber = 0;
+
+    // Opens the file, finds the counter's record (appending one when missing), writes the state into
+    // it and closes the file again. False when it could not be written.
+    bool WriteCounter(uint8_t number, const CounterState& state);
 
 protected:
     uint32_t GetDataSize() const override { return kDataSize; }

@@ -63,40 +63,52 @@ bool CZaehlwerk::IsInInitialPeriod() const {
     return !m_running || GetElapsedSeconds() < m_initialPeriod;
 }
 
-bool CZaehlwerk::EndRun() {
-    m_running = false;
-    m_connection.Stop();
-    const uint32_t run = m_runNumber;
-    const bool nameless = m_connection.connectionName.empty();
-
-    // The record is written before anyone is asked anything, so an open prompt loses nothing.
-    CProtokollFile log(m_services.settings.GetProgramDirectory());
-    bool written = log.OpenRecordFile() && log.AppendEntry();
-    LogEntry& entry = log.Entry();
+LogEntry CZaehlwerk::MakeLogEntry() const {
+    LogEntry entry;
     entry.deviceName = m_connection.deviceName;
     entry.start = m_connection.startTime;
     entry.userName = m_connection.userName;
-    entry.connectionName = nameless ? m_services.strings.Get(Str::kNoName) : m_connection.connectionName;
+    const std::string& name = m_connection.connectionName;
+    entry.connectionName = name.empty() ? m_services.strings.Get(Str::kNoName) : name;
     entry.duration = CTimeSpan::FromSeconds(GetElapsedSeconds());
     entry.costs = m_connection.GetCosts();
     entry.units = m_connection.GetUnits();
     entry.tariffName = m_connection.tariffName;
-    written = written && log.WriteRecord();
-    const uint32_t record = log.GetRecordIndex();
-    log.Close();
-    m_lastRecord = record;
+    return entry;
+}
 
-    if (nameless && m_prompt != nullptr && m_services.settings.Read(Setting::kBeschrAbfragen) != 0) {
-        const std::string description = m_prompt->AskDescription();
-        if (!description.empty()) {
-            written = written && WriteDescription(record, entry, description);
-            // A connection that started while the prompt was open keeps its own name.
-            if (m_runNumber == run) {
-                m_connection.connectionName = description;
-            }
-        }
+bool CZaehlwerk::EndRun() {
+    m_running = false;
+    m_connection.Stop();
+    m_lastLogged = MakeLogEntry();
+    const std::optional<uint32_t> record = CProtokollFile(m_services.settings.GetProgramDirectory()).Append(m_lastLogged);
+    m_lastRecord = record.value_or(0);
+    m_describeLastRecord = record && m_connection.connectionName.empty();
+    return record.has_value();
+}
+
+bool CZaehlwerk::IsDescriptionDue() const {
+    return m_describeLastRecord && m_prompt != nullptr && m_services.settings.Read(Setting::kBeschrAbfragen) != 0;
+}
+
+// The record is written before anyone is asked anything, so an open prompt loses nothing.
+bool CZaehlwerk::AskDescription() {
+    if (!IsDescriptionDue()) {
+        return true;
     }
-    return written;
+    m_describeLastRecord = false;
+    const uint32_t run = m_runNumber;
+    const uint32_t record = m_lastRecord;
+    const LogEntry logged = m_lastLogged;
+    const std::string description = m_prompt->AskDescription();
+    if (description.empty()) {
+        return true;
+    }
+    // A connection that started while the prompt was open keeps its own name.
+    if (m_runNumber == run) {
+        m_connection.connectionName = description;
+    }
+    return WriteDescription(record, logged, description);
 }
 
 bool CZaehlwerk::WriteDescription(uint32_t record, const LogEntry& logged, const std::string& description) {

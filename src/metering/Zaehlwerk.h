@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Services.h"
+#include "log/LogEntry.h"
 #include "metering/VerbindungsZaehler.h"
 #include "tariffs/InitialPeriodSource.h"
 
@@ -9,7 +10,6 @@
 
 class CTarif;
 class DescriptionPrompt;
-struct LogEntry;
 
 // The meter run: meters one connection from its start to its end, unit by unit, each unit charged
 // when it begins at the rate of that moment; logs the connection at its end; gives the texts that
@@ -30,9 +30,14 @@ public:
     // Counts the unit that begins now and schedules the next unit's end.
     void NextUnit();
     bool IsInInitialPeriod() const override;
-    // Stops the count and logs the connection at once; then, for a connection without a name, asks
-    // for a description and writes it into the same record. False when the log could not be written.
+    // The log record of the connection as it stands now.
+    LogEntry MakeLogEntry() const;
+    // Stops the count and logs the connection. False when the log could not be written.
     bool EndRun();
+    // Whether the connection that ended last has no name and the user wants to be asked for one.
+    bool IsDescriptionDue() const;
+    // Asks for that description and writes it into its record. False when it could not be written.
+    bool AskDescription();
 
     // The tray tooltip and the caption of the minimized window.
     std::string GetShortText() const;
@@ -76,4 +81,6 @@ private:
     bool m_costsFirst = false;
     uint32_t m_runNumber = 0; // tells whether a new connection started while the prompt was open
     uint32_t m_lastRecord = 0;
+    LogEntry m_lastLogged; // what was written there, to know the record again
+    bool m_describeLastRecord = false;
 };

@@ -14,7 +14,7 @@ CIniSettingsStore::CIniSettingsStore(std::string settingsFile, std::string dataD
     }
 }
 
-std::optional<CIniDocument> CIniSettingsStore::Load() const {
+std::optional<CIniDocument> CIniSettingsStore::ReadDocument() const {
     std::string text;
     if (!ReadWholeFile(m_file, text)) {
         std::error_code error;
@@ -22,6 +22,36 @@ std::optional<CIniDocument> CIniSettingsStore::Load() const {
         return fs::exists(m_file, error) || error ? std::nullopt : std::optional(CIniDocument());
     }
     return CIniDocument::Parse(text);
+}
+
+std::optional<CIniDocument> CIniSettingsStore::Load() const {
+    std::optional<CIniDocument> doc = ReadDocument();
+    return doc && doc->GetDamagedLine() != 0 ? CIniDocument() : doc;
+}
+
+std::optional<int> CIniSettingsStore::FindDamage() const {
+    const std::optional<CIniDocument> doc = ReadDocument();
+    return doc && doc->GetDamagedLine() != 0 ? std::optional(doc->GetDamagedLine()) : std::nullopt;
+}
+
+std::optional<std::string> CIniSettingsStore::SetAsideIfDamaged() {
+    const CFileDescriptor lock = LockDirectory();
+    if (!FindDamage()) {
+        return std::nullopt;
+    }
+    return MoveAside(m_file);
+}
+
+CFileDescriptor CIniSettingsStore::LockDirectory() const {
+    const fs::path file(m_file);
+    std::error_code error;
+    fs::create_directories(file.parent_path(), error);
+    // The directory, not the file, is locked: the file is replaced by every write.
+    CFileDescriptor directory(open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.IsOpen() && flock(directory.Get(), LOCK_EX) != 0) {
+        return CFileDescriptor();
+    }
+    return directory;
 }
 
 std::optional<SettingValue> CIniSettingsStore::ReadValue(const std::string& section, const std::string& name) {
@@ -56,17 +86,19 @@ std::string CIniSettingsStore::GetProgramDirectory() {
 }
 
 bool CIniSettingsStore::Modify(const std::function<void(CIniDocument&)>& change) {
-    const fs::path file(m_file);
-    std::error_code error;
-    fs::create_directories(file.parent_path(), error);
-    // The directory, not the file, is locked: the file is replaced by every write.
-    CFileDescriptor directory(open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!directory.IsOpen() || flock(directory.Get(), LOCK_EX) != 0) {
+    const CFileDescriptor lock = LockDirectory();
+    if (!lock.IsOpen()) {
         return false;
     }
-    std::optional<CIniDocument> doc = Load();
+    std::optional<CIniDocument> doc = ReadDocument();
     if (!doc) {
         return false;
+    }
+    if (doc->GetDamagedLine() != 0) {
+        if (MoveAside(m_file).empty()) {
+            return false;
+        }
+        doc = CIniDocument();
     }
     change(*doc);
     return ReplaceFileAtomically(m_file, doc->ToText());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PosixFile.h"
 #include "settings/IniDocument.h"
 #include "settings/SettingsStore.h"
 
@@ -10,6 +11,9 @@
 // file's directory, rewrites the whole file into a temporary and renames it over the old one, so a
 // reader in another process sees either the old or the new file, never half of one. The file gets
 // the user's umask and is never writable by others.
+//
+// A damaged file (one the INI reader cannot read whole) reads as the defaults, and is never saved
+// over: a write first moves it aside to "fernzahl.ini.damaged" and starts a new file.
 class CIniSettingsStore : public SettingsStore {
 public:
     CIniSettingsStore(std::string settingsFile, std::string dataDirectory);
@@ -18,14 +22,24 @@ public:
     std::vector<std::pair<std::string, SettingsSection>> ListAll() override;
     std::string GetProgramDirectory() override;
     const std::string& GetFilePath() const { return m_file; }
+    // The first line of a damaged file that cannot be read; nothing for a sound or missing file.
+    std::optional<int> FindDamage() const;
+    // Moves a damaged file aside, never over another file, so that the next write starts anew: the
+    // name it is kept under (empty when it could not be moved); nothing for a sound file.
+    std::optional<std::string> SetAsideIfDamaged();
 
 protected:
     std::optional<SettingValue> ReadValue(const std::string& section, const std::string& name) override;
     bool WriteValue(const std::string& section, const std::string& name, const SettingValue& value) override;
 
 private:
-    // The file's content; empty when there is no file, nothing when it exists but cannot be read.
+    // The file's content, damaged or not; empty when there is no file, nothing when it exists but
+    // cannot be read.
+    std::optional<CIniDocument> ReadDocument() const;
+    // What the file says: its content, or the defaults (an empty document) when it is damaged.
     std::optional<CIniDocument> Load() const;
+    // Holds the lock on the file's directory while it lives; not open when it could not be taken.
+    CFileDescriptor LockDirectory() const;
     bool Modify(const std::function<void(CIniDocument&)>& change);
 
     std::string m_file;

@@ -102,20 +102,25 @@ bool CNetworkManagerLinks::IsAvailable() const {
 
 std::optional<std::vector<DialUpLink>> CNetworkManagerLinks::ActiveLinks() {
     if (m_changed) {
-        m_changed = false;
-        if (!Refresh()) {
-            m_links.reset();
-        }
+        m_changed = !Refresh();
     }
     return m_links;
 }
 
+// A NetworkManager that answers late or not at all keeps the links last seen, and the next beat asks
+// again: a link that is up must not end because one question timed out. Only a NetworkManager that
+// has left the bus has no links.
 bool CNetworkManagerLinks::Refresh() {
     if (!m_bus.isConnected()) {
-        return false;
+        m_links.reset();
+        return true;
     }
     const QVariantMap manager = GetAll(m_bus, kPath, kManager);
     if (!manager.contains(QStringLiteral("ActiveConnections"))) {
+        if (!m_bus.interface()->isServiceRegistered(kService).value()) {
+            m_links.reset();
+            return true;
+        }
         return false;
     }
     std::vector<DialUpLink> links;

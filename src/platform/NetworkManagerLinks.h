@@ -19,7 +19,8 @@ public:
     ~CNetworkManagerLinks() override;
 
     bool IsAvailable() const;
-    // The dial-up connections whose device is configuring IP or activated; nothing on failure.
+    // The dial-up connections whose device is configuring IP or activated; nothing without a
+    // NetworkManager. When it does not answer, the links it answered last.
     std::optional<std::vector<DialUpLink>> ActiveLinks();
     // The names of the dial-up profiles NetworkManager knows, sorted.
     std::vector<std::string> DialUpProfiles();
@@ -28,6 +29,7 @@ private slots:
     void MarkChanged();
 
 private:
+    // False when NetworkManager could not be asked; the links are then as they were.
     bool Refresh();
 
     QDBusConnection m_bus;

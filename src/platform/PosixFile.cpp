@@ -79,13 +79,23 @@ std::string WriteTemporaryBeside(const std::string& path, const std::string& tex
     if (stat(path.c_str(), &info) != 0 && fstat(fd.Get(), &info) != 0) {
         info.st_mode = 0600;
     }
-    const bool written =
-        fchmod(fd.Get(), (info.st_mode & 07777) & ~S_IWOTH) == 0 && WriteAll(fd.Get(), text) && fsync(fd.Get()) == 0;
+    const bool written = fchmod(fd.Get(), (info.st_mode & 07777) & ~S_IWOTH) == 0 && WriteAll(fd.Get(), text) &&
+                         fdatasync(fd.Get()) == 0;
     if (!written) {
         unlink(temporary.c_str());
         return {};
     }
     return temporary;
+}
+
+// Makes a rename or a new name in the directory of path survive a power cut.
+void FlushDirectoryOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string directory = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const CFileDescriptor fd(open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.IsOpen()) {
+        fsync(fd.Get());
+    }
 }
 
 } // namespace
@@ -99,7 +109,24 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& text) {
         unlink(temporary.c_str());
         return false;
     }
+    FlushDirectoryOf(path);
     return true;
+}
+
+std::string MoveAside(const std::string& path) {
+    for (int n = 1; n < 100; ++n) {
+        const std::string aside = path + ".damaged" + (n == 1 ? std::string() : "-" + std::to_string(n));
+        // Unlike rename, link never replaces a file of that name.
+        if (link(path.c_str(), aside.c_str()) == 0) {
+            unlink(path.c_str());
+            FlushDirectoryOf(path);
+            return aside;
+        }
+        if (errno != EEXIST) {
+            return {};
+        }
+    }
+    return {};
 }
 
 bool CreateFileAtomically(const std::string& path, const std::string& text) {

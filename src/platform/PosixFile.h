@@ -25,9 +25,13 @@ private:
 // Reads a whole file; false (and empty text) when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& text);
 // Writes the text to a temporary file beside the target, flushes it to disk and renames it over
-// the target, so the target is either the old or the new file, whatever happens meanwhile.
-// The target keeps its mode; a new one gets the user's umask. Neither is ever writable by others.
+// the target, so the target is either the old or the new file, whatever happens meanwhile, even a
+// power cut (the directory is flushed too). The target keeps its mode; a new one gets the user's
+// umask. Neither is ever writable by others.
 bool ReplaceFileAtomically(const std::string& path, const std::string& text);
+// Renames a file that cannot be used to path + ".damaged" (".damaged-2", ... when that is taken),
+// never over another file: the new name, empty when it could not be moved.
+std::string MoveAside(const std::string& path);
 // The same for a file that must not exist yet: the text is linked in under the path only when no
 // file of that name exists, so the path names either nothing, another file, or the whole text.
 bool CreateFileAtomically(const std::string& path, const std::string& text);

@@ -4,6 +4,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,9 +48,16 @@ std::string CSingleInstance::LockFilePath(const std::string& dataDirectory) {
 
 CSingleInstance::Result CSingleInstance::Acquire(const std::string& dataDirectory) {
     const std::string path = LockFilePath(dataDirectory);
-    if (path.empty()) {
-        return Result::Unavailable;
+    const Result result = path.empty() ? Result::Unavailable : Lock(path);
+    if (result != Result::Unavailable) {
+        return result;
     }
+    std::error_code ignored;
+    std::filesystem::create_directories(dataDirectory, ignored);
+    return Lock((std::filesystem::path(dataDirectory) / kFallbackName).string());
+}
+
+CSingleInstance::Result CSingleInstance::Lock(const std::string& path) {
     CFileDescriptor fd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
     if (!fd.IsOpen()) {
         return Result::Unavailable;

@@ -5,17 +5,21 @@
 #include <string>
 
 // Makes sure that one installation (one data directory) runs only once. The lock is an flock on a
-// file in the user's runtime directory, so it goes with the process however that ends, and nothing
-// is written into the data directory.
+// file in the user's runtime directory, so it goes with the process however that ends. Where that
+// lock cannot be taken for another reason than a running instance, the lock file is "fernzahl.lock"
+// in the data directory itself, so that two meters never write the same files.
 class CSingleInstance {
 public:
     enum class Result { Acquired, HeldByAnother, Unavailable };
 
-    // Unavailable when no lock file can be made; the caller then runs without the guarantee.
+    // Unavailable when neither lock file can be made; the caller then runs without the guarantee.
     Result Acquire(const std::string& dataDirectory);
-    // The lock file that belongs to a data directory.
+    // The lock file in the runtime directory that belongs to a data directory.
     static std::string LockFilePath(const std::string& dataDirectory);
+    static constexpr const char* kFallbackName = "fernzahl.lock";
 
 private:
+    Result Lock(const std::string& path);
+
     CFileDescriptor m_lock;
 };

@@ -10,9 +10,5 @@ uint32_t CSystemClock::GetTickCount() const {
 }
 
 CDateTime CSystemClock::Now() const {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return CDateTime::FromDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                               local.tm_sec > 59 ? 59 : local.tm_sec);
+    return CDateTime::FromMoment(std::time(nullptr));
 }

@@ -1,8 +1,10 @@
 #include "settings/IniDocument.h"
 
 #include "core/QuotedText.h"
+#include "core/TextEncoding.h"
 #include "core/TextLines.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -55,12 +57,15 @@ bool NeedsQuoting(std::string_view name) {
     return name.find_first_of("=\"\\\n\r\t") != std::string_view::npos;
 }
 
-SettingValue ParseValue(std::string_view raw) {
+// Nothing for a value that starts a quote and does not close it, or goes on after it.
+std::optional<SettingValue> ParseValue(std::string_view raw) {
     if (!raw.empty() && raw.front() == '"') {
         size_t pos = 0;
-        if (std::optional<std::string> text = ReadQuoted(raw, pos)) {
-            return SettingValue::String(std::move(*text));
+        std::optional<std::string> text = ReadQuoted(raw, pos);
+        if (!text || pos != raw.size()) {
+            return std::nullopt;
         }
+        return SettingValue::String(std::move(*text));
     }
     if (std::optional<uint32_t> number = ParseNumber(raw)) {
         return SettingValue::Number(*number);
@@ -68,48 +73,73 @@ SettingValue ParseValue(std::string_view raw) {
     return SettingValue::String(std::string(raw));
 }
 
+// Tabs and line ends are the only control characters a settings file has.
+bool HasControlCharacter(std::string_view line) {
+    return std::any_of(line.begin(), line.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && c != '\t' && c != '\r') || byte == 0x7F;
+    });
+}
+
 } // namespace
 
 CIniDocument CIniDocument::Parse(std::string_view text) {
     CIniDocument doc;
     std::optional<std::string> current;
+    int number = 0;
+    // Some editors begin a UTF-8 file with a byte order mark.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.remove_prefix(3);
+    }
     for (const std::string_view raw : SplitLines(text)) {
-        const std::string_view line = Trim(raw);
-        if (line.empty() || line.front() == ';' || line.front() == '#') {
-            continue;
+        ++number;
+        const bool read = !HasControlCharacter(raw) && IsValidUtf8(raw) && doc.ParseLine(Trim(raw), current);
+        if (!read && doc.m_damagedLine == 0) {
+            doc.m_damagedLine = number;
         }
-        if (line.front() == '[' && line.back() == ']') {
-            current = std::string(Trim(line.substr(1, line.size() - 2)));
-            doc.Section(*current);
-            continue;
-        }
-        if (!current) {
-            continue;
-        }
-        std::string name;
-        size_t pos = 0;
-        if (line.front() == '"') {
-            std::optional<std::string> quoted = ReadQuoted(line, pos);
-            if (!quoted) {
-                continue;
-            }
-            name = std::move(*quoted);
-            while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) {
-                ++pos;
-            }
-            if (pos == line.size() || line[pos] != '=') {
-                continue;
-            }
-        } else {
-            pos = line.find('=');
-            if (pos == std::string_view::npos) {
-                continue;
-            }
-            name = std::string(Trim(line.substr(0, pos)));
-        }
-        doc.Set(*current, name, ParseValue(Trim(line.substr(pos + 1))));
     }
     return doc;
+}
+
+bool CIniDocument::ParseLine(std::string_view line, std::optional<std::string>& current) {
+    if (line.empty() || line.front() == ';' || line.front() == '#') {
+        return true;
+    }
+    if (line.front() == '[' && line.back() == ']') {
+        current = std::string(Trim(line.substr(1, line.size() - 2)));
+        Section(*current);
+        return true;
+    }
+    if (!current) {
+        return false;
+    }
+    std::string name;
+    size_t pos = 0;
+    if (line.front() == '"') {
+        std::optional<std::string> quoted = ReadQuoted(line, pos);
+        if (!quoted) {
+            return false;
+        }
+        name = std::move(*quoted);
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) {
+            ++pos;
+        }
+        if (pos == line.size() || line[pos] != '=') {
+            return false;
+        }
+    } else {
+        pos = line.find('=');
+        if (pos == std::string_view::npos) {
+            return false;
+        }
+        name = std::string(Trim(line.substr(0, pos)));
+    }
+    const std::optional<SettingValue> value = ParseValue(Trim(line.substr(pos + 1)));
+    if (!value) {
+        return false;
+    }
+    Set(*current, name, *value);
+    return true;
 }
 
 std::string CIniDocument::ToText() const {

@@ -7,16 +7,19 @@ CRabattZaehler::CRabattZaehler(std::string programDirectory) : m_file(std::move(
     Load();
 }
 
-void CRabattZaehler::Load() {
-    const bool found = m_file.OpenRecordFile() && m_file.FindFirst(0, CZaehlerFile::kDiscount);
+bool CRabattZaehler::Load() {
+    // A file that exists but cannot be opened holds a count nobody may replace with 0.
+    m_loaded = m_file.OpenRecordFile();
+    const bool found = m_loaded && m_file.FindFirst(0, CZaehlerFile::kDiscount);
     m_file.Close();
     if (found) {
         m_count = static_cast<uint32_t>(m_file.units);
-    } else {
+    } else if (m_loaded) {
         m_count = 0;
         Save();
     }
     m_modified = false;
+    return m_loaded;
 }
 
 bool CRabattZaehler::Save() {
@@ -40,6 +43,9 @@ bool CRabattZaehler::Save() {
 }
 
 bool CRabattZaehler::Increment() {
+    if (!m_loaded && !Load()) {
+        return false;
+    }
     ++m_count;
     return Save();
 }

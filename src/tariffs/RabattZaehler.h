@@ -14,9 +14,12 @@ public:
     // Loads the count; a missing record is created with 0.
     explicit CRabattZaehler(std::string programDirectory);
 
-    void Load();
+    // False when the counter file cannot be opened: the count then stays as it was, unknown to
+    // Increment, so that no save can overwrite the stored count.
+    bool Load();
     bool Save();
-    // One more discounted unit, saved at once.
+    // One more discounted unit, saved at once; false (and nothing written) while the stored count
+    // cannot be read.
     bool Increment();
     // Sets the count; whoever sets it saves it later.
     void SetCount(uint32_t count);
@@ -26,6 +29,7 @@ public:
 
 private:
     bool m_modified = false;
+    bool m_loaded = false;
     uint32_t m_count = 0;
     CZaehlerFile m_file;
 };

@@ -79,4 +79,90 @@ TEST(EndToEnd, TerminationWhileMeteringLogsTheConnection) {
     EXPECT_EQ(counters.connections, 1);
 }
 
+// The tree and the installation of a program that meters "arcor", is stopped hard and started again.
+struct CrashedRun {
+    CrashedRun() {
+        WriteFile(home.File("fernzahl.ini"),
+                  "[Überwachung]\nDFÜNetzwerk=1\nVorlaufzeit=10\n\n[Allgemein]\nSplashScreen=0\n");
+        system.BringUpLink("ppp0", 4711, "arcor", "/dev/ttyUSB0");
+    }
+    // The next start, with the link gone: it runs a little and is ended as usual. Its messages.
+    std::string StartAgain() {
+        system.TakeDownLink("ppp0", 4711);
+        CChildProcess program({BinaryPath("fernzahl")}, env, runtime.File("again.err"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(2000));
+        program.Signal(SIGTERM);
+        EXPECT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+        return ReadFile(runtime.File("again.err"));
+    }
+    std::vector<LogEntry> Log() {
+        std::vector<LogEntry> entries;
+        CProtokollFile log(home.Path());
+        log.OpenRecordFile();
+        for (bool more = log.FirstValid(); more; more = log.NextValid()) {
+            entries.push_back(log.Entry());
+        }
+        return entries;
+    }
+    void ExpectOneConnectionCounted() {
+        CZaehlerFile counters(home.Path());
+        ASSERT_TRUE(counters.OpenRecordFile());
+        for (uint8_t counter = CZaehlerFile::kDaily; counter <= CZaehlerFile::kTotal; ++counter) {
+            ASSERT_TRUE(counters.FindFirst(0, counter));
+            EXPECT_EQ(counters.connections, 1) << "counter " << int(counter);
+        }
+    }
+
+    CFakeSystem system;
+    CTempDir home;
+    CTempDir runtime;
+    ProcessEnvironment env = system.ProgramEnvironment(home.Path(), runtime.Path());
+};
+
+// SIGKILL in the middle of a connection: the next start logs and counts it up to its last
+// checkpoint, and says so.
+TEST(EndToEnd, ConnectionOfAKilledProgramIsLoggedAndCountedAtTheNextStart) {
+    CrashedRun run;
+    const auto started = std::chrono::steady_clock::now();
+    CChildProcess program({BinaryPath("fernzahl")}, run.env, run.runtime.File("fernzahl.err"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(5000));
+    program.Signal(SIGKILL);
+    program.Wait(std::chrono::seconds(10));
+    // The connection is taken to have begun 10 s before the program saw it, at most this long ago.
+    const int64_t atTheKill =
+        10 + std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started).count();
+    ASSERT_TRUE(FileExists(run.home.File("Fernzahl.run"))) << ReadFile(run.runtime.File("fernzahl.err"));
+    const std::string told = run.StartAgain();
+
+    const std::vector<LogEntry> log = run.Log();
+    ASSERT_EQ(log.size(), 1u) << told;
+    EXPECT_EQ(log[0].connectionName, "arcor");
+    EXPECT_GE(log[0].duration.GetTotalSeconds(), std::max<int64_t>(10, atTheKill - 30));
+    EXPECT_LE(log[0].duration.GetTotalSeconds(), atTheKill);
+    run.ExpectOneConnectionCounted();
+    EXPECT_NE(told.find("fernzahl: Fernzahl ended while it was metering the connection \"arcor\""), std::string::npos)
+        << told;
+    EXPECT_FALSE(FileExists(run.home.File("Fernzahl.run")));
+}
+
+// The program stops between saving the counters and removing the checkpoint (FERNZAHL_CRASH_AT):
+// the next start logs the connection, and counts it no second time.
+TEST(EndToEnd, StopBetweenTheCountersAndTheCheckpointsRemovalCountsTheConnectionOnce) {
+    CrashedRun run;
+    ProcessEnvironment crashing = run.env;
+    crashing.set["FERNZAHL_CRASH_AT"] = "counters-saved";
+    CChildProcess program({BinaryPath("fernzahl")}, crashing, run.runtime.File("fernzahl.err"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+    run.system.TakeDownLink("ppp0", 4711);
+    ASSERT_EQ(program.Wait(std::chrono::seconds(10)), 99) << ReadFile(run.runtime.File("fernzahl.err"));
+    const std::string told = run.StartAgain();
+
+    const std::vector<LogEntry> log = run.Log();
+    ASSERT_EQ(log.size(), 1u) << told;
+    EXPECT_EQ(log[0].connectionName, "arcor");
+    EXPECT_GE(log[0].duration.GetTotalSeconds(), 12);
+    run.ExpectOneConnectionCounted();
+    EXPECT_NE(told.find("the connection \"arcor\""), std::string::npos) << told;
+}
+
 } // namespace

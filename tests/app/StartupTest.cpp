@@ -79,6 +79,13 @@ TEST_F(StartupTest, SecondStartEndsSilentlyAndTheFirstRunsOn) {
     EXPECT_EQ(first.Wait(std::chrono::seconds(20)), 0);
 }
 
+TEST_F(StartupTest, DamagedSettingsFileIsKeptAsideWithAMessageAndTheDefaultsApply) {
+    WriteFile(home.File("fernzahl.ini"), "[Allgemein]\nSplashScreen=0\n\xFF\xFE garbage\n");
+    const std::string said = RunUntilItSays("is damaged");
+    EXPECT_NE(said.find("line 3 cannot be read"), std::string::npos) << said;
+    EXPECT_EQ(ReadFile(home.File("fernzahl.ini.damaged")), "[Allgemein]\nSplashScreen=0\n\xFF\xFE garbage\n");
+}
+
 TEST_F(StartupTest, DeliveredDefaultTariffIsInstalledAndReported) {
     DisableSplash();
     WriteFile(home.File("Fernzahl.tff"), "old");

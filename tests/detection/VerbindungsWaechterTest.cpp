@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
 namespace {
 
 class CFakeDialUp : public DialUpSource {
@@ -148,6 +152,33 @@ TEST_F(WaechterTest, AssignedTariffIsFoundWithoutRegardToCaseAndFallsBackWhenDel
     std::remove(world.dir.File("MOBIL.tff").c_str());
     EXPECT_EQ(w->GetTariffFile(), world.dir.File("Fernzahl.TFF"));
     EXPECT_EQ(w->GetTariffName(), world.strings.Get(571));
+}
+
+// The assigned file comes and goes while the watcher looks it up: every answer names a tariff file.
+TEST_F(WaechterTest, AssignedFileDeletedDuringTheLookUpMeansTheDefaultTariff) {
+    const std::string assigned = world.dir.File("Mobil.tff");
+    const std::string fallback = world.dir.File("Fernzahl.tff");
+    WriteFile(assigned, "");
+    world.settings.WriteSettingString("Zuordnung", "T-Online", "Mobil");
+    auto w = Watch(true, false);
+    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS0", "ppp0"}};
+    PollFor(*w, 500);
+    std::atomic<bool> done = false;
+    std::thread churn([&] {
+        std::error_code ignored;
+        while (!done) {
+            std::filesystem::rename(assigned, assigned + ".away", ignored);
+            std::filesystem::rename(assigned + ".away", assigned, ignored);
+        }
+    });
+    int strange = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const std::string file = w->GetTariffFile();
+        strange += file != assigned && file != fallback;
+    }
+    done = true;
+    churn.join();
+    EXPECT_EQ(strange, 0);
 }
 
 TEST_F(WaechterTest, ModemLineUsesTheAssignmentOfTheStar) {

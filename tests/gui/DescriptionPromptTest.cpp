@@ -3,6 +3,7 @@
 #include "log/BeschreibungDlg.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -48,10 +49,13 @@ TEST_F(DescriptionPromptTest, TooLongTextIsRefusedAndTheDialogStays) {
     EXPECT_EQ(Confirm(std::string(124, 'x')), std::string(124, 'x'));
 }
 
-TEST_F(DescriptionPromptTest, EscapeDoesNotEndIt) {
+TEST_F(DescriptionPromptTest, NeitherEscapeNorTheCloseBoxEndsIt) {
     CBeschreibungDlg dialog(world.settings, world.library.Strings());
     dialog.show();
-    dialog.reject();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(dialog.Combo()->lineEdit(), &escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.close());
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(Recent(0), "-");
 }

@@ -10,10 +10,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSessionManager>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -57,6 +61,95 @@ TEST_F(MainWindowTest, NamelessModemConnectionIsDescribedByTheUser) {
     EXPECT_EQ(LastLogEntry().deviceName, world.library.Strings().Format(456, {"2"}));
     EXPECT_NE(window.findChild<QLabel*>(QStringLiteral("id1018"))->text().toStdString().find("Urlaub in Köln"),
               std::string::npos);
+}
+
+// A dial-up link comes up while the prompt for the last modem connection is open: the window stays
+// with the new connection.
+TEST_F(MainWindowTest, ConnectionStartedWhileThePromptIsOpenKeepsTheWindow) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    window.show();
+    world.modem.carrier = true;
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    WhenModalOpens([&](QWidget* modal) {
+        world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+        WaitUntil([&] { return window.Station().Meter().IsRunning(); });
+        modal->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    });
+    world.modem.carrier = false;
+    ASSERT_TRUE(WaitUntil([&] { return LogRecords() == 1 && QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_TRUE(window.Station().Meter().IsRunning());
+    EXPECT_EQ(window.findChild<QGroupBox*>(QStringLiteral("id1025"))->title().toStdString(),
+              world.library.Strings().Get(176));
+    EXPECT_TRUE(window.IsShownByProgram());
+}
+
+// At the program's end (a termination signal, the session's end) nobody is asked anything: the
+// modem connection keeps the default name.
+TEST_F(MainWindowTest, ShutdownDuringANamelessConnectionAsksNothing) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    world.modem.carrier = true;
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    const QPointer<QTimer> watch = WhenModalOpens([](QWidget* modal) {
+        qobject_cast<CBeschreibungDlg*>(modal)->Combo()->lineEdit()->setText(QStringLiteral("asked"));
+        modal->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+    });
+    window.Shutdown();
+    delete watch.data();
+    ASSERT_EQ(LogRecords(), 1u);
+    EXPECT_EQ(LastLogEntry().connectionName, world.library.Strings().Get(455));
+}
+
+// The program is told to end while the prompt of an ended modem connection is open: the prompt
+// closes, and the record keeps the default name.
+TEST_F(MainWindowTest, ShutdownClosesAnOpenPrompt) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    world.modem.carrier = true;
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    WhenModalOpens([&](QWidget* modal) {
+        QTimer::singleShot(3000, modal, [modal] {
+            ADD_FAILURE() << "the prompt outlived the program's end";
+            static_cast<QDialog*>(modal)->done(QDialog::Rejected);
+        });
+        window.Shutdown();
+    });
+    world.modem.carrier = false;
+    ASSERT_TRUE(WaitUntil([&] { return LogRecords() == 1 && QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_EQ(LastLogEntry().connectionName, world.library.Strings().Get(455));
+}
+
+// The session manager asks whether the session may end: the user may still cancel the logout, so
+// the connection goes on. Only when the session really ends is it logged.
+TEST_F(MainWindowTest, SessionQuestionLeavesTheConnectionRunningAndTheEndLogsIt) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    window.FollowSession(*qApp);
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    auto* session = qApp->findChild<QSessionManager*>();
+    ASSERT_NE(session, nullptr);
+    emit qApp->commitDataRequest(*session);
+    EXPECT_TRUE(window.Station().Meter().IsRunning());
+    EXPECT_EQ(LogRecords(), 0u);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QApplication::exec(); // the session ends: the application is about to quit
+    EXPECT_FALSE(window.Station().Meter().IsRunning());
+    ASSERT_EQ(LogRecords(), 1u);
+    EXPECT_EQ(LastLogEntry().connectionName, "T-Online");
+}
+
+// A folder stands where the checkpoint should be written: the user learns that a crash now would
+// lose the connection.
+TEST_F(MainWindowTest, CheckpointThatCannotBeWrittenIsTold) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    std::filesystem::create_directory(world.dir.File("Fernzahl.run"));
+    QString told;
+    WhenModalOpens([&](QWidget* modal) {
+        told = qobject_cast<QMessageBox*>(modal)->text();
+        qobject_cast<QMessageBox*>(modal)->accept();
+    });
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    ASSERT_TRUE(WaitUntil([&] { return !told.isEmpty(); }));
+    EXPECT_TRUE(told.contains(QString::fromStdString(world.dir.File("Fernzahl.run")))) << told.toStdString();
+    EXPECT_TRUE(window.Station().Meter().IsRunning());
 }
 
 TEST_F(MainWindowTest, ExitWhileMeteringAsksAndLogsOnlyOnYes) {

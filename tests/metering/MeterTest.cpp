@@ -5,6 +5,7 @@
 #include "support/TariffBuilder.h"
 
 #include "settings/Formatting.h"
+#include "support/TimeZoneGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +102,21 @@ TEST_F(MeterTest, ZoneChangeInsideAUnitAppliesFromTheNextUnit) {
     driver->RunFor(500); // 08:02, the first unit of the day zone
     EXPECT_EQ(driver->Costs(), 1800);
     EXPECT_EQ(Meter().GetUnitEnd(), 300u);
+}
+
+// The clocks go forward from 02:00 to 03:00 on 29 March 2026: a call from 01:50 reaches the day zone
+// of 03:00 after twelve minutes, as the wall clock shows it.
+TEST_F(MeterTest, RatesFollowTheWallClockAcrossTheChangeToSummerTime) {
+    const CTimeZoneGuard zone("Europe/Berlin");
+    world.clock = CSimulatedClock(CDateTime::FromDate(2026, 3, 29, 1, 50, 0), 1000);
+    CTariffBuilder(world.TariffPath())
+        .WithZoneEveryDay({.first = 0, .last = 11, .seconds = 240, .price = 600})
+        .WithZoneEveryDay({.first = 12, .last = 95, .seconds = 60, .price = 1200});
+    driver = std::make_unique<StationDriver>(world);
+    driver->Start();
+    driver->RunFor(1490000);
+    EXPECT_EQ(driver->Units(), 16); // three night units, then one a minute from 03:02
+    EXPECT_EQ(driver->Costs(), 17400);
 }
 
 TEST_F(MeterTest, ElapsedTimeSurvivesTheWrapOfTheTickCounter) {

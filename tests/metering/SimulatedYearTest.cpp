@@ -59,10 +59,14 @@ TEST(SimulatedYear, CountersAgreeWithTheLog) {
 
     while (world.clock.Now() < end) {
         world.clock.Advance(std::uniform_int_distribution<uint64_t>(60, 16 * 3600)(random) * 1000);
+        CDateTime before[4];
         for (int c = 0; c < 4; ++c) {
-            const CDateTime before = station.GetCounter(CMeterStation::Counter(c)).GetResetDate();
-            station.CheckNewDay();
-            spanned[c] = spanned[c] && before == station.GetCounter(CMeterStation::Counter(c)).GetResetDate();
+            before[c] = station.GetCounter(CMeterStation::Counter(c)).GetResetDate();
+        }
+        station.CheckNewDay();
+        // A counter reset between two connections holds whole connections again.
+        for (int c = 0; c < 4; ++c) {
+            spanned[c] = spanned[c] && before[c] == station.GetCounter(CMeterStation::Counter(c)).GetResetDate();
         }
         driver.Start("line " + std::to_string(connections % 3));
         const uint64_t ticks = std::uniform_int_distribution<uint64_t>(1, 2 * 3600)(random);

@@ -61,6 +61,26 @@ TEST(IniSettingsStore, UnreadableFileIsNeverOverwritten) {
     EXPECT_EQ(ReadFile(dir.File("fernzahl.ini/keep")), "x");
 }
 
+// A damaged file reads as the defaults and is kept aside by the first save, never saved over.
+TEST(IniSettingsStore, DamagedFileGivesTheDefaultsAndIsNeverSavedOver) {
+    CTempDir dir;
+    const std::string damaged = "[Timer]\nAnzEinh=9\n\x01\x7F garbage\n";
+    WriteFile(dir.File("fernzahl.ini"), damaged);
+    CIniSettingsStore store(dir.File("fernzahl.ini"), dir.Path());
+    EXPECT_EQ(store.FindDamage(), 3);
+    EXPECT_EQ(store.Read(Setting::kAnzEinh), 5u);
+    EXPECT_TRUE(store.ListAll().empty());
+    ASSERT_TRUE(store.Write(Setting::kZeit, 4));
+    EXPECT_EQ(ReadFile(dir.File("fernzahl.ini.damaged")), damaged);
+    EXPECT_FALSE(store.FindDamage());
+    EXPECT_EQ(store.Read(Setting::kZeit), 4u);
+    EXPECT_EQ(store.Read(Setting::kAnzEinh), 5u);
+    WriteFile(dir.File("fernzahl.ini"), "\x01");
+    EXPECT_EQ(store.SetAsideIfDamaged(), dir.File("fernzahl.ini.damaged-2"));
+    EXPECT_EQ(ReadFile(dir.File("fernzahl.ini.damaged")), damaged);
+    EXPECT_FALSE(FileExists(dir.File("fernzahl.ini")));
+}
+
 TEST(IniSettingsStore, ConcurrentWritersLoseNoValue) {
     CTempDir dir;
     auto writer = [&](const std::string& prefix) {

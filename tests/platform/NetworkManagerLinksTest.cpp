@@ -29,15 +29,19 @@ struct NetworkManagerLinksTest : ::testing::Test {
     }
     void SetUp() override { ASSERT_TRUE(mock->IsRunning()) << "no private D-Bus with the mock NetworkManager"; }
 
+    // The links as "name|device|interface".
+    static std::vector<std::string> Names(CNetworkManagerLinks& links) {
+        std::vector<std::string> names;
+        for (const DialUpLink& link : links.ActiveLinks().value_or(std::vector<DialUpLink>{})) {
+            names.push_back(link.name + "|" + link.device + "|" + link.interfaceName);
+        }
+        return names;
+    }
     // The names of the links, once the signals of the last change have arrived.
     static std::vector<std::string> LinksAfterChange(CNetworkManagerLinks& links, size_t expected) {
         std::vector<std::string> names;
         ProcessEventsUntil([&] {
-            names.clear();
-            const std::vector<DialUpLink> active = links.ActiveLinks().value_or(std::vector<DialUpLink>{});
-            for (const DialUpLink& link : active) {
-                names.push_back(link.name + "|" + link.device + "|" + link.interfaceName);
-            }
+            names = Names(links);
             return names.size() == expected;
         });
         return names;
@@ -57,6 +61,12 @@ TEST_F(NetworkManagerLinksTest, MobileBroadbandCountsFromIpConfigurationUntilItE
     const QString profile = mock->AddProfile(QStringLiteral("Mobil Vertrag"), QStringLiteral("gsm"));
     const QString active = mock->Activate(device, profile, QStringLiteral("mobil"), 1);
     mock->SetProperty(device, kDevice, QStringLiteral("State"), 40u); // preparing: still dialling
+    // A second stick that is up: once it shows, the state of the first has been read too.
+    const QString other = mock->AddDevice(QStringLiteral("other"), QStringLiteral("ttyUSB3"), 30);
+    const QString otherActive =
+        mock->Activate(other, mock->AddProfile(QStringLiteral("Zweit"), QStringLiteral("gsm")), QStringLiteral("z"), 2);
+    EXPECT_EQ(LinksAfterChange(links, 1), (std::vector<std::string>{"Zweit|ttyUSB3|"}));
+    mock->Deactivate(other, otherActive);
     EXPECT_TRUE(LinksAfterChange(links, 0).empty());
     mock->SetProperty(device, kDevice, QStringLiteral("State"), 70u); // configuring IP
     EXPECT_EQ(LinksAfterChange(links, 1), (std::vector<std::string>{"Mobil Vertrag|ttyUSB2|"}));
@@ -64,6 +74,29 @@ TEST_F(NetworkManagerLinksTest, MobileBroadbandCountsFromIpConfigurationUntilItE
     EXPECT_EQ(LinksAfterChange(links, 1).size(), 1u);
     mock->Deactivate(device, active);
     EXPECT_TRUE(LinksAfterChange(links, 0).empty());
+}
+
+// Stops the mock for as long as it lives, so that a failed check cannot leave it stopped.
+struct PausedMock {
+    PausedMock() { NetworkManagerLinksTest::mock->Pause(); }
+    ~PausedMock() { NetworkManagerLinksTest::mock->Resume(); }
+};
+
+// NetworkManager stops answering just after a change: the link stays until it answers again, and
+// the question is asked again at the next poll without waiting for another signal.
+TEST_F(NetworkManagerLinksTest, UnansweredRefreshKeepsTheLinksAndIsAskedAgain) {
+    CNetworkManagerLinks links(QString::fromStdString(mock->Address()));
+    const QString device = mock->AddDevice(QStringLiteral("funkstick"), QStringLiteral("ttyUSB4"), 30);
+    const QString profile = mock->AddProfile(QStringLiteral("Funk"), QStringLiteral("gsm"));
+    const QString active = mock->Activate(device, profile, QStringLiteral("funk"), 2);
+    EXPECT_EQ(LinksAfterChange(links, 1), (std::vector<std::string>{"Funk|ttyUSB4|"}));
+    mock->SetProperty(device, kDevice, QStringLiteral("IpInterface"), QStringLiteral("ppp7"));
+    std::optional<PausedMock> paused(std::in_place);
+    ProcessEventsUntil([] { return false; }, 300); // the change's signal arrives
+    EXPECT_EQ(Names(links), (std::vector<std::string>{"Funk|ttyUSB4|"}));
+    paused.reset();
+    EXPECT_EQ(Names(links), (std::vector<std::string>{"Funk|ttyUSB4|ppp7"}));
+    mock->Deactivate(device, active);
 }
 
 TEST_F(NetworkManagerLinksTest, WiredNetworksAndBluetoothNetworksAreNoDialUp) {

@@ -23,4 +23,19 @@ TEST(SingleInstance, OneInstallationRunsOnceAndOthersAreIndependent) {
     unsetenv("XDG_RUNTIME_DIR");
 }
 
+// No usable runtime directory (here a file where the directory should be): the data directory
+// holds the lock instead.
+TEST(SingleInstance, WithoutARuntimeDirectoryTheDataDirectoryHoldsTheLock) {
+    CTempDir data;
+    CTempDir runtime;
+    WriteFile(runtime.File("file"), "");
+    setenv("XDG_RUNTIME_DIR", runtime.File("file").c_str(), 1);
+    CSingleInstance first;
+    CSingleInstance second;
+    EXPECT_EQ(first.Acquire(data.Path()), CSingleInstance::Result::Acquired);
+    EXPECT_EQ(second.Acquire(data.Path()), CSingleInstance::Result::HeldByAnother);
+    EXPECT_TRUE(FileExists(data.File("fernzahl.lock")));
+    unsetenv("XDG_RUNTIME_DIR");
+}
+
 } // namespace

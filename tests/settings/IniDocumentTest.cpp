@@ -26,24 +26,37 @@ TEST(IniDocument, NamesThatCouldBeMisreadAreQuoted) {
 }
 
 TEST(IniDocument, ReadsHandWrittenFiles) {
-    const CIniDocument doc = CIniDocument::Parse("; comment\r\n"
-                                                 "stray=1\n"
+    const CIniDocument doc = CIniDocument::Parse("\xEF\xBB\xBF; comment\r\n"
                                                  "[Timer]\r\n"
                                                  "  AnzEinh = 7  \n"
                                                  "Datei1 = /tmp/ring.wav\n"
-                                                 "Negative=-1\n"
+                                                 "\tNegative=-1\n"
+                                                 "# comment\n"
                                                  "TooLarge=4294967296\n"
-                                                 "no equals sign\n"
                                                  "AnzEinh=9\n"
                                                  "[Empty]\n");
+    EXPECT_EQ(doc.GetDamagedLine(), 0);
     EXPECT_EQ(*doc.Find("Timer", "AnzEinh"), SettingValue::Number(9));
     EXPECT_EQ(*doc.Find("Timer", "Datei1"), SettingValue::String("/tmp/ring.wav"));
     EXPECT_EQ(*doc.Find("Timer", "Negative"), SettingValue::Number(0xFFFFFFFFu));
     EXPECT_EQ(*doc.Find("Timer", "TooLarge"), SettingValue::String("4294967296"));
-    EXPECT_EQ(doc.Find("Timer", "stray"), nullptr);
     ASSERT_NE(doc.FindSection("Empty"), nullptr);
     EXPECT_TRUE(doc.FindSection("Empty")->empty());
     EXPECT_EQ(doc.Sections().size(), 2u);
+}
+
+// Each text is damaged in its third line: a save would lose that line.
+TEST(IniDocument, LinesThatCannotBeReadAreDamage) {
+    const std::vector<std::string> damages = {
+        "no equals sign",        "Datei1=\"open quote",    "Datei1=\"closed\" and more",
+        "\"Name\" but no value", std::string("Nul=\0", 6), "Bell=\a",
+        "Latin1=K\xF6ln",        "[Timer] ; a comment"};
+    for (const std::string& damage : damages) {
+        const std::string text = "[Timer]\nAnzEinh=7\n" + damage + "\nZeit=3\n";
+        EXPECT_EQ(CIniDocument::Parse(text).GetDamagedLine(), 3) << damage;
+    }
+    EXPECT_EQ(CIniDocument::Parse("; first\nstray=1\n[Timer]\n").GetDamagedLine(), 2);
+    EXPECT_EQ(CIniDocument::Parse("[Zähler]\nName=\"K\xC3\xB6ln \xEF\xBF\xBD\"\n").GetDamagedLine(), 0);
 }
 
 } // namespace

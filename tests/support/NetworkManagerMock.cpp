@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 namespace {
@@ -90,4 +91,12 @@ void CNetworkManagerMock::SetProperty(const QString& path, const QString& interf
                                       const QVariant& value) {
     Call(kRoot, kMock, QStringLiteral("SetProperty"),
          {path, interface, name, QVariant::fromValue(QDBusVariant(value))});
+}
+
+void CNetworkManagerMock::Pause() {
+    m_mock->Signal(SIGSTOP);
+}
+
+void CNetworkManagerMock::Resume() {
+    m_mock->Signal(SIGCONT);
 }

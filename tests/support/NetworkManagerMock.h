@@ -27,6 +27,9 @@ public:
     QString Activate(const QString& device, const QString& profile, const QString& name, uint state);
     void Deactivate(const QString& device, const QString& active);
     void SetProperty(const QString& path, const QString& interface, const QString& name, const QVariant& value);
+    // Stops the mock without leaving the bus, so that questions to it time out; and lets it go on.
+    void Pause();
+    void Resume();
 
 private:
     QVariant Call(const QString& path, const QString& interface, const QString& method, const QVariantList& args);

@@ -5,7 +5,8 @@
 
 // Drives a meter station the way the heartbeat does: a tick every 500 ms.
 struct StationDriver {
-    explicit StationDriver(MeteringWorld& world) : world(world), station(world.services) {}
+    explicit StationDriver(MeteringWorld& world, CheckpointStore* checkpoints = nullptr)
+        : world(world), station(world.services, checkpoints) {}
 
     void Start(const std::string& name = "T-Online", int offsetSeconds = 0) {
         station.StartConnection(offsetSeconds, world.TariffPath(), "ppp0", name, "Mobil");

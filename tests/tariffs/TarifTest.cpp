@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 class CFakeMeter : public InitialPeriodSource {
@@ -201,6 +203,23 @@ TEST_F(DiscountTest, UnitsInsideTheInitialPeriodAreNotCounted) {
     ChargeUnits(1);
     EXPECT_EQ(tarif.GetDiscountCounter().GetCount(), 1u);
     EXPECT_EQ(tarif.GetSecondsPerUnit(), 30u);
+}
+
+// A counter file that is there but cannot be opened for a while: its count is never replaced by 0.
+TEST_F(DiscountTest, CounterFileThatCannotBeOpenedKeepsItsCount) {
+    CRabattZaehler stored(world.dir.Path());
+    stored.SetCount(350);
+    ASSERT_TRUE(stored.Save());
+    const std::string file = world.dir.File("Fernzahl.ctr");
+    std::filesystem::rename(file, file + ".away");
+    std::filesystem::create_directory(file);
+    CRabattZaehler counter(world.dir.Path());
+    EXPECT_FALSE(counter.Load());
+    EXPECT_FALSE(counter.Increment());
+    std::filesystem::remove(file);
+    std::filesystem::rename(file + ".away", file);
+    EXPECT_TRUE(counter.Increment());
+    EXPECT_EQ(CRabattZaehler(world.dir.Path()).GetCount(), 351u);
 }
 
 } // namespace

@@ -1,0 +1,174 @@
+#include "log/ProtokollFile.h"
+#include "metering/CheckpointStore.h"
+#include "metering/CheckpointWriter.h"
+#include "metering/ZaehlerFile.h"
+#include "platform/CheckpointFile.h"
+#include "support/StationDriver.h"
+#include "support/TariffBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
+
+namespace {
+
+using EndStep = CMeterStation::EndStep;
+
+struct SimulatedCrash {};
+
+std::vector<LogEntry> Log(const std::string& directory) {
+    std::vector<LogEntry> entries;
+    CProtokollFile log(directory);
+    log.OpenRecordFile();
+    for (bool more = log.FirstValid(); more; more = log.NextValid()) {
+        entries.push_back(log.Entry());
+    }
+    return entries;
+}
+
+// Every counter in the file holds the connection once, with the logged record's values.
+void ExpectCountedOnceAs(const std::string& directory, const LogEntry& record) {
+    for (uint8_t counter = CZaehlerFile::kDaily; counter <= CZaehlerFile::kTotal; ++counter) {
+        CZaehlerFile file(directory);
+        file.OpenRecordFile();
+        ASSERT_TRUE(file.FindFirst(0, counter));
+        EXPECT_EQ(file.connections, 1) << "counter " << int(counter);
+        EXPECT_EQ(file.units, record.units) << "counter " << int(counter);
+        EXPECT_EQ(file.costs, record.costs) << "counter " << int(counter);
+        EXPECT_EQ(file.duration.GetTotalSeconds(), record.duration.GetTotalSeconds()) << "counter " << int(counter);
+    }
+}
+
+// A data directory in which the program is started, stopped and started again; a minute a unit.
+struct Installation {
+    Installation() { CTariffBuilder(world.TariffPath()).WithZoneEveryDay({.seconds = 60, .price = 1200}); }
+    // 100 s of a connection detected 10 s after it began: units at 0 and 60 s, checkpoints at 10 s
+    // (its start), 60 s (a unit) and 90 s (30 s later).
+    static void Meter(StationDriver& driver) {
+        driver.Start("T-Online", 10);
+        driver.RunFor(100000);
+    }
+
+    MeteringWorld world{CDateTime::FromDate(2026, 12, 7, 10, 0, 0)};
+    CCheckpointFile file{world.dir.Path()};
+};
+
+TEST(Checkpoint, KilledRunIsLoggedAndCountedAtTheNextStartUpToItsLastCheckpoint) {
+    Installation at;
+    {
+        StationDriver driver(at.world, &at.file);
+        Installation::Meter(driver);
+    } // killed: the connection never ends
+    ASSERT_TRUE(at.file.Read());
+    const CMeterStation next(at.world.services, &at.file);
+    EXPECT_EQ(next.GetRecovery().outcome, CRunRecovery::Outcome::Recovered);
+    const std::vector<LogEntry> log = Log(at.world.dir.Path());
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].connectionName, "T-Online");
+    EXPECT_EQ(log[0].start, CDateTime::FromDate(2026, 12, 7, 9, 59, 50));
+    EXPECT_EQ(log[0].duration.GetTotalSeconds(), 90);
+    EXPECT_EQ(log[0].units, 2);
+    EXPECT_EQ(log[0].costs, CMoney(2400));
+    ExpectCountedOnceAs(at.world.dir.Path(), log[0]);
+    EXPECT_EQ(next.GetCounter(CMeterStation::kTotal).GetConnections(), 1); // loaded after the recovery
+    const std::string message = CRunRecovery::Describe(next.GetRecovery(), at.world.strings);
+    EXPECT_NE(message.find("T-Online"), std::string::npos) << message;
+    EXPECT_FALSE(at.file.Read());
+    EXPECT_EQ(CMeterStation(at.world.services, &at.file).GetRecovery().outcome, CRunRecovery::Outcome::None);
+}
+
+// The program stops at each step of a connection's end in turn; each time the next start leaves
+// the connection logged and counted exactly once.
+TEST(Checkpoint, EndInterruptedAtAnyStepIsCountedOnce) {
+    for (EndStep step :
+         {EndStep::CheckpointWritten, EndStep::DailyCounterSaved, EndStep::CountersSaved, EndStep::Logged}) {
+        Installation at;
+        {
+            StationDriver driver(at.world, &at.file);
+            Installation::Meter(driver);
+            driver.station.SetEndStepHook([step](EndStep reached) {
+                if (reached == step) {
+                    throw SimulatedCrash{};
+                }
+            });
+            EXPECT_THROW(driver.station.EndConnection(), SimulatedCrash);
+        }
+        const CMeterStation next(at.world.services, &at.file);
+        EXPECT_EQ(next.GetRecovery().outcome, CRunRecovery::Outcome::Recovered) << "step " << int(step);
+        const std::vector<LogEntry> log = Log(at.world.dir.Path());
+        ASSERT_EQ(log.size(), 1u) << "step " << int(step);
+        ExpectCountedOnceAs(at.world.dir.Path(), log[0]);
+        EXPECT_FALSE(at.file.Read());
+    }
+}
+
+TEST(Checkpoint, DamagedOrForeignCheckpointIsSetAsideNeverOverAnother) {
+    Installation at;
+    const std::string path = at.file.GetPath();
+    WriteFile(path, "[Checkpoint]\nVersion=1\nStart=\"0 46363.4\"\n"); // cut short
+    const CMeterStation first(at.world.services, &at.file);
+    EXPECT_EQ(first.GetRecovery().outcome, CRunRecovery::Outcome::Unreadable);
+    EXPECT_EQ(first.GetRecovery().keptAs, path + ".damaged");
+    EXPECT_NE(CRunRecovery::Describe(first.GetRecovery(), at.world.strings).find(path + ".damaged"), std::string::npos);
+    WriteFile(path, "<html>not ours</html>");
+    const CMeterStation second(at.world.services, &at.file);
+    EXPECT_EQ(second.GetRecovery().keptAs, path + ".damaged-2");
+    EXPECT_EQ(ReadFile(path + ".damaged-2"), "<html>not ours</html>");
+    EXPECT_FALSE(at.file.Read());
+    EXPECT_TRUE(Log(at.world.dir.Path()).empty());
+    EXPECT_EQ(second.GetCounter(CMeterStation::kTotal).GetConnections(), 0);
+}
+
+// Keeps one checkpoint in memory; each write takes a while, as a durable write to a disk does.
+class CSlowStore : public CheckpointStore {
+public:
+    bool Write(const std::string& text) override {
+        begun.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const std::lock_guard lock(m_mutex);
+        m_text = text;
+        return true;
+    }
+    std::optional<std::string> Read() override {
+        const std::lock_guard lock(m_mutex);
+        return m_text;
+    }
+    bool Remove() override {
+        const std::lock_guard lock(m_mutex);
+        m_text.reset();
+        return true;
+    }
+    std::string SetAside() override { return {}; }
+
+    std::promise<void> begun;
+
+private:
+    std::mutex m_mutex;
+    std::optional<std::string> m_text;
+};
+
+// A removal or a write that must be done now never lets an older checkpoint land after it.
+TEST(CheckpointWriter, WriteInProgressNeverLandsAfterALaterRemovalOrWrite) {
+    CSlowStore store;
+    {
+        CCheckpointWriter writer(store);
+        writer.Post("unit 1");
+        store.begun.get_future().wait();
+        writer.Post("unit 2"); // not begun: a newer state makes it useless
+        EXPECT_TRUE(writer.Remove());
+    }
+    EXPECT_FALSE(store.Read());
+    store.begun = std::promise<void>();
+    {
+        CCheckpointWriter writer(store);
+        writer.Post("unit 3");
+        store.begun.get_future().wait();
+        store.begun = std::promise<void>();
+        EXPECT_TRUE(writer.Write("end"));
+    }
+    EXPECT_EQ(store.Read(), "end");
+}
+
+} // namespace
