@@ -207,6 +207,9 @@ inline constexpr unsigned kNoName = 455;
 inline constexpr unsigned kModemDevice = 456;
 inline constexpr unsigned kLogNotWritten = 457;
 inline constexpr unsigned kFileNotWritten = 458;
+inline constexpr unsigned kSummaryTitle = 470;
+inline constexpr unsigned kSummaryPage = 471;
+inline constexpr unsigned kSummaryCount = 475;
 inline constexpr unsigned kTariffCaption = 500;
 // The caption of each zone page; the number after it is the page's headline.
 inline constexpr unsigned kZonesMondayToFriday = 501;
