@@ -27,6 +27,13 @@ fernzahl-cli log list [FILTER] [--sort COLUMN] [--descending] [--totals] [--form
       --cheapest AMOUNT --dearest AMOUNT
       --connection NAME --user NAME --device NAME --tariff NAME   exactly that text
 )"},
+    Usage{"summary", R"(fernzahl-cli summary --by day|user|name|hour|monthday|weekday|month [FILTER]
+                     [--sort label|count|duration|units|costs] [--descending] [--format text|csv|json]
+    The shown rows of the log (FILTER as for log) totalled by day, user, connection name, hour
+    of the day, day of the month, weekday or month: connections, duration, units and costs
+    of each group, ordered by the group (the default) or by a total. Hours, days of the
+    month, weekdays and months are all listed, with zeros where nothing was logged.
+)"},
     Usage{"tariff", R"(fernzahl-cli tariff dump FILE [--json]
 fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
     dump shows the options, discount, holidays and zones of a tariff file. FILE is a path,
