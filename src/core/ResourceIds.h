@@ -27,6 +27,7 @@ inline constexpr int kOptTariffFiles = 200;
 inline constexpr int kAssignment = 207;
 inline constexpr int kLogView = 174;
 inline constexpr int kLogFilter = 180;
+inline constexpr int kSummary = 197;
 } // namespace Form
 
 namespace Control {
@@ -98,6 +99,15 @@ inline constexpr int kLogList = 1027;
 inline constexpr int kLogProgress = 1039;
 inline constexpr int kFilterMarker = 1154;
 inline constexpr int kLogTotals = 1155;
+
+// Summary (its list is kList)
+inline constexpr int kSummaryFiltered = 1156;
+inline constexpr int kSummaryUnfiltered = 1157;
+inline constexpr int kSummaryPrint = 1159;
+inline constexpr int kSummaryChart = 1160;
+inline constexpr int kSummaryChartValue = 1161;
+inline constexpr int kSummaryShowChart = 1162;
+inline constexpr int kSummarySaveChart = 1163;
 
 // Log filter
 inline constexpr int kFilterConnection = 1002;
@@ -210,6 +220,7 @@ inline constexpr unsigned kFileNotWritten = 458;
 inline constexpr unsigned kSummaryTitle = 470;
 inline constexpr unsigned kSummaryPage = 471;
 inline constexpr unsigned kSummaryCount = 475;
+inline constexpr unsigned kChartFileFilter = 476;
 inline constexpr unsigned kTariffCaption = 500;
 // The caption of each zone page; the number after it is the page's headline.
 inline constexpr unsigned kZonesMondayToFriday = 501;

@@ -9,6 +9,7 @@
 #include "log/ProtokollFile.h"
 #include "log/ProtokollModel.h"
 #include "settings/SettingsStore.h"
+#include "summary/ZusammenfassungDlg.h"
 #include "ui/FileDialogFilter.h"
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
@@ -75,6 +76,14 @@ void CProtokollDlg::AddCommands() {
         {kDeleteShown, [this] { DeleteShown(); }},
         {kDeleteWholeLog, [this] { DeleteWholeLog(); }},
     };
+    using Z = CZusammenfassung;
+    static constexpr std::pair<unsigned, Z::Mode> kSummaries[] = {
+        {kSummaryByDay, Z::kDay},    {kSummaryByUser, Z::kUser},         {kSummaryByName, Z::kName},
+        {kSummaryByHour, Z::kHour},  {kSummaryByMonthDay, Z::kMonthDay}, {kSummaryByWeekday, Z::kWeekday},
+        {kSummaryByMonth, Z::kMonth}};
+    for (const auto& [command, mode] : kSummaries) {
+        m_commands.emplace(command, [this, mode = mode] { ShowSummary(mode); });
+    }
 }
 
 bool CProtokollDlg::IsCommandEnabled(unsigned command) const {
@@ -213,6 +222,14 @@ void CProtokollDlg::RemoveFilter() {
     m_filter.SetActive(false);
     UpdateFilterState();
     Refill();
+}
+
+void CProtokollDlg::ShowSummary(CZusammenfassung::Mode mode) {
+    WaitForFill();
+    CZusammenfassungDlg dialog(m_services, this);
+    dialog.SetMode(mode);
+    dialog.SetRows(Rows(), m_filter.IsActive());
+    dialog.Run();
 }
 
 void CProtokollDlg::ExportShown() {
