@@ -4,6 +4,7 @@
 #include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
 #include "cli/LogRequest.h"
+#include "cli/PdfOutput.h"
 #include "core/StringTable.h"
 #include "log/ProtokollFile.h"
 #include "settings/DateTimeText.h"
@@ -155,6 +156,28 @@ int List(const std::vector<std::string>& words, const CliContext& context) {
     return 0;
 }
 
+// Through the page layout of the desktop program's printout, into a PDF file.
+int Print(const std::vector<std::string>& words, const CliContext& context) {
+    const CStringTable* strings = ResourceStrings(context);
+    if (strings == nullptr) {
+        return 1;
+    }
+    std::optional<LogRequest> request = ParseLogRequest("log", words, context, *strings, true, {"--pdf"}, {});
+    if (!request) {
+        return 2;
+    }
+    const std::optional<std::string> pdf = request->options.Get("--pdf");
+    if (!pdf) {
+        return WrongUse(context.err, "log", "print needs --pdf FILE");
+    }
+    if (!LogExists(context)) {
+        return 1;
+    }
+    CProtokollRows rows;
+    request->selection.Read(context.dataDirectory, rows);
+    return WriteLogPdf(*pdf, context, rows, request->selection.Order(rows), *strings);
+}
+
 } // namespace
 
 int RunLogCommand(const std::vector<std::string>& words, const CliContext& context) {
@@ -164,5 +187,9 @@ int RunLogCommand(const std::vector<std::string>& words, const CliContext& conte
     if (!words.empty() && words[0] == "list") {
         return List(words, context);
     }
-    return WrongUse(context.err, "log", words.empty() ? "export or list is needed" : "unknown word '" + words[0] + "'");
+    if (!words.empty() && words[0] == "print") {
+        return Print(words, context);
+    }
+    return WrongUse(context.err, "log",
+                    words.empty() ? "export, list or print is needed" : "unknown word '" + words[0] + "'");
 }

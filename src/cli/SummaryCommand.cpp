@@ -4,6 +4,7 @@
 #include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
 #include "cli/LogRequest.h"
+#include "cli/PdfOutput.h"
 #include "core/StringTable.h"
 #include "settings/Formatting.h"
 #include "summary/Zusammenfassung.h"
@@ -69,8 +70,8 @@ int RunSummaryCommand(const std::vector<std::string>& words, const CliContext& c
     // follow the command directly.
     std::vector<std::string> withCommand = {"summary"};
     withCommand.insert(withCommand.end(), words.begin(), words.end());
-    const std::optional<LogRequest> request = ParseLogRequest("summary", withCommand, context, *strings, false,
-                                                              {"--by", "--sort", "--format"}, {"--descending"});
+    const std::optional<LogRequest> request = ParseLogRequest(
+        "summary", withCommand, context, *strings, false, {"--by", "--sort", "--format", "--pdf"}, {"--descending"});
     if (!request) {
         return 2;
     }
@@ -91,6 +92,9 @@ int RunSummaryCommand(const std::vector<std::string>& words, const CliContext& c
     summary.Build(static_cast<Z::Mode>(mode), rows);
     const std::vector<uint32_t> order =
         summary.Order(static_cast<Z::Column>(column), request->options.Has("--descending"));
+    if (const std::optional<std::string> pdf = request->options.Get("--pdf")) {
+        return WriteSummaryPdf(*pdf, context, summary, order, *strings);
+    }
     if (request->format == "text") {
         PrintText(context.out, summary, order, *strings);
     } else if (request->format == "csv") {
