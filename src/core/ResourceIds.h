@@ -108,6 +108,7 @@ inline constexpr int kSummaryChart = 1160;
 inline constexpr int kSummaryChartValue = 1161;
 inline constexpr int kSummaryShowChart = 1162;
 inline constexpr int kSummarySaveChart = 1163;
+inline constexpr int kSummaryPreview = 1164;
 
 // Log filter
 inline constexpr int kFilterConnection = 1002;

@@ -8,6 +8,8 @@
 #include "log/FilterDlg.h"
 #include "log/ProtokollFile.h"
 #include "log/ProtokollModel.h"
+#include "print/PrintDialogs.h"
+#include "print/Printouts.h"
 #include "settings/SettingsStore.h"
 #include "summary/ZusammenfassungDlg.h"
 #include "ui/FileDialogFilter.h"
@@ -72,6 +74,8 @@ void CProtokollDlg::AddCommands() {
         {kThisWeek, [this] { ApplyQuickFilter(CProtokollFilter::ThisWeek(m_services.clock.Now())); }},
         {kThisMonth, [this] { ApplyQuickFilter(CProtokollFilter::ThisMonth(m_services.clock.Now())); }},
         {kExport, [this] { ExportShown(); }},
+        {kPrint, [this] { PrintShown(false); }},
+        {kPrintPreview, [this] { PrintShown(true); }},
         {kDeleteSelected, [this] { DeleteSelected(); }},
         {kDeleteShown, [this] { DeleteShown(); }},
         {kDeleteWholeLog, [this] { DeleteWholeLog(); }},
@@ -230,6 +234,18 @@ void CProtokollDlg::ShowSummary(CZusammenfassung::Mode mode) {
     dialog.SetMode(mode);
     dialog.SetRows(Rows(), m_filter.IsActive());
     dialog.Run();
+}
+
+void CProtokollDlg::PrintShown(bool preview) {
+    WaitForFill();
+    const Printout draw = [this](QPrinter& printer) {
+        PrintLog(printer, Rows(), m_model->Order(), m_services.strings);
+    };
+    if (preview) {
+        PrintWithPreview(this, draw);
+    } else {
+        PrintWithDialog(this, draw);
+    }
 }
 
 void CProtokollDlg::ExportShown() {

@@ -27,6 +27,7 @@ public:
         kExport = 32816,
         kDeleteShown = 32817,
         kPrint = 32818,
+        kPrintPreview = 32842,
         kRefresh = 32822,
         kFilter = 32804,
         kRemoveFilter = 32805,
@@ -72,6 +73,7 @@ private:
     void ApplyQuickFilter(const CProtokollFilter::Period& period);
     void RemoveFilter();
     void ExportShown();
+    void PrintShown(bool preview);
     void ShowSummary(CZusammenfassung::Mode mode);
     void DeleteSelected();
     void DeleteShown();

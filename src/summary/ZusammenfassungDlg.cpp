@@ -4,6 +4,8 @@
 #include "core/Services.h"
 #include "core/StringTable.h"
 #include "log/ProtokollRows.h"
+#include "print/PrintDialogs.h"
+#include "print/Printouts.h"
 #include "settings/SettingsStore.h"
 #include "summary/KostenDiagramm.h"
 #include "summary/ZusammenfassungModel.h"
@@ -36,8 +38,10 @@ CZusammenfassungDlg::CZusammenfassungDlg(const Services& services, QWidget* pare
     connect(m_chartValue, &QComboBox::currentIndexChanged, this, &CZusammenfassungDlg::ShowChart);
     connect(Control<QPushButton>(Control::kSummarySaveChart), &QPushButton::clicked, this,
             &CZusammenfassungDlg::SaveChart);
-    // Printing comes with the page layout of the printouts; until then the button offers nothing.
-    Control<QPushButton>(Control::kSummaryPrint)->setEnabled(false);
+    connect(Control<QPushButton>(Control::kSummaryPrint), &QPushButton::clicked, this,
+            [this] { PrintWithDialog(this, SummaryPrintout()); });
+    connect(Control<QPushButton>(Control::kSummaryPreview), &QPushButton::clicked, this,
+            [this] { PrintWithPreview(this, SummaryPrintout()); });
 }
 
 void CZusammenfassungDlg::SetRows(const CProtokollRows& rows, bool filterActive) {
@@ -93,6 +97,10 @@ void CZusammenfassungDlg::ShowChart() {
     if (shown) {
         m_chart->Show(m_summary, Order(), static_cast<CKostenDiagramm::Value>(m_chartValue->currentIndex()));
     }
+}
+
+std::function<void(QPrinter&)> CZusammenfassungDlg::SummaryPrintout() const {
+    return [this](QPrinter& printer) { PrintSummary(printer, m_summary, Order(), m_services.strings); };
 }
 
 void CZusammenfassungDlg::SaveChart() {

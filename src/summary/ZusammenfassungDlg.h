@@ -3,6 +3,8 @@
 #include "summary/Zusammenfassung.h"
 #include "ui/FormDlg.h"
 
+#include <functional>
+
 struct Services;
 class CKostenDiagramm;
 class CListView;
@@ -10,6 +12,7 @@ class CProtokollRows;
 class CZusammenfassungModel;
 class QCheckBox;
 class QComboBox;
+class QPrinter;
 
 // The log view's rows totalled by one criterion, in a list sortable by any column, with a chart
 // of the groups in the list's order. OK keeps the column widths, the order and the chart's
@@ -35,6 +38,8 @@ private:
     void ShowInOrder();
     void ShowChart();
     void SaveChart();
+    // The summary's printout, in the list's order.
+    std::function<void(QPrinter&)> SummaryPrintout() const;
 
     const Services& m_services;
     CZusammenfassung::Mode m_mode = CZusammenfassung::kDay;
