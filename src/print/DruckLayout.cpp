@@ -135,6 +135,10 @@ void CDruckLayout::Row(const std::vector<std::string>& cells, const std::vector<
     NextPageIfFull();
 }
 
+bool CDruckLayout::Fits(size_t column, const std::string& text) const {
+    return QFontMetrics(m_rowFont, &m_printer).horizontalAdvance(Q(text)) <= ColumnWidth(column) - kFitMargin;
+}
+
 void CDruckLayout::EndRows() {
     Rule(5);
 }

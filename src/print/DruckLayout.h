@@ -34,6 +34,8 @@ public:
     // One line of cells in the row font; the cells of the fitted columns are shortened to their
     // column. A line that reaches the bottom limit ends the page.
     void Row(const std::vector<std::string>& cells, const std::vector<bool>& fitted);
+    // Whether a text fits its column in the row font.
+    bool Fits(size_t column, const std::string& text) const;
     // The rule under the last row.
     void EndRows();
     // A closing line in the headings' font, on a new page when the present one is full.

@@ -32,7 +32,13 @@ bool PrintLog(QPrinter& printer, const CProtokollRows& rows, const std::vector<u
     const std::vector<bool> fitted = {false, false, false, false, true, true, true, true};
     for (const uint32_t row : order) {
         const ProtokollZeile& r = rows[row];
-        page.Row({startText.Format(r.start), FormatTimeOfDay(r.duration.GetDays(), facts), std::to_string(r.units),
+        // Where the locale's time with seconds (and AM/PM) is too wide for the column, the time
+        // is printed in hours and minutes of 24 rather than running into the duration.
+        std::string start = startText.Format(r.start);
+        if (!page.Fits(0, start)) {
+            start = r.start.Format("%x %H:%M");
+        }
+        page.Row({start, FormatTimeOfDay(r.duration.GetDays(), facts), std::to_string(r.units),
                   FormatAmount(r.costs, facts), rows.Text(r.connectionName), rows.Text(r.userName),
                   rows.Text(r.deviceName), rows.Text(r.tariffName)},
                  fitted);

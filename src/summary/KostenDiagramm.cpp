@@ -14,6 +14,7 @@
 namespace {
 constexpr double kSecondsPerHour = 3600.0;
 constexpr double kMoneyScale = 10000.0; // amounts count ten-thousandths
+constexpr qsizetype kLevelLabels = 12;
 } // namespace
 
 CKostenDiagramm::CKostenDiagramm(QWidget* parent) : QChartView(new QChart(), parent) {
@@ -57,6 +58,9 @@ void CKostenDiagramm::Show(const CZusammenfassung& summary, const std::vector<ui
     chart->addSeries(series);
     auto* categories = new QBarCategoryAxis();
     categories->append(labels);
+    // Many groups (hours, days of the month, days) stand upright, so every label stays readable.
+    categories->setLabelsAngle(labels.size() > kLevelLabels ? -90 : 0);
+    categories->setTruncateLabels(false);
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto* values = new QValueAxis();
