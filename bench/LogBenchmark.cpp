@@ -20,53 +20,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr uint32_t kRecords = 1000000;
-
-// Connections every few minutes over about five years, with names as real logs have them.
-const std::string& LogDirectory() {
-    static const std::string dir = [] {
-        const std::string d = BenchDirectory("log", false);
-        const std::string path = d + CProtokollFile::kFileName;
-        std::error_code error;
-        if (fs::file_size(path, error) == static_cast<uintmax_t>(kRecords) * 794u) {
-            // Read once, so every benchmark finds the log in the page cache.
-            std::FILE* warm = std::fopen(path.c_str(), "rb");
-            std::vector<char> block(1 << 20);
-            while (std::fread(block.data(), 1, block.size(), warm) > 0) {
-            }
-            std::fclose(warm);
-            return d;
-        }
-        fs::remove(path, error);
-        CProtokollFile log(d);
-        log.OpenRecordFile();
-        const char* names[] = {"T-Online", "Arcor", "Mobil Vertrag", "Uni Einwahl", "Büro"};
-        CDateTime start = CDateTime::FromDate(2021, 1, 1, 8, 0, 0);
-        for (uint32_t i = 0; i < kRecords; ++i) {
-            log.AppendEntry();
-            LogEntry& e = log.Entry();
-            e.start = start;
-            e.duration = CTimeSpan::FromSeconds(30 + i % 3600);
-            e.costs = CMoney(1200 * (1 + i % 40));
-            e.units = static_cast<int32_t>(1 + i % 40);
-            e.connectionName = names[i % 5];
-            e.userName = i % 3 ? "anna" : "bernd";
-            e.deviceName = "ppp0";
-            e.tariffName = i % 2 ? "Mobil" : "(Default tariff)";
-            if (i % 97 == 0) {
-                log.DeleteRecord();
-            } else {
-                log.WriteRecord();
-            }
-            start = start + CTimeSpan::FromSeconds(157);
-        }
-        return d;
-    }();
-    return dir;
-}
-
 void ReadSequential64KiB(benchmark::State& state) {
-    const std::string path = LogDirectory() + CProtokollFile::kFileName;
+    const std::string path = MillionRecordLog() + CProtokollFile::kFileName;
     std::vector<char> block(64 * 1024);
     for (auto _ : state) {
         std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -81,7 +36,7 @@ void ReadSequential64KiB(benchmark::State& state) {
 }
 
 void WalkLogReadingFields(benchmark::State& state) {
-    CProtokollFile log(LogDirectory());
+    CProtokollFile log(MillionRecordLog());
     for (auto _ : state) {
         log.OpenRecordFile();
         int64_t units = 0;
@@ -99,7 +54,7 @@ void WalkLogReadingFields(benchmark::State& state) {
 
 uintmax_t ExportSize() {
     static const uintmax_t size = [] {
-        CProtokollFile log(LogDirectory());
+        CProtokollFile log(MillionRecordLog());
         const std::string path = BenchDirectory("log", false) + "Export-size.txt";
         log.ExportText(path, nullptr, BenchStrings());
         return fs::file_size(path);
@@ -123,7 +78,7 @@ void WriteSameBytes(benchmark::State& state) {
 
 // The raw file work an export cannot avoid: reading the whole log and writing the export's bytes.
 void ReadLogAndWriteSameBytes(benchmark::State& state) {
-    const std::string in = LogDirectory() + CProtokollFile::kFileName;
+    const std::string in = MillionRecordLog() + CProtokollFile::kFileName;
     const std::string out = BenchDirectory("log", false) + "Bytes.txt";
     std::vector<char> block(64 * 1024, 'x');
     const uintmax_t size = ExportSize();
@@ -142,7 +97,7 @@ void ReadLogAndWriteSameBytes(benchmark::State& state) {
 }
 
 void ExportWholeLog(benchmark::State& state) {
-    CProtokollFile log(LogDirectory());
+    CProtokollFile log(MillionRecordLog());
     const std::string path = BenchDirectory("log", false) + "Export.txt";
     ExportSize();
     for (auto _ : state) {
@@ -154,7 +109,7 @@ void ExportWholeLog(benchmark::State& state) {
 // all pass), rows with interned texts, ordered by start; and its re-sort by name, a refill.
 CProtokollFilter ScannedFilter() {
     CProtokollFilter filter;
-    filter.Scan(LogDirectory(), CDateTime::FromDate(2030, 1, 1), "(all)");
+    filter.Scan(MillionRecordLog(), CDateTime::FromDate(2030, 1, 1), "(all)");
     filter.SetActive(true);
     return filter;
 }
@@ -163,7 +118,7 @@ void FillRows(benchmark::State& state, CProtokollRows::Column column) {
     const CProtokollFilter filter = ScannedFilter();
     for (auto _ : state) {
         CProtokollRows rows;
-        rows.Read(LogDirectory(), &filter);
+        rows.Read(MillionRecordLog(), &filter);
         const std::vector<uint32_t> order = rows.Order(column, false);
         benchmark::DoNotOptimize(order.data());
         state.counters["rows"] = static_cast<double>(rows.Size());
@@ -197,7 +152,7 @@ void MemoryOfRows(benchmark::State& state) {
     for (auto _ : state) {
         const long before = ResidentBytes();
         CProtokollRows rows;
-        rows.Read(LogDirectory(), &filter);
+        rows.Read(MillionRecordLog(), &filter);
         const std::vector<uint32_t> order = rows.Order(CProtokollRows::kStart, false);
         state.counters["bytes_per_row"] = static_cast<double>(ResidentBytes() - before) / rows.Size();
     }
@@ -220,6 +175,6 @@ int main(int argc, char** argv) {
                          {{"WalkLogReadingFields", "ReadSequential64KiB", 2.0},
                           {"ExportWholeLog", "WriteSameBytes", 2.0},
                           {"ExportWholeLog", "ReadLogAndWriteSameBytes", 2.0},
-                         {"FillRowsSortedByStart", "ReadSequential64KiB", 2.0},
-                         {"RefillSortedByConnection", "ReadSequential64KiB", 2.0}});
+                          {"FillRowsSortedByStart", "ReadSequential64KiB", 2.0},
+                          {"RefillSortedByConnection", "ReadSequential64KiB", 2.0}});
 }

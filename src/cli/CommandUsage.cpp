@@ -13,11 +13,13 @@ struct Usage {
 constexpr std::array kUsages = {
     Usage{"log", R"(fernzahl-cli log export [FILTER] [--output FILE] [--format text|csv|json]
 fernzahl-cli log list [FILTER] [--sort COLUMN] [--descending] [--totals] [--format text|csv|json]
+fernzahl-cli log print [FILTER] [--sort COLUMN] [--descending] --pdf FILE
     export writes the log to FILE (default: standard output), in the log's order: the ";"
     text export of the desktop program (text, the default), RFC 4180 CSV, or one JSON
     object per line. list shows it as a table (or CSV, JSON), ordered by COLUMN: start
     (the default), duration, units, costs, connection, user, device or tariff; --totals
-    adds the line of totals.
+    adds the line of totals. print writes the rows in that order as the desktop program
+    prints them, with the totals, into the PDF file FILE.
     FILTER, as the log view's filter (each bound inclusive):
       --from WHEN --to WHEN          starts in that period ("YYYY-MM-DD HH:MM[:SS]" or as
                                      the locale writes it)
@@ -26,6 +28,14 @@ fernzahl-cli log list [FILTER] [--sort COLUMN] [--descending] [--totals] [--form
       --fewest-units N --most-units N
       --cheapest AMOUNT --dearest AMOUNT
       --connection NAME --user NAME --device NAME --tariff NAME   exactly that text
+)"},
+    Usage{"summary", R"(fernzahl-cli summary --by day|user|name|hour|monthday|weekday|month [FILTER]
+                     [--sort label|count|duration|units|costs] [--descending] [--format text|csv|json] [--pdf FILE]
+    The shown rows of the log (FILTER as for log) totalled by day, user, connection name, hour
+    of the day, day of the month, weekday or month: connections, duration, units and costs
+    of each group, ordered by the group (the default) or by a total. Hours, days of the
+    month, weekdays and months are all listed, with zeros where nothing was logged. --pdf
+    writes the summary as the desktop program prints it into the PDF file FILE instead.
 )"},
     Usage{"tariff", R"(fernzahl-cli tariff dump FILE [--json]
 fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]

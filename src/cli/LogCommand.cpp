@@ -1,19 +1,16 @@
 #include "cli/LogCommand.h"
 
-#include "cli/CommandOptions.h"
+#include "cli/CommandOutput.h"
 #include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
-#include "cli/LogSelection.h"
-#include "core/ResourceIds.h"
+#include "cli/LogRequest.h"
+#include "cli/PdfOutput.h"
 #include "core/StringTable.h"
-#include "core/TextEncoding.h"
 #include "log/ProtokollFile.h"
-#include "platform/SystemClock.h"
 #include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <numeric>
 #include <ostream>
@@ -22,19 +19,6 @@ namespace {
 
 using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 using LineFormat = std::string (*)(uint32_t, const LogEntry&);
-
-// Amounts for machines: "." and at least two decimals.
-std::string PlainAmount(const CMoney& amount) {
-    return FormatAmount(amount, LocaleFacts{":", ".", 2});
-}
-
-std::string CsvField(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        out += c == '"' ? "\"\"" : std::string(1, c);
-    }
-    return out + '"';
-}
 
 constexpr const char* kCsvHeader = "record,start,duration,units,costs,connection,user,device,tariff\r\n";
 
@@ -64,21 +48,6 @@ std::string JsonTotals(const LogTotals& t) {
            ",\"costs\":" + PlainAmount(t.costs) + "}\n";
 }
 
-// A missing log is reported, never created.
-bool LogExists(const CliContext& context) {
-    const std::string path = context.dataDirectory + CProtokollFile::kFileName;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        context.err << "fernzahl-cli: cannot read the log " << path << '\n';
-        return false;
-    }
-    return true;
-}
-
-bool Write(std::FILE* out, const std::string& text) {
-    return std::fwrite(text.data(), 1, text.size(), out) == text.size();
-}
-
 bool WriteRows(std::FILE* out, const CProtokollRows& rows, const std::vector<uint32_t>& order, LineFormat line) {
     LogEntry entry;
     bool written = true;
@@ -89,50 +58,13 @@ bool WriteRows(std::FILE* out, const CProtokollRows& rows, const std::vector<uin
     return written;
 }
 
-// The options of the selection and of the command itself, read into the selection.
-struct Request {
-    CCommandOptions options;
-    CLogSelection selection;
-    std::string format;
-};
-
-std::optional<Request> ParseRequest(const std::vector<std::string>& words, const CliContext& context,
-                                    const CStringTable& strings, bool ordered, std::set<std::string> values,
-                                    std::set<std::string> flags) {
-    Request request;
-    values.merge(CLogSelection::ValueOptions(ordered));
-    flags.merge(CLogSelection::Flags(ordered));
-    if (!request.options.Parse({words.begin() + 1, words.end()}, values, flags)) {
-        WrongUse(context.err, "log", request.options.GetError());
-        return std::nullopt;
-    }
-    request.format = request.options.Get("--format").value_or("text");
-    if (request.format != "text" && request.format != "csv" && request.format != "json") {
-        WrongUse(context.err, "log", "unknown format '" + request.format + "' (text, csv or json)");
-        return std::nullopt;
-    }
-    if (!request.selection.Parse(request.options, context.dataDirectory, CSystemClock().Now(),
-                                 strings.Get(Str::kAllEntries))) {
-        WrongUse(context.err, "log", request.selection.GetError());
-        return std::nullopt;
-    }
-    return request;
-}
-
-const CStringTable* Strings(const CliContext& context) {
-    const CStringTable* strings = context.strings();
-    if (strings == nullptr) {
-        context.err << "fernzahl-cli: Fernzahl.dll not found\n";
-    }
-    return strings;
-}
-
 int Export(const std::vector<std::string>& words, const CliContext& context) {
-    const CStringTable* strings = Strings(context);
+    const CStringTable* strings = ResourceStrings(context);
     if (strings == nullptr) {
         return 1;
     }
-    std::optional<Request> request = ParseRequest(words, context, *strings, false, {"--output", "--format"}, {});
+    std::optional<LogRequest> request =
+        ParseLogRequest("log", words, context, *strings, false, {"--output", "--format"}, {});
     if (!request) {
         return 2;
     }
@@ -169,29 +101,6 @@ int Export(const std::vector<std::string>& words, const CliContext& context) {
     return 0;
 }
 
-std::string Pad(const std::string& text, size_t width, bool right) {
-    const size_t length = CountUtf8Characters(text);
-    const std::string fill(width > length ? width - length : 0, ' ');
-    return right ? fill + text : text + fill;
-}
-
-void PrintTable(std::FILE* out, const std::vector<std::vector<std::string>>& rows) {
-    std::vector<size_t> widths(rows.front().size(), 0);
-    for (const auto& row : rows) {
-        for (size_t c = 0; c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], CountUtf8Characters(row[c]));
-        }
-    }
-    for (const auto& row : rows) {
-        std::string line;
-        for (size_t c = 0; c < row.size(); ++c) {
-            const bool numeric = c == 0 || c == 3 || c == 4;
-            line += (c ? "  " : "") + (c + 1 == row.size() ? row[c] : Pad(row[c], widths[c], numeric));
-        }
-        std::fprintf(out, "%s\n", line.c_str());
-    }
-}
-
 void PrintText(std::FILE* out, const CProtokollRows& rows, const std::vector<uint32_t>& order,
                const CStringTable& strings, bool totals) {
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
@@ -207,18 +116,19 @@ void PrintText(std::FILE* out, const CProtokollRows& rows, const std::vector<uin
                          FormatTimeOfDay(e.duration.GetDays(), facts), std::to_string(e.units),
                          FormatAmount(e.costs, facts), e.connectionName, e.userName, e.deviceName, e.tariffName});
     }
-    PrintTable(out, table);
+    PrintTable(out, table, {0, 3, 4});
     if (totals) {
         std::fprintf(out, "%s\n", rows.Totals().Format(strings, facts).c_str());
     }
 }
 
 int List(const std::vector<std::string>& words, const CliContext& context) {
-    const CStringTable* strings = Strings(context);
+    const CStringTable* strings = ResourceStrings(context);
     if (strings == nullptr) {
         return 1;
     }
-    std::optional<Request> request = ParseRequest(words, context, *strings, true, {"--format"}, {"--totals"});
+    std::optional<LogRequest> request =
+        ParseLogRequest("log", words, context, *strings, true, {"--format"}, {"--totals"});
     if (!request) {
         return 2;
     }
@@ -246,6 +156,28 @@ int List(const std::vector<std::string>& words, const CliContext& context) {
     return 0;
 }
 
+// Through the page layout of the desktop program's printout, into a PDF file.
+int Print(const std::vector<std::string>& words, const CliContext& context) {
+    const CStringTable* strings = ResourceStrings(context);
+    if (strings == nullptr) {
+        return 1;
+    }
+    std::optional<LogRequest> request = ParseLogRequest("log", words, context, *strings, true, {"--pdf"}, {});
+    if (!request) {
+        return 2;
+    }
+    const std::optional<std::string> pdf = request->options.Get("--pdf");
+    if (!pdf) {
+        return WrongUse(context.err, "log", "print needs --pdf FILE");
+    }
+    if (!LogExists(context)) {
+        return 1;
+    }
+    CProtokollRows rows;
+    request->selection.Read(context.dataDirectory, rows);
+    return WriteLogPdf(*pdf, context, rows, request->selection.Order(rows), *strings);
+}
+
 } // namespace
 
 int RunLogCommand(const std::vector<std::string>& words, const CliContext& context) {
@@ -255,5 +187,9 @@ int RunLogCommand(const std::vector<std::string>& words, const CliContext& conte
     if (!words.empty() && words[0] == "list") {
         return List(words, context);
     }
-    return WrongUse(context.err, "log", words.empty() ? "export or list is needed" : "unknown word '" + words[0] + "'");
+    if (!words.empty() && words[0] == "print") {
+        return Print(words, context);
+    }
+    return WrongUse(context.err, "log",
+                    words.empty() ? "export, list or print is needed" : "unknown word '" + words[0] + "'");
 }

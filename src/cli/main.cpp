@@ -4,6 +4,7 @@
 #include "cli/LogCommand.h"
 #include "cli/SettingsCommand.h"
 #include "cli/SimulationCommands.h"
+#include "cli/SummaryCommand.h"
 #include "cli/TariffCommand.h"
 #include "cli/WatchCommand.h"
 #include "platform/DataPaths.h"
@@ -60,9 +61,9 @@ int main(int argc, char** argv) {
                              }};
     using Command = int (*)(const std::vector<std::string>&, const CliContext&);
     const std::map<std::string, Command> commands = {
-        {"log", RunLogCommand},          {"tariff", RunTariffCommand}, {"counters", RunCountersCommand},
-        {"rate", RunRateCommand},        {"watch", RunWatchCommand},   {"phonebook", RunPhonebookCommand},
-        {"settings", RunSettingsCommand}};
+        {"log", RunLogCommand},           {"tariff", RunTariffCommand},  {"counters", RunCountersCommand},
+        {"rate", RunRateCommand},         {"watch", RunWatchCommand},    {"phonebook", RunPhonebookCommand},
+        {"settings", RunSettingsCommand}, {"summary", RunSummaryCommand}};
     if (words[0] == "meter") {
         return RunMeterCommand(std::vector<std::string>(words.begin() + 1, words.end()), context,
                                !args.GetDataDirectory().empty());

@@ -27,6 +27,7 @@ inline constexpr int kOptTariffFiles = 200;
 inline constexpr int kAssignment = 207;
 inline constexpr int kLogView = 174;
 inline constexpr int kLogFilter = 180;
+inline constexpr int kSummary = 197;
 } // namespace Form
 
 namespace Control {
@@ -98,6 +99,16 @@ inline constexpr int kLogList = 1027;
 inline constexpr int kLogProgress = 1039;
 inline constexpr int kFilterMarker = 1154;
 inline constexpr int kLogTotals = 1155;
+
+// Summary (its list is kList)
+inline constexpr int kSummaryFiltered = 1156;
+inline constexpr int kSummaryUnfiltered = 1157;
+inline constexpr int kSummaryPrint = 1159;
+inline constexpr int kSummaryChart = 1160;
+inline constexpr int kSummaryChartValue = 1161;
+inline constexpr int kSummaryShowChart = 1162;
+inline constexpr int kSummarySaveChart = 1163;
+inline constexpr int kSummaryPreview = 1164;
 
 // Log filter
 inline constexpr int kFilterConnection = 1002;
@@ -200,6 +211,10 @@ inline constexpr unsigned kAboutAddress = 225;
 inline constexpr unsigned kOptionsCaption = 300;
 inline constexpr unsigned kSoundFileFilter = 301;
 inline constexpr unsigned kChooseAWatchMethod = 302;
+inline constexpr unsigned kLogTitle = 400;
+inline constexpr unsigned kLogPage = 401;
+inline constexpr unsigned kLogTotal = 402;
+inline constexpr unsigned kLogPrintedRows = 403;
 inline constexpr unsigned kFirstLogColumn = 410; // 410 to 417
 inline constexpr unsigned kLogTotals = 418;
 inline constexpr unsigned kAllEntries = 419;
@@ -212,6 +227,10 @@ inline constexpr unsigned kNoName = 455;
 inline constexpr unsigned kModemDevice = 456;
 inline constexpr unsigned kLogNotWritten = 457;
 inline constexpr unsigned kFileNotWritten = 458;
+inline constexpr unsigned kSummaryTitle = 470;
+inline constexpr unsigned kSummaryPage = 471;
+inline constexpr unsigned kSummaryCount = 475;
+inline constexpr unsigned kChartFileFilter = 476;
 inline constexpr unsigned kTariffCaption = 500;
 // The caption of each zone page; the number after it is the page's headline.
 inline constexpr unsigned kZonesMondayToFriday = 501;

@@ -8,7 +8,10 @@
 #include "log/FilterDlg.h"
 #include "log/ProtokollFile.h"
 #include "log/ProtokollModel.h"
+#include "print/PrintDialogs.h"
+#include "print/Printouts.h"
 #include "settings/SettingsStore.h"
+#include "summary/ZusammenfassungDlg.h"
 #include "ui/FileDialogFilter.h"
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
@@ -71,10 +74,20 @@ void CProtokollDlg::AddCommands() {
         {kThisWeek, [this] { ApplyQuickFilter(CProtokollFilter::ThisWeek(m_services.clock.Now())); }},
         {kThisMonth, [this] { ApplyQuickFilter(CProtokollFilter::ThisMonth(m_services.clock.Now())); }},
         {kExport, [this] { ExportShown(); }},
+        {kPrint, [this] { PrintShown(false); }},
+        {kPrintPreview, [this] { PrintShown(true); }},
         {kDeleteSelected, [this] { DeleteSelected(); }},
         {kDeleteShown, [this] { DeleteShown(); }},
         {kDeleteWholeLog, [this] { DeleteWholeLog(); }},
     };
+    using Z = CZusammenfassung;
+    static constexpr std::pair<unsigned, Z::Mode> kSummaries[] = {
+        {kSummaryByDay, Z::kDay},    {kSummaryByUser, Z::kUser},         {kSummaryByName, Z::kName},
+        {kSummaryByHour, Z::kHour},  {kSummaryByMonthDay, Z::kMonthDay}, {kSummaryByWeekday, Z::kWeekday},
+        {kSummaryByMonth, Z::kMonth}};
+    for (const auto& [command, mode] : kSummaries) {
+        m_commands.emplace(command, [this, mode = mode] { ShowSummary(mode); });
+    }
 }
 
 bool CProtokollDlg::IsCommandEnabled(unsigned command) const {
@@ -213,6 +226,26 @@ void CProtokollDlg::RemoveFilter() {
     m_filter.SetActive(false);
     UpdateFilterState();
     Refill();
+}
+
+void CProtokollDlg::ShowSummary(CZusammenfassung::Mode mode) {
+    WaitForFill();
+    CZusammenfassungDlg dialog(m_services, this);
+    dialog.SetMode(mode);
+    dialog.SetRows(Rows(), m_filter.IsActive());
+    dialog.Run();
+}
+
+void CProtokollDlg::PrintShown(bool preview) {
+    WaitForFill();
+    const Printout draw = [this](QPrinter& printer) {
+        PrintLog(printer, Rows(), m_model->Order(), m_services.strings);
+    };
+    if (preview) {
+        PrintWithPreview(this, draw);
+    } else {
+        PrintWithDialog(this, draw);
+    }
 }
 
 void CProtokollDlg::ExportShown() {

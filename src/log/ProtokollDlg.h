@@ -2,6 +2,7 @@
 
 #include "log/ProtokollFilter.h"
 #include "log/ProtokollRows.h"
+#include "summary/Zusammenfassung.h"
 #include "ui/FormDlg.h"
 
 #include <QTimer>
@@ -26,6 +27,7 @@ public:
         kExport = 32816,
         kDeleteShown = 32817,
         kPrint = 32818,
+        kPrintPreview = 32842,
         kRefresh = 32822,
         kFilter = 32804,
         kRemoveFilter = 32805,
@@ -34,6 +36,14 @@ public:
         kThisMonth = 32831,
         kDeleteSelected = 32832,
         kDeleteWholeLog = 32833,
+        // The summary by day, user, name, hour, day of the month, weekday and month.
+        kSummaryByDay = 32834,
+        kSummaryByUser = 32835,
+        kSummaryByName = 32836,
+        kSummaryByWeekday = 32838,
+        kSummaryByHour = 32839,
+        kSummaryByMonthDay = 32840,
+        kSummaryByMonth = 32841,
     };
 
     CProtokollDlg(const Services& services, QWidget* parent);
@@ -63,6 +73,8 @@ private:
     void ApplyQuickFilter(const CProtokollFilter::Period& period);
     void RemoveFilter();
     void ExportShown();
+    void PrintShown(bool preview);
+    void ShowSummary(CZusammenfassung::Mode mode);
     void DeleteSelected();
     void DeleteShown();
     void DeleteWholeLog();

@@ -22,6 +22,8 @@ public:
     const CProtokollRows& Rows() const { return *m_rows; }
     // The position in the rows of a line of the list.
     uint32_t RowAt(int line) const { return m_order[static_cast<size_t>(line)]; }
+    // The positions in the rows of every line, as listed.
+    const std::vector<uint32_t>& Order() const { return m_order; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

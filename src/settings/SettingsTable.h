@@ -63,6 +63,9 @@ inline constexpr DwordSetting kVorlaufzeit{Section::kUeberwachung, "Vorlaufzeit"
 inline constexpr DwordSetting kToleranzzeit{Section::kUeberwachung, "Toleranzzeit", 4};
 inline constexpr DwordSetting kSummarySortColumn{Section::kZusammenfassung, "SortierungSpalte", 0, 0, 4};
 inline constexpr DwordSetting kSummarySortDescending{Section::kZusammenfassung, "SortierungAbsteigend", 0, 0, 1};
+// The summary's chart: hidden when nonzero, and what its bars show (costs, hours, units, connections).
+inline constexpr DwordSetting kSummaryChartHidden{Section::kZusammenfassung, "DiagrammAus", 0, 0, 1};
+inline constexpr DwordSetting kSummaryChartValue{Section::kZusammenfassung, "DiagrammWert", 0, 0, 3};
 
 inline constexpr std::array<uint32_t, 8> kLogColumnWidths = {100, 60, 58, 58, 73, 73, 74, 74};
 inline constexpr std::array<uint32_t, 5> kSummaryColumnWidths = {150, 80, 80, 80, 80};
@@ -95,6 +98,8 @@ inline constexpr std::array kDwordSettings = {kKostenZuerst,
                                               kVorlaufzeit,
                                               kToleranzzeit,
                                               kSummarySortColumn,
-                                              kSummarySortDescending};
+                                              kSummarySortDescending,
+                                              kSummaryChartHidden,
+                                              kSummaryChartValue};
 inline constexpr std::array kStringSettings = {kDatei1, kDatei2};
 } // namespace Setting

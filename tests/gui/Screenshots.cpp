@@ -1,5 +1,6 @@
 // Renders the main window idle and metering, the about box, the splash picture, every page of the
-// options, the assignment of dial-up entries and the tariff editor to PNG files:
+// options, the assignment of dial-up entries, the log view, its summary and printout, and the
+// tariff editor to PNG files:
 //   fernzahl_screenshots DIRECTORY   (scripts/screenshots.sh writes them to docs/screenshots)
 
 #include "GuiFixture.h"
@@ -8,8 +9,11 @@
 #include "app/FernzahlDlg.h"
 #include "log/FilterDlg.h"
 #include "log/ProtokollDlg.h"
+#include "print/PdfFile.h"
+#include "print/Printouts.h"
 #include "settings/OptionenSheet.h"
 #include "splash/SplashDlg.h"
+#include "summary/ZusammenfassungDlg.h"
 #include "support/LogBuilder.h"
 #include "support/TariffBuilder.h"
 #include "tariff_editor/PublicHolidays.h"
@@ -20,6 +24,7 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QProcess>
 #include <QTabWidget>
 
 #include <clocale>
@@ -50,6 +55,18 @@ bool Save(QWidget& widget, const QString& file) {
     const bool saved = widget.grab().save(file);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(file));
     return saved;
+}
+
+// The first page of the log's printout, as a PDF viewer shows it.
+bool SavePrintedPage(const CProtokollRows& rows, const CStringTable& strings, const std::string& pdf,
+                     const QString& file) {
+    const std::vector<uint32_t> order = rows.Order(CProtokollRows::kStart, false);
+    const bool printed = PrintToPdf(pdf, [&](QPrinter& printer) { return PrintLog(printer, rows, order, strings); }) &&
+                         QProcess::execute(QStringLiteral("pdftoppm"),
+                                           {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                            QStringLiteral("-singlefile"), QString::fromStdString(pdf), file}) == 0;
+    std::printf("%s %s.png\n", printed ? "wrote" : "could not write", qPrintable(file));
+    return printed;
 }
 
 // A tariff with both schemes: a working day of four zones with an hour left out, the weekend in
@@ -131,6 +148,13 @@ int main(int argc, char** argv) {
     CProtokollFilter filter;
     CFilterDlg filterDialog(filter, world.dir.Path(), world.clock.Now(), world.library.Strings(), nullptr);
     ok = Save(filterDialog, dir + QStringLiteral("/log-filter.png")) && ok;
+    CZusammenfassungDlg summary(world.services, nullptr);
+    summary.SetMode(CZusammenfassung::kHour);
+    summary.SetRows(log.Rows(), false);
+    ok = Save(summary, dir + QStringLiteral("/summary.png")) && ok;
+    ok = SavePrintedPage(log.Rows(), world.library.Strings(), world.dir.File("printout.pdf"),
+                         dir + QStringLiteral("/log-printout")) &&
+         ok;
     const std::string tariff = WriteEditedTariff(world);
     CTarifeSheet editor(world.settings, world.library.Strings(), tariff, QStringLiteral("Mobil"), nullptr);
     const std::pair<int, const char*> editorPages[] = {{0, "zones"}, {3, "holidays"}, {4, "discount"}};

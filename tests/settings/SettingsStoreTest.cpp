@@ -44,6 +44,8 @@ const std::map<std::string, uint32_t> kDocumentedDefaults = {
     {"Überwachung/Toleranzzeit", 4},
     {"Zusammenfassung/SortierungSpalte", 0},
     {"Zusammenfassung/SortierungAbsteigend", 0},
+    {"Zusammenfassung/DiagrammAus", 0},
+    {"Zusammenfassung/DiagrammWert", 0},
 };
 
 TEST_F(SettingsStoreTest, FreshStoreReadsEveryDefaultAndCreatesNothing) {

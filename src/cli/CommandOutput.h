@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/Money.h"
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+// How the commands write what they show.
+
+// Amounts for machines: "." and at least two decimals.
+std::string PlainAmount(const CMoney& amount);
+// A text as one RFC 4180 field, quoted.
+std::string CsvField(const std::string& text);
+// False when not every byte was written.
+bool Write(std::FILE* out, const std::string& text);
+// Rows of cells in aligned columns, two spaces apart; the columns named are aligned to the right.
+void PrintTable(std::FILE* out, const std::vector<std::vector<std::string>>& rows, const std::set<size_t>& right);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class CProtokollRows;
+class CStringTable;
+class CZusammenfassung;
+class QPrinter;
+
+// The two printouts, drawn onto a printer that is set up already (chosen in the print dialog, a
+// preview's, or a PDF file). Rows and groups print in the order given, as their list shows them.
+
+// False when the printer could not be started. The log prints its rows with the line of totals
+// and the number of rows printed.
+bool PrintLog(QPrinter& printer, const CProtokollRows& rows, const std::vector<uint32_t>& order,
+              const CStringTable& strings);
+bool PrintSummary(QPrinter& printer, const CZusammenfassung& summary, const std::vector<uint32_t>& order,
+                  const CStringTable& strings);

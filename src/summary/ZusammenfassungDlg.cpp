@@ -1,0 +1,121 @@
+#include "summary/ZusammenfassungDlg.h"
+
+#include "core/ResourceIds.h"
+#include "core/Services.h"
+#include "core/StringTable.h"
+#include "log/ProtokollRows.h"
+#include "print/PrintDialogs.h"
+#include "print/Printouts.h"
+#include "settings/SettingsStore.h"
+#include "summary/KostenDiagramm.h"
+#include "summary/ZusammenfassungModel.h"
+#include "ui/FileDialogFilter.h"
+#include "ui/ListView.h"
+#include "ui/MessageBox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+
+#include <algorithm>
+
+CZusammenfassungDlg::CZusammenfassungDlg(const Services& services, QWidget* parent)
+    : CFormDlg(Form::kSummary, parent), m_services(services),
+      m_model(new CZusammenfassungModel(m_summary, services.strings, this)), m_list(Control<CListView>(Control::kList)),
+      m_chart(new CKostenDiagramm(Control<QWidget>(Control::kSummaryChart))),
+      m_showChart(Control<QCheckBox>(Control::kSummaryShowChart)),
+      m_chartValue(Control<QComboBox>(Control::kSummaryChartValue)) {
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    Control<QWidget>(Control::kSummaryChart)->layout()->addWidget(m_chart);
+    m_list->setModel(m_model);
+    connect(m_list, &CListView::ColumnClicked, this, &CZusammenfassungDlg::OnColumnClicked);
+    connect(m_showChart, &QCheckBox::toggled, this, &CZusammenfassungDlg::ShowChart);
+    connect(m_chartValue, &QComboBox::currentIndexChanged, this, &CZusammenfassungDlg::ShowChart);
+    connect(Control<QPushButton>(Control::kSummarySaveChart), &QPushButton::clicked, this,
+            &CZusammenfassungDlg::SaveChart);
+    connect(Control<QPushButton>(Control::kSummaryPrint), &QPushButton::clicked, this,
+            [this] { PrintWithDialog(this, SummaryPrintout()); });
+    connect(Control<QPushButton>(Control::kSummaryPreview), &QPushButton::clicked, this,
+            [this] { PrintWithPreview(this, SummaryPrintout()); });
+}
+
+void CZusammenfassungDlg::SetRows(const CProtokollRows& rows, bool filterActive) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_summary.Build(m_mode, rows);
+    QApplication::restoreOverrideCursor();
+    Control<QLabel>(Control::kSummaryFiltered)->setVisible(filterActive);
+    Control<QLabel>(Control::kSummaryUnfiltered)->setVisible(!filterActive);
+}
+
+const std::vector<uint32_t>& CZusammenfassungDlg::Order() const {
+    return m_model->Order();
+}
+
+void CZusammenfassungDlg::Load() {
+    SettingsStore& settings = m_services.settings;
+    m_list->RestoreColumnWidths(settings, Section::kZusammenfassung, Setting::kSummaryColumnWidths);
+    m_sortColumn =
+        static_cast<int>(std::min(settings.Read(Setting::kSummarySortColumn), Setting::kSummarySortColumn.maxValue));
+    m_descending = settings.Read(Setting::kSummarySortDescending) != 0;
+    m_chartValue->setCurrentIndex(
+        static_cast<int>(std::min(settings.Read(Setting::kSummaryChartValue), Setting::kSummaryChartValue.maxValue)));
+    m_showChart->setChecked(settings.Read(Setting::kSummaryChartHidden) == 0);
+    ShowInOrder();
+}
+
+void CZusammenfassungDlg::Save() {
+    SettingsStore& settings = m_services.settings;
+    m_list->SaveColumnWidths(settings, Section::kZusammenfassung);
+    settings.Write(Setting::kSummarySortColumn, static_cast<uint32_t>(m_sortColumn));
+    settings.Write(Setting::kSummarySortDescending, m_descending ? 1 : 0);
+    settings.Write(Setting::kSummaryChartHidden, m_showChart->isChecked() ? 0 : 1);
+    settings.Write(Setting::kSummaryChartValue, static_cast<uint32_t>(m_chartValue->currentIndex()));
+}
+
+void CZusammenfassungDlg::OnColumnClicked(int column) {
+    m_descending = column == m_sortColumn && !m_descending;
+    m_sortColumn = column;
+    ShowInOrder();
+}
+
+void CZusammenfassungDlg::ShowInOrder() {
+    m_model->SetOrder(m_summary.Order(static_cast<CZusammenfassung::Column>(m_sortColumn), m_descending));
+    m_list->SetSortIndicator(m_sortColumn, m_descending);
+    ShowChart();
+}
+
+void CZusammenfassungDlg::ShowChart() {
+    const bool shown = m_showChart->isChecked();
+    Control<QWidget>(Control::kSummaryChart)->setVisible(shown);
+    m_chartValue->setEnabled(shown);
+    Control<QPushButton>(Control::kSummarySaveChart)->setEnabled(shown);
+    if (shown) {
+        m_chart->Show(m_summary, Order(), static_cast<CKostenDiagramm::Value>(m_chartValue->currentIndex()));
+    }
+}
+
+std::function<void(QPrinter&)> CZusammenfassungDlg::SummaryPrintout() const {
+    return [this](QPrinter& printer) { PrintSummary(printer, m_summary, Order(), m_services.strings); };
+}
+
+void CZusammenfassungDlg::SaveChart() {
+    QFileDialog dialog(this, QString(), QDir::home().filePath(QStringLiteral("Chart.png")),
+                       ToQtFileFilter(m_services.strings.Get(Str::kChartFileFilter)));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!m_chart->Save(path)) {
+        CMessageBox::Show(this,
+                          QString::fromStdString(m_services.strings.Format(Str::kFileNotWritten, {path.toStdString()})),
+                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+    }
+}

@@ -1,0 +1,61 @@
+#include "support/LogBuilder.h"
+#include "support/Process.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace {
+
+// The printouts of fernzahl-cli as text, one string per page, read back with pdftotext.
+struct PrintCommandTest : ::testing::Test {
+    CTempDir dir;
+
+    std::vector<std::string> Pages(const std::vector<std::string>& words) {
+        std::vector<std::string> argv = {BinaryPath("fernzahl-cli"), "--data-dir", dir.Path()};
+        argv.insert(argv.end(), words.begin(), words.end());
+        argv.insert(argv.end(), {"--pdf", dir.File("out.pdf")});
+        const ProcessResult printed = RunProcess(argv, {.set = {{"LC_ALL", "de_DE.UTF-8"}}});
+        EXPECT_EQ(printed.exitCode, 0) << printed.err;
+        const std::string text = RunProcess({"/usr/bin/pdftotext", "-layout", dir.File("out.pdf"), "-"}).out;
+        std::vector<std::string> pages;
+        for (size_t start = 0, end = 0; start < text.size(); start = end + 1) {
+            end = std::min(text.find('\f', start), text.size());
+            pages.push_back(text.substr(start, end - start));
+        }
+        return pages;
+    }
+};
+
+TEST_F(PrintCommandTest, LogPrintsTitleHeadingsRowsInListOrderAndTotals) {
+    const CDateTime noon = CDateTime::FromDate(2026, 12, 7, 12, 0, 0);
+    AppendToLog(dir.Path(), SampleEntry(noon, 26 * 3600, 1200, "Nachtschicht"));
+    AppendToLog(dir.Path(), SampleEntry(noon, 60, 3400, std::string(60, 'W')));
+    const std::vector<std::string> pages = Pages({"log", "print", "--sort", "costs", "--descending"});
+    ASSERT_EQ(pages.size(), 1u);
+    const std::string& page = pages[0];
+    EXPECT_TRUE(std::regex_search(page, std::regex("^Connection log\\s+Fernzahl\\s+Start +Duration +Units +Costs +"
+                                                   "Connection +User +Device +Tariff\n")))
+        << page;
+    const size_t dear = page.find("WWW");
+    EXPECT_LT(dear, page.find("Nachtschicht")) << "the dearest first, as listed";
+    EXPECT_NE(page.find("WWWW...", dear), std::string::npos) << "a name too wide for its column is cut";
+    EXPECT_EQ(page.find(std::string(60, 'W')), std::string::npos);
+    EXPECT_TRUE(std::regex_search(page, std::regex("02:00:00 +3 +0,12 +Nachtschicht"))) << "a row's time of day";
+    EXPECT_TRUE(std::regex_search(page, std::regex("Total +26:01:00 +6 +0,46 +2 connections"))) << page;
+}
+
+TEST_F(PrintCommandTest, ALongListGoesOnWithARunningHeaderAndNoHeadings) {
+    const CDateTime start = CDateTime::FromDate(2026, 12, 7, 0, 0, 0);
+    for (int i = 0; i < 150; ++i) {
+        AppendToLog(dir.Path(), SampleEntry(start + CTimeSpan::FromSeconds(i * 86400), 60, 100, "x"));
+    }
+    const std::vector<std::string> pages = Pages({"summary", "--by", "day"});
+    ASSERT_GE(pages.size(), 2u);
+    EXPECT_EQ(pages[0].find("Page"), std::string::npos) << "the first page carries no number";
+    EXPECT_TRUE(std::regex_search(pages[1], std::regex("^Connection summary +Page 2\n"))) << pages[1];
+    EXPECT_EQ(pages[1].find("Connections"), std::string::npos) << "headings only on the first page";
+}
+
+} // namespace

@@ -1,0 +1,33 @@
+#include "cli/SummaryCommand.h"
+
+#include "CliFixture.h"
+#include "support/LocaleGuard.h"
+#include "support/LogBuilder.h"
+
+namespace {
+
+struct SummaryCommandTest : CliFixture {
+    CLocaleGuard locale{"de_DE.UTF-8"};
+
+    void SetUp() override {
+        AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "T-Online"));
+        AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 11, 0, 0), 30, 800, "Arcor"));
+        AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 8, 9, 30, 0), 3725, 26000, "T-Online"));
+    }
+};
+
+TEST_F(SummaryCommandTest, GroupsTheFilteredRowsInTheOrderAsked) {
+    ASSERT_EQ(Run(RunSummaryCommand, {"--by", "name", "--sort", "costs", "--descending", "--format", "csv"}), 0)
+        << err.str();
+    EXPECT_EQ(out, "label,count,duration,units,costs\r\n\"T-Online\",2,3815,6,2.72\r\n\"Arcor\",1,30,3,0.08\r\n");
+    ASSERT_EQ(Run(RunSummaryCommand, {"--by", "weekday", "--to", "2026-12-07 23:59:59", "--format", "json"}), 0);
+    EXPECT_EQ(out.substr(0, out.find('\n')), R"({"label":"Montag","count":2,"duration":120,"units":6,"costs":0.20})");
+    ASSERT_EQ(Run(RunSummaryCommand, {"--by", "day"}), 0);
+    EXPECT_EQ(out, "            Connections  Duration  Units  Costs\n"
+                   "07.12.2026            2  00:02:00      6   0,20\n"
+                   "08.12.2026            1  01:02:05      3   2,60\n");
+    EXPECT_EQ(Run(RunSummaryCommand, {"--by", "year"}), 2);
+    EXPECT_EQ(Run(RunSummaryCommand, {"--by", "day", "--sort", "start"}), 2);
+}
+
+} // namespace
