@@ -102,7 +102,6 @@ std::optional<uint32_t> CProtokollFile::Append(const LogEntry& entry) {
     return written ? std::optional(index) : std::nullopt;
 }
 
-
 bool CProtokollFile::ExportText(const std::string& fileName, const CProtokollRows* rows, const CStringTable& strings) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "wb"), &std::fclose);
     return file && WriteExport(file.get(), rows, strings);

@@ -81,7 +81,8 @@ bool CZaehlwerk::EndRun() {
     m_running = false;
     m_connection.Stop();
     m_lastLogged = MakeLogEntry();
-    const std::optional<uint32_t> record = CProtokollFile(m_services.settings.GetProgramDirectory()).Append(m_lastLogged);
+    const std::optional<uint32_t> record =
+        CProtokollFile(m_services.settings.GetProgramDirectory()).Append(m_lastLogged);
     m_lastRecord = record.value_or(0);
     m_describeLastRecord = record && m_connection.connectionName.empty();
     return record.has_value();

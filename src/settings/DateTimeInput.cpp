@@ -14,7 +14,7 @@ namespace {
 std::vector<std::string> DateTimeForms() {
     const std::string date = nl_langinfo(D_FMT);
     const std::string time = nl_langinfo(T_FMT);
-    return {date + " " + time,  date + " %H:%M:%S", date + " %H:%M",   "%Y-%m-%d %H:%M:%S",
+    return {date + " " + time,   date + " %H:%M:%S", date + " %H:%M", "%Y-%m-%d %H:%M:%S",
             "%Y-%m-%dT%H:%M:%S", "%Y-%m-%d %H:%M",   "%Y-%m-%dT%H:%M"};
 }
 

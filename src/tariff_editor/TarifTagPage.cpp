@@ -83,7 +83,8 @@ void CTarifTagPage::Load() {
         const int column = static_cast<int>(i);
         m_model->SetColumnAlignment(column, columns[i].alignment);
         // A heading is never cut: the column is at least as wide as its heading.
-        const int headingWidth = list->horizontalHeader()->fontMetrics().horizontalAdvance(headings[column]) + kHeadingMargin;
+        const int headingWidth =
+            list->horizontalHeader()->fontMetrics().horizontalAdvance(headings[column]) + kHeadingMargin;
         list->setColumnWidth(column, std::max(columns[i].width, headingWidth));
     }
     auto* stripHost = Control<QWidget>(Control::kDayStrip);

@@ -33,8 +33,12 @@ TEST(SettingsCatalog, KnowsTheTableTheWindowsOwnValuesAndEveryAssignment) {
     EXPECT_EQ(CSettingsCatalog::Find("Protokoll", "MRU14")->kind, SettingSpec::Kind::String);
     EXPECT_EQ(CSettingsCatalog::Find("Zusammenfassung", "Spalte4")->kind, SettingSpec::Kind::Number);
     EXPECT_EQ(CSettingsCatalog::Find("Zuordnung", "T-Online")->kind, SettingSpec::Kind::String);
-    for (auto [section, name] : {std::pair{"Protokoll", "MRU15"}, {"Protokoll", "MRU01"}, {"Zusammenfassung", "Spalte5"},
-                                 {"Zähler", "Resettag"}, {"Zahler", "ResetTag"}, {"Zuordnung", ""}}) {
+    for (auto [section, name] : {std::pair{"Protokoll", "MRU15"},
+                                 {"Protokoll", "MRU01"},
+                                 {"Zusammenfassung", "Spalte5"},
+                                 {"Zähler", "Resettag"},
+                                 {"Zahler", "ResetTag"},
+                                 {"Zuordnung", ""}}) {
         EXPECT_FALSE(CSettingsCatalog::Find(section, name)) << section << " " << name;
     }
     EXPECT_EQ(CSettingsCatalog::Nearest("Zahler", "Resettag"), "Zähler ResetTag");
