@@ -218,7 +218,7 @@ bool CFernzahlDlg::ShowEndedConnection() {
     if (m_logView != nullptr) {
         m_logView->Refill();
     }
-    if (!ExportLog()) {
+    if (!CProtokollDlg::ExportAutomatically(m_services, this)) {
         return false;
     }
     if (m_shutDown || m_station.Meter().IsRunning()) {
@@ -230,17 +230,6 @@ bool CFernzahlDlg::ShowEndedConnection() {
         HideToTray();
     }
     return true;
-}
-
-// "Log.txt" mirrors the log after every change.
-bool CFernzahlDlg::ExportLog() {
-    if (AutoExport(m_services.settings, m_services.strings)) {
-        return true;
-    }
-    const std::string file = m_services.settings.GetProgramDirectory() + CProtokollFile::kAutoExportName;
-    CMessageBox::Show(this, Text(m_services.strings.Format(Str::kFileNotWritten, {file})), CMessageBox::Buttons::Ok,
-                      CMessageBox::Icon::Stop);
-    return false;
 }
 
 void CFernzahlDlg::ChargeAndRefresh() {
@@ -459,7 +448,7 @@ void CFernzahlDlg::Shutdown() {
     m_prompt.Dismiss();
     if (m_station.Meter().IsRunning()) {
         LogConnection();
-        ExportLog();
+        CProtokollDlg::ExportAutomatically(m_services, this);
     }
     done(QDialog::Accepted);
 }

@@ -105,7 +105,6 @@ private:
     void ReportLogNotWritten();
     // Exports the log and shows the ended connection; false when the export failed.
     bool ShowEndedConnection();
-    bool ExportLog();
     void ChargeAndRefresh();
     void ReportCheckpointFailure();
     void RefreshCounterDisplay();

@@ -261,8 +261,7 @@ void CProtokollDlg::ExportShown() {
     const std::string path = dialog.selectedFiles().constFirst().toStdString();
     CProtokollFile log(m_directory);
     if (!log.ExportText(path, &Rows(), m_services.strings)) {
-        CMessageBox::Show(this, Text(m_services.strings.Format(Str::kFileNotWritten, {path})), CMessageBox::Buttons::Ok,
-                          CMessageBox::Icon::Stop);
+        CMessageBox::ShowNotWritten(this, m_services.strings, path);
     }
 }
 
@@ -287,7 +286,7 @@ void CProtokollDlg::DeleteSelected() {
     }
     DeleteRecords(records);
     Refill();
-    ExportAutomatically();
+    ExportAutomatically(m_services, this);
 }
 
 void CProtokollDlg::DeleteShown() {
@@ -305,7 +304,7 @@ void CProtokollDlg::DeleteShown() {
     }
     DeleteRecords(records);
     RemoveFilter();
-    ExportAutomatically();
+    ExportAutomatically(m_services, this);
 }
 
 void CProtokollDlg::DeleteWholeLog() {
@@ -316,7 +315,7 @@ void CProtokollDlg::DeleteWholeLog() {
     // A log that is already gone is no failure: the list shows what there is.
     std::remove((m_directory + CProtokollFile::kFileName).c_str());
     RemoveFilter();
-    ExportAutomatically();
+    ExportAutomatically(m_services, this);
 }
 
 void CProtokollDlg::DeleteRecords(const std::vector<int32_t>& recordIndexes) {
@@ -331,10 +330,11 @@ void CProtokollDlg::DeleteRecords(const std::vector<int32_t>& recordIndexes) {
     log.Close();
 }
 
-void CProtokollDlg::ExportAutomatically() {
-    if (!AutoExport(m_services.settings, m_services.strings)) {
-        const std::string path = m_directory + CProtokollFile::kAutoExportName;
-        CMessageBox::Show(this, Text(m_services.strings.Format(Str::kFileNotWritten, {path})), CMessageBox::Buttons::Ok,
-                          CMessageBox::Icon::Stop);
+bool CProtokollDlg::ExportAutomatically(const Services& services, QWidget* parent) {
+    if (AutoExport(services.settings, services.strings)) {
+        return true;
     }
+    const std::string path = services.settings.GetProgramDirectory() + CProtokollFile::kAutoExportName;
+    CMessageBox::ShowNotWritten(parent, services.strings, path);
+    return false;
 }

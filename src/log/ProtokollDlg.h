@@ -55,6 +55,8 @@ public:
     void Refill();
     bool IsFilling() const { return m_reader != nullptr; }
     const CProtokollRows& Rows() const;
+    // Rewrites "Log.txt" when the automatic export is on, telling the user when that fails.
+    static bool ExportAutomatically(const Services& services, QWidget* parent);
 
     void done(int result) override;
 
@@ -80,7 +82,6 @@ private:
     void DeleteWholeLog();
     void DeleteRecords(const std::vector<int32_t>& recordIndexes);
     bool Confirm(unsigned question);
-    void ExportAutomatically();
 
     const Services& m_services;
     std::string m_directory;

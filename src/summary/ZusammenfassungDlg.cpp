@@ -114,8 +114,6 @@ void CZusammenfassungDlg::SaveChart() {
     }
     const QString path = dialog.selectedFiles().constFirst();
     if (!m_chart->Save(path)) {
-        CMessageBox::Show(this,
-                          QString::fromStdString(m_services.strings.Format(Str::kFileNotWritten, {path.toStdString()})),
-                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+        CMessageBox::ShowNotWritten(this, m_services.strings, path.toStdString());
     }
 }

@@ -1,5 +1,8 @@
 #include "ui/MessageBox.h"
 
+#include "core/ResourceIds.h"
+#include "core/StringTable.h"
+
 #include <QApplication>
 
 #include <cstdio>
@@ -32,6 +35,10 @@ void WriteToStderr(const QString& text) {
 }
 
 } // namespace
+
+void CMessageBox::ShowNotWritten(QWidget* parent, const CStringTable& strings, const std::string& path) {
+    Show(parent, QString::fromStdString(strings.Format(Str::kFileNotWritten, {path})), Buttons::Ok, Icon::Stop);
+}
 
 bool CMessageBox::IsNonInteractive() {
     const char* value = std::getenv("FERNZAHL_NONINTERACTIVE");

@@ -3,6 +3,9 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <string>
+
+class CStringTable;
 class QWidget;
 
 // Every message the program shows goes through here: it is also written as one line to stderr,
@@ -16,4 +19,6 @@ public:
     static QMessageBox::StandardButton Show(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok,
                                             Icon icon = Icon::Information);
     static bool IsNonInteractive();
+    // Message 458: the file at the path could not be written.
+    static void ShowNotWritten(QWidget* parent, const CStringTable& strings, const std::string& path);
 };
