@@ -13,8 +13,13 @@ while [ $# -gt 0 ]; do
     [ "$1" = --leave-out ] && [ $# -ge 2 ] || { echo "usage: $0 BUILD_DIR [--leave-out PACKAGE]..." >&2; exit 2; }
     leave_out+=("$2"); shift 2
 done
-checker="$root/../shared/tools/check-setup-packages"
-[ -x "$checker" ] || { echo "$checker is missing" >&2; exit 2; }
+# The checker comes with the workplace, beside the checkout; a clone elsewhere finds it there too.
+checker=""
+for candidate in "${CHECK_SETUP_PACKAGES:-}" "$root/../shared/tools/check-setup-packages" \
+    /work/shared/tools/check-setup-packages; do
+    if [ -n "$candidate" ] && [ -x "$candidate" ]; then checker=$candidate; break; fi
+done
+[ -n "$checker" ] || { echo "check-setup-packages is missing (set CHECK_SETUP_PACKAGES)" >&2; exit 2; }
 mapfile -t packages < <(sed 's/#.*//; s/[[:space:]]*$//; /^$/d' "$root/scripts/packages.txt" |
     grep -vxF -f <(printf '%s\n' "${leave_out[@]}" "#none#"))
 exec "$checker" "$build" "${packages[@]}"
