@@ -43,6 +43,8 @@ public:
     void Finish();
 
     int PageNumber() const { return m_page; }
+    // Where the next line starts, in device units from the top of the page.
+    int Line() const { return m_line; }
 
 private:
     void SetArea();
