@@ -1,5 +1,6 @@
 // The summary of the log view's rows of 1,000,000 connections in each of its seven modes, grouped
-// and ordered by the label; the budget is 100 ms a mode. Run: build/bin/bench_summary
+// and ordered by the label; the budget is 100 ms a mode. And the printout of 10,000 of those rows
+// into a PDF file, with its size. Run: build/bin/bench_summary
 
 #include "BenchSupport.h"
 #include "RatioReporter.h"
@@ -7,7 +8,14 @@
 #include "log/ProtokollRows.h"
 #include "summary/Zusammenfassung.h"
 
+#ifdef FERNZAHL_PDF
+#include "print/PdfFile.h"
+#include "print/Printouts.h"
+#endif
+
 #include <clocale>
+#include <filesystem>
+#include <numeric>
 
 namespace {
 
@@ -34,6 +42,26 @@ void Summarize(benchmark::State& state) {
 }
 
 BENCHMARK(Summarize)->DenseRange(0, CZusammenfassung::kModes - 1)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+#ifdef FERNZAHL_PDF
+void PrintLogToPdf(benchmark::State& state) {
+    const CProtokollRows& rows = Rows();
+    std::vector<uint32_t> order(static_cast<size_t>(state.range(0)));
+    std::iota(order.begin(), order.end(), 0u);
+    const std::string file = BenchDirectory("print", true) + "/log.pdf";
+    for (auto _ : state) {
+        const bool written =
+            PrintToPdf(file, [&](QPrinter& printer) { return PrintLog(printer, rows, order, BenchStrings()); });
+        if (!written) {
+            state.SkipWithError("the PDF file was not written");
+        }
+    }
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(file));
+    state.counters["rows"] = static_cast<double>(order.size());
+}
+
+BENCHMARK(PrintLogToPdf)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+#endif
 
 } // namespace
 
