@@ -1,8 +1,11 @@
 #include "core/RecordFile.h"
 
 #include "core/LittleEndian.h"
+#include "core/MemoryDirectory.h"
+#include "core/RecordStorage.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -10,11 +13,54 @@ namespace {
 
 constexpr size_t kWindowSize = 256 * 1024;
 
-bool SeekTo(std::FILE* file, uint64_t offset) {
-    return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;
+// A file on disk, unbuffered: every write goes to the system at once.
+class CDiskStorage : public RecordStorage {
+public:
+    CDiskStorage(std::FILE* file, bool writable) : m_file(file), m_writable(writable) {
+        std::setvbuf(m_file, nullptr, _IONBF, 0);
+    }
+    ~CDiskStorage() override { std::fclose(m_file); }
+    CDiskStorage(const CDiskStorage&) = delete;
+    CDiskStorage& operator=(const CDiskStorage&) = delete;
+
+    bool IsWritable() const override { return m_writable; }
+    uint64_t Length() override {
+        return std::fseek(m_file, 0, SEEK_END) == 0 ? static_cast<uint64_t>(std::ftell(m_file)) : 0;
+    }
+    size_t ReadAt(uint64_t offset, uint8_t* data, size_t size) override {
+        return SeekTo(offset) ? std::fread(data, 1, size, m_file) : 0;
+    }
+    bool WriteAt(uint64_t offset, const uint8_t* data, size_t size) override {
+        return SeekTo(offset) && std::fwrite(data, 1, size, m_file) == size && std::fflush(m_file) == 0;
+    }
+
+private:
+    bool SeekTo(uint64_t offset) { return std::fseek(m_file, static_cast<long>(offset), SEEK_SET) == 0; }
+
+    std::FILE* m_file;
+    bool m_writable;
+};
+
+std::unique_ptr<RecordStorage> OpenOnDisk(const std::string& path) {
+    std::error_code error;
+    // Only a regular file has records; a directory or device in its place has none.
+    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
+        return nullptr;
+    }
+    // "ab" creates a missing file without truncating an existing one; "r+b" then allows writing anywhere.
+    if (std::FILE* create = std::fopen(path.c_str(), "ab")) {
+        std::fclose(create);
+    }
+    if (std::FILE* file = std::fopen(path.c_str(), "r+b")) {
+        return std::make_unique<CDiskStorage>(file, true);
+    }
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    return file != nullptr ? std::make_unique<CDiskStorage>(file, false) : nullptr;
 }
 
 } // namespace
+
+CRecordFile::CRecordFile() = default;
 
 CRecordFile::~CRecordFile() {
     Close();
@@ -23,26 +69,11 @@ CRecordFile::~CRecordFile() {
 bool CRecordFile::OpenRecordFile() {
     Close();
     const std::string path = GetRecordFileName();
-    std::error_code error;
-    // Only a regular file has records; a directory or device in its place has none.
-    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
+    m_storage = CMemoryDirectory::IsInMemory(path) ? CMemoryDirectory::Open(path) : OpenOnDisk(path);
+    if (m_storage == nullptr) {
         return false;
     }
-    // "ab" creates a missing file without truncating an existing one; "r+b" then allows writing anywhere.
-    if (std::FILE* create = std::fopen(path.c_str(), "ab")) {
-        std::fclose(create);
-    }
-    m_file = std::fopen(path.c_str(), "r+b");
-    m_writable = m_file != nullptr;
-    if (m_file == nullptr) {
-        m_file = std::fopen(path.c_str(), "rb");
-    }
-    if (m_file == nullptr) {
-        return false;
-    }
-    std::setvbuf(m_file, nullptr, _IONBF, 0);
-    m_length =
-        SeekTo(m_file, 0) && std::fseek(m_file, 0, SEEK_END) == 0 ? static_cast<uint64_t>(std::ftell(m_file)) : 0;
+    m_length = m_storage->Length();
     m_window.clear();
     m_slot.assign(GetRecordSize(), 0);
     m_index = 0;
@@ -54,22 +85,16 @@ bool CRecordFile::OpenRecordFile() {
 }
 
 void CRecordFile::Close() {
-    if (m_file != nullptr) {
-        std::fclose(m_file);
-        m_file = nullptr;
-    }
+    m_storage.reset();
     m_window.clear();
 }
 
 const uint8_t* CRecordFile::ReadSlot(uint64_t offset) {
     const size_t size = GetRecordSize();
     if (offset < m_windowStart || offset + size > m_windowStart + m_window.size()) {
-        m_window.resize(std::max(kWindowSize, size));
-        if (!SeekTo(m_file, offset)) {
-            m_window.clear();
-            return nullptr;
-        }
-        m_window.resize(std::fread(m_window.data(), 1, m_window.size(), m_file));
+        // No further than the end: a small file is read whole without filling a large window.
+        m_window.resize(std::max<uint64_t>(std::min<uint64_t>(kWindowSize, m_length - offset), size));
+        m_window.resize(m_storage->ReadAt(offset, m_window.data(), m_window.size()));
         m_windowStart = offset;
         if (m_window.size() < size) {
             return nullptr;
@@ -82,7 +107,7 @@ void CRecordFile::GoToRecord(uint32_t index) {
     m_index = index;
     m_status = 0;
     const uint64_t offset = RecordOffset(index);
-    const uint8_t* slot = m_file != nullptr && offset + GetRecordSize() <= m_length ? ReadSlot(offset) : nullptr;
+    const uint8_t* slot = m_storage != nullptr && offset + GetRecordSize() <= m_length ? ReadSlot(offset) : nullptr;
     if (slot != nullptr) {
         m_status = LoadLittleEndian<uint32_t>(slot);
         ReadData(slot + 4);
@@ -135,16 +160,14 @@ bool CRecordFile::FindNext() {
 }
 
 bool CRecordFile::WriteSlot(uint64_t offset, uint32_t status) {
-    if (m_file == nullptr || !m_writable) {
+    if (m_storage == nullptr || !m_storage->IsWritable()) {
         return false;
     }
     std::fill(m_slot.begin(), m_slot.end(), uint8_t{0});
     StoreLittleEndian<uint32_t>(m_slot.data(), status);
     WriteData(m_slot.data() + 4);
     m_window.clear();
-    const bool written = SeekTo(m_file, offset) &&
-                         std::fwrite(m_slot.data(), 1, m_slot.size(), m_file) == m_slot.size() &&
-                         std::fflush(m_file) == 0;
+    const bool written = m_storage->WriteAt(offset, m_slot.data(), m_slot.size());
     if (written) {
         m_length = std::max(m_length, offset + m_slot.size());
     }

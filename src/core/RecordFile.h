@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
+
+class RecordStorage;
 
 // A file of fixed-size records, each a 4-byte status word (0 = deleted, anything else = valid)
 // followed by the subclass's data; no header. Callers open it, do one piece of work and close it.
@@ -12,7 +14,7 @@
 // absent, and the next append overwrites it from the last whole-record boundary.
 class CRecordFile {
 public:
-    CRecordFile() = default;
+    CRecordFile();
     virtual ~CRecordFile();
     CRecordFile(const CRecordFile&) = delete;
     CRecordFile& operator=(const CRecordFile&) = delete;
@@ -21,7 +23,7 @@ public:
     // only be read is opened for reading, and writes then fail. Positions on the first valid record.
     bool OpenRecordFile();
     void Close();
-    bool IsOpen() const { return m_file != nullptr; }
+    bool IsOpen() const { return m_storage != nullptr; }
 
     void GoToRecord(uint32_t index);
     bool IsPastEnd() const;
@@ -40,7 +42,7 @@ public:
     // them, for walks that want only part of each record; the visitor answers false to stop.
     // False when it was stopped.
     template <class Visitor> bool ForEachValid(Visitor&& visit) {
-        for (uint32_t index = 0; m_file != nullptr && RecordOffset(index) + GetRecordSize() <= m_length; ++index) {
+        for (uint32_t index = 0; m_storage != nullptr && RecordOffset(index) + GetRecordSize() <= m_length; ++index) {
             const uint8_t* slot = ReadSlot(RecordOffset(index));
             if (slot == nullptr) {
                 break;
@@ -73,8 +75,7 @@ private:
     bool WriteSlot(uint64_t offset, uint32_t status);
     uint64_t RecordOffset(uint32_t index) const { return static_cast<uint64_t>(index) * GetRecordSize(); }
 
-    std::FILE* m_file = nullptr;
-    bool m_writable = false;
+    std::unique_ptr<RecordStorage> m_storage;
     uint64_t m_length = 0;
     uint32_t m_status = 0;
     uint32_t m_index = 0;

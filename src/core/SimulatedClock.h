@@ -17,6 +17,17 @@ public:
     }
 
     void Advance(uint64_t milliseconds) { m_elapsedMs += milliseconds; }
+    // Sets the wall clock, forwards or back, as a user does; the tick count runs on undisturbed.
+    void SetNow(const CDateTime& moment) {
+        const std::time_t now = m_start + static_cast<std::time_t>(m_elapsedMs / 1000);
+        // Mostly the zone's offset stays, and the local difference is the real one; that spares
+        // mktime, which looks at the zone file every time.
+        std::time_t target = now + static_cast<std::time_t>((moment - Now()).GetTotalSeconds());
+        if (CDateTime::FromMoment(target) != moment) {
+            target = moment.ToMoment();
+        }
+        m_start = target - static_cast<std::time_t>(m_elapsedMs / 1000);
+    }
     uint64_t GetElapsedMilliseconds() const { return m_elapsedMs; }
 
 private:

@@ -1,0 +1,105 @@
+#include "metering/Nachberechnung.h"
+
+#include "core/MemoryDirectory.h"
+#include "core/SilentSoundPlayer.h"
+#include "core/SimulatedClock.h"
+#include "core/StringTable.h"
+#include "log/ProtokollFile.h"
+#include "metering/MeterStation.h"
+#include "settings/MemorySettingsStore.h"
+#include "tariffs/RabattZaehler.h"
+
+#include <algorithm>
+#include <fstream>
+#include <numeric>
+#include <optional>
+
+namespace {
+
+constexpr uint32_t kStartTick = 1000;
+constexpr size_t kProgressStep = 256;
+const std::string kTariffName = "Tariff.tff";
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (!file.good() && !file.eof()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// One connection as the heartbeat meters it: the first unit at the start, each further one at
+// the second it falls due, checked for a new day first; a unit due at the very end is not charged.
+CNachberechnung::Rating Replay(CMeterStation& station, CSimulatedClock& clock, const std::string& tariffFile,
+                               const CNachberechnung::Connection& connection) {
+    clock.SetNow(connection.start);
+    station.CheckNewDay();
+    station.StartConnection(0, tariffFile, std::string(), std::string(), std::string());
+    const uint64_t begin = clock.GetElapsedMilliseconds();
+    station.ChargeDueUnits();
+    for (uint32_t due = station.Meter().GetUnitEnd(); due < connection.seconds; due = station.Meter().GetUnitEnd()) {
+        clock.Advance(begin + uint64_t{due} * 1000 - clock.GetElapsedMilliseconds());
+        station.CheckNewDay();
+        station.ChargeDueUnits();
+    }
+    clock.Advance(begin + uint64_t{connection.seconds} * 1000 - clock.GetElapsedMilliseconds());
+    station.EndConnection(false);
+    const CVerbindungsZaehler& counted = station.Meter().GetConnection();
+    return {counted.GetUnits(), counted.GetCosts()};
+}
+
+} // namespace
+
+CNachberechnung::CounterRules CNachberechnung::CounterRules::FromSettings(SettingsStore& settings) {
+    CounterRules rules;
+    rules.monthlyReset = settings.Read(Setting::kAutoReset) == 1;
+    rules.resetDay = settings.Read(Setting::kResetTag);
+    rules.clearDiscount = settings.Read(Setting::kResetRabatt) != 0;
+    return rules;
+}
+
+CNachberechnung::CNachberechnung(std::string tariffFile, CounterRules rules)
+    : m_tariffFile(std::move(tariffFile)), m_rules(rules) {}
+
+std::vector<CNachberechnung::Rating> CNachberechnung::Rate(const std::vector<Connection>& connections,
+                                                           const Progress& progress) const {
+    std::vector<size_t> order(connections.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return connections[a].start < connections[b].start; });
+
+    CMemoryDirectory directory;
+    std::optional<std::vector<uint8_t>> tariff = ReadWholeFile(m_tariffFile);
+    if (!tariff) {
+        return {};
+    }
+    directory.Put(kTariffName, std::move(*tariff));
+    const std::string tariffFile = directory.Path() + kTariffName;
+    CMemorySettingsStore settings(directory.Path());
+    settings.Write(Setting::kAutoReset, m_rules.monthlyReset ? 1 : 0);
+    settings.Write(Setting::kResetTag, m_rules.resetDay);
+    settings.Write(Setting::kResetRabatt, m_rules.clearDiscount ? 1 : 0);
+    settings.Write(Setting::kNurBeimStart, 0);
+    CRabattZaehler discount(directory.Path());
+    discount.SetCount(m_rules.discountCount);
+    discount.Save();
+
+    CSimulatedClock clock(order.empty() ? CDateTime() : connections[order.front()].start, kStartTick);
+    CSilentSoundPlayer silence;
+    const CStringTable noTexts;
+    const Services services{clock, settings, noTexts, silence, std::string()};
+    CMeterStation station(services);
+    std::vector<Rating> ratings(connections.size());
+    for (size_t done = 0; done < order.size(); ++done) {
+        if (progress && done % kProgressStep == 0 && !progress(done)) {
+            return {};
+        }
+        ratings[order[done]] = Replay(station, clock, tariffFile, connections[order[done]]);
+        directory.Remove(CProtokollFile::kFileName); // nobody reads the replayed connections' log
+    }
+    if (progress) {
+        progress(order.size());
+    }
+    return ratings;
+}

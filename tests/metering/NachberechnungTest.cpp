@@ -1,0 +1,110 @@
+#include "metering/Nachberechnung.h"
+#include "log/ProtokollFile.h"
+#include "support/StationDriver.h"
+#include "support/TariffBuilder.h"
+#include "support/TimeZoneGuard.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+std::vector<LogEntry> ReadLog(const std::string& directory) {
+    std::vector<LogEntry> entries;
+    CProtokollFile log(directory);
+    log.OpenRecordFile();
+    for (bool more = log.FirstValid(); more; more = log.NextValid()) {
+        entries.push_back(log.Entry());
+    }
+    return entries;
+}
+
+// Six weeks of the live meter, ticking as the desktop program does (the tick that sees the end
+// charges nothing), across the end of summer time and two monthly resets of the discount counter;
+// the tariff changes its unit length at 02:00, 08:00 and 20:00, has a minimum and a start charge,
+// an initial period and a discount limit reached every month. Re-rating the log under the same
+// tariff gives every connection's logged units and costs.
+TEST(Nachberechnung, ReRatingTheLiveMetersLogGivesTheLoggedUnitsAndCosts) {
+    const CTimeZoneGuard zone("Europe/Berlin");
+    MeteringWorld world(CDateTime::FromDate(2026, 10, 10, 0, 0, 0));
+    world.settings.Write(Setting::kAutoReset, 1);
+    world.settings.Write(Setting::kResetTag, 15);
+    CTariffBuilder(world.TariffPath())
+        .WithOptions({.minimumCharge = true, .discount = true})
+        .WithDiscount(40, 400)
+        .WithZoneEveryDay({.first = 0, .last = 7, .seconds = 240, .price = 600, .minimumCharge = 1000})
+        .WithZoneEveryDay({.first = 8, .last = 31, .seconds = 150, .price = 500, .discountSeconds = 300})
+        .WithZoneEveryDay({.first = 32,
+                           .last = 79,
+                           .seconds = 60,
+                           .price = 1200,
+                           .startCharge = 2000,
+                           .minimumCharge = 3000,
+                           .initialPeriod = 30,
+                           .noDiscount = true})
+        .WithZoneEveryDay({.first = 80, .last = 95, .seconds = 90, .price = 900, .minimumCharge = 1800});
+    StationDriver driver(world);
+    const auto meter = [&](uint64_t seconds) {
+        driver.station.CheckNewDay();
+        driver.Start();
+        driver.RunFor(seconds * 1000 - 500);
+        world.clock.Advance(500);
+        driver.station.CheckNewDay();
+        ASSERT_TRUE(driver.station.EndConnection(false));
+    };
+    std::mt19937 random(20261207);
+    const auto meterUntil = [&](const CDateTime& end) {
+        while (world.clock.Now() < end) {
+            world.clock.Advance(std::uniform_int_distribution<uint64_t>(60, 12 * 3600)(random) * 1000);
+            meter(std::uniform_int_distribution<uint64_t>(1, 2400)(random));
+        }
+    };
+    meterUntil(CDateTime::FromDate(2026, 10, 24));
+    world.clock.SetNow(CDateTime::FromDate(2026, 10, 25, 1, 50, 0));
+    meter(2 * 3600); // through the hour that the end of summer time repeats
+    meterUntil(CDateTime::FromDate(2026, 11, 20));
+
+    const std::vector<LogEntry> logged = ReadLog(world.dir.Path());
+    std::vector<CNachberechnung::Connection> connections;
+    for (const LogEntry& entry : logged) {
+        connections.push_back({entry.start, static_cast<uint32_t>(entry.duration.GetTotalSeconds())});
+    }
+    const std::vector<CNachberechnung::Rating> ratings =
+        CNachberechnung(world.TariffPath(), CNachberechnung::CounterRules::FromSettings(world.settings))
+            .Rate(connections);
+    ASSERT_EQ(ratings.size(), logged.size());
+    ASSERT_GT(logged.size(), 80u);
+    for (size_t i = 0; i < logged.size(); ++i) {
+        EXPECT_EQ(ratings[i].units, logged[i].units) << "connection " << i << " of " << logged[i].start.FormatIso();
+        EXPECT_EQ(ratings[i].costs, logged[i].costs) << "connection " << i << " of " << logged[i].start.FormatIso();
+    }
+}
+
+// Three one-minute units a connection at 0.12, at 0.06 while the discount lasts (10 units). The
+// count carries across the connections in start order, whatever order they come in.
+TEST(Nachberechnung, TheDiscountCountCarriesInStartOrderAndIsClearedAtTheMonthlyReset) {
+    MeteringWorld world(CDateTime::FromDate(2026, 12, 1));
+    CTariffBuilder(world.TariffPath())
+        .WithOptions({.discount = true})
+        .WithDiscount(10, 600)
+        .WithZoneEveryDay({.seconds = 60, .price = 1200, .discountSeconds = 60});
+    const std::vector<CNachberechnung::Connection> connections = {
+        {CDateTime::FromDate(2027, 1, 2, 12, 0, 0), 180}, // after the reset on the 1st
+        {CDateTime::FromDate(2026, 12, 20, 12, 0, 0), 180},
+        {CDateTime::FromDate(2026, 12, 10, 12, 0, 0), 180},
+    };
+    CNachberechnung::CounterRules rules{.discountCount = 8, .monthlyReset = true, .resetDay = 1};
+    std::vector<CNachberechnung::Rating> ratings = CNachberechnung(world.TariffPath(), rules).Rate(connections);
+    ASSERT_EQ(ratings.size(), 3u);
+    EXPECT_EQ(ratings[2].costs, CMoney(600 + 600 + 1200)) << "the first in time takes the last two discounted units";
+    EXPECT_EQ(ratings[1].costs, CMoney(3 * 1200));
+    EXPECT_EQ(ratings[0].costs, CMoney(3 * 600)) << "a new counting month";
+    EXPECT_EQ(ratings[0].units, 3);
+
+    rules.clearDiscount = false;
+    ratings = CNachberechnung(world.TariffPath(), rules).Rate(connections);
+    EXPECT_EQ(ratings[0].costs, CMoney(3 * 1200));
+}
+
+} // namespace
