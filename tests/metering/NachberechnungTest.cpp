@@ -57,7 +57,9 @@ TEST(Nachberechnung, ReRatingTheLiveMetersLogGivesTheLoggedUnitsAndCosts) {
     const auto meterUntil = [&](const CDateTime& end) {
         while (world.clock.Now() < end) {
             world.clock.Advance(std::uniform_int_distribution<uint64_t>(60, 12 * 3600)(random) * 1000);
-            meter(std::uniform_int_distribution<uint64_t>(1, 2400)(random));
+            // Whole minutes end on a unit boundary now and then: that unit is not charged.
+            const uint64_t seconds = std::uniform_int_distribution<uint64_t>(1, 2400)(random);
+            meter(seconds % 2 ? seconds : seconds / 60 * 60 + 60);
         }
     };
     meterUntil(CDateTime::FromDate(2026, 10, 24));
@@ -105,6 +107,22 @@ TEST(Nachberechnung, TheDiscountCountCarriesInStartOrderAndIsClearedAtTheMonthly
     rules.clearDiscount = false;
     ratings = CNachberechnung(world.TariffPath(), rules).Rate(connections);
     EXPECT_EQ(ratings[0].costs, CMoney(3 * 1200));
+}
+
+// The wall clock moves on an hour between the two connections: the second starts at its logged
+// local time all the same, in the dearer morning zone.
+TEST(Nachberechnung, AConnectionAfterAClockChangeStartsAtItsLoggedLocalTime) {
+    const CTimeZoneGuard zone("Europe/Berlin");
+    MeteringWorld world(CDateTime::FromDate(2027, 3, 1));
+    CTariffBuilder(world.TariffPath())
+        .WithZoneEveryDay({.first = 0, .last = 47, .seconds = 60, .price = 1200})
+        .WithZoneEveryDay({.first = 48, .last = 95, .seconds = 60, .price = 600});
+    const std::vector<CNachberechnung::Rating> ratings =
+        CNachberechnung(world.TariffPath(), {})
+            .Rate({{CDateTime::FromDate(2027, 3, 27, 12, 30, 0), 180},
+                   {CDateTime::FromDate(2027, 3, 29, 11, 30, 0), 180}});
+    ASSERT_EQ(ratings.size(), 2u);
+    EXPECT_EQ(ratings[1].costs, CMoney(3 * 1200));
 }
 
 } // namespace
