@@ -84,7 +84,8 @@ TEST(Nachberechnung, ReRatingTheLiveMetersLogGivesTheLoggedUnitsAndCosts) {
 }
 
 // Three one-minute units a connection at 0.12, at 0.06 while the discount lasts (10 units). The
-// count carries across the connections in start order, whatever order they come in.
+// count carries across the connections in start order, whatever order they come in, and is cleared
+// at the monthly reset, also in the midst of a connection.
 TEST(Nachberechnung, TheDiscountCountCarriesInStartOrderAndIsClearedAtTheMonthlyReset) {
     MeteringWorld world(CDateTime::FromDate(2026, 12, 1));
     CTariffBuilder(world.TariffPath())
@@ -92,16 +93,18 @@ TEST(Nachberechnung, TheDiscountCountCarriesInStartOrderAndIsClearedAtTheMonthly
         .WithDiscount(10, 600)
         .WithZoneEveryDay({.seconds = 60, .price = 1200, .discountSeconds = 60});
     const std::vector<CNachberechnung::Connection> connections = {
-        {CDateTime::FromDate(2027, 1, 2, 12, 0, 0), 180}, // after the reset on the 1st
+        {CDateTime::FromDate(2027, 1, 2, 12, 0, 0), 180},
+        {CDateTime::FromDate(2026, 12, 31, 23, 59, 0), 180},
         {CDateTime::FromDate(2026, 12, 20, 12, 0, 0), 180},
         {CDateTime::FromDate(2026, 12, 10, 12, 0, 0), 180},
     };
     CNachberechnung::CounterRules rules{.discountCount = 8, .monthlyReset = true, .resetDay = 1};
     std::vector<CNachberechnung::Rating> ratings = CNachberechnung(world.TariffPath(), rules).Rate(connections);
-    ASSERT_EQ(ratings.size(), 3u);
-    EXPECT_EQ(ratings[2].costs, CMoney(600 + 600 + 1200)) << "the first in time takes the last two discounted units";
-    EXPECT_EQ(ratings[1].costs, CMoney(3 * 1200));
-    EXPECT_EQ(ratings[0].costs, CMoney(3 * 600)) << "a new counting month";
+    ASSERT_EQ(ratings.size(), 4u);
+    EXPECT_EQ(ratings[3].costs, CMoney(600 + 600 + 1200)) << "the first in time takes the last two discounted units";
+    EXPECT_EQ(ratings[2].costs, CMoney(3 * 1200));
+    EXPECT_EQ(ratings[1].costs, CMoney(1200 + 600 + 600)) << "a new counting month from midnight";
+    EXPECT_EQ(ratings[0].costs, CMoney(3 * 600));
     EXPECT_EQ(ratings[0].units, 3);
 
     rules.clearDiscount = false;
