@@ -37,6 +37,18 @@ fernzahl-cli log print [FILTER] [--sort COLUMN] [--descending] --pdf FILE
     month, weekdays and months are all listed, with zeros where nothing was logged. --pdf
     writes the summary as the desktop program prints it into the PDF file FILE instead.
 )"},
+    Usage{"rerate", R"(fernzahl-cli rerate --tariff NAME [FILTER] [--discount N] [--format text|csv|json]
+    The shown rows of the log (FILTER as for log, without --tariff) metered again under the
+    tariff file NAME (as for tariff dump), unit by unit through the engine of the desktop
+    program: each connection's logged and re-rated units and costs and the difference,
+    then the totals. The discount counter starts at N (default 0) and is cleared as the
+    monthly counter's settings say.
+)"},
+    Usage{"compare", R"(fernzahl-cli compare [FILTER] [--format text|csv|json]
+    The shown rows of the log re-rated under every tariff file of the data directory: a
+    line a tariff with its units, costs, the difference to the logged costs and the
+    saving in percent, the cheapest first.
+)"},
     Usage{"tariff", R"(fernzahl-cli tariff dump FILE [--json]
 fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
     dump shows the options, discount, holidays and zones of a tariff file. FILE is a path,

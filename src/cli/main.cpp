@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 #include "cli/CommandUsage.h"
+#include "cli/CompareCommands.h"
 #include "cli/CountersCommand.h"
 #include "cli/LogCommand.h"
 #include "cli/SettingsCommand.h"
@@ -61,9 +62,10 @@ int main(int argc, char** argv) {
                              }};
     using Command = int (*)(const std::vector<std::string>&, const CliContext&);
     const std::map<std::string, Command> commands = {
-        {"log", RunLogCommand},           {"tariff", RunTariffCommand},  {"counters", RunCountersCommand},
-        {"rate", RunRateCommand},         {"watch", RunWatchCommand},    {"phonebook", RunPhonebookCommand},
-        {"settings", RunSettingsCommand}, {"summary", RunSummaryCommand}};
+        {"log", RunLogCommand},           {"tariff", RunTariffCommand},   {"counters", RunCountersCommand},
+        {"rate", RunRateCommand},         {"watch", RunWatchCommand},     {"phonebook", RunPhonebookCommand},
+        {"settings", RunSettingsCommand}, {"summary", RunSummaryCommand}, {"rerate", RunRerateCommand},
+        {"compare", RunCompareCommand}};
     if (words[0] == "meter") {
         return RunMeterCommand(std::vector<std::string>(words.begin() + 1, words.end()), context,
                                !args.GetDataDirectory().empty());

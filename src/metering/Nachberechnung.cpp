@@ -59,22 +59,16 @@ CNachberechnung::CounterRules CNachberechnung::CounterRules::FromSettings(Settin
     return rules;
 }
 
-CNachberechnung::CNachberechnung(std::string tariffFile, CounterRules rules)
-    : m_tariffFile(std::move(tariffFile)), m_rules(rules) {}
+CNachberechnung::CNachberechnung(const std::string& tariffFile, CounterRules rules)
+    : m_tariff(ReadWholeFile(tariffFile)), m_rules(rules) {}
 
 std::vector<CNachberechnung::Rating> CNachberechnung::Rate(const std::vector<Connection>& connections,
                                                            const Progress& progress) const {
-    std::vector<size_t> order(connections.size());
-    std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return connections[a].start < connections[b].start; });
-
-    CMemoryDirectory directory;
-    std::optional<std::vector<uint8_t>> tariff = ReadWholeFile(m_tariffFile);
-    if (!tariff) {
+    if (!m_tariff) {
         return {};
     }
-    directory.Put(kTariffName, std::move(*tariff));
+    CMemoryDirectory directory;
+    directory.Put(kTariffName, *m_tariff);
     const std::string tariffFile = directory.Path() + kTariffName;
     CMemorySettingsStore settings(directory.Path());
     settings.Write(Setting::kAutoReset, m_rules.monthlyReset ? 1 : 0);
@@ -85,6 +79,10 @@ std::vector<CNachberechnung::Rating> CNachberechnung::Rate(const std::vector<Con
     discount.SetCount(m_rules.discountCount);
     discount.Save();
 
+    std::vector<size_t> order(connections.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return connections[a].start < connections[b].start; });
     CSimulatedClock clock(order.empty() ? CDateTime() : connections[order.front()].start, kStartTick);
     CSilentSoundPlayer silence;
     const CStringTable noTexts;

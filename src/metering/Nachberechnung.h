@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,13 +37,15 @@ public:
     // Told how many connections are done; false cancels.
     using Progress = std::function<bool(size_t done)>;
 
-    CNachberechnung(std::string tariffFile, CounterRules rules);
+    // Reads the tariff file at once.
+    CNachberechnung(const std::string& tariffFile, CounterRules rules);
+    bool IsReadable() const { return m_tariff.has_value(); }
 
     // One rating per connection, in the order given; empty when cancelled or when the tariff file
-    // cannot be read. The meter's files (a copy of the tariff, the counters, the log) stay in memory.
+    // could not be read. The meter's files (the tariff, the counters, the log) stay in memory.
     std::vector<Rating> Rate(const std::vector<Connection>& connections, const Progress& progress = {}) const;
 
 private:
-    std::string m_tariffFile;
+    std::optional<std::vector<uint8_t>> m_tariff;
     CounterRules m_rules;
 };

@@ -1,0 +1,37 @@
+#include "cli/CompareCommands.h"
+
+#include "CliFixture.h"
+#include "support/LogBuilder.h"
+#include "support/TariffBuilder.h"
+
+namespace {
+
+// Logged at 0.12 a minute; the flat tariff charges 0.05.
+struct CompareCommandsTest : CliFixture {
+    void SetUp() override {
+        CTariffBuilder(dir.File("Fernzahl.tff")).WithZoneEveryDay({.seconds = 60, .price = 1200});
+        CTariffBuilder(dir.File("Flat.tff")).WithZoneEveryDay({.seconds = 60, .price = 500});
+        AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 2400, "T-Online", 2));
+        AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 11, 0, 0), 30, 1200, "Arcor", 1));
+    }
+};
+
+TEST_F(CompareCommandsTest, CompareListsTheTariffsCheapestFirstAndRerateEachConnection) {
+    ASSERT_EQ(Run(RunCompareCommand, {"--format", "csv"}), 0) << err.str();
+    EXPECT_EQ(out, "tariff,units,costs,difference,saving\r\n"
+                   "\"Flat\",3,0.15,-0.21,58.3\r\n"
+                   "\"Fernzahl\",3,0.36,0.00,0.0\r\n");
+
+    ASSERT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--connection", "Arcor", "--format", "json"}), 0)
+        << err.str();
+    EXPECT_EQ(out, "{\"start\":\"2026-12-07T11:00:00\",\"duration\":30,\"loggedUnits\":1,\"loggedCosts\":0.12,"
+                   "\"units\":1,\"costs\":0.05,\"difference\":-0.07}\n"
+                   "{\"connections\":1,\"duration\":30,\"loggedUnits\":1,\"loggedCosts\":0.12,\"units\":1,"
+                   "\"costs\":0.05,\"difference\":-0.07}\n");
+
+    EXPECT_EQ(Run(RunRerateCommand, {"--connection", "Arcor"}), 2) << "no tariff to re-rate under";
+    EXPECT_EQ(Run(RunRerateCommand, {"--tariff", "Mobil"}), 1) << "no such tariff file";
+    EXPECT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--discount", "many"}), 2);
+}
+
+} // namespace
