@@ -7,9 +7,9 @@
 #include "print/PrintDialogs.h"
 #include "print/Printouts.h"
 #include "settings/SettingsStore.h"
-#include "summary/KostenDiagramm.h"
 #include "summary/ZusammenfassungModel.h"
 #include "ui/FileDialogFilter.h"
+#include "ui/KostenDiagramm.h"
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
 
@@ -23,6 +23,11 @@
 #include <QPushButton>
 
 #include <algorithm>
+
+namespace {
+constexpr double kSecondsPerHour = 3600.0;
+constexpr double kMoneyScale = 10000.0; // amounts count ten-thousandths
+} // namespace
 
 CZusammenfassungDlg::CZusammenfassungDlg(const Services& services, QWidget* parent)
     : CFormDlg(Form::kSummary, parent), m_services(services),
@@ -95,8 +100,31 @@ void CZusammenfassungDlg::ShowChart() {
     m_chartValue->setEnabled(shown);
     Control<QPushButton>(Control::kSummarySaveChart)->setEnabled(shown);
     if (shown) {
-        m_chart->Show(m_summary, Order(), static_cast<CKostenDiagramm::Value>(m_chartValue->currentIndex()));
+        ShowChartOf(static_cast<ChartValue>(m_chartValue->currentIndex()));
     }
+}
+
+double CZusammenfassungDlg::ValueOf(const ZusammenfassungGruppe& group, ChartValue value) {
+    switch (value) {
+    case kCosts:
+        return static_cast<double>(group.costs.GetValue()) / kMoneyScale;
+    case kHours:
+        return static_cast<double>(group.duration.GetTotalSeconds()) / kSecondsPerHour;
+    case kUnits:
+        return static_cast<double>(group.units);
+    default:
+        return group.count;
+    }
+}
+
+void CZusammenfassungDlg::ShowChartOf(ChartValue value) {
+    QStringList labels;
+    std::vector<double> values;
+    for (const uint32_t group : Order()) {
+        labels.append(QString::fromStdString(m_summary[group].label));
+        values.push_back(ValueOf(m_summary[group], value));
+    }
+    m_chart->Show(labels, values, value == kCosts || value == kHours);
 }
 
 std::function<void(QPrinter&)> CZusammenfassungDlg::SummaryPrintout() const {

@@ -34,9 +34,14 @@ protected:
     void Save() override;
 
 private:
+    // What the chart shows, in the order of its choice.
+    enum ChartValue { kCosts, kHours, kUnits, kConnections };
+
+    static double ValueOf(const ZusammenfassungGruppe& group, ChartValue value);
     void OnColumnClicked(int column);
     void ShowInOrder();
     void ShowChart();
+    void ShowChartOf(ChartValue value);
     void SaveChart();
     // The summary's printout, in the list's order.
     std::function<void(QPrinter&)> SummaryPrintout() const;

@@ -1,9 +1,9 @@
 #include "GuiFixture.h"
 
 #include "log/ProtokollDlg.h"
-#include "summary/KostenDiagramm.h"
 #include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
+#include "ui/KostenDiagramm.h"
 #include "ui/ListView.h"
 
 #include <QBarSeries>

@@ -1,4 +1,4 @@
-#include "summary/KostenDiagramm.h"
+#include "ui/KostenDiagramm.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -12,8 +12,6 @@
 #include <algorithm>
 
 namespace {
-constexpr double kSecondsPerHour = 3600.0;
-constexpr double kMoneyScale = 10000.0; // amounts count ten-thousandths
 constexpr qsizetype kLevelLabels = 12;
 } // namespace
 
@@ -25,20 +23,7 @@ CKostenDiagramm::CKostenDiagramm(QWidget* parent) : QChartView(new QChart(), par
     chart()->setMargins(QMargins(4, 4, 4, 4));
 }
 
-double CKostenDiagramm::ValueOf(const ZusammenfassungGruppe& group, Value value) {
-    switch (value) {
-    case kCosts:
-        return static_cast<double>(group.costs.GetValue()) / kMoneyScale;
-    case kHours:
-        return static_cast<double>(group.duration.GetTotalSeconds()) / kSecondsPerHour;
-    case kUnits:
-        return static_cast<double>(group.units);
-    default:
-        return group.count;
-    }
-}
-
-void CKostenDiagramm::Show(const CZusammenfassung& summary, const std::vector<uint32_t>& order, Value value) {
+void CKostenDiagramm::Show(const QStringList& labels, const std::vector<double>& values, bool decimals) {
     QChart* chart = this->chart();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
@@ -46,12 +31,8 @@ void CKostenDiagramm::Show(const CZusammenfassung& summary, const std::vector<ui
         delete axis;
     }
     auto* bars = new QBarSet(QString());
-    QStringList labels;
-    double highest = 0.0;
-    for (const uint32_t group : order) {
-        highest = std::max(highest, ValueOf(summary[group], value));
-        bars->append(ValueOf(summary[group], value));
-        labels.append(QString::fromStdString(summary[group].label));
+    for (const double value : values) {
+        bars->append(value);
     }
     auto* series = new QBarSeries();
     series->append(bars);
@@ -63,13 +44,14 @@ void CKostenDiagramm::Show(const CZusammenfassung& summary, const std::vector<ui
     categories->setTruncateLabels(false);
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
-    auto* values = new QValueAxis();
-    values->setLabelFormat(value == kCosts || value == kHours ? QStringLiteral("%.2f") : QStringLiteral("%d"));
-    chart->addAxis(values, Qt::AlignLeft);
-    series->attachAxis(values);
-    // An empty or all-zero summary still gets an axis that reads as zero.
-    values->setRange(0.0, highest > 0.0 ? highest : 1.0);
-    values->applyNiceNumbers();
+    auto* axis = new QValueAxis();
+    axis->setLabelFormat(decimals ? QStringLiteral("%.2f") : QStringLiteral("%d"));
+    chart->addAxis(axis, Qt::AlignLeft);
+    series->attachAxis(axis);
+    // No bars or only zeros still get an axis that reads as zero.
+    const double highest = values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
+    axis->setRange(0.0, highest > 0.0 ? highest : 1.0);
+    axis->applyNiceNumbers();
 }
 
 bool CKostenDiagramm::Save(const QString& path) {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QChartView>
+#include <QStringList>
+
+#include <vector>
+
+// Bars with their labels in the order given, on an axis in the user's locale: what each hour, day
+// or month cost in the summary, what each tariff would have cost in the comparison. Many bars
+// stand their labels upright.
+class CKostenDiagramm : public QChartView {
+    Q_OBJECT
+public:
+    explicit CKostenDiagramm(QWidget* parent);
+
+    // With decimals the axis shows two places (amounts, hours), without them whole numbers.
+    void Show(const QStringList& labels, const std::vector<double>& values, bool decimals);
+    // A PNG picture, or an SVG drawing when the name ends in ".svg"; false when it was not written.
+    bool Save(const QString& path);
+};
