@@ -28,6 +28,7 @@ inline constexpr int kAssignment = 207;
 inline constexpr int kLogView = 174;
 inline constexpr int kLogFilter = 180;
 inline constexpr int kSummary = 197;
+inline constexpr int kTariffComparison = 202;
 } // namespace Form
 
 namespace Control {
@@ -109,6 +110,16 @@ inline constexpr int kSummaryChartValue = 1161;
 inline constexpr int kSummaryShowChart = 1162;
 inline constexpr int kSummarySaveChart = 1163;
 inline constexpr int kSummaryPreview = 1164;
+
+// Tariff comparison
+inline constexpr int kCompareCaption = 1170;
+inline constexpr int kCompareProgress = 1171;
+inline constexpr int kCompareTariffs = 1173;
+inline constexpr int kCompareChart = 1174;
+inline constexpr int kCompareConnectionsOf = 1175;
+inline constexpr int kCompareConnections = 1176;
+inline constexpr int kCompareExport = 1177;
+inline constexpr int kCompareSaveChart = 1178;
 
 // Log filter
 inline constexpr int kFilterConnection = 1002;

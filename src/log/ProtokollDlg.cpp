@@ -8,6 +8,7 @@
 #include "log/FilterDlg.h"
 #include "log/ProtokollFile.h"
 #include "log/ProtokollModel.h"
+#include "metering/TarifVergleichDlg.h"
 #include "print/PrintDialogs.h"
 #include "print/Printouts.h"
 #include "settings/SettingsStore.h"
@@ -79,6 +80,7 @@ void CProtokollDlg::AddCommands() {
         {kDeleteSelected, [this] { DeleteSelected(); }},
         {kDeleteShown, [this] { DeleteShown(); }},
         {kDeleteWholeLog, [this] { DeleteWholeLog(); }},
+        {kCompareTariffs, [this] { CompareTariffs(); }},
     };
     using Z = CZusammenfassung;
     static constexpr std::pair<unsigned, Z::Mode> kSummaries[] = {
@@ -233,6 +235,13 @@ void CProtokollDlg::ShowSummary(CZusammenfassung::Mode mode) {
     CZusammenfassungDlg dialog(m_services, this);
     dialog.SetMode(mode);
     dialog.SetRows(Rows(), m_filter.IsActive());
+    dialog.Run();
+}
+
+void CProtokollDlg::CompareTariffs() {
+    WaitForFill();
+    CTarifVergleichDlg dialog(m_services, this);
+    dialog.SetRows(m_model->SharedRows(), m_model->Order());
     dialog.Run();
 }
 

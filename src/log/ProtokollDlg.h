@@ -44,6 +44,7 @@ public:
         kSummaryByHour = 32839,
         kSummaryByMonthDay = 32840,
         kSummaryByMonth = 32841,
+        kCompareTariffs = 32843,
     };
 
     CProtokollDlg(const Services& services, QWidget* parent);
@@ -77,6 +78,7 @@ private:
     void ExportShown();
     void PrintShown(bool preview);
     void ShowSummary(CZusammenfassung::Mode mode);
+    void CompareTariffs();
     void DeleteSelected();
     void DeleteShown();
     void DeleteWholeLog();

@@ -20,6 +20,8 @@ public:
 
     void SetRows(std::shared_ptr<const CProtokollRows> rows, std::vector<uint32_t> order);
     const CProtokollRows& Rows() const { return *m_rows; }
+    // The rows, for a window that outlives the next refill.
+    std::shared_ptr<const CProtokollRows> SharedRows() const { return m_rows; }
     // The position in the rows of a line of the list.
     uint32_t RowAt(int line) const { return m_order[static_cast<size_t>(line)]; }
     // The positions in the rows of every line, as listed.

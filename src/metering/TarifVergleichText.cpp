@@ -25,6 +25,23 @@ CTarifVergleichText::CTarifVergleichText(const CTarifVergleich& comparison, cons
     : m_comparison(comparison), m_rows(rows), m_strings(strings), m_style(style),
       m_facts(style == Style::kUser ? LocaleFacts::FromCLibrary() : LocaleFacts{}) {}
 
+std::string CTarifVergleichText::Caption() const {
+    return m_strings.Format(Str::kCompareCaption, {std::to_string(m_comparison.Rows().size()),
+                                                   Amount(m_comparison.LoggedCosts().GetValue())});
+}
+
+std::string CTarifVergleichText::ConnectionsCaption(size_t line) const {
+    return m_strings.Format(Str::kCompareConnectionsOf, {TariffName(line)});
+}
+
+std::string CTarifVergleichText::TariffName(size_t line) const {
+    const std::string& title = m_comparison.Lines()[line].title;
+    if (!title.empty()) {
+        return title;
+    }
+    return m_style == Style::kUser ? m_strings.Get(Str::kDefaultTariff) : std::string(CTariffFiles::kDefaultTitle);
+}
+
 std::string CTarifVergleichText::TariffHeading(int column) const {
     if (m_style == Style::kPlain) {
         return kTariffKeys[column];
@@ -57,11 +74,8 @@ std::string CTarifVergleichText::Difference(int64_t value) const {
 std::string CTarifVergleichText::TariffCell(size_t line, int column) const {
     const CTarifVergleich::Line& l = m_comparison.Lines()[line];
     if (column == kTariff) {
-        const std::string name = l.title.empty() && m_style == Style::kUser ? m_strings.Get(Str::kDefaultTariff)
-                                 : l.title.empty()                          ? std::string(CTariffFiles::kDefaultTitle)
-                                                                            : l.title;
         const bool marked = m_style == Style::kUser && m_comparison.Cheapest() == line;
-        return marked ? m_strings.Format(Str::kCompareCheapest, {name}) : name;
+        return marked ? m_strings.Format(Str::kCompareCheapest, {TariffName(line)}) : TariffName(line);
     }
     if (!l.readable) {
         return m_style == Style::kUser && column == kUnits ? m_strings.Get(Str::kCompareUnreadable) : std::string();
@@ -170,4 +184,14 @@ CTextTable CTarifVergleichText::Connections(size_t line) const {
     }
     table.AddRow(ConnectionTotals(line));
     return table;
+}
+
+std::string CTarifVergleichText::Report(const std::vector<size_t>& order, size_t line, bool csv) const {
+    const CTextTable tariffs = Tariffs(order);
+    const CTextTable connections = Connections(line);
+    if (csv) {
+        return tariffs.ToCsv() + "\r\n" + connections.ToCsv();
+    }
+    return Caption() + "\n\n" + tariffs.ToAlignedText() + "\n" + ConnectionsCaption(line) + "\n\n" +
+           connections.ToAlignedText();
 }

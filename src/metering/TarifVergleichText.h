@@ -32,6 +32,10 @@ public:
     CTarifVergleichText(const CTarifVergleich& comparison, const CProtokollRows& rows, const CStringTable& strings,
                         Style style);
 
+    // "The N connections shown, which cost X as logged, ..." and "Each connection under T:".
+    std::string Caption() const;
+    std::string ConnectionsCaption(size_t line) const;
+    std::string TariffName(size_t line) const;
     std::string TariffHeading(int column) const;
     std::string ConnectionHeading(int column) const;
     // The tariff's name; for people the cheapest is marked.
@@ -48,6 +52,8 @@ public:
     // The tariffs in the order given, and the connections under one tariff with their totals.
     CTextTable Tariffs(const std::vector<size_t>& order) const;
     CTextTable Connections(size_t line) const;
+    // The tariffs in the order given, then the connections under one of them: aligned text or CSV.
+    std::string Report(const std::vector<size_t>& order, size_t line, bool csv) const;
 
 private:
     std::string Amount(int64_t value) const;

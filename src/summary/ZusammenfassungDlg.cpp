@@ -8,16 +8,12 @@
 #include "print/Printouts.h"
 #include "settings/SettingsStore.h"
 #include "summary/ZusammenfassungModel.h"
-#include "ui/FileDialogFilter.h"
 #include "ui/KostenDiagramm.h"
 #include "ui/ListView.h"
-#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -42,7 +38,7 @@ CZusammenfassungDlg::CZusammenfassungDlg(const Services& services, QWidget* pare
     connect(m_showChart, &QCheckBox::toggled, this, &CZusammenfassungDlg::ShowChart);
     connect(m_chartValue, &QComboBox::currentIndexChanged, this, &CZusammenfassungDlg::ShowChart);
     connect(Control<QPushButton>(Control::kSummarySaveChart), &QPushButton::clicked, this,
-            &CZusammenfassungDlg::SaveChart);
+            [this] { m_chart->SaveAs(m_services.strings); });
     connect(Control<QPushButton>(Control::kSummaryPrint), &QPushButton::clicked, this,
             [this] { PrintWithDialog(this, SummaryPrintout()); });
     connect(Control<QPushButton>(Control::kSummaryPreview), &QPushButton::clicked, this,
@@ -129,19 +125,4 @@ void CZusammenfassungDlg::ShowChartOf(ChartValue value) {
 
 std::function<void(QPrinter&)> CZusammenfassungDlg::SummaryPrintout() const {
     return [this](QPrinter& printer) { PrintSummary(printer, m_summary, Order(), m_services.strings); };
-}
-
-void CZusammenfassungDlg::SaveChart() {
-    QFileDialog dialog(this, QString(), QDir::home().filePath(QStringLiteral("Chart.png")),
-                       ToQtFileFilter(m_services.strings.Get(Str::kChartFileFilter)));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    const QString path = dialog.selectedFiles().constFirst();
-    if (!m_chart->Save(path)) {
-        CMessageBox::ShowNotWritten(this, m_services.strings, path.toStdString());
-    }
 }

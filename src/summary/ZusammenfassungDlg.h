@@ -42,7 +42,6 @@ private:
     void ShowInOrder();
     void ShowChart();
     void ShowChartOf(ChartValue value);
-    void SaveChart();
     // The summary's printout, in the list's order.
     std::function<void(QPrinter&)> SummaryPrintout() const;
 

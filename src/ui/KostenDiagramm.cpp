@@ -1,9 +1,17 @@
 #include "ui/KostenDiagramm.h"
 
+#include "core/ResourceIds.h"
+#include "core/StringTable.h"
+#include "ui/FileDialogFilter.h"
+#include "ui/FormDlg.h"
+#include "ui/MessageBox.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QDir>
+#include <QFileDialog>
 #include <QLocale>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -68,4 +76,19 @@ bool CKostenDiagramm::Save(const QString& path) {
     }
     render(&painter);
     return painter.end();
+}
+
+void CKostenDiagramm::SaveAs(const CStringTable& strings) {
+    QFileDialog dialog(window(), QString(), QDir::home().filePath(QStringLiteral("Chart.png")),
+                       ToQtFileFilter(strings.Get(Str::kChartFileFilter)));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!Save(path)) {
+        CMessageBox::ShowNotWritten(window(), strings, path.toStdString());
+    }
 }

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+class CStringTable;
+
 // Bars with their labels in the order given, on an axis in the user's locale: what each hour, day
 // or month cost in the summary, what each tariff would have cost in the comparison. Many bars
 // stand their labels upright.
@@ -17,4 +19,6 @@ public:
     void Show(const QStringList& labels, const std::vector<double>& values, bool decimals);
     // A PNG picture, or an SVG drawing when the name ends in ".svg"; false when it was not written.
     bool Save(const QString& path);
+    // Asks where, then saves; tells the user when the file could not be written.
+    void SaveAs(const CStringTable& strings);
 };

@@ -34,7 +34,10 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     if (label) {
         rect.setRight(rect.right() - m_view->StateImageOffset());
     }
-    const QFontMetrics& metrics = option.fontMetrics;
+    // A model may set a row apart in a font of its own (the cheapest tariff in bold).
+    const QVariant chosenFont = index.data(Qt::FontRole);
+    const QFont font = chosenFont.isValid() ? chosenFont.value<QFont>() : option.font;
+    const QFontMetrics metrics(font);
     const std::string whole = text.toStdString();
     const std::string fitted =
         FitTextToWidth(whole, rect.width(), label ? kLabelMargin : kCellMargin, [&metrics](std::string_view part) {
@@ -48,6 +51,7 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         alignment = Qt::Alignment(columnAlignment.toInt()) & Qt::AlignHorizontal_Mask;
     }
     painter->save();
+    painter->setFont(font);
     painter->setPen(highlighted ? option.palette.highlightedText().color() : option.palette.text().color());
     painter->drawText(rect, static_cast<int>(alignment | Qt::AlignVCenter | Qt::TextSingleLine),
                       QString::fromStdString(fitted));

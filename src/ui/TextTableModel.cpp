@@ -1,7 +1,14 @@
 #include "ui/TextTableModel.h"
 
+#include <QFont>
+
 CTextTableModel::CTextTableModel(QStringList headings, QObject* parent)
     : QAbstractTableModel(parent), m_headings(std::move(headings)) {}
+
+void CTextTableModel::SetHeadings(QStringList headings) {
+    m_headings = std::move(headings);
+    emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(m_headings.size()) - 1);
+}
 
 void CTextTableModel::SetRows(std::vector<QStringList> rows) {
     beginResetModel();
@@ -14,6 +21,11 @@ void CTextTableModel::SetColumnAlignment(int column, Qt::Alignment alignment) {
         m_alignments.resize(static_cast<size_t>(column) + 1, Qt::AlignLeft);
     }
     m_alignments[static_cast<size_t>(column)] = alignment;
+}
+
+void CTextTableModel::SetBoldRow(int row) {
+    m_boldRow = row;
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::FontRole});
 }
 
 int CTextTableModel::rowCount(const QModelIndex& parent) const {
@@ -30,6 +42,11 @@ QVariant CTextTableModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::TextAlignmentRole && index.column() < static_cast<int>(m_alignments.size())) {
         return m_alignments[static_cast<size_t>(index.column())].toInt();
+    }
+    if (role == Qt::FontRole && index.row() == m_boldRow) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
     }
     return role == Qt::DisplayRole ? m_rows[index.row()][index.column()] : QVariant();
 }

@@ -11,9 +11,12 @@ class CTextTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     CTextTableModel(QStringList headings, QObject* parent);
+    void SetHeadings(QStringList headings);
     void SetRows(std::vector<QStringList> rows);
     // Cells are drawn left-aligned unless their column says otherwise.
     void SetColumnAlignment(int column, Qt::Alignment alignment);
+    // The row drawn in bold, to stand out from the others (-1: none).
+    void SetBoldRow(int row);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -24,4 +27,5 @@ private:
     QStringList m_headings;
     std::vector<QStringList> m_rows;
     std::vector<Qt::Alignment> m_alignments;
+    int m_boldRow = -1;
 };

@@ -1,0 +1,40 @@
+#include "metering/NachberechnungModel.h"
+
+#include "metering/TarifVergleichText.h"
+
+void CNachberechnungModel::Show(const CTarifVergleichText* text, size_t line, size_t connections) {
+    beginResetModel();
+    m_text = text;
+    m_line = line;
+    m_connections = text != nullptr ? static_cast<int>(connections) : 0;
+    endResetModel();
+}
+
+int CNachberechnungModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_connections;
+}
+
+int CNachberechnungModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : CTarifVergleichText::kConnectionColumns;
+}
+
+QVariant CNachberechnungModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole) {
+        const bool number = index.column() != CTarifVergleichText::kStart;
+        return static_cast<int>((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    return QString::fromStdString(m_text->ConnectionCell(m_line, static_cast<size_t>(index.row()), index.column()));
+}
+
+QVariant CNachberechnungModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || m_text == nullptr) {
+        return {};
+    }
+    return QString::fromStdString(m_text->ConnectionHeading(section));
+}
