@@ -150,7 +150,7 @@ void CTarifVergleichDlg::ShowTariffs() {
     }
     m_tariffModel->SetBoldRow(m_comparison->Cheapest() ? 0 : -1);
     m_tariffs->resizeColumnsToContents();
-    m_chart->Show(labels, costs, true);
+    m_chart->Show(labels, costs, true, Qt::Horizontal);
     EnableOutputs(!m_order.empty());
     if (!m_order.empty()) {
         m_tariffs->setCurrentIndex(m_tariffModel->index(0, 0));

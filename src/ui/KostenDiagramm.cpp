@@ -12,6 +12,7 @@
 #include <QChart>
 #include <QDir>
 #include <QFileDialog>
+#include <QHorizontalBarSeries>
 #include <QLocale>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -21,6 +22,8 @@
 
 namespace {
 constexpr qsizetype kLevelLabels = 12;
+constexpr double kWholeNumbersFrom = 100.0;
+constexpr int kLyingTicks = 3;
 } // namespace
 
 CKostenDiagramm::CKostenDiagramm(QWidget* parent) : QChartView(new QChart(), parent) {
@@ -31,33 +34,46 @@ CKostenDiagramm::CKostenDiagramm(QWidget* parent) : QChartView(new QChart(), par
     chart()->setMargins(QMargins(4, 4, 4, 4));
 }
 
-void CKostenDiagramm::Show(const QStringList& labels, const std::vector<double>& values, bool decimals) {
+void CKostenDiagramm::Show(QStringList labels, std::vector<double> values, bool decimals, Qt::Orientation bars) {
     QChart* chart = this->chart();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
         delete axis;
     }
-    auto* bars = new QBarSet(QString());
-    for (const double value : values) {
-        bars->append(value);
+    const bool across = bars == Qt::Horizontal;
+    if (across) {
+        // Lying bars are stacked from the bottom; the first is to be read first, on top.
+        std::reverse(labels.begin(), labels.end());
+        std::reverse(values.begin(), values.end());
     }
-    auto* series = new QBarSeries();
-    series->append(bars);
+    auto* set = new QBarSet(QString());
+    for (const double value : values) {
+        set->append(value);
+    }
+    QAbstractBarSeries* series = across ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries())
+                                        : static_cast<QAbstractBarSeries*>(new QBarSeries());
+    series->append(set);
     chart->addSeries(series);
     auto* categories = new QBarCategoryAxis();
     categories->append(labels);
-    // Many groups (hours, days of the month, days) stand upright, so every label stays readable.
-    categories->setLabelsAngle(labels.size() > kLevelLabels ? -90 : 0);
+    // Many standing bars (hours, days of the month, days) stand their labels upright, so every
+    // label stays readable.
+    categories->setLabelsAngle(!across && labels.size() > kLevelLabels ? -90 : 0);
     categories->setTruncateLabels(false);
-    chart->addAxis(categories, Qt::AlignBottom);
+    chart->addAxis(categories, across ? Qt::AlignLeft : Qt::AlignBottom);
     series->attachAxis(categories);
+    const double highest = values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
     auto* axis = new QValueAxis();
-    axis->setLabelFormat(decimals ? QStringLiteral("%.2f") : QStringLiteral("%d"));
-    chart->addAxis(axis, Qt::AlignLeft);
+    // Cents do not matter on an axis of hundreds, and a lying axis has little room for its labels.
+    const bool cents = decimals && highest < kWholeNumbersFrom;
+    axis->setLabelFormat(cents ? QStringLiteral("%.2f") : QStringLiteral("%.0f"));
+    if (across) {
+        axis->setTickCount(kLyingTicks);
+    }
+    chart->addAxis(axis, across ? Qt::AlignBottom : Qt::AlignLeft);
     series->attachAxis(axis);
     // No bars or only zeros still get an axis that reads as zero.
-    const double highest = values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
     axis->setRange(0.0, highest > 0.0 ? highest : 1.0);
     axis->applyNiceNumbers();
 }

@@ -15,8 +15,9 @@ class CKostenDiagramm : public QChartView {
 public:
     explicit CKostenDiagramm(QWidget* parent);
 
-    // With decimals the axis shows two places (amounts, hours), without them whole numbers.
-    void Show(const QStringList& labels, const std::vector<double>& values, bool decimals);
+    // With decimals the axis shows two places (amounts, hours), without them whole numbers. Lying
+    // bars leave room for long labels; the first is on top.
+    void Show(QStringList labels, std::vector<double> values, bool decimals, Qt::Orientation bars = Qt::Vertical);
     // A PNG picture, or an SVG drawing when the name ends in ".svg"; false when it was not written.
     bool Save(const QString& path);
     // Asks where, then saves; tells the user when the file could not be written.

@@ -14,8 +14,18 @@ constexpr int kCellInset = 6;
 
 CListDelegate::CListDelegate(CListView* view) : QStyledItemDelegate(view), m_view(view) {}
 
+// Wide enough that paint draws the whole text, margins included.
 QSize CListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), RowHeight(option.fontMetrics)};
+    const bool label = index.column() == 0;
+    const int margin = label ? kLabelMargin + m_view->StateImageOffset() : kCellMargin;
+    const int width = QFontMetrics(CellFont(option, index)).horizontalAdvance(index.data(Qt::DisplayRole).toString());
+    return {width + margin, RowHeight(option.fontMetrics)};
+}
+
+// A model may set a row apart in a font of its own (the cheapest tariff in bold).
+QFont CListDelegate::CellFont(const QStyleOptionViewItem& option, const QModelIndex& index) {
+    const QVariant chosen = index.data(Qt::FontRole);
+    return chosen.isValid() ? chosen.value<QFont>() : option.font;
 }
 
 int CListDelegate::RowHeight(const QFontMetrics& metrics) {
@@ -34,9 +44,7 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     if (label) {
         rect.setRight(rect.right() - m_view->StateImageOffset());
     }
-    // A model may set a row apart in a font of its own (the cheapest tariff in bold).
-    const QVariant chosenFont = index.data(Qt::FontRole);
-    const QFont font = chosenFont.isValid() ? chosenFont.value<QFont>() : option.font;
+    const QFont font = CellFont(option, index);
     const QFontMetrics metrics(font);
     const std::string whole = text.toStdString();
     const std::string fitted =

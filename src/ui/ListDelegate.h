@@ -18,5 +18,7 @@ public:
     static int RowHeight(const QFontMetrics& metrics);
 
 private:
+    static QFont CellFont(const QStyleOptionViewItem& option, const QModelIndex& index);
+
     CListView* m_view;
 };

@@ -1,5 +1,5 @@
 // Renders the main window idle and metering, the about box, the splash picture, every page of the
-// options, the assignment of dial-up entries, the log view, its summary and printout, and the
+// options, the assignment of dial-up entries, the log view, its summary, printout and tariff comparison, and the
 // tariff editor to PNG files:
 //   fernzahl_screenshots DIRECTORY   (scripts/screenshots.sh writes them to docs/screenshots)
 
@@ -9,6 +9,7 @@
 #include "app/FernzahlDlg.h"
 #include "log/FilterDlg.h"
 #include "log/ProtokollDlg.h"
+#include "metering/TarifVergleichDlg.h"
 #include "print/PdfFile.h"
 #include "print/Printouts.h"
 #include "settings/OptionenSheet.h"
@@ -164,5 +165,11 @@ int main(int argc, char** argv) {
     }
     CTarifZoneDlg zone(world.library.Strings(), tariff, CTarifFile::kWorkingDays, 3, {true, true}, nullptr);
     ok = Save(zone, dir + QStringLiteral("/tariff-zone.png")) && ok;
+    CTarifVergleichDlg comparison(world.services, nullptr);
+    comparison.SetRows(std::make_shared<const CProtokollRows>(log.Rows()),
+                       log.Rows().Order(CProtokollRows::kStart, false));
+    comparison.show();
+    WaitUntil([&] { return !comparison.IsComparing(); });
+    ok = Save(comparison, dir + QStringLiteral("/tariff-comparison.png")) && ok;
     return ok ? 0 : 1;
 }
