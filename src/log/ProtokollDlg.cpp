@@ -20,7 +20,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -259,15 +258,13 @@ void CProtokollDlg::PrintShown(bool preview) {
 
 void CProtokollDlg::ExportShown() {
     WaitForFill();
-    QFileDialog dialog(this, QString(), QDir::home().filePath(QStringLiteral("Export.txt")),
-                       ToQtFileFilter(m_services.strings.Get(Str::kExportFileFilter)));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const std::optional<QString> chosen =
+        AskSavePath(this, QString(), QDir::home().filePath(QStringLiteral("Export.txt")),
+                    m_services.strings.Get(Str::kExportFileFilter), QStringLiteral("txt"));
+    if (!chosen) {
         return;
     }
-    const std::string path = dialog.selectedFiles().constFirst().toStdString();
+    const std::string path = chosen->toStdString();
     CProtokollFile log(m_directory);
     if (!log.ExportText(path, &Rows(), m_services.strings)) {
         CMessageBox::ShowNotWritten(this, m_services.strings, path);

@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
@@ -184,15 +183,13 @@ void CTarifVergleichDlg::Export() {
     if (!line) {
         return;
     }
-    QFileDialog dialog(this, QString(), QDir::home().filePath(QStringLiteral("Comparison.txt")),
-                       ToQtFileFilter(m_services.strings.Get(Str::kCompareFileFilter)));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const std::optional<QString> chosen =
+        AskSavePath(this, QString(), QDir::home().filePath(QStringLiteral("Comparison.txt")),
+                    m_services.strings.Get(Str::kCompareFileFilter), QStringLiteral("txt"));
+    if (!chosen) {
         return;
     }
-    const QString path = dialog.selectedFiles().constFirst();
+    const QString& path = *chosen;
     const bool csv = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
     const std::string report = m_text->Report(m_order, *line, csv);
     QSaveFile file(path);

@@ -10,7 +10,6 @@
 #include "ui/TextTableModel.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QPushButton>
 
 namespace {
@@ -43,16 +42,13 @@ void COptTarifePage::Fill() {
 }
 
 void COptTarifePage::CreateFile() {
-    QFileDialog dialog(this, QString::fromStdString(m_strings.Get(Str::kNewTariffFileTitle)),
-                       QString::fromStdString(m_settings.GetProgramDirectory()),
-                       ToQtFileFilter(m_strings.Get(Str::kTariffFileFilter)));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("TFF"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    const bool chosen = RunModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    const std::optional<QString> chosen =
+        AskSavePath(this, QString::fromStdString(m_strings.Get(Str::kNewTariffFileTitle)),
+                    QString::fromStdString(m_settings.GetProgramDirectory()), m_strings.Get(Str::kTariffFileFilter),
+                    QStringLiteral("TFF"));
     if (chosen) {
         // A file that cannot be made is left alone: the list shows what there is.
-        CTariffFiles::CreateEmpty(dialog.selectedFiles().constFirst().toStdString());
+        CTariffFiles::CreateEmpty(chosen->toStdString());
     }
     Fill();
     if (chosen) {

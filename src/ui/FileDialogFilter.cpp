@@ -1,5 +1,9 @@
 #include "ui/FileDialogFilter.h"
 
+#include "ui/FormDlg.h"
+
+#include <QFileDialog>
+
 #include <QStringList>
 
 QString ToQtFileFilter(const std::string& resourceFilter) {
@@ -15,4 +19,16 @@ QString ToQtFileFilter(const std::string& resourceFilter) {
         filters << QStringLiteral("%1 (%2)").arg(name, parts[i + 1].split(QLatin1Char(';')).join(QLatin1Char(' ')));
     }
     return filters.join(QStringLiteral(";;"));
+}
+
+std::optional<QString> AskSavePath(QWidget* parent, const QString& title, const QString& proposed,
+                                   const std::string& resourceFilter, const QString& suffix) {
+    QFileDialog dialog(parent, title, proposed, ToQtFileFilter(resourceFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
 }

@@ -3,7 +3,6 @@
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "ui/FileDialogFilter.h"
-#include "ui/FormDlg.h"
 #include "ui/MessageBox.h"
 
 #include <QBarCategoryAxis>
@@ -11,7 +10,6 @@
 #include <QBarSet>
 #include <QChart>
 #include <QDir>
-#include <QFileDialog>
 #include <QHorizontalBarSeries>
 #include <QLocale>
 #include <QPainter>
@@ -95,16 +93,13 @@ bool CKostenDiagramm::Save(const QString& path) {
 }
 
 void CKostenDiagramm::SaveAs(const CStringTable& strings) {
-    QFileDialog dialog(window(), QString(), QDir::home().filePath(QStringLiteral("Chart.png")),
-                       ToQtFileFilter(strings.Get(Str::kChartFileFilter)));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const std::optional<QString> path =
+        AskSavePath(window(), QString(), QDir::home().filePath(QStringLiteral("Chart.png")),
+                    strings.Get(Str::kChartFileFilter), QStringLiteral("png"));
+    if (!path) {
         return;
     }
-    const QString path = dialog.selectedFiles().constFirst();
-    if (!Save(path)) {
-        CMessageBox::ShowNotWritten(window(), strings, path.toStdString());
+    if (!Save(*path)) {
+        CMessageBox::ShowNotWritten(window(), strings, path->toStdString());
     }
 }

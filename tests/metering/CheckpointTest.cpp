@@ -3,6 +3,7 @@
 #include "metering/CheckpointWriter.h"
 #include "metering/ZaehlerFile.h"
 #include "platform/CheckpointFile.h"
+#include "support/LogBuilder.h"
 #include "support/StationDriver.h"
 #include "support/TariffBuilder.h"
 
@@ -17,16 +18,6 @@ namespace {
 using EndStep = CMeterStation::EndStep;
 
 struct SimulatedCrash {};
-
-std::vector<LogEntry> Log(const std::string& directory) {
-    std::vector<LogEntry> entries;
-    CProtokollFile log(directory);
-    log.OpenRecordFile();
-    for (bool more = log.FirstValid(); more; more = log.NextValid()) {
-        entries.push_back(log.Entry());
-    }
-    return entries;
-}
 
 // Every counter in the file holds the connection once, with the logged record's values.
 void ExpectCountedOnceAs(const std::string& directory, const LogEntry& record) {
@@ -64,7 +55,7 @@ TEST(Checkpoint, KilledRunIsLoggedAndCountedAtTheNextStartUpToItsLastCheckpoint)
     ASSERT_TRUE(at.file.Read());
     const CMeterStation next(at.world.services, &at.file);
     EXPECT_EQ(next.GetRecovery().outcome, CRunRecovery::Outcome::Recovered);
-    const std::vector<LogEntry> log = Log(at.world.dir.Path());
+    const std::vector<LogEntry> log = ReadLog(at.world.dir.Path());
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].connectionName, "T-Online");
     EXPECT_EQ(log[0].start, CDateTime::FromDate(2026, 12, 7, 9, 59, 50));
@@ -97,7 +88,7 @@ TEST(Checkpoint, EndInterruptedAtAnyStepIsCountedOnce) {
         }
         const CMeterStation next(at.world.services, &at.file);
         EXPECT_EQ(next.GetRecovery().outcome, CRunRecovery::Outcome::Recovered) << "step " << int(step);
-        const std::vector<LogEntry> log = Log(at.world.dir.Path());
+        const std::vector<LogEntry> log = ReadLog(at.world.dir.Path());
         ASSERT_EQ(log.size(), 1u) << "step " << int(step);
         ExpectCountedOnceAs(at.world.dir.Path(), log[0]);
         EXPECT_FALSE(at.file.Read());
@@ -117,7 +108,7 @@ TEST(Checkpoint, DamagedOrForeignCheckpointIsSetAsideNeverOverAnother) {
     EXPECT_EQ(second.GetRecovery().keptAs, path + ".damaged-2");
     EXPECT_EQ(ReadFile(path + ".damaged-2"), "<html>not ours</html>");
     EXPECT_FALSE(at.file.Read());
-    EXPECT_TRUE(Log(at.world.dir.Path()).empty());
+    EXPECT_TRUE(ReadLog(at.world.dir.Path()).empty());
     EXPECT_EQ(second.GetCounter(CMeterStation::kTotal).GetConnections(), 0);
 }
 

@@ -1,5 +1,6 @@
 #include "metering/Nachberechnung.h"
 #include "log/ProtokollFile.h"
+#include "support/LogBuilder.h"
 #include "support/StationDriver.h"
 #include "support/TariffBuilder.h"
 #include "support/TimeZoneGuard.h"
@@ -9,16 +10,6 @@
 #include <random>
 
 namespace {
-
-std::vector<LogEntry> ReadLog(const std::string& directory) {
-    std::vector<LogEntry> entries;
-    CProtokollFile log(directory);
-    log.OpenRecordFile();
-    for (bool more = log.FirstValid(); more; more = log.NextValid()) {
-        entries.push_back(log.Entry());
-    }
-    return entries;
-}
 
 // Six weeks of the live meter, ticking as the desktop program does (the tick that sees the end
 // charges nothing), across the end of summer time and two monthly resets of the discount counter;

@@ -15,6 +15,16 @@ void AppendToLog(const std::string& dataDirectory, const LogEntry& entry, bool d
     }
 }
 
+std::vector<LogEntry> ReadLog(const std::string& dataDirectory) {
+    std::vector<LogEntry> entries;
+    CProtokollFile log(dataDirectory);
+    log.OpenRecordFile();
+    for (bool more = log.FirstValid(); more; more = log.NextValid()) {
+        entries.push_back(log.Entry());
+    }
+    return entries;
+}
+
 LogEntry SampleEntry(const CDateTime& start, int64_t seconds, int64_t costs, const std::string& name, int32_t units) {
     LogEntry e;
     e.start = start;
