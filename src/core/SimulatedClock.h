@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 
 #include <ctime>
+#include <optional>
 
 // A clock that only moves when told to: tick count and local time advance together. Local time
 // follows the time zone's rules, as a wall clock does: the elapsed seconds are added to the start
@@ -13,7 +14,13 @@ public:
 
     uint32_t GetTickCount() const override { return m_startTick + static_cast<uint32_t>(m_elapsedMs); }
     CDateTime Now() const override {
-        return CDateTime::FromMoment(m_start + static_cast<std::time_t>(m_elapsedMs / 1000));
+        // The zone conversion is the dearest part of a simulated tick; a second is converted once.
+        const std::time_t moment = m_start + static_cast<std::time_t>(m_elapsedMs / 1000);
+        if (moment != m_convertedMoment) {
+            m_convertedMoment = moment;
+            m_converted = CDateTime::FromMoment(moment);
+        }
+        return m_converted;
     }
 
     void Advance(uint64_t milliseconds) { m_elapsedMs += milliseconds; }
@@ -34,4 +41,6 @@ private:
     std::time_t m_start;
     uint32_t m_startTick;
     uint64_t m_elapsedMs = 0;
+    mutable std::optional<std::time_t> m_convertedMoment;
+    mutable CDateTime m_converted;
 };
