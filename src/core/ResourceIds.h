@@ -264,6 +264,7 @@ inline constexpr unsigned kStretchTip = 580;
 inline constexpr unsigned kStretchOverlapTip = 581;
 inline constexpr unsigned kDefaultRateTip = 582;
 inline constexpr unsigned kHolidaysAllHeld = 583;
+inline constexpr unsigned kAmountOutOfRange = 606;
 inline constexpr unsigned kWholeNumber = 61712;
 inline constexpr unsigned kTooManyCharacters = 61716;
 inline constexpr unsigned kDateTime = 61720;
