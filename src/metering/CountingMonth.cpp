@@ -2,6 +2,8 @@
 
 #include "settings/SettingsStore.h"
 
+#include <algorithm>
+
 namespace {
 
 // The beginning of the counting month that starts in a calendar month (0 and 13 name the months
@@ -39,4 +41,10 @@ CCountingMonth CCountingMonth::Holding(const CDateTime& moment, SettingsStore& s
 
 bool CCountingMonth::IsOver(const CDateTime& resetDate, const CDateTime& now, SettingsStore& settings) {
     return settings.Read(Setting::kAutoReset) == 1 && Holding(resetDate, settings).End() <= now;
+}
+
+double CCountingMonth::ElapsedShare(const CDateTime& moment) const {
+    const double length = static_cast<double>((m_end - m_begin).GetTotalSeconds());
+    const double elapsed = static_cast<double>((moment - m_begin).GetTotalSeconds());
+    return std::clamp(elapsed / length, 0.0, 1.0);
 }

@@ -18,6 +18,10 @@ public:
     CDateTime Begin() const { return m_begin; }
     // Midnight of the next counting month's first day.
     CDateTime End() const { return m_end; }
+    // Midnight of the month's last day.
+    CDateTime LastDay() const { return m_end - CTimeSpan::FromSeconds(86400); }
+    // How much of the month has passed at the moment: 0 at its beginning, 1 at its end.
+    double ElapsedShare(const CDateTime& moment) const;
 
 private:
     CDateTime m_begin;
