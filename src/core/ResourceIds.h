@@ -24,6 +24,7 @@ inline constexpr int kDiscountPage = 187;
 inline constexpr int kPublicHolidays = 188;
 inline constexpr int kTariffChoice = 198;
 inline constexpr int kOptTariffFiles = 200;
+inline constexpr int kOptBudget = 201;
 inline constexpr int kAssignment = 207;
 inline constexpr int kLogView = 174;
 inline constexpr int kLogFilter = 180;
@@ -61,6 +62,10 @@ inline constexpr int kTolerance = 1153;
 inline constexpr int kResetDay = 1049;
 inline constexpr int kAutoReset = 1050;
 inline constexpr int kOnlyAtStart = 1051;
+
+// Options: budget
+inline constexpr int kBudgetLimit = 1200;
+inline constexpr int kBudgetWarnShare = 1201;
 
 // Options: export
 inline constexpr int kAutoExport = 1094;
