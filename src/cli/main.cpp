@@ -1,3 +1,4 @@
+#include "cli/BudgetCommand.h"
 #include "cli/CliArguments.h"
 #include "cli/CommandUsage.h"
 #include "cli/CountersCommand.h"
@@ -61,9 +62,9 @@ int main(int argc, char** argv) {
                              }};
     using Command = int (*)(const std::vector<std::string>&, const CliContext&);
     const std::map<std::string, Command> commands = {
-        {"log", RunLogCommand},           {"tariff", RunTariffCommand},  {"counters", RunCountersCommand},
-        {"rate", RunRateCommand},         {"watch", RunWatchCommand},    {"phonebook", RunPhonebookCommand},
-        {"settings", RunSettingsCommand}, {"summary", RunSummaryCommand}};
+        {"log", RunLogCommand},           {"tariff", RunTariffCommand},   {"counters", RunCountersCommand},
+        {"rate", RunRateCommand},         {"watch", RunWatchCommand},     {"phonebook", RunPhonebookCommand},
+        {"settings", RunSettingsCommand}, {"summary", RunSummaryCommand}, {"budget", RunBudgetCommand}};
     if (words[0] == "meter") {
         return RunMeterCommand(std::vector<std::string>(words.begin() + 1, words.end()), context,
                                !args.GetDataDirectory().empty());
