@@ -22,7 +22,10 @@ CMoney CBudget::Projection() const {
     if (share <= 0.0) {
         return m_spent;
     }
-    return CMoney(std::llround(static_cast<double>(m_spent.GetValue()) / share));
+    // An estimate: to the hundredth, as bills are.
+    constexpr int64_t kHundredth = CMoney::kScale / 100;
+    const double hundredths = static_cast<double>(m_spent.GetValue()) / share / kHundredth;
+    return CMoney(std::llround(hundredths) * kHundredth);
 }
 
 uint32_t CBudget::Passed() const {

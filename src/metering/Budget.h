@@ -30,7 +30,8 @@ public:
     CMoney Spent() const { return m_spent; }
     // Negative once the limit is passed.
     CMoney Remaining() const { return m_limit - m_spent; }
-    // The month's projected total; the costs so far while no time of the month has passed.
+    // The month's projected total to the hundredth; the costs so far while no time of the month
+    // has passed.
     CMoney Projection() const;
     const CCountingMonth& Month() const { return m_month; }
     // The thresholds passed now: the costs above the warning share or the limit, the projection

@@ -26,6 +26,7 @@ TEST(Budget, ProjectionOnTheFirstTheFifteenthAndTheLastDayOfAMonthFromThe15th) {
     EXPECT_EQ(firstDay.Month().End(), CDateTime::FromDate(2026, 4, 15));
     EXPECT_EQ(firstDay.Projection(), CMoney(62'0000));
     EXPECT_EQ(at(3, 15, 0, 0).Projection(), CMoney(0)) << "no time of the month has passed";
+    EXPECT_EQ(at(3, 18, 0, 1'0000).Projection(), CMoney(10'3300)) << "to the hundredth";
     EXPECT_EQ(at(3, 29, 0, 14'0000).Projection(), CMoney(31'0000)) << "the month's 15th day";
     const CBudget calendarFirst = at(4, 1, 0, 17'0000);
     EXPECT_EQ(calendarFirst.Month().Begin(), CDateTime::FromDate(2026, 3, 15));
