@@ -63,7 +63,7 @@ int RunCountersCommand(const std::vector<std::string>& words, const CliContext& 
     }
     file.Close();
     if (json) {
-        // The budget is one more entry, so that a script finds it beside the counters.
+        // The budget as the list's last entry: a script that reads the list goes on reading it.
         text += (text.size() > 1 ? ",{" : "{") + std::string("\"counter\":\"budget\",") +
                 BudgetJsonMembers(ReadBudget(monthly, context.settings)) + "}]\n";
     }
