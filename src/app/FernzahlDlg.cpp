@@ -2,12 +2,14 @@
 
 #include "app/AboutDlg.h"
 #include "app/CrashPoint.h"
+#include "core/Clock.h"
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
 #include "log/AutoExport.h"
 #include "log/ProtokollDlg.h"
 #include "log/ProtokollFile.h"
+#include "metering/Budget.h"
 #include "settings/OptionenSheet.h"
 #include "settings/SettingsStore.h"
 #include "tariff_editor/TariffCommands.h"
@@ -124,6 +126,7 @@ void CFernzahlDlg::Initialise() {
     m_choices[m_counterChoice]->setChecked(true);
     m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kLastConnection)));
     RefreshConnectionText();
+    CheckBudget();
     RefreshCounterDisplay();
 }
 
@@ -149,6 +152,7 @@ void CFernzahlDlg::SetTooltip(const std::string& text) {
 
 void CFernzahlDlg::Heartbeat() {
     if (m_station.CheckNewDay()) {
+        CheckBudget();
         RefreshCounterDisplay();
     }
     m_watcher.Poll();
@@ -165,6 +169,7 @@ void CFernzahlDlg::Heartbeat() {
 void CFernzahlDlg::OnConnectionStarted() {
     m_station.StartConnection(m_watcher.GetStartOffset(), m_watcher.GetTariffFile(), m_watcher.GetDeviceName(),
                               m_watcher.GetConnectionName(), m_watcher.GetTariffName());
+    CheckBudget(); // the first unit is charged at the start
     m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kCurrentConnection)));
     if (m_tray != nullptr) {
         m_tray->setIcon(CUiResources::Icon(Icon::kMetering));
@@ -234,7 +239,9 @@ bool CFernzahlDlg::ShowEndedConnection() {
 
 void CFernzahlDlg::ChargeAndRefresh() {
     CZaehlwerk& meter = m_station.Meter();
-    m_station.ChargeDueUnits();
+    if (m_station.ChargeDueUnits() > 0) {
+        CheckBudget();
+    }
     ReportCheckpointFailure();
     SetTooltip(meter.GetShortText());
     if (isMinimized()) {
@@ -267,6 +274,26 @@ void CFernzahlDlg::StartFlashing() {
     QApplication::alert(this, kFlashes * kHeartbeatMs);
 }
 
+void CFernzahlDlg::CheckBudget() {
+    const CBudget budget = CBudget::Read(
+        m_services.settings, m_station.GetCounter(CMeterStation::kMonthly).GetStateAtEnd(), m_services.clock.Now());
+    m_budgetText = budget.IsSet() ? budget.FormatRemaining(m_services.strings) : std::string();
+    if (const uint32_t due = budget.TakeWarnings(m_services.settings); due != 0) {
+        WarnAboutBudget(Text(budget.FormatWarning(due, m_services.strings)));
+    }
+}
+
+// Without a tray the window asks for attention and tells it once the beat is over.
+void CFernzahlDlg::WarnAboutBudget(const QString& text) {
+    if (m_tray != nullptr) {
+        m_tray->showMessage(Text(m_services.strings.Get(Str::kBudgetTitle)), text, QSystemTrayIcon::Warning);
+        return;
+    }
+    QApplication::alert(this);
+    QTimer::singleShot(
+        0, this, [this, text] { CMessageBox::Show(this, text, CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning); });
+}
+
 void CFernzahlDlg::RefreshCounterDisplay() {
     const int before = m_counterChoice;
     for (int i = 0; i < 4; ++i) {
@@ -276,7 +303,11 @@ void CFernzahlDlg::RefreshCounterDisplay() {
     }
     const int choice = std::max(m_counterChoice, 0);
     m_counterCaption->setTitle(Text(m_services.strings.Get(Str::kFirstCounterCaption + choice)));
-    m_counterText->setText(Text(m_station.GetCounter(CMeterStation::Counter(choice)).FormatTotals()));
+    std::string totals = m_station.GetCounter(CMeterStation::Counter(choice)).FormatTotals();
+    if (choice == CMeterStation::kMonthly && !m_budgetText.empty()) {
+        totals += "\n" + m_budgetText;
+    }
+    m_counterText->setText(Text(totals));
     // Only a new choice is stored: this runs at every beat while a connection is metered.
     if (choice != before) {
         m_services.settings.Write(Setting::kZaehlerAnzeige, static_cast<uint32_t>(choice));
@@ -359,6 +390,7 @@ void CFernzahlDlg::ResetCounter(CMeterStation::Counter counter) {
         return;
     }
     m_station.ResetCounter(counter);
+    CheckBudget();
     RefreshCounterDisplay();
 }
 
@@ -410,6 +442,8 @@ void CFernzahlDlg::RunOptions() {
     m_station.Meter().ReadSettings();
     m_watcher.ReadSettings();
     UpdateMenuState();
+    CheckBudget();
+    RefreshCounterDisplay();
 }
 
 // The program goes on metering while the log is open; the open log takes in each new connection.

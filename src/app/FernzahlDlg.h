@@ -107,6 +107,10 @@ private:
     bool ShowEndedConnection();
     void ChargeAndRefresh();
     void ReportCheckpointFailure();
+    // Reads the budget anew after a change of the monthly counter or the settings and warns of each
+    // threshold passed that has not been warned of this month.
+    void CheckBudget();
+    void WarnAboutBudget(const QString& text);
     void RefreshCounterDisplay();
     void RefreshConnectionText();
     void SetTooltip(const std::string& text);
@@ -135,6 +139,7 @@ private:
     bool m_checkpointFailureTold = false;
     int m_counterChoice = -1;
     QString m_tooltip;
+    std::string m_budgetText; // under the monthly counter while a budget is set
     QGroupBox* m_counterCaption = nullptr;
     QGroupBox* m_connectionCaption = nullptr;
     QLabel* m_connectionText = nullptr;

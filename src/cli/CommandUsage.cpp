@@ -58,7 +58,17 @@ fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
     ones to the tariff as holidays.
 )"},
     Usage{"counters", R"(fernzahl-cli counters [--json]
-    The daily, weekly, monthly and total counters and the discount counter.
+    The daily, weekly, monthly and total counters and the discount counter. --json ends
+    the list with the entry "budget": limit, spent, remaining and projection as budget
+    --json gives them.
+)"},
+    Usage{"budget", R"(fernzahl-cli budget [--json]
+    The monthly budget: its limit, what the monthly counter has spent of it in this
+    counting month, what remains (negative past the limit) and the month's projected
+    total (the costs so far divided by the share of the month that has passed). --json
+    prints limit, spent, remaining and projection as one object, each null while no
+    budget is set. Exits 0 within the budget (or without one), 1 past the warning share,
+    3 past the limit, 4 when the counter file cannot be read.
 )"},
     Usage{"rate", R"(fernzahl-cli rate [--tariff FILE] [--at "YYYY-MM-DD HH:MM[:SS]"] [--discount-count K] [--json]
     The rate in force at that moment (default: now): day kind, zone, unit length, prices,
@@ -87,8 +97,8 @@ fernzahl-cli settings list
     get prints a setting (its default when not stored); list prints every setting.
     set stores a setting the program knows, as the options sheet would: a number setting
     takes a whole number in its range (Zähler ResetTag 1-31, Überwachung Vorlaufzeit 0-600,
-    Überwachung Port 0-3, switches 0 or 1), a text setting takes any text. Anything else
-    is refused and nothing is written. --force stores any name and value (a whole number
+    Überwachung Port 0-3, switches 0 or 1), Budget Limit an amount (0 to 100000.00, 0 for
+    no budget), a text setting any text. Anything else is refused and nothing is written. --force stores any name and value (a whole number
     as a number, unless --string is given), for testing.
 )"},
 };
@@ -113,6 +123,8 @@ Exit codes:
   1  failed: a file could not be read or written
   2  wrong use: an unknown command, option or setting, or a value it does not take;
      nothing is written
+  budget has codes of its own: 1 past the warning share, 3 past the limit, 4 the
+  counter file cannot be read
 )";
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "cli/CountersCommand.h"
 
+#include "cli/BudgetCommand.h"
 #include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
 #include "metering/ZaehlerFile.h"
@@ -49,14 +50,23 @@ int RunCountersCommand(const std::vector<std::string>& words, const CliContext& 
         return 1;
     }
     std::string text = json ? "[" : "";
+    CounterState monthly;
     for (uint8_t number = 0; number < 5; ++number) {
         if (!file.FindFirst(0, number)) {
             text += json ? "" : std::string(kNames[number]) + "  (not stored yet)\n";
             continue;
         }
+        if (number == CZaehlerFile::kMonthly) {
+            monthly = file.State();
+        }
         text += (json && text.size() > 1 ? "," : "") + Line(file, json) + (json ? "" : "\n");
     }
     file.Close();
-    std::fputs((json ? text + "]\n" : text).c_str(), context.out);
+    if (json) {
+        // The budget as the list's last entry: a script that reads the list goes on reading it.
+        text += (text.size() > 1 ? ",{" : "{") + std::string("\"counter\":\"budget\",") +
+                BudgetJsonMembers(ReadBudget(monthly, context.settings)) + "}]\n";
+    }
+    std::fputs(text.c_str(), context.out);
     return 0;
 }

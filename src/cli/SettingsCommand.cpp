@@ -1,7 +1,9 @@
 #include "cli/SettingsCommand.h"
 
+#include "cli/CommandOutput.h"
 #include "cli/CommandUsage.h"
 #include "core/NumberText.h"
+#include "settings/AmountInput.h"
 #include "settings/IniDocument.h"
 #include "settings/NumberInput.h"
 #include "settings/SettingsCatalog.h"
@@ -27,23 +29,33 @@ std::optional<SettingValue> TableDefault(const std::string& section, const std::
     return std::nullopt;
 }
 
-void Print(std::FILE* out, const SettingValue& value) {
-    const std::string text = value.kind == SettingValue::Kind::Number ? std::to_string(value.number) : value.text;
+bool IsAmount(const std::string& section, const std::string& name) {
+    const std::optional<SettingSpec> spec = CSettingsCatalog::Find(section, name);
+    return spec && spec->kind == SettingSpec::Kind::Amount;
+}
+
+// An amount setting is shown as the amount, as it is typed.
+void Print(std::FILE* out, const SettingValue& value, bool amount) {
+    std::string text = value.text;
+    if (value.kind == SettingValue::Kind::Number) {
+        text = amount ? PlainAmount(CMoney(value.number)) : std::to_string(value.number);
+    }
     std::fprintf(out, "%s\n", text.c_str());
 }
 
 int Get(const std::string& section, const std::string& name, SettingsStore& store, std::FILE* out, std::ostream& err) {
+    const bool amount = IsAmount(section, name);
     const std::optional<SettingsSection> values = store.OpenSettingsKey(false, section);
     if (values) {
         for (const auto& [valueName, value] : *values) {
             if (valueName == name) {
-                Print(out, value);
+                Print(out, value, amount);
                 return 0;
             }
         }
     }
     if (const std::optional<SettingValue> fallback = TableDefault(section, name)) {
-        Print(out, *fallback);
+        Print(out, *fallback, amount);
         return 0;
     }
     err << "fernzahl-cli: no value " << name << " in section " << section << '\n';
@@ -58,6 +70,20 @@ int Written(bool written, std::ostream& err) {
     return 0;
 }
 
+// An amount as the options sheet takes it (the locale's separator or a point), kept in ten-thousandths.
+int StoreAmount(const std::string& section, const std::string& name, const std::string& text, const SettingSpec& spec,
+                SettingsStore& store, std::ostream& err) {
+    const CMoney least(spec.minValue);
+    const CMoney most(spec.maxValue);
+    const CAmountInput amount = CAmountInput::Check(text, LocaleFacts::FromCLibrary(), least, most);
+    if (!amount.IsValid()) {
+        err << "fernzahl-cli: \"" << section << ' ' << name << "\" takes an amount from " << PlainAmount(least)
+            << " to " << PlainAmount(most) << ", not \"" << text << "\"\n";
+        return 2;
+    }
+    return Written(store.WriteSettingDword(section, name, static_cast<uint32_t>(amount.Value().GetValue())), err);
+}
+
 // Only a value the program reads, checked as the options sheet checks it; nothing is written on refusal.
 int StoreChecked(const std::string& section, const std::string& name, const std::string& text, SettingsStore& store,
                  std::ostream& err) {
@@ -69,6 +95,9 @@ int StoreChecked(const std::string& section, const std::string& name, const std:
     }
     if (spec->kind == SettingSpec::Kind::String) {
         return Written(store.WriteSettingString(section, name, text), err);
+    }
+    if (spec->kind == SettingSpec::Kind::Amount) {
+        return StoreAmount(section, name, text, *spec, store, err);
     }
     const CNumberInput input = CNumberInput::Check(text, spec->minValue, spec->maxValue);
     if (!input.IsValid()) {

@@ -1,3 +1,4 @@
+#include "cli/BudgetCommand.h"
 #include "cli/CliArguments.h"
 #include "cli/CommandUsage.h"
 #include "cli/CompareCommands.h"
@@ -64,8 +65,8 @@ int main(int argc, char** argv) {
     const std::map<std::string, Command> commands = {
         {"log", RunLogCommand},           {"tariff", RunTariffCommand},   {"counters", RunCountersCommand},
         {"rate", RunRateCommand},         {"watch", RunWatchCommand},     {"phonebook", RunPhonebookCommand},
-        {"settings", RunSettingsCommand}, {"summary", RunSummaryCommand}, {"rerate", RunRerateCommand},
-        {"compare", RunCompareCommand}};
+        {"settings", RunSettingsCommand}, {"summary", RunSummaryCommand}, {"budget", RunBudgetCommand},
+        {"rerate", RunRerateCommand},     {"compare", RunCompareCommand}};
     if (words[0] == "meter") {
         return RunMeterCommand(std::vector<std::string>(words.begin() + 1, words.end()), context,
                                !args.GetDataDirectory().empty());

@@ -24,6 +24,7 @@ inline constexpr int kDiscountPage = 187;
 inline constexpr int kPublicHolidays = 188;
 inline constexpr int kTariffChoice = 198;
 inline constexpr int kOptTariffFiles = 200;
+inline constexpr int kOptBudget = 201;
 inline constexpr int kAssignment = 207;
 inline constexpr int kLogView = 174;
 inline constexpr int kLogFilter = 180;
@@ -62,6 +63,10 @@ inline constexpr int kTolerance = 1153;
 inline constexpr int kResetDay = 1049;
 inline constexpr int kAutoReset = 1050;
 inline constexpr int kOnlyAtStart = 1051;
+
+// Options: budget
+inline constexpr int kBudgetLimit = 1200;
+inline constexpr int kBudgetWarnShare = 1201;
 
 // Options: export
 inline constexpr int kAutoExport = 1094;
@@ -275,6 +280,13 @@ inline constexpr unsigned kStretchTip = 580;
 inline constexpr unsigned kStretchOverlapTip = 581;
 inline constexpr unsigned kDefaultRateTip = 582;
 inline constexpr unsigned kHolidaysAllHeld = 583;
+inline constexpr unsigned kBudgetTitle = 600;
+inline constexpr unsigned kBudgetLeft = 601;
+inline constexpr unsigned kBudgetOver = 602;
+inline constexpr unsigned kBudgetSharePassed = 603;
+inline constexpr unsigned kBudgetLimitPassed = 604;
+inline constexpr unsigned kBudgetProjectionPassed = 605;
+inline constexpr unsigned kAmountOutOfRange = 606;
 inline constexpr unsigned kCompareCaption = 640;
 inline constexpr unsigned kCompareDifference = 641;
 inline constexpr unsigned kCompareSaving = 642;

@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/StringTable.h"
 #include "core/TimeRules.h"
+#include "metering/CountingMonth.h"
 #include "settings/Formatting.h"
 #include "settings/SettingsStore.h"
 #include "tariffs/RabattZaehler.h"
@@ -15,16 +16,6 @@ namespace {
 // alone for a year never finds its old week again.
 int64_t WeekKey(const CDateTime& date) {
     return static_cast<int64_t>(date.ToLocalTime().year) * 1000 + date.GetDayOfYear() - date.GetWeekdayFromMonday();
-}
-
-// The first valid of the candidate dates, at midnight.
-CDateTime FirstValidDate(std::initializer_list<LocalTime> candidates) {
-    for (const LocalTime& t : candidates) {
-        if (CDateTime::IsValidDate(t.year, t.month, t.day)) {
-            return CDateTime::FromLocalTime(t);
-        }
-    }
-    return CDateTime(0.0, ValueStatus::Invalid);
 }
 
 } // namespace
@@ -96,7 +87,7 @@ bool CSummenZaehler::AutoReset() {
         over = WeekKey(now) != WeekKey(m_resetDate);
         break;
     case ResetMode::Monthly:
-        over = IsMonthOver();
+        over = CCountingMonth::IsOver(m_resetDate, now, m_services.settings);
         break;
     case ResetMode::Never:
         break;
@@ -118,24 +109,6 @@ bool CSummenZaehler::ResetPeriod() {
     discount.SetCount(0);
     discount.Save();
     return true;
-}
-
-// The month begins on day "ResetTag"; a day the month lacks moves to the 1st of the next month.
-bool CSummenZaehler::IsMonthOver() const {
-    SettingsStore& settings = m_services.settings;
-    if (settings.Read(Setting::kAutoReset) != 1) {
-        return false;
-    }
-    const int d = static_cast<int>(settings.Read(Setting::kResetTag));
-    const LocalTime reset = m_resetDate.ToLocalTime();
-    CDateTime candidate =
-        FirstValidDate({{reset.year, reset.month, d}, {reset.year, reset.month + 1, 1}, {reset.year + 1, 1, 1}});
-    if (candidate <= m_resetDate) {
-        const LocalTime c = candidate.ToLocalTime();
-        const LocalTime next = c.month == 12 ? LocalTime{c.year + 1, 1, d} : LocalTime{c.year, c.month + 1, c.day};
-        candidate = FirstValidDate({next, {reset.year, reset.month + 2, 1}, {reset.year + 1, 1, 1}});
-    }
-    return candidate <= m_clock.Now();
 }
 
 CTimeSpan CSummenZaehler::GetTotalDuration() const {

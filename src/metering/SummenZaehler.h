@@ -39,8 +39,6 @@ public:
     CounterState GetStateAtEnd() const;
 
 private:
-    bool IsMonthOver() const;
-
     const Services& m_services;
     int32_t m_connections = 0;
     CDateTime m_resetDate;

@@ -30,6 +30,8 @@ public:
     // Opens the file, finds the counter's record (appending one when missing), writes the state into
     // it and closes the file again. False when it could not be written.
     bool WriteCounter(uint8_t number, const CounterState& state);
+    // The counter of the record found last.
+    CounterState State() const { return {duration, units, connections, costs, resetDate}; }
 
 protected:
     uint32_t GetDataSize() const override { return kDataSize; }

@@ -1,6 +1,8 @@
 #include "settings/AmountInput.h"
 
+#include "core/ResourceIds.h"
 #include "core/StringTable.h"
+#include "settings/Formatting.h"
 
 CAmountInput CAmountInput::Check(std::string_view text, const LocaleFacts& facts) {
     // The locale's separator becomes the point; a "," in a locale that writes "." stays a stranger,
@@ -17,6 +19,19 @@ CAmountInput CAmountInput::Check(std::string_view text, const LocaleFacts& facts
     return result;
 }
 
+CAmountInput CAmountInput::Check(std::string_view text, const LocaleFacts& facts, CMoney minValue, CMoney maxValue) {
+    CAmountInput result = Check(text, facts);
+    if (result.IsValid() && (result.Value() < minValue || result.Value() > maxValue)) {
+        result.m_value.reset();
+        result.m_range = {FormatAmount(minValue, facts), FormatAmount(maxValue, facts)};
+    }
+    return result;
+}
+
 std::string CAmountInput::Message(const CStringTable& strings) const {
-    return IsValid() ? std::string() : strings.Get(kNotAnAmount);
+    if (IsValid()) {
+        return {};
+    }
+    return m_range ? strings.Format(Str::kAmountOutOfRange, {m_range->first, m_range->second})
+                   : strings.Get(kNotAnAmount);
 }

@@ -4,6 +4,7 @@
 #include "core/Services.h"
 #include "core/StringTable.h"
 #include "settings/OptAnzeigePage.h"
+#include "settings/OptBudgetPage.h"
 #include "settings/OptExportPage.h"
 #include "settings/OptSplashPage.h"
 #include "settings/OptTarifePage.h"
@@ -22,4 +23,5 @@ COptionenSheet::COptionenSheet(const Services& services, bool dialUpAvailable, Q
     AddPage(new COptAnzeigePage(settings, strings));
     AddPage(new COptSplashPage(settings, strings, CAutostart()));
     AddPage(new COptTarifePage(settings, strings, [this] { CancelToClose(); }));
+    AddPage(new COptBudgetPage(settings, strings));
 }

@@ -4,7 +4,7 @@
 
 struct Services;
 
-// The options: seven pages, opened on the first. Only pages the user looked at are saved on OK.
+// The options: eight pages, opened on the first. Only pages the user looked at are saved on OK.
 class COptionenSheet : public CPropertySheet {
     Q_OBJECT
 public:

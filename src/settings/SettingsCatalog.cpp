@@ -74,7 +74,8 @@ size_t EditDistance(std::string_view a, std::string_view b) {
 std::optional<SettingSpec> CSettingsCatalog::Find(std::string_view section, std::string_view name) {
     for (const DwordSetting& s : Setting::kDwordSettings) {
         if (section == s.section && name == s.name) {
-            return SettingSpec{SettingSpec::Kind::Number, s.minValue, s.maxValue};
+            return SettingSpec{s.isAmount ? SettingSpec::Kind::Amount : SettingSpec::Kind::Number, s.minValue,
+                               s.maxValue};
         }
     }
     for (const StringSetting& s : Setting::kStringSettings) {

@@ -9,7 +9,8 @@
 // named by their users (recent descriptions, column widths, the assignment of dial-up entries).
 // The command line refuses what is not here, as the options sheet would.
 struct SettingSpec {
-    enum class Kind { Number, String };
+    // An amount is stored as a number in ten-thousandths of the currency unit.
+    enum class Kind { Number, Amount, String };
     Kind kind = Kind::Number;
     uint32_t minValue = 0;
     uint32_t maxValue = UINT32_MAX;

@@ -13,6 +13,8 @@ struct DwordSetting {
     uint32_t defaultValue;
     uint32_t minValue = 0;
     uint32_t maxValue = UINT32_MAX;
+    // An amount of money, kept in ten-thousandths of the currency unit and typed as an amount.
+    bool isAmount = false;
 };
 
 struct StringSetting {
@@ -23,6 +25,7 @@ struct StringSetting {
 
 namespace Section {
 inline constexpr const char* kAllgemein = "Allgemein";
+inline constexpr const char* kBudget = "Budget";
 inline constexpr const char* kProtokoll = "Protokoll";
 inline constexpr const char* kTimer = "Timer";
 inline constexpr const char* kZaehler = "Zähler";
@@ -67,6 +70,13 @@ inline constexpr DwordSetting kSummarySortDescending{Section::kZusammenfassung, 
 inline constexpr DwordSetting kSummaryChartHidden{Section::kZusammenfassung, "DiagrammAus", 0, 0, 1};
 inline constexpr DwordSetting kSummaryChartValue{Section::kZusammenfassung, "DiagrammWert", 0, 0, 3};
 
+// The monthly budget on the monthly counter's costs: off while the limit is 0; warned at a share of
+// it in percent. What was warned is kept with the counting month's first day (YYYYMMDD).
+inline constexpr DwordSetting kBudgetLimit{Section::kBudget, "Limit", 0, 0, 1000000000, true};
+inline constexpr DwordSetting kBudgetWarnShare{Section::kBudget, "Warnschwelle", 80, 1, 100};
+inline constexpr DwordSetting kBudgetWarnedMonth{Section::kBudget, "GewarntMonat", 0};
+inline constexpr DwordSetting kBudgetWarned{Section::kBudget, "Gewarnt", 0, 0, 7};
+
 inline constexpr std::array<uint32_t, 8> kLogColumnWidths = {100, 60, 58, 58, 73, 73, 74, 74};
 inline constexpr std::array<uint32_t, 5> kSummaryColumnWidths = {150, 80, 80, 80, 80};
 inline constexpr unsigned kRecentDescriptions = 15;
@@ -100,6 +110,10 @@ inline constexpr std::array kDwordSettings = {kKostenZuerst,
                                               kSummarySortColumn,
                                               kSummarySortDescending,
                                               kSummaryChartHidden,
-                                              kSummaryChartValue};
+                                              kSummaryChartValue,
+                                              kBudgetLimit,
+                                              kBudgetWarnShare,
+                                              kBudgetWarnedMonth,
+                                              kBudgetWarned};
 inline constexpr std::array kStringSettings = {kDatei1, kDatei2};
 } // namespace Setting

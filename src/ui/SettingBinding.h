@@ -3,8 +3,8 @@
 #include "settings/SettingsTable.h"
 
 // One control of a settings page bound to one setting: a check box to a flag, a number field to a
-// number (refused outside the setting's range), a drop-down list to an index, a text field to a
-// string.
+// number (refused outside the setting's range; an amount setting typed as an amount), a drop-down
+// list to an index, a text field to a string.
 struct SettingBinding {
     enum class Kind { Check, Number, Index, Text };
 

@@ -1,12 +1,40 @@
 #include "ui/SettingsPage.h"
 
 #include "core/StringTable.h"
+#include "settings/AmountInput.h"
+#include "settings/Formatting.h"
 #include "settings/NumberInput.h"
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+
+namespace {
+
+QString ShownValue(const DwordSetting& setting, uint32_t value) {
+    return setting.isAmount ? QString::fromStdString(FormatAmount(CMoney(value))) : QString::number(value);
+}
+
+// The message that refuses the text of a number field; empty when the setting takes it.
+std::string Refusal(const DwordSetting& setting, const std::string& text, const CStringTable& strings) {
+    if (setting.isAmount) {
+        return CAmountInput::Check(text, LocaleFacts::FromCLibrary(), CMoney(setting.minValue),
+                                   CMoney(setting.maxValue))
+            .Message(strings);
+    }
+    return CNumberInput::Check(text, setting.minValue, setting.maxValue).Message(strings);
+}
+
+// The value of a number field that has been checked.
+uint32_t TypedValue(const DwordSetting& setting, const std::string& text) {
+    if (setting.isAmount) {
+        return static_cast<uint32_t>(CAmountInput::Check(text, LocaleFacts::FromCLibrary()).Value().GetValue());
+    }
+    return CNumberInput::Check(text, 0, UINT32_MAX).Value();
+}
+
+} // namespace
 
 CSettingsPage::CSettingsPage(int templateId, std::vector<SettingBinding> bindings, SettingsStore& settings,
                              const CStringTable& strings)
@@ -19,7 +47,7 @@ void CSettingsPage::Load() {
             Control<QCheckBox>(binding.control)->setChecked(m_settings.Read(*binding.number) != 0);
             break;
         case SettingBinding::Kind::Number:
-            Control<QLineEdit>(binding.control)->setText(QString::number(m_settings.Read(*binding.number)));
+            Control<QLineEdit>(binding.control)->setText(ShownValue(*binding.number, m_settings.Read(*binding.number)));
             break;
         case SettingBinding::Kind::Index:
             Control<QComboBox>(binding.control)->setCurrentIndex(static_cast<int>(m_settings.Read(*binding.number)));
@@ -37,10 +65,9 @@ std::optional<FieldError> CSettingsPage::Validate() {
             continue;
         }
         auto* field = Control<QLineEdit>(binding.control);
-        const CNumberInput input =
-            CNumberInput::Check(field->text().toStdString(), binding.number->minValue, binding.number->maxValue);
-        if (!input.IsValid()) {
-            return FieldError{field, QString::fromStdString(input.Message(m_strings))};
+        const std::string refusal = Refusal(*binding.number, field->text().toStdString(), m_strings);
+        if (!refusal.empty()) {
+            return FieldError{field, QString::fromStdString(refusal)};
         }
     }
     return std::nullopt;
@@ -54,7 +81,7 @@ void CSettingsPage::Save() {
             break;
         case SettingBinding::Kind::Number: {
             const QString text = Control<QLineEdit>(binding.control)->text();
-            m_settings.Write(*binding.number, CNumberInput::Check(text.toStdString(), 0, UINT32_MAX).Value());
+            m_settings.Write(*binding.number, TypedValue(*binding.number, text.toStdString()));
             break;
         }
         case SettingBinding::Kind::Index:

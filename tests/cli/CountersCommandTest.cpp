@@ -1,6 +1,8 @@
 #include "cli/CountersCommand.h"
 
 #include "CliFixture.h"
+#include "cli/BudgetCommand.h"
+#include "cli/SettingsCommand.h"
 #include "metering/ZaehlerFile.h"
 
 namespace {
@@ -30,7 +32,29 @@ TEST_F(CountersCommandTest, ShowsEveryCounterAndWhatIsMissing) {
     EXPECT_NE(out.find("discount  7 units"), std::string::npos);
     ASSERT_EQ(Run(RunCountersCommand, {"--json"}), 0);
     EXPECT_EQ(out, "[{\"counter\":\"daily\",\"since\":\"2026-12-01T00:00:00\",\"connections\":2,\"duration\":3725,"
-                   "\"units\":10,\"costs\":1.20},{\"counter\":\"discount\",\"count\":7}]\n");
+                   "\"units\":10,\"costs\":1.20},{\"counter\":\"discount\",\"count\":7},"
+                   "{\"counter\":\"budget\",\"limit\":null,\"spent\":null,\"remaining\":null,\"projection\":null}]\n");
+}
+
+TEST_F(CountersCommandTest, BudgetExitsWithWhereTheMonthStands) {
+    EXPECT_EQ(Run(RunBudgetCommand, {}), 0) << "no budget, and nothing counted yet";
+    EXPECT_EQ(out, "No monthly budget is set.\n");
+    Store(CZaehlerFile::kMonthly, 10); // 1.20 spent
+    const std::pair<const char*, int> limits[] = {{"1.50", 0}, {"1.49", 1}, {"1.19", 3}};
+    for (const auto& [limit, code] : limits) {
+        ASSERT_EQ(Run(RunSettingsCommand, {"set", "Budget", "Limit", limit}), 0) << err.str();
+        EXPECT_EQ(Run(RunBudgetCommand, {}), code) << limit << "\n" << out;
+    }
+    EXPECT_EQ(Run(RunBudgetCommand, {"--json"}), 3);
+    EXPECT_EQ(out.rfind("{\"limit\":1.19,\"spent\":1.20,\"remaining\":-0.01,\"projection\":", 0), 0u) << out;
+    ASSERT_EQ(Run(RunCountersCommand, {"--json"}), 0);
+    EXPECT_NE(out.find("{\"counter\":\"budget\",\"limit\":1.19,\"spent\":1.20,"), std::string::npos) << out;
+    EXPECT_EQ(Run(RunBudgetCommand, {"--xml"}), 2);
+    for (const char* wrong : {"ten", "100000.01", "-1"}) {
+        EXPECT_EQ(Run(RunSettingsCommand, {"set", "Budget", "Limit", wrong}), 2) << wrong;
+    }
+    ASSERT_EQ(Run(RunSettingsCommand, {"get", "Budget", "Limit"}), 0);
+    EXPECT_EQ(out, "1.19\n");
 }
 
 TEST_F(CountersCommandTest, MissingCounterFileIsAnError) {

@@ -4,6 +4,8 @@
 #include "app/FernzahlDlg.h"
 #include "log/BeschreibungDlg.h"
 #include "log/ProtokollFile.h"
+#include "metering/ZaehlerFile.h"
+#include "settings/Formatting.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -209,6 +211,30 @@ TEST_F(MainWindowTest, CounterChoiceIsShownAndRemembered) {
     window.findChild<QRadioButton*>(QStringLiteral("id1024"))->click();
     EXPECT_EQ(caption->title().toStdString(), world.library.Strings().Get(183));
     EXPECT_EQ(world.settings.Read(Setting::kZaehlerAnzeige), 3u);
+}
+
+TEST_F(MainWindowTest, BudgetPassedIsWarnedOfOnceAndTheMonthlyCounterShowsWhatIsLeft) {
+    world.settings.Write(Setting::kBudgetLimit, 1'0000);
+    world.settings.Write(Setting::kZaehlerAnzeige, CMeterStation::kMonthly);
+    CounterState monthly;
+    monthly.costs = CMoney(1'2000);
+    monthly.resetDate = world.clock.Now();
+    ASSERT_TRUE(CZaehlerFile(world.dir.Path()).WriteCounter(CZaehlerFile::kMonthly, monthly));
+    const CStringTable& strings = world.library.Strings();
+    const auto start = [&] {
+        auto window = std::make_unique<CFernzahlDlg>(world.services, world.dialUp, world.dialUp, world.modem);
+        WaitUntil([] { return false; }, 300);
+        return window;
+    };
+    std::unique_ptr<CFernzahlDlg> window;
+    EXPECT_EQ(Answering([&] { window = start(); }),
+              strings.Format(604, {FormatAmount(CMoney(1'2000)), FormatAmount(CMoney(1'0000))}));
+    const std::string shown = window->findChild<QLabel*>(QStringLiteral("id1019"))->text().toStdString();
+    EXPECT_NE(shown.find(strings.Format(602, {FormatAmount(CMoney(2000)), FormatAmount(CMoney(1'0000))})),
+              std::string::npos)
+        << shown;
+    window.reset();
+    EXPECT_EQ(Answering([&] { window = start(); }), "") << "warned again after a restart";
 }
 
 TEST_F(MainWindowTest, ResettingACounterAsksFirst) {

@@ -5,6 +5,7 @@
 #include "log/BeschreibungDlg.h"
 #include "log/FilterDlg.h"
 #include "log/ProtokollDlg.h"
+#include "settings/Formatting.h"
 #include "settings/OptionenSheet.h"
 #include "tariff_editor/FeiertageDlg.h"
 #include "tariff_editor/TarifAuswahlDlg.h"
@@ -121,6 +122,29 @@ TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
     Find<QCheckBox>(third.Page(5), 1105)->setChecked(false);
     Answering([&] { third.accept(); });
     EXPECT_FALSE(FileExists(autostart));
+}
+
+TEST_F(OptionsTest, BudgetPageTakesAnAmountInItsRangeAndAShareInPercent) {
+    COptionenSheet sheet(world.services, true, nullptr);
+    sheet.show();
+    sheet.Tabs()->setCurrentIndex(7);
+    auto* limit = Find<QLineEdit>(sheet.Page(7), 1200);
+    auto* share = Find<QLineEdit>(sheet.Page(7), 1201);
+    EXPECT_EQ(limit->text().toStdString(), FormatAmount(CMoney(0)));
+    EXPECT_EQ(share->text(), QStringLiteral("80"));
+    limit->setText(QStringLiteral("ten"));
+    EXPECT_EQ(Answering([&] { sheet.accept(); }), Text(61721));
+    limit->setText(QStringLiteral("100000.01"));
+    EXPECT_EQ(Answering([&] { sheet.accept(); }),
+              world.library.Strings().Format(606, {FormatAmount(CMoney(0)), FormatAmount(CMoney(100000'0000))}));
+    EXPECT_EQ(sheet.focusWidget(), limit);
+    limit->setText(QStringLiteral("25.5"));
+    share->setText(QStringLiteral("101"));
+    EXPECT_EQ(Answering([&] { sheet.accept(); }), world.library.Strings().Format(61714, {"1", "100"}));
+    share->setText(QStringLiteral("90"));
+    EXPECT_EQ(Answering([&] { sheet.accept(); }), "");
+    EXPECT_EQ(world.settings.Read(Setting::kBudgetLimit), 25'5000u);
+    EXPECT_EQ(world.settings.Read(Setting::kBudgetWarnShare), 90u);
 }
 
 TEST_F(OptionsTest, DeletingATariffFileResetsItsAssignmentsAndCancelOnlyCloses) {

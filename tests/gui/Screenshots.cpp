@@ -132,8 +132,10 @@ int main(int argc, char** argv) {
     CTariffBuilder(world.dir.File("Ferngespräche.tff")).WithZoneEveryDay({.seconds = 45, .price = 1200});
     world.settings.WriteSettingString("Zuordnung", "T-Online", "Mobil");
     world.dialUp.entries = {"T-Online", "Arcor Internet-by-Call", "Mobile broadband"};
+    world.settings.Write(Setting::kBudgetLimit, 25'0000);
     COptionenSheet sheet(world.services, true, nullptr);
-    const char* pages[] = {"monitoring", "counters", "export", "signals", "display", "startup", "tariff-files"};
+    const char* pages[] = {"monitoring", "counters", "export",       "signals",
+                           "display",    "startup",  "tariff-files", "budget"};
     for (int page = 0; page < sheet.Tabs()->count(); ++page) {
         sheet.Tabs()->setCurrentIndex(page);
         ok = Save(sheet, dir + QStringLiteral("/options-%1.png").arg(QLatin1String(pages[page]))) && ok;

@@ -46,6 +46,10 @@ const std::map<std::string, uint32_t> kDocumentedDefaults = {
     {"Zusammenfassung/SortierungAbsteigend", 0},
     {"Zusammenfassung/DiagrammAus", 0},
     {"Zusammenfassung/DiagrammWert", 0},
+    {"Budget/Limit", 0},
+    {"Budget/Warnschwelle", 80},
+    {"Budget/GewarntMonat", 0},
+    {"Budget/Gewarnt", 0},
 };
 
 TEST_F(SettingsStoreTest, FreshStoreReadsEveryDefaultAndCreatesNothing) {

@@ -1,0 +1,92 @@
+#include "cli/BudgetCommand.h"
+
+#include "cli/CommandOutput.h"
+#include "cli/CommandUsage.h"
+#include "metering/CounterState.h"
+#include "metering/ZaehlerFile.h"
+#include "platform/SystemClock.h"
+#include "settings/Formatting.h"
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+
+namespace {
+
+constexpr int kOverShare = 1;
+constexpr int kOverLimit = 3;
+constexpr int kUnreadable = 4;
+
+// The monthly counter as stored; nothing spent while the program has stored no counter yet.
+std::optional<CounterState> StoredMonthly(const std::string& directory) {
+    std::error_code error;
+    if (!std::filesystem::exists(directory + CZaehlerFile::kFileName, error)) {
+        return CounterState{};
+    }
+    CZaehlerFile file(directory);
+    if (!file.OpenRecordFile()) {
+        return std::nullopt;
+    }
+    const bool found = file.FindFirst(0, CZaehlerFile::kMonthly);
+    file.Close();
+    return found ? file.State() : CounterState{};
+}
+
+// Where the month stands, as the exit code tells it; the projection alone changes nothing.
+int Standing(const CBudget& budget) {
+    const uint32_t passed = budget.Passed();
+    return (passed & CBudget::kLimit) != 0 ? kOverLimit : (passed & CBudget::kShare) != 0 ? kOverShare : 0;
+}
+
+void PrintText(const CBudget& budget, std::FILE* out) {
+    if (!budget.IsSet()) {
+        std::fputs("No monthly budget is set.\n", out);
+        return;
+    }
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
+    const int standing = Standing(budget);
+    const char* state = standing == kOverLimit   ? "past the limit"
+                        : standing == kOverShare ? "past the warning share"
+                                                 : "within the budget";
+    std::fprintf(out, "month       %s to %s\n", budget.Month().Begin().Format("%Y-%m-%d").c_str(),
+                 budget.Month().LastDay().Format("%Y-%m-%d").c_str());
+    PrintTable(out,
+               {{"limit", FormatAmount(budget.Limit(), facts)},
+                {"spent", FormatAmount(budget.Spent(), facts)},
+                {"remaining", FormatAmount(budget.Remaining(), facts)},
+                {"projection", FormatAmount(budget.Projection(), facts)}},
+               {1});
+    std::fprintf(out, "%s\n", state);
+}
+
+} // namespace
+
+CBudget ReadBudget(const CounterState& monthly, SettingsStore& settings) {
+    return CBudget::Read(settings, monthly, CSystemClock().Now());
+}
+
+std::string BudgetJsonMembers(const CBudget& budget) {
+    const auto amount = [&](const CMoney& value) { return budget.IsSet() ? PlainAmount(value) : "null"; };
+    return "\"limit\":" + amount(budget.Limit()) + ",\"spent\":" + amount(budget.Spent()) +
+           ",\"remaining\":" + amount(budget.Remaining()) + ",\"projection\":" + amount(budget.Projection());
+}
+
+int RunBudgetCommand(const std::vector<std::string>& words, const CliContext& context) {
+    const bool json = words.size() == 1 && words[0] == "--json";
+    if (!words.empty() && !json) {
+        return WrongUse(context.err, "budget", "unknown word '" + words[0] + "'");
+    }
+    const std::optional<CounterState> monthly = StoredMonthly(context.dataDirectory);
+    if (!monthly) {
+        context.err << "fernzahl-cli: cannot read the counter file " << context.dataDirectory << CZaehlerFile::kFileName
+                    << '\n';
+        return kUnreadable;
+    }
+    const CBudget budget = ReadBudget(*monthly, context.settings);
+    if (json) {
+        std::fprintf(context.out, "{%s}\n", BudgetJsonMembers(budget).c_str());
+    } else {
+        PrintText(budget, context.out);
+    }
+    return Standing(budget);
+}
