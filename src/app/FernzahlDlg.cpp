@@ -169,7 +169,7 @@ void CFernzahlDlg::Heartbeat() {
 void CFernzahlDlg::OnConnectionStarted() {
     m_station.StartConnection(m_watcher.GetStartOffset(), m_watcher.GetTariffFile(), m_watcher.GetDeviceName(),
                               m_watcher.GetConnectionName(), m_watcher.GetTariffName());
-    CheckBudget(); // the first unit is charged at the start
+    CheckBudget(); // the minimum charge counts from the start
     m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kCurrentConnection)));
     if (m_tray != nullptr) {
         m_tray->setIcon(CUiResources::Icon(Icon::kMetering));

@@ -66,7 +66,8 @@ void PrintRerated(const std::string& format, const CliContext& context, const Co
     const Text text(*c.comparison, c.rows, strings, format == "text" ? Text::Style::kUser : Text::Style::kPlain);
     if (format != "json") {
         const CTextTable table = text.Connections(0);
-        Write(context.out, format == "csv" ? table.ToCsv() : table.ToAlignedText());
+        Write(context.out,
+              format == "csv" ? table.ToCsv() : text.ConnectionsCaption(0) + "\n\n" + table.ToAlignedText());
         return;
     }
     std::vector<std::string> keys = text.ConnectionHeadings();
@@ -114,6 +115,9 @@ int RunRerateCommand(const std::vector<std::string>& words, const CliContext& co
     }
     if (!tariff) {
         return WrongUse(context.err, "rerate", "--tariff needs the tariff file to re-rate under");
+    }
+    if (std::find(rest.begin(), rest.end(), "--tariff") != rest.end()) {
+        return WrongUse(context.err, "rerate", "--tariff may be given once: the tariff to re-rate under");
     }
     CNachberechnung::CounterRules rules = CNachberechnung::CounterRules::FromSettings(context.settings);
     if (const std::optional<std::string> discount = request->options.Get("--discount")) {

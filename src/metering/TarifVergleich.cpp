@@ -69,7 +69,7 @@ std::vector<size_t> CTarifVergleich::CheapestFirst() const {
 
 std::optional<size_t> CTarifVergleich::Cheapest() const {
     const std::vector<size_t> order = CheapestFirst();
-    if (order.empty() || !m_lines[order.front()].readable) {
+    if (m_rows.empty() || order.empty() || !m_lines[order.front()].readable) {
         return std::nullopt;
     }
     return order.front();

@@ -50,6 +50,7 @@ public:
     const std::vector<Line>& Lines() const { return m_lines; }
     // The readable tariffs from the cheapest, then those that could not be read.
     std::vector<size_t> CheapestFirst() const;
+    // Nothing when there was nothing to compare.
     std::optional<size_t> Cheapest() const;
     // What the tariff would have cost more than the logged costs (less when negative).
     CMoney Difference(const Line& line) const { return line.costs - m_loggedCosts; }

@@ -25,7 +25,6 @@
 namespace {
 
 constexpr int kProgressMs = 100;
-constexpr double kMoneyScale = 10000.0; // amounts count ten-thousandths
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -140,8 +139,10 @@ void CTarifVergleichDlg::ShowTariffs() {
         }
         rows.push_back(cells);
         const CTarifVergleich::Line& l = m_comparison->Lines()[line];
-        labels.append(Text(m_text->TariffName(line)));
-        costs.push_back(static_cast<double>(l.costs.GetValue()) / kMoneyScale);
+        if (l.readable) {
+            labels.append(Text(m_text->TariffName(line)));
+            costs.push_back(static_cast<double>(l.costs.GetValue()) / CMoney::kScale);
+        }
     }
     m_tariffModel->SetRows(std::move(rows));
     for (int column = CTarifVergleichText::kUnits; column < CTarifVergleichText::kTariffColumns; ++column) {
@@ -191,7 +192,9 @@ void CTarifVergleichDlg::Export() {
     }
     const QString& path = *chosen;
     const bool csv = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
-    const std::string report = m_text->Report(m_order, *line, csv);
+    // A CSV file is for machines: plain numbers and dates, whatever the locale.
+    const CTarifVergleichText plain(*m_comparison, *m_rows, m_services.strings, CTarifVergleichText::Style::kPlain);
+    const std::string report = (csv ? plain : *m_text).Report(m_order, *line, csv);
     QSaveFile file(path);
     const bool written =
         file.open(QIODevice::WriteOnly) &&

@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -66,6 +65,17 @@ std::string CTarifVergleichText::Amount(int64_t value) const {
     return FormatAmount(CMoney(value), m_facts);
 }
 
+// To a tenth, with the locale's separator for people: never through printf, whose separator
+// follows the C library's locale for machines too.
+std::string CTarifVergleichText::Percent(double value) const {
+    const long long tenths = std::llround(value * 10);
+    const long long whole = std::llabs(tenths);
+    const std::string separator = m_style == Style::kUser ? m_facts.decimalSeparator : std::string(".");
+    const std::string text =
+        (tenths < 0 ? "-" : "") + std::to_string(whole / 10) + separator + std::to_string(whole % 10);
+    return m_style == Style::kUser ? text + " %" : text;
+}
+
 // For people a dearer tariff shows its "+".
 std::string CTarifVergleichText::Difference(int64_t value) const {
     return (m_style == Style::kUser && value > 0 ? "+" : "") + Amount(value);
@@ -87,16 +97,8 @@ std::string CTarifVergleichText::TariffCell(size_t line, int column) const {
         return Amount(l.costs.GetValue());
     case kDifference:
         return Difference(m_comparison.Difference(l).GetValue());
-    default: {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.1f", m_comparison.SavingPercent(l));
-        std::string saving = text;
-        if (m_style == Style::kUser) {
-            saving.replace(saving.find('.'), 1, m_facts.decimalSeparator);
-            saving += " %";
-        }
-        return saving;
-    }
+    default:
+        return Percent(m_comparison.SavingPercent(l));
     }
 }
 

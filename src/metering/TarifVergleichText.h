@@ -58,6 +58,7 @@ public:
 private:
     std::string Amount(int64_t value) const;
     std::string Difference(int64_t value) const;
+    std::string Percent(double value) const;
 
     const CTarifVergleich& m_comparison;
     const CProtokollRows& m_rows;

@@ -22,7 +22,6 @@
 
 namespace {
 constexpr double kSecondsPerHour = 3600.0;
-constexpr double kMoneyScale = 10000.0; // amounts count ten-thousandths
 } // namespace
 
 CZusammenfassungDlg::CZusammenfassungDlg(const Services& services, QWidget* parent)
@@ -103,7 +102,7 @@ void CZusammenfassungDlg::ShowChart() {
 double CZusammenfassungDlg::ValueOf(const ZusammenfassungGruppe& group, ChartValue value) {
     switch (value) {
     case kCosts:
-        return static_cast<double>(group.costs.GetValue()) / kMoneyScale;
+        return static_cast<double>(group.costs.GetValue()) / CMoney::kScale;
     case kHours:
         return static_cast<double>(group.duration.GetTotalSeconds()) / kSecondsPerHour;
     case kUnits:

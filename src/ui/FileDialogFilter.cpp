@@ -3,6 +3,7 @@
 #include "ui/FormDlg.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 #include <QStringList>
 
@@ -27,6 +28,13 @@ std::optional<QString> AskSavePath(QWidget* parent, const QString& title, const 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // A name typed without an extension takes the one of the filter chosen ("CSV files (*.csv)").
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const QRegularExpressionMatch pattern = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+        if (pattern.hasMatch()) {
+            dialog.setDefaultSuffix(pattern.captured(1));
+        }
+    });
     if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #include "cli/CompareCommands.h"
 
 #include "CliFixture.h"
+#include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
 #include "support/TariffBuilder.h"
 
@@ -22,14 +23,23 @@ TEST_F(CompareCommandsTest, CompareListsTheTariffsCheapestFirstAndRerateEachConn
                    "\"Flat\",3,0.15,-0.21,58.3\r\n"
                    "\"Fernzahl\",3,0.36,0.00,0.0\r\n");
 
-    ASSERT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--connection", "Arcor", "--format", "json"}), 0)
-        << err.str();
+    ASSERT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--connection", "Arcor", "--format", "json"}), 0) << err.str();
     EXPECT_EQ(out, "{\"start\":\"2026-12-07T11:00:00\",\"duration\":30,\"loggedUnits\":1,\"loggedCosts\":0.12,"
                    "\"units\":1,\"costs\":0.05,\"difference\":-0.07}\n"
                    "{\"connections\":1,\"duration\":30,\"loggedUnits\":1,\"loggedCosts\":0.12,\"units\":1,"
                    "\"costs\":0.05,\"difference\":-0.07}\n");
 
+    {
+        // The locale's decimal comma for people, never for machines.
+        const CLocaleGuard german{"de_DE.UTF-8"};
+        ASSERT_EQ(Run(RunCompareCommand, {}), 0) << err.str();
+        EXPECT_NE(out.find("58,3 %"), std::string::npos) << out;
+        ASSERT_EQ(Run(RunCompareCommand, {"--format", "json"}), 0);
+        EXPECT_NE(out.find("\"saving\":58.3,"), std::string::npos) << out;
+    }
+
     EXPECT_EQ(Run(RunRerateCommand, {"--connection", "Arcor"}), 2) << "no tariff to re-rate under";
+    EXPECT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--tariff", "Mobil"}), 2) << "a tariff filter is ambiguous";
     EXPECT_EQ(Run(RunRerateCommand, {"--tariff", "Mobil"}), 1) << "no such tariff file";
     EXPECT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--discount", "many"}), 2);
 }

@@ -53,7 +53,7 @@ TEST(TariffComparisonTest, TheCheapestTariffLeadsMarkedAndEachTariffShowsItsConn
         Find<QPushButton>(window, 2)->click();
     });
     view.OnCommand(CProtokollDlg::kCompareTariffs);
-    EXPECT_EQ(tariffs, (std::vector<std::string>{"Flat (cheapest)", "(Default tariff)"}));
+    EXPECT_EQ(tariffs, (std::vector<std::string>{"Flat – cheapest", "(Default tariff)"}));
     EXPECT_TRUE(cheapestInBold);
     EXPECT_EQ(flatCosts, (std::vector<std::string>{"0.10", "0.05"}));
     EXPECT_EQ(defaultCosts, (std::vector<std::string>{"0.24", "0.12"}));
