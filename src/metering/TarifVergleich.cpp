@@ -32,6 +32,7 @@ CTarifVergleich::CTarifVergleich(const CProtokollRows& rows, const std::vector<u
 bool CTarifVergleich::Compare(const std::vector<Tariff>& tariffs, const CNachberechnung::CounterRules& rules,
                               const Progress& progress) {
     m_lines.clear();
+    m_cheapest.reset();
     const size_t total = tariffs.size() * m_connections.size();
     for (const Tariff& tariff : tariffs) {
         const size_t before = m_lines.size() * m_connections.size();
@@ -53,6 +54,10 @@ bool CTarifVergleich::Compare(const std::vector<Tariff>& tariffs, const CNachber
         }
         m_lines.push_back(std::move(line));
     }
+    const std::vector<size_t> order = CheapestFirst();
+    if (!m_rows.empty() && !order.empty() && m_lines[order.front()].readable) {
+        m_cheapest = order.front();
+    }
     return true;
 }
 
@@ -65,14 +70,6 @@ std::vector<size_t> CTarifVergleich::CheapestFirst() const {
         return x.readable != y.readable ? x.readable : x.readable && x.costs < y.costs;
     });
     return order;
-}
-
-std::optional<size_t> CTarifVergleich::Cheapest() const {
-    const std::vector<size_t> order = CheapestFirst();
-    if (m_rows.empty() || order.empty() || !m_lines[order.front()].readable) {
-        return std::nullopt;
-    }
-    return order.front();
 }
 
 double CTarifVergleich::SavingPercent(const Line& line) const {

@@ -51,7 +51,7 @@ public:
     // The readable tariffs from the cheapest, then those that could not be read.
     std::vector<size_t> CheapestFirst() const;
     // Nothing when there was nothing to compare.
-    std::optional<size_t> Cheapest() const;
+    std::optional<size_t> Cheapest() const { return m_cheapest; }
     // What the tariff would have cost more than the logged costs (less when negative).
     CMoney Difference(const Line& line) const { return line.costs - m_loggedCosts; }
     // The logged costs saved, in percent of them; 0 when nothing was logged.
@@ -64,4 +64,5 @@ private:
     int64_t m_loggedUnits = 0;
     CMoney m_loggedCosts;
     std::vector<Line> m_lines;
+    std::optional<size_t> m_cheapest; // found once the comparison is complete
 };

@@ -51,21 +51,13 @@ TariffOptions CTariffRecords::ReadOptions() {
 }
 
 bool CTariffRecords::WriteOptions(const TariffOptions& options) {
-    if (!Open()) {
-        return false;
-    }
-    bool ready = m_file.FindFirst(CTarifFile::kByKind, CTarifFile::kOptions) || Append(CTarifFile::kOptions);
-    if (ready) {
-        m_file.SetKind(CTarifFile::kOptions);
-        m_file.SetOption(CTarifFile::kMinimumCharge, options.minimumCharge);
-        m_file.SetOption(CTarifFile::kDiscountScheme, options.discountScheme);
-        m_file.SetOption(CTarifFile::kFridayOwnTable, options.fridayOwnTable);
-        m_file.SetOption(CTarifFile::kSundayOwnTable, options.sundayOwnTable);
-        m_file.SetOption(CTarifFile::kHolidaysAsSundays, options.holidaysAsSundays);
-        ready = m_file.WriteRecord();
-    }
-    m_file.Close();
-    return ready;
+    return WriteSingleRecord(CTarifFile::kOptions, [&options](CTarifFile& file) {
+        file.SetOption(CTarifFile::kMinimumCharge, options.minimumCharge);
+        file.SetOption(CTarifFile::kDiscountScheme, options.discountScheme);
+        file.SetOption(CTarifFile::kFridayOwnTable, options.fridayOwnTable);
+        file.SetOption(CTarifFile::kSundayOwnTable, options.sundayOwnTable);
+        file.SetOption(CTarifFile::kHolidaysAsSundays, options.holidaysAsSundays);
+    });
 }
 
 DiscountTerms CTariffRecords::ReadDiscount() {
@@ -79,14 +71,20 @@ DiscountTerms CTariffRecords::ReadDiscount() {
 }
 
 bool CTariffRecords::WriteDiscount(const DiscountTerms& terms) {
+    return WriteSingleRecord(CTarifFile::kDiscount, [&terms](CTarifFile& file) {
+        file.SetUnitLimit(terms.unitLimit);
+        file.SetDiscountPrice(terms.price);
+    });
+}
+
+bool CTariffRecords::WriteSingleRecord(uint32_t kind, const std::function<void(CTarifFile&)>& fill) {
     if (!Open()) {
         return false;
     }
-    bool ready = m_file.FindFirst(CTarifFile::kByKind, CTarifFile::kDiscount) || Append(CTarifFile::kDiscount);
+    bool ready = m_file.FindFirst(CTarifFile::kByKind, static_cast<int32_t>(kind)) || Append(kind);
     if (ready) {
-        m_file.SetKind(CTarifFile::kDiscount);
-        m_file.SetUnitLimit(terms.unitLimit);
-        m_file.SetDiscountPrice(terms.price);
+        m_file.SetKind(kind);
+        fill(m_file);
         ready = m_file.WriteRecord();
     }
     m_file.Close();

@@ -6,6 +6,7 @@
 #include "tariffs/TariffZone.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -75,6 +76,8 @@ private:
     bool Open();
     // Appends an empty record of that kind and leaves it current.
     bool Append(uint32_t kind);
+    // Fills and writes the one record of its kind (options, discount), made when missing.
+    bool WriteSingleRecord(uint32_t kind, const std::function<void(CTarifFile&)>& fill);
 
     CTarifFile m_file;
 };

@@ -18,14 +18,17 @@ CListDelegate::CListDelegate(CListView* view) : QStyledItemDelegate(view), m_vie
 QSize CListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     const bool label = index.column() == 0;
     const int margin = label ? kLabelMargin + m_view->StateImageOffset() : kCellMargin;
-    const int width = QFontMetrics(CellFont(option, index)).horizontalAdvance(index.data(Qt::DisplayRole).toString());
+    const std::optional<QFont> own = OwnFont(index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const int width = own ? QFontMetrics(*own).horizontalAdvance(text) : option.fontMetrics.horizontalAdvance(text);
     return {width + margin, RowHeight(option.fontMetrics)};
 }
 
-// A model may set a row apart in a font of its own (the cheapest tariff in bold).
-QFont CListDelegate::CellFont(const QStyleOptionViewItem& option, const QModelIndex& index) {
+// A model may set a row apart in a font of its own (the cheapest tariff in bold); the other cells
+// keep the view's font and its metrics, made once for all of them.
+std::optional<QFont> CListDelegate::OwnFont(const QModelIndex& index) {
     const QVariant chosen = index.data(Qt::FontRole);
-    return chosen.isValid() ? chosen.value<QFont>() : option.font;
+    return chosen.isValid() ? std::optional<QFont>(chosen.value<QFont>()) : std::nullopt;
 }
 
 int CListDelegate::RowHeight(const QFontMetrics& metrics) {
@@ -44,8 +47,8 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     if (label) {
         rect.setRight(rect.right() - m_view->StateImageOffset());
     }
-    const QFont font = CellFont(option, index);
-    const QFontMetrics metrics(font);
+    const std::optional<QFont> own = OwnFont(index);
+    const QFontMetrics metrics = own ? QFontMetrics(*own) : option.fontMetrics;
     const std::string whole = text.toStdString();
     const std::string fitted =
         FitTextToWidth(whole, rect.width(), label ? kLabelMargin : kCellMargin, [&metrics](std::string_view part) {
@@ -59,7 +62,9 @@ void CListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         alignment = Qt::Alignment(columnAlignment.toInt()) & Qt::AlignHorizontal_Mask;
     }
     painter->save();
-    painter->setFont(font);
+    if (own) {
+        painter->setFont(*own);
+    }
     painter->setPen(highlighted ? option.palette.highlightedText().color() : option.palette.text().color());
     painter->drawText(rect, static_cast<int>(alignment | Qt::AlignVCenter | Qt::TextSingleLine),
                       QString::fromStdString(fitted));

@@ -2,6 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+#include <optional>
+
 class CListView;
 
 // Draws one cell of a CListView: the label with a margin of 4 in a rectangle narrowed by 2
@@ -18,7 +20,7 @@ public:
     static int RowHeight(const QFontMetrics& metrics);
 
 private:
-    static QFont CellFont(const QStyleOptionViewItem& option, const QModelIndex& index);
+    static std::optional<QFont> OwnFont(const QModelIndex& index);
 
     CListView* m_view;
 };

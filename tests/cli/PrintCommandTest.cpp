@@ -18,13 +18,7 @@ struct PrintCommandTest : ::testing::Test {
         argv.insert(argv.end(), {"--pdf", dir.File("out.pdf")});
         const ProcessResult printed = RunProcess(argv, {.set = {{"LC_ALL", "de_DE.UTF-8"}}});
         EXPECT_EQ(printed.exitCode, 0) << printed.err;
-        const std::string text = RunProcess({"/usr/bin/pdftotext", "-layout", dir.File("out.pdf"), "-"}).out;
-        std::vector<std::string> pages;
-        for (size_t start = 0, end = 0; start < text.size(); start = end + 1) {
-            end = std::min(text.find('\f', start), text.size());
-            pages.push_back(text.substr(start, end - start));
-        }
-        return pages;
+        return PdfTextPages(dir.File("out.pdf"));
     }
 };
 

@@ -57,16 +57,6 @@ std::vector<int> PrintRows(QPrinter& printer, int rows) {
     return lines;
 }
 
-std::vector<std::string> PdfPages(const std::string& file) {
-    const std::string text = RunProcess({"/usr/bin/pdftotext", file, "-"}).out;
-    std::vector<std::string> pages;
-    for (size_t start = 0, end = 0; start < text.size(); start = end + 1) {
-        end = std::min(text.find('\f', start), text.size());
-        pages.push_back(text.substr(start, end - start));
-    }
-    return pages;
-}
-
 TEST(DruckLayoutTest, ARowEndingExactlyOnTheBottomLimitStaysOnItsPage) {
     Application();
     CTempDir dir;
@@ -76,7 +66,7 @@ TEST(DruckLayoutTest, ARowEndingExactlyOnTheBottomLimitStaysOnItsPage) {
 
     CPrinterOfHeight exact(bottom + kBottomMargin, dir.File("exact.pdf"));
     PrintRows(exact, rowsOnFirstPage + 1);
-    const std::vector<std::string> pages = PdfPages(dir.File("exact.pdf"));
+    const std::vector<std::string> pages = PdfTextPages(dir.File("exact.pdf"));
     ASSERT_GE(pages.size(), 2u);
     EXPECT_NE(pages[0].find(RowText(rowsOnFirstPage)), std::string::npos) << pages[0];
     EXPECT_EQ(pages[0].find(RowText(rowsOnFirstPage + 1)), std::string::npos) << pages[0];

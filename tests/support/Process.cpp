@@ -1,5 +1,6 @@
 #include "support/Process.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -137,4 +138,14 @@ void CChildProcess::Signal(int signal) {
 
 std::string BinaryPath(const std::string& name) {
     return std::string(FERNZAHL_BIN_DIR) + "/" + name;
+}
+
+std::vector<std::string> PdfTextPages(const std::string& pdf) {
+    const std::string text = RunProcess({"/usr/bin/pdftotext", "-layout", pdf, "-"}).out;
+    std::vector<std::string> pages;
+    for (size_t start = 0, end = 0; start < text.size(); start = end + 1) {
+        end = std::min(text.find('\f', start), text.size());
+        pages.push_back(text.substr(start, end - start));
+    }
+    return pages;
 }

@@ -22,6 +22,9 @@ struct ProcessEnvironment {
 ProcessResult RunProcess(const std::vector<std::string>& argv, const ProcessEnvironment& env = {},
                          std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
+// The text of a PDF file as pdftotext reads it with its layout kept, one string per page.
+std::vector<std::string> PdfTextPages(const std::string& pdf);
+
 // A program started in the background; killed when the handle goes.
 class CChildProcess {
 public:
