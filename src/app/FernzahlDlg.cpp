@@ -10,6 +10,7 @@
 #include "log/ProtokollDlg.h"
 #include "log/ProtokollFile.h"
 #include "metering/Budget.h"
+#include "metering/ZaehlerFile.h"
 #include "settings/OptionenSheet.h"
 #include "settings/SettingsStore.h"
 #include "tariff_editor/TariffCommands.h"
@@ -131,8 +132,7 @@ void CFernzahlDlg::Initialise() {
 }
 
 void CFernzahlDlg::ReportRecovery() {
-    const CRunRecovery::Result& recovery = m_station.GetRecovery();
-    if (recovery.outcome != CRunRecovery::Outcome::None) {
+    for (const CRunRecovery::Result& recovery : m_station.GetRecovery()) {
         const bool recovered = recovery.outcome == CRunRecovery::Outcome::Recovered;
         CMessageBox::Show(this, Text(CRunRecovery::Describe(recovery, m_services.strings)), CMessageBox::Buttons::Ok,
                           recovered ? CMessageBox::Icon::Information : CMessageBox::Icon::Warning);
@@ -208,15 +208,27 @@ void CFernzahlDlg::LogConnection() {
 
 void CFernzahlDlg::DescribeEndedConnection() {
     if (!m_shutDown && !m_station.Meter().AskDescription()) {
-        ReportLogNotWritten();
+        // The record is there; only its description could not be written into it.
+        CMessageBox::ShowNotWritten(this, m_services.strings,
+                                    m_services.settings.GetProgramDirectory() + CProtokollFile::kFileName);
     }
     ShowEndedConnection();
 }
 
 void CFernzahlDlg::ReportLogNotWritten() {
-    const std::string log = m_services.settings.GetProgramDirectory() + CProtokollFile::kFileName;
-    CMessageBox::Show(this, Text(m_services.strings.Format(Str::kLogNotWritten, {log})), CMessageBox::Buttons::Ok,
-                      CMessageBox::Icon::Stop);
+    const std::string directory = m_services.settings.GetProgramDirectory();
+    const CMeterStation::EndWrites& end = m_station.GetLastEnd();
+    if (!end.counted) {
+        CMessageBox::ShowNotWritten(this, m_services.strings, directory + CZaehlerFile::kFileName);
+    }
+    if (end.logged) {
+        return;
+    }
+    const std::string log = directory + CProtokollFile::kFileName;
+    const std::string text = end.unloggedKeptAs.empty()
+                                 ? m_services.strings.Format(Str::kLogNotWritten, {log})
+                                 : m_services.strings.Format(Str::kLogNotWrittenKept, {log, end.unloggedKeptAs});
+    CMessageBox::Show(this, Text(text), CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
 }
 
 bool CFernzahlDlg::ShowEndedConnection() {

@@ -37,6 +37,7 @@ public:
         std::copy_n(data, size, m_bytes.data() + offset);
         return true;
     }
+    bool Flush() override { return true; }
 
 private:
     std::vector<uint8_t>& m_bytes;

@@ -4,10 +4,15 @@
 #include "core/MemoryDirectory.h"
 #include "core/RecordStorage.h"
 
+#include "core/FileDescriptor.h"
+#include "core/FileLayer.h"
+
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
 #include <cstring>
-#include <filesystem>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,46 +21,50 @@ constexpr size_t kWindowSize = 256 * 1024;
 // A file on disk, unbuffered: every write goes to the system at once.
 class CDiskStorage : public RecordStorage {
 public:
-    CDiskStorage(std::FILE* file, bool writable) : m_file(file), m_writable(writable) {
-        std::setvbuf(m_file, nullptr, _IONBF, 0);
-    }
-    ~CDiskStorage() override { std::fclose(m_file); }
-    CDiskStorage(const CDiskStorage&) = delete;
-    CDiskStorage& operator=(const CDiskStorage&) = delete;
+    CDiskStorage(CFileDescriptor fd, bool writable) : m_fd(std::move(fd)), m_writable(writable) {}
 
     bool IsWritable() const override { return m_writable; }
     uint64_t Length() override {
-        return std::fseek(m_file, 0, SEEK_END) == 0 ? static_cast<uint64_t>(std::ftell(m_file)) : 0;
+        struct stat info {};
+        return fstat(m_fd.Get(), &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
     }
     size_t ReadAt(uint64_t offset, uint8_t* data, size_t size) override {
-        return SeekTo(offset) ? std::fread(data, 1, size, m_file) : 0;
+        size_t done = 0;
+        while (done < size) {
+            const ssize_t n = pread(m_fd.Get(), data + done, size - done, static_cast<off_t>(offset + done));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                break;
+            }
+            done += static_cast<size_t>(n);
+        }
+        return done;
     }
     bool WriteAt(uint64_t offset, const uint8_t* data, size_t size) override {
-        return SeekTo(offset) && std::fwrite(data, 1, size, m_file) == size && std::fflush(m_file) == 0;
+        return CFileLayer::WriteAt(m_fd.Get(), offset, data, size);
     }
+    bool Flush() override { return CFileLayer::Flush(m_fd.Get()); }
 
 private:
-    bool SeekTo(uint64_t offset) { return std::fseek(m_file, static_cast<long>(offset), SEEK_SET) == 0; }
-
-    std::FILE* m_file;
+    CFileDescriptor m_fd;
     bool m_writable;
 };
 
 std::unique_ptr<RecordStorage> OpenOnDisk(const std::string& path) {
-    std::error_code error;
+    // Created when missing, never truncated; a file that may only be read is opened for reading.
+    CFileDescriptor fd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    bool writable = fd.IsOpen();
+    if (!writable) {
+        fd = CFileDescriptor(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    }
+    struct stat info {};
     // Only a regular file has records; a directory or device in its place has none.
-    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
+    if (!fd.IsOpen() || fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return nullptr;
     }
-    // "ab" creates a missing file without truncating an existing one; "r+b" then allows writing anywhere.
-    if (std::FILE* create = std::fopen(path.c_str(), "ab")) {
-        std::fclose(create);
-    }
-    if (std::FILE* file = std::fopen(path.c_str(), "r+b")) {
-        return std::make_unique<CDiskStorage>(file, true);
-    }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    return file != nullptr ? std::make_unique<CDiskStorage>(file, false) : nullptr;
+    return std::make_unique<CDiskStorage>(std::move(fd), writable);
 }
 
 } // namespace
@@ -185,6 +194,10 @@ bool CRecordFile::AppendRecord() {
     const bool written = WriteSlot(RecordOffset(m_index), 0);
     m_status = 1;
     return written;
+}
+
+bool CRecordFile::Flush() {
+    return m_storage != nullptr && m_storage->IsWritable() && m_storage->Flush();
 }
 
 bool CRecordFile::DeleteRecord() {

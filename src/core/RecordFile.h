@@ -37,6 +37,8 @@ public:
     bool WriteRecord();
     bool AppendRecord();
     bool DeleteRecord();
+    // Flushes what was written to the disk, for a record that must outlive a power cut.
+    bool Flush();
 
     // Hands the bytes of each valid record's data, in file order, to the visitor without decoding
     // them, for walks that want only part of each record; the visitor answers false to stop.

@@ -13,4 +13,6 @@ public:
     virtual size_t ReadAt(uint64_t offset, uint8_t* data, size_t size) = 0;
     // All the bytes at the offset, handed on to the system; false when they were not.
     virtual bool WriteAt(uint64_t offset, const uint8_t* data, size_t size) = 0;
+    // What was written, flushed to the disk; false when it could not be.
+    virtual bool Flush() = 0;
 };

@@ -242,6 +242,7 @@ inline constexpr unsigned kUnknownUser = 450;
 inline constexpr unsigned kNoName = 455;
 inline constexpr unsigned kModemDevice = 456;
 inline constexpr unsigned kLogNotWritten = 457;
+inline constexpr unsigned kLogNotWrittenKept = 459;
 inline constexpr unsigned kFileNotWritten = 458;
 inline constexpr unsigned kSummaryTitle = 470;
 inline constexpr unsigned kSummaryPage = 471;

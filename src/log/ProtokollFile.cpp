@@ -93,10 +93,19 @@ bool CProtokollFile::AppendEntry() {
     return appended;
 }
 
+LogEntry CProtokollFile::AsStored(const LogEntry& entry) {
+    CProtokollFile file({});
+    file.m_entry = entry;
+    std::vector<uint8_t> data(kDataSize, 0);
+    file.WriteData(data.data());
+    file.ReadData(data.data());
+    return file.m_entry;
+}
+
 std::optional<uint32_t> CProtokollFile::Append(const LogEntry& entry) {
     bool written = OpenRecordFile() && AppendEntry();
     m_entry = entry;
-    written = written && WriteRecord();
+    written = written && WriteRecord() && Flush();
     const uint32_t index = GetRecordIndex();
     Close();
     return written ? std::optional(index) : std::nullopt;

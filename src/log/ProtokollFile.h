@@ -34,10 +34,13 @@ public:
     // of a record older than the tariff field is empty.
     static std::string_view TextBytes(const uint8_t* data, Text field);
 
+    // The entry as the log holds it once written: its texts in the log's character set, cut to size.
+    static LogEntry AsStored(const LogEntry& entry);
+
     // Reserves a new record at the end of the log for this system's format version.
     bool AppendEntry();
-    // Opens the log, appends a record with these values and closes it again: the record's index,
-    // nothing when it could not be written.
+    // Opens the log, appends a record with these values, flushes it to the disk and closes the log
+    // again: the record's index, nothing when it could not be written.
     std::optional<uint32_t> Append(const LogEntry& entry);
 
     // Writes the ";"-separated text export: the given rows, or with none every valid record of the

@@ -39,6 +39,11 @@ bool CCheckpointWriter::Remove() {
     return m_store.Remove();
 }
 
+std::string CCheckpointWriter::KeepUnlogged() {
+    const std::unique_lock lock = Quiet();
+    return m_store.KeepUnlogged();
+}
+
 void CCheckpointWriter::Run() {
     std::unique_lock lock(m_mutex);
     for (;;) {

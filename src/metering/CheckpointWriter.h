@@ -26,6 +26,8 @@ public:
     // Written before it returns; false when it could not be written.
     bool Write(const std::string& text);
     bool Remove();
+    // The checkpoint kept for the next start under a name of its own (CheckpointStore::KeepUnlogged).
+    std::string KeepUnlogged();
     // Whether the last checkpoint could not be written.
     bool HasFailed() const { return m_failed; }
 

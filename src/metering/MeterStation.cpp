@@ -8,7 +8,7 @@ CMeterStation::CMeterStation(const Services& services, CheckpointStore* checkpoi
     : m_services(services), m_tariff(services.clock, services.settings.GetProgramDirectory()),
       m_meter(m_tariff, services),
       m_recovery(checkpoints ? CRunRecovery::Recover(*checkpoints, services.settings.GetProgramDirectory())
-                             : CRunRecovery::Result{}),
+                             : std::vector<CRunRecovery::Result>{}),
       m_counters{CSummenZaehler(kDaily, CSummenZaehler::ResetMode::Daily, m_tariff, services),
                  CSummenZaehler(kWeekly, CSummenZaehler::ResetMode::Weekly, m_tariff, services),
                  CSummenZaehler(kMonthly, CSummenZaehler::ResetMode::Monthly, m_tariff, services),
@@ -67,15 +67,18 @@ int CMeterStation::ChargeDueUnits(const std::function<void()>& onUnit) {
     return charged;
 }
 
-// The writes in this order: the final checkpoint, the counters, the log record, the checkpoint's
-// removal. Until the removal, the next start finds a checkpoint whose counter values it stores
-// again whole (a second time changes nothing) and whose record it appends unless the log already
-// ends with it; so the connection is counted and logged once, wherever the program stops.
+// The writes in this order: the final checkpoint, the counters, the log record (each flushed to
+// the disk), the checkpoint's removal. Until the removal, the next start finds a checkpoint whose
+// counter values it stores again whole (a second time changes nothing) and whose record it appends
+// unless the log already holds it; so the connection is counted and logged once, wherever the
+// program stops. When a write fails, the checkpoint is kept for the next start instead.
 bool CMeterStation::EndConnection(bool askForDescription) {
+    const std::string finalState = CheckpointText();
     KeepCheckpoint(true);
     Reached(EndStep::CheckpointWritten);
+    bool counted = true;
     for (CSummenZaehler& counter : m_counters) {
-        counter.EndConnection();
+        counted = counter.EndConnection() && counted;
         if (&counter == &m_counters[kDaily]) {
             Reached(EndStep::DailyCounterSaved);
         }
@@ -83,10 +86,18 @@ bool CMeterStation::EndConnection(bool askForDescription) {
     Reached(EndStep::CountersSaved);
     const bool logged = m_meter.EndRun();
     Reached(EndStep::Logged);
-    if (m_checkpoints) {
+    m_end = {logged, counted, {}};
+    if (m_checkpoints && !logged) {
+        m_end.unloggedKeptAs = m_checkpoints->KeepUnlogged();
+    }
+    if (m_checkpoints && !counted) {
+        // The counters hold the connection in memory and are saved whole with the next ones; till
+        // then the checkpoint stays, so that a start before that counts it.
+        m_checkpoints->Write(finalState);
+    } else if (m_checkpoints && logged) {
         m_checkpoints->Remove();
     }
-    return (!askForDescription || m_meter.AskDescription()) && logged;
+    return (!askForDescription || m_meter.AskDescription()) && logged && counted;
 }
 
 void CMeterStation::ResetCounter(Counter counter) {

@@ -40,7 +40,7 @@ public:
     CSummenZaehler& GetCounter(Counter counter) { return m_counters[counter]; }
     const CSummenZaehler& GetCounter(Counter counter) const { return m_counters[counter]; }
     // What was found of the last run's connection at construction.
-    const CRunRecovery::Result& GetRecovery() const { return m_recovery; }
+    const std::vector<CRunRecovery::Result>& GetRecovery() const { return m_recovery; }
 
     // At the first tick of a new day: the daily counter starts again, the weekly and monthly ones
     // when their period is over (unless the counters are reset only at program start). True when so.
@@ -55,6 +55,13 @@ public:
     // wanted, asks for a description. At the program's end nobody is asked: the record keeps the
     // default name. False when the log could not be written.
     bool EndConnection(bool askForDescription = true);
+    // What the last connection's end could write.
+    struct EndWrites {
+        bool logged = true;
+        bool counted = true;
+        std::string unloggedKeptAs; // where the checkpoint of an unlogged connection is kept; empty when nowhere
+    };
+    const EndWrites& GetLastEnd() const { return m_end; }
     // The user's reset of one counter; the monthly one also clears the discount counter when wanted.
     void ResetCounter(Counter counter);
     // Writes the running connection's checkpoint now (the session may be about to end).
@@ -72,9 +79,10 @@ private:
     const Services& m_services;
     CTarif m_tariff;
     CZaehlwerk m_meter;
-    CRunRecovery::Result m_recovery; // before the counters, which then load what it stored
+    std::vector<CRunRecovery::Result> m_recovery; // before the counters, which then load what it stored
     std::array<CSummenZaehler, 4> m_counters;
     std::unique_ptr<CCheckpointWriter> m_checkpoints;
     uint32_t m_lastCheckpointTick = 0;
+    EndWrites m_end;
     std::function<void(EndStep)> m_endStepHook;
 };

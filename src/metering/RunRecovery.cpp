@@ -14,57 +14,83 @@
 namespace {
 
 // A crash after the record was appended leaves it last in the log; a few records more are looked
-// at in case another program appended meanwhile. Start, duration, units and costs tell it apart
-// (its texts may have changed on the way into the file's character set).
+// at in case another connection was logged meanwhile. Its start and texts, as the log holds them,
+// tell it apart; its duration may be a second longer than the checkpoint's.
 bool IsLogged(const std::string& directory, const LogEntry& record) {
     constexpr uint32_t kLookBack = 8;
     CProtokollFile log(directory);
     if (!log.OpenRecordFile()) {
         return false;
     }
+    const LogEntry stored = CProtokollFile::AsStored(record);
     const uint32_t count = log.GetRecordCount();
     for (uint32_t i = count; i > count - std::min(count, kLookBack); --i) {
         log.GoToRecord(i - 1);
         const LogEntry& e = log.Entry();
-        if (log.GetStatus() != 0 && e.start == record.start && e.duration == record.duration &&
-            e.units == record.units && e.costs == record.costs) {
+        if (log.GetStatus() != 0 && e.start == stored.start && e.connectionName == stored.connectionName &&
+            e.deviceName == stored.deviceName && e.userName == stored.userName && e.tariffName == stored.tariffName) {
             return true;
         }
     }
     return false;
 }
 
-} // namespace
+bool Log(const std::string& directory, const LogEntry& record) {
+    return IsLogged(directory, record) || CProtokollFile(directory).Append(record).has_value();
+}
 
-CRunRecovery::Result CRunRecovery::Recover(CheckpointStore& store, const std::string& programDirectory) {
-    const std::optional<std::string> text = store.Read();
-    if (!text) {
-        return {};
-    }
-    const std::optional<CCheckpoint> checkpoint = CCheckpoint::Parse(*text);
-    if (!checkpoint) {
-        return {Outcome::Unreadable, {}, store.SetAside()};
-    }
+bool Count(const std::string& directory, const CCheckpoint& checkpoint) {
     bool written = true;
     for (uint8_t number = CZaehlerFile::kDaily; number <= CZaehlerFile::kTotal; ++number) {
-        written = CZaehlerFile(programDirectory).WriteCounter(number, checkpoint->counters[number]) && written;
+        written = CZaehlerFile(directory).WriteCounter(number, checkpoint.counters[number]) && written;
     }
-    written = written && (IsLogged(programDirectory, checkpoint->record) ||
-                          CProtokollFile(programDirectory).Append(checkpoint->record).has_value());
-    // Kept aside, so that the next connection's checkpoint does not replace it.
-    if (!written) {
-        return {Outcome::NotWritten, checkpoint->record, store.SetAside()};
+    return written;
+}
+
+CRunRecovery::Result RecoverRunning(CheckpointStore& store, const std::string& directory, const std::string& text) {
+    const std::optional<CCheckpoint> checkpoint = CCheckpoint::Parse(text);
+    if (!checkpoint) {
+        return {CRunRecovery::Outcome::Unreadable, {}, store.SetAside()};
+    }
+    const bool counted = Count(directory, *checkpoint);
+    // Kept, so that the next connection's checkpoint does not replace it.
+    if (!counted || !Log(directory, checkpoint->record)) {
+        return {CRunRecovery::Outcome::NotWritten, checkpoint->record, store.KeepUnlogged()};
     }
     store.Remove();
-    return {Outcome::Recovered, checkpoint->record, {}};
+    return {CRunRecovery::Outcome::Recovered, checkpoint->record, {}};
+}
+
+CRunRecovery::Result RecoverUnlogged(CheckpointStore& store, const std::string& directory, const std::string& name) {
+    const std::optional<CCheckpoint> checkpoint = CCheckpoint::Parse(store.ReadUnlogged(name).value_or(""));
+    if (!checkpoint) {
+        return {CRunRecovery::Outcome::Unreadable, {}, name};
+    }
+    if (!Log(directory, checkpoint->record)) {
+        return {CRunRecovery::Outcome::NotWritten, checkpoint->record, name};
+    }
+    store.RemoveUnlogged(name);
+    return {CRunRecovery::Outcome::Recovered, checkpoint->record, {}};
+}
+
+} // namespace
+
+std::vector<CRunRecovery::Result> CRunRecovery::Recover(CheckpointStore& store, const std::string& programDirectory) {
+    std::vector<Result> results;
+    // The ones kept earlier first, so that the log stays in the order the connections ended.
+    for (const std::string& name : store.ListUnlogged()) {
+        results.push_back(RecoverUnlogged(store, programDirectory, name));
+    }
+    if (const std::optional<std::string> text = store.Read()) {
+        results.push_back(RecoverRunning(store, programDirectory, *text));
+    }
+    return results;
 }
 
 std::string CRunRecovery::Describe(const Result& result, const CStringTable& strings) {
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
     const LogEntry& r = result.record;
     switch (result.outcome) {
-    case Outcome::None:
-        break;
     case Outcome::Recovered:
         return strings.Format(Str::kRunRecovered,
                               {r.connectionName, r.start.Format("%c"), FormatDuration(r.duration.GetDays(), facts),

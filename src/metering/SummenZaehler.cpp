@@ -70,10 +70,10 @@ void CSummenZaehler::StartConnection(uint32_t startTick) {
     ++m_connections;
 }
 
-void CSummenZaehler::EndConnection() {
+bool CSummenZaehler::EndConnection() {
     m_running = false;
     m_duration += CTimeSpan::FromSeconds(ElapsedSeconds(m_clock.GetTickCount(), m_connectionStartTick));
-    Save();
+    return Save();
 }
 
 bool CSummenZaehler::AutoReset() {

@@ -19,7 +19,8 @@ public:
 
     void StartConnection(uint32_t startTick);
     // Adds the connection's time and saves.
-    void EndConnection();
+    // False when the counter could not be saved (it still holds the connection).
+    bool EndConnection();
     // Clears the counter and saves; a connection in progress counts from now on.
     void Reset();
     // Resets when the counter's period is over; true when it did.

@@ -59,7 +59,7 @@ bool CZaehlerFile::WriteCounter(uint8_t number, const CounterState& state) {
     resetDate = state.resetDate;
     costs = state.costs;
     recordNumber = number;
-    const bool written = WriteRecord();
+    const bool written = WriteRecord() && Flush();
     Close();
     return written;
 }

@@ -1,9 +1,9 @@
 #include "platform/CheckpointFile.h"
 
+#include "core/FileLayer.h"
 #include "metering/Checkpoint.h"
 #include "platform/PosixFile.h"
 
-#include <cerrno>
 #include <unistd.h>
 
 CCheckpointFile::CCheckpointFile(const std::string& dataDirectory)
@@ -11,22 +11,54 @@ CCheckpointFile::CCheckpointFile(const std::string& dataDirectory)
              CCheckpoint::kFileName) {}
 
 bool CCheckpointFile::Write(const std::string& text) {
-    return ReplaceFileAtomically(m_path, text);
+    return CFileLayer::Replace(m_path, text);
 }
 
 std::optional<std::string> CCheckpointFile::Read() {
-    std::string text;
-    if (ReadWholeFile(m_path, text)) {
-        return text;
-    }
-    // One that is there but cannot be read is no checkpoint either, and is set aside.
-    return access(m_path.c_str(), F_OK) == 0 ? std::optional(std::string()) : std::nullopt;
+    return ReadFrom(m_path);
 }
 
 bool CCheckpointFile::Remove() {
-    return unlink(m_path.c_str()) == 0 || errno == ENOENT;
+    return RemoveFile(m_path);
+}
+
+std::optional<std::string> CCheckpointFile::ReadFrom(const std::string& path) {
+    std::string text;
+    if (ReadWholeFile(path, text)) {
+        return text;
+    }
+    // One that is there but cannot be read is no checkpoint either, and is set aside.
+    return access(path.c_str(), F_OK) == 0 ? std::optional(std::string()) : std::nullopt;
+}
+
+bool CCheckpointFile::RemoveFile(const std::string& path) {
+    return CFileLayer::Remove(path) && CFileLayer::FlushDirectoryOf(path);
 }
 
 std::string CCheckpointFile::SetAside() {
-    return MoveAside(m_path);
+    return CFileLayer::MoveAside(m_path);
+}
+
+std::string CCheckpointFile::KeepUnlogged() {
+    return CFileLayer::MoveAside(m_path, kUnloggedSuffix);
+}
+
+std::vector<std::string> CCheckpointFile::ListUnlogged() {
+    // Kept as "Fernzahl.run.unlogged", "...unlogged-2", ...: in the order they were kept.
+    std::vector<std::string> names;
+    for (int n = 1; n < 100; ++n) {
+        const std::string name = m_path + kUnloggedSuffix + (n == 1 ? std::string() : "-" + std::to_string(n));
+        if (access(name.c_str(), F_OK) == 0) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+std::optional<std::string> CCheckpointFile::ReadUnlogged(const std::string& name) {
+    return ReadFrom(name);
+}
+
+bool CCheckpointFile::RemoveUnlogged(const std::string& name) {
+    return RemoveFile(name);
 }

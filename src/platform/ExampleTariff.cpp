@@ -1,6 +1,7 @@
 #include "platform/ExampleTariff.h"
 
 #include "core/FileNames.h"
+#include "core/FileLayer.h"
 #include "platform/PosixFile.h"
 
 #include <filesystem>
@@ -15,7 +16,7 @@ ExampleTariffInstall InstallExampleTariff(const std::string& programDirectory, c
     }
     std::string tariff;
     if (ReadWholeFile(examplePath, tariff) &&
-        CreateFileAtomically((std::filesystem::path(programDirectory) / kDefaultTariff).string(), tariff)) {
+        CFileLayer::Create((std::filesystem::path(programDirectory) / kDefaultTariff).string(), tariff)) {
         return ExampleTariffInstall::Installed;
     }
     // One made meanwhile (by fernzahl-cli, say) wins over the example.

@@ -1,5 +1,6 @@
 #include "platform/IniSettingsStore.h"
 
+#include "core/FileLayer.h"
 #include "platform/PosixFile.h"
 
 #include <filesystem>
@@ -39,7 +40,7 @@ std::optional<std::string> CIniSettingsStore::SetAsideIfDamaged() {
     if (!FindDamage()) {
         return std::nullopt;
     }
-    return MoveAside(m_file);
+    return CFileLayer::MoveAside(m_file);
 }
 
 CFileDescriptor CIniSettingsStore::LockDirectory() const {
@@ -95,11 +96,11 @@ bool CIniSettingsStore::Modify(const std::function<void(CIniDocument&)>& change)
         return false;
     }
     if (doc->GetDamagedLine() != 0) {
-        if (MoveAside(m_file).empty()) {
+        if (CFileLayer::MoveAside(m_file).empty()) {
             return false;
         }
         doc = CIniDocument();
     }
     change(*doc);
-    return ReplaceFileAtomically(m_file, doc->ToText());
+    return CFileLayer::Replace(m_file, doc->ToText());
 }

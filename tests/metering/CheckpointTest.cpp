@@ -1,3 +1,4 @@
+#include "core/FileLayer.h"
 #include "log/ProtokollFile.h"
 #include "metering/CheckpointStore.h"
 #include "metering/CheckpointWriter.h"
@@ -54,7 +55,7 @@ TEST(Checkpoint, KilledRunIsLoggedAndCountedAtTheNextStartUpToItsLastCheckpoint)
     } // killed: the connection never ends
     ASSERT_TRUE(at.file.Read());
     const CMeterStation next(at.world.services, &at.file);
-    EXPECT_EQ(next.GetRecovery().outcome, CRunRecovery::Outcome::Recovered);
+    EXPECT_EQ(next.GetRecovery().at(0).outcome, CRunRecovery::Outcome::Recovered);
     const std::vector<LogEntry> log = ReadLog(at.world.dir.Path());
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].connectionName, "T-Online");
@@ -64,10 +65,10 @@ TEST(Checkpoint, KilledRunIsLoggedAndCountedAtTheNextStartUpToItsLastCheckpoint)
     EXPECT_EQ(log[0].costs, CMoney(2400));
     ExpectCountedOnceAs(at.world.dir.Path(), log[0]);
     EXPECT_EQ(next.GetCounter(CMeterStation::kTotal).GetConnections(), 1); // loaded after the recovery
-    const std::string message = CRunRecovery::Describe(next.GetRecovery(), at.world.strings);
+    const std::string message = CRunRecovery::Describe(next.GetRecovery().at(0), at.world.strings);
     EXPECT_NE(message.find("T-Online"), std::string::npos) << message;
     EXPECT_FALSE(at.file.Read());
-    EXPECT_EQ(CMeterStation(at.world.services, &at.file).GetRecovery().outcome, CRunRecovery::Outcome::None);
+    EXPECT_TRUE(CMeterStation(at.world.services, &at.file).GetRecovery().empty());
 }
 
 // The program stops at each step of a connection's end in turn; each time the next start leaves
@@ -87,11 +88,64 @@ TEST(Checkpoint, EndInterruptedAtAnyStepIsCountedOnce) {
             EXPECT_THROW(driver.station.EndConnection(), SimulatedCrash);
         }
         const CMeterStation next(at.world.services, &at.file);
-        EXPECT_EQ(next.GetRecovery().outcome, CRunRecovery::Outcome::Recovered) << "step " << int(step);
+        EXPECT_EQ(next.GetRecovery().at(0).outcome, CRunRecovery::Outcome::Recovered) << "step " << int(step);
         const std::vector<LogEntry> log = ReadLog(at.world.dir.Path());
         ASSERT_EQ(log.size(), 1u) << "step " << int(step);
         ExpectCountedOnceAs(at.world.dir.Path(), log[0]);
         EXPECT_FALSE(at.file.Read());
+    }
+}
+
+// The clock moves on between the final checkpoint and the record, as on a busy machine: the record
+// is a second longer than the checkpoint, and still the same connection.
+TEST(Checkpoint, RecordLoggedASecondAfterTheFinalCheckpointIsNotLoggedAgain) {
+    Installation at;
+    {
+        StationDriver driver(at.world, &at.file);
+        Installation::Meter(driver);
+        driver.station.SetEndStepHook([&at](EndStep reached) {
+            if (reached == EndStep::CheckpointWritten) {
+                at.world.clock.Advance(1500);
+            }
+            if (reached == EndStep::Logged) {
+                throw SimulatedCrash{};
+            }
+        });
+        EXPECT_THROW(driver.station.EndConnection(), SimulatedCrash);
+    }
+    const CMeterStation next(at.world.services, &at.file);
+    ASSERT_EQ(ReadLog(at.world.dir.Path()).size(), 1u);
+    EXPECT_EQ(next.GetCounter(CMeterStation::kTotal).GetConnections(), 1);
+}
+
+// A full disk at the end: every write of the end is made to fail in turn. The user is told, and
+// the connection is never lost: once the disk has room, the next start logs it and it counts once.
+TEST(Checkpoint, ConnectionWhoseEndCannotBeWrittenIsLoggedAtTheNextStart) {
+    for (unsigned failing = 1;; ++failing) {
+        Installation at;
+        bool ended = false;
+        unsigned operations = 0;
+        {
+            StationDriver driver(at.world, &at.file);
+            Installation::Meter(driver);
+            CFileLayer::FailOperation(failing);
+            ended = driver.station.EndConnection(false);
+            operations = CFileLayer::CountOperations();
+            CFileLayer::FailOperation(0);
+            const CMeterStation::EndWrites& end = driver.station.GetLastEnd();
+            EXPECT_EQ(ended, end.logged && end.counted) << "operation " << failing;
+            EXPECT_EQ(end.logged, end.unloggedKeptAs.empty()) << "operation " << failing;
+        }
+        const CMeterStation next(at.world.services, &at.file);
+        const std::vector<LogEntry> log = ReadLog(at.world.dir.Path());
+        ASSERT_EQ(log.size(), 1u) << "operation " << failing;
+        ExpectCountedOnceAs(at.world.dir.Path(), log[0]);
+        EXPECT_FALSE(at.file.Read()) << "operation " << failing;
+        EXPECT_TRUE(at.file.ListUnlogged().empty()) << "operation " << failing;
+        if (failing > operations) {
+            EXPECT_TRUE(ended);
+            break;
+        }
     }
 }
 
@@ -100,12 +154,13 @@ TEST(Checkpoint, DamagedOrForeignCheckpointIsSetAsideNeverOverAnother) {
     const std::string path = at.file.GetPath();
     WriteFile(path, "[Checkpoint]\nVersion=1\nStart=\"0 46363.4\"\n"); // cut short
     const CMeterStation first(at.world.services, &at.file);
-    EXPECT_EQ(first.GetRecovery().outcome, CRunRecovery::Outcome::Unreadable);
-    EXPECT_EQ(first.GetRecovery().keptAs, path + ".damaged");
-    EXPECT_NE(CRunRecovery::Describe(first.GetRecovery(), at.world.strings).find(path + ".damaged"), std::string::npos);
+    EXPECT_EQ(first.GetRecovery().at(0).outcome, CRunRecovery::Outcome::Unreadable);
+    EXPECT_EQ(first.GetRecovery().at(0).keptAs, path + ".damaged");
+    EXPECT_NE(CRunRecovery::Describe(first.GetRecovery().at(0), at.world.strings).find(path + ".damaged"),
+              std::string::npos);
     WriteFile(path, "<html>not ours</html>");
     const CMeterStation second(at.world.services, &at.file);
-    EXPECT_EQ(second.GetRecovery().keptAs, path + ".damaged-2");
+    EXPECT_EQ(second.GetRecovery().at(0).keptAs, path + ".damaged-2");
     EXPECT_EQ(ReadFile(path + ".damaged-2"), "<html>not ours</html>");
     EXPECT_FALSE(at.file.Read());
     EXPECT_TRUE(ReadLog(at.world.dir.Path()).empty());
@@ -132,6 +187,10 @@ public:
         return true;
     }
     std::string SetAside() override { return {}; }
+    std::string KeepUnlogged() override { return {}; }
+    std::vector<std::string> ListUnlogged() override { return {}; }
+    std::optional<std::string> ReadUnlogged(const std::string&) override { return {}; }
+    bool RemoveUnlogged(const std::string&) override { return false; }
 
     std::promise<void> begun;
 

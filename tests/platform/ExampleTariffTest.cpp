@@ -1,3 +1,4 @@
+#include "core/FileLayer.h"
 #include "platform/ExampleTariff.h"
 #include "platform/PosixFile.h"
 
@@ -56,7 +57,7 @@ TEST_F(ExampleTariffTest, MissingExampleOrDirectoryWritesNothing) {
 // What keeps a default tariff made between the look and the copy.
 TEST_F(ExampleTariffTest, CreatingAFileAtomicallyNeverReplacesOne) {
     WriteFile(data.File("Fernzahl.tff"), "mine");
-    EXPECT_FALSE(CreateFileAtomically(data.File("Fernzahl.tff"), "example"));
+    EXPECT_FALSE(CFileLayer::Create(data.File("Fernzahl.tff"), "example"));
     EXPECT_EQ(DataFiles(), std::vector<std::string>{"Fernzahl.tff"});
     EXPECT_EQ(ReadFile(data.File("Fernzahl.tff")), "mine");
 }

@@ -1,0 +1,206 @@
+#include "core/FileLayer.h"
+
+#include "core/FileDescriptor.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The checkpoint is written on a thread of its own, so the count is shared.
+std::atomic<unsigned> g_operations{0};
+std::atomic<unsigned> g_failAt{0};
+std::atomic<int> g_error{ENOSPC};
+
+void ReadFaultFromEnvironment() {
+    static const bool read = [] {
+        if (const char* spec = std::getenv("FERNZAHL_FAIL_AT"); spec != nullptr && *spec != '\0') {
+            char* end = nullptr;
+            g_failAt = static_cast<unsigned>(std::strtoul(spec, &end, 10));
+            g_error = std::strcmp(end, ":EIO") == 0 ? EIO : ENOSPC;
+        }
+        return true;
+    }();
+    (void)read;
+}
+
+// Counts one operation; true when it is the one that must fail (errno is then set).
+bool Injected() {
+    ReadFaultFromEnvironment();
+    const unsigned number = ++g_operations;
+    if (number != g_failAt) {
+        return false;
+    }
+    errno = g_error;
+    return true;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A new temporary file beside the path with the path's mode (the umask's for a new file), never
+// writable by others; its name is left in temporary.
+CFileDescriptor OpenTemporaryBeside(const std::string& path, std::string& temporary) {
+    static std::atomic<unsigned> sequence{0};
+    temporary = path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(++sequence);
+    // Created with 0666, so the umask decides; an existing file keeps its mode.
+    CFileDescriptor fd(open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (!fd.IsOpen()) {
+        return fd;
+    }
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 && fstat(fd.Get(), &info) != 0) {
+        info.st_mode = 0600;
+    }
+    if (fchmod(fd.Get(), (info.st_mode & 07777) & ~S_IWOTH) != 0) {
+        unlink(temporary.c_str());
+        return CFileDescriptor();
+    }
+    return fd;
+}
+
+// The temporary file written and flushed; removed again when that failed.
+std::string WriteTemporaryBeside(const std::string& path, const std::function<bool(int fd)>& write) {
+    std::string temporary;
+    CFileDescriptor fd = OpenTemporaryBeside(path, temporary);
+    if (!fd.IsOpen()) {
+        return {};
+    }
+    if (!write(fd.Get()) || !CFileLayer::Flush(fd.Get())) {
+        const int error = errno;
+        unlink(temporary.c_str());
+        errno = error;
+        return {};
+    }
+    return temporary;
+}
+
+} // namespace
+
+bool CFileLayer::WriteAll(int fd, const void* data, size_t size) {
+    if (Injected()) {
+        return false;
+    }
+    const auto* bytes = static_cast<const char*>(data);
+    for (size_t done = 0; done < size;) {
+        const ssize_t n = write(fd, bytes + done, size - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool CFileLayer::WriteAt(int fd, uint64_t offset, const void* data, size_t size) {
+    if (Injected()) {
+        return false;
+    }
+    const auto* bytes = static_cast<const char*>(data);
+    for (size_t done = 0; done < size;) {
+        const ssize_t n = pwrite(fd, bytes + done, size - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool CFileLayer::Flush(int fd) {
+    return !Injected() && fdatasync(fd) == 0;
+}
+
+bool CFileLayer::FlushFile(const std::string& path) {
+    const CFileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    return fd.IsOpen() && Flush(fd.Get());
+}
+
+bool CFileLayer::FlushDirectoryOf(const std::string& path) {
+    const CFileDescriptor fd(open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // Some file systems cannot flush a directory; what they keep is then up to them.
+    return fd.IsOpen() && (Injected() ? false : fsync(fd.Get()) == 0 || errno == EINVAL);
+}
+
+bool CFileLayer::Rename(const std::string& from, const std::string& to) {
+    return !Injected() && rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool CFileLayer::Link(const std::string& from, const std::string& to) {
+    return !Injected() && link(from.c_str(), to.c_str()) == 0;
+}
+
+bool CFileLayer::Remove(const std::string& path) {
+    return !Injected() && (unlink(path.c_str()) == 0 || errno == ENOENT);
+}
+
+bool CFileLayer::Replace(const std::string& path, const std::function<bool(int fd)>& write) {
+    const std::string temporary = WriteTemporaryBeside(path, write);
+    if (temporary.empty()) {
+        return false;
+    }
+    if (!Rename(temporary, path)) {
+        const int error = errno;
+        unlink(temporary.c_str());
+        errno = error;
+        return false;
+    }
+    return FlushDirectoryOf(path);
+}
+
+bool CFileLayer::Replace(const std::string& path, std::string_view text) {
+    return Replace(path, [text](int fd) { return WriteAll(fd, text.data(), text.size()); });
+}
+
+bool CFileLayer::Create(const std::string& path, std::string_view text) {
+    const std::string temporary =
+        WriteTemporaryBeside(path, [text](int fd) { return WriteAll(fd, text.data(), text.size()); });
+    if (temporary.empty()) {
+        return false;
+    }
+    const bool linked = Link(temporary, path);
+    const int error = errno;
+    unlink(temporary.c_str());
+    errno = error;
+    return linked && FlushDirectoryOf(path);
+}
+
+std::string CFileLayer::MoveAside(const std::string& path, const std::string& suffix) {
+    for (int n = 1; n < 100; ++n) {
+        const std::string aside = path + suffix + (n == 1 ? std::string() : "-" + std::to_string(n));
+        if (Link(path, aside)) {
+            // Under both names is better than under none: the old name stays when it cannot go.
+            if (!Remove(path) || !FlushDirectoryOf(path)) {
+                return {};
+            }
+            return aside;
+        }
+        if (errno != EEXIST) {
+            return {};
+        }
+    }
+    return {};
+}
+
+void CFileLayer::FailOperation(unsigned n, int error) {
+    ReadFaultFromEnvironment();
+    g_operations = 0;
+    g_failAt = n;
+    g_error = error;
+}
+
+unsigned CFileLayer::CountOperations() {
+    return g_operations;
+}

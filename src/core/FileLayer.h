@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// The one path by which the program changes its files: every write, flush, rename and removal goes
+// through here with its result checked. Each returns false (errno set) when the operation failed.
+//
+// A test can make the Nth of these operations fail (counted from 1 in this process), in process
+// through FailOperation or for a whole program with FERNZAHL_FAIL_AT=N or N:EIO (ENOSPC unless
+// said otherwise), to walk each place that writes through a full disk or a failing device.
+class CFileLayer {
+public:
+    static bool WriteAll(int fd, const void* data, size_t size);
+    static bool WriteAt(int fd, uint64_t offset, const void* data, size_t size);
+    // Flushes the file's data to the disk (fdatasync).
+    static bool Flush(int fd);
+    // The same for a file by its name; a file that does not exist fails.
+    static bool FlushFile(const std::string& path);
+    // Makes a new name, a rename or a removal in the directory of path survive a power cut.
+    static bool FlushDirectoryOf(const std::string& path);
+    static bool Rename(const std::string& from, const std::string& to);
+    // A new name for a file that never replaces another file.
+    static bool Link(const std::string& from, const std::string& to);
+    // A file that is already gone counts as removed.
+    static bool Remove(const std::string& path);
+
+    // A whole-file rewrite: write fills a temporary file beside the path, which is flushed and
+    // renamed over it, so the path names the old or the new file, whatever happens meanwhile, even a
+    // power cut. The file keeps its mode; a new one gets the user's umask; neither is ever writable
+    // by others. Nothing is replaced when write answers false.
+    static bool Replace(const std::string& path, const std::function<bool(int fd)>& write);
+    static bool Replace(const std::string& path, std::string_view text);
+    // The same for a file that must not exist yet: the text is linked in under the path only when
+    // no file of that name exists, so the path names nothing, another file, or the whole text.
+    static bool Create(const std::string& path, std::string_view text);
+    // Renames a file to path + suffix (then suffix + "-2", ...), never over another file: the new
+    // name, empty when it could not be moved.
+    static std::string MoveAside(const std::string& path, const std::string& suffix = ".damaged");
+
+    // The seam: the nth operation from now fails with the error (0: none fails).
+    static void FailOperation(unsigned n, int error = ENOSPC);
+    // The operations counted since the start or the last FailOperation.
+    static unsigned CountOperations();
+};
