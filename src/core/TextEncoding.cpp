@@ -81,13 +81,22 @@ char32_t NextCodePoint(std::string_view s, size_t& pos) {
     return cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) ? 0xFFFD : cp;
 }
 
+// Whether the character NextCodePoint read from start is a broken sequence rather than U+FFFD itself.
+bool IsBrokenAt(std::string_view s, size_t start, char32_t cp) {
+    return cp == 0xFFFD && s.substr(start, 3) != "\xEF\xBF\xBD";
+}
+
 } // namespace
 
 std::string Utf8ToWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (size_t pos = 0; pos < utf8.size();) {
-        out += ByteOfCodePoint(NextCodePoint(utf8, pos));
+        const size_t start = pos;
+        const char32_t cp = NextCodePoint(utf8, pos);
+        // A byte that is no part of a UTF-8 character comes from a name in an 8-bit character set
+        // (a Latin-1 file or peer name): it is kept as the byte it is.
+        out += IsBrokenAt(utf8, start, cp) ? utf8[start] : ByteOfCodePoint(cp);
     }
     return out;
 }
@@ -152,8 +161,7 @@ std::string TruncateUtf8(std::string_view utf8, size_t maxCharacters) {
 bool IsValidUtf8(std::string_view text) {
     for (size_t pos = 0; pos < text.size();) {
         const size_t start = pos;
-        // U+FFFD stands for every broken sequence, but may also be there itself.
-        if (NextCodePoint(text, pos) == 0xFFFD && text.substr(start, 3) != "\xEF\xBF\xBD") {
+        if (IsBrokenAt(text, start, NextCodePoint(text, pos))) {
             return false;
         }
     }

@@ -7,7 +7,8 @@
 
 // Record files keep text as Windows-1252 bytes; the program works in UTF-8.
 
-// A character that Windows-1252 lacks, or a broken UTF-8 sequence, becomes '?'.
+// A character that Windows-1252 lacks becomes '?'; a byte that is no part of a UTF-8 character
+// (a name in Latin-1) is kept as it is.
 std::string Utf8ToWindows1252(std::string_view utf8);
 std::string Windows1252ToUtf8(std::string_view bytes);
 

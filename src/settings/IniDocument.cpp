@@ -21,6 +21,16 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
+// The byte of "\xHH" whose 'x' is at s[x], when two hex digits follow (older files may have a
+// backslash before any letter, which stands for the letter).
+std::optional<char> HexByte(std::string_view s, size_t x) {
+    unsigned value = 0;
+    if (x + 2 >= s.size() || std::from_chars(s.data() + x + 1, s.data() + x + 3, value, 16).ptr != s.data() + x + 3) {
+        return std::nullopt;
+    }
+    return static_cast<char>(value);
+}
+
 // Reads a quoted string starting at s[0] == '"'; pos ends after the closing quote.
 std::optional<std::string> ReadQuoted(std::string_view s, size_t& pos) {
     std::string out;
@@ -35,6 +45,11 @@ std::optional<std::string> ReadQuoted(std::string_view s, size_t& pos) {
             continue;
         }
         const char e = s[++pos];
+        if (const std::optional<char> byte = HexByte(s, pos); e == 'x' && byte) {
+            out += *byte;
+            pos += 2;
+            continue;
+        }
         out += e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e;
     }
     return std::nullopt;
@@ -49,12 +64,21 @@ std::optional<uint32_t> ParseNumber(std::string_view s) {
     return static_cast<uint32_t>(value);
 }
 
+// Tabs and line ends are the only control characters a settings file has.
+bool HasControlCharacter(std::string_view line) {
+    return std::any_of(line.begin(), line.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && c != '\t' && c != '\r') || byte == 0x7F;
+    });
+}
+
 bool NeedsQuoting(std::string_view name) {
     if (name.empty() || name.front() == '[' || name.front() == ';' || name.front() == '#' || name.front() == ' ' ||
         name.back() == ' ') {
         return true;
     }
-    return name.find_first_of("=\"\\\n\r\t") != std::string_view::npos;
+    return name.find_first_of("=\"\\\n\r\t") != std::string_view::npos || HasControlCharacter(name) ||
+           !IsValidUtf8(name);
 }
 
 // Nothing for a value that starts a quote and does not close it, or goes on after it.
@@ -71,14 +95,6 @@ std::optional<SettingValue> ParseValue(std::string_view raw) {
         return SettingValue::Number(*number);
     }
     return SettingValue::String(std::string(raw));
-}
-
-// Tabs and line ends are the only control characters a settings file has.
-bool HasControlCharacter(std::string_view line) {
-    return std::any_of(line.begin(), line.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20 && c != '\t' && c != '\r') || byte == 0x7F;
-    });
 }
 
 } // namespace

@@ -16,8 +16,14 @@ TEST(TextEncoding, UmlautsAndEuroRoundTripThroughWindows1252) {
 
 TEST(TextEncoding, CharactersWindows1252LacksBecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToWindows1252("Ωmega 日本"), "?mega ??");
-    EXPECT_EQ(Utf8ToWindows1252("broken \xC3 end"), "broken ? end");
     EXPECT_EQ(Utf8ToWindows1252("\xF0\x9F\x93\x9E call"), "? call");
+}
+
+// Names are bytes: a peer or file named in Latin-1 keeps its bytes, which Windows-1252 reads alike.
+TEST(TextEncoding, BytesThatAreNotUtf8AreKeptAsTheyAre) {
+    EXPECT_EQ(Utf8ToWindows1252("B\xFCro"), "B\xFCro");
+    EXPECT_EQ(Windows1252ToUtf8(Utf8ToWindows1252("B\xFCro")), "Büro");
+    EXPECT_EQ(Utf8ToWindows1252("broken \xC3 end \xEF\xBF\xBD"), "broken \xC3 end ?");
 }
 
 TEST(TextEncoding, FieldIsCutToLeaveItsTerminatingNul) {

@@ -71,6 +71,27 @@ TEST(Checkpoint, KilledRunIsLoggedAndCountedAtTheNextStartUpToItsLastCheckpoint)
     EXPECT_TRUE(CMeterStation(at.world.services, &at.file).GetRecovery().empty());
 }
 
+// pppd names are bytes: a peer named in Latin-1, a link name with a control byte.
+TEST(Checkpoint, KilledRunWithANameThatIsNotUtf8IsRecoveredUnderThatName) {
+    for (const std::string name : {"B\xFCro", "a\x01"
+                                              "b"}) {
+        Installation at;
+        {
+            StationDriver driver(at.world, &at.file);
+            driver.Start(name, 10);
+            driver.RunFor(100000);
+        }
+        const CMeterStation next(at.world.services, &at.file);
+        ASSERT_EQ(next.GetRecovery().size(), 1u);
+        EXPECT_EQ(next.GetRecovery()[0].outcome, CRunRecovery::Outcome::Recovered);
+        const std::vector<LogEntry> log = ReadLog(at.world.dir.Path());
+        ASSERT_EQ(log.size(), 1u);
+        // The log keeps the bytes: 0xFC is "ü" in its character set too.
+        EXPECT_EQ(log[0].connectionName, name == "B\xFCro" ? "Büro" : name);
+        ExpectCountedOnceAs(at.world.dir.Path(), log[0]);
+    }
+}
+
 // The program stops at each step of a connection's end in turn; each time the next start leaves
 // the connection logged and counted exactly once.
 TEST(Checkpoint, EndInterruptedAtAnyStepIsCountedOnce) {

@@ -25,6 +25,28 @@ TEST(IniDocument, NamesThatCouldBeMisreadAreQuoted) {
     EXPECT_EQ(*back.FindSection("Zuordnung"), *doc.FindSection("Zuordnung"));
 }
 
+// Names and paths are bytes: a Latin-1 folder, a pppd name with a control byte. What is written
+// reads back the same, and the file stays a sound UTF-8 text.
+TEST(IniDocument, AnyBytesInNamesAndValuesComeBackTheSame) {
+    const std::string latin1 = "/home/u/B\xFCro/klingel.wav";
+    const std::string control = std::string("a\x01") + '\0' + "b\x7F\xC3";
+    CIniDocument doc;
+    doc.Set("Zähler", "ResetTag", SettingValue::Number(15));
+    doc.Set("Timer", "Datei1", SettingValue::String(latin1));
+    doc.Set("Zuordnung", control, SettingValue::String(control + "Grüße"));
+    const std::string text = doc.ToText();
+    const CIniDocument back = CIniDocument::Parse(text);
+    ASSERT_EQ(back.GetDamagedLine(), 0) << text;
+    EXPECT_NE(text.find("B\\xFCro"), std::string::npos) << text;
+    EXPECT_NE(text.find("Grüße"), std::string::npos) << text;
+    EXPECT_EQ(*back.Find("Zähler", "ResetTag"), SettingValue::Number(15));
+    EXPECT_EQ(*back.Find("Timer", "Datei1"), SettingValue::String(latin1));
+    EXPECT_EQ(*back.Find("Zuordnung", control), SettingValue::String(control + "Grüße"));
+    // Files written before: a backslash before another letter stands for the letter.
+    const CIniDocument old = CIniDocument::Parse("[Timer]\nDatei1=\"C:\\Sounds\\x.wav \\q \\xZ1\"\n");
+    EXPECT_EQ(*old.Find("Timer", "Datei1"), SettingValue::String("C:Soundsx.wav q xZ1"));
+}
+
 TEST(IniDocument, ReadsHandWrittenFiles) {
     const CIniDocument doc = CIniDocument::Parse("\xEF\xBB\xBF; comment\r\n"
                                                  "[Timer]\r\n"
