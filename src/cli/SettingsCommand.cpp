@@ -93,6 +93,11 @@ int StoreChecked(const std::string& section, const std::string& name, const std:
             << CSettingsCatalog::Nearest(section, name) << "\"?\n";
         return 2;
     }
+    if (spec->kind == SettingSpec::Kind::String && !SettingsStore::FitsStringLimit(text)) {
+        err << "fernzahl-cli: \"" << section << ' ' << name << "\" takes no more than "
+            << SettingsStore::kMaxStringLength << " characters\n";
+        return 2;
+    }
     if (spec->kind == SettingSpec::Kind::String) {
         return Written(store.WriteSettingString(section, name, text), err);
     }

@@ -28,7 +28,11 @@ std::string SettingsStore::ReadSettingString(const std::string& section, const s
     if (value->kind == SettingValue::Kind::Number) {
         return std::to_string(value->number);
     }
-    return CountUtf8Characters(value->text) > kMaxStringLength ? defaultValue : value->text;
+    return FitsStringLimit(value->text) ? value->text : defaultValue;
+}
+
+bool SettingsStore::FitsStringLimit(const std::string& text) {
+    return CountUtf8Characters(text) <= kMaxStringLength;
 }
 
 bool SettingsStore::WriteSettingString(const std::string& section, const std::string& name, const std::string& text) {

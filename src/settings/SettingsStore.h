@@ -29,6 +29,9 @@ class SettingsStore {
 public:
     // Strings read back are limited to this many characters; a longer value reads as the default.
     static constexpr size_t kMaxStringLength = 249;
+    // Whether a string is short enough to be read back; the options sheet and the command line
+    // refuse a longer one.
+    static bool FitsStringLimit(const std::string& text);
 
     virtual ~SettingsStore() = default;
 

@@ -1,5 +1,6 @@
 #include "ui/SettingsPage.h"
 
+#include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "settings/AmountInput.h"
 #include "settings/Formatting.h"
@@ -16,8 +17,14 @@ QString ShownValue(const DwordSetting& setting, uint32_t value) {
     return setting.isAmount ? QString::fromStdString(FormatAmount(CMoney(value))) : QString::number(value);
 }
 
-// The message that refuses the text of a number field; empty when the setting takes it.
-std::string Refusal(const DwordSetting& setting, const std::string& text, const CStringTable& strings) {
+// The message that refuses the text of a field; empty when the setting takes it.
+std::string Refusal(const SettingBinding& binding, const std::string& text, const CStringTable& strings) {
+    if (binding.kind == SettingBinding::Kind::Text) {
+        return SettingsStore::FitsStringLimit(text)
+                   ? std::string()
+                   : strings.Format(Str::kTooManyCharacters, {std::to_string(SettingsStore::kMaxStringLength)});
+    }
+    const DwordSetting& setting = *binding.number;
     if (setting.isAmount) {
         return CAmountInput::Check(text, LocaleFacts::FromCLibrary(), CMoney(setting.minValue),
                                    CMoney(setting.maxValue))
@@ -61,11 +68,11 @@ void CSettingsPage::Load() {
 
 std::optional<FieldError> CSettingsPage::Validate() {
     for (const SettingBinding& binding : m_bindings) {
-        if (binding.kind != SettingBinding::Kind::Number) {
+        if (binding.kind != SettingBinding::Kind::Number && binding.kind != SettingBinding::Kind::Text) {
             continue;
         }
         auto* field = Control<QLineEdit>(binding.control);
-        const std::string refusal = Refusal(*binding.number, field->text().toStdString(), m_strings);
+        const std::string refusal = Refusal(binding, field->text().toStdString(), m_strings);
         if (!refusal.empty()) {
             return FieldError{field, QString::fromStdString(refusal)};
         }

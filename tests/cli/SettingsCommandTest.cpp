@@ -32,13 +32,17 @@ TEST_F(SettingsCommandTest, SetRefusesWhatTheOptionsSheetRefusesAndWritesNothing
     EXPECT_NE(err.str().find("\"Überwachung Vorlaufzeit\""), std::string::npos);
     EXPECT_FALSE(FileExists(dir.File("fernzahl.ini")));
 
-    const std::vector<std::vector<std::string>> accepted = {{"Zähler", "ResetTag", "31"},
-                                                            {"Überwachung", "Vorlaufzeit", "600"},
-                                                            {"Überwachung", "Port", "3"},
-                                                            {"Allgemein", "SplashScreen", "1"}};
+    const std::vector<std::vector<std::string>> accepted = {
+        {"Zähler", "ResetTag", "31"},
+        {"Überwachung", "Vorlaufzeit", "600"},
+        {"Überwachung", "Port", "3"},
+        {"Allgemein", "SplashScreen", "1"},
+        {"Timer", "Datei1", "/home/u/B\xFCro/" + std::string(236, 'a')}};
     for (const auto& words : accepted) {
         EXPECT_EQ(Run({"set", words[0], words[1], words[2]}), 0) << words[1];
     }
+    EXPECT_EQ(Run({"set", "Timer", "Datei1", std::string(250, 'a')}), 2);
+    EXPECT_NE(err.str().find("\"Timer Datei1\" takes no more than 249 characters"), std::string::npos);
     const std::vector<std::vector<std::string>> refused = {
         {"Zähler", "ResetTag", "0"},  {"Zähler", "ResetTag", "32"},       {"Überwachung", "Vorlaufzeit", "601"},
         {"Überwachung", "Port", "4"}, {"Allgemein", "SplashScreen", "2"}, {"Zähler", "ResetTag", "zehn"},
@@ -51,6 +55,7 @@ TEST_F(SettingsCommandTest, SetRefusesWhatTheOptionsSheetRefusesAndWritesNothing
     EXPECT_EQ(store.Read(Setting::kVorlaufzeit), 600u);
     EXPECT_EQ(store.Read(Setting::kPort), 3u);
     EXPECT_EQ(store.Read(Setting::kSplashScreen), 1u);
+    EXPECT_EQ(store.Read(Setting::kDatei1), "/home/u/B\xFCro/" + std::string(236, 'a'));
 }
 
 TEST_F(SettingsCommandTest, ForceWritesAnyNameAndValue) {

@@ -122,6 +122,17 @@ TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
     Find<QCheckBox>(third.Page(5), 1105)->setChecked(false);
     Answering([&] { third.accept(); });
     EXPECT_FALSE(FileExists(autostart));
+
+    // A sound file the settings could not give back (a longer path reads as none) is refused.
+    COptionenSheet fourth(services, true, nullptr);
+    fourth.Tabs()->setCurrentIndex(3);
+    auto* soundFile = Find<QLineEdit>(fourth.Page(3), 1072);
+    soundFile->setText(QString(250, QLatin1Char('a')));
+    EXPECT_EQ(Answering([&] { fourth.accept(); }), world.library.Strings().Format(61716, {"249"}));
+    EXPECT_EQ(fourth.focusWidget(), soundFile);
+    soundFile->setText(QString(249, QLatin1Char('a')));
+    Answering([&] { fourth.accept(); });
+    EXPECT_EQ(fresh.Read(Setting::kDatei1), std::string(249, 'a'));
 }
 
 TEST_F(OptionsTest, BudgetPageTakesAnAmountInItsRangeAndAShareInPercent) {
