@@ -11,6 +11,7 @@
 #include "core/SimulatedClock.h"
 #include "core/StringTable.h"
 #include "metering/MeterStation.h"
+#include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
 #include "platform/UserName.h"
 #include "settings/Formatting.h"
@@ -208,6 +209,14 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
             context.err << "fernzahl-cli: --seconds needs a whole number\n";
         }
         return 2;
+    }
+    // One writer per data folder: the desktop program keeps its counters in memory and would save
+    // them over what this run adds.
+    CSingleInstance meterLock;
+    if (useDataDirectory && meterLock.Acquire(context.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
+        context.err << "fernzahl-cli: Fernzahl is metering in " << context.dataDirectory
+                    << "; meter into it once Fernzahl has ended, or leave out --data-dir\n";
+        return 1;
     }
     CTemporaryDirectory temporary;
     const std::string directory = useDataDirectory ? context.dataDirectory : temporary.Path();

@@ -24,7 +24,9 @@ CMeterStation::CMeterStation(const Services& services, CheckpointStore* checkpoi
 
 bool CMeterStation::CheckNewDay() {
     const CDateTime now = m_services.clock.Now();
-    if (now.IsSameDay(m_counters[kDaily].GetResetDate()) || m_services.settings.Read(Setting::kNurBeimStart) != 0) {
+    const CDateTime& dayOfReset = m_counters[kDaily].GetResetDate();
+    // Only forwards: a clock set back never moves the day's counter back to an earlier day.
+    if (now.IsSameDay(dayOfReset) || now < dayOfReset || m_services.settings.Read(Setting::kNurBeimStart) != 0) {
         return false;
     }
     m_counters[kDaily].Reset();

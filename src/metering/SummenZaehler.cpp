@@ -78,6 +78,10 @@ bool CSummenZaehler::EndConnection() {
 
 bool CSummenZaehler::AutoReset() {
     const CDateTime now = m_clock.Now();
+    // A clock set back (or a simulation of an earlier day) never moves a period back to it.
+    if (now < m_resetDate) {
+        return false;
+    }
     bool over = false;
     switch (m_mode) {
     case ResetMode::Daily:

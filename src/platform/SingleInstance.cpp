@@ -34,6 +34,20 @@ uint64_t Fnv1a(const std::string& text) {
     return hash;
 }
 
+// Every name of one folder (through a symbolic link, with "..", with or without a last '/') gives
+// the same text; a folder not made yet, the same as it will have.
+std::string ResolvedFolder(const std::string& folder) {
+    std::error_code error;
+    std::string resolved = std::filesystem::weakly_canonical(std::filesystem::absolute(folder, error), error).string();
+    if (error) {
+        resolved = folder;
+    }
+    while (resolved.size() > 1 && resolved.back() == '/') {
+        resolved.pop_back();
+    }
+    return resolved;
+}
+
 } // namespace
 
 std::string CSingleInstance::LockFilePath(const std::string& dataDirectory) {
@@ -42,7 +56,7 @@ std::string CSingleInstance::LockFilePath(const std::string& dataDirectory) {
         return "";
     }
     char name[64];
-    std::snprintf(name, sizeof name, "/fernzahl-%016" PRIx64 ".lock", Fnv1a(dataDirectory));
+    std::snprintf(name, sizeof name, "/fernzahl-%016" PRIx64 ".lock", Fnv1a(ResolvedFolder(dataDirectory)));
     return directory + name;
 }
 

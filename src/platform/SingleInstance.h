@@ -4,7 +4,7 @@
 
 #include <string>
 
-// Makes sure that one installation (one data directory) runs only once. The lock is an flock on a
+// Makes sure that one installation (one data directory, by whatever name) runs only once. The lock is an flock on a
 // file in the user's runtime directory, so it goes with the process however that ends. Where that
 // lock cannot be taken for another reason than a running instance, the lock file is "fernzahl.lock"
 // in the data directory itself, so that two meters never write the same files.

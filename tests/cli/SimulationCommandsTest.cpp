@@ -2,6 +2,8 @@
 
 #include "CliFixture.h"
 #include "log/ProtokollFile.h"
+#include "metering/ZaehlerFile.h"
+#include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
 #include "support/TariffBuilder.h"
 
@@ -66,6 +68,30 @@ TEST_F(SimulationCommandsTest, MeterWithTheDataDirectoryLogsAndCountsTheConnecti
     EXPECT_EQ(log.Entry().tariffName, "Plain");
     EXPECT_EQ(log.Entry().costs, CMoney(2400));
     EXPECT_TRUE(FileExists(dir.File("Fernzahl.ctr")));
+}
+
+// The desktop program holds the folder (here under another name for it): its counters in memory
+// would be saved over this run's. And a run on an earlier day never takes today out of the counters.
+TEST_F(SimulationCommandsTest, MeterNeverWritesBesideARunningMeterNorMovesACounterBack) {
+    CTariffBuilder(dir.File("Plain.tff")).WithZoneEveryDay({.seconds = 90, .price = 1200});
+    const std::vector<std::string> meter = {"--tariff", "Plain", "--start", "2026-12-07 10:00:00", "--seconds", "100"};
+    CTempDir runtime;
+    setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    {
+        std::filesystem::create_directory_symlink(dir.Path(), runtime.File("link"));
+        CSingleInstance desktop;
+        ASSERT_EQ(desktop.Acquire(runtime.File("link")), CSingleInstance::Result::Acquired);
+        EXPECT_EQ(Run(MeterLogged, meter), 1);
+        EXPECT_NE(err.str().find("Fernzahl is metering in"), std::string::npos) << err.str();
+        EXPECT_FALSE(FileExists(dir.File("Fernzahl.log")));
+    }
+    ASSERT_EQ(Run(MeterLogged, meter), 0);
+    ASSERT_EQ(Run(MeterLogged, {"--tariff", "Plain", "--start", "2026-12-06 10:00:00", "--seconds", "100"}), 0);
+    unsetenv("XDG_RUNTIME_DIR");
+    CZaehlerFile daily(dir.Path());
+    ASSERT_TRUE(daily.OpenRecordFile() && daily.FindFirst(0, CZaehlerFile::kDaily));
+    EXPECT_TRUE(daily.resetDate.IsSameDay(CDateTime::FromDate(2026, 12, 7, 0, 0, 0)));
+    EXPECT_EQ(daily.connections, 2);
 }
 
 TEST_F(SimulationCommandsTest, RateShowsTheZoneAndDiscountOfTheMoment) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -20,6 +21,21 @@ TEST(SingleInstance, OneInstallationRunsOnceAndOthersAreIndependent) {
     first.reset(); // the lock goes with its holder
     EXPECT_EQ(second.Acquire("/data/a/"), CSingleInstance::Result::Acquired);
     EXPECT_EQ(CSingleInstance::LockFilePath("/data/a/").rfind(runtime.Path(), 0), 0u);
+    unsetenv("XDG_RUNTIME_DIR");
+}
+
+// A symbolic link, "..", a last '/': every name of one folder is one installation.
+TEST(SingleInstance, EveryNameOfOneFolderIsOneInstallation) {
+    CTempDir runtime;
+    CTempDir folders;
+    setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    std::filesystem::create_directory(folders.File("home"));
+    std::filesystem::create_directory_symlink(folders.File("home"), folders.File("homelink"));
+    CSingleInstance first;
+    ASSERT_EQ(first.Acquire(folders.File("home")), CSingleInstance::Result::Acquired);
+    for (const std::string& name : {folders.File("homelink"), folders.File("homelink/"), folders.File("x/../home/")}) {
+        EXPECT_EQ(CSingleInstance().Acquire(name), CSingleInstance::Result::HeldByAnother) << name;
+    }
     unsetenv("XDG_RUNTIME_DIR");
 }
 
