@@ -13,12 +13,28 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/ResourceLibrary.h"
 
+#include <cerrno>
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <map>
 #include <memory>
 
-int main(int argc, char** argv) {
+namespace {
+
+// Output that did not reach its file (a full disk, /dev/full, a closed pipe) is a failure, whatever
+// the command made of it.
+int Finished(int code) {
+    const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout.flush();
+    if (written) {
+        return code;
+    }
+    std::cerr << "fernzahl-cli: the output could not be written: " << std::strerror(errno) << '\n';
+    return code == 0 ? 1 : code;
+}
+
+int RunCommand(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     const CCliArguments args = CCliArguments::Parse(argc, argv);
     if (!args.GetError().empty()) {
@@ -72,4 +88,10 @@ int main(int argc, char** argv) {
                                !args.GetDataDirectory().empty());
     }
     return commands.at(words[0])(std::vector<std::string>(words.begin() + 1, words.end()), context);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return Finished(RunCommand(argc, argv));
 }

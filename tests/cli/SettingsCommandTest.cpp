@@ -111,6 +111,19 @@ TEST(CliProgram, AnswersHelpVersionAndBadCalls) {
     EXPECT_EQ(RunProcess({cli, "nonsense", "--help"}).exitCode, 2);
 }
 
+// Output that cannot be written is a failure, never a success.
+TEST(CliProgram, OutputIntoAFullDeviceFails) {
+    CTempDir dir;
+    const std::string cli = BinaryPath("fernzahl-cli");
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"--help"}, {"settings", "list"}, {"meter", "--seconds", "60"}, {"budget"}}) {
+        std::vector<std::string> argv = {cli, "--data-dir", dir.Path()};
+        argv.insert(argv.end(), words.begin(), words.end());
+        CChildProcess program(argv, {}, "/dev/full");
+        EXPECT_EQ(program.Wait(std::chrono::seconds(30)), 1) << words[0];
+    }
+}
+
 TEST(CliProgram, DataDirOptionAndEnvironmentNameTheSameStore) {
     CTempDir dir;
     const std::string cli = BinaryPath("fernzahl-cli");
