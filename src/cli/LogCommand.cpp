@@ -5,6 +5,7 @@
 #include "cli/JsonText.h"
 #include "cli/LogRequest.h"
 #include "cli/PdfOutput.h"
+#include "core/FileLayer.h"
 #include "core/StringTable.h"
 #include "log/ProtokollFile.h"
 #include "settings/DateTimeText.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 using LineFormat = std::string (*)(uint32_t, const LogEntry&);
 
 constexpr const char* kCsvHeader = "record,start,duration,units,costs,connection,user,device,tariff\r\n";
@@ -72,12 +72,6 @@ int Export(const std::vector<std::string>& words, const CliContext& context) {
         return 1;
     }
     const std::string output = request->options.Get("--output").value_or("");
-    FilePtr file(output.empty() ? nullptr : std::fopen(output.c_str(), "wb"), &std::fclose);
-    if (!output.empty() && !file) {
-        context.err << "fernzahl-cli: cannot write " << output << '\n';
-        return 1;
-    }
-    std::FILE* out = file ? file.get() : context.out;
     // Exports keep the log's order; the whole log is written straight from the file.
     CProtokollRows rows;
     if (request->selection.IsFiltered() || request->format != "text") {
@@ -86,16 +80,21 @@ int Export(const std::vector<std::string>& words, const CliContext& context) {
     std::vector<uint32_t> logOrder(rows.Size());
     std::iota(logOrder.begin(), logOrder.end(), 0u);
     CProtokollFile log(context.dataDirectory);
-    bool written = false;
-    if (request->format == "text") {
-        written = log.WriteExport(out, request->selection.IsFiltered() ? &rows : nullptr, *strings);
-    } else if (request->format == "csv") {
-        written = Write(out, kCsvHeader) && WriteRows(out, rows, logOrder, CsvLine);
-    } else {
-        written = WriteRows(out, rows, logOrder, JsonLine);
-    }
-    if (!written || std::fflush(out) != 0) {
-        context.err << "fernzahl-cli: the export could not be written completely\n";
+    const auto writeTo = [&](std::FILE* out) {
+        if (request->format == "text") {
+            return log.WriteExport(out, request->selection.IsFiltered() ? &rows : nullptr, *strings);
+        }
+        if (request->format == "csv") {
+            return Write(out, kCsvHeader) && WriteRows(out, rows, logOrder, CsvLine);
+        }
+        return WriteRows(out, rows, logOrder, JsonLine);
+    };
+    // A file named is replaced whole, so a failed export leaves the last one as it was.
+    const bool written = output.empty() ? writeTo(context.out) && std::fflush(context.out) == 0
+                                        : CFileLayer::ReplaceThroughStream(output, writeTo);
+    if (!written) {
+        context.err << "fernzahl-cli: the export could not be written completely"
+                    << (output.empty() ? std::string() : " to " + output) << '\n';
         return 1;
     }
     return 0;

@@ -164,6 +164,26 @@ bool CFileLayer::Replace(const std::string& path, std::string_view text) {
     return Replace(path, [text](int fd) { return WriteAll(fd, text.data(), text.size()); });
 }
 
+bool CFileLayer::ReplaceThroughStream(const std::string& path, const std::function<bool(std::FILE*)>& write) {
+    const auto throughStream = [&write](int fd) {
+        std::FILE* stream = Injected() ? nullptr : fdopen(dup(fd), "wb");
+        if (stream == nullptr) {
+            return false;
+        }
+        const bool written = write(stream) && std::fflush(stream) == 0 && !std::ferror(stream);
+        return std::fclose(stream) == 0 && written;
+    };
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        const CFileDescriptor fd(open(path.c_str(), O_WRONLY | O_CLOEXEC));
+        return fd.IsOpen() && throughStream(fd.Get());
+    }
+    char* target = realpath(path.c_str(), nullptr);
+    const std::string resolved = target != nullptr ? target : path;
+    std::free(target);
+    return Replace(resolved, throughStream);
+}
+
 bool CFileLayer::Create(const std::string& path, std::string_view text) {
     const std::string temporary =
         WriteTemporaryBeside(path, [text](int fd) { return WriteAll(fd, text.data(), text.size()); });

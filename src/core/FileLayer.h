@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,9 @@ public:
     // by others. Nothing is replaced when write answers false.
     static bool Replace(const std::string& path, const std::function<bool(int fd)>& write);
     static bool Replace(const std::string& path, std::string_view text);
+    // The same for a text written to a stream, for exports chosen by the user: a symbolic link's
+    // target is replaced, and a device or pipe named as the file (/dev/stdout) is written to.
+    static bool ReplaceThroughStream(const std::string& path, const std::function<bool(std::FILE*)>& write);
     // The same for a file that must not exist yet: the text is linked in under the path only when
     // no file of that name exists, so the path names nothing, another file, or the whole text.
     static bool Create(const std::string& path, std::string_view text);

@@ -1,6 +1,7 @@
 #include "log/ProtokollFile.h"
 
 #include "core/ChunkWriter.h"
+#include "core/FileLayer.h"
 #include "core/LittleEndian.h"
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
@@ -112,8 +113,7 @@ std::optional<uint32_t> CProtokollFile::Append(const LogEntry& entry) {
 }
 
 bool CProtokollFile::ExportText(const std::string& fileName, const CProtokollRows* rows, const CStringTable& strings) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "wb"), &std::fclose);
-    return file && WriteExport(file.get(), rows, strings);
+    return CFileLayer::ReplaceThroughStream(fileName, [&](std::FILE* out) { return WriteExport(out, rows, strings); });
 }
 
 bool CProtokollFile::WriteExport(std::FILE* out, const CProtokollRows* rows, const CStringTable& strings) {

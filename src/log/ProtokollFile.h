@@ -44,7 +44,8 @@ public:
     std::optional<uint32_t> Append(const LogEntry& entry);
 
     // Writes the ";"-separated text export: the given rows, or with none every valid record of the
-    // log in file order. False when the file could not be written completely; lines written stay.
+    // log in file order, as a whole new file: an earlier export stays whole until the new one is.
+    // False when the file could not be written completely.
     bool ExportText(const std::string& fileName, const CProtokollRows* rows, const CStringTable& strings);
     // The same export into an open stream.
     bool WriteExport(std::FILE* out, const CProtokollRows* rows, const CStringTable& strings);

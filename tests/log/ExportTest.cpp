@@ -1,3 +1,4 @@
+#include "core/FileLayer.h"
 #include "log/AutoExport.h"
 #include "log/ExportLine.h"
 #include "log/ProtokollFile.h"
@@ -6,11 +7,14 @@
 
 #include "core/StringTable.h"
 #include "platform/IniSettingsStore.h"
+#include "support/FileSizeLimit.h"
 #include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -75,6 +79,36 @@ TEST_F(ExportTest, EmptyLogGivesTheHeaderOnlyAndFailuresAreReported) {
     EXPECT_EQ(Export(), kHeader);
     EXPECT_FALSE(log.ExportText(dir.File("missing/Export.txt"), nullptr, Strings()));
     EXPECT_FALSE(log.ExportText("/dev/full", nullptr, Strings()));
+}
+
+// A full disk at any step of the rewrite: the export is the last one or the new one, whole, and
+// no stray file is left. (A failure after the rename leaves the new one, not yet flushed.)
+TEST_F(ExportTest, FailedExportLeavesTheLastOneWhole) {
+    const std::string before = Export();
+    Append(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "x");
+    const std::string whole = std::string(kHeader) + "12/07/26 10:00:00;00:01:30;3;0.12;x;anna;ppp0;Mobil\r\n";
+    for (unsigned failing = 1;; ++failing) {
+        CFileLayer::FailOperation(failing);
+        const bool written = log.ExportText(dir.File("Export.txt"), nullptr, Strings());
+        const unsigned operations = CFileLayer::CountOperations();
+        CFileLayer::FailOperation(0);
+        const std::string after = ReadFile(dir.File("Export.txt"));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2) << "operation " << failing;
+        if (failing > operations) {
+            EXPECT_TRUE(written);
+            EXPECT_EQ(after, whole);
+            break;
+        }
+        EXPECT_FALSE(written) << "operation " << failing;
+        EXPECT_TRUE(after == before || after == whole) << "operation " << failing << ": " << after;
+    }
+    // The disk fills up halfway through a longer export.
+    Append(CDateTime::FromDate(2026, 12, 7, 11, 0, 0), 90, 1200, "y");
+    {
+        const CFileSizeLimit limit(whole.size() + 20);
+        EXPECT_FALSE(log.ExportText(dir.File("Export.txt"), nullptr, Strings()));
+    }
+    EXPECT_EQ(ReadFile(dir.File("Export.txt")), whole);
 }
 
 TEST_F(ExportTest, AutomaticExportFollowsTheSetting) {
