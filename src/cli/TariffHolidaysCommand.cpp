@@ -7,6 +7,7 @@
 #include "core/NumberText.h"
 #include "tariff_editor/PublicHolidays.h"
 #include "tariff_editor/TariffRecords.h"
+#include "tariffs/TarifFile.h"
 
 #include <algorithm>
 #include <ostream>
@@ -33,6 +34,10 @@ int RunTariffHolidaysCommand(const std::vector<std::string>& words, const CliCon
     const std::optional<std::string> path = ResolveTariffFile(words[0], context.dataDirectory);
     if (!path) {
         context.err << "fernzahl-cli: no tariff file " << words[0] << '\n';
+        return 1;
+    }
+    if (options.Has("--add") && !CTarifFile(*path).HoldsOnlyTariffRecords()) {
+        context.err << "fernzahl-cli: " << *path << " is no tariff file; nothing was added\n";
         return 1;
     }
     CTariffRecords records(*path);

@@ -4,6 +4,7 @@
 #include "tariffs/TariffZone.h"
 
 #include <cstring>
+#include <filesystem>
 
 // Offsets are those of the record, counted from its status word, as the file format names them.
 namespace {
@@ -61,6 +62,34 @@ bool CTarifFile::IsTariffFile() {
     const bool found = OpenRecordFile() && FindFirst(kByKind, kOptions);
     Close();
     return found;
+}
+
+bool CTarifFile::HoldsOnlyTariffRecords() {
+    std::error_code error;
+    if (!std::filesystem::exists(m_path, error)) {
+        return !error;
+    }
+    if (!OpenRecordFile()) {
+        return false;
+    }
+    bool tariff = true;
+    for (bool more = FirstValid(); more && tariff; more = NextValid()) {
+        switch (GetKind()) {
+        case kOptions:
+        case kDiscount:
+        case kHoliday:
+        case kWorkingDays:
+        case kFriday:
+        case kWeekend:
+        case kSunday:
+        case kHolidays:
+            break;
+        default:
+            tariff = false;
+        }
+    }
+    Close();
+    return tariff;
 }
 
 uint32_t CTarifFile::GetKind() const {

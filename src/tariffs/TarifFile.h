@@ -35,6 +35,9 @@ public:
     const std::string& GetPath() const { return m_path; }
     // Opens the file (creating it empty when missing) and tells whether it holds an options record.
     bool IsTariffFile();
+    // Whether every record of the file is one of a tariff's kinds, so that tariff records may be
+    // written into it (a new, empty file is one). Creates nothing.
+    bool HoldsOnlyTariffRecords();
     // Clears the current record's data, so a new record is written with zeros in its reserved bytes.
     void ClearData() { m_data.fill(0); }
 

@@ -2,6 +2,7 @@
 
 #include "CliFixture.h"
 #include "core/DateTime.h"
+#include "support/LogBuilder.h"
 #include "tariffs/TarifFile.h"
 
 namespace {
@@ -71,6 +72,12 @@ TEST_F(TariffCommandTest, HolidaysListsTheYearsPublicHolidaysAndAddsTheMissingOn
     EXPECT_EQ(Run(RunTariffCommand, {"holidays", "Mobil", "--year", "2026", "--set", "fr"}), 2);
     EXPECT_EQ(Run(RunTariffCommand, {"holidays", "Other", "--year", "2026", "--set", "de", "--add"}), 1);
     EXPECT_FALSE(FileExists(dir.File("Other.tff")));
+    // The connection log is no tariff: nothing is written into it.
+    AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "x"));
+    const std::string log = ReadFile(dir.File("Fernzahl.log"));
+    EXPECT_EQ(Run(RunTariffCommand, {"holidays", "Fernzahl.log", "--year", "2027", "--set", "de", "--add"}), 1);
+    EXPECT_NE(err.str().find("is no tariff file"), std::string::npos) << err.str();
+    EXPECT_EQ(ReadFile(dir.File("Fernzahl.log")), log);
 }
 
 TEST_F(TariffCommandTest, UnknownTariffIsReportedAndNotCreated) {
