@@ -3,6 +3,8 @@
 #include "core/RecordStorage.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <mutex>
 
 namespace {
@@ -81,4 +83,13 @@ std::unique_ptr<RecordStorage> CMemoryDirectory::Open(std::string_view path) {
         file = directory->m_files.emplace(std::string(name), std::vector<uint8_t>()).first;
     }
     return std::make_unique<CMemoryStorage>(file->second);
+}
+
+std::optional<std::vector<uint8_t>> CMemoryDirectory::ReadFromDisk(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (!file.good() && !file.eof()) {
+        return std::nullopt;
+    }
+    return bytes;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,8 @@ public:
     // file (nullptr when the directory is gone).
     static bool IsInMemory(std::string_view path);
     static std::unique_ptr<RecordStorage> Open(std::string_view path);
+    // The bytes of a file on disk, to be Put into a memory directory; nothing when it cannot be read.
+    static std::optional<std::vector<uint8_t>> ReadFromDisk(const std::string& path);
 
 private:
     std::string m_path;

@@ -10,7 +10,6 @@
 #include "tariffs/RabattZaehler.h"
 
 #include <algorithm>
-#include <fstream>
 #include <numeric>
 #include <optional>
 
@@ -19,15 +18,6 @@ namespace {
 constexpr uint32_t kStartTick = 1000;
 constexpr size_t kProgressStep = 256;
 const std::string kTariffName = "Tariff.tff";
-
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file.good() && !file.eof()) {
-        return std::nullopt;
-    }
-    return bytes;
-}
 
 // One connection as the heartbeat meters it: the first unit at the start, each further one at
 // the second it falls due, checked for a new day first; a unit due at the very end is not charged.
@@ -60,7 +50,7 @@ CNachberechnung::CounterRules CNachberechnung::CounterRules::FromSettings(Settin
 }
 
 CNachberechnung::CNachberechnung(const std::string& tariffFile, CounterRules rules)
-    : m_tariff(ReadWholeFile(tariffFile)), m_rules(rules) {}
+    : m_tariff(CMemoryDirectory::ReadFromDisk(tariffFile)), m_rules(rules) {}
 
 std::vector<CNachberechnung::Rating> CNachberechnung::Rate(const std::vector<Connection>& connections,
                                                            const Progress& progress) const {

@@ -34,8 +34,22 @@ void CTarif::Refresh() {
     }
 }
 
+std::string CTarif::PathToRead() {
+    if (CMemoryDirectory::IsInMemory(m_path)) {
+        return m_path;
+    }
+    const std::string copy = m_lastRead.Path() + "Tariff.tff";
+    if (std::optional<std::vector<uint8_t>> bytes = CMemoryDirectory::ReadFromDisk(m_path)) {
+        m_lastRead.Put("Tariff.tff", std::move(*bytes));
+    } else if (m_lastReadPath != m_path) {
+        m_lastRead.Remove("Tariff.tff"); // no such file: the default rate, and nothing created
+    }
+    m_lastReadPath = m_path;
+    return copy;
+}
+
 void CTarif::Load() {
-    CTarifFile file(m_path);
+    CTarifFile file(PathToRead());
     file.OpenRecordFile();
     const bool hasOptions = file.FindFirst(CTarifFile::kByKind, CTarifFile::kOptions);
     m_minimumChargeScheme = hasOptions && file.GetOption(CTarifFile::kMinimumCharge);

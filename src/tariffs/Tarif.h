@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DateTime.h"
+#include "core/MemoryDirectory.h"
 #include "core/Money.h"
 #include "tariffs/RabattZaehler.h"
 
@@ -56,6 +57,8 @@ public:
 
 private:
     void Load();
+    // Where the tariff is read from: its file as read now, or as read last when it has gone.
+    std::string PathToRead();
     bool IsDiscountInForce() const;
     bool IsInInitialPeriod() const;
 
@@ -80,6 +83,10 @@ private:
     CMoney m_discountPrice{kDefaultDiscountPrice};
     uint16_t m_discountSeconds = kDefaultSecondsPerUnit;
     std::string m_path;
+    // The tariff as last read from the disk, and from where: a tariff file deleted while its
+    // connection runs keeps charging at its rates.
+    CMemoryDirectory m_lastRead;
+    std::string m_lastReadPath;
     uint32_t m_dayKind = 0;
     bool m_zoneFound = false;
 };

@@ -51,6 +51,23 @@ TEST_F(TarifTest, MissingFileGivesTheDefaultRateAndNoDiscount) {
     EXPECT_EQ(tarif.GetZoneLastQuarter(), 95);
 }
 
+// The tariff file of a running connection is deleted: the connection goes on at the tariff's rates
+// (its next zone included), and no empty file takes its place.
+TEST_F(TarifTest, DeletedFileKeepsItsRatesAndIsNotCreatedAgain) {
+    EXPECT_FALSE(std::filesystem::exists(world.TariffPath())) << "reading created it";
+    CTariffBuilder(world.TariffPath())
+        .WithZone({.first = 0, .last = 51, .seconds = 240, .price = 600})
+        .WithZone({.first = 52, .last = 95, .seconds = 60, .price = 900});
+    tarif.Refresh();
+    EXPECT_EQ(tarif.GetSecondsPerUnit(), 240u);
+    std::filesystem::remove(world.TariffPath());
+    world.clock.Advance(3600 * 1000); // 13:00, the next zone
+    tarif.Refresh();
+    EXPECT_EQ(tarif.GetSecondsPerUnit(), 60u);
+    EXPECT_EQ(tarif.GetUnitPrice(), CMoney(900));
+    EXPECT_FALSE(std::filesystem::exists(world.TariffPath()));
+}
+
 TEST_F(TarifTest, ZoneOfTheQuarterHourAndReloadAfterMidnight) {
     CTariffBuilder(world.TariffPath())
         .WithZone({.first = 0, .last = 31, .seconds = 240, .price = 600})
