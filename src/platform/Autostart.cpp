@@ -1,8 +1,12 @@
 #include "platform/Autostart.h"
 
+#include "core/FileLayer.h"
+#include "core/TextEncoding.h"
+
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -15,6 +19,10 @@ std::string ConfigHome() {
     const char* home = std::getenv("HOME");
     return std::string(home != nullptr ? home : "") + "/.config";
 }
+bool IsControlByte(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
 } // namespace
 
 CAutostart::CAutostart() : m_directory(ConfigHome() + "/autostart") {}
@@ -41,31 +49,37 @@ std::string CAutostart::ExecArgument(const std::string& path) {
     return quoted + "\"";
 }
 
+std::string CAutostart::ExecLine(const std::string& path) {
+    if (IsValidUtf8(path) && std::none_of(path.begin(), path.end(), IsControlByte)) {
+        return ExecArgument(path);
+    }
+    // A desktop entry is UTF-8 text: the path's other bytes reach the program through the shell's
+    // printf, written as octal escapes.
+    std::string escaped;
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 || IsControlByte(c) || c == '\\' || c == '\'') {
+            char octal[8];
+            std::snprintf(octal, sizeof octal, "\\0%03o", byte);
+            escaped += octal;
+        } else {
+            escaped += c;
+        }
+    }
+    return "sh -c " + ExecArgument("exec \"$(printf '%b' '" + escaped + "')\"");
+}
+
 bool CAutostart::Enable(const std::string& programPath) const {
     std::error_code error;
     fs::create_directories(m_directory, error);
-    const std::string temporary = EntryPath() + ".new";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        out << "[Desktop Entry]\nType=Application\nName=Fernzahl\n"
-            << "Comment=Meters the telephone charges of dial-up connections\n"
-            << "Exec=" << ExecArgument(programPath) << "\nIcon=org.fernzahl.Fernzahl\nTerminal=false\n"
-            << "X-GNOME-Autostart-enabled=true\n";
-        if (!out.flush()) {
-            fs::remove(temporary, error);
-            return false;
-        }
-    }
-    fs::rename(temporary, EntryPath(), error);
-    if (error) {
-        fs::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return CFileLayer::Replace(EntryPath(), "[Desktop Entry]\nType=Application\nName=Fernzahl\n"
+                                            "Comment=Meters the telephone charges of dial-up connections\n"
+                                            "Exec=" +
+                                                ExecLine(programPath) +
+                                                "\nIcon=org.fernzahl.Fernzahl\nTerminal=false\n"
+                                                "X-GNOME-Autostart-enabled=true\n");
 }
 
 bool CAutostart::Disable() const {
-    std::error_code error;
-    fs::remove(EntryPath(), error);
-    return !error;
+    return !IsEnabled() || (CFileLayer::Remove(EntryPath()) && CFileLayer::FlushDirectoryOf(EntryPath()));
 }

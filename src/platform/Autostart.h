@@ -20,6 +20,8 @@ public:
 
     // A path as one argument of a desktop entry's Exec key, quoted and escaped as that key wants.
     static std::string ExecArgument(const std::string& path);
+    // The Exec key's value that starts the program at that path, whatever bytes the path holds.
+    static std::string ExecLine(const std::string& path);
 
 private:
     std::string m_directory;
