@@ -2,7 +2,8 @@
 # Sets up the machine, builds Fernzahl and runs every test: the check that the set-up's package
 # list is complete, the normal build,
 # the core and platform tests again under AddressSanitizer and UBSan, and each
-# fuzz target for FUZZ_SECONDS (default 30) on the record files and the settings file.
+# fuzz target for FUZZ_SECONDS (default 30) on the record files and the settings file, and the
+# round trip of the text forms.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -30,7 +31,7 @@ run_ctest asan
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-for target in log tariff counter settings; do
+for target in log tariff counter settings roundtrip; do
     mkdir -p "$corpus/$target"
     build-fuzz/bin/fuzz_$target -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=0 \
         "$corpus/$target" "fuzz/corpus/$target" 2>&1 | tail -n 1

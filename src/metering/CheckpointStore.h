@@ -14,6 +14,8 @@ public:
     // The checkpoint's text; nothing when there is none. One that cannot be read reads as empty.
     virtual std::optional<std::string> Read() = 0;
     virtual bool Remove() = 0;
+    // Where it is kept, for the user.
+    virtual std::string GetName() const = 0;
     // Moves a checkpoint that cannot be used out of the way, never over another file; the name it is
     // kept under, empty when it could not be moved.
     virtual std::string SetAside() = 0;

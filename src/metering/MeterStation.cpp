@@ -17,6 +17,11 @@ CMeterStation::CMeterStation(const Services& services, CheckpointStore* checkpoi
     for (CSummenZaehler& counter : m_counters) {
         counter.SetMeter(&m_meter);
     }
+    for (const CRunRecovery::Result& recovered : m_recovery) {
+        for (size_t i = 0; recovered.uncounted && i < m_counters.size(); ++i) {
+            m_counters[i].TakeOver((*recovered.uncounted)[i]);
+        }
+    }
     if (checkpoints != nullptr) {
         m_checkpoints = std::make_unique<CCheckpointWriter>(*checkpoints);
     }

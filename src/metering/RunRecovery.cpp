@@ -50,27 +50,32 @@ bool Count(const std::string& directory, const CCheckpoint& checkpoint) {
 CRunRecovery::Result RecoverRunning(CheckpointStore& store, const std::string& directory, const std::string& text) {
     const std::optional<CCheckpoint> checkpoint = CCheckpoint::Parse(text);
     if (!checkpoint) {
-        return {CRunRecovery::Outcome::Unreadable, {}, store.SetAside()};
+        return {CRunRecovery::Outcome::Unreadable, {}, store.SetAside(), {}};
     }
     const bool counted = Count(directory, *checkpoint);
-    // Kept, so that the next connection's checkpoint does not replace it.
-    if (!counted || !Log(directory, checkpoint->record)) {
-        return {CRunRecovery::Outcome::NotWritten, checkpoint->record, store.KeepUnlogged()};
+    const bool logged = Log(directory, checkpoint->record);
+    if (!counted) {
+        // Left where it is: the next start counts it again whole, and logs it unless it is logged.
+        return {CRunRecovery::Outcome::NotWritten, checkpoint->record, store.GetName(), checkpoint->counters};
+    }
+    if (!logged) {
+        // Kept, so that the next connection's checkpoint does not replace it.
+        return {CRunRecovery::Outcome::NotWritten, checkpoint->record, store.KeepUnlogged(), {}};
     }
     store.Remove();
-    return {CRunRecovery::Outcome::Recovered, checkpoint->record, {}};
+    return {CRunRecovery::Outcome::Recovered, checkpoint->record, {}, {}};
 }
 
 CRunRecovery::Result RecoverUnlogged(CheckpointStore& store, const std::string& directory, const std::string& name) {
     const std::optional<CCheckpoint> checkpoint = CCheckpoint::Parse(store.ReadUnlogged(name).value_or(""));
     if (!checkpoint) {
-        return {CRunRecovery::Outcome::Unreadable, {}, name};
+        return {CRunRecovery::Outcome::Unreadable, {}, name, {}};
     }
     if (!Log(directory, checkpoint->record)) {
-        return {CRunRecovery::Outcome::NotWritten, checkpoint->record, name};
+        return {CRunRecovery::Outcome::NotWritten, checkpoint->record, name, {}};
     }
     store.RemoveUnlogged(name);
-    return {CRunRecovery::Outcome::Recovered, checkpoint->record, {}};
+    return {CRunRecovery::Outcome::Recovered, checkpoint->record, {}, {}};
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "log/LogEntry.h"
+#include "metering/CounterState.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,9 @@ public:
         Outcome outcome = Outcome::Recovered;
         LogEntry record;    // the connection, when the checkpoint could be read
         std::string keptAs; // where a checkpoint that was set aside is now; empty when it could not be moved
+        // The counters as the checkpoint has them, when the counter file could not take them: the
+        // meter then starts from these, and saves them with its next save.
+        std::optional<std::array<CounterState, 4>> uncounted;
     };
 
     // The checkpoint of the connection that was running gives the counters its values whole and the

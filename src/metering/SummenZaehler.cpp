@@ -41,6 +41,17 @@ bool CSummenZaehler::Save() {
     return m_file.WriteCounter(m_recordNumber, {m_duration, m_units, m_connections, m_costs, m_resetDate});
 }
 
+void CSummenZaehler::TakeOver(const CounterState& state) {
+    m_duration = state.duration;
+    m_units = state.units;
+    m_connections = state.connections;
+    m_costs = state.costs;
+    m_resetDate = state.resetDate;
+    if (!AutoReset()) {
+        Save();
+    }
+}
+
 CounterState CSummenZaehler::GetStateAtEnd() const {
     return {GetTotalDuration(), m_units, m_connections, m_costs, m_resetDate};
 }

@@ -29,6 +29,8 @@ public:
     // true when the discount counter was cleared.
     bool ResetPeriod();
     bool Save();
+    // Starts from a state the counter file could not take (a recovered connection's), and saves it.
+    void TakeOver(const CounterState& state);
 
     // The counter's text for the main window.
     std::string FormatTotals() const;

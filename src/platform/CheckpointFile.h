@@ -18,6 +18,7 @@ public:
     std::optional<std::string> ReadUnlogged(const std::string& name) override;
     bool RemoveUnlogged(const std::string& name) override;
     const std::string& GetPath() const { return m_path; }
+    std::string GetName() const override { return m_path; }
 
 private:
     static constexpr const char* kUnloggedSuffix = ".unlogged";

@@ -208,6 +208,7 @@ public:
         return true;
     }
     std::string SetAside() override { return {}; }
+    std::string GetName() const override { return "memory"; }
     std::string KeepUnlogged() override { return {}; }
     std::vector<std::string> ListUnlogged() override { return {}; }
     std::optional<std::string> ReadUnlogged(const std::string&) override { return {}; }
