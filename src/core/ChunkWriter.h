@@ -10,7 +10,7 @@ class CChunkWriter {
 public:
     static constexpr size_t kChunkSize = 1 << 20;
 
-    explicit CChunkWriter(std::FILE* out) : m_out(out) { m_filling.reserve(kChunkSize + 4096); }
+    explicit CChunkWriter(std::FILE* out) : m_out(out) {}
     ~CChunkWriter() { Finish(); }
     CChunkWriter(const CChunkWriter&) = delete;
     CChunkWriter& operator=(const CChunkWriter&) = delete;
@@ -21,6 +21,7 @@ public:
 
 private:
     void HandOver();
+    bool WriteOut(const std::string& text) const;
 
     std::FILE* m_out;
     std::string m_filling;

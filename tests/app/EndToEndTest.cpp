@@ -79,12 +79,13 @@ TEST(EndToEnd, TerminationWhileMeteringLogsTheConnection) {
     EXPECT_EQ(counters.connections, 1);
 }
 
-// The tree and the installation of a program that meters "arcor", is stopped hard and started again.
+// The tree and the installation of a program that meters a peer ("arcor"), is stopped hard and
+// started again.
 struct CrashedRun {
-    CrashedRun() {
+    explicit CrashedRun(const std::string& peer = "arcor") {
         WriteFile(home.File("fernzahl.ini"),
                   "[Überwachung]\nDFÜNetzwerk=1\nVorlaufzeit=10\n\n[Allgemein]\nSplashScreen=0\n");
-        system.BringUpLink("ppp0", 4711, "arcor", "/dev/ttyUSB0");
+        system.BringUpLink("ppp0", 4711, peer, "/dev/ttyUSB0");
     }
     // The next start, with the link gone: it runs a little and is ended as usual. Its messages.
     std::string StartAgain() {
@@ -163,6 +164,46 @@ TEST(EndToEnd, StopBetweenTheCountersAndTheCheckpointsRemovalCountsTheConnection
     EXPECT_GE(log[0].duration.GetTotalSeconds(), 12);
     run.ExpectOneConnectionCounted();
     EXPECT_NE(told.find("the connection \"arcor\""), std::string::npos) << told;
+}
+
+// A peer named in Latin-1: killed mid-connection, the next start logs it once under its name as
+// the log's character set holds it (0xFC is "ü" there too), and counts it once.
+TEST(EndToEnd, KilledConnectionOfAPeerNamedInLatin1IsRecoveredOnce) {
+    CrashedRun run("B\xFCro");
+    CChildProcess program({BinaryPath("fernzahl")}, run.env, run.runtime.File("fernzahl.err"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+    program.Signal(SIGKILL);
+    program.Wait(std::chrono::seconds(10));
+    const std::string told = run.StartAgain();
+    const std::vector<LogEntry> log = run.Log();
+    ASSERT_EQ(log.size(), 1u) << told;
+    EXPECT_EQ(log[0].connectionName, "Büro");
+    run.ExpectOneConnectionCounted();
+    EXPECT_FALSE(FileExists(run.home.File("Fernzahl.run")));
+    EXPECT_FALSE(FileExists(run.home.File("Fernzahl.run.damaged"))) << told;
+}
+
+// The disk is full when the connection ends (no file may grow past 790 bytes, so the log record
+// of 794 cannot be written): the user is told, and once there is room again, the next start logs
+// the connection, counted once.
+TEST(EndToEnd, ConnectionEndedOnAFullDiskIsLoggedOnceThereIsRoom) {
+    CrashedRun run;
+    CChildProcess program(
+        {"/bin/sh", "-c", "trap '' XFSZ; exec /usr/bin/prlimit --fsize=790 -- \"$0\"", BinaryPath("fernzahl")}, run.env,
+        run.runtime.File("fernzahl.err"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+    run.system.TakeDownLink("ppp0", 4711);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    program.Signal(SIGTERM);
+    EXPECT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+    const std::string full = ReadFile(run.runtime.File("fernzahl.err"));
+    EXPECT_NE(full.find("could not be written to the log"), std::string::npos) << full;
+    EXPECT_TRUE(run.Log().empty());
+    const std::string told = run.StartAgain();
+    const std::vector<LogEntry> log = run.Log();
+    ASSERT_EQ(log.size(), 1u) << full << told;
+    EXPECT_EQ(log[0].connectionName, "arcor");
+    run.ExpectOneConnectionCounted();
 }
 
 } // namespace
