@@ -1,5 +1,6 @@
 #include "tariffs/DefaultTariff.h"
 
+#include "core/FileLayer.h"
 #include "core/FileNames.h"
 
 #include <filesystem>
@@ -20,6 +21,7 @@ DefaultTariffInstall InstallDeliveredDefaultTariff(const std::string& programDir
     std::error_code error;
     // A read-only delivery would become a read-only default tariff that the editor cannot save.
     fs::permissions(*delivered, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
-    fs::rename(*delivered, target, error);
-    return error ? DefaultTariffInstall::Failed : DefaultTariffInstall::Installed;
+    return CFileLayer::Rename(*delivered, target) && CFileLayer::FlushDirectoryOf(target)
+               ? DefaultTariffInstall::Installed
+               : DefaultTariffInstall::Failed;
 }

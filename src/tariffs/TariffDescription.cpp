@@ -1,6 +1,7 @@
 #include "tariffs/TariffDescription.h"
 
 #include "core/DateTime.h"
+#include "core/FileLayer.h"
 #include "core/FileNames.h"
 #include "core/NumberText.h"
 #include "core/TextLines.h"
@@ -261,8 +262,10 @@ void CTariffDescription::ReadZone(uint32_t kind, std::string_view line) {
 }
 
 bool CTariffDescription::WriteTariffFile(const std::string& path) const {
-    std::remove(path.c_str());
-    CTarifFile file(path);
+    // Written beside it and renamed over it: a failure leaves the old tariff as it was.
+    const std::string temporary = path + ".new";
+    CFileLayer::Remove(temporary);
+    CTarifFile file(temporary);
     bool written = file.OpenRecordFile() && Append(file, CTarifFile::kOptions, [&] {
                        for (size_t option = 0; option < m_options.size(); ++option) {
                            file.SetOption(static_cast<CTarifFile::Option>(option), m_options[option]);
@@ -280,6 +283,11 @@ bool CTariffDescription::WriteTariffFile(const std::string& path) const {
     for (size_t i = 0; written && i < m_zones.size(); ++i) {
         written = Append(file, m_zones[i].kind, [&] { file.SetZone(m_zones[i].fields); });
     }
+    written = written && file.Flush();
     file.Close();
-    return written;
+    if (!written || !CFileLayer::Rename(temporary, path)) {
+        CFileLayer::Remove(temporary);
+        return false;
+    }
+    return CFileLayer::FlushDirectoryOf(path);
 }

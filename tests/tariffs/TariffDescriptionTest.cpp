@@ -1,6 +1,7 @@
 #include "tariffs/TariffDescription.h"
 
 #include "core/DateTime.h"
+#include "core/FileLayer.h"
 #include "support/TempDir.h"
 #include "tariffs/TarifFile.h"
 
@@ -66,6 +67,15 @@ TEST(TariffDescription, WritesOptionsDiscountHolidaysAndZonesInTheirOrder) {
     EXPECT_EQ(file.GetFirstQuarter(), 49);
     EXPECT_EQ(file.GetLastQuarter(), 49);
     EXPECT_EQ(file.GetUnitPrice(), CMoney(10000));
+    file.Close();
+
+    // Written again onto a full disk: the tariff that was there stays whole.
+    WriteFile(dir.File("t.tff"), "old");
+    CFileLayer::FailOperation(3);
+    EXPECT_FALSE(description->WriteTariffFile(dir.File("t.tff")));
+    CFileLayer::FailOperation(0);
+    EXPECT_EQ(ReadFile(dir.File("t.tff")), "old");
+    EXPECT_FALSE(FileExists(dir.File("t.tff.new")));
 }
 
 TEST(TariffDescription, RefusesAFaultyLineNamingItAndWhatIsWrong) {
