@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -81,15 +82,15 @@ std::string WriteTemporaryBeside(const std::string& path, const std::function<bo
     return temporary;
 }
 
-} // namespace
-
-bool CFileLayer::WriteAll(int fd, const void* data, size_t size) {
+// Every byte, at the offset, or without one where the file stands; a short write goes on.
+bool WriteBytes(int fd, std::optional<uint64_t> offset, const void* data, size_t size) {
     if (Injected()) {
         return false;
     }
     const auto* bytes = static_cast<const char*>(data);
     for (size_t done = 0; done < size;) {
-        const ssize_t n = write(fd, bytes + done, size - done);
+        const ssize_t n = offset ? pwrite(fd, bytes + done, size - done, static_cast<off_t>(*offset + done))
+                                 : write(fd, bytes + done, size - done);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -101,22 +102,14 @@ bool CFileLayer::WriteAll(int fd, const void* data, size_t size) {
     return true;
 }
 
+} // namespace
+
+bool CFileLayer::WriteAll(int fd, const void* data, size_t size) {
+    return WriteBytes(fd, std::nullopt, data, size);
+}
+
 bool CFileLayer::WriteAt(int fd, uint64_t offset, const void* data, size_t size) {
-    if (Injected()) {
-        return false;
-    }
-    const auto* bytes = static_cast<const char*>(data);
-    for (size_t done = 0; done < size;) {
-        const ssize_t n = pwrite(fd, bytes + done, size - done, static_cast<off_t>(offset + done));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
+    return WriteBytes(fd, offset, data, size);
 }
 
 bool CFileLayer::Flush(int fd) {
