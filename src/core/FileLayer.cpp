@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,6 +103,20 @@ bool WriteBytes(int fd, std::optional<uint64_t> offset, const void* data, size_t
     return true;
 }
 
+// The file a path names through its symbolic links, also one that does not exist yet (the file is
+// written where a link points, as opening it for writing would).
+std::string FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) {
+            break;
+        }
+        path = (target.is_absolute() ? target : std::filesystem::path(path).parent_path() / target).string();
+    }
+    return path;
+}
+
 } // namespace
 
 bool CFileLayer::WriteAll(int fd, const void* data, size_t size) {
@@ -171,10 +186,7 @@ bool CFileLayer::ReplaceThroughStream(const std::string& path, const std::functi
         const CFileDescriptor fd(open(path.c_str(), O_WRONLY | O_CLOEXEC));
         return fd.IsOpen() && throughStream(fd.Get());
     }
-    char* target = realpath(path.c_str(), nullptr);
-    const std::string resolved = target != nullptr ? target : path;
-    std::free(target);
-    return Replace(resolved, throughStream);
+    return Replace(FollowLinks(path), throughStream);
 }
 
 bool CFileLayer::Create(const std::string& path, std::string_view text) {

@@ -79,6 +79,11 @@ TEST_F(ExportTest, EmptyLogGivesTheHeaderOnlyAndFailuresAreReported) {
     EXPECT_EQ(Export(), kHeader);
     EXPECT_FALSE(log.ExportText(dir.File("missing/Export.txt"), nullptr, Strings()));
     EXPECT_FALSE(log.ExportText("/dev/full", nullptr, Strings()));
+    // Through a symbolic link, as the user named it: the link stays, its target gets the export.
+    std::filesystem::create_symlink("target.txt", dir.File("link.txt"));
+    EXPECT_TRUE(log.ExportText(dir.File("link.txt"), nullptr, Strings()));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.txt")));
+    EXPECT_EQ(ReadFile(dir.File("target.txt")), kHeader);
 }
 
 // A full disk at any step of the rewrite: the export is the last one or the new one, whole, and
