@@ -237,6 +237,7 @@ inline constexpr unsigned kAllEntries = 419;
 inline constexpr unsigned kDeleteWholeLogQuestion = 430;
 inline constexpr unsigned kDeleteShownQuestion = 431;
 inline constexpr unsigned kDeleteSelectedQuestion = 432;
+inline constexpr unsigned kLogChangedNothingDeleted = 480;
 inline constexpr unsigned kExportFileFilter = 440;
 inline constexpr unsigned kUnknownUser = 450;
 inline constexpr unsigned kNoName = 455;
