@@ -275,6 +275,7 @@ inline constexpr unsigned kTariffColumn = 570;
 inline constexpr unsigned kDefaultTariff = 571;
 inline constexpr unsigned kTariffFileFilter = 572;
 inline constexpr unsigned kDeleteTariffQuestion = 573;
+inline constexpr unsigned kTariffFileNotDeleted = 481;
 inline constexpr unsigned kNewTariffFileTitle = 574;
 inline constexpr unsigned kDialUpEntryColumn = 575;
 inline constexpr unsigned kModemLineRow = 576;

@@ -42,7 +42,10 @@ void CFormDlg::accept() {
         error->Show(this);
         return;
     }
-    Save();
+    if (const std::optional<FieldError> error = Save()) {
+        error->Show(this);
+        return;
+    }
     QDialog::accept();
 }
 
