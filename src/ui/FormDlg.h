@@ -41,5 +41,6 @@ private:
     bool m_loaded = false;
 };
 
-// Runs any dialog modally, answering it at once in the non-interactive mode.
+// Runs any dialog modally, answering it at once in the non-interactive mode. A dialog with a parent
+// blocks only its own windows, so that the tray icon keeps answering.
 int RunModal(QDialog& dialog);
