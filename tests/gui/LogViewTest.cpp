@@ -2,6 +2,7 @@
 
 #include "app/FernzahlDlg.h"
 #include "core/FileLayer.h"
+#include "core/ResourceIds.h"
 #include "log/ProtokollDlg.h"
 #include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
@@ -135,8 +136,25 @@ TEST_F(LogViewWhileMeteringTest, ConnectionLoggedWhileAskingStaysAndTheChosenOne
         EXPECT_EQ(Logged(), (std::vector<std::string>{"mid", "apple", "T-Online"}));
         EXPECT_EQ(log->Rows().Size(), 3u) << "the view took in the new connection after the question";
 
+        // Under a filter that lets every connection through, the new one included.
+        WhenModalOpens([](QWidget* filter) {
+            for (const auto& [field, text] : {std::pair{Control::kFilterFrom, "01.01.2000 00:00:00"},
+                                              {Control::kFilterTo, "31.12.2099 00:00:00"},
+                                              {Control::kFilterShortest, "00:00:00"},
+                                              {Control::kFilterFewestUnits, "0"},
+                                              {Control::kFilterCheapest, "0,00"}}) {
+                Find<QLineEdit>(filter, field)->setText(QString::fromLatin1(text));
+            }
+            Find<QPushButton>(filter, 1)->click();
+        });
+        log->OnCommand(CProtokollDlg::kFilter);
+        ASSERT_TRUE(WaitUntil([&] { return !log->IsFilling(); }));
         AnswerYesAfterAConnection(*log, CProtokollDlg::kDeleteShown, "Arcor");
         EXPECT_EQ(Logged(), (std::vector<std::string>{"Arcor"}));
+        EXPECT_EQ(log->Rows().Size(), 1u) << "the filter goes with the entries it showed";
+
+        AnswerYesAfterAConnection(*log, CProtokollDlg::kDeleteShown, "Eplus"); // without a filter: the whole log
+        EXPECT_EQ(Logged(), (std::vector<std::string>{"Eplus"}));
 
         // A log that cannot be written: nothing goes, and the user is told.
         rows->setCurrentIndex(rows->model()->index(0, 0));
@@ -152,7 +170,7 @@ TEST_F(LogViewWhileMeteringTest, ConnectionLoggedWhileAskingStaysAndTheChosenOne
         log->OnCommand(CProtokollDlg::kDeleteSelected);
         CFileLayer::FailOperation(0);
         EXPECT_EQ(told, world.library.Strings().Format(458, {world.dir.File("Fernzahl.log")}));
-        EXPECT_EQ(Logged(), (std::vector<std::string>{"Arcor"}));
+        EXPECT_EQ(Logged(), (std::vector<std::string>{"Eplus"}));
         log->reject();
     });
     window.OnCommand(CFernzahlDlg::kLog);
