@@ -29,6 +29,9 @@ void CChosenRecords::Add(const CProtokollRows& rows, size_t position) {
 }
 
 CChosenRecords::Outcome CChosenRecords::Delete(const std::string& directory) const {
+    if (m_records.empty()) {
+        return Outcome::kDeleted; // nor is a missing log created
+    }
     CProtokollFile log(directory);
     if (!log.OpenRecordFile()) {
         return Outcome::kNotWritten;

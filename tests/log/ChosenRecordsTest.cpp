@@ -67,6 +67,11 @@ TEST_F(ChosenRecordsTest, FailedWriteIsToldAndKeepsTheRestOfTheChoice) {
     EXPECT_EQ(all.Delete(dir.Path()), CChosenRecords::Outcome::kNotWritten);
     CFileLayer::FailOperation(0);
     EXPECT_EQ(Names(), (std::vector<std::string>{"second", "third"}));
+
+    CFileLayer::FailOperation(1, EIO);
+    EXPECT_EQ(CChosenRecords::All(CProtokollRows()).Delete(dir.Path()), CChosenRecords::Outcome::kDeleted)
+        << "an empty choice writes nothing";
+    CFileLayer::FailOperation(0);
 }
 
 } // namespace
