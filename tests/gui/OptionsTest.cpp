@@ -190,11 +190,13 @@ TEST_F(OptionsTest, WritesThatFailKeepTheWindowOpenAndAreTold) {
     sheet.show();
     sheet.Tabs()->setCurrentIndex(1);
     Find<QLineEdit>(sheet.Page(1), 1049)->setText(QStringLiteral("15"));
-    CFileLayer::FailOperation(1, EIO);
-    EXPECT_EQ(Answering([&] { sheet.accept(); }), notWritten);
-    CFileLayer::FailOperation(0);
-    EXPECT_TRUE(sheet.isVisible());
-    EXPECT_EQ(Find<QLineEdit>(sheet.Page(1), 1049)->text(), QStringLiteral("15"));
+    for (unsigned step = 1; step <= 4; ++step) { // write, flush, rename, the folder's flush
+        CFileLayer::FailOperation(step, EIO);
+        EXPECT_EQ(Answering([&] { sheet.accept(); }), notWritten) << "step " << step;
+        CFileLayer::FailOperation(0);
+        EXPECT_TRUE(sheet.isVisible());
+        EXPECT_EQ(Find<QLineEdit>(sheet.Page(1), 1049)->text(), QStringLiteral("15"));
+    }
     EXPECT_EQ(Answering([&] { sheet.accept(); }), "");
     EXPECT_EQ(sheet.result(), QDialog::Accepted);
     EXPECT_EQ(ini.Read(Setting::kResetTag), 15u);
