@@ -347,6 +347,20 @@ void CFernzahlDlg::ShowFromTray() {
     showNormal();
     raise();
     activateWindow();
+    BringOpenWindowUp();
+}
+
+bool CFernzahlDlg::BringOpenWindowUp() {
+    QWidget* open = QApplication::activeModalWidget();
+    if (open == nullptr) {
+        return false;
+    }
+    if (open->isMinimized()) {
+        open->showNormal();
+    }
+    open->raise();
+    open->activateWindow();
+    return true;
 }
 
 // Without a tray the window is never taken away from the user: it is only minimized.
@@ -408,10 +422,12 @@ void CFernzahlDlg::ResetCounter(CMeterStation::Counter counter) {
 
 void CFernzahlDlg::AddCommands() {
     const auto always = std::function<bool()>();
+    constexpr bool kNoWindow = false;
     m_commands = {
-        {kExit, {[this] { ConfirmExit(); }, always}},
-        {kHide, {[this] { HideToTray(); }, always}},
-        {kShow, {[this] { ShowFromTray(); }, always}},
+        // Exit asks whatever window is open.
+        {kExit, {[this] { ConfirmExit(); }, always, kNoWindow}},
+        {kHide, {[this] { HideToTray(); }, always, kNoWindow}},
+        {kShow, {[this] { ShowFromTray(); }, always, kNoWindow}},
         {kResetDaily, {[this] { ResetCounter(CMeterStation::kDaily); }, always}},
         {kResetWeekly, {[this] { ResetCounter(CMeterStation::kWeekly); }, always}},
         {kResetMonthly, {[this] { ResetCounter(CMeterStation::kMonthly); }, always}},
@@ -422,26 +438,38 @@ void CFernzahlDlg::AddCommands() {
               m_services.settings.Write(Setting::kImmerSichtbar, m_alwaysOnTop);
               UpdateMenuState();
           },
-          always}},
+          always, kNoWindow}},
         {kOptions, {[this] { RunOptions(); }, always}},
         {kLog, {[this] { RunLogView(); }, always}},
         {kTariffEditor, {[this] { EditTariffs(m_services, m_station.Tariff(), this); }, always}},
         {kTariffOptions, {[this] { EditTariffOptions(m_services, m_station.Tariff(), this); }, always}},
         {kAssignment, {[this] { RunAssignment(); }, [this] { return HasSeveralTariffFiles(); }}},
         {kAbout, {[this] { CAboutDlg(m_services.strings, this).Run(); }, always}},
-        {kHelp, {[] { CHelp::Open(QString::fromLatin1(CHelp::kIndex)); }, always}},
+        {kHelp, {[] { CHelp::Open(QString::fromLatin1(CHelp::kIndex)); }, always, kNoWindow}},
     };
 }
 
+// Tray menu, shortcuts and menu bar alike: a second window for a task never opens over the first.
 void CFernzahlDlg::OnCommand(unsigned command) {
-    if (IsCommandEnabled(command)) {
-        m_commands.at(command).run();
+    if (!IsCommandEnabled(command)) {
+        return;
+    }
+    const CommandHandler& handler = m_commands.at(command);
+    if (!handler.opensWindow || !BringOpenWindowUp()) {
+        handler.run();
     }
 }
 
 void CFernzahlDlg::ConfirmExit() {
-    if (CMessageBox::Show(this, Text(m_services.strings.Get(Str::kExitQuestion)), CMessageBox::Buttons::YesNo,
-                          CMessageBox::Icon::Question) == QMessageBox::Yes) {
+    if (m_askingExit) {
+        BringOpenWindowUp();
+        return;
+    }
+    m_askingExit = true;
+    const bool yes = CMessageBox::Show(this, Text(m_services.strings.Get(Str::kExitQuestion)),
+                                       CMessageBox::Buttons::YesNo, CMessageBox::Icon::Question) == QMessageBox::Yes;
+    m_askingExit = false;
+    if (yes) {
         Shutdown();
     }
 }

@@ -82,10 +82,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // What a command does, and when it can be chosen (always, without a check).
+    // What a command does, and when it can be chosen (always, without a check). A command that
+    // opens a window of its own waits while another window is open: that one comes to the front.
     struct CommandHandler {
         std::function<void()> run;
         std::function<bool()> enabled;
+        bool opensWindow = true;
     };
 
     void AddCommands();
@@ -117,6 +119,8 @@ private:
     void UpdateMenuState();
     void SetAlwaysOnTop(bool onTop);
     void ShowFromTray();
+    // Brings the modal window that is open to the front; false when none is open.
+    static bool BringOpenWindowUp();
     void HideToTray();
     void ResetCounter(CMeterStation::Counter counter);
     void StartFlashing();
@@ -136,6 +140,7 @@ private:
     bool m_alwaysOnTop = false;
     bool m_visible = false;
     bool m_shutDown = false;
+    bool m_askingExit = false;
     bool m_checkpointFailureTold = false;
     int m_counterChoice = -1;
     QString m_tooltip;

@@ -27,10 +27,12 @@ std::optional<FieldError> CBeschreibungDlg::Validate() {
     return std::nullopt;
 }
 
-void CBeschreibungDlg::Save() {
+std::optional<FieldError> CBeschreibungDlg::Save() {
     m_text = m_combo->currentText().toStdString();
     m_recent.Confirm(m_text);
+    // The description goes into the record whether or not the list of recent ones could be kept.
     m_recent.Write(m_settings);
+    return std::nullopt;
 }
 
 std::string CDescriptionPrompt::AskDescription() {

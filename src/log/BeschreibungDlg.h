@@ -31,7 +31,7 @@ public:
 
 protected:
     std::optional<FieldError> Validate() override;
-    void Save() override;
+    std::optional<FieldError> Save() override;
 
 private:
     SettingsStore& m_settings;

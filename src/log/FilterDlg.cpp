@@ -84,7 +84,7 @@ std::optional<FieldError> CFilterDlg::Validate() {
     return std::nullopt;
 }
 
-void CFilterDlg::Save() {
+std::optional<FieldError> CFilterDlg::Save() {
     m_filter.from = m_typed.from;
     m_filter.to = m_typed.to;
     m_filter.shortest = m_typed.shortest;
@@ -97,4 +97,5 @@ void CFilterDlg::Save() {
         m_filter.Select(field, std::max(0, Control<QComboBox>(box)->currentIndex()));
     }
     m_filter.SetActive(true);
+    return std::nullopt;
 }

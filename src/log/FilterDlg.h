@@ -18,7 +18,7 @@ public:
 protected:
     void Load() override;
     std::optional<FieldError> Validate() override;
-    void Save() override;
+    std::optional<FieldError> Save() override;
 
 private:
     CProtokollFilter& m_filter;

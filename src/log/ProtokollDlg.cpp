@@ -5,6 +5,7 @@
 #include "core/Services.h"
 #include "core/StringTable.h"
 #include "log/AutoExport.h"
+#include "log/ChosenRecords.h"
 #include "log/FilterDlg.h"
 #include "log/ProtokollFile.h"
 #include "log/ProtokollModel.h"
@@ -26,8 +27,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QThread>
-
-#include <cstdio>
 
 namespace {
 constexpr unsigned kShortcutTable = 210;
@@ -124,6 +123,10 @@ const CProtokollRows& CProtokollDlg::Rows() const {
 }
 
 void CProtokollDlg::Refill() {
+    if (m_asking) {
+        m_refillAfterQuestion = true;
+        return;
+    }
     if (m_reader != nullptr) {
         m_cancel = true;
         m_refillAgain = true;
@@ -271,9 +274,18 @@ void CProtokollDlg::ExportShown() {
     }
 }
 
+// The view keeps the rows the question is about while it is open; a refill asked for meanwhile
+// (a connection ended) comes after.
 bool CProtokollDlg::Confirm(unsigned question) {
-    return CMessageBox::Show(this, Text(m_services.strings.Get(question)), CMessageBox::Buttons::YesNo,
-                             CMessageBox::Icon::Question) == QMessageBox::Yes;
+    m_asking = true;
+    const bool yes = CMessageBox::Show(this, Text(m_services.strings.Get(question)), CMessageBox::Buttons::YesNo,
+                                       CMessageBox::Icon::Question) == QMessageBox::Yes;
+    m_asking = false;
+    if (m_refillAfterQuestion) {
+        m_refillAfterQuestion = false;
+        Refill();
+    }
+    return yes;
 }
 
 void CProtokollDlg::DeleteSelected() {
@@ -283,16 +295,15 @@ void CProtokollDlg::DeleteSelected() {
         QApplication::beep();
         return;
     }
-    if (!Confirm(Str::kDeleteSelectedQuestion)) {
-        return;
-    }
-    std::vector<int32_t> records;
+    std::vector<size_t> positions;
     for (const QModelIndex& index : selected) {
-        records.push_back(Rows()[m_model->RowAt(index.row())].recordIndex);
+        positions.push_back(m_model->RowAt(index.row()));
     }
-    DeleteRecords(records);
-    Refill();
-    ExportAutomatically(m_services, this);
+    const CChosenRecords chosen = CChosenRecords::Of(Rows(), positions);
+    if (Confirm(Str::kDeleteSelectedQuestion)) {
+        DeleteRecords(chosen);
+        Refill();
+    }
 }
 
 void CProtokollDlg::DeleteShown() {
@@ -301,39 +312,38 @@ void CProtokollDlg::DeleteShown() {
         return;
     }
     WaitForFill();
-    if (!Confirm(Str::kDeleteShownQuestion)) {
-        return;
+    const CChosenRecords chosen = CChosenRecords::All(Rows());
+    if (Confirm(Str::kDeleteShownQuestion)) {
+        DeleteRecords(chosen) ? RemoveFilter() : Refill();
     }
-    std::vector<int32_t> records;
-    for (size_t row = 0; row < Rows().Size(); ++row) {
-        records.push_back(Rows()[row].recordIndex);
-    }
-    DeleteRecords(records);
-    RemoveFilter();
-    ExportAutomatically(m_services, this);
 }
 
+// The log as it is when asked: a connection logged while the question is open stays.
 void CProtokollDlg::DeleteWholeLog() {
-    if (!Confirm(Str::kDeleteWholeLogQuestion)) {
-        return;
-    }
     WaitForFill();
-    // A log that is already gone is no failure: the list shows what there is.
-    std::remove((m_directory + CProtokollFile::kFileName).c_str());
-    RemoveFilter();
-    ExportAutomatically(m_services, this);
+    CProtokollRows whole;
+    whole.Read(m_directory, nullptr);
+    const CChosenRecords chosen = CChosenRecords::All(whole);
+    if (Confirm(Str::kDeleteWholeLogQuestion)) {
+        DeleteRecords(chosen) ? RemoveFilter() : Refill();
+    }
 }
 
-void CProtokollDlg::DeleteRecords(const std::vector<int32_t>& recordIndexes) {
-    CProtokollFile log(m_directory);
-    if (!log.OpenRecordFile()) {
-        return;
+bool CProtokollDlg::DeleteRecords(const CChosenRecords& chosen) {
+    switch (chosen.Delete(m_directory)) {
+    case CChosenRecords::Outcome::kDeleted:
+        ExportAutomatically(m_services, this);
+        return true;
+    case CChosenRecords::Outcome::kChanged:
+        CMessageBox::Show(this, Text(m_services.strings.Get(Str::kLogChangedNothingDeleted)), CMessageBox::Buttons::Ok,
+                          CMessageBox::Icon::Warning);
+        return false;
+    case CChosenRecords::Outcome::kNotWritten:
+        CMessageBox::ShowNotWritten(this, m_services.strings, m_directory + CProtokollFile::kFileName);
+        ExportAutomatically(m_services, this); // what was deleted before the failure is gone
+        return false;
     }
-    for (const int32_t index : recordIndexes) {
-        log.GoToRecord(static_cast<uint32_t>(index));
-        log.DeleteRecord();
-    }
-    log.Close();
+    return false;
 }
 
 bool CProtokollDlg::ExportAutomatically(const Services& services, QWidget* parent) {

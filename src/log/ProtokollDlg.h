@@ -13,6 +13,7 @@
 #include <memory>
 
 struct Services;
+class CChosenRecords;
 class CListView;
 class CProtokollModel;
 class QMenuBar;
@@ -52,7 +53,8 @@ public:
 
     void OnCommand(unsigned command);
     bool IsCommandEnabled(unsigned command) const;
-    // Reads the log again; a reading under way is given up for the new one.
+    // Reads the log again; a reading under way is given up for the new one. While the view asks
+    // the user about its rows, the reading waits until the question is answered.
     void Refill();
     bool IsFilling() const { return m_reader != nullptr; }
     const CProtokollRows& Rows() const;
@@ -82,7 +84,8 @@ private:
     void DeleteSelected();
     void DeleteShown();
     void DeleteWholeLog();
-    void DeleteRecords(const std::vector<int32_t>& recordIndexes);
+    // Deletes the records, telling the user what went wrong; false when not all are deleted.
+    bool DeleteRecords(const CChosenRecords& chosen);
     bool Confirm(unsigned question);
 
     const Services& m_services;
@@ -99,5 +102,7 @@ private:
     std::atomic<uint32_t> m_done = 0;
     std::atomic<uint32_t> m_total = 0;
     bool m_refillAgain = false;
+    bool m_asking = false;
+    bool m_refillAfterQuestion = false;
     QTimer m_progressTimer;
 };

@@ -21,7 +21,7 @@ public:
     std::optional<SettingsSection> OpenSettingsKey(bool create, const std::string& section) override;
     std::vector<std::pair<std::string, SettingsSection>> ListAll() override;
     std::string GetProgramDirectory() override;
-    const std::string& GetFilePath() const { return m_file; }
+    std::string GetFilePath() const override { return m_file; }
     // The first line of a damaged file that cannot be read; nothing for a sound or missing file.
     std::optional<int> FindDamage() const;
     // Moves a damaged file aside, never over another file, so that the next write starts anew: the

@@ -12,6 +12,8 @@ public:
     std::optional<SettingsSection> OpenSettingsKey(bool create, const std::string& section) override;
     std::vector<std::pair<std::string, SettingsSection>> ListAll() override { return m_document.Sections(); }
     std::string GetProgramDirectory() override { return m_directory; }
+    // Where the file would be; nothing is ever written there.
+    std::string GetFilePath() const override { return m_directory + "fernzahl.ini"; }
 
 protected:
     std::optional<SettingValue> ReadValue(const std::string& section, const std::string& name) override;

@@ -1,6 +1,7 @@
 #include "settings/OptSplashPage.h"
 
 #include "core/ResourceIds.h"
+#include "ui/NotWritten.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -17,12 +18,12 @@ void COptSplashPage::Load() {
     Control<QCheckBox>(Control::kAutostart)->setChecked(m_autostart.IsEnabled());
 }
 
-void COptSplashPage::Save() {
-    CSettingsPage::Save();
-    // A folder that cannot be written drops the choice without a word, as a setting would.
-    if (Control<QCheckBox>(Control::kAutostart)->isChecked()) {
-        m_autostart.Enable(QCoreApplication::applicationFilePath().toStdString());
-    } else {
-        m_autostart.Disable();
+std::optional<FieldError> COptSplashPage::Save() {
+    if (std::optional<FieldError> error = CSettingsPage::Save()) {
+        return error;
     }
+    const bool written = Control<QCheckBox>(Control::kAutostart)->isChecked()
+                             ? m_autostart.Enable(QCoreApplication::applicationFilePath().toStdString())
+                             : m_autostart.Disable();
+    return written ? std::nullopt : std::optional(NotWritten(Strings(), m_autostart.EntryPath()));
 }

@@ -9,7 +9,7 @@ class COptSplashPage : public CSettingsPage {
 public:
     COptSplashPage(SettingsStore& settings, const CStringTable& strings, CAutostart autostart);
 
-    void Save() override;
+    std::optional<FieldError> Save() override;
 
 protected:
     void Load() override;

@@ -46,9 +46,8 @@ void COptTarifePage::CreateFile() {
         AskSavePath(this, QString::fromStdString(m_strings.Get(Str::kNewTariffFileTitle)),
                     QString::fromStdString(m_settings.GetProgramDirectory()), m_strings.Get(Str::kTariffFileFilter),
                     QStringLiteral("TFF"));
-    if (chosen) {
-        // A file that cannot be made is left alone: the list shows what there is.
-        CTariffFiles::CreateEmpty(chosen->toStdString());
+    if (chosen && !CTariffFiles::CreateEmpty(chosen->toStdString())) {
+        ShowMessage(m_strings.Format(Str::kFileNotWritten, {chosen->toStdString()}));
     }
     Fill();
     if (chosen) {
@@ -67,7 +66,22 @@ void COptTarifePage::DeleteSelected() {
                           CMessageBox::Buttons::YesNo, CMessageBox::Icon::Question) != QMessageBox::Yes) {
         return;
     }
-    CTariffFiles::Delete(m_settings.GetProgramDirectory(), m_files[current.row()].title, m_settings);
+    const TariffFileEntry& file = m_files[current.row()];
+    switch (CTariffFiles::Delete(m_settings.GetProgramDirectory(), file.title, m_settings)) {
+    case CTariffFiles::Deletion::kNotRemoved:
+        ShowMessage(m_strings.Format(Str::kTariffFileNotDeleted, {m_settings.GetProgramDirectory() + file.fileName}));
+        return;
+    case CTariffFiles::Deletion::kAssignmentsNotWritten:
+        ShowMessage(m_strings.Format(Str::kFileNotWritten, {m_settings.GetFilePath()}));
+        break;
+    case CTariffFiles::Deletion::kDeleted:
+    case CTariffFiles::Deletion::kRefused:
+        break;
+    }
     Fill();
     m_onIrreversibleChange();
+}
+
+void COptTarifePage::ShowMessage(const std::string& text) {
+    CMessageBox::Show(this, QString::fromStdString(text), CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
 }

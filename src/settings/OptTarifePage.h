@@ -24,6 +24,7 @@ private:
     void Fill();
     void CreateFile();
     void DeleteSelected();
+    void ShowMessage(const std::string& text);
 
     SettingsStore& m_settings;
     const CStringTable& m_strings;

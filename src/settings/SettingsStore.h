@@ -42,6 +42,8 @@ public:
     virtual std::vector<std::pair<std::string, SettingsSection>> ListAll() = 0;
     // The directory that holds every data file, ending in '/'; created on first use.
     virtual std::string GetProgramDirectory() = 0;
+    // The file the settings are kept in, for the message when it cannot be written.
+    virtual std::string GetFilePath() const = 0;
 
     uint32_t ReadSettingDword(const std::string& section, const std::string& name, uint32_t defaultValue);
     bool WriteSettingDword(const std::string& section, const std::string& name, uint32_t value);

@@ -68,13 +68,14 @@ void CZusammenfassungDlg::Load() {
     ShowInOrder();
 }
 
-void CZusammenfassungDlg::Save() {
+std::optional<FieldError> CZusammenfassungDlg::Save() {
     SettingsStore& settings = m_services.settings;
     m_list->SaveColumnWidths(settings, Section::kZusammenfassung);
     settings.Write(Setting::kSummarySortColumn, static_cast<uint32_t>(m_sortColumn));
     settings.Write(Setting::kSummarySortDescending, m_descending ? 1 : 0);
     settings.Write(Setting::kSummaryChartHidden, m_showChart->isChecked() ? 0 : 1);
     settings.Write(Setting::kSummaryChartValue, static_cast<uint32_t>(m_chartValue->currentIndex()));
+    return std::nullopt; // only how the window looked: nobody loses input when it is not kept
 }
 
 void CZusammenfassungDlg::OnColumnClicked(int column) {

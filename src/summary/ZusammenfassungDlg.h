@@ -31,7 +31,7 @@ public:
 
 protected:
     void Load() override;
-    void Save() override;
+    std::optional<FieldError> Save() override;
 
 private:
     // What the chart shows, in the order of its choice.

@@ -47,10 +47,11 @@ void CTarifAuswahlDlg::accept() {
     CFormDlg::accept();
 }
 
-void CTarifAuswahlDlg::Save() {
+std::optional<FieldError> CTarifAuswahlDlg::Save() {
     if (const int row = Control<CListView>(Control::kList)->SelectedRow(); row >= 0) {
         m_chosen = m_files[static_cast<size_t>(row)];
     }
+    return std::nullopt;
 }
 
 std::string CTarifAuswahlDlg::GetTariffPath() const {

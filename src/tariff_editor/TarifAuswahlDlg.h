@@ -27,7 +27,7 @@ public:
 
 protected:
     void Load() override;
-    void Save() override;
+    std::optional<FieldError> Save() override;
 
 private:
     std::string m_directory;

@@ -4,9 +4,9 @@
 #include "core/StringTable.h"
 #include "settings/DateTimeInput.h"
 #include "tariff_editor/FeiertageDlg.h"
-#include "tariff_editor/NotWritten.h"
 #include "ui/ListView.h"
 #include "ui/MessageBox.h"
+#include "ui/NotWritten.h"
 #include "ui/TextTableModel.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "tariff_editor/TarifOptionenDlg.h"
 
 #include "core/ResourceIds.h"
-#include "tariff_editor/NotWritten.h"
+#include "ui/NotWritten.h"
 
 #include <QCheckBox>
 

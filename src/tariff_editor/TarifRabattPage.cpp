@@ -6,7 +6,7 @@
 #include "settings/Formatting.h"
 #include "settings/NumberInput.h"
 #include "settings/SettingsStore.h"
-#include "tariff_editor/NotWritten.h"
+#include "ui/NotWritten.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -79,15 +79,15 @@ std::optional<FieldError> CTarifRabattPage::Validate() {
     return CSettingsPage::Validate();
 }
 
-void CTarifRabattPage::Save() {
+std::optional<FieldError> CTarifRabattPage::Save() {
     const DiscountTerms terms{
         TypedLimit().Value(),
         CAmountInput::Check(Control<QLineEdit>(Control::kDiscountPrice)->text().toStdString(), m_facts).Value()};
     if (!m_records.WriteDiscount(terms)) {
-        NotWritten(Strings(), m_records.GetPath()).Show(this);
+        return NotWritten(Strings(), m_records.GetPath());
     }
     if (m_counter.IsModified() && !m_counter.Save()) {
-        NotWritten(Strings(), Settings().GetProgramDirectory() + CZaehlerFile::kFileName).Show(this);
+        return NotWritten(Strings(), Settings().GetProgramDirectory() + CZaehlerFile::kFileName);
     }
-    CSettingsPage::Save();
+    return CSettingsPage::Save();
 }

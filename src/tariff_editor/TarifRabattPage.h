@@ -15,7 +15,9 @@ public:
     CTarifRabattPage(SettingsStore& settings, const CStringTable& strings, const std::string& path);
 
     std::optional<FieldError> Validate() override;
-    void Save() override;
+    // The terms first; the counter and the setting only once the terms are written, so that a
+    // failure leaves the page open with what was typed and nothing half saved.
+    std::optional<FieldError> Save() override;
 
 protected:
     void Load() override;

@@ -4,8 +4,8 @@
 #include "core/StringTable.h"
 #include "settings/Formatting.h"
 #include "tariff_editor/DayStrip.h"
-#include "tariff_editor/NotWritten.h"
 #include "ui/ListView.h"
+#include "ui/NotWritten.h"
 #include "ui/TextTableModel.h"
 
 #include <QApplication>

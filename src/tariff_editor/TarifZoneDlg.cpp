@@ -2,7 +2,7 @@
 
 #include "core/ResourceIds.h"
 #include "settings/Formatting.h"
-#include "tariff_editor/NotWritten.h"
+#include "ui/NotWritten.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -38,7 +38,7 @@ bool CRabattZaehler::Save() {
     m_file.recordNumber = CZaehlerFile::kDiscount;
     const bool written = m_file.WriteRecord();
     m_file.Close();
-    m_modified = false;
+    m_modified = m_modified && !written; // a count not written is tried again by the next save
     return written;
 }
 

@@ -1,10 +1,10 @@
 #include "tariffs/TariffFiles.h"
 
+#include "core/FileLayer.h"
 #include "core/FileNames.h"
 #include "settings/SettingsStore.h"
 
 #include <cstdio>
-#include <filesystem>
 
 bool CTariffFiles::IsDefaultTitle(const std::string& title) {
     return EqualsNoCase(title, kDefaultTitle);
@@ -28,21 +28,23 @@ bool CTariffFiles::CreateEmpty(const std::string& path) {
     return file != nullptr && std::fclose(file) == 0;
 }
 
-bool CTariffFiles::Delete(const std::string& directory, const std::string& title, SettingsStore& settings) {
+CTariffFiles::Deletion CTariffFiles::Delete(const std::string& directory, const std::string& title,
+                                            SettingsStore& settings) {
     if (title.empty() || IsDefaultTitle(title)) {
-        return false;
+        return Deletion::kRefused;
     }
-    if (const std::optional<std::string> path = FindFileNoCase(directory, title + kExtension)) {
-        std::error_code error;
-        std::filesystem::remove(*path, error);
+    if (const std::optional<std::string> path = FindFileNoCase(directory, title + kExtension);
+        path && !CFileLayer::Remove(*path)) {
+        return Deletion::kNotRemoved;
     }
     // Also when the file was already gone: no entry may keep pointing at it.
     if (const std::optional<SettingsSection> assignments = settings.OpenSettingsKey(false, Section::kZuordnung)) {
         for (const auto& [entry, value] : *assignments) {
-            if (value.kind == SettingValue::Kind::String && EqualsNoCase(value.text, title)) {
-                settings.WriteSettingString(Section::kZuordnung, entry, "*");
+            if (value.kind == SettingValue::Kind::String && EqualsNoCase(value.text, title) &&
+                !settings.WriteSettingString(Section::kZuordnung, entry, "*")) {
+                return Deletion::kAssignmentsNotWritten;
             }
         }
     }
-    return true;
+    return Deletion::kDeleted;
 }

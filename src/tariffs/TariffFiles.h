@@ -22,8 +22,10 @@ public:
     static std::vector<TariffFileEntry> List(const std::string& directory);
     // Creates an empty tariff file, or cuts an existing one to nothing; false when that fails.
     static bool CreateEmpty(const std::string& path);
+    enum class Deletion { kDeleted, kRefused, kNotRemoved, kAssignmentsNotWritten };
     // Deletes the tariff with that title and sends every dial-up entry assigned to it (the title
     // compared without regard to case) back to the default tariff. The default tariff is refused.
-    static bool Delete(const std::string& directory, const std::string& title, SettingsStore& settings);
+    // A file that cannot be removed keeps its assignments.
+    static Deletion Delete(const std::string& directory, const std::string& title, SettingsStore& settings);
     static bool IsDefaultTitle(const std::string& title);
 };

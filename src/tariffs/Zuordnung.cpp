@@ -32,8 +32,11 @@ void CZuordnung::Assign(size_t row, const std::string& title) {
     m_rows.at(row).tariff = CTariffFiles::IsDefaultTitle(title) ? std::string() : title;
 }
 
-void CZuordnung::Write(SettingsStore& settings) const {
+bool CZuordnung::Write(SettingsStore& settings) const {
     for (const AssignmentRow& row : m_rows) {
-        settings.WriteSettingString(Section::kZuordnung, Key(row), row.tariff.empty() ? "*" : row.tariff);
+        if (!settings.WriteSettingString(Section::kZuordnung, Key(row), row.tariff.empty() ? "*" : row.tariff)) {
+            return false;
+        }
     }
+    return true;
 }

@@ -22,8 +22,9 @@ public:
 
     const std::vector<AssignmentRow>& Rows() const { return m_rows; }
     void Assign(size_t row, const std::string& title);
-    // Every row, in list order; a deleted entry's value stays as it is.
-    void Write(SettingsStore& settings) const;
+    // Every row, in list order; a deleted entry's value stays as it is. False when a row could not
+    // be written; the rows after it are then not tried.
+    bool Write(SettingsStore& settings) const;
 
 private:
     std::vector<AssignmentRow> m_rows;

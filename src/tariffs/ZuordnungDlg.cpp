@@ -5,6 +5,7 @@
 #include "detection/Phonebook.h"
 #include "settings/SettingsStore.h"
 #include "ui/ListView.h"
+#include "ui/NotWritten.h"
 #include "ui/TextTableModel.h"
 
 #include <QApplication>
@@ -67,6 +68,9 @@ void CZuordnungDlg::AssignToSelected() {
     list->setCurrentIndex(m_model->index(current.row(), 0));
 }
 
-void CZuordnungDlg::Save() {
-    m_assignment.Write(m_settings);
+std::optional<FieldError> CZuordnungDlg::Save() {
+    if (!m_assignment.Write(m_settings)) {
+        return NotWritten(m_strings, m_settings.GetFilePath());
+    }
+    return std::nullopt;
 }

@@ -19,7 +19,7 @@ public:
 
 protected:
     void Load() override;
-    void Save() override;
+    std::optional<FieldError> Save() override;
 
 private:
     void FillList();

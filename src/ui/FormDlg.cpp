@@ -42,7 +42,10 @@ void CFormDlg::accept() {
         error->Show(this);
         return;
     }
-    Save();
+    if (const std::optional<FieldError> error = Save()) {
+        error->Show(this);
+        return;
+    }
     QDialog::accept();
 }
 
@@ -53,6 +56,10 @@ int CFormDlg::Run() {
 
 int RunModal(QDialog& dialog) {
     if (!CMessageBox::IsNonInteractive()) {
+        // Modal to its own windows only: the tray icon, a window of its own, keeps answering.
+        if (dialog.parentWidget() != nullptr) {
+            dialog.setWindowModality(Qt::WindowModal);
+        }
         return dialog.exec();
     }
     dialog.setResult(QDialog::Rejected);

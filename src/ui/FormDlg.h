@@ -26,8 +26,9 @@ protected:
     // Fills the controls; called once, before the dialog is first shown or accepted.
     virtual void Load() {}
     virtual std::optional<FieldError> Validate() { return std::nullopt; }
-    // Hands the user's choices on; called only after Validate passed.
-    virtual void Save() {}
+    // Hands the user's choices on; called only after Validate passed. A write that failed comes back
+    // as its message, and the dialog stays open.
+    virtual std::optional<FieldError> Save() { return std::nullopt; }
     // The help page that Help opens.
     virtual QString HelpPage() const;
     void showEvent(QShowEvent* event) override;
@@ -40,5 +41,6 @@ private:
     bool m_loaded = false;
 };
 
-// Runs any dialog modally, answering it at once in the non-interactive mode.
+// Runs any dialog modally, answering it at once in the non-interactive mode. A dialog with a parent
+// blocks only its own windows, so that the tray icon keeps answering.
 int RunModal(QDialog& dialog);

@@ -21,7 +21,8 @@ public:
     virtual std::optional<FieldError> Validate() { return std::nullopt; }
     // Checks that concern the whole page, made only when the sheet is to close with OK.
     virtual std::optional<FieldError> ValidateForClosing() { return std::nullopt; }
-    virtual void Save() {}
+    // Writes the values; a write that failed comes back as its message, and the sheet stays open.
+    virtual std::optional<FieldError> Save() { return std::nullopt; }
 
     template <class T> T* Control(int id) const { return CFormLoader::Find<T>(m_form, m_templateId, id); }
 

@@ -2,6 +2,7 @@
 
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
+#include "ui/FormDlg.h"
 
 #include <QApplication>
 
@@ -59,5 +60,5 @@ QMessageBox::StandardButton CMessageBox::Show(QWidget* parent, const QString& te
     }
     QMessageBox box(ToQtIcon(icon), title, text, set, parent);
     box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return static_cast<QMessageBox::StandardButton>(RunModal(box));
 }

@@ -65,19 +65,27 @@ void CPropertySheet::accept() {
             error = m_pages[i]->ValidateForClosing();
         }
         if (error) {
-            const QSignalBlocker block(m_tabs);
-            m_tabs->setCurrentIndex(static_cast<int>(i));
-            m_current = static_cast<int>(i);
-            error->Show(this);
+            ShowRefusal(static_cast<int>(i), *error);
             return;
         }
     }
-    for (CFormPage* page : m_pages) {
-        if (page->WasShown()) {
-            page->Save();
+    for (size_t i = 0; i < m_pages.size(); ++i) {
+        if (!m_pages[i]->WasShown()) {
+            continue;
+        }
+        if (const std::optional<FieldError> error = m_pages[i]->Save()) {
+            ShowRefusal(static_cast<int>(i), *error);
+            return;
         }
     }
     QDialog::accept();
+}
+
+void CPropertySheet::ShowRefusal(int page, const FieldError& error) {
+    const QSignalBlocker block(m_tabs);
+    m_tabs->setCurrentIndex(page);
+    m_current = page;
+    error.Show(this);
 }
 
 void CPropertySheet::CancelToClose() {

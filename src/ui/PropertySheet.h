@@ -5,12 +5,14 @@
 #include <vector>
 
 class CFormPage;
+struct FieldError;
 class QPushButton;
 class QTabWidget;
 
 // Pages on tabs with OK and Cancel. A page is loaded when it first comes to the front and must
 // be valid before another may; OK validates every shown page, keeps the sheet open on the first
-// refusal, and otherwise saves the shown pages in tab order.
+// refusal, and otherwise saves the shown pages in tab order, staying open on the first that could
+// not be written.
 class CPropertySheet : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +31,8 @@ protected:
 
 private:
     void OnTabChanged(int index);
+    // The page to the front with its refusal; the sheet stays open.
+    void ShowRefusal(int page, const FieldError& error);
 
     QTabWidget* m_tabs;
     QPushButton* m_cancel;

@@ -6,6 +6,7 @@
 #include "settings/Formatting.h"
 #include "settings/NumberInput.h"
 #include "settings/SettingsStore.h"
+#include "ui/NotWritten.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,24 +81,27 @@ std::optional<FieldError> CSettingsPage::Validate() {
     return std::nullopt;
 }
 
-void CSettingsPage::Save() {
+std::optional<FieldError> CSettingsPage::Save() {
     for (const SettingBinding& binding : m_bindings) {
-        switch (binding.kind) {
-        case SettingBinding::Kind::Check:
-            m_settings.Write(*binding.number, Control<QCheckBox>(binding.control)->isChecked() ? 1 : 0);
-            break;
-        case SettingBinding::Kind::Number: {
-            const QString text = Control<QLineEdit>(binding.control)->text();
-            m_settings.Write(*binding.number, TypedValue(*binding.number, text.toStdString()));
-            break;
-        }
-        case SettingBinding::Kind::Index:
-            m_settings.Write(*binding.number,
-                             static_cast<uint32_t>(std::max(0, Control<QComboBox>(binding.control)->currentIndex())));
-            break;
-        case SettingBinding::Kind::Text:
-            m_settings.Write(*binding.text, Control<QLineEdit>(binding.control)->text().toStdString());
-            break;
+        if (!Write(binding)) {
+            return NotWritten(m_strings, m_settings.GetFilePath());
         }
     }
+    return std::nullopt;
+}
+
+bool CSettingsPage::Write(const SettingBinding& binding) {
+    switch (binding.kind) {
+    case SettingBinding::Kind::Check:
+        return m_settings.Write(*binding.number, Control<QCheckBox>(binding.control)->isChecked() ? 1 : 0);
+    case SettingBinding::Kind::Number:
+        return m_settings.Write(*binding.number,
+                                TypedValue(*binding.number, Control<QLineEdit>(binding.control)->text().toStdString()));
+    case SettingBinding::Kind::Index:
+        return m_settings.Write(
+            *binding.number, static_cast<uint32_t>(std::max(0, Control<QComboBox>(binding.control)->currentIndex())));
+    case SettingBinding::Kind::Text:
+        return m_settings.Write(*binding.text, Control<QLineEdit>(binding.control)->text().toStdString());
+    }
+    return false;
 }

@@ -17,7 +17,7 @@ public:
                   const CStringTable& strings);
 
     std::optional<FieldError> Validate() override;
-    void Save() override;
+    std::optional<FieldError> Save() override;
 
 protected:
     void Load() override;
@@ -25,6 +25,8 @@ protected:
     const CStringTable& Strings() const { return m_strings; }
 
 private:
+    bool Write(const SettingBinding& binding);
+
     std::vector<SettingBinding> m_bindings;
     SettingsStore& m_settings;
     const CStringTable& m_strings;

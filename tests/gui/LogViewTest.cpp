@@ -1,5 +1,8 @@
 #include "GuiFixture.h"
 
+#include "app/FernzahlDlg.h"
+#include "core/FileLayer.h"
+#include "core/ResourceIds.h"
 #include "log/ProtokollDlg.h"
 #include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
@@ -9,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -85,6 +89,91 @@ TEST_F(LogViewTest, SortFilterAndDeleteAsAUserWould) {
     view.reject();
     EXPECT_EQ(world.settings.Read(Setting::kLogSortColumn), 4u);
     EXPECT_EQ(world.settings.Read(Setting::kLogSortDescending), 1u);
+}
+
+// The log open from the main window; connections end while its questions are open.
+struct LogViewWhileMeteringTest : LogViewTest {
+    CFernzahlDlg window{world.services, world.dialUp, world.dialUp, world.modem};
+
+    std::vector<std::string> Logged() {
+        std::vector<std::string> names;
+        for (const LogEntry& entry : ReadLog(world.dir.Path())) {
+            names.push_back(entry.connectionName);
+        }
+        return names;
+    }
+    // Runs the command of the log view; while its question is open a connection ends and is
+    // logged (the main window refills the view), then the question is answered Yes.
+    void AnswerYesAfterAConnection(CProtokollDlg& log, unsigned command, const std::string& name) {
+        world.dialUp.links = {{name, "ttyS0", "ppp0"}};
+        ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+        const size_t before = Logged().size();
+        WhenModalOpens([&](QWidget* modal) {
+            world.dialUp.links.clear();
+            EXPECT_TRUE(
+                WaitUntil([&] { return Logged().size() == before + 1 && !window.Station().Meter().IsRunning(); }));
+            WaitUntil([] { return false; }, 200);
+            EXPECT_EQ(log.Rows().Size(), before) << "the view kept its rows while asking";
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+        });
+        log.OnCommand(command);
+        ASSERT_TRUE(WaitUntil([&] { return !log.IsFilling(); }));
+    }
+};
+
+TEST_F(LogViewWhileMeteringTest, ConnectionLoggedWhileAskingStaysAndTheChosenOneGoes) {
+    view.reject();
+    WhenModalOpens([&](QWidget* modal) {
+        auto* log = qobject_cast<CProtokollDlg*>(modal);
+        ASSERT_NE(log, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return !log->IsFilling(); }));
+        auto* rows = Find<CListView>(log, 1027);
+        emit rows->horizontalHeader()->sectionClicked(0);
+        ASSERT_TRUE(WaitUntil([&] { return !log->IsFilling(); })); // newest first
+        rows->setCurrentIndex(rows->model()->index(0, 0));
+        ASSERT_EQ(rows->model()->index(0, 4).data().toString(), QStringLiteral("Zebra"));
+        AnswerYesAfterAConnection(*log, CProtokollDlg::kDeleteSelected, "T-Online");
+        EXPECT_EQ(Logged(), (std::vector<std::string>{"mid", "apple", "T-Online"}));
+        EXPECT_EQ(log->Rows().Size(), 3u) << "the view took in the new connection after the question";
+
+        // Under a filter that lets every connection through, the new one included.
+        WhenModalOpens([](QWidget* filter) {
+            for (const auto& [field, text] : {std::pair{Control::kFilterFrom, "01.01.2000 00:00:00"},
+                                              {Control::kFilterTo, "31.12.2099 00:00:00"},
+                                              {Control::kFilterShortest, "00:00:00"},
+                                              {Control::kFilterFewestUnits, "0"},
+                                              {Control::kFilterCheapest, "0,00"}}) {
+                Find<QLineEdit>(filter, field)->setText(QString::fromLatin1(text));
+            }
+            Find<QPushButton>(filter, 1)->click();
+        });
+        log->OnCommand(CProtokollDlg::kFilter);
+        ASSERT_TRUE(WaitUntil([&] { return !log->IsFilling(); }));
+        AnswerYesAfterAConnection(*log, CProtokollDlg::kDeleteShown, "Arcor");
+        EXPECT_EQ(Logged(), (std::vector<std::string>{"Arcor"}));
+        EXPECT_EQ(log->Rows().Size(), 1u) << "the filter goes with the entries it showed";
+
+        AnswerYesAfterAConnection(*log, CProtokollDlg::kDeleteShown, "Eplus"); // without a filter: the whole log
+        EXPECT_EQ(Logged(), (std::vector<std::string>{"Eplus"}));
+
+        // A log that cannot be written: nothing goes, and the user is told.
+        rows->setCurrentIndex(rows->model()->index(0, 0));
+        std::string told;
+        WhenModalOpens([&](QWidget* question) {
+            WhenModalOpens([&](QWidget* box) {
+                told = qobject_cast<QMessageBox*>(box)->text().toStdString();
+                qobject_cast<QMessageBox*>(box)->accept();
+            });
+            qobject_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
+        });
+        CFileLayer::FailOperation(1, EIO);
+        log->OnCommand(CProtokollDlg::kDeleteSelected);
+        CFileLayer::FailOperation(0);
+        EXPECT_EQ(told, world.library.Strings().Format(458, {world.dir.File("Fernzahl.log")}));
+        EXPECT_EQ(Logged(), (std::vector<std::string>{"Eplus"}));
+        log->reject();
+    });
+    window.OnCommand(CFernzahlDlg::kLog);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "log/ProtokollFile.h"
 #include "metering/ZaehlerFile.h"
 #include "settings/Formatting.h"
+#include "settings/OptionenSheet.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSessionManager>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -255,6 +257,64 @@ TEST_F(MainWindowTest, ResettingACounterAsksFirst) {
     window.OnCommand(CFernzahlDlg::kResetDaily);
     EXPECT_EQ(window.Station().GetCounter(CMeterStation::kDaily).GetConnections(), 0);
     EXPECT_EQ(window.Station().GetCounter(CMeterStation::kTotal).GetConnections(), 1);
+}
+
+// Stands in for the tray icon, which on an X11 desktop is a window of its own: a left click shows
+// the program, a right click chooses Exit from its menu.
+class CTrayStandIn : public QWidget {
+public:
+    explicit CTrayStandIn(CFernzahlDlg& window) : m_window(window) { resize(24, 24); }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        m_window.OnCommand(event->button() == Qt::LeftButton ? CFernzahlDlg::kShow : CFernzahlDlg::kExit);
+    }
+
+private:
+    CFernzahlDlg& m_window;
+};
+
+// While the options are open, Ctrl+O and the menu bring them to the front instead of a second
+// sheet or the log; the tray still answers: Show brings the window up, Exit asks.
+TEST_F(MainWindowTest, OneWindowPerTaskAndTheTrayAnswersWhileItIsOpen) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    CAcceleratorRouter keys;
+    keys.SetMainWindow([&window](unsigned command) { window.OnCommand(command); });
+    qApp->installEventFilter(&keys);
+    CTrayStandIn tray(window);
+    tray.show();
+    window.OnCommand(CFernzahlDlg::kHide);
+    bool asked = false;
+    WhenModalOpens([&](QWidget* sheet) {
+        // A second window over the sheet is a failure, and is closed so that the test goes on.
+        QTimer intruders;
+        QObject::connect(&intruders, &QTimer::timeout, [sheet] {
+            auto* second = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (second != nullptr && second != sheet && qobject_cast<QMessageBox*>(second) == nullptr) {
+                ADD_FAILURE() << "a second window opened: " << second->metaObject()->className();
+                second->done(QDialog::Rejected);
+            }
+        });
+        intruders.start(100);
+        QTest::keyClick(sheet, Qt::Key_O, Qt::ControlModifier);
+        EXPECT_EQ(window.findChildren<COptionenSheet*>().size(), 1);
+        QTest::mouseClick(tray.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_TRUE(window.IsShownByProgram());
+        EXPECT_FALSE(window.isMinimized());
+        window.OnCommand(CFernzahlDlg::kLog);
+        EXPECT_EQ(window.LogView(), nullptr);
+        EXPECT_EQ(QApplication::activeModalWidget(), sheet);
+        WhenModalOpens([&](QWidget* question) {
+            asked = question != sheet;
+            qobject_cast<QMessageBox*>(question)->button(QMessageBox::No)->click();
+        });
+        QTest::mouseClick(tray.windowHandle(), Qt::RightButton, {}, QPoint(5, 5));
+        EXPECT_EQ(QApplication::activeModalWidget(), sheet);
+        Find<QPushButton>(sheet, 2)->click();
+    });
+    window.OnCommand(CFernzahlDlg::kOptions);
+    qApp->removeEventFilter(&keys);
+    EXPECT_TRUE(asked) << "Exit from the tray did not ask";
 }
 
 TEST(Accelerators, KeysOfTheMainWindowAndTheLogView) {

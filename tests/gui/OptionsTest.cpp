@@ -2,9 +2,11 @@
 
 #include "app/AboutDlg.h"
 #include "app/FernzahlDlg.h"
+#include "core/FileLayer.h"
 #include "log/BeschreibungDlg.h"
 #include "log/FilterDlg.h"
 #include "log/ProtokollDlg.h"
+#include "platform/IniSettingsStore.h"
 #include "settings/Formatting.h"
 #include "settings/OptionenSheet.h"
 #include "tariff_editor/FeiertageDlg.h"
@@ -180,6 +182,72 @@ TEST_F(OptionsTest, DeletingATariffFileResetsItsAssignmentsAndCancelOnlyCloses) 
     EXPECT_EQ(Stored("Zuordnung", "Office"), "*");
     EXPECT_EQ(Stored("Zuordnung", "Home"), "Other");
     EXPECT_NE(Find<QPushButton>(&sheet, 2)->text(), QStringLiteral("Cancel"));
+}
+
+// A settings file that cannot be replaced, and a tariff file that cannot be removed: each window
+// says so and stays open with what the user chose, which the next OK saves.
+TEST_F(OptionsTest, WritesThatFailKeepTheWindowOpenAndAreTold) {
+    CIniSettingsStore ini(config.File("fernzahl.ini"), world.dir.Path());
+    Services onDisk{world.clock, ini, world.library.Strings(), world.sound, "anna"};
+    const std::string notWritten = world.library.Strings().Format(458, {ini.GetFilePath()});
+    for (const char* name : {"Abc.tff", "Fernzahl.tff"}) {
+        WriteFile(world.dir.File(name), "");
+    }
+    world.dialUp.entries = {"Office"};
+    ASSERT_TRUE(ini.WriteSettingString("Zuordnung", "Office", "Abc"));
+    ASSERT_TRUE(ini.Write(Setting::kModem, 1));
+
+    COptionenSheet sheet(onDisk, true, nullptr);
+    sheet.show();
+    sheet.Tabs()->setCurrentIndex(1);
+    Find<QLineEdit>(sheet.Page(1), 1049)->setText(QStringLiteral("15"));
+    for (unsigned step = 1; step <= 4; ++step) { // write, flush, rename, the folder's flush
+        CFileLayer::FailOperation(step, EIO);
+        EXPECT_EQ(Answering([&] { sheet.accept(); }), notWritten) << "step " << step;
+        CFileLayer::FailOperation(0);
+        EXPECT_TRUE(sheet.isVisible());
+        EXPECT_EQ(Find<QLineEdit>(sheet.Page(1), 1049)->text(), QStringLiteral("15"));
+    }
+    EXPECT_EQ(Answering([&] { sheet.accept(); }), "");
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(ini.Read(Setting::kResetTag), 15u);
+
+    CZuordnungDlg dialog(ini, world.library.Strings(), world.dialUp, nullptr);
+    dialog.show();
+    auto* list = Find<CListView>(&dialog, 1110);
+    list->setCurrentIndex(list->model()->index(0, 0));
+    Find<QComboBox>(&dialog, 1144)->setCurrentIndex(0);
+    Find<QPushButton>(&dialog, 1143)->click();
+    CFileLayer::FailOperation(1, EIO);
+    EXPECT_EQ(Answering([&] { Find<QPushButton>(&dialog, 1)->click(); }), notWritten);
+    CFileLayer::FailOperation(0);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(ini.ReadSettingString("Zuordnung", "Office", "-"), "Abc");
+    Find<QPushButton>(&dialog, 1)->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(ini.ReadSettingString("Zuordnung", "Office", "-"), "*");
+
+    ASSERT_TRUE(ini.WriteSettingString("Zuordnung", "Office", "Abc"));
+    COptionenSheet tariffs(onDisk, true, nullptr);
+    tariffs.show();
+    tariffs.Tabs()->setCurrentIndex(6);
+    auto* files = Find<CListView>(tariffs.Page(6), 1110);
+    files->setCurrentIndex(files->model()->index(1, 0));
+    std::string told;
+    WhenModalOpens([&](QWidget* question) {
+        WhenModalOpens([&](QWidget* box) {
+            told = qobject_cast<QMessageBox*>(box)->text().toStdString();
+            qobject_cast<QMessageBox*>(box)->accept();
+        });
+        CFileLayer::FailOperation(1, EIO);
+        qobject_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
+    });
+    Find<QPushButton>(tariffs.Page(6), 1109)->click();
+    CFileLayer::FailOperation(0);
+    EXPECT_EQ(told, world.library.Strings().Format(481, {world.dir.File("Abc.tff")}));
+    EXPECT_TRUE(FileExists(world.dir.File("Abc.tff")));
+    EXPECT_EQ(ini.ReadSettingString("Zuordnung", "Office", "-"), "Abc");
+    EXPECT_EQ(files->model()->rowCount(), 2);
 }
 
 TEST_F(OptionsTest, AssigningTheDefaultTariffWritesAStar) {

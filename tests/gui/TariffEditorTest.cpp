@@ -1,6 +1,7 @@
 #include "GuiFixture.h"
 
 #include "app/FernzahlDlg.h"
+#include "core/FileLayer.h"
 #include "core/StringTable.h"
 #include "settings/Formatting.h"
 #include "support/TariffBuilder.h"
@@ -208,6 +209,14 @@ TEST_F(TariffEditorTest, HolidaysTypedAndGeneratedAndTheDiscountCounterSavedOnly
     EXPECT_EQ(Find<QSlider>(second.Page(4), 1127)->value(), 8) << "the limit moves the slider's end";
     Find<QLineEdit>(second.Page(4), 1060)->setText(QStringLiteral("70"));
     Find<QLineEdit>(second.Page(4), 1117)->setText(QStringLiteral("0.04"));
+    // The tariff cannot be written: the page stays with what was typed, and the counter waits.
+    CFileLayer::FailOperation(1, EIO);
+    EXPECT_EQ(Answering([&] { Find<QPushButton>(&second, 1)->click(); }), strings.Format(458, {path}));
+    CFileLayer::FailOperation(0);
+    EXPECT_TRUE(second.isVisible());
+    EXPECT_EQ(Find<QLineEdit>(second.Page(4), 1060)->text(), QStringLiteral("70"));
+    EXPECT_EQ(CRabattZaehler(world.dir.Path()).GetCount(), 0u);
+    EXPECT_EQ(CTariffRecords(path).ReadDiscount().unitLimit, 50u);
     Find<QPushButton>(&second, 1)->click();
     EXPECT_EQ(CRabattZaehler(world.dir.Path()).GetCount(), 10u);
     const DiscountTerms terms = CTariffRecords(path).ReadDiscount();

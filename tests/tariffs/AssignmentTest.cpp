@@ -1,3 +1,4 @@
+#include "core/FileLayer.h"
 #include "settings/MemorySettingsStore.h"
 #include "tariffs/TariffFiles.h"
 #include "tariffs/Zuordnung.h"
@@ -24,7 +25,7 @@ TEST_F(AssignmentTest, DefaultTariffInAnyCaseIsListedFirstAndNeverDeleted) {
     EXPECT_TRUE(files[0].IsDefault());
     EXPECT_EQ(files[1].title, "Abc");
     EXPECT_EQ(files[2].title, "Mobil");
-    EXPECT_FALSE(CTariffFiles::Delete(dir.Path(), "fernzahl", settings));
+    EXPECT_EQ(CTariffFiles::Delete(dir.Path(), "fernzahl", settings), CTariffFiles::Deletion::kRefused);
     EXPECT_TRUE(FileExists(dir.File("FERNZAHL.TFF")));
 }
 
@@ -33,7 +34,11 @@ TEST_F(AssignmentTest, DeletingATariffSendsItsEntriesInAnyCaseBackToTheDefault) 
     settings.WriteSettingString("Zuordnung", "Office", "Abc");
     settings.WriteSettingString("Zuordnung", "Home", "ABC");
     settings.WriteSettingString("Zuordnung", "*", "Mobil");
-    EXPECT_TRUE(CTariffFiles::Delete(dir.Path(), "Abc", settings));
+    CFileLayer::FailOperation(1, EIO);
+    EXPECT_EQ(CTariffFiles::Delete(dir.Path(), "Abc", settings), CTariffFiles::Deletion::kNotRemoved);
+    CFileLayer::FailOperation(0);
+    EXPECT_EQ(Assigned("Office"), "Abc") << "a file that stays keeps its entries";
+    EXPECT_EQ(CTariffFiles::Delete(dir.Path(), "Abc", settings), CTariffFiles::Deletion::kDeleted);
     EXPECT_FALSE(FileExists(dir.File("Abc.tff")));
     EXPECT_EQ(Assigned("Office"), "*");
     EXPECT_EQ(Assigned("Home"), "*");

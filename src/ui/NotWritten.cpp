@@ -1,4 +1,4 @@
-#include "tariff_editor/NotWritten.h"
+#include "ui/NotWritten.h"
 
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
