@@ -43,6 +43,7 @@ int CFernzahlApp::Run() {
     connect(&termination, &CTerminationSignals::TerminationRequested, this, [this] { m_terminationRequested = true; });
     m_paths = DataPaths::Resolve(parser.value(dataDir).toStdString());
     if (m_instance.Acquire(m_paths.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
+        m_instance.AskHolderToShow(); // the running one comes to the front instead
         return 0;
     }
     if (!m_resources.Load()) {
@@ -74,6 +75,8 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     installEventFilter(&m_accelerators);
     // Logging off, shutting down and termination signals end a running connection cleanly.
     connect(&termination, &CTerminationSignals::TerminationRequested, &window, &CFernzahlDlg::Shutdown);
+    connect(&termination, &CTerminationSignals::ShowRequested, &window,
+            [&window] { window.OnCommand(CFernzahlDlg::kShow); });
     window.FollowSession(*this);
     // Not a modal run of its own: hiding a modal dialog ends its loop, and this window hides into
     // the tray. The program ends when the window is done (Exit, shutdown, a termination signal).

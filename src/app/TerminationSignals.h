@@ -5,7 +5,8 @@
 class QSocketNotifier;
 
 // Turns SIGTERM, SIGINT and SIGHUP into a Qt signal, delivered in the event loop, so that the
-// program ends a running connection cleanly (logged, counters saved) before it exits.
+// program ends a running connection cleanly (logged, counters saved) before it exits; and SIGUSR1,
+// a second start's request, into one that shows the program.
 class CTerminationSignals : public QObject {
     Q_OBJECT
 public:
@@ -14,6 +15,7 @@ public:
 
 signals:
     void TerminationRequested();
+    void ShowRequested();
 
 private:
     QSocketNotifier* m_notifier = nullptr;

@@ -1,7 +1,10 @@
 #include "platform/SingleInstance.h"
 
+#include "core/FileLayer.h"
+
 #include <cerrno>
 #include <cinttypes>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -77,8 +80,30 @@ CSingleInstance::Result CSingleInstance::Lock(const std::string& path) {
         return Result::Unavailable;
     }
     if (flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
-        return errno == EWOULDBLOCK ? Result::HeldByAnother : Result::Unavailable;
+        if (errno != EWOULDBLOCK) {
+            return Result::Unavailable;
+        }
+        m_heldPath = path;
+        return Result::HeldByAnother;
+    }
+    // Who holds it, for a second start that asks to be shown.
+    const std::string pid = std::to_string(getpid()) + "\n";
+    if (ftruncate(fd.Get(), 0) == 0) {
+        CFileLayer::WriteAt(fd.Get(), 0, pid.data(), pid.size());
     }
     m_lock = std::move(fd);
     return Result::Acquired;
+}
+
+bool CSingleInstance::AskHolderToShow() const {
+    std::string text;
+    if (m_heldPath.empty() || !ReadWholeFile(m_heldPath, text)) {
+        return false;
+    }
+    const pid_t holder = static_cast<pid_t>(std::atoi(text.c_str()));
+    // Only this program knows what the signal means; to any other it would be the end.
+    std::error_code error;
+    const auto holderProgram = std::filesystem::read_symlink("/proc/" + std::to_string(holder) + "/exe", error);
+    return holder > 0 && !error && holderProgram == std::filesystem::read_symlink("/proc/self/exe", error) && !error &&
+           kill(holder, SIGUSR1) == 0;
 }

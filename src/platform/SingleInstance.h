@@ -17,9 +17,13 @@ public:
     // The lock file in the runtime directory that belongs to a data directory.
     static std::string LockFilePath(const std::string& dataDirectory);
     static constexpr const char* kFallbackName = "fernzahl.lock";
+    // After HeldByAnother: asks the instance that holds the lock to show itself (SIGUSR1), when it
+    // is this same program; false when there was none to ask.
+    bool AskHolderToShow() const;
 
 private:
     Result Lock(const std::string& path);
 
     CFileDescriptor m_lock;
+    std::string m_heldPath; // the lock file that another instance holds
 };

@@ -65,6 +65,7 @@ TEST_F(StartupTest, MissingResourceLibraryStopsWithItsMessageAndTouchesNothing) 
     EXPECT_FALSE(FileExists(installation));
 }
 
+// The second start asks the first to come up (a signal the first must take, not die of) and ends.
 TEST_F(StartupTest, SecondStartEndsSilentlyAndTheFirstRunsOn) {
     CChildProcess first({BinaryPath("fernzahl")}, Environment()); // held up by the splash picture
     for (int i = 0; i < 500 && !IsLockHeld(); ++i) {
@@ -74,6 +75,7 @@ TEST_F(StartupTest, SecondStartEndsSilentlyAndTheFirstRunsOn) {
     const ProcessResult second = RunProcess({BinaryPath("fernzahl")}, Environment(), std::chrono::seconds(10));
     EXPECT_EQ(second.exitCode, 0);
     EXPECT_EQ(second.err.find("fernzahl:"), std::string::npos) << second.err;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_TRUE(first.IsRunning());
     first.Signal(SIGTERM);
     EXPECT_EQ(first.Wait(std::chrono::seconds(20)), 0);

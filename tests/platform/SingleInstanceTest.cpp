@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 
@@ -21,6 +23,28 @@ TEST(SingleInstance, OneInstallationRunsOnceAndOthersAreIndependent) {
     first.reset(); // the lock goes with its holder
     EXPECT_EQ(second.Acquire("/data/a/"), CSingleInstance::Result::Acquired);
     EXPECT_EQ(CSingleInstance::LockFilePath("/data/a/").rfind(runtime.Path(), 0), 0u);
+    unsetenv("XDG_RUNTIME_DIR");
+}
+
+std::atomic<int> g_showRequests{0};
+
+// A second start asks the first to show itself; a lock file that names another program's process
+// asks nobody (to it the signal would be the end).
+TEST(SingleInstance, SecondStartAsksTheHolderToShowItself) {
+    CTempDir runtime;
+    setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    const auto previous = std::signal(SIGUSR1, [](int) { ++g_showRequests; });
+    CSingleInstance first;
+    CSingleInstance second;
+    ASSERT_EQ(first.Acquire("/data/a/"), CSingleInstance::Result::Acquired);
+    EXPECT_FALSE(second.AskHolderToShow()) << "nothing held yet";
+    ASSERT_EQ(second.Acquire("/data/a/"), CSingleInstance::Result::HeldByAnother);
+    EXPECT_TRUE(second.AskHolderToShow());
+    EXPECT_EQ(g_showRequests, 1);
+    WriteFile(CSingleInstance::LockFilePath("/data/a/"), "1\n");
+    EXPECT_FALSE(second.AskHolderToShow());
+    EXPECT_EQ(g_showRequests, 1);
+    std::signal(SIGUSR1, previous);
     unsetenv("XDG_RUNTIME_DIR");
 }
 
