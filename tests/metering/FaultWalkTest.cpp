@@ -21,20 +21,22 @@
 namespace {
 
 // Runs the action with its nth file operation failing, for n = 1, 2, ... and once more with none
-// failing; check hears n (0 for the run without a failure) and what the action answered.
+// failing, first as on a full disk, then as on a failing device; check hears n (0 for the run
+// without a failure) and what the action answered.
 void WalkFailures(const std::function<void()>& prepare, const std::function<bool()>& action,
                   const std::function<void(unsigned, bool)>& check) {
-    for (unsigned failing = 1;; ++failing) {
-        prepare();
-        CFileLayer::FailOperation(failing);
-        const bool done = action();
-        const bool failed = failing <= CFileLayer::CountOperations();
-        CFileLayer::FailOperation(0);
-        if (!failed) {
-            check(0, done);
-            return;
+    for (const int error : {ENOSPC, EIO}) {
+        for (unsigned failing = 1;; ++failing) {
+            prepare();
+            CFileLayer::FailOperation(failing, error);
+            const bool done = action();
+            const bool failed = failing <= CFileLayer::CountOperations();
+            CFileLayer::FailOperation(0);
+            check(failed ? failing : 0, done);
+            if (!failed) {
+                break;
+            }
         }
-        check(failing, done);
     }
 }
 
