@@ -1,5 +1,5 @@
-// Arbitrary bytes as "Fernzahl.log": walked, read into the log view's rows and sorted, exported,
-// appended to.
+// Arbitrary bytes as "Fernzahl.log": read into the log view's rows, sorted and shown, walked and
+// exported, appended to.
 #include "FuzzFile.h"
 
 #include "core/StringTable.h"
@@ -12,31 +12,28 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string directory = WriteFuzzFile(CProtokollFile::kFileName, data, size);
-    CProtokollFile log(directory);
-    if (!log.OpenRecordFile()) {
-        return 0;
-    }
-    CDateTimeText startText;
-    size_t sum = 0;
-    for (bool more = log.FirstValid(); more; more = log.NextValid()) {
-        const LogEntry& e = log.Entry();
-        sum += startText.Format(e.start).size() + FormatTimeOfDay(e.duration.GetDays()).size() +
-               FormatDuration(e.duration.GetDays()).size() + FormatAmount(e.costs).size() + e.connectionName.size() +
-               e.deviceName.size() + e.userName.size() + e.tariffName.size();
-    }
-    log.Close();
     CProtokollRows rows;
     rows.Read(directory, nullptr);
+    // The locale's facts once, as the log view takes them.
+    static const LocaleFacts facts = LocaleFacts::FromCLibrary();
+    CDateTimeText startText;
+    LogEntry e;
+    size_t sum = 0;
     for (const uint32_t row : rows.Order(CProtokollRows::kConnection, true)) {
-        sum += rows.Text(rows[row].connectionName).size();
+        rows.ToEntry(row, e);
+        sum += startText.Format(e.start).size() + FormatTimeOfDay(e.duration.GetDays(), facts).size() +
+               FormatDuration(e.duration.GetDays(), facts).size() + FormatAmount(e.costs, facts).size() +
+               e.connectionName.size();
     }
-    log.OpenRecordFile();
-    log.GoToRecord(log.GetRecordCount());
-    log.AppendEntry();
-    log.WriteRecord();
-    log.Close();
-    // Into one stream kept open: opening a file per input would be the thing measured.
+    // The export walks the file itself, record by record; into one stream kept open, since opening
+    // a file per input would be the thing measured.
     static std::FILE* const sink = std::fopen("/dev/null", "wb");
+    CProtokollFile log(directory);
     log.WriteExport(sink, nullptr, CStringTable());
+    if (log.OpenRecordFile()) {
+        log.AppendEntry();
+        log.WriteRecord();
+        log.Close();
+    }
     return sum == SIZE_MAX;
 }

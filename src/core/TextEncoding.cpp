@@ -28,22 +28,20 @@ char ByteOfCodePoint(char32_t cp) {
     return '?';
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
+// Puts the character's UTF-8 bytes at out (room for 3, as every Windows-1252 character needs at
+// most); the end of them.
+char* PutUtf8(char* out, char32_t cp) {
     if (cp < 0x80) {
-        out += static_cast<char>(cp);
+        *out++ = static_cast<char>(cp);
     } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (cp >> 6));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (cp >> 12));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
+    return out;
 }
 
 // Decodes one character at pos and advances pos; a broken sequence yields U+FFFD and skips one byte.
@@ -86,35 +84,44 @@ bool IsBrokenAt(std::string_view s, size_t start, char32_t cp) {
     return cp == 0xFFFD && s.substr(start, 3) != "\xEF\xBF\xBD";
 }
 
+// The Windows-1252 byte of the character at pos, which it passes.
+char NextWindows1252Byte(std::string_view utf8, size_t& pos) {
+    const size_t start = pos;
+    const char32_t cp = NextCodePoint(utf8, pos);
+    // A byte that is no part of a UTF-8 character comes from a name in an 8-bit character set (a
+    // Latin-1 file or peer name): it is kept as the byte it is.
+    return IsBrokenAt(utf8, start, cp) ? utf8[start] : ByteOfCodePoint(cp);
+}
+
 } // namespace
 
 std::string Utf8ToWindows1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
+    // Never longer than the UTF-8: written into that room, not a character at a time.
+    std::string out(utf8.size(), '\0');
+    size_t length = 0;
     for (size_t pos = 0; pos < utf8.size();) {
-        const size_t start = pos;
-        const char32_t cp = NextCodePoint(utf8, pos);
-        // A byte that is no part of a UTF-8 character comes from a name in an 8-bit character set
-        // (a Latin-1 file or peer name): it is kept as the byte it is.
-        out += IsBrokenAt(utf8, start, cp) ? utf8[start] : ByteOfCodePoint(cp);
+        out[length++] = NextWindows1252Byte(utf8, pos);
     }
+    out.resize(length);
     return out;
 }
 
 std::string Windows1252ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
+    // Written into room for the longest form at once, not a character at a time.
+    std::string out(bytes.size() * 3, '\0');
+    char* end = out.data();
     for (char c : bytes) {
-        AppendUtf8(out, CodePointOfByte(static_cast<unsigned char>(c)));
+        end = PutUtf8(end, CodePointOfByte(static_cast<unsigned char>(c)));
     }
+    out.resize(static_cast<size_t>(end - out.data()));
     return out;
 }
 
 void WriteTextField(uint8_t* field, size_t fieldSize, std::string_view utf8) {
-    const std::string bytes = Utf8ToWindows1252(utf8);
-    const size_t length = std::min(bytes.size(), fieldSize - 1);
     std::memset(field, 0, fieldSize);
-    std::memcpy(field, bytes.data(), length);
+    for (size_t pos = 0, length = 0; pos < utf8.size() && length + 1 < fieldSize;) {
+        field[length++] = static_cast<uint8_t>(NextWindows1252Byte(utf8, pos));
+    }
 }
 
 std::string ReadTextField(const uint8_t* field, size_t fieldSize) {
