@@ -42,14 +42,15 @@ int CFernzahlApp::Run() {
     CTerminationSignals termination;
     connect(&termination, &CTerminationSignals::TerminationRequested, this, [this] { m_terminationRequested = true; });
     m_paths = DataPaths::Resolve(parser.value(dataDir).toStdString());
-    if (m_instance.Acquire(m_paths.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
-        m_instance.AskHolderToShow(); // the running one comes to the front instead
-        return 0;
-    }
     if (!m_resources.Load()) {
         CMessageBox::Show(nullptr, QString::fromLatin1(CResourceLibrary::kNotFoundMessage), CMessageBox::Buttons::Ok,
                           CMessageBox::Icon::Stop);
         return 1;
+    }
+    // Only now, since it makes the data folder: without the library nothing is touched.
+    if (m_instance.Acquire(m_paths.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
+        m_instance.AskHolderToShow(); // the running one comes to the front instead
+        return 0;
     }
     setApplicationDisplayName(QString::fromStdString(m_resources.Strings().Get(Str::kApplicationTitle)));
     m_settings = std::make_unique<CIniSettingsStore>(m_paths.settingsFile, m_paths.dataDirectory);

@@ -11,6 +11,7 @@
 #include "core/SimulatedClock.h"
 #include "core/StringTable.h"
 #include "metering/MeterStation.h"
+#include "platform/CheckpointFile.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
 #include "platform/UserName.h"
@@ -216,6 +217,14 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
     if (useDataDirectory && meterLock.Acquire(context.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
         context.err << "fernzahl-cli: Fernzahl is metering in " << context.dataDirectory
                     << "; meter into it once Fernzahl has ended, or leave out --data-dir\n";
+        return 1;
+    }
+    // A connection left by Fernzahl is counted from its saved state as it was then: whatever this
+    // run counted meanwhile would be lost.
+    CCheckpointFile left(context.dataDirectory);
+    if (useDataDirectory && (left.Read() || !left.ListUnlogged().empty())) {
+        context.err << "fernzahl-cli: a connection that Fernzahl metered waits in " << left.GetPath()
+                    << " to be logged; start Fernzahl once first, or leave out --data-dir\n";
         return 1;
     }
     CTemporaryDirectory temporary;

@@ -65,16 +65,22 @@ std::string CSingleInstance::LockFilePath(const std::string& dataDirectory) {
 
 CSingleInstance::Result CSingleInstance::Acquire(const std::string& dataDirectory) {
     const std::string path = LockFilePath(dataDirectory);
-    const Result result = path.empty() ? Result::Unavailable : Lock(path);
-    if (result != Result::Unavailable) {
+    const Result result = path.empty() ? Result::Unavailable : Lock(path, m_lock);
+    if (result == Result::HeldByAnother) {
         return result;
     }
-    std::error_code ignored;
-    std::filesystem::create_directories(dataDirectory, ignored);
-    return Lock((std::filesystem::path(dataDirectory) / kFallbackName).string());
+    // Also in the folder itself, where every caller finds it, whatever runtime directory it has
+    // (a login without one, cron, su).
+    std::error_code error;
+    std::filesystem::create_directories(dataDirectory, error);
+    const Result inFolder = Lock((std::filesystem::path(dataDirectory) / kFallbackName).string(), m_folderLock);
+    if (inFolder == Result::HeldByAnother) {
+        m_lock = CFileDescriptor();
+    }
+    return inFolder == Result::Unavailable ? result : inFolder;
 }
 
-CSingleInstance::Result CSingleInstance::Lock(const std::string& path) {
+CSingleInstance::Result CSingleInstance::Lock(const std::string& path, CFileDescriptor& lock) {
     CFileDescriptor fd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
     if (!fd.IsOpen()) {
         return Result::Unavailable;
@@ -91,7 +97,7 @@ CSingleInstance::Result CSingleInstance::Lock(const std::string& path) {
     if (ftruncate(fd.Get(), 0) == 0) {
         CFileLayer::WriteAt(fd.Get(), 0, pid.data(), pid.size());
     }
-    m_lock = std::move(fd);
+    lock = std::move(fd);
     return Result::Acquired;
 }
 

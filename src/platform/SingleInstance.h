@@ -4,15 +4,16 @@
 
 #include <string>
 
-// Makes sure that one installation (one data directory, by whatever name) runs only once. The lock is an flock on a
-// file in the user's runtime directory, so it goes with the process however that ends. Where that
-// lock cannot be taken for another reason than a running instance, the lock file is "fernzahl.lock"
-// in the data directory itself, so that two meters never write the same files.
+// Makes sure that one installation (one data directory, by whatever name) runs only once. The lock
+// is an flock, so it goes with the process however that ends: on a file in the user's runtime
+// directory, and on "fernzahl.lock" in the data directory itself once that exists, which every
+// caller finds whatever runtime directory it has; so two meters never write the same files.
 class CSingleInstance {
 public:
     enum class Result { Acquired, HeldByAnother, Unavailable };
 
-    // Unavailable when neither lock file can be made; the caller then runs without the guarantee.
+    // Makes the data directory. Unavailable when neither lock file can be made; the caller then runs
+    // without the guarantee.
     Result Acquire(const std::string& dataDirectory);
     // The lock file in the runtime directory that belongs to a data directory.
     static std::string LockFilePath(const std::string& dataDirectory);
@@ -22,8 +23,9 @@ public:
     bool AskHolderToShow() const;
 
 private:
-    Result Lock(const std::string& path);
+    Result Lock(const std::string& path, CFileDescriptor& lock);
 
     CFileDescriptor m_lock;
+    CFileDescriptor m_folderLock;
     std::string m_heldPath; // the lock file that another instance holds
 };

@@ -85,6 +85,11 @@ TEST_F(SimulationCommandsTest, MeterNeverWritesBesideARunningMeterNorMovesACount
         EXPECT_NE(err.str().find("Fernzahl is metering in"), std::string::npos) << err.str();
         EXPECT_FALSE(FileExists(dir.File("Fernzahl.log")));
     }
+    // Nor beside a connection that Fernzahl left to be logged at its next start.
+    WriteFile(dir.File("Fernzahl.run.unlogged"), "[Checkpoint]\n");
+    EXPECT_EQ(Run(MeterLogged, meter), 1);
+    EXPECT_NE(err.str().find("waits in"), std::string::npos) << err.str();
+    std::filesystem::remove(dir.File("Fernzahl.run.unlogged"));
     ASSERT_EQ(Run(MeterLogged, meter), 0);
     ASSERT_EQ(Run(MeterLogged, {"--tariff", "Plain", "--start", "2026-12-06 10:00:00", "--seconds", "100"}), 0);
     unsetenv("XDG_RUNTIME_DIR");

@@ -13,16 +13,17 @@ namespace {
 
 TEST(SingleInstance, OneInstallationRunsOnceAndOthersAreIndependent) {
     CTempDir runtime;
+    CTempDir data;
     setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
     auto first = std::make_unique<CSingleInstance>();
     CSingleInstance second;
     CSingleInstance otherInstallation;
-    EXPECT_EQ(first->Acquire("/data/a/"), CSingleInstance::Result::Acquired);
-    EXPECT_EQ(second.Acquire("/data/a/"), CSingleInstance::Result::HeldByAnother);
-    EXPECT_EQ(otherInstallation.Acquire("/data/b/"), CSingleInstance::Result::Acquired);
+    EXPECT_EQ(first->Acquire(data.File("a/")), CSingleInstance::Result::Acquired);
+    EXPECT_EQ(second.Acquire(data.File("a/")), CSingleInstance::Result::HeldByAnother);
+    EXPECT_EQ(otherInstallation.Acquire(data.File("b/")), CSingleInstance::Result::Acquired);
     first.reset(); // the lock goes with its holder
-    EXPECT_EQ(second.Acquire("/data/a/"), CSingleInstance::Result::Acquired);
-    EXPECT_EQ(CSingleInstance::LockFilePath("/data/a/").rfind(runtime.Path(), 0), 0u);
+    EXPECT_EQ(second.Acquire(data.File("a/")), CSingleInstance::Result::Acquired);
+    EXPECT_EQ(CSingleInstance::LockFilePath(data.File("a/")).rfind(runtime.Path(), 0), 0u);
     unsetenv("XDG_RUNTIME_DIR");
 }
 
@@ -32,19 +33,34 @@ std::atomic<int> g_showRequests{0};
 // asks nobody (to it the signal would be the end).
 TEST(SingleInstance, SecondStartAsksTheHolderToShowItself) {
     CTempDir runtime;
+    CTempDir data;
     setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
     const auto previous = std::signal(SIGUSR1, [](int) { ++g_showRequests; });
     CSingleInstance first;
     CSingleInstance second;
-    ASSERT_EQ(first.Acquire("/data/a/"), CSingleInstance::Result::Acquired);
+    ASSERT_EQ(first.Acquire(data.File("a/")), CSingleInstance::Result::Acquired);
     EXPECT_FALSE(second.AskHolderToShow()) << "nothing held yet";
-    ASSERT_EQ(second.Acquire("/data/a/"), CSingleInstance::Result::HeldByAnother);
+    ASSERT_EQ(second.Acquire(data.File("a/")), CSingleInstance::Result::HeldByAnother);
     EXPECT_TRUE(second.AskHolderToShow());
     EXPECT_EQ(g_showRequests, 1);
-    WriteFile(CSingleInstance::LockFilePath("/data/a/"), "1\n");
+    WriteFile(CSingleInstance::LockFilePath(data.File("a/")), "1\n");
+    WriteFile(data.File("a/fernzahl.lock"), "1\n");
     EXPECT_FALSE(second.AskHolderToShow());
     EXPECT_EQ(g_showRequests, 1);
     std::signal(SIGUSR1, previous);
+    unsetenv("XDG_RUNTIME_DIR");
+}
+
+// Whatever runtime directory each has (a login without one, cron, su), one folder is one meter.
+TEST(SingleInstance, TheFolderItselfHoldsTheLockForEveryRuntimeDirectory) {
+    CTempDir data;
+    CTempDir runtimeA;
+    CTempDir runtimeB;
+    CSingleInstance first;
+    setenv("XDG_RUNTIME_DIR", runtimeA.Path().c_str(), 1);
+    ASSERT_EQ(first.Acquire(data.Path()), CSingleInstance::Result::Acquired);
+    setenv("XDG_RUNTIME_DIR", runtimeB.Path().c_str(), 1);
+    EXPECT_EQ(CSingleInstance().Acquire(data.Path()), CSingleInstance::Result::HeldByAnother);
     unsetenv("XDG_RUNTIME_DIR");
 }
 
