@@ -117,6 +117,24 @@ std::string FollowLinks(std::string path) {
     return path;
 }
 
+// The descriptor of this process that the path names (/dev/stdout, /dev/fd/N, /proc/self/fd/N).
+std::optional<int> OpenDescriptorNamed(const std::string& path) {
+    if (path == "/dev/stdout") {
+        return 1;
+    }
+    if (path == "/dev/stderr") {
+        return 2;
+    }
+    for (const std::string& prefix :
+         {std::string("/dev/fd/"), std::string("/proc/self/fd/"), "/proc/" + std::to_string(getpid()) + "/fd/"}) {
+        if (path.starts_with(prefix) && path.size() > prefix.size() &&
+            path.find_first_not_of("0123456789", prefix.size()) == std::string::npos) {
+            return std::atoi(path.c_str() + prefix.size());
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 bool CFileLayer::WriteAll(int fd, const void* data, size_t size) {
@@ -154,7 +172,9 @@ bool CFileLayer::Remove(const std::string& path) {
     return !Injected() && (unlink(path.c_str()) == 0 || errno == ENOENT);
 }
 
-bool CFileLayer::Replace(const std::string& path, const std::function<bool(int fd)>& write) {
+bool CFileLayer::Replace(const std::string& name, const std::function<bool(int fd)>& write) {
+    // A file kept behind a symbolic link (a dotfile manager's) is replaced there; the link stays.
+    const std::string path = FollowLinks(name);
     const std::string temporary = WriteTemporaryBeside(path, write);
     if (temporary.empty()) {
         return false;
@@ -181,12 +201,17 @@ bool CFileLayer::ReplaceThroughStream(const std::string& path, const std::functi
         const bool written = write(stream) && std::fflush(stream) == 0 && !std::ferror(stream);
         return std::fclose(stream) == 0 && written;
     };
+    // /dev/stdout names this program's own output, which a shell may have sent to a file it goes on
+    // writing: written where it stands, never replaced.
+    if (const std::optional<int> descriptor = OpenDescriptorNamed(path)) {
+        return throughStream(*descriptor);
+    }
     struct stat info {};
     if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
         const CFileDescriptor fd(open(path.c_str(), O_WRONLY | O_CLOEXEC));
         return fd.IsOpen() && throughStream(fd.Get());
     }
-    return Replace(FollowLinks(path), throughStream);
+    return Replace(path, throughStream);
 }
 
 bool CFileLayer::Create(const std::string& path, std::string_view text) {

@@ -3,6 +3,7 @@
 #include "CliFixture.h"
 #include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
+#include "support/Process.h"
 
 namespace {
 
@@ -25,6 +26,14 @@ TEST_F(LogCommandTest, TextExportGoesToStandardOutputOrAFile) {
     ASSERT_EQ(Run(RunLogCommand, {"export", "--output", dir.File("out.txt")}), 0);
     EXPECT_EQ(out, "");
     EXPECT_EQ(ReadFile(dir.File("out.txt")), expected);
+    // "--output /dev/stdout" with the output sent on to a file by the shell: added where the
+    // shell's output stands, nothing before it replaced.
+    WriteFile(dir.File("kept.txt"), "KEPT\n");
+    const ProcessResult appended =
+        RunProcess({"/bin/sh", "-c", "\"$0\" --data-dir \"$1\" log export --output /dev/stdout >> \"$1/kept.txt\"",
+                    BinaryPath("fernzahl-cli"), dir.Path()});
+    EXPECT_EQ(appended.exitCode, 0) << appended.err;
+    EXPECT_EQ(ReadFile(dir.File("kept.txt")).rfind("KEPT\nStart;Duration;", 0), 0u) << ReadFile(dir.File("kept.txt"));
 }
 
 TEST_F(LogCommandTest, CsvQuotesTextsAndUsesPlainNumbers) {

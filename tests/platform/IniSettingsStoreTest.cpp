@@ -49,6 +49,12 @@ TEST(IniSettingsStore, RewriteKeepsTheFileModeButTakesAwayWritingByOthers) {
     ASSERT_TRUE(store.Write(Setting::kZeit, 4));
     EXPECT_EQ(ModeOf(dir.File("fernzahl.ini")), 0644u);
     EXPECT_EQ(store.Read(Setting::kAnzEinh), 3u);
+    // Kept behind a symbolic link (a dotfile manager's): the file it points to is rewritten.
+    std::filesystem::rename(dir.File("fernzahl.ini"), dir.File("dotfiles.ini"));
+    std::filesystem::create_symlink("dotfiles.ini", dir.File("fernzahl.ini"));
+    ASSERT_TRUE(store.Write(Setting::kZeit, 5));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("fernzahl.ini")));
+    EXPECT_NE(ReadFile(dir.File("dotfiles.ini")).find("Zeit=5"), std::string::npos);
 }
 
 TEST(IniSettingsStore, UnreadableFileIsNeverOverwritten) {
