@@ -29,7 +29,9 @@ CounterState AnyCounter(FuzzedDataProvider& in) {
 void SettingsComeBack(FuzzedDataProvider& in) {
     CIniDocument doc;
     for (int i = in.ConsumeIntegralInRange(0, 12); i > 0; --i) {
-        doc.Set(in.PickValueInArray(kSections), in.ConsumeRandomLengthString(64), AnyValue(in));
+        const std::string section =
+            in.ConsumeBool() ? in.PickValueInArray(kSections) : in.ConsumeRandomLengthString(32);
+        doc.Set(section, in.ConsumeRandomLengthString(64), AnyValue(in));
     }
     const CIniDocument back = CIniDocument::Parse(doc.ToText());
     if (back.GetDamagedLine() != 0 || back.Sections() != doc.Sections()) {

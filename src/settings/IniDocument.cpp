@@ -72,6 +72,12 @@ bool HasControlCharacter(std::string_view line) {
     });
 }
 
+bool SectionNeedsQuoting(std::string_view section) {
+    return !section.empty() && (section.front() == '"' || Trim(section) != section ||
+                                section.find_first_of("]\r") != std::string_view::npos ||
+                                HasControlCharacter(section) || !IsValidUtf8(section));
+}
+
 bool NeedsQuoting(std::string_view name) {
     if (name.empty() || name.front() == '[' || name.front() == ';' || name.front() == '#' || name.front() == ' ' ||
         name.back() == ' ') {
@@ -122,7 +128,14 @@ bool CIniDocument::ParseLine(std::string_view line, std::optional<std::string>& 
         return true;
     }
     if (line.front() == '[' && line.back() == ']') {
-        current = std::string(Trim(line.substr(1, line.size() - 2)));
+        const std::string_view inside = Trim(line.substr(1, line.size() - 2));
+        size_t end = 0;
+        const std::optional<std::string> quoted =
+            inside.starts_with('"') ? ReadQuoted(inside, end) : std::optional<std::string>(inside);
+        if (!quoted || (inside.starts_with('"') && end != inside.size())) {
+            return false;
+        }
+        current = *quoted;
         Section(*current);
         return true;
     }
@@ -164,7 +177,7 @@ std::string CIniDocument::ToText() const {
         if (!out.empty()) {
             out += '\n';
         }
-        out += '[' + section + "]\n";
+        out += '[' + (SectionNeedsQuoting(section) ? QuoteText(section, QuoteStyle::Ini) : section) + "]\n";
         for (const auto& [name, value] : values) {
             out += NeedsQuoting(name) ? QuoteText(name, QuoteStyle::Ini) : name;
             out += '=';

@@ -10,7 +10,7 @@
 
 // The text form of the settings file: "[Section]" lines and "Name=Value" lines. A number is
 // written bare, a string in double quotes with \" \\ \n \r \t escapes, so each keeps its kind;
-// a name that could be misread is quoted the same way. Hand-written unquoted text that is not a
+// a name or section that could be misread is quoted the same way. Hand-written unquoted text that is not a
 // 32-bit number reads as a string; blank lines and lines starting with ";" or "#" are skipped.
 //
 // Anything else is damage: a line that is none of these, a value outside any section, a quote

@@ -34,6 +34,7 @@ TEST(IniDocument, AnyBytesInNamesAndValuesComeBackTheSame) {
     doc.Set("Zähler", "ResetTag", SettingValue::Number(15));
     doc.Set("Timer", "Datei1", SettingValue::String(latin1));
     doc.Set("Zuordnung", control, SettingValue::String(control + "Grüße"));
+    doc.Set("S\xE4k]\"", "x", SettingValue::Number(1));
     const std::string text = doc.ToText();
     const CIniDocument back = CIniDocument::Parse(text);
     ASSERT_EQ(back.GetDamagedLine(), 0) << text;
@@ -42,6 +43,7 @@ TEST(IniDocument, AnyBytesInNamesAndValuesComeBackTheSame) {
     EXPECT_EQ(*back.Find("Zähler", "ResetTag"), SettingValue::Number(15));
     EXPECT_EQ(*back.Find("Timer", "Datei1"), SettingValue::String(latin1));
     EXPECT_EQ(*back.Find("Zuordnung", control), SettingValue::String(control + "Grüße"));
+    EXPECT_EQ(back.Sections(), doc.Sections());
     // Files written before: a backslash before another letter stands for the letter.
     const CIniDocument old = CIniDocument::Parse("[Timer]\nDatei1=\"C:\\Sounds\\x.wav \\q \\xZ1\"\n");
     EXPECT_EQ(*old.Find("Timer", "Datei1"), SettingValue::String("C:Soundsx.wav q xZ1"));
