@@ -133,7 +133,8 @@ void CFernzahlDlg::Initialise() {
 
 void CFernzahlDlg::ReportRecovery() {
     for (const CRunRecovery::Result& recovery : m_station.GetRecovery()) {
-        const bool recovered = recovery.outcome == CRunRecovery::Outcome::Recovered;
+        const bool recovered = recovery.outcome == CRunRecovery::Outcome::Recovered ||
+                               recovery.outcome == CRunRecovery::Outcome::LoggedLater;
         CMessageBox::Show(this, Text(CRunRecovery::Describe(recovery, m_services.strings)), CMessageBox::Buttons::Ok,
                           recovered ? CMessageBox::Icon::Information : CMessageBox::Icon::Warning);
     }

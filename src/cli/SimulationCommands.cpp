@@ -10,7 +10,9 @@
 #include "core/SilentSoundPlayer.h"
 #include "core/SimulatedClock.h"
 #include "core/StringTable.h"
+#include "log/ProtokollFile.h"
 #include "metering/MeterStation.h"
+#include "metering/ZaehlerFile.h"
 #include "platform/CheckpointFile.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
@@ -198,6 +200,28 @@ int RunRateCommand(const std::vector<std::string>& words, const CliContext& cont
     return 0;
 }
 
+namespace {
+
+int ReportEndNotWritten(const CMeterStation::EndWrites& end, const CCheckpointFile& checkpoint,
+                        const CliContext& context) {
+    if (!end.counted) {
+        context.err << "fernzahl-cli: the counters could not be saved in " << context.dataDirectory
+                    << CZaehlerFile::kFileName << "; Fernzahl counts the connection from " << checkpoint.GetPath()
+                    << " when it starts\n";
+    }
+    if (!end.logged) {
+        context.err << "fernzahl-cli: the connection could not be written to the log " << context.dataDirectory
+                    << CProtokollFile::kFileName
+                    << (end.unloggedKeptAs.empty()
+                            ? "; it is lost from the log"
+                            : "; it is kept in " + end.unloggedKeptAs + ", and Fernzahl logs it when it starts")
+                    << '\n';
+    }
+    return 1;
+}
+
+} // namespace
+
 int RunMeterCommand(const std::vector<std::string>& words, const CliContext& context, bool useDataDirectory) {
     CCommandOptions options;
     Simulation simulation;
@@ -237,7 +261,9 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
     const CStringTable* strings = context.strings();
     const Services services{clock, useDataDirectory ? context.settings : memorySettings, strings ? *strings : noStrings,
                             silence, GetLoginName()};
-    CMeterStation station(services);
+    // Into the data folder as the desktop program meters: a connection whose end cannot be written is
+    // kept for its next start.
+    CMeterStation station(services, useDataDirectory ? &left : nullptr);
 
     std::vector<TracedUnit> trace;
     uint32_t unitStart = 0;
@@ -285,9 +311,5 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
                 "\nCosts: " + FormatAmount(connection.GetCosts(), kPlain) + "\n";
     }
     std::fputs(text.c_str(), context.out);
-    if (useDataDirectory && !logged) {
-        context.err << "fernzahl-cli: the connection could not be written to the log\n";
-        return 1;
-    }
-    return 0;
+    return useDataDirectory && !logged ? ReportEndNotWritten(station.GetLastEnd(), left, context) : 0;
 }

@@ -211,6 +211,7 @@ inline constexpr unsigned kRunRecovered = 118;
 inline constexpr unsigned kCheckpointUnreadable = 119;
 inline constexpr unsigned kSettingsDamaged = 122;
 inline constexpr unsigned kRunNotRecorded = 123;
+inline constexpr unsigned kUnloggedRunLogged = 125;
 inline constexpr unsigned kCheckpointNotWritten = 124;
 inline constexpr unsigned kExitQuestion = 121;
 inline constexpr unsigned kShortText = 170;

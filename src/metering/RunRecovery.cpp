@@ -75,7 +75,7 @@ CRunRecovery::Result RecoverUnlogged(CheckpointStore& store, const std::string& 
         return {CRunRecovery::Outcome::NotWritten, checkpoint->record, name, {}};
     }
     store.RemoveUnlogged(name);
-    return {CRunRecovery::Outcome::Recovered, checkpoint->record, {}, {}};
+    return {CRunRecovery::Outcome::LoggedLater, checkpoint->record, {}, {}};
 }
 
 } // namespace
@@ -100,6 +100,8 @@ std::string CRunRecovery::Describe(const Result& result, const CStringTable& str
         return strings.Format(Str::kRunRecovered,
                               {r.connectionName, r.start.Format("%c"), FormatDuration(r.duration.GetDays(), facts),
                                FormatAmount(r.costs, facts)});
+    case Outcome::LoggedLater:
+        return strings.Format(Str::kUnloggedRunLogged, {r.connectionName, r.start.Format("%c")});
     case Outcome::Unreadable:
         return strings.Format(Str::kCheckpointUnreadable, {result.keptAs});
     case Outcome::NotWritten:

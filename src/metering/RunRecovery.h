@@ -17,9 +17,10 @@ class CheckpointStore;
 class CRunRecovery {
 public:
     enum class Outcome {
-        Recovered,  // logged (and counted); the checkpoint is gone
-        Unreadable, // damaged, or no checkpoint of this program: set aside
-        NotWritten, // the log or the counters could not be written: the checkpoint is kept for the next start
+        Recovered,   // logged and counted; the checkpoint is gone
+        LoggedLater, // a connection kept because its record could not be written is logged now
+        Unreadable,  // damaged, or no checkpoint of this program: set aside
+        NotWritten,  // the log or the counters could not be written: the checkpoint is kept for the next start
     };
     struct Result {
         Outcome outcome = Outcome::Recovered;

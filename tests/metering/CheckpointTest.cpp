@@ -145,6 +145,7 @@ TEST(Checkpoint, ConnectionWhoseEndCannotBeWrittenIsLoggedAtTheNextStart) {
     for (unsigned failing = 1;; ++failing) {
         Installation at;
         bool ended = false;
+        bool logged = false;
         unsigned operations = 0;
         {
             StationDriver driver(at.world, &at.file);
@@ -156,8 +157,15 @@ TEST(Checkpoint, ConnectionWhoseEndCannotBeWrittenIsLoggedAtTheNextStart) {
             const CMeterStation::EndWrites& end = driver.station.GetLastEnd();
             EXPECT_EQ(ended, end.logged && end.counted) << "operation " << failing;
             EXPECT_EQ(end.logged, end.unloggedKeptAs.empty()) << "operation " << failing;
+            logged = end.logged;
         }
         const CMeterStation next(at.world.services, &at.file);
+        if (!logged) {
+            // Told as what it is: logged late, not a connection of a program that ended.
+            ASSERT_EQ(next.GetRecovery().size(), 1u) << "operation " << failing;
+            EXPECT_NE(CRunRecovery::Describe(next.GetRecovery()[0], at.world.strings).find("has now been logged"),
+                      std::string::npos);
+        }
         const std::vector<LogEntry> log = ReadLog(at.world.dir.Path());
         ASSERT_EQ(log.size(), 1u) << "operation " << failing;
         ExpectCountedOnceAs(at.world.dir.Path(), log[0]);
