@@ -214,6 +214,23 @@ bool CFileLayer::ReplaceThroughStream(const std::string& path, const std::functi
     return Replace(path, throughStream);
 }
 
+bool CFileLayer::ReplaceByName(const std::string& name, const std::function<bool(const std::string& file)>& write) {
+    const std::string path = FollowLinks(name);
+    struct stat info {};
+    if (OpenDescriptorNamed(name) || (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))) {
+        return write(name);
+    }
+    std::string temporary;
+    const bool made = OpenTemporaryBeside(path, temporary).IsOpen();
+    if (made && write(temporary) && FlushFile(temporary) && Rename(temporary, path)) {
+        return FlushDirectoryOf(path);
+    }
+    const int error = errno;
+    unlink(temporary.c_str());
+    errno = error;
+    return false;
+}
+
 bool CFileLayer::Create(const std::string& path, std::string_view text) {
     const std::string temporary =
         WriteTemporaryBeside(path, [text](int fd) { return WriteAll(fd, text.data(), text.size()); });

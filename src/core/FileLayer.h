@@ -39,6 +39,9 @@ public:
     // The same for a text written to a stream, for exports chosen by the user: a symbolic link's
     // target is replaced, and a device or pipe named as the file (/dev/stdout) is written to.
     static bool ReplaceThroughStream(const std::string& path, const std::function<bool(std::FILE*)>& write);
+    // The same for a file that another library writes by its name (a PDF): write makes the file
+    // named; a device or pipe named as the file is handed to it as it is.
+    static bool ReplaceByName(const std::string& path, const std::function<bool(const std::string& file)>& write);
     // The same for a file that must not exist yet: the text is linked in under the path only when
     // no file of that name exists, so the path names nothing, another file, or the whole text.
     static bool Create(const std::string& path, std::string_view text);

@@ -1,10 +1,28 @@
 #include "print/PdfFile.h"
 
+#include "core/FileLayer.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
 
 #include <memory>
+
+namespace {
+
+// The printer says nothing of a write that failed; a whole PDF ends with its end-of-file mark. A
+// device or pipe cannot be read back.
+bool IsWholePdf(const QString& file) {
+    if (!QFileInfo(file).isFile()) {
+        return true;
+    }
+    QFile pdf(file);
+    return pdf.open(QIODevice::ReadOnly) && pdf.size() >= 16 && pdf.seek(pdf.size() - 16) &&
+           pdf.read(16).trimmed().endsWith("%%EOF");
+}
+
+} // namespace
 
 bool PrintToPdf(const std::string& path, const std::function<bool(QPrinter&)>& draw) {
     std::unique_ptr<QGuiApplication> application;
@@ -15,9 +33,12 @@ bool PrintToPdf(const std::string& path, const std::function<bool(QPrinter&)>& d
         static char* argv[] = {name, nullptr};
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const QString file = QString::fromStdString(path);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    return draw(printer) && QFileInfo(file).size() > 0;
+    // Drawn beside the file and put in its place once whole: a full disk leaves the last printout.
+    return CFileLayer::ReplaceByName(path, [&draw](const std::string& name) {
+        const QString file = QFile::decodeName(QByteArray::fromStdString(name));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return draw(printer) && IsWholePdf(file);
+    });
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
 
 namespace {
@@ -50,6 +51,19 @@ TEST_F(PrintCommandTest, ALongListGoesOnWithARunningHeaderAndNoHeadings) {
     EXPECT_EQ(pages[0].find("Page"), std::string::npos) << "the first page carries no number";
     EXPECT_TRUE(std::regex_search(pages[1], std::regex("^Connection summary +Page 2\n"))) << pages[1];
     EXPECT_EQ(pages[1].find("Connections"), std::string::npos) << "headings only on the first page";
+
+    // Printed again onto a full disk (no file may grow past 4 KiB), or a flush that fails: the
+    // command fails and the last printout stays whole.
+    const std::string printed = ReadFile(dir.File("out.pdf"));
+    const std::vector<std::string> again = {
+        BinaryPath("fernzahl-cli"), "--data-dir", dir.Path(), "summary", "--by", "day", "--pdf", dir.File("out.pdf")};
+    std::vector<std::string> full = {"/bin/sh", "-c", "trap '' XFSZ; exec /usr/bin/prlimit --fsize=4096 -- \"$@\"",
+                                     "sh"};
+    full.insert(full.end(), again.begin(), again.end());
+    EXPECT_EQ(RunProcess(full).exitCode, 1);
+    EXPECT_EQ(RunProcess(again, {.set = {{"FERNZAHL_FAIL_AT", "1"}}}).exitCode, 1);
+    EXPECT_EQ(ReadFile(dir.File("out.pdf")), printed);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2); // the log and the printout
 }
 
 } // namespace
