@@ -156,6 +156,9 @@ void CFernzahlDlg::Heartbeat() {
         CheckBudget();
         RefreshCounterDisplay();
     }
+    if (m_station.RetryUnlogged() && m_logView != nullptr) {
+        m_logView->Refill();
+    }
     m_watcher.Poll();
     if (m_watcher.HasStarted()) {
         OnConnectionStarted();

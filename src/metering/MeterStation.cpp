@@ -1,6 +1,7 @@
 #include "metering/MeterStation.h"
 
 #include "core/Clock.h"
+#include "log/ProtokollFile.h"
 #include "metering/Checkpoint.h"
 #include "settings/SettingsStore.h"
 
@@ -91,11 +92,16 @@ bool CMeterStation::EndConnection(bool askForDescription) {
         }
     }
     Reached(EndStep::CountersSaved);
+    RetryUnlogged(true); // an earlier record first, so the log keeps the order of the ends
     const bool logged = m_meter.EndRun();
     Reached(EndStep::Logged);
     m_end = {logged, counted, {}};
     if (m_checkpoints && !logged) {
         m_end.unloggedKeptAs = m_checkpoints->KeepUnlogged();
+    }
+    if (!logged && m_end.unloggedKeptAs.empty()) {
+        m_unlogged.push_back(m_meter.GetLastLogged());
+        m_lastRetryTick = m_services.clock.GetTickCount();
     }
     if (m_checkpoints && !counted) {
         // The counters hold the connection in memory and are saved whole with the next ones; till
@@ -105,6 +111,21 @@ bool CMeterStation::EndConnection(bool askForDescription) {
         m_checkpoints->Remove();
     }
     return (!askForDescription || m_meter.AskDescription()) && logged && counted;
+}
+
+bool CMeterStation::RetryUnlogged(bool now) {
+    constexpr uint32_t kRetryIntervalMs = 60000;
+    const uint32_t tick = m_services.clock.GetTickCount();
+    if (m_unlogged.empty() || (!now && tick - m_lastRetryTick < kRetryIntervalMs)) {
+        return false;
+    }
+    m_lastRetryTick = tick;
+    const size_t before = m_unlogged.size();
+    const std::string directory = m_services.settings.GetProgramDirectory();
+    while (!m_unlogged.empty() && CProtokollFile(directory).Append(m_unlogged.front())) {
+        m_unlogged.erase(m_unlogged.begin());
+    }
+    return m_unlogged.size() < before;
 }
 
 void CMeterStation::ResetCounter(Counter counter) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CheckpointStore;
 
@@ -62,6 +63,11 @@ public:
         std::string unloggedKeptAs; // where the checkpoint of an unlogged connection is kept; empty when nowhere
     };
     const EndWrites& GetLastEnd() const { return m_end; }
+    // A record that could be neither written nor kept (a disk full from before the connection began)
+    // waits here and is written again at most once a minute, and before the next record: true when
+    // one was written now.
+    bool RetryUnlogged(bool now = false);
+    size_t CountUnlogged() const { return m_unlogged.size(); }
     // The user's reset of one counter; the monthly one also clears the discount counter when wanted.
     void ResetCounter(Counter counter);
     // Writes the running connection's checkpoint now (the session may be about to end).
@@ -84,5 +90,7 @@ private:
     std::unique_ptr<CCheckpointWriter> m_checkpoints;
     uint32_t m_lastCheckpointTick = 0;
     EndWrites m_end;
+    std::vector<LogEntry> m_unlogged;
+    uint32_t m_lastRetryTick = 0;
     std::function<void(EndStep)> m_endStepHook;
 };

@@ -32,6 +32,8 @@ public:
     bool IsInInitialPeriod() const override;
     // The log record of the connection as it stands now.
     LogEntry MakeLogEntry() const;
+    // The record of the run that ended last, as it was to be written.
+    const LogEntry& GetLastLogged() const { return m_lastLogged; }
     // Stops the count and logs the connection. False when the log could not be written.
     bool EndRun();
     // Whether the connection that ended last has no name and the user wants to be asked for one.

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <future>
 #include <thread>
 
@@ -176,6 +177,28 @@ TEST(Checkpoint, ConnectionWhoseEndCannotBeWrittenIsLoggedAtTheNextStart) {
             break;
         }
     }
+}
+
+// The disk was full before the connection began: no checkpoint was ever written, so none can be
+// kept. The record waits in memory and is written once there is room, before the next record.
+TEST(Checkpoint, RecordThatCanBeNeitherWrittenNorKeptIsWrittenOnceThereIsRoom) {
+    Installation at;
+    StationDriver driver(at.world); // nothing checkpointed
+    for (unsigned failing = 1; driver.station.CountUnlogged() == 0; ++failing) {
+        ASSERT_LT(failing, 50u);
+        std::filesystem::remove(at.world.dir.File("Fernzahl.log"));
+        Installation::Meter(driver);
+        CFileLayer::FailOperation(failing);
+        driver.station.EndConnection(false);
+        CFileLayer::FailOperation(0);
+    }
+    EXPECT_TRUE(ReadLog(at.world.dir.Path()).empty());
+    EXPECT_FALSE(driver.station.RetryUnlogged()) << "not before a minute has passed";
+    at.world.clock.Advance(60000);
+    EXPECT_TRUE(driver.station.RetryUnlogged());
+    ASSERT_EQ(ReadLog(at.world.dir.Path()).size(), 1u);
+    EXPECT_EQ(ReadLog(at.world.dir.Path())[0].connectionName, "T-Online");
+    EXPECT_EQ(driver.station.CountUnlogged(), 0u);
 }
 
 TEST(Checkpoint, DamagedOrForeignCheckpointIsSetAsideNeverOverAnother) {
