@@ -25,7 +25,7 @@ std::optional<LogRequest> ParseLogRequest(std::string_view command, const std::v
         return std::nullopt;
     }
     if (!request.selection.Parse(request.options, context.dataDirectory, CSystemClock().Now(),
-                                 strings.Get(Str::kAllEntries))) {
+                                 strings.Get(Str::kAllEntries), ordered)) {
         WrongUse(context.err, command, request.selection.GetError());
         return std::nullopt;
     }

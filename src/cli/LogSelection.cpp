@@ -58,8 +58,8 @@ bool CLogSelection::Refuse(const std::string& option, const std::string& value, 
 }
 
 bool CLogSelection::Parse(const CCommandOptions& options, const std::string& directory, const CDateTime& now,
-                          const std::string& catchAll) {
-    if (!ParseSort(options)) {
+                          const std::string& catchAll, bool withOrder) {
+    if (withOrder && !ParseSort(options)) {
         return false;
     }
     const std::set<std::string> filters = ValueOptions(false);

@@ -19,8 +19,10 @@ public:
     static std::set<std::string> Flags(bool withOrder);
 
     // Builds the selection; false with the reason in GetError for a value that cannot be read.
+    // With withOrder, --sort and --descending name the log's order; without, they are the
+    // command's own (a summary sorts its groups) and left to it.
     bool Parse(const CCommandOptions& options, const std::string& directory, const CDateTime& now,
-               const std::string& catchAll);
+               const std::string& catchAll, bool withOrder);
     const std::string& GetError() const { return m_error; }
 
     // The rows that pass, read from the log, and their order.

@@ -79,6 +79,13 @@ TEST_F(LogCommandTest, FilterSortAndTotalsAsTheLogViewHasThem) {
     EXPECT_EQ(Run(RunLogCommand, {"list", "--from", "yesterday"}), 2);
     EXPECT_NE(err.str().find("--from \"yesterday\" is not a date and time"), std::string::npos);
     EXPECT_EQ(Run(RunLogCommand, {"export", "--sort", "units"}), 2) << "an export keeps the log's order";
+    // The list's own sort names; the summary's are not the list's.
+    for (const char* column : {"start", "duration", "units", "costs", "connection", "user", "device", "tariff"}) {
+        EXPECT_EQ(Run(RunLogCommand, {"list", "--sort", column, "--format", "csv"}), 0) << column << err.str();
+    }
+    for (const char* column : {"label", "count"}) {
+        EXPECT_EQ(Run(RunLogCommand, {"list", "--sort", column}), 2) << column;
+    }
 }
 
 TEST(LogCommand, MissingLogIsReportedAndNotCreated) {
