@@ -19,12 +19,8 @@ constexpr int kUnreadable = 4;
 
 // The monthly counter as stored; nothing spent while the program has stored no counter yet.
 std::optional<CounterState> StoredMonthly(const std::string& directory) {
-    std::error_code error;
-    if (!std::filesystem::exists(directory + CZaehlerFile::kFileName, error)) {
-        return CounterState{};
-    }
     CZaehlerFile file(directory);
-    if (!file.OpenRecordFile()) {
+    if (!file.OpenForReading()) {
         return std::nullopt;
     }
     const bool found = file.FindFirst(0, CZaehlerFile::kMonthly);

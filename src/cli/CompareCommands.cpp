@@ -132,7 +132,7 @@ int RunRerateCommand(const std::vector<std::string>& words, const CliContext& co
         context.err << "fernzahl-cli: no tariff file " << *tariff << '\n';
         return 1;
     }
-    if (!LogExists(context)) {
+    if (!LogIsReadable(context)) {
         return 1;
     }
     Comparison c;
@@ -155,7 +155,7 @@ int RunCompareCommand(const std::vector<std::string>& words, const CliContext& c
     if (!request) {
         return 2;
     }
-    if (!LogExists(context)) {
+    if (!LogIsReadable(context)) {
         return 1;
     }
     Comparison c;

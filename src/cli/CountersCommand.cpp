@@ -42,11 +42,11 @@ int RunCountersCommand(const std::vector<std::string>& words, const CliContext& 
     if (!words.empty() && !json) {
         return WrongUse(context.err, "counters", "unknown word '" + words[0] + "'");
     }
-    const std::string path = context.dataDirectory + CZaehlerFile::kFileName;
+    // A folder without a counter file yet has counters at nothing stored.
     CZaehlerFile file(context.dataDirectory);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error) || !file.OpenRecordFile()) {
-        context.err << "fernzahl-cli: cannot read the counter file " << path << '\n';
+    if (!file.OpenForReading()) {
+        context.err << "fernzahl-cli: cannot read the counter file " << context.dataDirectory << CZaehlerFile::kFileName
+                    << '\n';
         return 1;
     }
     std::string text = json ? "[" : "";

@@ -68,7 +68,7 @@ int Export(const std::vector<std::string>& words, const CliContext& context) {
     if (!request) {
         return 2;
     }
-    if (!LogExists(context)) {
+    if (!LogIsReadable(context)) {
         return 1;
     }
     const std::string output = request->options.Get("--output").value_or("");
@@ -131,7 +131,7 @@ int List(const std::vector<std::string>& words, const CliContext& context) {
     if (!request) {
         return 2;
     }
-    if (!LogExists(context)) {
+    if (!LogIsReadable(context)) {
         return 1;
     }
     CProtokollRows rows;
@@ -169,7 +169,7 @@ int Print(const std::vector<std::string>& words, const CliContext& context) {
     if (!pdf) {
         return WrongUse(context.err, "log", "print needs --pdf FILE");
     }
-    if (!LogExists(context)) {
+    if (!LogIsReadable(context)) {
         return 1;
     }
     CProtokollRows rows;

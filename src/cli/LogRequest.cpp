@@ -40,11 +40,11 @@ const CStringTable* ResourceStrings(const CliContext& context) {
     return strings;
 }
 
-bool LogExists(const CliContext& context) {
-    const std::string path = context.dataDirectory + CProtokollFile::kFileName;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        context.err << "fernzahl-cli: cannot read the log " << path << '\n';
+bool LogIsReadable(const CliContext& context) {
+    CProtokollFile log(context.dataDirectory);
+    if (!log.OpenForReading()) {
+        context.err << "fernzahl-cli: cannot read the log " << context.dataDirectory << CProtokollFile::kFileName
+                    << '\n';
         return false;
     }
     return true;

@@ -25,5 +25,6 @@ std::optional<LogRequest> ParseLogRequest(std::string_view command, const std::v
                                           std::set<std::string> values, std::set<std::string> flags);
 // The texts of the resource library; tells when it is missing.
 const CStringTable* ResourceStrings(const CliContext& context);
-// A missing log is reported, never created.
-bool LogExists(const CliContext& context);
+// A missing log is a log without connections, never created; one that is there and cannot be
+// read is reported.
+bool LogIsReadable(const CliContext& context);

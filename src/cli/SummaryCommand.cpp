@@ -83,7 +83,7 @@ int RunSummaryCommand(const std::vector<std::string>& words, const CliContext& c
     if (column == Z::kColumns) {
         return WrongUse(context.err, "summary", "--sort needs label, count, duration, units or costs");
     }
-    if (!LogExists(context)) {
+    if (!LogIsReadable(context)) {
         return 1;
     }
     CProtokollRows rows;

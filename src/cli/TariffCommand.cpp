@@ -127,7 +127,7 @@ int RunTariffCommand(const std::vector<std::string>& words, const CliContext& co
         return 1;
     }
     CTarifFile file(*path);
-    if (!file.OpenRecordFile()) {
+    if (!file.OpenForReading()) {
         context.err << "fernzahl-cli: cannot read the tariff file " << *path << '\n';
         return 1;
     }

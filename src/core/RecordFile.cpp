@@ -52,6 +52,28 @@ private:
     bool m_writable;
 };
 
+// No file at all: no records, and nothing to write to.
+class CAbsentStorage : public RecordStorage {
+public:
+    bool IsWritable() const override { return false; }
+    uint64_t Length() override { return 0; }
+    size_t ReadAt(uint64_t, uint8_t*, size_t) override { return 0; }
+    bool WriteAt(uint64_t, const uint8_t*, size_t) override { return false; }
+    bool Flush() override { return false; }
+};
+
+std::unique_ptr<RecordStorage> OpenExistingForReading(const std::string& path) {
+    CFileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.IsOpen()) {
+        return errno == ENOENT ? std::make_unique<CAbsentStorage>() : nullptr;
+    }
+    struct stat info {};
+    if (fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return nullptr;
+    }
+    return std::make_unique<CDiskStorage>(std::move(fd), false);
+}
+
 std::unique_ptr<RecordStorage> OpenOnDisk(const std::string& path) {
     // Created when missing, never truncated; a file that may only be read is opened for reading.
     CFileDescriptor fd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
@@ -76,9 +98,18 @@ CRecordFile::~CRecordFile() {
 }
 
 bool CRecordFile::OpenRecordFile() {
-    Close();
     const std::string path = GetRecordFileName();
-    m_storage = CMemoryDirectory::IsInMemory(path) ? CMemoryDirectory::Open(path) : OpenOnDisk(path);
+    return Open(CMemoryDirectory::IsInMemory(path) ? CMemoryDirectory::Open(path) : OpenOnDisk(path));
+}
+
+bool CRecordFile::OpenForReading() {
+    const std::string path = GetRecordFileName();
+    return Open(CMemoryDirectory::IsInMemory(path) ? CMemoryDirectory::Open(path) : OpenExistingForReading(path));
+}
+
+bool CRecordFile::Open(std::unique_ptr<RecordStorage> storage) {
+    Close();
+    m_storage = std::move(storage);
     if (m_storage == nullptr) {
         return false;
     }

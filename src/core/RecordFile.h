@@ -22,6 +22,9 @@ public:
     // Opens for reading and writing, creating a missing file and never truncating. A file that may
     // only be read is opened for reading, and writes then fail. Positions on the first valid record.
     bool OpenRecordFile();
+    // Opens for reading only, creating nothing: a missing file reads as one without records. False
+    // when the file is there and cannot be read.
+    bool OpenForReading();
     void Close();
     bool IsOpen() const { return m_storage != nullptr; }
 
@@ -71,6 +74,7 @@ protected:
     virtual bool Matches(int32_t /*key1*/, int32_t /*key2*/) const { return false; }
 
 private:
+    bool Open(std::unique_ptr<RecordStorage> storage);
     static bool IsValidSlot(const uint8_t* slot);
     // The slot's bytes inside the read window, or nullptr when they cannot be read.
     const uint8_t* ReadSlot(uint64_t offset);

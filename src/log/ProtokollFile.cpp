@@ -127,7 +127,7 @@ bool CProtokollFile::WriteExport(std::FILE* out, const CProtokollRows* rows, con
             rows->ToEntry(row, entry);
             writer.Append(line.Format(entry));
         }
-    } else if (OpenRecordFile()) {
+    } else if (OpenForReading()) {
         for (bool more = FirstValid(); more; more = NextValid()) {
             writer.Append(line.Format(m_entry));
         }

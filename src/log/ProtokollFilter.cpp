@@ -60,7 +60,7 @@ void CProtokollFilter::Scan(const std::string& directory, const CDateTime& now, 
     fewestUnits = mostUnits = 0;
     cheapest = dearest = CMoney();
     CProtokollFile log(directory);
-    if (log.OpenRecordFile()) {
+    if (log.OpenForReading()) {
         for (bool more = log.FirstValid(); more; more = log.NextValid()) {
             const LogEntry& e = log.Entry();
             for (const TextField field : {kConnection, kUser, kDevice, kTariff}) {

@@ -31,7 +31,7 @@ bool CProtokollRows::Read(const std::string& directory, const CProtokollFilter* 
     }
     m_totals = LogTotals();
     CProtokollFile log(directory);
-    if (!log.OpenRecordFile()) {
+    if (!log.OpenForReading()) {
         return true; // a log that cannot be opened shows as empty
     }
     const uint32_t total = log.GetRecordCount();

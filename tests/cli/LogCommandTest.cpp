@@ -1,9 +1,17 @@
 #include "cli/LogCommand.h"
 
+#include "cli/BudgetCommand.h"
+#include "cli/CompareCommands.h"
+#include "cli/CountersCommand.h"
+#include "cli/SummaryCommand.h"
+
 #include "CliFixture.h"
 #include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
 #include "support/Process.h"
+#include "support/TariffBuilder.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -88,14 +96,32 @@ TEST_F(LogCommandTest, FilterSortAndTotalsAsTheLogViewHasThem) {
     }
 }
 
-TEST(LogCommand, MissingLogIsReportedAndNotCreated) {
+// A fresh folder is an empty one: every reading command shows no connections and succeeds, and
+// creates nothing. A log that is there and cannot be read stays an error.
+TEST(LogCommand, FreshFolderIsAnEmptyLogAndNothingIsCreated) {
     struct Fixture : CliFixture {
         void TestBody() override {}
     } f;
-    EXPECT_EQ(f.Run(RunLogCommand, {"export"}), 1);
-    EXPECT_NE(f.err.str().find("cannot read the log"), std::string::npos);
+    CTariffBuilder(f.dir.File("Plain.tff")).WithZoneEveryDay({.seconds = 60, .price = 1200});
+    using Command = int (*)(const std::vector<std::string>&, const CliContext&);
+    const std::vector<std::pair<Command, std::vector<std::string>>> reads = {
+        {RunLogCommand, {"list"}},
+        {RunLogCommand, {"list", "--format", "csv", "--totals"}},
+        {RunLogCommand, {"export"}},
+        {RunLogCommand, {"export", "--format", "json"}},
+        {RunSummaryCommand, {"--by", "day"}},
+        {RunCompareCommand, {}},
+        {RunRerateCommand, {"--tariff", "Plain"}},
+        {RunCountersCommand, {}},
+        {RunBudgetCommand, {}}};
+    for (const auto& [command, words] : reads) {
+        EXPECT_EQ(f.Run(command, words), 0) << words[0] << ": " << f.err.str();
+        EXPECT_EQ(f.out.find("T-Online"), std::string::npos);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.dir.Path()), {}), 1) << "a read created a file";
+    std::filesystem::create_directory(f.dir.File("Fernzahl.log"));
     EXPECT_EQ(f.Run(RunLogCommand, {"list"}), 1);
-    EXPECT_FALSE(FileExists(f.dir.File("Fernzahl.log")));
+    EXPECT_NE(f.err.str().find("cannot read the log"), std::string::npos);
     EXPECT_EQ(f.Run(RunLogCommand, {"export", "--format", "xml"}), 2);
     EXPECT_EQ(f.Run(RunLogCommand, {"export", "--output"}), 2);
 }
