@@ -1,7 +1,7 @@
 #include "platform/ExampleTariff.h"
 
-#include "core/FileNames.h"
 #include "core/FileLayer.h"
+#include "core/FileNames.h"
 #include "platform/PosixFile.h"
 
 #include <filesystem>

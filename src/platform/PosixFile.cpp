@@ -26,4 +26,3 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
         text.append(buffer, static_cast<size_t>(n));
     }
 }
-

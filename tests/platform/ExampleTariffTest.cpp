@@ -1,5 +1,5 @@
-#include "core/FileLayer.h"
 #include "platform/ExampleTariff.h"
+#include "core/FileLayer.h"
 #include "platform/PosixFile.h"
 
 #include "support/TempDir.h"
