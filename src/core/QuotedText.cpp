@@ -43,7 +43,7 @@ std::string QuoteText(std::string_view text, QuoteStyle style) {
             out += "\\t";
             break;
         default:
-            if (byte < 0x20 || (style == QuoteStyle::Ini && byte == 0x7F)) {
+            if (style == QuoteStyle::Json ? byte < 0x20 : IsControlByte(c)) {
                 out += Escaped(style == QuoteStyle::Json ? "\\u%04x" : "\\x%02X", byte);
             } else if (style == QuoteStyle::Ini && byte >= 0x80) {
                 const size_t length = Utf8CharacterAt(text, pos);

@@ -62,31 +62,30 @@ public:
     bool Flush() override { return false; }
 };
 
-std::unique_ptr<RecordStorage> OpenExistingForReading(const std::string& path) {
-    CFileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.IsOpen()) {
-        return errno == ENOENT ? std::make_unique<CAbsentStorage>() : nullptr;
-    }
+// Only a regular file has records; a directory or device in its place has none.
+std::unique_ptr<RecordStorage> StorageOf(CFileDescriptor fd, bool writable) {
     struct stat info {};
-    if (fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (!fd.IsOpen() || fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return nullptr;
     }
-    return std::make_unique<CDiskStorage>(std::move(fd), false);
+    return std::make_unique<CDiskStorage>(std::move(fd), writable);
+}
+
+std::unique_ptr<RecordStorage> OpenExistingForReading(const std::string& path) {
+    CFileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.IsOpen() && errno == ENOENT) {
+        return std::make_unique<CAbsentStorage>();
+    }
+    return StorageOf(std::move(fd), false);
 }
 
 std::unique_ptr<RecordStorage> OpenOnDisk(const std::string& path) {
     // Created when missing, never truncated; a file that may only be read is opened for reading.
     CFileDescriptor fd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-    bool writable = fd.IsOpen();
-    if (!writable) {
-        fd = CFileDescriptor(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.IsOpen()) {
+        return StorageOf(std::move(fd), true);
     }
-    struct stat info {};
-    // Only a regular file has records; a directory or device in its place has none.
-    if (!fd.IsOpen() || fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return nullptr;
-    }
-    return std::make_unique<CDiskStorage>(std::move(fd), writable);
+    return StorageOf(CFileDescriptor(open(path.c_str(), O_RDONLY | O_CLOEXEC)), false);
 }
 
 } // namespace

@@ -174,3 +174,7 @@ bool IsValidUtf8(std::string_view text) {
     }
     return true;
 }
+
+bool IsControlByte(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}

@@ -27,5 +27,7 @@ void DecodeTextBytes(std::string_view bytes, std::string& text);
 std::string TruncateUtf8(std::string_view utf8, size_t maxCharacters);
 // Number of characters (code points) of UTF-8 text.
 size_t CountUtf8Characters(std::string_view utf8);
+// Whether the byte is a control character (below 0x20, or DEL).
+bool IsControlByte(char c);
 // Whether the bytes are UTF-8 throughout: no broken, overlong or surrogate sequence.
 bool IsValidUtf8(std::string_view text);

@@ -81,8 +81,7 @@ int CMeterStation::ChargeDueUnits(const std::function<void()>& onUnit) {
 // unless the log already holds it; so the connection is counted and logged once, wherever the
 // program stops. When a write fails, the checkpoint is kept for the next start instead.
 bool CMeterStation::EndConnection(bool askForDescription) {
-    const std::string finalState = CheckpointText();
-    KeepCheckpoint(true);
+    const std::string finalState = KeepCheckpoint(true);
     Reached(EndStep::CheckpointWritten);
     bool counted = true;
     for (CSummenZaehler& counter : m_counters) {
@@ -148,16 +147,18 @@ std::string CMeterStation::CheckpointText() const {
     return checkpoint.ToText();
 }
 
-void CMeterStation::KeepCheckpoint(bool now) {
+std::string CMeterStation::KeepCheckpoint(bool now) {
     if (!m_checkpoints || !m_meter.IsRunning()) {
-        return;
+        return {};
     }
     m_lastCheckpointTick = m_services.clock.GetTickCount();
+    std::string text = CheckpointText();
     if (now) {
-        m_checkpoints->Write(CheckpointText());
+        m_checkpoints->Write(text);
     } else {
-        m_checkpoints->Post(CheckpointText());
+        m_checkpoints->Post(text);
     }
+    return text;
 }
 
 void CMeterStation::Reached(EndStep step) const {

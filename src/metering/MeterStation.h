@@ -79,7 +79,8 @@ public:
 private:
     std::string CheckpointText() const;
     // Posts the checkpoint to the writer's thread, or with now writes it before returning.
-    void KeepCheckpoint(bool now);
+    // The text kept; empty when nothing was (no checkpoints, or no connection).
+    std::string KeepCheckpoint(bool now);
     void Reached(EndStep step) const;
 
     const Services& m_services;

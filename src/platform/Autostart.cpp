@@ -19,10 +19,6 @@ std::string ConfigHome() {
     const char* home = std::getenv("HOME");
     return std::string(home != nullptr ? home : "") + "/.config";
 }
-bool IsControlByte(char c) {
-    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-}
-
 } // namespace
 
 CAutostart::CAutostart() : m_directory(ConfigHome() + "/autostart") {}

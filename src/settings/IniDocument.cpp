@@ -66,10 +66,7 @@ std::optional<uint32_t> ParseNumber(std::string_view s) {
 
 // Tabs and line ends are the only control characters a settings file has.
 bool HasControlCharacter(std::string_view line) {
-    return std::any_of(line.begin(), line.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20 && c != '\t' && c != '\r') || byte == 0x7F;
-    });
+    return std::any_of(line.begin(), line.end(), [](char c) { return IsControlByte(c) && c != '\t' && c != '\r'; });
 }
 
 bool SectionNeedsQuoting(std::string_view section) {
