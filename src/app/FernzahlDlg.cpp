@@ -45,7 +45,7 @@ QString Text(const std::string& text) {
 
 CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phonebook& phonebook, ModemLine& modem,
                            QWidget* parent)
-    : QDialog(parent), m_services(services), m_phonebook(phonebook), m_watcher(services, dialUp, modem),
+    : QDialog(parent), m_services(services), m_phonebook(phonebook), m_modem(modem), m_watcher(services, dialUp, modem),
       m_checkpoint(services.settings.GetProgramDirectory()), m_station(services, &m_checkpoint),
       m_prompt(services.settings, services.strings, this) {
     // A main window, not a dialog: window managers let it be minimized, and it has no help button.
@@ -160,6 +160,9 @@ void CFernzahlDlg::Heartbeat() {
         m_logView->Refill();
     }
     m_watcher.Poll();
+    if (const std::string problem = m_watcher.TakeModemProblem(); !problem.empty()) {
+        Warn(Str::kModemLineTitle, Text(problem));
+    }
     if (m_watcher.HasStarted()) {
         OnConnectionStarted();
     } else if (m_watcher.HasEnded() && !OnConnectionEnded()) {
@@ -295,14 +298,14 @@ void CFernzahlDlg::CheckBudget() {
         m_services.settings, m_station.GetCounter(CMeterStation::kMonthly).GetStateAtEnd(), m_services.clock.Now());
     m_budgetText = budget.IsSet() ? budget.FormatRemaining(m_services.strings) : std::string();
     if (const uint32_t due = budget.TakeWarnings(m_services.settings); due != 0) {
-        WarnAboutBudget(Text(budget.FormatWarning(due, m_services.strings)));
+        Warn(Str::kBudgetTitle, Text(budget.FormatWarning(due, m_services.strings)));
     }
 }
 
 // Without a tray the window asks for attention and tells it once the beat is over.
-void CFernzahlDlg::WarnAboutBudget(const QString& text) {
+void CFernzahlDlg::Warn(unsigned titleId, const QString& text) {
     if (m_tray != nullptr) {
-        m_tray->showMessage(Text(m_services.strings.Get(Str::kBudgetTitle)), text, QSystemTrayIcon::Warning);
+        m_tray->showMessage(Text(m_services.strings.Get(titleId)), text, QSystemTrayIcon::Warning);
         return;
     }
     QApplication::alert(this);
@@ -480,7 +483,7 @@ void CFernzahlDlg::ConfirmExit() {
 
 // Whatever the user chose, the running parts take up the settings as they are now.
 void CFernzahlDlg::RunOptions() {
-    COptionenSheet sheet(m_services, m_watcher.IsDialUpAvailable(), this);
+    COptionenSheet sheet(m_services, m_watcher.IsDialUpAvailable(), m_modem.ListDevices(), this);
     RunModal(sheet);
     m_station.Tariff().Invalidate();
     m_station.Meter().ReadSettings();

@@ -112,7 +112,8 @@ private:
     // Reads the budget anew after a change of the monthly counter or the settings and warns of each
     // threshold passed that has not been warned of this month.
     void CheckBudget();
-    void WarnAboutBudget(const QString& text);
+    // A warning through the notification area; without one the window asks for attention.
+    void Warn(unsigned titleId, const QString& text);
     void RefreshCounterDisplay();
     void RefreshConnectionText();
     void SetTooltip(const std::string& text);
@@ -128,6 +129,7 @@ private:
 
     const Services& m_services;
     Phonebook& m_phonebook;
+    ModemLine& m_modem;
     QPointer<CProtokollDlg> m_logView; // while it is open
     std::map<unsigned, CommandHandler> m_commands;
     CVerbindungsWaechter m_watcher;

@@ -4,6 +4,7 @@
 #include "cli/CommandUsage.h"
 #include "core/SilentSoundPlayer.h"
 #include "core/StringTable.h"
+#include "detection/ModemDevice.h"
 #include "detection/VerbindungsWaechter.h"
 #include "platform/ConnectionSources.h"
 #include "platform/SystemClock.h"
@@ -38,6 +39,30 @@ void PrintLine(std::FILE* out, const CSystemClock& clock, const char* what, int 
     std::fflush(out);
 }
 
+const char* StatusName(ModemLine::Status status) {
+    switch (status) {
+    case ModemLine::Status::kCarrier:
+        return "carrier";
+    case ModemLine::Status::kNoCarrier:
+        return "no-carrier";
+    case ModemLine::Status::kNoPermission:
+        return "no-permission";
+    default:
+        return "absent";
+    }
+}
+
+// The modem line's device and what it reports, watched or not: modem-line, device, status.
+void PrintModemLine(const CliContext& context, ModemLine& modem) {
+    const std::string device = ModemDevice::Watched(context.settings);
+    const ModemLine::Reading reading = modem.Read(device);
+    std::fprintf(context.out, "modem-line\t%s\t%s\n", device.c_str(), StatusName(reading.status));
+    if (reading.status == ModemLine::Status::kNoPermission) {
+        context.err << "fernzahl-cli: you may not open " << device << "; it belongs to the group \"" << reading.group
+                    << "\" (sudo adduser $USER " << reading.group << ", then log out and back in)\n";
+    }
+}
+
 } // namespace
 
 int RunWatchCommand(const std::vector<std::string>& words, const CliContext& context) {
@@ -67,6 +92,7 @@ int RunWatchCommand(const std::vector<std::string>& words, const CliContext& con
     if (options.Has("--once")) {
         PrintLine(context.out, clock, watcher.GetState() == CVerbindungsWaechter::kNone ? "idle" : "connected",
                   watcher.GetState(), watcher);
+        PrintModemLine(context, sources->ModemLine());
         return 0;
     }
     QTimer heartbeat;

@@ -51,11 +51,11 @@ inline constexpr int kDescription = 1003;
 
 // Options: monitoring
 inline constexpr int kWatchDialUp = 1088;
-inline constexpr int kModemPort = 1089;
+inline constexpr int kModemDevice = 1089;
 inline constexpr int kAskDescription = 1090;
 inline constexpr int kWatchModem = 1091;
 inline constexpr int kLeadTime = 1014;
-inline constexpr int kModemPortLabel = 1151;
+inline constexpr int kModemDeviceLabel = 1151;
 inline constexpr int kToleranceLabel = 1152;
 inline constexpr int kTolerance = 1153;
 
@@ -242,7 +242,9 @@ inline constexpr unsigned kLogChangedNothingDeleted = 480;
 inline constexpr unsigned kExportFileFilter = 440;
 inline constexpr unsigned kUnknownUser = 450;
 inline constexpr unsigned kNoName = 455;
-inline constexpr unsigned kModemDevice = 456;
+inline constexpr unsigned kModemNoPermission = 460;
+inline constexpr unsigned kModemLineTitle = 461;
+inline constexpr unsigned kModemDeviceNotAPath = 462;
 inline constexpr unsigned kLogNotWritten = 457;
 inline constexpr unsigned kLogNotWrittenKept = 459;
 inline constexpr unsigned kFileNotWritten = 458;

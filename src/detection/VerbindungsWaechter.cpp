@@ -5,11 +5,13 @@
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "detection/DialUpSource.h"
+#include "detection/ModemDevice.h"
 #include "detection/ModemLine.h"
 #include "settings/SettingsStore.h"
 #include "tariffs/DefaultTariff.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -38,7 +40,7 @@ void CVerbindungsWaechter::ReadSettings() {
     SettingsStore& settings = m_services.settings;
     m_dialUpMonitoring = settings.Read(Setting::kDfueNetzwerk) != 0 && m_dialUpAvailable;
     m_modemMonitoring = settings.Read(Setting::kModem) != 0;
-    m_port = static_cast<int>(settings.Read(Setting::kPort));
+    m_modemDevice = ModemDevice::Watched(settings);
     m_leadTime = static_cast<int>(settings.Read(Setting::kVorlaufzeit));
     m_tolerance = static_cast<int>(settings.Read(Setting::kToleranzzeit));
 }
@@ -66,10 +68,12 @@ void CVerbindungsWaechter::PollDialUp() {
 }
 
 void CVerbindungsWaechter::PollModemLine() {
-    // Ports 0 to 2 are themselves; any other number means the fourth port.
-    const int portIndex = m_port >= 0 && m_port <= 2 ? m_port : 3;
     const uint32_t now = m_services.clock.GetTickCount();
-    if (!m_modem.HasCarrier(portIndex)) {
+    const ModemLine::Reading reading = m_modem.Read(m_modemDevice);
+    if (reading.status == ModemLine::Status::kNoPermission) {
+        NoteNoPermission(reading.group);
+    }
+    if (reading.status != ModemLine::Status::kCarrier) {
         m_carrierOffTick = now;
         return;
     }
@@ -77,9 +81,22 @@ void CVerbindungsWaechter::PollModemLine() {
         m_state = kModemLine;
     }
     if (m_state == kModemLine && HasStarted()) {
-        m_deviceName = m_services.strings.Format(Str::kModemDevice, {std::to_string(m_port + 1)});
+        m_deviceName = m_modemDevice;
         m_connectionName.clear();
     }
+}
+
+void CVerbindungsWaechter::NoteNoPermission(const std::string& group) {
+    if (m_modemProblemToldFor == m_modemDevice) {
+        return;
+    }
+    m_modemProblemToldFor = m_modemDevice;
+    const std::string user = m_services.userName.empty() ? "$USER" : m_services.userName;
+    m_modemProblem = m_services.strings.Format(Str::kModemNoPermission, {m_modemDevice, group, user});
+}
+
+std::string CVerbindungsWaechter::TakeModemProblem() {
+    return std::exchange(m_modemProblem, std::string());
 }
 
 int CVerbindungsWaechter::GetStartOffset() const {

@@ -10,7 +10,7 @@ class DialUpSource;
 class ModemLine;
 
 // Decides at every heartbeat whether a dial-up connection is up, from the dial-up networking
-// source and from the carrier line of a serial modem port, and reports the start and end edges,
+// source and from the carrier line of a serial modem device, and reports the start and end edges,
 // the connection's names, how long before its detection it is taken to have started, and which
 // tariff file and tariff name apply to it.
 class CVerbindungsWaechter {
@@ -37,6 +37,9 @@ public:
     std::string GetTariffName() const;
     // Whether dial-up networking can be watched here (the options page asks).
     bool IsDialUpAvailable() const { return m_dialUpAvailable; }
+    // What the user has to be told about the modem device, once: that this user may not open it,
+    // and what to do. Empty when there is nothing (more) to tell.
+    std::string TakeModemProblem();
 
 private:
     struct AssignedTariff {
@@ -48,6 +51,7 @@ private:
     std::optional<AssignedTariff> FindAssignedTariff() const;
     void PollDialUp();
     void PollModemLine();
+    void NoteNoPermission(const std::string& group);
 
     const Services& m_services;
     DialUpSource& m_dialUp;
@@ -57,7 +61,9 @@ private:
     uint32_t m_carrierOffTick = 0;
     bool m_modemMonitoring = false;
     bool m_dialUpMonitoring = false;
-    int m_port = 1;
+    std::string m_modemDevice;
+    std::string m_modemProblem;
+    std::string m_modemProblemToldFor; // the device whose problem was told, so it is told once
     int m_leadTime = 10;
     int m_tolerance = 4;
     std::string m_connectionName;

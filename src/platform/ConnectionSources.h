@@ -11,7 +11,7 @@
 // move them: FERNZAHL_SYSFS_ROOT (for /sys), FERNZAHL_RUN_ROOT (for /run, /run/pppd and /var/run),
 // FERNZAHL_PROC_ROOT (/proc), FERNZAHL_PEERS_DIR (/etc/ppp/peers), FERNZAHL_NM_BUS (a D-Bus address
 // of NetworkManager instead of the system bus; "none" for no NetworkManager) and FERNZAHL_SERIAL_DIR
-// (where ttyS0 to ttyS3 are, instead of /dev).
+// (instead of /dev, for the serial devices).
 class CConnectionSources {
 public:
     static std::unique_ptr<CConnectionSources> FromEnvironment();

@@ -2,30 +2,81 @@
 
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
+#include "detection/ModemDevice.h"
+#include "settings/SettingsStore.h"
+#include "ui/NotWritten.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 
 using Kind = SettingBinding::Kind;
 
-COptUeberwPage::COptUeberwPage(SettingsStore& settings, const CStringTable& strings, bool dialUpAvailable)
+COptUeberwPage::COptUeberwPage(SettingsStore& settings, const CStringTable& strings, bool dialUpAvailable,
+                               std::vector<SerialDevice> serialDevices)
     : CSettingsPage(Form::kOptMonitoring,
                     {{Control::kWatchDialUp, Kind::Check, Setting::kDfueNetzwerk},
                      {Control::kWatchModem, Kind::Check, Setting::kModem},
-                     {Control::kModemPort, Kind::Index, Setting::kPort},
                      {Control::kAskDescription, Kind::Check, Setting::kBeschrAbfragen},
                      {Control::kLeadTime, Kind::Number, Setting::kVorlaufzeit},
                      {Control::kTolerance, Kind::Number, Setting::kToleranzzeit}},
                     settings, strings),
-      m_dialUpAvailable(dialUpAvailable) {}
+      m_dialUpAvailable(dialUpAvailable), m_serialDevices(std::move(serialDevices)) {}
 
 void COptUeberwPage::Load() {
     CSettingsPage::Load();
+    LoadModemDevice();
     // Neither pppd nor NetworkManager on this machine: only the modem line can be watched.
     if (!m_dialUpAvailable) {
         auto* dialUp = Control<QCheckBox>(Control::kWatchDialUp);
         dialUp->setChecked(false);
         dialUp->setEnabled(false);
     }
+}
+
+void COptUeberwPage::LoadModemDevice() {
+    auto* devices = Control<QComboBox>(Control::kModemDevice);
+    for (const SerialDevice& device : m_serialDevices) {
+        devices->addItem(QString::fromStdString(device.label), QString::fromStdString(device.path));
+    }
+    const QString watched = QString::fromStdString(ModemDevice::Watched(Settings()));
+    const int listed = devices->findData(watched);
+    if (listed >= 0) {
+        devices->setCurrentIndex(listed);
+    } else {
+        devices->setEditText(watched); // not present now, or typed: kept as it was
+    }
+}
+
+std::string COptUeberwPage::ChosenModemDevice() {
+    auto* devices = Control<QComboBox>(Control::kModemDevice);
+    const int index = devices->findText(devices->currentText());
+    const QString path = index >= 0 ? devices->itemData(index).toString() : devices->currentText().trimmed();
+    return path.toStdString();
+}
+
+std::optional<FieldError> COptUeberwPage::Validate() {
+    if (std::optional<FieldError> error = CSettingsPage::Validate()) {
+        return error;
+    }
+    const std::string device = ChosenModemDevice();
+    auto* devices = Control<QComboBox>(Control::kModemDevice);
+    if (device.empty() || device.front() != '/') {
+        return FieldError{devices, QString::fromStdString(Strings().Get(Str::kModemDeviceNotAPath))};
+    }
+    if (const std::string refusal = StringRefusal(device, Strings()); !refusal.empty()) {
+        return FieldError{devices, QString::fromStdString(refusal)};
+    }
+    return std::nullopt;
+}
+
+std::optional<FieldError> COptUeberwPage::Save() {
+    if (std::optional<FieldError> error = CSettingsPage::Save()) {
+        return error;
+    }
+    if (!ModemDevice::Store(Settings(), ChosenModemDevice())) {
+        return NotWritten(Strings(), Settings().GetFilePath());
+    }
+    return std::nullopt;
 }
 
 std::optional<FieldError> COptUeberwPage::ValidateForClosing() {

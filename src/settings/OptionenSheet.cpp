@@ -12,11 +12,12 @@
 #include "settings/OptUeberwPage.h"
 #include "settings/OptZaehlerPage.h"
 
-COptionenSheet::COptionenSheet(const Services& services, bool dialUpAvailable, QWidget* parent)
+COptionenSheet::COptionenSheet(const Services& services, bool dialUpAvailable, std::vector<SerialDevice> serialDevices,
+                               QWidget* parent)
     : CPropertySheet(QString::fromStdString(services.strings.Get(Str::kOptionsCaption)), parent) {
     SettingsStore& settings = services.settings;
     const CStringTable& strings = services.strings;
-    AddPage(new COptUeberwPage(settings, strings, dialUpAvailable));
+    AddPage(new COptUeberwPage(settings, strings, dialUpAvailable, std::move(serialDevices)));
     AddPage(new COptZaehlerPage(settings, strings));
     AddPage(new COptExportPage(settings, strings));
     AddPage(new COptTimerPage(settings, strings, services.sound));

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "detection/ModemLine.h"
 #include "ui/PropertySheet.h"
+
+#include <vector>
 
 struct Services;
 
@@ -8,5 +11,6 @@ struct Services;
 class COptionenSheet : public CPropertySheet {
     Q_OBJECT
 public:
-    COptionenSheet(const Services& services, bool dialUpAvailable, QWidget* parent);
+    COptionenSheet(const Services& services, bool dialUpAvailable, std::vector<SerialDevice> serialDevices,
+                   QWidget* parent);
 };

@@ -62,6 +62,8 @@ inline constexpr DwordSetting kModem{Section::kUeberwachung, "Modem", 0, 0, 1};
 // The assignment dialog offers the modem-line row unless the user switched the modem off.
 inline constexpr DwordSetting kModemForAssignment{Section::kUeberwachung, "Modem", 1, 0, 1};
 inline constexpr DwordSetting kPort{Section::kUeberwachung, "Port", 1, 0, 3};
+// A serial device other than the four ports, by its path; while set it wins over "Port".
+inline constexpr StringSetting kModemDevice{Section::kUeberwachung, "Gerät", ""};
 inline constexpr DwordSetting kVorlaufzeit{Section::kUeberwachung, "Vorlaufzeit", 10, 0, 600};
 inline constexpr DwordSetting kToleranzzeit{Section::kUeberwachung, "Toleranzzeit", 4};
 inline constexpr DwordSetting kSummarySortColumn{Section::kZusammenfassung, "SortierungSpalte", 0, 0, 4};
@@ -115,5 +117,5 @@ inline constexpr std::array kDwordSettings = {kKostenZuerst,
                                               kBudgetWarnShare,
                                               kBudgetWarnedMonth,
                                               kBudgetWarned};
-inline constexpr std::array kStringSettings = {kDatei1, kDatei2};
+inline constexpr std::array kStringSettings = {kDatei1, kDatei2, kModemDevice};
 } // namespace Setting

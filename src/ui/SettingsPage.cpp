@@ -21,9 +21,7 @@ QString ShownValue(const DwordSetting& setting, uint32_t value) {
 // The message that refuses the text of a field; empty when the setting takes it.
 std::string Refusal(const SettingBinding& binding, const std::string& text, const CStringTable& strings) {
     if (binding.kind == SettingBinding::Kind::Text) {
-        return SettingsStore::FitsStringLimit(text)
-                   ? std::string()
-                   : strings.Format(Str::kTooManyCharacters, {std::to_string(SettingsStore::kMaxStringLength)});
+        return CSettingsPage::StringRefusal(text, strings);
     }
     const DwordSetting& setting = *binding.number;
     if (setting.isAmount) {
@@ -47,6 +45,12 @@ uint32_t TypedValue(const DwordSetting& setting, const std::string& text) {
 CSettingsPage::CSettingsPage(int templateId, std::vector<SettingBinding> bindings, SettingsStore& settings,
                              const CStringTable& strings)
     : CFormPage(templateId), m_bindings(std::move(bindings)), m_settings(settings), m_strings(strings) {}
+
+std::string CSettingsPage::StringRefusal(const std::string& text, const CStringTable& strings) {
+    return SettingsStore::FitsStringLimit(text)
+               ? std::string()
+               : strings.Format(Str::kTooManyCharacters, {std::to_string(SettingsStore::kMaxStringLength)});
+}
 
 void CSettingsPage::Load() {
     for (const SettingBinding& binding : m_bindings) {

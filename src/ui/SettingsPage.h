@@ -19,6 +19,9 @@ public:
     std::optional<FieldError> Validate() override;
     std::optional<FieldError> Save() override;
 
+    // The message that refuses a string setting's text; empty when the setting takes it.
+    static std::string StringRefusal(const std::string& text, const CStringTable& strings);
+
 protected:
     void Load() override;
     SettingsStore& Settings() const { return m_settings; }

@@ -78,6 +78,17 @@ TEST_F(WatchCommandTest, OnceTellsThePresentStateAndWarnsWhenNothingIsWatched) {
     EXPECT_NE(result.out.find("\tconnected\tdial-up\tarcor\tttyUSB0\t10\t"), std::string::npos) << result.out;
 }
 
+// The modem line's device and state are told whether or not it is watched; a plain file is no
+// serial port, so it has no carrier.
+TEST_F(WatchCommandTest, OnceTellsTheModemLinesDeviceAndState) {
+    ProcessResult result = RunProcess({BinaryPath("fernzahl-cli"), "watch", "--once"}, Environment());
+    EXPECT_NE(result.out.find("\nmodem-line\t/dev/ttyS1\tabsent\n"), std::string::npos) << result.out;
+    WriteFile(Environment().set.at("FERNZAHL_SERIAL_DIR") + "/ttyACM0", "");
+    WriteFile(home.File("fernzahl.ini"), "[Überwachung]\nModem=1\nGerät=/dev/ttyACM0\n");
+    result = RunProcess({BinaryPath("fernzahl-cli"), "watch", "--once"}, Environment());
+    EXPECT_NE(result.out.find("\nmodem-line\t/dev/ttyACM0\tno-carrier\n"), std::string::npos) << result.out;
+}
+
 TEST_F(WatchCommandTest, PhonebookListsThePeers) {
     system.AddPeer("tonline", "");
     system.AddPeer("arcor", "");

@@ -1,6 +1,7 @@
 #include "detection/VerbindungsWaechter.h"
 
 #include "detection/DialUpSource.h"
+#include "detection/ModemDevice.h"
 #include "detection/ModemLine.h"
 #include "support/MeteringWorld.h"
 
@@ -22,12 +23,17 @@ public:
 
 class CFakeModem : public ModemLine {
 public:
-    bool HasCarrier(int portIndex) override {
-        askedPort = portIndex;
-        return carrier;
+    Reading Read(const std::string& device) override {
+        askedDevice = device;
+        if (noPermission) {
+            return {Status::kNoPermission, "dialout"};
+        }
+        return {carrier ? Status::kCarrier : Status::kNoCarrier, {}};
     }
+    std::vector<SerialDevice> ListDevices() override { return {}; }
     bool carrier = false;
-    int askedPort = -1;
+    bool noPermission = false;
+    std::string askedDevice;
 };
 
 struct WaechterTest : ::testing::Test {
@@ -106,8 +112,8 @@ TEST_F(WaechterTest, ModemCarrierCountsAfterTheTolerance) {
     EXPECT_EQ(w->GetState(), CVerbindungsWaechter::kModemLine);
     EXPECT_EQ(w->GetStartOffset(), 14);
     EXPECT_EQ(w->GetConnectionName(), "");
-    EXPECT_EQ(w->GetDeviceName(), world.strings.Format(456, {"2"}));
-    EXPECT_EQ(modem.askedPort, 1);
+    EXPECT_EQ(w->GetDeviceName(), "/dev/ttyS1");
+    EXPECT_EQ(modem.askedDevice, "/dev/ttyS1");
 }
 
 TEST_F(WaechterTest, CarrierDroppedForOnePollEndsTheConnectionAndWaitsAgain) {
@@ -121,13 +127,43 @@ TEST_F(WaechterTest, CarrierDroppedForOnePollEndsTheConnectionAndWaitsAgain) {
     EXPECT_EQ(PollFor(*w, 5000), "........+.");
 }
 
-TEST_F(WaechterTest, PortSevenIsTheFourthPortAndNamedEight) {
+// The stored port number keeps its meaning (7 is the fourth port); a device path set beside it wins
+// and names the connection, and clearing it goes back to the port.
+TEST_F(WaechterTest, TheDeviceSettingWinsOverThePortNumber) {
     world.settings.Write(Setting::kPort, 7);
     auto w = Watch(false, true);
+    PollFor(*w, 500);
+    EXPECT_EQ(modem.askedDevice, "/dev/ttyS3");
+    world.settings.Write(Setting::kModemDevice, "/dev/serial/by-id/usb-Modem-if00");
+    w->ReadSettings();
     modem.carrier = true;
     PollFor(*w, 6000);
-    EXPECT_EQ(modem.askedPort, 3);
-    EXPECT_EQ(w->GetDeviceName(), world.strings.Format(456, {"8"}));
+    EXPECT_EQ(modem.askedDevice, "/dev/serial/by-id/usb-Modem-if00");
+    EXPECT_EQ(w->GetDeviceName(), "/dev/serial/by-id/usb-Modem-if00");
+    ASSERT_TRUE(ModemDevice::Store(world.settings, "/dev/ttyS0"));
+    w->ReadSettings();
+    PollFor(*w, 500);
+    EXPECT_EQ(modem.askedDevice, "/dev/ttyS0");
+    EXPECT_EQ(world.settings.Read(Setting::kPort), 0u);
+    EXPECT_EQ(world.settings.Read(Setting::kModemDevice), "");
+}
+
+// A device this user may not open is told once, with its group and the command, not at every beat;
+// another device chosen is told again.
+TEST_F(WaechterTest, ADeviceWithoutPermissionIsToldOnce) {
+    world.settings.Write(Setting::kModemDevice, "/dev/ttyACM0");
+    auto w = Watch(false, true);
+    modem.noPermission = true;
+    PollFor(*w, 500);
+    const std::string told = w->TakeModemProblem();
+    EXPECT_NE(told.find("/dev/ttyACM0"), std::string::npos) << told;
+    EXPECT_NE(told.find("adduser " + world.services.userName + " dialout"), std::string::npos) << told;
+    EXPECT_EQ(PollFor(*w, 10000), std::string(20, '.'));
+    EXPECT_EQ(w->TakeModemProblem(), "");
+    world.settings.Write(Setting::kModemDevice, "/dev/ttyUSB0");
+    w->ReadSettings();
+    PollFor(*w, 500);
+    EXPECT_NE(w->TakeModemProblem().find("/dev/ttyUSB0"), std::string::npos);
 }
 
 TEST_F(WaechterTest, ConnectionMovingBetweenSourcesContinues) {

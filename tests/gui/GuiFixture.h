@@ -15,8 +15,10 @@
 
 class CFakeModemLine : public ModemLine {
 public:
-    bool HasCarrier(int) override { return carrier; }
+    Reading Read(const std::string&) override { return {carrier ? Status::kCarrier : Status::kNoCarrier, {}}; }
+    std::vector<SerialDevice> ListDevices() override { return devices; }
     bool carrier = false;
+    std::vector<SerialDevice> devices;
 };
 
 class CFakeDialUp : public DialUpSource, public Phonebook {

@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, NamelessModemConnectionIsDescribedByTheUser) {
     world.modem.carrier = false;
     ASSERT_TRUE(WaitUntil([&] { return LogRecords() == 1 && LastLogEntry().connectionName == "Urlaub in Köln"; }));
     EXPECT_EQ(world.settings.ReadSettingString("Protokoll", "MRU0", ""), "Urlaub in Köln");
-    EXPECT_EQ(LastLogEntry().deviceName, world.library.Strings().Format(456, {"2"}));
+    EXPECT_EQ(LastLogEntry().deviceName, "/dev/ttyS1");
     EXPECT_NE(window.findChild<QLabel*>(QStringLiteral("id1018"))->text().toStdString().find("Urlaub in Köln"),
               std::string::npos);
 }

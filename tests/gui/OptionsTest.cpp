@@ -7,6 +7,7 @@
 #include "log/FilterDlg.h"
 #include "log/ProtokollDlg.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/SerialModemLine.h"
 #include "settings/Formatting.h"
 #include "settings/OptionenSheet.h"
 #include "tariff_editor/FeiertageDlg.h"
@@ -31,6 +32,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 // The options and the assignment as a user meets them: a store nobody has written yet, the real
@@ -54,7 +57,7 @@ TEST_F(OptionsTest, EveryFormHoldsEveryControlItsWindowUses) {
         EXPECT_NO_THROW(CFormLoader::LoadInto(&host, name.section(QLatin1Char('.'), 0, 0).toInt()))
             << name.toStdString();
     }
-    COptionenSheet sheet(services, true, nullptr);
+    COptionenSheet sheet(services, true, {}, nullptr);
     for (int page = 0; page < sheet.Tabs()->count(); ++page) {
         EXPECT_NO_THROW(sheet.Page(page)->EnsureLoaded()) << "page " << page;
     }
@@ -79,7 +82,7 @@ TEST_F(OptionsTest, EveryFormHoldsEveryControlItsWindowUses) {
 }
 
 TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
-    COptionenSheet sheet(services, true, nullptr);
+    COptionenSheet sheet(services, true, {}, nullptr);
     sheet.show();
     QWidget* monitoring = sheet.Page(0);
     EXPECT_EQ(Answering([&] { sheet.accept(); }), Text(302));
@@ -100,7 +103,7 @@ TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
     EXPECT_FALSE(fresh.OpenSettingsKey(false, "Timer"));
 
     // The counters' day must be a day of the month before another page may come to the front.
-    COptionenSheet second(services, true, nullptr);
+    COptionenSheet second(services, true, {}, nullptr);
     second.show();
     second.Tabs()->setCurrentIndex(1);
     auto* resetDay = Find<QLineEdit>(second.Page(1), 1049);
@@ -118,7 +121,7 @@ TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
     const std::string autostart = config.File("autostart/fernzahl.desktop");
     EXPECT_TRUE(FileExists(autostart));
 
-    COptionenSheet third(services, true, nullptr);
+    COptionenSheet third(services, true, {}, nullptr);
     third.Tabs()->setCurrentIndex(5);
     EXPECT_TRUE(Find<QCheckBox>(third.Page(5), 1105)->isChecked());
     Find<QCheckBox>(third.Page(5), 1105)->setChecked(false);
@@ -126,7 +129,7 @@ TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
     EXPECT_FALSE(FileExists(autostart));
 
     // A sound file the settings could not give back (a longer path reads as none) is refused.
-    COptionenSheet fourth(services, true, nullptr);
+    COptionenSheet fourth(services, true, {}, nullptr);
     fourth.Tabs()->setCurrentIndex(3);
     auto* soundFile = Find<QLineEdit>(fourth.Page(3), 1072);
     soundFile->setText(QString(250, QLatin1Char('a')));
@@ -137,8 +140,49 @@ TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
     EXPECT_EQ(fresh.Read(Setting::kDatei1), std::string(249, 'a'));
 }
 
+// The modem devices of a serial folder are offered by their stable names first; the chosen one is
+// stored by its path, one of the four ports by its number as before, and a typed name must be a path.
+TEST_F(OptionsTest, MonitoringPageOffersTheSerialDevicesPresent) {
+    CTempDir dev;
+    std::filesystem::create_directories(dev.File("serial/by-id"));
+    WriteFile(dev.File("ttyACM0"), "");
+    WriteFile(dev.File("ttyUSB0"), "");
+    std::filesystem::create_symlink("../../ttyUSB0", dev.File("serial/by-id/usb-Stick_42-if00-port0"));
+    const auto sheetOfDevices = [&] {
+        return std::make_unique<COptionenSheet>(services, true, CSerialModemLine(dev.Path()).ListDevices(), nullptr);
+    };
+    auto sheet = sheetOfDevices();
+    auto* devices = Find<QComboBox>(sheet->Page(0), 1089);
+    ASSERT_EQ(devices->count(), 7);
+    EXPECT_EQ(devices->itemText(0), QStringLiteral("usb-Stick_42-if00-port0 (ttyUSB0)"));
+    EXPECT_EQ(devices->itemText(1), QStringLiteral("/dev/ttyACM0"));
+    EXPECT_EQ(devices->itemText(2), QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(devices->currentText(), QStringLiteral("/dev/ttyS1 (COM2)"));
+    Find<QCheckBox>(sheet->Page(0), 1091)->setChecked(true);
+    devices->setCurrentIndex(0);
+    EXPECT_EQ(Answering([&] { sheet->accept(); }), "");
+    EXPECT_EQ(fresh.Read(Setting::kModemDevice), "/dev/serial/by-id/usb-Stick_42-if00-port0");
+
+    sheet = sheetOfDevices();
+    devices = Find<QComboBox>(sheet->Page(0), 1089);
+    EXPECT_EQ(devices->currentIndex(), 0);
+    devices->setEditText(QStringLiteral("ttyACM1"));
+    EXPECT_EQ(Answering([&] { sheet->accept(); }), Text(462));
+    devices->setEditText(QStringLiteral("/dev/ttyACM1")); // not plugged in yet
+    EXPECT_EQ(Answering([&] { sheet->accept(); }), "");
+    EXPECT_EQ(fresh.Read(Setting::kModemDevice), "/dev/ttyACM1");
+
+    sheet = sheetOfDevices();
+    devices = Find<QComboBox>(sheet->Page(0), 1089);
+    EXPECT_EQ(devices->currentText(), QStringLiteral("/dev/ttyACM1"));
+    devices->setCurrentIndex(devices->findText(QStringLiteral("/dev/ttyS2 (COM3)")));
+    EXPECT_EQ(Answering([&] { sheet->accept(); }), "");
+    EXPECT_EQ(fresh.Read(Setting::kPort), 2u);
+    EXPECT_EQ(fresh.Read(Setting::kModemDevice), "");
+}
+
 TEST_F(OptionsTest, BudgetPageTakesAnAmountInItsRangeAndAShareInPercent) {
-    COptionenSheet sheet(world.services, true, nullptr);
+    COptionenSheet sheet(world.services, true, {}, nullptr);
     sheet.show();
     sheet.Tabs()->setCurrentIndex(7);
     auto* limit = Find<QLineEdit>(sheet.Page(7), 1200);
@@ -166,7 +210,7 @@ TEST_F(OptionsTest, DeletingATariffFileResetsItsAssignmentsAndCancelOnlyCloses) 
     }
     fresh.WriteSettingString("Zuordnung", "Office", "abc");
     fresh.WriteSettingString("Zuordnung", "Home", "Other");
-    COptionenSheet sheet(services, true, nullptr);
+    COptionenSheet sheet(services, true, {}, nullptr);
     sheet.show();
     sheet.Tabs()->setCurrentIndex(6);
     auto* list = Find<CListView>(sheet.Page(6), 1110);
@@ -197,7 +241,7 @@ TEST_F(OptionsTest, WritesThatFailKeepTheWindowOpenAndAreTold) {
     ASSERT_TRUE(ini.WriteSettingString("Zuordnung", "Office", "Abc"));
     ASSERT_TRUE(ini.Write(Setting::kModem, 1));
 
-    COptionenSheet sheet(onDisk, true, nullptr);
+    COptionenSheet sheet(onDisk, true, {}, nullptr);
     sheet.show();
     sheet.Tabs()->setCurrentIndex(1);
     Find<QLineEdit>(sheet.Page(1), 1049)->setText(QStringLiteral("15"));
@@ -228,7 +272,7 @@ TEST_F(OptionsTest, WritesThatFailKeepTheWindowOpenAndAreTold) {
     EXPECT_EQ(ini.ReadSettingString("Zuordnung", "Office", "-"), "*");
 
     ASSERT_TRUE(ini.WriteSettingString("Zuordnung", "Office", "Abc"));
-    COptionenSheet tariffs(onDisk, true, nullptr);
+    COptionenSheet tariffs(onDisk, true, {}, nullptr);
     tariffs.show();
     tariffs.Tabs()->setCurrentIndex(6);
     auto* files = Find<CListView>(tariffs.Page(6), 1110);

@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
     world.settings.WriteSettingString("Zuordnung", "T-Online", "Mobil");
     world.dialUp.entries = {"T-Online", "Arcor Internet-by-Call", "Mobile broadband"};
     world.settings.Write(Setting::kBudgetLimit, 25'0000);
-    COptionenSheet sheet(world.services, true, nullptr);
+    COptionenSheet sheet(world.services, true, {}, nullptr);
     const char* pages[] = {"monitoring", "counters", "export",       "signals",
                            "display",    "startup",  "tariff-files", "budget"};
     for (int page = 0; page < sheet.Tabs()->count(); ++page) {

@@ -1,0 +1,26 @@
+#include "detection/ModemDevice.h"
+
+#include "settings/SettingsStore.h"
+
+namespace ModemDevice {
+
+std::string PortPath(int port) {
+    return "/dev/ttyS" + std::to_string(port >= 0 && port <= 2 ? port : 3);
+}
+
+std::string Watched(SettingsStore& settings) {
+    const std::string device = settings.Read(Setting::kModemDevice);
+    return device.empty() ? PortPath(static_cast<int>(settings.Read(Setting::kPort))) : device;
+}
+
+bool Store(SettingsStore& settings, const std::string& path) {
+    for (int port = 0; port <= 3; ++port) {
+        if (path == PortPath(port)) {
+            return settings.Write(Setting::kPort, static_cast<uint32_t>(port)) &&
+                   settings.Write(Setting::kModemDevice, "");
+        }
+    }
+    return settings.Write(Setting::kModemDevice, path);
+}
+
+} // namespace ModemDevice
