@@ -133,7 +133,13 @@ int main(int argc, char** argv) {
     world.settings.WriteSettingString("Zuordnung", "T-Online", "Mobil");
     world.dialUp.entries = {"T-Online", "Arcor Internet-by-Call", "Mobile broadband"};
     world.settings.Write(Setting::kBudgetLimit, 25'0000);
-    COptionenSheet sheet(world.services, true, {}, nullptr);
+    world.settings.Write(Setting::kModemDevice, "/dev/serial/by-id/usb-Example_USB_Modem_0042-if00");
+    const std::vector<SerialDevice> devices = {
+        {"/dev/serial/by-id/usb-Example_USB_Modem_0042-if00", "usb-Example_USB_Modem_0042-if00 (ttyACM0)"},
+        {"/dev/ttyACM0", "/dev/ttyACM0"},
+        {"/dev/ttyS0", "/dev/ttyS0 (COM1)"},
+        {"/dev/ttyS1", "/dev/ttyS1 (COM2)"}};
+    COptionenSheet sheet(world.services, true, devices, nullptr);
     const char* pages[] = {"monitoring", "counters", "export",       "signals",
                            "display",    "startup",  "tariff-files", "budget"};
     for (int page = 0; page < sheet.Tabs()->count(); ++page) {
