@@ -72,7 +72,9 @@ void PrintRerated(const std::string& format, const CliContext& context, const Co
     }
     std::vector<std::string> keys = text.ConnectionHeadings();
     for (size_t connection = 0; connection < c.comparison->Rows().size(); ++connection) {
-        Write(context.out, JsonObject(keys, text.ConnectionCells(0, connection), {Text::kStart}) + "\n");
+        Write(context.out, JsonObject(keys, text.ConnectionCells(0, connection),
+                                      {Text::kStart, Text::kConnection, Text::kUser, Text::kDevice}) +
+                               "\n");
     }
     std::vector<std::string> totals = text.ConnectionTotals(0);
     keys[Text::kStart] = "connections";

@@ -23,7 +23,7 @@ QVariant CNachberechnungModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::TextAlignmentRole) {
-        const bool number = index.column() != CTarifVergleichText::kStart;
+        const bool number = !CTarifVergleichText::IsTextColumn(index.column());
         return static_cast<int>((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     if (role != Qt::DisplayRole) {

@@ -169,6 +169,9 @@ void CTarifVergleichDlg::ShowConnections() {
     const std::optional<size_t> line = ChosenLine();
     auto* list = Control<CListView>(Control::kCompareConnections);
     m_connectionModel->Show(line ? m_text.get() : nullptr, line.value_or(0), m_comparison->Rows().size());
+    // The name tells the connections apart here; user and device are in the log beside it.
+    list->setColumnHidden(CTarifVergleichText::kUser, true);
+    list->setColumnHidden(CTarifVergleichText::kDevice, true);
     list->resizeColumnsToContents();
     Control<QLabel>(Control::kCompareConnectionsOf)
         ->setText(line ? Text(m_text->ConnectionsCaption(*line)) : QString());

@@ -15,7 +15,7 @@ namespace {
 constexpr std::array<const char*, CTarifVergleichText::kTariffColumns> kTariffKeys = {"tariff", "units", "costs",
                                                                                       "difference", "saving"};
 constexpr std::array<const char*, CTarifVergleichText::kConnectionColumns> kConnectionKeys = {
-    "start", "duration", "loggedUnits", "loggedCosts", "units", "costs", "difference"};
+    "start", "connection", "user", "device", "duration", "loggedUnits", "loggedCosts", "units", "costs", "difference"};
 
 } // namespace
 
@@ -55,9 +55,16 @@ std::string CTarifVergleichText::ConnectionHeading(int column) const {
     if (m_style == Style::kPlain) {
         return kConnectionKeys[column];
     }
-    constexpr std::array<unsigned, kConnectionColumns> headings = {
-        Str::kFirstLogColumn,     Str::kFirstLogColumn + 1, Str::kCompareLoggedUnits, Str::kCompareLoggedCosts,
-        Str::kFirstLogColumn + 2, Str::kFirstLogColumn + 3, Str::kCompareDifference};
+    const std::array<unsigned, kConnectionColumns> headings = {CProtokollRows::Heading(CProtokollRows::kStart),
+                                                               CProtokollRows::Heading(CProtokollRows::kConnection),
+                                                               CProtokollRows::Heading(CProtokollRows::kUser),
+                                                               CProtokollRows::Heading(CProtokollRows::kDevice),
+                                                               CProtokollRows::Heading(CProtokollRows::kDuration),
+                                                               Str::kCompareLoggedUnits,
+                                                               Str::kCompareLoggedCosts,
+                                                               CProtokollRows::Heading(CProtokollRows::kUnits),
+                                                               CProtokollRows::Heading(CProtokollRows::kCosts),
+                                                               Str::kCompareDifference};
     return m_strings.Get(headings[column]);
 }
 
@@ -109,6 +116,12 @@ std::string CTarifVergleichText::ConnectionCell(size_t line, size_t connection, 
     switch (column) {
     case kStart:
         return m_style == Style::kUser ? m_startText.Format(row.start) : row.start.FormatIso();
+    case kConnection:
+        return m_rows.Text(row.connectionName);
+    case kUser:
+        return m_rows.Text(row.userName);
+    case kDevice:
+        return m_rows.Text(row.deviceName);
     case kDuration:
         return m_style == Style::kUser ? FormatTimeOfDay(row.duration.GetDays(), m_facts)
                                        : std::to_string(row.duration.GetTotalSeconds());
@@ -161,6 +174,9 @@ std::vector<std::string> CTarifVergleichText::ConnectionTotals(size_t line) cons
     const CTarifVergleich::Line& l = m_comparison.Lines()[line];
     const int64_t seconds = m_comparison.LoggedSeconds();
     return {m_style == Style::kUser ? m_strings.Get(Str::kLogTotal) : std::string("total"),
+            std::string(),
+            std::string(),
+            std::string(),
             m_style == Style::kUser ? FormatDuration(CTimeSpan::FromSeconds(seconds).GetDays(), m_facts)
                                     : std::to_string(seconds),
             std::to_string(m_comparison.LoggedUnits()),

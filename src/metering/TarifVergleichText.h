@@ -20,6 +20,9 @@ public:
     enum TariffColumn { kTariff, kUnits, kCosts, kDifference, kSaving, kTariffColumns };
     enum ConnectionColumn {
         kStart,
+        kConnection,
+        kUser,
+        kDevice,
         kDuration,
         kLoggedUnits,
         kLoggedCosts,
@@ -48,6 +51,8 @@ public:
     std::vector<std::string> ConnectionCells(size_t line, size_t connection) const;
     // The sums of the connections' columns, headed "Total".
     std::vector<std::string> ConnectionTotals(size_t line) const;
+    // Whether a connection column holds text rather than a number.
+    static bool IsTextColumn(int column) { return column <= kDevice; }
 
     // The tariffs in the order given, and the connections under one tariff with their totals.
     CTextTable Tariffs(const std::vector<size_t>& order) const;

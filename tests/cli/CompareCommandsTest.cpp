@@ -24,10 +24,18 @@ TEST_F(CompareCommandsTest, CompareListsTheTariffsCheapestFirstAndRerateEachConn
                    "\"Fernzahl\",3,0.36,0.00,0.0\r\n");
 
     ASSERT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--connection", "Arcor", "--format", "json"}), 0) << err.str();
-    EXPECT_EQ(out, "{\"start\":\"2026-12-07T11:00:00\",\"duration\":30,\"loggedUnits\":1,\"loggedCosts\":0.12,"
-                   "\"units\":1,\"costs\":0.05,\"difference\":-0.07}\n"
-                   "{\"connections\":1,\"duration\":30,\"loggedUnits\":1,\"loggedCosts\":0.12,\"units\":1,"
-                   "\"costs\":0.05,\"difference\":-0.07}\n");
+    EXPECT_EQ(
+        out, "{\"start\":\"2026-12-07T11:00:00\",\"connection\":\"Arcor\",\"user\":\"anna\",\"device\":\"ppp0\","
+             "\"duration\":30,\"loggedUnits\":1,\"loggedCosts\":0.12,\"units\":1,\"costs\":0.05,\"difference\":-0.07}\n"
+             "{\"connections\":1,\"connection\":null,\"user\":null,\"device\":null,\"duration\":30,"
+             "\"loggedUnits\":1,\"loggedCosts\":0.12,\"units\":1,\"costs\":0.05,\"difference\":-0.07}\n");
+    // Each row names its connection, so a script can join it with the log's own listing.
+    ASSERT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--format", "csv"}), 0) << err.str();
+    EXPECT_EQ(out.substr(0, out.find("\r\n", out.find("\r\n") + 2)),
+              "start,connection,user,device,duration,loggedUnits,loggedCosts,units,costs,difference\r\n"
+              "\"2026-12-07T10:00:00\",\"T-Online\",\"anna\",\"ppp0\",90,2,0.24,2,0.10,-0.14");
+    ASSERT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--connection", "Arcor"}), 0) << err.str();
+    EXPECT_NE(out.find("Arcor"), std::string::npos) << out;
 
     {
         // The locale's decimal comma for people, never for machines.

@@ -39,6 +39,7 @@ TEST(TariffComparisonTest, TheCheapestTariffLeadsMarkedAndEachTariffShowsItsConn
     bool cheapestInBold = false;
     std::vector<std::string> flatCosts;
     std::vector<std::string> defaultCosts;
+    std::vector<std::string> connections;
     std::string caption;
     WhenModalOpens([&](QWidget* window) {
         auto* dialog = static_cast<CTarifVergleichDlg*>(window);
@@ -46,9 +47,10 @@ TEST(TariffComparisonTest, TheCheapestTariffLeadsMarkedAndEachTariffShowsItsConn
         tariffs = Column(window, 1173, 0);
         auto* list = Find<CListView>(window, 1173);
         cheapestInBold = list->model()->index(0, 0).data(Qt::FontRole).value<QFont>().bold();
-        flatCosts = Column(window, 1176, 5);
+        flatCosts = Column(window, 1176, 8);
+        connections = Column(window, 1176, 1);
         list->setCurrentIndex(list->model()->index(1, 0));
-        defaultCosts = Column(window, 1176, 5);
+        defaultCosts = Column(window, 1176, 8);
         caption = Find<QLabel>(window, 1175)->text().toStdString();
         Find<QPushButton>(window, 2)->click();
     });
@@ -56,6 +58,7 @@ TEST(TariffComparisonTest, TheCheapestTariffLeadsMarkedAndEachTariffShowsItsConn
     EXPECT_EQ(tariffs, (std::vector<std::string>{"Flat – cheapest", "(Default tariff)"}));
     EXPECT_TRUE(cheapestInBold);
     EXPECT_EQ(flatCosts, (std::vector<std::string>{"0.10", "0.05"}));
+    EXPECT_EQ(connections, (std::vector<std::string>{"T-Online", "Arcor"}));
     EXPECT_EQ(defaultCosts, (std::vector<std::string>{"0.24", "0.12"}));
     EXPECT_EQ(caption, "Each connection under (Default tariff):");
 }
