@@ -7,6 +7,7 @@
 #include "settings/Formatting.h"
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 namespace {
@@ -14,25 +15,28 @@ namespace {
 constexpr const char* kNames[] = {"daily", "weekly", "monthly", "total", "discount"};
 const LocaleFacts kPlain{":", ".", 2};
 
-std::string Line(const CZaehlerFile& f, bool json) {
-    const std::string& name = kNames[f.recordNumber];
+// A counter not stored yet is a counter at zero that has never been reset.
+std::string Line(uint8_t number, const std::optional<CounterState>& stored, bool json) {
+    const std::string& name = kNames[number];
+    const CounterState c = stored.value_or(CounterState{});
     if (json) {
-        if (f.recordNumber == CZaehlerFile::kDiscount) {
-            return "{\"counter\":\"discount\",\"count\":" + std::to_string(f.units) + "}";
+        if (number == CZaehlerFile::kDiscount) {
+            return "{\"counter\":\"discount\",\"count\":" + std::to_string(c.units) + "}";
         }
-        const std::string reset = f.resetDate.IsValid() ? JsonString(f.resetDate.FormatIso()) : "null";
+        const std::string reset = stored && c.resetDate.IsValid() ? JsonString(c.resetDate.FormatIso()) : "null";
         return "{\"counter\":" + JsonString(name) + ",\"since\":" + reset +
-               ",\"connections\":" + std::to_string(f.connections) +
-               ",\"duration\":" + std::to_string(f.duration.GetTotalSeconds()) +
-               ",\"units\":" + std::to_string(f.units) + ",\"costs\":" + FormatAmount(f.costs, kPlain) + "}";
+               ",\"connections\":" + std::to_string(c.connections) +
+               ",\"duration\":" + std::to_string(c.duration.GetTotalSeconds()) +
+               ",\"units\":" + std::to_string(c.units) + ",\"costs\":" + FormatAmount(c.costs, kPlain) + "}";
     }
-    if (f.recordNumber == CZaehlerFile::kDiscount) {
-        return "discount  " + std::to_string(f.units) + " units counted at the discount price";
+    if (number == CZaehlerFile::kDiscount) {
+        return "discount  " + std::to_string(c.units) + " units counted at the discount price";
     }
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
-    return name + std::string(10 - name.size(), ' ') + "since " + f.resetDate.FormatIso() + "  " +
-           std::to_string(f.connections) + " connections  " + FormatDuration(f.duration.GetDays(), facts) + "  " +
-           std::to_string(f.units) + " units  " + FormatAmount(f.costs, facts);
+    const std::string reset = stored ? "since " + c.resetDate.FormatIso() : "not reset yet";
+    return name + std::string(10 - name.size(), ' ') + reset + "  " + std::to_string(c.connections) + " connections  " +
+           FormatDuration(c.duration.GetDays(), facts) + "  " + std::to_string(c.units) + " units  " +
+           FormatAmount(c.costs, facts);
 }
 
 } // namespace
@@ -42,7 +46,7 @@ int RunCountersCommand(const std::vector<std::string>& words, const CliContext& 
     if (!words.empty() && !json) {
         return WrongUse(context.err, "counters", "unknown word '" + words[0] + "'");
     }
-    // A folder without a counter file yet has counters at nothing stored.
+    // A folder without a counter file yet has its counters at zero.
     CZaehlerFile file(context.dataDirectory);
     if (!file.OpenForReading()) {
         context.err << "fernzahl-cli: cannot read the counter file " << context.dataDirectory << CZaehlerFile::kFileName
@@ -52,14 +56,12 @@ int RunCountersCommand(const std::vector<std::string>& words, const CliContext& 
     std::string text = json ? "[" : "";
     CounterState monthly;
     for (uint8_t number = 0; number < 5; ++number) {
-        if (!file.FindFirst(0, number)) {
-            text += json ? "" : std::string(kNames[number]) + "  (not stored yet)\n";
-            continue;
-        }
+        const std::optional<CounterState> state =
+            file.FindFirst(0, number) ? std::optional(file.State()) : std::nullopt;
         if (number == CZaehlerFile::kMonthly) {
-            monthly = file.State();
+            monthly = state.value_or(CounterState{});
         }
-        text += (json && text.size() > 1 ? "," : "") + Line(file, json) + (json ? "" : "\n");
+        text += (json && text.size() > 1 ? "," : "") + Line(number, state, json) + (json ? "" : "\n");
     }
     file.Close();
     if (json) {

@@ -24,18 +24,24 @@ struct CountersCommandTest : CliFixture {
     }
 };
 
-TEST_F(CountersCommandTest, ShowsEveryCounterAndWhatIsMissing) {
+// A counter not stored yet is at zero and has not been reset.
+TEST_F(CountersCommandTest, ShowsEveryCounterAndThoseNotStoredYetAtZero) {
     Store(CZaehlerFile::kDaily, 10);
     Store(CZaehlerFile::kDiscount, 7);
     ASSERT_EQ(Run(RunCountersCommand, {}), 0) << err.str();
     EXPECT_NE(out.find("daily     since 2026-12-01T00:00:00  2 connections  01:02:05  10 units"), std::string::npos)
         << out;
-    EXPECT_NE(out.find("weekly  (not stored yet)"), std::string::npos);
+    EXPECT_NE(out.find("weekly    not reset yet  0 connections  00:00:00  0 units  0.00"), std::string::npos) << out;
     EXPECT_NE(out.find("discount  7 units"), std::string::npos);
     ASSERT_EQ(Run(RunCountersCommand, {"--json"}), 0);
-    EXPECT_EQ(out, "[{\"counter\":\"daily\",\"since\":\"2026-12-01T00:00:00\",\"connections\":2,\"duration\":3725,"
-                   "\"units\":10,\"costs\":1.20},{\"counter\":\"discount\",\"count\":7},"
-                   "{\"counter\":\"budget\",\"limit\":null,\"spent\":null,\"remaining\":null,\"projection\":null}]\n");
+    EXPECT_EQ(out,
+              "[{\"counter\":\"daily\",\"since\":\"2026-12-01T00:00:00\",\"connections\":2,\"duration\":3725,"
+              "\"units\":10,\"costs\":1.20},"
+              "{\"counter\":\"weekly\",\"since\":null,\"connections\":0,\"duration\":0,\"units\":0,\"costs\":0.00},"
+              "{\"counter\":\"monthly\",\"since\":null,\"connections\":0,\"duration\":0,\"units\":0,\"costs\":0.00},"
+              "{\"counter\":\"total\",\"since\":null,\"connections\":0,\"duration\":0,\"units\":0,\"costs\":0.00},"
+              "{\"counter\":\"discount\",\"count\":7},"
+              "{\"counter\":\"budget\",\"limit\":null,\"spent\":null,\"remaining\":null,\"projection\":null}]\n");
 }
 
 TEST_F(CountersCommandTest, BudgetExitsWithWhereTheMonthStands) {

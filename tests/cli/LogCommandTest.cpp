@@ -119,6 +119,8 @@ TEST(LogCommand, FreshFolderIsAnEmptyLogAndNothingIsCreated) {
         EXPECT_EQ(f.out.find("T-Online"), std::string::npos);
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.dir.Path()), {}), 1) << "a read created a file";
+    ASSERT_EQ(f.Run(RunCountersCommand, {}), 0);
+    EXPECT_NE(f.out.find("total     not reset yet  0 connections"), std::string::npos) << f.out;
     std::filesystem::create_directory(f.dir.File("Fernzahl.log"));
     EXPECT_EQ(f.Run(RunLogCommand, {"list"}), 1);
     EXPECT_NE(f.err.str().find("cannot read the log"), std::string::npos);
