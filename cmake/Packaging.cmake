@@ -3,12 +3,14 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME fernzahl)
 set(CPACK_PACKAGE_VENDOR "The Fernzahl developers")
-set(CPACK_PACKAGE_CONTACT "The Fernzahl developers")
+set(CPACK_PACKAGE_CONTACT "The Fernzahl developers <dev@fernzahl.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "meter for the telephone charges of dial-up connections")
+# Debian wants the long description in lines of at most 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION "Fernzahl sits in the notification area, notices when a PPP link, a\n\
-NetworkManager dial-up profile or a serial modem line comes up, meters the connection unit by\n\
-unit with the tariff of the moment, keeps daily, weekly, monthly and total counters and logs\n\
-every connection. fernzahl-cli does the same from a terminal.")
+NetworkManager dial-up profile or a serial modem line comes up, meters\n\
+the connection unit by unit with the tariff of the moment, keeps daily,\n\
+weekly, monthly and total counters and logs every connection.\n\
+fernzahl-cli does the same from a terminal.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # cpack -G DEB makes a package of the installation whose dependencies were read from the shared
-# libraries the programs link.
+# libraries the programs link, and which lintian passes without an error or a warning.
 #
 #   DebianPackageTest.sh BUILD_DIR
 set -uo pipefail
@@ -20,3 +20,5 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/fernzahl ./usr/bin/fernzahl-cli ./usr/share/fernzahl/Fernzahl.dll; do
     grep -qxF "$file" <<<"$contents" || fail "$file is not in the package"
 done
+# lintian says once that it runs as root; that is no finding about the package.
+findings=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $findings"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # An installation into a fresh prefix is a desktop program: both programs run from there and find
 # the resource library and the user guide in that prefix, the icon comes in every size, and the
-# desktop entry, the AppStream metadata and the manual pages pass their checkers.
+# desktop entry, the AppStream metadata and the manual pages pass their checkers; the licence and
+# the changelog are where Debian has them.
 #
 #   InstallLayoutTest.sh BUILD_DIR
 set -uo pipefail
@@ -16,7 +17,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install 
 id=org.fernzahl.Fernzahl
 for file in bin/fernzahl bin/fernzahl-cli share/fernzahl/Fernzahl.dll share/fernzahl/help/index.html \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
-    share/man/man1/fernzahl.1 share/man/man1/fernzahl-cli.1; do
+    share/man/man1/fernzahl.1.gz share/man/man1/fernzahl-cli.1.gz share/doc/fernzahl/copyright \
+    share/doc/fernzahl/changelog.gz; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 # Only the two programs: nothing built for testing, benchmarking or fuzzing.
@@ -31,7 +33,7 @@ hints=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1) && 
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "AppStream metadata"
 appstreamcli validate-tree --no-net "$prefix" >/dev/null || fail "AppStream metadata with its desktop entry"
 for page in fernzahl fernzahl-cli; do
-    warnings=$(preconv "$prefix/share/man/man1/$page.1" | groff -man -Tutf8 -ww -z 2>&1)
+    warnings=$(zcat "$prefix/share/man/man1/$page.1.gz" | preconv | groff -man -Tutf8 -ww -z 2>&1)
     [ -z "$warnings" ] || fail "$page.1: $warnings"
 done
 
