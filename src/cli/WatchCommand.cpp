@@ -99,6 +99,9 @@ int RunWatchCommand(const std::vector<std::string>& words, const CliContext& con
     QObject::connect(&heartbeat, &QTimer::timeout, [&] {
         const int before = watcher.GetState();
         watcher.Poll();
+        if (const std::string problem = watcher.TakeModemProblem(); !problem.empty()) {
+            context.err << "fernzahl-cli: " << problem << '\n';
+        }
         if (watcher.HasStarted()) {
             PrintLine(context.out, clock, "started", watcher.GetState(), watcher);
         } else if (watcher.HasEnded()) {

@@ -36,22 +36,23 @@ void COptUeberwPage::Load() {
 void COptUeberwPage::LoadModemDevice() {
     auto* devices = Control<QComboBox>(Control::kModemDevice);
     for (const SerialDevice& device : m_serialDevices) {
-        devices->addItem(QString::fromStdString(device.label), QString::fromStdString(device.path));
+        // The path's own bytes: a device name need not be UTF-8.
+        devices->addItem(QString::fromStdString(device.label), QByteArray::fromStdString(device.path));
     }
-    const QString watched = QString::fromStdString(ModemDevice::Watched(Settings()));
-    const int listed = devices->findData(watched);
+    const std::string watched = ModemDevice::Watched(Settings());
+    const int listed = devices->findData(QByteArray::fromStdString(watched));
     if (listed >= 0) {
         devices->setCurrentIndex(listed);
     } else {
-        devices->setEditText(watched); // not present now, or typed: kept as it was
+        devices->setEditText(QString::fromStdString(watched)); // not present now, or typed: kept as it was
     }
 }
 
 std::string COptUeberwPage::ChosenModemDevice() {
     auto* devices = Control<QComboBox>(Control::kModemDevice);
     const int index = devices->findText(devices->currentText());
-    const QString path = index >= 0 ? devices->itemData(index).toString() : devices->currentText().trimmed();
-    return path.toStdString();
+    return index >= 0 ? devices->itemData(index).toByteArray().toStdString()
+                      : devices->currentText().trimmed().toStdString();
 }
 
 std::optional<FieldError> COptUeberwPage::Validate() {

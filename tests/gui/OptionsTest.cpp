@@ -179,6 +179,15 @@ TEST_F(OptionsTest, MonitoringPageOffersTheSerialDevicesPresent) {
     EXPECT_EQ(Answering([&] { sheet->accept(); }), "");
     EXPECT_EQ(fresh.Read(Setting::kPort), 2u);
     EXPECT_EQ(fresh.Read(Setting::kModemDevice), "");
+
+    // A stable name that is not UTF-8 is stored with its own bytes.
+    const std::string latin1 = "usb-B\xFCro_Modem-if00";
+    std::filesystem::create_symlink("../../ttyACM0", dev.File("serial/by-id/" + latin1));
+    sheet = sheetOfDevices();
+    devices = Find<QComboBox>(sheet->Page(0), 1089);
+    devices->setCurrentIndex(0);
+    EXPECT_EQ(Answering([&] { sheet->accept(); }), "");
+    EXPECT_EQ(fresh.Read(Setting::kModemDevice), "/dev/serial/by-id/" + latin1);
 }
 
 TEST_F(OptionsTest, BudgetPageTakesAnAmountInItsRangeAndAShareInPercent) {
