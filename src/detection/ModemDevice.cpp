@@ -9,8 +9,9 @@ std::string PortPath(int port) {
 }
 
 std::string Watched(SettingsStore& settings) {
+    // Only a full path counts: a relative one would depend on where the program was started.
     const std::string device = settings.Read(Setting::kModemDevice);
-    return device.empty() ? PortPath(static_cast<int>(settings.Read(Setting::kPort))) : device;
+    return device.starts_with('/') ? device : PortPath(static_cast<int>(settings.Read(Setting::kPort)));
 }
 
 bool Store(SettingsStore& settings, const std::string& path) {

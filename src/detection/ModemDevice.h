@@ -5,8 +5,8 @@
 class SettingsStore;
 
 // Which serial device the modem line watches. The number setting names the ports /dev/ttyS0 to
-// /dev/ttyS3 as it always did; any other device is kept by its path in a string setting beside it,
-// which wins while it is set.
+// /dev/ttyS3 as it always did; any other device is kept by its full path in a string setting beside
+// it, which wins while it holds one.
 namespace ModemDevice {
 
 // The path of serial port 0 to 3; any other number means the fourth port.

@@ -140,6 +140,10 @@ TEST_F(WaechterTest, TheDeviceSettingWinsOverThePortNumber) {
     PollFor(*w, 6000);
     EXPECT_EQ(modem.askedDevice, "/dev/serial/by-id/usb-Modem-if00");
     EXPECT_EQ(w->GetDeviceName(), "/dev/serial/by-id/usb-Modem-if00");
+    world.settings.Write(Setting::kModemDevice, "ttyACM0"); // set by hand: no full path
+    w->ReadSettings();
+    PollFor(*w, 500);
+    EXPECT_EQ(modem.askedDevice, "/dev/ttyS3");
     ASSERT_TRUE(ModemDevice::Store(world.settings, "/dev/ttyS0"));
     w->ReadSettings();
     PollFor(*w, 500);
