@@ -4,7 +4,6 @@
 #include "core/FileNames.h"
 #include "settings/SettingsStore.h"
 
-#include <cstdio>
 
 bool CTariffFiles::IsDefaultTitle(const std::string& title) {
     return EqualsNoCase(title, kDefaultTitle);
@@ -24,8 +23,7 @@ std::vector<TariffFileEntry> CTariffFiles::List(const std::string& directory) {
 }
 
 bool CTariffFiles::CreateEmpty(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    return file != nullptr && std::fclose(file) == 0;
+    return CFileLayer::Replace(path, std::string_view());
 }
 
 CTariffFiles::Deletion CTariffFiles::Delete(const std::string& directory, const std::string& title,

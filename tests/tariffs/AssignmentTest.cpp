@@ -45,6 +45,18 @@ TEST_F(AssignmentTest, DeletingATariffSendsItsEntriesInAnyCaseBackToTheDefault) 
     EXPECT_EQ(Assigned("*"), "Mobil");
 }
 
+// A tariff file made anew over an old one (the save dialog asked first) replaces it whole, or, when
+// the disk refuses, leaves it as it was.
+TEST_F(AssignmentTest, ANewEmptyTariffFileReplacesTheOldOneWholeOrNotAtAll) {
+    WriteFile(dir.File("Abc.tff"), "old tariff");
+    CFileLayer::FailOperation(1);
+    EXPECT_FALSE(CTariffFiles::CreateEmpty(dir.File("Abc.tff")));
+    EXPECT_EQ(ReadFile(dir.File("Abc.tff")), "old tariff");
+    CFileLayer::FailOperation(0);
+    EXPECT_TRUE(CTariffFiles::CreateEmpty(dir.File("Abc.tff")));
+    EXPECT_EQ(ReadFile(dir.File("Abc.tff")), "");
+}
+
 TEST_F(AssignmentTest, RowsAreThePhonebookAndTheModemLineWrittenInListOrder) {
     settings.WriteSettingString("Zuordnung", "Office", "Mobil");
     settings.WriteSettingString("Zuordnung", "Gone", "Mobil"); // an entry no longer in the phonebook
