@@ -22,6 +22,7 @@ COptionenSheet::COptionenSheet(const Services& services, bool dialUpAvailable, Q
     AddPage(new COptTimerPage(settings, strings, services.sound));
     AddPage(new COptAnzeigePage(settings, strings));
     AddPage(new COptSplashPage(settings, strings, CAutostart()));
-    AddPage(new COptTarifePage(settings, strings, [this] { CancelToClose(); }));
+    AddPage(new COptTarifePage(settings, strings,
+                               [this, &strings] { CancelToClose(QString::fromStdString(strings.Get(Str::kClose))); }));
     AddPage(new COptBudgetPage(settings, strings));
 }
