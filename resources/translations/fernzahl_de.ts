@@ -603,7 +603,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>%1 – cheapest</source>
       <comment>643</comment>
-      <translation>%1 – am günstigsten</translation>
+      <translation>%1 – günstigster</translation>
     </message>
     <message>
       <source>cannot be read</source>
@@ -1795,7 +1795,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Holiday dates</source>
       <comment>id186.windowTitle</comment>
-      <translation>Feiertage</translation>
+      <translation>Feiertagskalender</translation>
     </message>
     <message>
       <source>On these days the holiday zones apply. Each entry is one calendar day: enter movable feasts and every year's holidays anew, or add a year's public holidays at one go.</source>

@@ -28,6 +28,12 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <ostream>
+
+// Texts in a failure's message as text.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
