@@ -115,21 +115,55 @@ QByteArray WalkMenus(const QString& sourceDir, const Translate& translate) {
 }
 
 // Where a <string> of a form stands: the object it belongs to, the property, and for list
-// items and columns their place.
-struct FormPlace {
-    QString object;
-    QString property;
-    QString listPart; // "item[2]", "column[0]"; empty outside lists
+// items and columns their place. Follows the reader element by element.
+class CFormPlace {
+public:
+    void Follow(const QXmlStreamReader& reader) {
+        const QString name = reader.name().toString();
+        const bool object = name == "widget" || name == "layout" || name == "action";
+        if (reader.isEndElement()) {
+            m_elements.pop_back();
+            if (object) {
+                m_objects.pop_back();
+                m_counters.pop_back();
+            } else if (name == "item" || name == "column") {
+                m_listPart.clear();
+            }
+            return;
+        }
+        if (object) {
+            m_objects.push_back(reader.attributes().value("name").toString());
+            m_counters.push_back({});
+        } else if ((name == "item" || name == "column") && !m_elements.isEmpty() && m_elements.back() == "widget") {
+            // A widget's <item> or <column> is an entry of its list; a layout's <item> holds a control.
+            m_listPart = name + '[' + QString::number(m_counters.back()[name]++) + ']';
+        } else if (name == "property" || name == "attribute") {
+            m_property = reader.attributes().value("name").toString();
+        }
+        m_elements.push_back(name);
+    }
+    // After a <string> was read whole, with its end.
+    void LeaveString() { m_elements.pop_back(); }
+
+    QString Comment() const {
+        const QString object = m_objects.isEmpty() ? QString() : m_objects.back();
+        return object + (m_listPart.isEmpty() ? "" : '.' + m_listPart) + '.' + m_property;
+    }
+    // Labels, buttons, check boxes, group boxes and tabs carry access keys; tooltips and list
+    // entries do not.
+    bool HasAccessKey() const { return m_listPart.isEmpty() && (m_property == "text" || m_property == "title"); }
+
+private:
+    QStringList m_elements;               // the elements the reader is in
+    QStringList m_objects;                // the named widgets, layouts and actions among them
+    QList<QMap<QString, int>> m_counters; // per open object: list items and columns seen so far
+    QString m_property;
+    QString m_listPart; // "item[2]", "column[0]"; empty outside lists
 };
 
-QString CommentOf(const FormPlace& place) {
-    return place.object + (place.listPart.isEmpty() ? "" : '.' + place.listPart) + '.' + place.property;
-}
-
-// Labels, buttons, check boxes, group boxes and tabs carry access keys; tooltips and list entries
-// do not.
-bool HasAccessKey(const FormPlace& place) {
-    return place.listPart.isEmpty() && (place.property == "text" || place.property == "title");
+bool IsTranslatableString(const QXmlStreamReader& reader) {
+    return reader.isStartElement() && reader.name() == QLatin1String("string") &&
+           reader.attributes().value("notr") != QLatin1String("true");
 }
 
 QByteArray WalkForm(const QString& path, const QString& context, const QString& window, const Translate& translate) {
@@ -139,50 +173,24 @@ QByteArray WalkForm(const QString& path, const QString& context, const QString& 
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
     QXmlStreamWriter writer(&buffer);
-    QStringList elements;               // the elements the reader is in
-    QStringList objects;                // the named widgets, layouts and actions among them
-    QList<QMap<QString, int>> counters; // per open object: list items and columns seen so far
-    FormPlace place;
+    CFormPlace place;
     while (!reader.atEnd()) {
         reader.readNext();
-        const QString name = reader.name().toString();
-        const bool object = name == "widget" || name == "layout" || name == "action";
-        // A layout's <item> holds a control; a widget's <item> or <column> is an entry of its list.
-        const bool listPart =
-            (name == "item" || name == "column") && !elements.isEmpty() && elements.back() == "widget";
-        if (reader.isEndElement()) {
-            elements.pop_back();
-        }
-        if (reader.isStartElement() && object) {
-            objects.push_back(reader.attributes().value("name").toString());
-            counters.push_back({});
-        } else if (reader.isEndElement() && object) {
-            objects.pop_back();
-            counters.pop_back();
-        } else if (reader.isStartElement() && listPart) {
-            place.listPart = name + '[' + QString::number(counters.back()[name]++) + ']';
-        } else if (reader.isEndElement() && (name == "item" || name == "column")) {
-            place.listPart.clear();
-        } else if (reader.isStartElement() && (name == "property" || name == "attribute")) {
-            place.property = reader.attributes().value("name").toString();
-        }
-        if (reader.isStartElement()) {
-            elements.push_back(name);
-        }
-        if (reader.isStartElement() && name == "string" && reader.attributes().value("notr") != QLatin1String("true")) {
-            writer.writeCurrentToken(reader);
-            place.object = objects.isEmpty() ? QString() : objects.back();
-            const QString comment = reader.attributes().hasAttribute("comment")
-                                        ? reader.attributes().value("comment").toString()
-                                        : CommentOf(place);
-            const QString source = reader.readElementText();
-            writer.writeCharacters(
-                source.isEmpty() ? source : translate({context, comment, source, HasAccessKey(place) ? window : ""}));
-            writer.writeEndElement();
-            elements.pop_back();
-            continue;
+        if (reader.isStartElement() || reader.isEndElement()) {
+            place.Follow(reader);
         }
         writer.writeCurrentToken(reader);
+        if (!IsTranslatableString(reader)) {
+            continue;
+        }
+        const QString comment = reader.attributes().hasAttribute("comment")
+                                    ? reader.attributes().value("comment").toString()
+                                    : place.Comment();
+        const QString source = reader.readElementText();
+        writer.writeCharacters(
+            source.isEmpty() ? source : translate({context, comment, source, place.HasAccessKey() ? window : ""}));
+        writer.writeEndElement();
+        place.LeaveString();
     }
     if (reader.hasError()) {
         std::fprintf(stderr, "translate_resources: %s: %s\n", qPrintable(path), qPrintable(reader.errorString()));
@@ -275,7 +283,12 @@ QByteArray LinguistText(const QString& language, const std::vector<Text>& texts,
     writer.writeAttribute("language", language);
     writer.writeAttribute("sourcelanguage", "en");
     QString context;
+    QSet<QString> written; // one message for a text that stands twice alike
     for (const Text& text : texts) {
+        if (written.contains(text.Key())) {
+            continue;
+        }
+        written.insert(text.Key());
         if (text.context != context) {
             if (!context.isEmpty()) {
                 writer.writeEndElement();
