@@ -1,9 +1,21 @@
 #include "GuiFixture.h"
 
 #include "TextFit.h"
+#include "app/AboutDlg.h"
+#include "app/FernzahlDlg.h"
+#include "log/BeschreibungDlg.h"
+#include "log/FilterDlg.h"
+#include "log/ProtokollDlg.h"
 #include "settings/OptionenSheet.h"
+#include "summary/ZusammenfassungDlg.h"
+#include "support/LogBuilder.h"
 #include "support/TariffBuilder.h"
+#include "tariff_editor/FeiertageDlg.h"
+#include "tariff_editor/TarifAuswahlDlg.h"
+#include "tariff_editor/TarifOptionenDlg.h"
+#include "tariff_editor/TarifZoneDlg.h"
 #include "tariff_editor/TarifeSheet.h"
+#include "tariffs/ZuordnungDlg.h"
 #include "ui/FormLoader.h"
 
 #include <QDialog>
@@ -14,8 +26,8 @@
 
 namespace {
 
-// Every form of the library in one language, then the two property sheets with each page in
-// front, as their windows show them at the default font.
+// In each language, at the default font: every form of the library, the two property sheets with
+// each page in front, and every window as it shows itself.
 class FormTextTest : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
@@ -60,6 +72,38 @@ TEST_P(FormTextTest, NoTextOfAnyFormOrSheetIsCut) {
             EXPECT_EQ(CutTexts(*sheet), std::vector<std::string>{})
                 << sheet->windowTitle().toStdString() << ", page " << sheet->Tabs()->tabText(page).toStdString();
         }
+    }
+}
+
+// The windows themselves, filled as a user meets them: their lists' column headings as well.
+TEST_P(FormTextTest, NoTextOfAnyWindowIsCut) {
+    const std::string tariff = world.dir.File("Fernzahl.tff");
+    CTariffBuilder(tariff)
+        .WithOptions({.minimumCharge = true, .discount = true})
+        .WithZoneEveryDay({.seconds = 60, .price = 900});
+    AppendToLog(world.dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "T-Online", 1));
+    world.dialUp.entries = {"T-Online"};
+    const CStringTable& strings = world.library.Strings();
+    CFernzahlDlg main(world.services, world.dialUp, world.dialUp, world.modem);
+    CProtokollDlg log(world.services, nullptr);
+    log.show();
+    ASSERT_TRUE(WaitUntil([&] { return !log.IsFilling(); }));
+    CZusammenfassungDlg summary(world.services, nullptr);
+    summary.SetRows(log.Rows(), false);
+    CProtokollFilter filter;
+    CFilterDlg filterDialog(filter, world.dir.Path(), world.clock.Now(), strings, nullptr);
+    CAboutDlg about(strings);
+    CBeschreibungDlg description(world.settings, strings);
+    CZuordnungDlg assignment(world.settings, strings, world.dialUp, nullptr);
+    CTarifZoneDlg zone(strings, tariff, CTarifFile::kWorkingDays, std::nullopt, {true, true}, nullptr);
+    CTarifAuswahlDlg choice(world.settings, strings, nullptr);
+    CTarifOptionenDlg tariffOptions(strings, tariff, nullptr);
+    CFeiertageDlg holidays(2026, nullptr);
+    for (QWidget* window : std::initializer_list<QWidget*>{&main, &log, &summary, &filterDialog, &about, &description,
+                                                           &assignment, &zone, &choice, &tariffOptions, &holidays}) {
+        window->show();
+        WaitUntil([] { return false; }, 50);
+        EXPECT_EQ(CutTexts(*window), std::vector<std::string>{}) << window->windowTitle().toStdString();
     }
 }
 
