@@ -89,6 +89,11 @@ QString WindowGroup(unsigned number) {
     return "window " + QString::number(number);
 }
 
+// A menu text stands on one line of the menu table, and a tab would start its shortcut.
+std::string OneLine(QString text) {
+    return text.replace(QRegularExpression("[\\t\\r\\n]+"), " ").toStdString();
+}
+
 QByteArray WalkMenus(const QString& sourceDir, const Translate& translate) {
     const CMenuTable table = CMenuTable::Parse(ReadFile(sourceDir + "/menus.txt").toStdString());
     std::string text;
@@ -99,14 +104,12 @@ QByteArray WalkMenus(const QString& sourceDir, const Translate& translate) {
             const QString popupGroup = context + " / " + FromStd(popup.title);
             // Menu N is the menu bar of window N (form N) where that exists: its titles share the
             // window's access keys.
-            text +=
-                "popup " + translate({context, "popup", FromStd(popup.title), WindowGroup(id)}).toStdString() + '\n';
+            text += "popup " + OneLine(translate({context, "popup", FromStd(popup.title), WindowGroup(id)})) + '\n';
             for (const MenuItem& item : popup.items) {
-                text += item.command == 0
-                            ? std::string("separator")
-                            : "item " + std::to_string(item.command) + ' ' +
-                                  translate({context, QString::number(item.command), FromStd(item.text), popupGroup})
-                                      .toStdString();
+                text += item.command == 0 ? std::string("separator")
+                                          : "item " + std::to_string(item.command) + ' ' +
+                                                OneLine(translate({context, QString::number(item.command),
+                                                                   FromStd(item.text), popupGroup}));
                 text += '\n';
             }
         }
