@@ -22,7 +22,7 @@ COptionenSheet::COptionenSheet(const Services& services, bool dialUpAvailable, Q
     AddPage(new COptTimerPage(settings, strings, services.sound));
     AddPage(new COptAnzeigePage(settings, strings));
     AddPage(new COptSplashPage(settings, strings, CAutostart()));
-    AddPage(new COptTarifePage(settings, strings,
-                               [this, &strings] { CancelToClose(QString::fromStdString(strings.Get(Str::kClose))); }));
+    const QString close = QString::fromStdString(strings.Get(Str::kClose));
+    AddPage(new COptTarifePage(settings, strings, [this, close] { CancelToClose(close); }));
     AddPage(new COptBudgetPage(settings, strings));
 }
