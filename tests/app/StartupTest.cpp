@@ -7,6 +7,7 @@
 #include "tariffs/InitialPeriodSource.h"
 #include "tariffs/Tarif.h"
 
+#include "support/LogBuilder.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 
@@ -148,6 +149,25 @@ TEST_F(StartupTest, TextsFollowTheDesktopsLanguageUnlessTheOptionsChooseOne) {
         const std::string output = RunUntilItSays(said, desktop);
         EXPECT_NE(output.find(said), std::string::npos) << desktop.set.at("LANG") << ", " << choice << ": " << output;
     }
+}
+
+// fernzahl-cli speaks English on any desktop, so that scripts always read the same words; its
+// numbers follow the locale in text and never in CSV.
+TEST_F(StartupTest, CommandLineToolStaysEnglishOnAGermanDesktop) {
+    AppendToLog(home.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "T-Online", 1));
+    ProcessEnvironment germanDesktop = Environment();
+    germanDesktop.set["LANG"] = "de_DE.UTF-8";
+    germanDesktop.set["LANGUAGE"] = "de";
+    germanDesktop.unset = {"LC_ALL", "LC_MESSAGES"};
+    const ProcessResult text = RunProcess({BinaryPath("fernzahl-cli"), "log", "list", "--totals"}, germanDesktop);
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_NE(text.out.find("Duration"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("0,12"), std::string::npos) << text.out;
+    EXPECT_EQ(text.out.find(LibraryText(Str::kFirstLogColumn + 1, Language::kGermanCode)), std::string::npos)
+        << text.out;
+    const ProcessResult csv =
+        RunProcess({BinaryPath("fernzahl-cli"), "summary", "--by", "user", "--format", "csv"}, germanDesktop);
+    EXPECT_EQ(csv.out, "label,count,duration,units,costs\r\n\"anna\",1,90,1,0.12\r\n") << csv.err;
 }
 
 struct AfterInitialPeriod : InitialPeriodSource {
