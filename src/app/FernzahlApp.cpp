@@ -13,6 +13,7 @@
 #include "splash/SplashDlg.h"
 #include "tariffs/DefaultTariff.h"
 #include "ui/MessageBox.h"
+#include "ui/UiLanguage.h"
 
 #include <QCommandLineParser>
 
@@ -52,8 +53,9 @@ int CFernzahlApp::Run() {
         m_instance.AskHolderToShow(); // the running one comes to the front instead
         return 0;
     }
-    setApplicationDisplayName(QString::fromStdString(m_resources.Strings().Get(Str::kApplicationTitle)));
     m_settings = std::make_unique<CIniSettingsStore>(m_paths.settingsFile, m_paths.dataDirectory);
+    CUiLanguage::Apply(m_resources, m_settings->Read(Setting::kSprache));
+    setApplicationDisplayName(QString::fromStdString(m_resources.Strings().Get(Str::kApplicationTitle)));
     SetAsideDamagedSettings();
     if (m_settings->Read(Setting::kSplashScreen) != 0) {
         CSplashDlg(m_resources.Strings()).exec();

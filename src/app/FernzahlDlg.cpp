@@ -96,18 +96,19 @@ void CFernzahlDlg::Initialise() {
             }
         });
     }
+    // The menu is made even where no tray will show it, so that it is the same everywhere.
+    m_trayMenu = std::make_unique<QMenu>();
+    const std::vector<MenuPopup>& trayMenu = CUiResources::Menus().Menu(Menu::kTray);
+    if (!trayMenu.empty()) {
+        CUiResources::FillMenu(*m_trayMenu, trayMenu.front(), [this](unsigned command) { OnCommand(command); });
+    }
+    for (QAction* action : m_trayMenu->actions()) {
+        if (action->data().toUInt() == kShow) {
+            m_trayMenu->setDefaultAction(action);
+        }
+    }
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray = new QSystemTrayIcon(CUiResources::Icon(Icon::kIdle), this);
-        m_trayMenu = std::make_unique<QMenu>();
-        const std::vector<MenuPopup>& trayMenu = CUiResources::Menus().Menu(Menu::kTray);
-        if (!trayMenu.empty()) {
-            CUiResources::FillMenu(*m_trayMenu, trayMenu.front(), [this](unsigned command) { OnCommand(command); });
-        }
-        for (QAction* action : m_trayMenu->actions()) {
-            if (action->data().toUInt() == kShow) {
-                m_trayMenu->setDefaultAction(action);
-            }
-        }
         m_tray->setContextMenu(m_trayMenu.get());
         // A click shows the window, as on most Linux desktops; the menu comes with the right button.
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {

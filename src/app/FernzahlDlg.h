@@ -72,6 +72,8 @@ public:
     const CMeterStation& Station() const { return m_station; }
     const CVerbindungsWaechter& Watcher() const { return m_watcher; }
     CProtokollDlg* LogView() const { return m_logView; }
+    // The tray icon's menu (made also where the desktop has no tray).
+    const QMenu& TrayMenu() const { return *m_trayMenu; }
     const QString& Tooltip() const { return m_tooltip; }
     bool IsShownByProgram() const { return m_visible; }
     // The text of the tray tooltip: at most 63 characters.

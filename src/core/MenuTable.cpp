@@ -43,3 +43,11 @@ const std::vector<MenuPopup>& CMenuTable::Menu(unsigned id) const {
     const auto it = m_menus.find(id);
     return it == m_menus.end() ? kNoMenu : it->second;
 }
+
+std::vector<unsigned> CMenuTable::Ids() const {
+    std::vector<unsigned> ids;
+    for (const auto& [id, popups] : m_menus) {
+        ids.push_back(id);
+    }
+    return ids;
+}

@@ -22,6 +22,8 @@ public:
     static CMenuTable Parse(std::string_view text);
     // The popups of menu N, empty when the table has none.
     const std::vector<MenuPopup>& Menu(unsigned id) const;
+    // The numbers of the menus, in ascending order.
+    std::vector<unsigned> Ids() const;
 
 private:
     std::map<unsigned, std::vector<MenuPopup>> m_menus;

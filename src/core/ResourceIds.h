@@ -90,6 +90,7 @@ inline constexpr int kShowOnConnect = 1098;
 inline constexpr int kPreviewTimeFirst = 1099;
 inline constexpr int kPreviewCostsFirst = 1101;
 inline constexpr int kCostsFirst = 1141;
+inline constexpr int kLanguage = 1190;
 
 // Options: start-up
 inline constexpr int kShowSplash = 1104;
@@ -228,6 +229,7 @@ inline constexpr unsigned kAboutAddress = 225;
 inline constexpr unsigned kOptionsCaption = 300;
 inline constexpr unsigned kSoundFileFilter = 301;
 inline constexpr unsigned kChooseAWatchMethod = 302;
+inline constexpr unsigned kClose = 303;
 inline constexpr unsigned kLogTitle = 400;
 inline constexpr unsigned kLogPage = 401;
 inline constexpr unsigned kLogTotal = 402;

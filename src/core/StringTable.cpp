@@ -3,6 +3,8 @@
 #include "core/NumberText.h"
 #include "core/TextLines.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string Unescape(std::string_view text) {
@@ -41,6 +43,25 @@ CStringTable CStringTable::Parse(std::string_view catalogue) {
         }
     }
     return table;
+}
+
+std::vector<unsigned> CStringTable::Ids() const {
+    std::vector<unsigned> ids;
+    ids.reserve(m_strings.size());
+    for (const auto& [id, text] : m_strings) {
+        ids.push_back(id);
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+std::string CStringTable::Escape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        out += c == '\\' ? "\\\\" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
+    }
+    return out;
 }
 
 std::string CStringTable::Get(unsigned id) const {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 // The numbered texts of the resource library. Core code gets every user-visible text from here.
 class CStringTable {
@@ -16,6 +17,10 @@ public:
     std::string Get(unsigned id) const;
     bool Contains(unsigned id) const { return m_strings.contains(id); }
     size_t Size() const { return m_strings.size(); }
+    // The numbers the catalogue holds, in ascending order.
+    std::vector<unsigned> Ids() const;
+    // The text as a catalogue line writes it: line breaks, tabs and backslashes escaped.
+    static std::string Escape(std::string_view text);
     // The text with %1..%9 replaced by the arguments.
     std::string Format(unsigned id, std::initializer_list<std::string_view> args) const;
 

@@ -3,12 +3,19 @@
 #include "platform/InstalledFiles.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QResource>
 #include <QString>
 
 #include <filesystem>
 
 namespace fs = std::filesystem;
+
+namespace {
+std::string Prefixed(const std::string& language, const std::string& name) {
+    return ":/fernzahl/" + (language.empty() ? name : language + '/' + name);
+}
+} // namespace
 
 CResourceLibrary::~CResourceLibrary() {
     if (!m_path.empty()) {
@@ -31,6 +38,31 @@ bool CResourceLibrary::Load() {
         QResource::unregisterResource(QString::fromStdString(candidate));
     }
     return false;
+}
+
+bool CResourceLibrary::UseLanguage(const std::string& language) {
+    const bool available = language.empty() || QFile::exists(QString::fromStdString(Prefixed(language, "strings.txt")));
+    s_language = available ? language : std::string();
+    m_strings = CStringTable::Parse(ReadFile("strings.txt"));
+    return available;
+}
+
+std::vector<std::string> CResourceLibrary::SystemUiLanguages() {
+    std::vector<std::string> languages;
+    for (const QString& language : QLocale::system().uiLanguages()) {
+        languages.push_back(language.toStdString());
+    }
+    return languages;
+}
+
+std::string CResourceLibrary::ResourcePath(const std::string& name) {
+    if (!s_language.empty()) {
+        const std::string translated = Prefixed(s_language, name);
+        if (QFile::exists(QString::fromStdString(translated))) {
+            return translated;
+        }
+    }
+    return Prefixed({}, name);
 }
 
 std::string CResourceLibrary::ReadFile(const std::string& name) {

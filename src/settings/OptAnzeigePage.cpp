@@ -10,7 +10,8 @@ using Kind = SettingBinding::Kind;
 COptAnzeigePage::COptAnzeigePage(SettingsStore& settings, const CStringTable& strings)
     : CSettingsPage(Form::kOptDisplay,
                     {{Control::kShowOnConnect, Kind::Check, Setting::kSichtbarBeiVerb},
-                     {Control::kCostsFirst, Kind::Check, Setting::kKostenZuerst}},
+                     {Control::kCostsFirst, Kind::Check, Setting::kKostenZuerst},
+                     {Control::kLanguage, Kind::Index, Setting::kSprache}},
                     settings, strings) {}
 
 void COptAnzeigePage::Load() {

@@ -23,6 +23,7 @@ COptionenSheet::COptionenSheet(const Services& services, bool dialUpAvailable, s
     AddPage(new COptTimerPage(settings, strings, services.sound));
     AddPage(new COptAnzeigePage(settings, strings));
     AddPage(new COptSplashPage(settings, strings, CAutostart()));
-    AddPage(new COptTarifePage(settings, strings, [this] { CancelToClose(); }));
+    const QString close = QString::fromStdString(strings.Get(Str::kClose));
+    AddPage(new COptTarifePage(settings, strings, [this, close] { CancelToClose(close); }));
     AddPage(new COptBudgetPage(settings, strings));
 }

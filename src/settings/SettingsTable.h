@@ -41,6 +41,8 @@ inline constexpr DwordSetting kSplashScreen{Section::kAllgemein, "SplashScreen",
 inline constexpr DwordSetting kFirstSteps{Section::kAllgemein, "FirstSteps", 0, 0, 1};
 inline constexpr DwordSetting kImmerSichtbar{Section::kAllgemein, "ImmerSichtbar", 0, 0, 1};
 inline constexpr DwordSetting kZaehlerAnzeige{Section::kAllgemein, "ZaehlerAnzeige", 0, 0, 3};
+// The language of windows and texts, from the next start: 0 as the desktop's, 1 English, 2 German.
+inline constexpr DwordSetting kSprache{Section::kAllgemein, "Sprache", 0, 0, 2};
 inline constexpr DwordSetting kAutoExport{Section::kProtokoll, "AutoExport", 0, 0, 1};
 inline constexpr DwordSetting kBeschrAbfragen{Section::kProtokoll, "BeschrAbfragen", 1, 0, 1};
 inline constexpr DwordSetting kLogSortColumn{Section::kProtokoll, "SortierungSpalte", 0, 0, 7};
@@ -90,6 +92,7 @@ inline constexpr std::array kDwordSettings = {kKostenZuerst,
                                               kFirstSteps,
                                               kImmerSichtbar,
                                               kZaehlerAnzeige,
+                                              kSprache,
                                               kAutoExport,
                                               kBeschrAbfragen,
                                               kLogSortColumn,

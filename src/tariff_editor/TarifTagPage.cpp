@@ -26,7 +26,6 @@ struct CTarifTagPage::Column {
 namespace {
 constexpr int kNarrow = 60;
 constexpr int kWide = 80;
-constexpr int kHeadingMargin = 14;
 } // namespace
 
 CTarifTagPage::CTarifTagPage(const CStringTable& strings, const std::string& path, uint32_t dayKind, unsigned caption,
@@ -82,10 +81,8 @@ void CTarifTagPage::Load() {
     for (size_t i = 0; i < columns.size(); ++i) {
         const int column = static_cast<int>(i);
         m_model->SetColumnAlignment(column, columns[i].alignment);
-        // A heading is never cut: the column is at least as wide as its heading.
-        const int headingWidth =
-            list->horizontalHeader()->fontMetrics().horizontalAdvance(headings[column]) + kHeadingMargin;
-        list->setColumnWidth(column, std::max(columns[i].width, headingWidth));
+        // A heading is never cut: the column is at least as wide as the header asks for it.
+        list->setColumnWidth(column, std::max(columns[i].width, list->horizontalHeader()->sectionSizeHint(column)));
     }
     auto* stripHost = Control<QWidget>(Control::kDayStrip);
     auto* stripLayout = new QVBoxLayout(stripHost);

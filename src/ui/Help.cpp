@@ -1,6 +1,7 @@
 #include "ui/Help.h"
 
 #include "platform/InstalledFiles.h"
+#include "platform/ResourceLibrary.h"
 #include "ui/MessageBox.h"
 
 #include <QDesktopServices>
@@ -8,8 +9,14 @@
 
 #include <cstdio>
 
+// The page in the language of the texts where the guide has it, else the English one.
 QString CHelp::PagePath(const QString& page) {
-    return QString::fromStdString(CInstalledFiles::Find("help/" + page.toStdString()));
+    const std::string& language = CResourceLibrary::Language();
+    std::string path;
+    if (!language.empty()) {
+        path = CInstalledFiles::Find("help/" + language + '/' + page.toStdString());
+    }
+    return QString::fromStdString(path.empty() ? CInstalledFiles::Find("help/" + page.toStdString()) : path);
 }
 
 void CHelp::Open(const QString& page) {

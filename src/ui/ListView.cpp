@@ -82,11 +82,16 @@ void CListView::focusOutEvent(QFocusEvent* event) {
 }
 
 void CListView::RestoreColumnWidths(SettingsStore& settings, const char* section, std::span<const uint32_t> defaults) {
-    // The default widths suit a small classic font; with the desktop's font they grow alike.
+    // The default widths suit a small classic font; with the desktop's font they grow alike, and
+    // never so narrow that a heading (a longer one in another language) is cut.
     constexpr double kClassicCharWidth = 5.0;
     const double scale = std::max(1.0, fontMetrics().averageCharWidth() / kClassicCharWidth);
+    // These lists sort by a click on a heading: each heading leaves room for the sort indicator.
+    horizontalHeader()->setSortIndicatorShown(true);
     for (size_t column = 0; column < defaults.size(); ++column) {
-        const uint32_t fallback = static_cast<uint32_t>(defaults[column] * scale);
+        const int heading = horizontalHeader()->sectionSizeHint(static_cast<int>(column));
+        const uint32_t fallback =
+            std::max(static_cast<uint32_t>(defaults[column] * scale), static_cast<uint32_t>(std::max(heading, 0)));
         const uint32_t width = settings.ReadSettingDword(section, "Spalte" + std::to_string(column), fallback);
         setColumnWidth(static_cast<int>(column), static_cast<int>(std::min<uint32_t>(width, 4000)));
     }

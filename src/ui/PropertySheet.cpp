@@ -88,6 +88,6 @@ void CPropertySheet::ShowRefusal(int page, const FieldError& error) {
     error.Show(this);
 }
 
-void CPropertySheet::CancelToClose() {
-    m_cancel->setText(tr("Close"));
+void CPropertySheet::CancelToClose(const QString& closeText) {
+    m_cancel->setText(closeText);
 }

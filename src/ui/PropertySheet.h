@@ -22,7 +22,7 @@ public:
     void AddPage(CFormPage* page);
     void accept() override;
     // After a change that Cancel cannot take back, Cancel only closes.
-    void CancelToClose();
+    void CancelToClose(const QString& closeText);
     QTabWidget* Tabs() const { return m_tabs; }
     CFormPage* Page(int index) const { return m_pages[index]; }
 

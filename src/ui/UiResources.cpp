@@ -61,8 +61,9 @@ void CUiResources::FillMenu(QMenu& menu, const MenuPopup& popup, const std::func
                 if (table == shortcutTable) {
                     shortcut = QKeySequence::fromString(keys);
                 } else {
-                    // Shown after a tab, as menus show shortcuts; the accelerator router acts on it.
-                    text += QLatin1Char('\t') + keys;
+                    // Shown after a tab, as menus show shortcuts, in the user's language ("Strg+L");
+                    // the accelerator router acts on it.
+                    text += QLatin1Char('\t') + QKeySequence::fromString(keys).toString(QKeySequence::NativeText);
                 }
             }
         }

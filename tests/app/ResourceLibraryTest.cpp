@@ -1,9 +1,12 @@
 #include "platform/ResourceLibrary.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -48,6 +51,36 @@ TEST(ResourceLibrary, BuiltLibraryHoldsTheCatalogueFormsTablesAndPictures) {
         EXPECT_LT(MeanSaturation(idle), 0.25);
         EXPECT_GT(MeanSaturation(metering), 0.6);
         EXPECT_FALSE(LoadImage("icons/128-" + std::to_string(size) + ".png").isNull());
+    }
+}
+
+// A translation stands in for the English files it has; the rest (pictures) stay shared. The
+// user guide has each of its pages in the language.
+TEST(ResourceLibrary, GermanFilesStandInForTheEnglishOnesAndTheGuideHasEveryPage) {
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    CResourceLibrary library;
+    ASSERT_TRUE(library.Load());
+    const std::string english = library.Strings().Get(400);
+    const size_t texts = library.Strings().Size();
+    EXPECT_FALSE(library.UseLanguage("xx"));
+    EXPECT_EQ(CResourceLibrary::Language(), "");
+    EXPECT_EQ(library.Strings().Get(400), english);
+    ASSERT_TRUE(library.UseLanguage("de"));
+    EXPECT_EQ(CResourceLibrary::ResourcePath("forms/165.ui"), ":/fernzahl/de/forms/165.ui");
+    EXPECT_EQ(CResourceLibrary::ResourcePath("icons/128-16.png"), ":/fernzahl/icons/128-16.png");
+    EXPECT_NE(library.Strings().Get(400), english);
+    EXPECT_EQ(library.Strings().Size(), texts) << "a translation has every numbered text";
+    library.UseLanguage({});
+    EXPECT_EQ(library.Strings().Get(400), english);
+
+    for (const auto& page : std::filesystem::directory_iterator(FERNZAHL_BIN_DIR "/help")) {
+        if (page.path().extension() == ".html") {
+            EXPECT_TRUE(std::filesystem::exists(page.path().parent_path() / "de" / page.path().filename()))
+                << page.path() << " has no German page";
+        }
     }
 }
 

@@ -1,9 +1,13 @@
+#include "core/LanguageChoice.h"
+#include "core/ResourceIds.h"
 #include "core/SimulatedClock.h"
 #include "platform/DataPaths.h"
+#include "platform/ResourceLibrary.h"
 #include "platform/SingleInstance.h"
 #include "tariffs/InitialPeriodSource.h"
 #include "tariffs/Tarif.h"
 
+#include "support/LogBuilder.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 
@@ -28,12 +32,15 @@ struct StartupTest : ::testing::Test {
                         {"XDG_RUNTIME_DIR", runtime.Path()},
                         {"FERNZAHL_NONINTERACTIVE", "1"},
                         {"FERNZAHL_NM_BUS", "none"},
-                        {"QT_QPA_PLATFORM", "offscreen"}}};
+                        {"QT_QPA_PLATFORM", "offscreen"},
+                        // The messages these tests read are English, whatever the tester's desktop speaks.
+                        {"LANGUAGE", "en"}}};
     }
     // Starts the program, waits until it has said the text on stderr, and ends it as the session would.
-    std::string RunUntilItSays(const std::string& text) {
+    std::string RunUntilItSays(const std::string& text) { return RunUntilItSays(text, Environment()); }
+    std::string RunUntilItSays(const std::string& text, const ProcessEnvironment& env) {
         const std::string output = runtime.File("fernzahl.err");
-        CChildProcess program({BinaryPath("fernzahl")}, Environment(), output);
+        CChildProcess program({BinaryPath("fernzahl")}, env, output);
         for (int i = 0; i < 1000 && ReadFile(output).find(text) == std::string::npos; ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
@@ -106,6 +113,61 @@ TEST_F(StartupTest, FailedInstallationKeepsTheOldTariffAndSaysSo) {
     const std::string said = RunUntilItSays("could not be installed");
     EXPECT_NE(said.find("could not be installed"), std::string::npos) << said;
     EXPECT_EQ(ReadFile(home.File("Fernzahl.tff/zones")), "old");
+}
+
+// A text of the built resource library in a language ("" English).
+std::string LibraryText(unsigned id, const std::string& language) {
+    CResourceLibrary library;
+    const bool found = library.Load() && library.UseLanguage(language);
+    const std::string text = found ? library.Strings().Get(id) : std::string();
+    library.UseLanguage({});
+    return text;
+}
+
+// The desktop's language chooses the texts, and a language chosen in the options wins over it.
+TEST_F(StartupTest, TextsFollowTheDesktopsLanguageUnlessTheOptionsChooseOne) {
+    const std::string german = LibraryText(Str::kDefaultTariffInstalled, Language::kGermanCode);
+    const std::string english = LibraryText(Str::kDefaultTariffInstalled, {});
+    ASSERT_NE(german, english);
+    ProcessEnvironment germanDesktop = Environment();
+    germanDesktop.set.erase("LANGUAGE");
+    germanDesktop.set["LANG"] = "de_DE.UTF-8";
+    germanDesktop.unset = {"LANGUAGE", "LC_ALL", "LC_MESSAGES"};
+    ProcessEnvironment englishDesktop = germanDesktop;
+    englishDesktop.set["LANG"] = "en_US.UTF-8";
+    const struct {
+        const ProcessEnvironment& desktop;
+        const char* choice;
+        const std::string& said;
+    } cases[] = {{germanDesktop, "", german},
+                 {germanDesktop, "Sprache=1\n", english},
+                 {englishDesktop, "", english},
+                 {englishDesktop, "Sprache=2\n", german}};
+    for (const auto& [desktop, choice, said] : cases) {
+        WriteFile(home.File("fernzahl.ini"), std::string("[Allgemein]\nSplashScreen=0\n") + choice);
+        WriteFile(home.File("NewDefaultTariff.dll"), "new");
+        const std::string output = RunUntilItSays(said, desktop);
+        EXPECT_NE(output.find(said), std::string::npos) << desktop.set.at("LANG") << ", " << choice << ": " << output;
+    }
+}
+
+// fernzahl-cli speaks English on any desktop, so that scripts always read the same words; its
+// numbers follow the locale in text and never in CSV.
+TEST_F(StartupTest, CommandLineToolStaysEnglishOnAGermanDesktop) {
+    AppendToLog(home.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "T-Online", 1));
+    ProcessEnvironment germanDesktop = Environment();
+    germanDesktop.set["LANG"] = "de_DE.UTF-8";
+    germanDesktop.set["LANGUAGE"] = "de";
+    germanDesktop.unset = {"LC_ALL", "LC_MESSAGES"};
+    const ProcessResult text = RunProcess({BinaryPath("fernzahl-cli"), "log", "list", "--totals"}, germanDesktop);
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_NE(text.out.find("Duration"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("0,12"), std::string::npos) << text.out;
+    EXPECT_EQ(text.out.find(LibraryText(Str::kFirstLogColumn + 1, Language::kGermanCode)), std::string::npos)
+        << text.out;
+    const ProcessResult csv =
+        RunProcess({BinaryPath("fernzahl-cli"), "summary", "--by", "user", "--format", "csv"}, germanDesktop);
+    EXPECT_EQ(csv.out, "label,count,duration,units,costs\r\n\"anna\",1,90,1,0.12\r\n") << csv.err;
 }
 
 struct AfterInitialPeriod : InitialPeriodSource {

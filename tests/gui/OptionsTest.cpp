@@ -3,6 +3,8 @@
 #include "app/AboutDlg.h"
 #include "app/FernzahlDlg.h"
 #include "core/FileLayer.h"
+#include "core/LanguageChoice.h"
+#include "core/ResourceIds.h"
 #include "log/BeschreibungDlg.h"
 #include "log/FilterDlg.h"
 #include "log/ProtokollDlg.h"
@@ -125,8 +127,11 @@ TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
     third.Tabs()->setCurrentIndex(5);
     EXPECT_TRUE(Find<QCheckBox>(third.Page(5), 1105)->isChecked());
     Find<QCheckBox>(third.Page(5), 1105)->setChecked(false);
+    third.Tabs()->setCurrentIndex(4);
+    Find<QComboBox>(third.Page(4), Control::kLanguage)->setCurrentIndex(static_cast<int>(Language::kGerman));
     Answering([&] { third.accept(); });
     EXPECT_FALSE(FileExists(autostart));
+    EXPECT_EQ(fresh.Read(Setting::kSprache), Language::kGerman);
 
     // A sound file the settings could not give back (a longer path reads as none) is refused.
     COptionenSheet fourth(services, true, {}, nullptr);

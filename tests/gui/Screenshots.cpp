@@ -1,12 +1,15 @@
 // Renders the main window idle and metering, the about box, the splash picture, every page of the
 // options, the assignment of dial-up entries, the log view, its summary, printout and tariff comparison, and the
 // tariff editor to PNG files:
-//   fernzahl_screenshots DIRECTORY   (scripts/screenshots.sh writes them to docs/screenshots)
+//   fernzahl_screenshots DIRECTORY   (scripts/screenshots.sh writes them to docs/screenshots, and
+//                                     under a German locale to docs/screenshots/de)
 
 #include "GuiFixture.h"
 
 #include "app/AboutDlg.h"
 #include "app/FernzahlDlg.h"
+#include "core/LanguageChoice.h"
+#include "core/ResourceIds.h"
 #include "log/FilterDlg.h"
 #include "log/ProtokollDlg.h"
 #include "metering/TarifVergleichDlg.h"
@@ -22,6 +25,7 @@
 #include "tariff_editor/TarifeSheet.h"
 #include "tariffs/RabattZaehler.h"
 #include "tariffs/ZuordnungDlg.h"
+#include "ui/UiLanguage.h"
 
 #include <QDir>
 #include <QPixmap>
@@ -33,11 +37,12 @@
 
 namespace {
 
-// A few hundred connections over three months, as a household's log looks.
-void WriteRealisticLog(const std::string& directory) {
+// A few hundred connections over three months, as a household's log looks; the default tariff is
+// named as the program in that language names it.
+void WriteRealisticLog(const std::string& directory, const std::string& defaultTariff) {
     const char* names[] = {"T-Online", "Arcor Internet-by-Call", "Mobile broadband", "Büro Einwahl"};
     const char* users[] = {"anna", "bernd"};
-    const char* tariffs[] = {"(Default tariff)", "Mobil", "Ferngespräche"};
+    const char* tariffs[] = {defaultTariff.c_str(), "Mobil", "Ferngespräche"};
     CDateTime start = CDateTime::FromDate(2026, 9, 1, 8, 12, 5);
     for (int i = 0; i < 320; ++i) {
         const int seconds = 40 + (i * 937) % 3400;
@@ -110,6 +115,8 @@ int main(int argc, char** argv) {
     const QString dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dir);
     GuiWorld world;
+    // In the language the environment asks for, as the program chooses it at start.
+    CUiLanguage::Apply(world.library, Language::kAutomatic);
     QApplication::setApplicationDisplayName(QStringLiteral("Fernzahl"));
     CTariffBuilder(world.dir.File("Fernzahl.tff")).WithZoneEveryDay({.seconds = 60, .price = 900});
     bool ok = true;
@@ -149,7 +156,7 @@ int main(int argc, char** argv) {
     CZuordnungDlg assignment(world.settings, world.library.Strings(), world.dialUp, nullptr);
     ok = Save(assignment, dir + QStringLiteral("/assignment.png")) && ok;
 
-    WriteRealisticLog(world.dir.Path());
+    WriteRealisticLog(world.dir.Path(), world.library.Strings().Get(Str::kDefaultTariff));
     CProtokollDlg log(world.services, nullptr);
     log.show();
     WaitUntil([&] { return !log.IsFilling(); });

@@ -15,7 +15,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 id=org.fernzahl.Fernzahl
-for file in bin/fernzahl bin/fernzahl-cli share/fernzahl/Fernzahl.dll share/fernzahl/help/index.html \
+for file in bin/fernzahl bin/fernzahl-cli share/fernzahl/Fernzahl.dll share/fernzahl/help/index.html share/fernzahl/help/de/index.html \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
     share/man/man1/fernzahl.1.gz share/man/man1/fernzahl-cli.1.gz share/doc/fernzahl/copyright \
     share/doc/fernzahl/changelog.gz; do

@@ -23,6 +23,7 @@ const std::map<std::string, uint32_t> kDocumentedDefaults = {
     {"Allgemein/FirstSteps", 0},
     {"Allgemein/ImmerSichtbar", 0},
     {"Allgemein/ZaehlerAnzeige", 0},
+    {"Allgemein/Sprache", 0},
     {"Protokoll/AutoExport", 0},
     {"Protokoll/BeschrAbfragen", 1},
     {"Protokoll/SortierungSpalte", 0},

@@ -29,7 +29,9 @@ ProcessEnvironment CFakeSystem::ProgramEnvironment(const std::string& home, cons
     ProcessEnvironment env{.set = {{"FERNZAHL_HOME", home},
                                    {"XDG_RUNTIME_DIR", runtime},
                                    {"FERNZAHL_NONINTERACTIVE", "1"},
-                                   {"QT_QPA_PLATFORM", "offscreen"}}};
+                                   {"QT_QPA_PLATFORM", "offscreen"},
+                                   // The messages the tests read are English, whatever the tester's desktop speaks.
+                                   {"LANGUAGE", "en"}}};
     for (const auto& [name, value] : Environment()) {
         env.set[name] = value;
     }

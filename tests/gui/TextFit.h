@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+// The texts a shown window cuts: a label, check box, radio or push button narrower than its text,
+// a wrapped label lower than its lines, a group box narrower than its title, a tab or a column
+// narrower than its heading. One line each, naming the control and the widths; empty when all fit.
+std::vector<std::string> CutTexts(const QWidget& window);
