@@ -31,7 +31,7 @@
     <message>
       <source>Fernzahl ended while it was metering the connection &quot;%1&quot;, started %2. The connection has been logged and counted as far as it had been saved: %3, costs %4.</source>
       <comment>118</comment>
-      <translation>Fernzahl wurde beendet, während es die Verbindung „%1“ zählte, begonnen %2. Die Verbindung wurde protokolliert und gezählt, so weit sie gesichert war: %3, Kosten %4.</translation>
+      <translation>Fernzahl wurde beendet, während es die Verbindung „%1“ zählte (begonnen am %2). Die Verbindung wurde protokolliert und gezählt, soweit sie gesichert war: %3, Kosten %4.</translation>
     </message>
     <message>
       <source>The saved state of a running connection could not be read. It has been kept as %1 and is not logged.</source>
@@ -58,7 +58,7 @@ Eine jetzt laufende Verbindung wird protokolliert und nicht mehr gezählt.</tran
     <message>
       <source>The connection &quot;%1&quot;, started %2, could not be logged and counted. Its saved state has been kept as %3; Fernzahl tries again at its next start.</source>
       <comment>123</comment>
-      <translation>Die Verbindung „%1“, begonnen %2, konnte nicht protokolliert und gezählt werden. Ihr gesicherter Stand wurde als %3 aufbewahrt; Fernzahl versucht es beim nächsten Start erneut.</translation>
+      <translation>Die Verbindung „%1“ (begonnen am %2) konnte nicht protokolliert und gezählt werden. Ihr gesicherter Stand wurde als %3 aufbewahrt; Fernzahl versucht es beim nächsten Start erneut.</translation>
     </message>
     <message>
       <source>The state of the running connection could not be saved in %1. Should Fernzahl end before the connection does, the connection will not be logged.</source>
@@ -68,7 +68,7 @@ Eine jetzt laufende Verbindung wird protokolliert und nicht mehr gezählt.</tran
     <message>
       <source>The connection &quot;%1&quot;, started %2, which could not be written to the log when it ended, has now been logged.</source>
       <comment>125</comment>
-      <translation>Die Verbindung „%1“, begonnen %2, die bei ihrem Ende nicht ins Protokoll geschrieben werden konnte, ist jetzt protokolliert.</translation>
+      <translation>Die Verbindung „%1“ (begonnen am %2), die bei ihrem Ende nicht ins Protokoll geschrieben werden konnte, ist jetzt protokolliert.</translation>
     </message>
     <message>
       <source>%1 · %2</source>
@@ -312,7 +312,7 @@ Das kann nicht rückgängig gemacht werden.</translation>
     <message>
       <source>Fernzahl may not open the modem device %1, so it cannot see when the modem is connected. The device belongs to the group &quot;%2&quot;: make yourself a member (for example: sudo adduser %3 %2), then log out and back in.</source>
       <comment>460</comment>
-      <translation>Fernzahl darf das Modemgerät %1 nicht öffnen und kann darum nicht sehen, wann das Modem verbunden ist. Das Gerät gehört der Gruppe &quot;%2&quot;: Werden Sie Mitglied (zum Beispiel mit sudo adduser %3 %2) und melden Sie sich danach ab und wieder an.</translation>
+      <translation>Fernzahl darf das Modemgerät %1 nicht öffnen und kann darum nicht sehen, wann das Modem verbunden ist. Das Gerät gehört der Gruppe „%2“: Treten Sie ihr bei (zum Beispiel mit sudo adduser %3 %2), und melden Sie sich danach ab und wieder an.</translation>
     </message>
     <message>
       <source>Modem line</source>
@@ -327,7 +327,7 @@ Das kann nicht rückgängig gemacht werden.</translation>
     <message>
       <source>Connection summary</source>
       <comment>470</comment>
-      <translation>Verbindungszusammenfassung</translation>
+      <translation>Zusammenfassung der Verbindungen</translation>
     </message>
     <message>
       <source>Page %1</source>
@@ -496,7 +496,7 @@ Wählen Sie die Einträge erneut.</translation>
 Enter a zone across midnight as two zones.</source>
       <comment>550</comment>
       <translation>Das Ende einer Tarifzone darf nicht vor ihrem Beginn liegen.
-Geben Sie eine Zone über Mitternacht als zwei Zonen ein.</translation>
+Geben Sie eine Tarifzone über Mitternacht als zwei Tarifzonen ein.</translation>
     </message>
     <message>
       <source>%1 units counted at the discount price</source>
@@ -568,7 +568,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Budget left: %1 of %2</source>
       <comment>601</comment>
-      <translation>Budget übrig: %1 von %2</translation>
+      <translation>Restbudget: %1 von %2</translation>
     </message>
     <message>
       <source>Over budget by %1 (budget %2)</source>
@@ -588,7 +588,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>At this rate, this month's connections will cost about %1 by %2, more than your monthly budget of %3.</source>
       <comment>605</comment>
-      <translation>Bei diesem Verlauf kosten die Verbindungen dieses Monats bis zum %2 etwa %1, mehr als Ihr Monatsbudget von %3.</translation>
+      <translation>Geht es so weiter, kosten die Verbindungen dieses Monats bis zum %2 etwa %1, mehr als Ihr Monatsbudget von %3.</translation>
     </message>
     <message>
       <source>Please enter an amount between %1 and %2.</source>
@@ -598,7 +598,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Connections shown: %1, logged at %2 in all. Each tariff file, re-rated unit by unit:</source>
       <comment>640</comment>
-      <translation>Angezeigte Verbindungen: %1, protokolliert mit insgesamt %2. Jede Tarifdatei, Einheit für Einheit nachberechnet:</translation>
+      <translation>Angezeigte Verbindungen: %1, laut Protokoll zusammen %2. Jede Tarifdatei, Einheit für Einheit nachberechnet:</translation>
     </message>
     <message>
       <source>Difference</source>
@@ -623,12 +623,12 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Logged units</source>
       <comment>645</comment>
-      <translation>Protokollierte Einheiten</translation>
+      <translation>Ist-Einheiten</translation>
     </message>
     <message>
       <source>Logged costs</source>
       <comment>646</comment>
-      <translation>Protokollierte Kosten</translation>
+      <translation>Ist-Kosten</translation>
     </message>
     <message>
       <source>Each connection under %1:</source>
@@ -867,7 +867,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>This &amp;month</source>
       <comment>32831</comment>
-      <translation>Diesen &amp;Monat</translation>
+      <translation>Dieser &amp;Monat</translation>
     </message>
     <message>
       <source>&amp;Delete</source>
@@ -917,7 +917,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>By day of the &amp;month</source>
       <comment>32840</comment>
-      <translation>Nach Tag des &amp;Monats</translation>
+      <translation>Nach &amp;Monatstag</translation>
     </message>
     <message>
       <source>By &amp;weekday</source>
@@ -983,7 +983,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>This &amp;month</source>
       <comment>id1023.text</comment>
-      <translation>Diesen &amp;Monat</translation>
+      <translation>Dieser &amp;Monat</translation>
     </message>
     <message>
       <source>T&amp;otal</source>
@@ -1072,12 +1072,12 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Watch the carrier line of a &amp;serial modem</source>
       <comment>id1091.text</comment>
-      <translation>Trägerleitung eines &amp;seriellen Modems überwachen</translation>
+      <translation>Trägersignal eines &amp;seriellen Modems überwachen</translation>
     </message>
     <message>
       <source>A connection is counted while the modem reports a carrier (the DCD line is on).</source>
       <comment>id1091.toolTip</comment>
-      <translation>Eine Verbindung wird gezählt, solange das Modem einen Träger meldet (die DCD-Leitung ist an).</translation>
+      <translation>Eine Verbindung wird gezählt, solange das Modem ein Trägersignal meldet (die DCD-Leitung ist aktiv).</translation>
     </message>
     <message>
       <source>Serial de&amp;vice:</source>
@@ -1097,12 +1097,12 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>How many seconds the carrier must be present before the connection counts.</source>
       <comment>id1153.toolTip</comment>
-      <translation>Wie viele Sekunden der Träger anliegen muss, bevor die Verbindung zählt.</translation>
+      <translation>Wie viele Sekunden das Trägersignal anliegen muss, bevor die Verbindung gezählt wird.</translation>
     </message>
     <message>
       <source>seconds the carrier must last</source>
       <comment>toleranceUnit.text</comment>
-      <translation>Sekunden, die der Träger anliegen muss</translation>
+      <translation>Sekunden, die das Trägersignal anliegen muss</translation>
     </message>
     <message>
       <source>As&amp;k for a description of each modem connection</source>
@@ -1132,7 +1132,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Your provider charges from the moment of dialling, so each connection is counted from this many seconds before Fernzahl noticed it.</source>
       <comment>leadTimeHint.text</comment>
-      <translation>Ihr Anbieter berechnet ab dem Wählen; daher wird jede Verbindung ab so vielen Sekunden vor dem Moment gezählt, in dem Fernzahl sie bemerkt hat.</translation>
+      <translation>Ihr Anbieter berechnet ab dem Wählen; darum zählt Fernzahl jede Verbindung schon ab so vielen Sekunden vor dem Zeitpunkt, an dem es sie bemerkt.</translation>
     </message>
   </context>
   <context>
@@ -1170,7 +1170,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Choose the day your phone bill starts a new month. In a month that has no such day (the 31st in April, say), the counter is reset on the 1st of the next month.</source>
       <comment>resetDayHint.text</comment>
-      <translation>Wählen Sie den Tag, an dem Ihre Telefonrechnung einen neuen Monat beginnt. In einem Monat ohne diesen Tag (etwa dem 31. im April) wird der Zähler am 1. des Folgemonats zurückgesetzt.</translation>
+      <translation>Wählen Sie den Tag, an dem Ihre Telefonrechnung einen neuen Monat beginnt. In einem Monat ohne diesen Tag (etwa den 31. im April) wird der Zähler am 1. des Folgemonats zurückgesetzt.</translation>
     </message>
     <message>
       <source>New day, week and month</source>
@@ -1203,7 +1203,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>&amp;Export the log to &quot;Log.txt&quot; after every connection</source>
       <comment>id1094.text</comment>
-      <translation>Protokoll nach jeder Verbindung nach „Log.txt“ &amp;exportieren</translation>
+      <translation>Protokoll nach jeder Verbindung in „Log.txt“ &amp;exportieren</translation>
     </message>
     <message>
       <source>Fernzahl then writes the whole log to the file Log.txt in its data folder (normally ~/.local/share/fernzahl) whenever the log changes: after every connection and after entries are deleted. The file is replaced each time.</source>
@@ -1213,7 +1213,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>It is plain text with one line per connection and the fields separated by semicolons, ready for a spreadsheet or another program.</source>
       <comment>formatHint.text</comment>
-      <translation>Es ist reiner Text mit einer Zeile je Verbindung, die Felder durch Semikolons getrennt, bereit für eine Tabellenkalkulation oder ein anderes Programm.</translation>
+      <translation>Sie enthält reinen Text mit einer Zeile je Verbindung, die Felder durch Semikolons getrennt, bereit für eine Tabellenkalkulation oder ein anderes Programm.</translation>
     </message>
   </context>
   <context>
@@ -1314,7 +1314,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>A connection has ended that has no name. Please describe it for the log:</source>
       <comment>prompt.text</comment>
-      <translation>Eine Verbindung ohne Namen ist beendet. Bitte beschreiben Sie sie für das Protokoll:</translation>
+      <translation>Eine Verbindung ohne Namen wurde beendet. Bitte beschreiben Sie sie für das Protokoll:</translation>
     </message>
     <message>
       <source>OK</source>
@@ -1382,7 +1382,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Automatic follows the language of your desktop; numbers, dates and amounts always follow your locale.</source>
       <comment>id1190.toolTip</comment>
-      <translation>Automatisch folgt der Sprache Ihres Desktops; Zahlen, Daten und Beträge folgen immer Ihren Ländereinstellungen.</translation>
+      <translation>„Automatisch“ folgt der Sprache Ihres Desktops; Zahlen, Daten und Beträge folgen immer Ihren Ländereinstellungen.</translation>
     </message>
     <message>
       <source>Automatic</source>
@@ -1410,7 +1410,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Only the connections that match the filter are shown, and the totals count only them. Choose Filter, Remove filter to see the whole log again.</source>
       <comment>id1154.toolTip</comment>
-      <translation>Nur die Verbindungen, die zum Filter passen, werden angezeigt, und nur sie zählen in den Summen. Wählen Sie „Filter“, „Filter aufheben“, um wieder das ganze Protokoll zu sehen.</translation>
+      <translation>Nur die Verbindungen, die zum Filter passen, werden angezeigt, und nur sie zählen in den Summen. Wählen Sie „Filter → Filter aufheben“, um wieder das ganze Protokoll zu sehen.</translation>
     </message>
     <message>
       <source>Reading the log</source>
@@ -1939,7 +1939,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Connection summary</source>
       <comment>id197.windowTitle</comment>
-      <translation>Verbindungszusammenfassung</translation>
+      <translation>Zusammenfassung der Verbindungen</translation>
     </message>
     <message>
       <source>Totals of the connections the filter shows:</source>
