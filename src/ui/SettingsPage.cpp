@@ -52,6 +52,12 @@ std::string CSettingsPage::StringRefusal(const std::string& text, const CStringT
                : strings.Format(Str::kTooManyCharacters, {std::to_string(SettingsStore::kMaxStringLength)});
 }
 
+// A number the list lacks (a settings file edited by hand) shows the default, not an empty choice.
+void CSettingsPage::LoadIndex(QComboBox& list, const DwordSetting& setting) {
+    const uint32_t index = m_settings.Read(setting);
+    list.setCurrentIndex(static_cast<int>(index < static_cast<uint32_t>(list.count()) ? index : setting.defaultValue));
+}
+
 void CSettingsPage::Load() {
     for (const SettingBinding& binding : m_bindings) {
         switch (binding.kind) {
@@ -62,7 +68,7 @@ void CSettingsPage::Load() {
             Control<QLineEdit>(binding.control)->setText(ShownValue(*binding.number, m_settings.Read(*binding.number)));
             break;
         case SettingBinding::Kind::Index:
-            Control<QComboBox>(binding.control)->setCurrentIndex(static_cast<int>(m_settings.Read(*binding.number)));
+            LoadIndex(*Control<QComboBox>(binding.control), *binding.number);
             break;
         case SettingBinding::Kind::Text:
             Control<QLineEdit>(binding.control)->setText(QString::fromStdString(m_settings.Read(*binding.text)));

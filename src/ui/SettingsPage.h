@@ -6,6 +6,7 @@
 #include <vector>
 
 class CStringTable;
+class QComboBox;
 class SettingsStore;
 
 // A page whose controls mirror settings through a binding table: loaded with the settings'
@@ -29,6 +30,7 @@ protected:
 
 private:
     bool Write(const SettingBinding& binding);
+    void LoadIndex(QComboBox& list, const DwordSetting& setting);
 
     std::vector<SettingBinding> m_bindings;
     SettingsStore& m_settings;

@@ -133,6 +133,15 @@ TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
     EXPECT_FALSE(FileExists(autostart));
     EXPECT_EQ(fresh.Read(Setting::kSprache), Language::kGerman);
 
+    // A language number the list lacks (the settings file edited by hand) shows the default
+    // rather than an empty choice.
+    ASSERT_TRUE(fresh.Write(Setting::kSprache, 7));
+    COptionenSheet edited(services, true, {}, nullptr);
+    edited.Tabs()->setCurrentIndex(4);
+    const auto* language = Find<QComboBox>(edited.Page(4), Control::kLanguage);
+    EXPECT_EQ(language->currentIndex(), static_cast<int>(Language::kAutomatic));
+    EXPECT_FALSE(language->currentText().isEmpty());
+
     // A sound file the settings could not give back (a longer path reads as none) is refused.
     COptionenSheet fourth(services, true, {}, nullptr);
     fourth.Tabs()->setCurrentIndex(3);
