@@ -136,7 +136,15 @@ void CDruckLayout::Row(const std::vector<std::string>& cells, const std::vector<
 }
 
 bool CDruckLayout::Fits(size_t column, const std::string& text) const {
-    return QFontMetrics(m_rowFont, &m_printer).horizontalAdvance(Q(text)) <= ColumnWidth(column) - kFitMargin;
+    return FitsIn(column, m_rowFont, text);
+}
+
+bool CDruckLayout::HeadingFits(size_t column, const std::string& heading) const {
+    return FitsIn(column, m_headingFont, heading);
+}
+
+bool CDruckLayout::FitsIn(size_t column, const QFont& font, const std::string& text) const {
+    return QFontMetrics(font, &m_printer).horizontalAdvance(Q(text)) <= ColumnWidth(column) - kFitMargin;
 }
 
 void CDruckLayout::EndRows() {

@@ -34,8 +34,9 @@ public:
     // One line of cells in the row font; the cells of the fitted columns are shortened to their
     // column. A line that reaches the bottom limit ends the page.
     void Row(const std::vector<std::string>& cells, const std::vector<bool>& fitted);
-    // Whether a text fits its column in the row font.
+    // Whether a text fits its column in the row font, a heading in the headings' font.
     bool Fits(size_t column, const std::string& text) const;
+    bool HeadingFits(size_t column, const std::string& heading) const;
     // The rule under the last row.
     void EndRows();
     // A closing line in the headings' font, on a new page when the present one is full.
@@ -57,6 +58,7 @@ private:
     int ColumnX(size_t column) const;
     int ColumnWidth(size_t column) const;
     static QFont Font(int height, bool cellHeight, bool bold, const QPrinter& printer);
+    bool FitsIn(size_t column, const QFont& font, const std::string& text) const;
 
     QPrinter& m_printer;
     Table m_table;

@@ -15,18 +15,32 @@ CDruckLayout::Table MakeTable(const CStringTable& strings, unsigned title, unsig
 }
 } // namespace
 
+PrintoutColumns LogPrintoutColumns(const CStringTable& strings) {
+    PrintoutColumns columns{
+        MakeTable(strings, Str::kLogTitle, Str::kLogPage, {0, 112, 172, 246, 298, 410, 520, 680}, 790), {}};
+    for (int column = 0; column < CProtokollRows::kColumns; ++column) {
+        columns.headings.push_back(strings.Get(CProtokollRows::Heading(column)));
+    }
+    return columns;
+}
+
+PrintoutColumns SummaryPrintoutColumns(const CStringTable& strings) {
+    PrintoutColumns columns{MakeTable(strings, Str::kSummaryTitle, Str::kSummaryPage, {0, 150, 230, 310, 390}, 470),
+                            {std::string()}};
+    for (int column = 1; column < CZusammenfassung::kColumns; ++column) {
+        columns.headings.push_back(strings.Get(CZusammenfassung::Heading(column)));
+    }
+    return columns;
+}
+
 bool PrintLog(QPrinter& printer, const CProtokollRows& rows, const std::vector<uint32_t>& order,
               const CStringTable& strings) {
-    CDruckLayout page(printer,
-                      MakeTable(strings, Str::kLogTitle, Str::kLogPage, {0, 112, 172, 230, 282, 410, 520, 680}, 790));
+    PrintoutColumns columns = LogPrintoutColumns(strings);
+    CDruckLayout page(printer, std::move(columns.table));
     if (!page.IsActive()) {
         return false;
     }
-    std::vector<std::string> headings;
-    for (int column = 0; column < CProtokollRows::kColumns; ++column) {
-        headings.push_back(strings.Get(CProtokollRows::Heading(column)));
-    }
-    page.Headings(headings);
+    page.Headings(columns.headings);
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
     CDateTimeText startText;
     const std::vector<bool> fitted = {false, false, false, false, true, true, true, true};
@@ -53,15 +67,12 @@ bool PrintLog(QPrinter& printer, const CProtokollRows& rows, const std::vector<u
 
 bool PrintSummary(QPrinter& printer, const CZusammenfassung& summary, const std::vector<uint32_t>& order,
                   const CStringTable& strings) {
-    CDruckLayout page(printer, MakeTable(strings, Str::kSummaryTitle, Str::kSummaryPage, {0, 150, 230, 310, 390}, 470));
+    PrintoutColumns columns = SummaryPrintoutColumns(strings);
+    CDruckLayout page(printer, std::move(columns.table));
     if (!page.IsActive()) {
         return false;
     }
-    std::vector<std::string> headings = {std::string()};
-    for (int column = 1; column < CZusammenfassung::kColumns; ++column) {
-        headings.push_back(strings.Get(CZusammenfassung::Heading(column)));
-    }
-    page.Headings(headings);
+    page.Headings(columns.headings);
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
     for (const uint32_t group : order) {
         const ZusammenfassungGruppe& g = summary[group];

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "print/DruckLayout.h"
+
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class CProtokollRows;
@@ -17,3 +20,11 @@ bool PrintLog(QPrinter& printer, const CProtokollRows& rows, const std::vector<u
               const CStringTable& strings);
 bool PrintSummary(QPrinter& printer, const CZusammenfassung& summary, const std::vector<uint32_t>& order,
                   const CStringTable& strings);
+
+// Each printout's page layout and column headings in the strings' language.
+struct PrintoutColumns {
+    CDruckLayout::Table table;
+    std::vector<std::string> headings;
+};
+PrintoutColumns LogPrintoutColumns(const CStringTable& strings);
+PrintoutColumns SummaryPrintoutColumns(const CStringTable& strings);

@@ -6,6 +6,7 @@
 #include "log/BeschreibungDlg.h"
 #include "log/FilterDlg.h"
 #include "log/ProtokollDlg.h"
+#include "print/Printouts.h"
 #include "settings/OptionenSheet.h"
 #include "summary/ZusammenfassungDlg.h"
 #include "support/LogBuilder.h"
@@ -20,6 +21,8 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QPageSize>
+#include <QPrinter>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -71,6 +74,23 @@ TEST_P(FormTextTest, NoTextOfAnyFormOrSheetIsCut) {
             WaitUntil([] { return false; }, 50);
             EXPECT_EQ(CutTexts(*sheet), std::vector<std::string>{})
                 << sheet->windowTitle().toStdString() << ", page " << sheet->Tabs()->tabText(page).toStdString();
+        }
+    }
+}
+
+// On the narrower of the usual papers, in the headings' bold font.
+TEST_P(FormTextTest, NoPrintoutHeadingRunsIntoTheNextColumn) {
+    const CStringTable& strings = world.library.Strings();
+    for (const PrintoutColumns& columns : {LogPrintoutColumns(strings), SummaryPrintoutColumns(strings)}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(QString::fromStdString(world.dir.File("headings.pdf")));
+        CDruckLayout page(printer, columns.table);
+        ASSERT_TRUE(page.IsActive());
+        for (size_t column = 0; column < columns.headings.size(); ++column) {
+            EXPECT_TRUE(page.HeadingFits(column, columns.headings[column]))
+                << columns.table.title << ": " << columns.headings[column];
         }
     }
 }
