@@ -2103,7 +2103,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>The costs of the monthly counter are measured against the limit. Fernzahl warns you once a month in the notification area: when the costs pass the warning share, when they pass the limit, and when, after the first three days, the month is heading for more than the limit at its present rate. The month begins on the day chosen on the Counters page.</source>
       <comment>budgetHint.text</comment>
-      <translation>Die Kosten des Monatszählers werden an der Grenze gemessen. Fernzahl warnt Sie einmal im Monat im Infobereich: wenn die Kosten die Warnschwelle überschreiten, wenn sie die Grenze überschreiten, und wenn der Monat nach den ersten drei Tagen beim jetzigen Verlauf auf mehr als die Grenze zusteuert. Der Monat beginnt an dem Tag, der auf der Seite „Zähler“ gewählt ist.</translation>
+      <translation>Die Kosten des Monatszählers werden an der Grenze gemessen. Fernzahl warnt Sie einmal im Monat im Infobereich: wenn die Kosten die Warnschwelle überschreiten, wenn sie die Grenze überschreiten, und wenn der Monat nach den ersten drei Tagen bei gleichbleibendem Tempo auf mehr als die Grenze zusteuert. Der Monat beginnt an dem Tag, der auf der Seite „Zähler“ gewählt ist.</translation>
     </message>
   </context>
   <context>
