@@ -17,9 +17,10 @@ std::string ChooseLanguage(uint32_t choice, const std::vector<std::string>& uiLa
     if (choice == Language::kGerman) {
         return Language::kGermanCode;
     }
-    if (choice != Language::kAutomatic) {
+    if (choice == Language::kEnglish) {
         return {};
     }
+    // Automatic, also for a number the options do not offer: they show it as Automatic too.
     for (const std::string& tag : uiLanguages) {
         const std::string primary = PrimaryLanguage(tag);
         if (primary == Language::kGermanCode) {

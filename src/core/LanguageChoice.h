@@ -15,5 +15,6 @@ inline constexpr const char* kGermanCode = "de";
 
 // The library's language for the user's choice: the one chosen, or with "Automatic" the first of
 // the user's UI languages ("de-AT", "de_CH", "en-US", in the desktop's order) that the library
-// has. "" is English, also for languages it lacks and for a choice out of range.
+// has; a choice out of range counts as "Automatic", as the options page shows it. "" is English,
+// also for languages the library lacks.
 std::string ChooseLanguage(uint32_t choice, const std::vector<std::string>& uiLanguages);
