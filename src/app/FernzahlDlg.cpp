@@ -58,7 +58,12 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
     m_counterText = CFormLoader::Find<QLabel>(form, Form::kMain, Control::kCounterText);
     for (int i = 0; i < 4; ++i) {
         m_choices[i] = CFormLoader::Find<QRadioButton>(form, Form::kMain, Control::kFirstCounterChoice + i);
-        connect(m_choices[i], &QRadioButton::clicked, this, [this] { RefreshCounterDisplay(); });
+        // Toggled, not clicked: the arrow keys and a screen reader's action switch the counter too.
+        connect(m_choices[i], &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked) {
+                RefreshCounterDisplay();
+            }
+        });
     }
     m_station.Meter().SetDescriptionPrompt(&m_prompt);
     ArmCrashPoint(m_station);
@@ -67,6 +72,8 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
     CUiResources::FillMenuBar(*m_menuBar, Menu::kMain, [this](unsigned command) { OnCommand(command); });
     layout()->setMenuBar(m_menuBar);
     setWindowTitle(QApplication::applicationDisplayName());
+    // Minimized while metering, the caption carries the counter; a screen reader keeps the name.
+    setAccessibleName(QApplication::applicationDisplayName());
     setWindowIcon(CUiResources::Icon(Icon::kWindow));
     connect(&m_heartbeat, &QTimer::timeout, this, &CFernzahlDlg::Heartbeat);
     connect(&m_flash, &QTimer::timeout, this, [this] {

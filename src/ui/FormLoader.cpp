@@ -4,6 +4,8 @@
 #include "ui/ListView.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QUiLoader>
 #include <QVBoxLayout>
 
@@ -20,6 +22,17 @@ public:
         return QUiLoader::createWidget(className, parent, name);
     }
 };
+// A screen reader names a field by its label, as a sighted user reads it. Qt looks only among
+// the field's siblings and else takes a group's title or any text nearby, so the name is given
+// outright: the first label that points at a field names it; a second one is a hint beside it.
+void NameFieldsByTheirLabels(const QWidget* form) {
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        QWidget* field = label->buddy();
+        if (field != nullptr && field->accessibleName().isEmpty()) {
+            field->setAccessibleName(QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+        }
+    }
+}
 } // namespace
 
 QWidget* CFormLoader::LoadInto(QWidget* host, int templateId) {
@@ -29,6 +42,7 @@ QWidget* CFormLoader::LoadInto(QWidget* host, int templateId) {
     if (form == nullptr) {
         throw CFormError("the resource library lacks form " + std::to_string(templateId));
     }
+    NameFieldsByTheirLabels(form);
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(form);

@@ -4,8 +4,10 @@
 #include "ui/ListDelegate.h"
 
 #include <QHeaderView>
+
 #include <QPainter>
 #include <QStyle>
+#include <algorithm>
 
 CListView::CListView(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -13,6 +15,8 @@ CListView::CListView(QWidget* parent) : QTableView(parent) {
     setShowGrid(false);
     setWordWrap(false);
     setItemDelegate(new CListDelegate(this));
+    // Tab moves on to the next control, as in every list of the desktop; the arrows move between rows.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(CListDelegate::RowHeight(fontMetrics()));
@@ -20,6 +24,8 @@ CListView::CListView(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setSectionsClickable(true);
+    // Only the texts of the rows in sight are measured: a long log costs no more than a short one.
+    horizontalHeader()->setResizeContentsPrecision(0);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CListView::ColumnClicked);
 }
 
@@ -70,6 +76,32 @@ void CListView::paintEvent(QPaintEvent* event) {
     }
 }
 
+void CListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QTableView::selectionChanged(selected, deselected);
+    UpdateWholeRows(selected);
+    UpdateWholeRows(deselected);
+}
+
+void CListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    UpdateWholeRow(current.row());
+    UpdateWholeRow(previous.row());
+}
+
+void CListView::UpdateWholeRows(const QItemSelection& rows) {
+    for (const QItemSelectionRange& range : rows) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            UpdateWholeRow(row);
+        }
+    }
+}
+
+void CListView::UpdateWholeRow(int row) {
+    if (row >= 0) {
+        viewport()->update(QRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row)));
+    }
+}
+
 // The selection is drawn only while focused: it comes and goes with the focus.
 void CListView::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
@@ -85,10 +117,37 @@ void CListView::RestoreColumnWidths(SettingsStore& settings, const char* section
     // The default widths suit a small classic font; with the desktop's font they grow alike.
     constexpr double kClassicCharWidth = 5.0;
     const double scale = std::max(1.0, fontMetrics().averageCharWidth() / kClassicCharWidth);
+    const SettingsSection stored = settings.OpenSettingsKey(false, section).value_or(SettingsSection{});
+    m_unstoredColumns.clear();
     for (size_t column = 0; column < defaults.size(); ++column) {
+        const std::string name = "Spalte" + std::to_string(column);
+        if (std::none_of(stored.begin(), stored.end(), [&name](const auto& value) { return value.first == name; })) {
+            m_unstoredColumns.insert(static_cast<int>(column));
+        }
         const uint32_t fallback = static_cast<uint32_t>(defaults[column] * scale);
-        const uint32_t width = settings.ReadSettingDword(section, "Spalte" + std::to_string(column), fallback);
+        const uint32_t width = settings.ReadSettingDword(section, name, fallback);
         setColumnWidth(static_cast<int>(column), static_cast<int>(std::min<uint32_t>(width, 4000)));
+    }
+    FitUnstoredColumns();
+}
+
+void CListView::setModel(QAbstractItemModel* model) {
+    QTableView::setModel(model);
+    if (model != nullptr) {
+        connect(model, &QAbstractItemModel::modelReset, this, &CListView::FitUnstoredColumns);
+    }
+}
+
+// Only ever wider: a refill never narrows a column.
+void CListView::FitUnstoredColumns() {
+    if (model() == nullptr) {
+        return;
+    }
+    for (const int column : m_unstoredColumns) {
+        const int needed = std::max(sizeHintForColumn(column), horizontalHeader()->sectionSizeHint(column));
+        if (needed > columnWidth(column)) {
+            setColumnWidth(column, needed);
+        }
     }
 }
 

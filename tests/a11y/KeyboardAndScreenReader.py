@@ -1,0 +1,397 @@
+#!/usr/bin/python3
+"""Drives the real fernzahl through the accessibility bus, as a screen reader or a user's own
+automation meets it: in every window each control has a name of its own, Tab reaches every control
+and leaves every list, and the everyday tasks work with the keyboard alone.
+
+Run by KeyboardAndScreenReader.sh inside Xvfb and a private session bus.
+Arguments: the directory of the built programs, a scratch directory."""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+BIN, SCRATCH = sys.argv[1], sys.argv[2]
+HOME = os.path.join(SCRATCH, "home")
+CONTROLS = {
+    pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_COMBO_BOX,
+    pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE,
+    pyatspi.ROLE_LIST, pyatspi.ROLE_SLIDER, pyatspi.ROLE_PAGE_TAB_LIST,
+}
+LISTS = {pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_LIST}
+KEYS = {"Tab": 0xFF09, "ShiftTab": 0xFE20, "Return": 0xFF0D, "Escape": 0xFF1B, "Right": 0xFF53, "Left": 0xFF51,
+        "Down": 0xFF54, "Up": 0xFF52, "space": 0x20, "Delete": 0xFFFF, "F2": 0xFFBF, "Home": 0xFF50,
+        "BackSpace": 0xFF08, "End": 0xFF57, "Page_Down": 0xFF56}
+MODIFIERS = {"ctrl": 1 << 2, "shift": 1 << 0, "alt": 1 << 3}
+failures = []
+
+
+def fail(window, text):
+    failures.append(f"{window}: {text}")
+    print(f"FAIL {window}: {text}", flush=True)
+
+
+def pump(seconds=0.15):
+    end = time.time() + seconds
+    while time.time() < end:
+        GLib.MainContext.default().iteration(False)
+        time.sleep(0.02)
+
+
+def press(chord, settle=0.25):
+    """A key as typed: "ctrl+shift+8", "Tab", "alt+s"."""
+    *mods, key = chord.split("+")
+    mask = sum(MODIFIERS[m] for m in mods)
+    if mask:
+        pyatspi.Registry.generateKeyboardEvent(mask, None, pyatspi.KEY_LOCKMODIFIERS)
+    sym = KEYS.get(key, ord(key) if len(key) == 1 else None)
+    pyatspi.Registry.generateKeyboardEvent(sym, None, pyatspi.KEY_SYM)
+    if mask:
+        pyatspi.Registry.generateKeyboardEvent(mask, None, pyatspi.KEY_UNLOCKMODIFIERS)
+    pump(settle)
+
+
+def type_text(text):
+    for ch in text:
+        press(ch, 0.03)
+    pump(0.2)
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "fernzahl":
+            return app
+    return None
+
+
+def states(acc):
+    try:
+        return acc.getState()
+    except Exception:
+        return None
+
+
+def active_window(timeout=8.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        app = application()
+        if app is not None:
+            for i in range(app.childCount):
+                window = app.getChildAtIndex(i)
+                state = states(window) if window is not None else None
+                if state is not None and state.contains(pyatspi.STATE_ACTIVE):
+                    return window
+        pump(0.2)
+    raise RuntimeError("no active window of fernzahl")
+
+
+def wait_for_window(title, timeout=8.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        window = active_window(timeout)
+        if window.name == title:
+            return window
+        pump(0.2)
+    raise RuntimeError(f"window {title!r} did not come up; active is {active_window().name!r}")
+
+
+def walk(acc, depth=0):
+    """The accessibles below acc that a user meets; a list's cells are not walked."""
+    try:
+        count = acc.childCount
+        role = acc.getRole()
+    except Exception:
+        return
+    yield acc
+    if role in LISTS or role == pyatspi.ROLE_MENU_BAR or depth > 25:
+        return
+    for i in range(count):
+        child = acc.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def showing(acc):
+    state = states(acc)
+    return state is not None and state.contains(pyatspi.STATE_SHOWING) and state.contains(pyatspi.STATE_VISIBLE)
+
+
+def controls(window):
+    return [acc for acc in walk(window) if acc.getRole() in CONTROLS and showing(acc)]
+
+
+def focusable(acc):
+    state = states(acc)
+    return state.contains(pyatspi.STATE_FOCUSABLE) and state.contains(pyatspi.STATE_ENABLED)
+
+
+def key_of(acc):
+    """Identifies a control while its window is open: its role and its place in the tree."""
+    path = []
+    node = acc
+    while node is not None and node.getRole() not in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW):
+        path.append(node.getIndexInParent())
+        node = node.parent
+    return (acc.getRoleName(), tuple(reversed(path)))
+
+
+def focused(window):
+    """The control with the keyboard focus. A list's cells and a sheet's tabs may keep their mark
+    after they lost the focus, so a control that has it wins over them."""
+    in_list = None
+    for acc in walk(window):
+        state = states(acc)
+        if state is not None and state.contains(pyatspi.STATE_FOCUSED):
+            if acc.getRole() in CONTROLS - LISTS - {pyatspi.ROLE_PAGE_TAB_LIST}:
+                return acc
+        if in_list is None and acc.getRole() in LISTS | {pyatspi.ROLE_PAGE_TAB_LIST} and list_has_focus(acc):
+            in_list = acc
+    return in_list
+
+
+def list_has_focus(acc):
+    state = states(acc)
+    if state is not None and state.contains(pyatspi.STATE_FOCUSED):
+        return True
+    # Qt marks the current cell focused; the list is what Tab moves to and from.
+    for i in range(min(acc.childCount, 200)):
+        cell = acc.getChildAtIndex(i)
+        cell_state = states(cell) if cell is not None else None
+        if cell_state is not None and cell_state.contains(pyatspi.STATE_FOCUSED):
+            return True
+    return False
+
+
+def describe(acc):
+    return f"{acc.getRoleName()} {acc.name!r}" if acc is not None else "nothing"
+
+
+def value_text(acc):
+    try:
+        return acc.queryText().getText(0, -1)
+    except NotImplementedError:
+        return ""
+
+
+def label_of(acc):
+    for relation in acc.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY and relation.getNTargets() > 0:
+            label = relation.getTarget(0)
+            if label.getRole() == pyatspi.ROLE_LABEL:
+                return label.name.strip()
+    return ""
+
+
+def check_names(title, window):
+    """Every control says what it is: a name of its own, not its value, a hint or a group's title."""
+    named = {}
+    for acc in controls(window):
+        role = acc.getRole()
+        name = (acc.name or "").strip()
+        if not name:
+            fail(title, f"a {acc.getRoleName()} has no name")
+            continue
+        if role == pyatspi.ROLE_COMBO_BOX:
+            # Qt names a drop-down list by its value; a screen reader names it by its label.
+            name = label_of(acc)
+            if not name:
+                fail(title, f"the drop-down list {acc.name!r} has no label")
+                continue
+        if name.startswith("("):
+            fail(title, f"the {acc.getRoleName()} is named by the hint {name!r}")
+        if role in {pyatspi.ROLE_TEXT, pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_COMBO_BOX} | LISTS:
+            if name in named:
+                fail(title, f"two controls are both called {name!r} ({named[name]}, {acc.getRoleName()})")
+            named[name] = acc.getRoleName()
+
+
+def check_tab_order(title, window):
+    """Tab visits every control, the buttons too, and goes on past each list."""
+    wanted = {key_of(acc): acc for acc in controls(window) if focusable(acc)}
+    if focused(window) is None:
+        press("Tab")
+    reached = set()
+    in_list = None
+    for _ in range(2 * len(wanted) + 4):
+        now = focused(window)
+        if os.environ.get("A11Y_TRACE"):
+            print("  focus:", describe(now), flush=True)
+        if now is not None:
+            reached.add(key_of(now))
+            if in_list is not None and key_of(now) == key_of(in_list):
+                fail(title, f"Tab does not leave the list {in_list.name!r}")
+                break
+            in_list = now if now.getRole() in LISTS else None
+        press("Tab", 0.12)
+    radio_groups = {key_of(acc.parent) for acc in wanted.values() if acc.getRole() == pyatspi.ROLE_RADIO_BUTTON
+                    and any(key_of(other.parent) == key_of(acc.parent) and key in reached
+                            for key, other in wanted.items())}
+    for key, acc in wanted.items():
+        if key in reached:
+            continue
+        if acc.getRole() == pyatspi.ROLE_RADIO_BUTTON and key_of(acc.parent) in radio_groups:
+            continue  # a group of radio buttons is one stop; the arrows move within it
+        if acc.getRole() == pyatspi.ROLE_PAGE_TAB_LIST:
+            continue
+        fail(title, f"Tab never reaches the {describe(acc)}")
+
+
+def check_window(title, window=None):
+    window = window or wait_for_window(title)
+    check_names(title, window)
+    check_tab_order(title, window)
+    return window
+
+
+def pages(window):
+    for acc in walk(window):
+        if acc.getRole() == pyatspi.ROLE_PAGE_TAB_LIST:
+            return acc
+    return None
+
+
+def page_tabs(tabs):
+    """The pages' tabs, without the bar's scroll buttons."""
+    return [tab for tab in (tabs.getChildAtIndex(i) for i in range(tabs.childCount))
+            if tab is not None and tab.getRole() == pyatspi.ROLE_PAGE_TAB]
+
+
+def check_sheet(title):
+    window = wait_for_window(title)
+    tabs = pages(window)
+    for tab in page_tabs(tabs):
+        show_page(tab)
+        check_window(f"{title} / {tab.name}", window)
+    show_page(page_tabs(tabs)[0])
+    return window
+
+
+def show_page(tab):
+    tab.queryAction().doAction(0)
+    pump(0.4)
+
+
+def control_named(window, name, role=None):
+    for acc in walk(window):
+        if acc.name == name and (role is None or acc.getRole() == role) and showing(acc):
+            return acc
+    raise RuntimeError(f"no control {name!r} in {window.name!r}")
+
+
+def focus_by_tab(window, name, role=None):
+    """Presses Tab until the control of that name has the focus, as a keyboard user does."""
+    target = key_of(control_named(window, name, role))
+    for _ in range(60):
+        now = focused(window)
+        if now is not None and key_of(now) == target:
+            return now
+        press("Tab", 0.1)
+    raise RuntimeError(f"Tab never reaches {name!r} in {window.name!r}")
+
+
+def rows_of(table):
+    table_iface = table.queryTable()
+    return [[value_text_cell(table_iface.getAccessibleAt(r, c)) for c in range(table_iface.nColumns)]
+            for r in range(table_iface.nRows)]
+
+
+def value_text_cell(cell):
+    return cell.name if cell is not None else ""
+
+
+def setting(section, name):
+    out = subprocess.run([os.path.join(BIN, "fernzahl-cli"), "--data-dir", HOME, "settings", "get", section, name],
+                         capture_output=True, text=True, check=True)
+    return out.stdout.strip()
+
+
+def flow_options_watch_dial_up():
+    """Options by keyboard: the monitoring page, dial-up watching on, OK."""
+    window = active_window()
+    press("ctrl+o")
+    sheet = check_sheet("Options")
+    tabs = pages(sheet)
+    names = [tab.name for tab in page_tabs(tabs)]
+    focus_by_tab(sheet, "Watch the carrier line of a serial modem", pyatspi.ROLE_CHECK_BOX)
+    for _ in range(names.index("Monitoring")):
+        press("ctrl+Page_Down", 0.4)
+    box = focus_by_tab(sheet, "Watch dial-up networking connections", pyatspi.ROLE_CHECK_BOX)
+    if not states(box).contains(pyatspi.STATE_CHECKED):
+        press("space")
+    press("Return", 0.8)
+    if active_window().name != window.name:
+        fail("Options", "Enter did not close the sheet with OK")
+        press("Escape")
+    if setting("Überwachung", "DFÜNetzwerk") != "1":
+        fail("Options", "dial-up watching was not switched on by keyboard")
+
+
+def prepare_home():
+    """An installation that has been used a little: three connections logged, a dial-up entry."""
+    for folder in ("home", "run", "peers", "sys/class/net", "proc"):
+        os.makedirs(os.path.join(SCRATCH, folder), mode=0o700, exist_ok=True)
+    with open(os.path.join(SCRATCH, "peers", "provider"), "w") as peer:
+        peer.write("/dev/ttyS0 115200\n")
+    with open(os.path.join(HOME, "fernzahl.ini"), "w", encoding="utf-8") as ini:
+        ini.write("[Allgemein]\nSplashScreen=0\nFirstSteps=1\n\n[Überwachung]\nDFÜNetzwerk=0\nModem=1\n")
+    for start, seconds in (("2026-12-01 09:15:00", 600), ("2026-12-02 20:00:00", 3600), ("2026-12-03 12:30:00", 90)):
+        subprocess.run([os.path.join(BIN, "fernzahl-cli"), "--data-dir", HOME, "meter", "--start", start,
+                        "--seconds", str(seconds)], check=True, stdout=subprocess.DEVNULL)
+
+
+def start_program():
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", FERNZAHL_HOME=HOME,
+               XDG_RUNTIME_DIR=os.path.join(SCRATCH, "run"), FERNZAHL_NM_BUS="none",
+               FERNZAHL_PEERS_DIR=os.path.join(SCRATCH, "peers"), FERNZAHL_SYSFS_ROOT=os.path.join(SCRATCH, "sys"),
+               FERNZAHL_RUN_ROOT=os.path.join(SCRATCH, "run"), FERNZAHL_PROC_ROOT=os.path.join(SCRATCH, "proc"),
+               FERNZAHL_SERIAL_DIR=os.path.join(SCRATCH, "run"), LANG="en_US.UTF-8", LC_ALL="en_US.UTF-8",
+               LANGUAGE="en")
+    program = subprocess.Popen([os.path.join(BIN, "fernzahl")], env=env)
+    wait_for_window("Fernzahl", 20)
+    return program
+
+
+def start_window_manager():
+    """A desktop gives the keyboard to the window that comes up; without a window manager none has it."""
+    config = os.path.join(SCRATCH, "openbox.xml")
+    with open(config, "w") as rc:
+        rc.write("<openbox_config><focus><focusNew>yes</focusNew></focus></openbox_config>\n")
+    manager = subprocess.Popen(["openbox", "--sm-disable", "--config-file", config],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    return manager
+
+
+def main():
+    prepare_home()
+    manager = start_window_manager()
+    program = start_program()
+    flows = [lambda: check_window("Fernzahl"), flow_options_watch_dial_up]
+    try:
+        for flow in flows:
+            try:
+                flow()
+            except Exception as error:  # one broken flow must not hide the others
+                import traceback
+                traceback.print_exc()
+                fail(getattr(flow, "__name__", "flow"), str(error))
+                for _ in range(3):
+                    if active_window().name == "Fernzahl":
+                        break
+                    press("Escape", 0.4)
+    finally:
+        program.terminate()
+        program.wait(20)
+        manager.terminate()
+        manager.wait(20)
+    print(f"{len(failures)} failure(s)")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
