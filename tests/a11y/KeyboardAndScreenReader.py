@@ -140,31 +140,28 @@ def key_of(acc):
     return (acc.getRoleName(), tuple(reversed(path)))
 
 
+last_focus = [None]
+
+
+def on_focus(event):
+    if event.detail1 == 1:
+        last_focus[0] = event.source
+
+
 def focused(window):
-    """The control with the keyboard focus. A list's cells and a sheet's tabs may keep their mark
-    after they lost the focus, so a control that has it wins over them."""
-    in_list = None
-    for acc in walk(window):
-        state = states(acc)
-        if state is not None and state.contains(pyatspi.STATE_FOCUSED):
-            if acc.getRole() in CONTROLS - LISTS - {pyatspi.ROLE_PAGE_TAB_LIST}:
-                return acc
-        if in_list is None and acc.getRole() in LISTS | {pyatspi.ROLE_PAGE_TAB_LIST} and list_has_focus(acc):
-            in_list = acc
-    return in_list
-
-
-def list_has_focus(acc):
-    state = states(acc)
-    if state is not None and state.contains(pyatspi.STATE_FOCUSED):
-        return True
-    # Qt marks the current cell focused; the list is what Tab moves to and from.
-    for i in range(min(acc.childCount, 200)):
-        cell = acc.getChildAtIndex(i)
-        cell_state = states(cell) if cell is not None else None
-        if cell_state is not None and cell_state.contains(pyatspi.STATE_FOCUSED):
-            return True
-    return False
+    """The control that the bus last told has the keyboard focus: a list for its cell, a sheet's
+    tabs for one tab."""
+    pump(0.05)
+    acc = last_focus[0]
+    try:
+        if acc is None or not showing(acc):
+            return None
+        parent = acc.parent
+        if parent is not None and (parent.getRole() in LISTS or acc.getRole() == pyatspi.ROLE_PAGE_TAB):
+            return parent
+        return acc if acc.getRole() in CONTROLS else None
+    except Exception:
+        return None
 
 
 def describe(acc):
@@ -278,7 +275,8 @@ def show_page(tab):
 
 def control_named(window, name, role=None):
     for acc in walk(window):
-        if acc.name == name and (role is None or acc.getRole() == role) and showing(acc):
+        kind = acc.getRole() == role or role is None and acc.getRole() in CONTROLS
+        if kind and name in (acc.name, label_of(acc)) and showing(acc):
             return acc
     raise RuntimeError(f"no control {name!r} in {window.name!r}")
 
@@ -331,6 +329,117 @@ def flow_options_watch_dial_up():
         fail("Options", "dial-up watching was not switched on by keyboard")
 
 
+def new_window(left, timeout=8.0):
+    """The window that came up over the one named left."""
+    end = time.time() + timeout
+    while time.time() < end:
+        window = active_window(timeout)
+        if window.name != left:
+            return window
+        pump(0.2)
+    raise RuntimeError(f"no window came up over {left!r}")
+
+
+def close_back_to(title):
+    for _ in range(4):
+        if active_window().name == title:
+            return
+        press("Escape", 0.5)
+    raise RuntimeError(f"Escape does not lead back to {title!r}")
+
+
+def the_list(window):
+    for acc in walk(window):
+        if acc.getRole() in LISTS and showing(acc):
+            return acc
+    raise RuntimeError(f"{window.name!r} shows no list")
+
+
+def costs_column(log):
+    rows = rows_of(the_list(log))
+    return [float(row[3]) for row in rows]
+
+
+def flow_log_sort_filter_summary():
+    """The log by keyboard: sorted by costs from the menu and by shortcut, filtered, summed up."""
+    press("ctrl+l", 1.0)
+    log = check_window("Connection log")
+    press("alt+o", 0.4)
+    press("c", 1.0)
+    costs = costs_column(log)
+    if costs != sorted(costs) or len(costs) != 3:
+        fail("Connection log", f"Sort, By costs gives {costs}")
+    press("alt+o", 0.4)
+    press("n", 1.0)
+    costs = costs_column(log)
+    if costs != sorted(costs, reverse=True):
+        fail("Connection log", f"Sort, Descending does not turn the order round: {costs}")
+    press("ctrl+f", 1.0)
+    filter_window = check_window("Filter the log")
+    focus_by_tab(filter_window, "Earliest:", pyatspi.ROLE_TEXT)
+    type_text("2026-12-02 00:00:00")
+    press("Return", 1.5)
+    if len(costs_column(log)) != 2:
+        fail("Filter the log", f"the filter from December 2 shows {len(costs_column(log))} connections, not 2")
+    press("alt+s", 0.4)
+    press("d", 1.0)
+    summary = check_window("Connection summary")
+    if len(rows_of(the_list(summary))) != 2:
+        fail("Connection summary", "the summary by day of the filtered log does not show its two days")
+    close_back_to("Connection log")
+    press("alt+s", 0.4)
+    press("c", 2.0)
+    check_window("Compare tariffs")
+    close_back_to("Connection log")
+    close_back_to("Fernzahl")
+
+
+def flow_tariff_editor_add_zone():
+    """The tariff editor by keyboard: the tariff chosen, a zone added on the first page."""
+    press("ctrl+t", 1.0)
+    choice = check_window("Choose a tariff")
+    focus_by_tab(choice, "Which tariff do you want to work on?")
+    press("Down")
+    press("Return", 1.0)
+    sheet = new_window("Choose a tariff")
+    tabs = pages(sheet)
+    first = page_tabs(tabs)[0]
+    for tab in page_tabs(tabs):
+        show_page(tab)
+        check_window(f"{sheet.name} / {tab.name}", sheet)
+    show_page(first)
+    zones = len(rows_of(the_list(sheet)))
+    focus_by_tab(sheet, "Add…", pyatspi.ROLE_PUSH_BUTTON)
+    press("Return", 1.0)
+    zone = check_window("Zone")
+    focus_by_tab(zone, "From")
+    press("ctrl+a")
+    type_text("03:00")
+    press("Tab")
+    press("ctrl+a")
+    type_text("03:59")
+    press("Return", 1.0)
+    while active_window().name != sheet.name:
+        press("Return", 0.8)  # the warning that the new zone overlaps
+    if len(rows_of(the_list(sheet))) != zones + 1:
+        fail("Zone", "the zone added by keyboard is not in the list")
+    close_back_to("Fernzahl")
+
+
+def flow_about():
+    press("alt+h", 0.4)
+    press("a", 1.0)
+    check_window("About Fernzahl")
+    close_back_to("Fernzahl")
+
+
+def flow_assignment():
+    press("alt+s", 0.4)
+    press("a", 1.0)
+    check_window("Assignment of dial-up entries")
+    close_back_to("Fernzahl")
+
+
 def prepare_home():
     """An installation that has been used a little: three connections logged, a dial-up entry."""
     for folder in ("home", "run", "peers", "sys/class/net", "proc"):
@@ -342,6 +451,10 @@ def prepare_home():
     for start, seconds in (("2026-12-01 09:15:00", 600), ("2026-12-02 20:00:00", 3600), ("2026-12-03 12:30:00", 90)):
         subprocess.run([os.path.join(BIN, "fernzahl-cli"), "--data-dir", HOME, "meter", "--start", start,
                         "--seconds", str(seconds)], check=True, stdout=subprocess.DEVNULL)
+    # A second tariff file: the editor asks which, and dial-up entries can be assigned.
+    with open(os.path.join(BIN, "Fernzahl-example.tff"), "rb") as example:
+        with open(os.path.join(HOME, "Mobile.tff"), "wb") as second:
+            second.write(example.read())
 
 
 def start_program():
@@ -368,10 +481,15 @@ def start_window_manager():
 
 
 def main():
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
     prepare_home()
     manager = start_window_manager()
     program = start_program()
-    flows = [lambda: check_window("Fernzahl"), flow_options_watch_dial_up]
+    only = os.environ.get("A11Y_FLOWS")
+    flows = [lambda: check_window("Fernzahl"), flow_options_watch_dial_up, flow_log_sort_filter_summary,
+             flow_tariff_editor_add_zone, flow_about, flow_assignment]
+    if only:
+        flows = [flow for flow in flows if getattr(flow, "__name__", "") in only.split(",")]
     try:
         for flow in flows:
             try:
@@ -380,10 +498,7 @@ def main():
                 import traceback
                 traceback.print_exc()
                 fail(getattr(flow, "__name__", "flow"), str(error))
-                for _ in range(3):
-                    if active_window().name == "Fernzahl":
-                        break
-                    press("Escape", 0.4)
+                close_back_to("Fernzahl")
     finally:
         program.terminate()
         program.wait(20)
