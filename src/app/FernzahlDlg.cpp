@@ -26,9 +26,11 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
@@ -65,6 +67,7 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
             }
         });
     }
+    AddNothingWatchedLine();
     m_station.Meter().SetDescriptionPrompt(&m_prompt);
     ArmCrashPoint(m_station);
     AddCommands();
@@ -337,6 +340,26 @@ void CFernzahlDlg::RefreshCounterDisplay() {
     }
 }
 
+void CFernzahlDlg::AddNothingWatchedLine() {
+    m_nothingWatched = new QWidget(this);
+    auto* line = new QHBoxLayout(m_nothingWatched);
+    line->setContentsMargins(12, 12, 12, 0);
+    auto* text = new QLabel(Text(m_services.strings.Get(Str::kNothingWatched)), m_nothingWatched);
+    text->setWordWrap(true);
+    auto* open = new QPushButton(Text(m_services.strings.Get(Str::kOpenOptions)), m_nothingWatched);
+    connect(open, &QPushButton::clicked, this, [this] { OnCommand(kOptions); });
+    line->addWidget(text, 1);
+    line->addWidget(open);
+    static_cast<QBoxLayout*>(layout())->insertWidget(0, m_nothingWatched);
+    RefreshNothingWatchedLine();
+}
+
+void CFernzahlDlg::RefreshNothingWatchedLine() {
+    SettingsStore& settings = m_services.settings;
+    const bool watching = settings.Read(Setting::kDfueNetzwerk) != 0 || settings.Read(Setting::kModem) != 0;
+    m_nothingWatched->setVisible(!watching);
+}
+
 void CFernzahlDlg::RefreshConnectionText() {
     m_connectionText->setText(Text(m_station.Meter().GetConnectionText()));
 }
@@ -492,6 +515,7 @@ void CFernzahlDlg::RunOptions() {
     m_station.Tariff().Invalidate();
     m_station.Meter().ReadSettings();
     m_watcher.ReadSettings();
+    RefreshNothingWatchedLine();
     UpdateMenuState();
     CheckBudget();
     RefreshCounterDisplay();

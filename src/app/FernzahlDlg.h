@@ -115,6 +115,10 @@ private:
     void WarnAboutBudget(const QString& text);
     void RefreshCounterDisplay();
     void RefreshConnectionText();
+    // While neither dial-up networking nor the modem line is watched, a line says so and offers
+    // the options: nothing would ever be metered.
+    void AddNothingWatchedLine();
+    void RefreshNothingWatchedLine();
     void SetTooltip(const std::string& text);
     void UpdateMenuState();
     void SetAlwaysOnTop(bool onTop);
@@ -149,6 +153,7 @@ private:
     QGroupBox* m_connectionCaption = nullptr;
     QLabel* m_connectionText = nullptr;
     QLabel* m_counterText = nullptr;
+    QWidget* m_nothingWatched = nullptr;
     QRadioButton* m_choices[4] = {};
     QMenuBar* m_menuBar = nullptr;
     QSystemTrayIcon* m_tray = nullptr;

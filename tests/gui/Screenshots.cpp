@@ -114,6 +114,16 @@ int main(int argc, char** argv) {
     CTariffBuilder(world.dir.File("Fernzahl.tff")).WithZoneEveryDay({.seconds = 60, .price = 900});
     bool ok = true;
     {
+        // The first start: nothing is watched yet.
+        world.settings.Write(Setting::kDfueNetzwerk, 0);
+        world.settings.Write(Setting::kModem, 0);
+        CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+        ok = Save(window, dir + QStringLiteral("/main-window-first-start.png")) && ok;
+        window.Shutdown();
+        world.settings.Write(Setting::kDfueNetzwerk, 1);
+        world.settings.Write(Setting::kModem, 1);
+    }
+    {
         CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
         ok = Save(window, dir + QStringLiteral("/main-window-idle.png")) && ok;
         world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
@@ -148,6 +158,11 @@ int main(int argc, char** argv) {
     log.show();
     WaitUntil([&] { return !log.IsFilling(); });
     ok = Save(log, dir + QStringLiteral("/log-view.png")) && ok;
+    // Sort, By costs, as chosen from the menu by keyboard (Alt+O, C), then Descending.
+    log.OnCommand(CProtokollDlg::kSortByFirstColumn + 3);
+    log.OnCommand(CProtokollDlg::kSortDescending);
+    WaitUntil([&] { return !log.IsFilling(); });
+    ok = Save(log, dir + QStringLiteral("/log-view-sorted-by-costs.png")) && ok;
     CProtokollFilter filter;
     CFilterDlg filterDialog(filter, world.dir.Path(), world.clock.Now(), world.library.Strings(), nullptr);
     ok = Save(filterDialog, dir + QStringLiteral("/log-filter.png")) && ok;
