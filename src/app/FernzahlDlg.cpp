@@ -97,8 +97,9 @@ void CFernzahlDlg::Initialise() {
     SettingsStore& settings = m_services.settings;
     if (settings.Read(Setting::kFirstSteps) == 0) {
         // The very first start: the window stays up and the user guide opens at its first steps.
-        CHelp::Open(QString::fromLatin1(CHelp::kFirstSteps));
-        settings.Write(Setting::kFirstSteps, 1);
+        // Only a page the user saw counts: a guide that could not be shown comes again next time.
+        CHelp::Open(QString::fromLatin1(CHelp::kFirstSteps),
+                    [store = &settings] { store->Write(Setting::kFirstSteps, 1); });
     } else {
         QTimer::singleShot(0, this, [this] {
             if (HasTray()) {

@@ -4,6 +4,7 @@
 #include "core/StringTable.h"
 
 #include <QCheckBox>
+#include <QLabel>
 
 using Kind = SettingBinding::Kind;
 
@@ -25,6 +26,7 @@ void COptUeberwPage::Load() {
         auto* dialUp = Control<QCheckBox>(Control::kWatchDialUp);
         dialUp->setChecked(false);
         dialUp->setEnabled(false);
+        Control<QLabel>(Control::kDialUpHint)->setText(QString::fromStdString(Strings().Get(Str::kDialUpNotFound)));
     }
 }
 

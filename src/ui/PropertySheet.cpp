@@ -2,6 +2,7 @@
 
 #include "core/ResourceIds.h"
 #include "ui/FormPage.h"
+#include "ui/UiResources.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -89,5 +90,5 @@ void CPropertySheet::ShowRefusal(int page, const FieldError& error) {
 }
 
 void CPropertySheet::CancelToClose() {
-    m_cancel->setText(tr("Close"));
+    m_cancel->setText(QString::fromStdString(CUiResources::Strings().Get(Str::kClose)));
 }
