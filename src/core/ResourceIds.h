@@ -153,6 +153,8 @@ inline constexpr int kZoneHeadline = 1106;
 inline constexpr int kAddZone = 1107;
 inline constexpr int kEditZone = 1108;
 inline constexpr int kDeleteZone = 1109;
+inline constexpr int kMoveZoneUp = 1181;
+inline constexpr int kMoveZoneDown = 1182;
 inline constexpr int kDayStrip = 1120;
 
 // Tariff editor: the zone dialog
@@ -232,6 +234,9 @@ inline constexpr unsigned kOptionsCaption = 300;
 inline constexpr unsigned kSoundFileFilter = 301;
 inline constexpr unsigned kChooseAWatchMethod = 302;
 inline constexpr unsigned kDialUpNotFound = 303;
+inline constexpr unsigned kZoneOverlaps = 551;
+inline constexpr unsigned kOverlapApplies = 552;
+inline constexpr unsigned kOverlapOrder = 553;
 inline constexpr unsigned kHelpPageMissing = 304;
 inline constexpr unsigned kClose = 305;
 inline constexpr unsigned kLogTitle = 400;
