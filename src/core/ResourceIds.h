@@ -227,6 +227,7 @@ inline constexpr unsigned kNothingWatched = 178;
 inline constexpr unsigned kOpenOptions = 179;
 inline constexpr unsigned kNothingMeteredYet = 177;
 inline constexpr unsigned kFirstCounterCaption = 180; // 180 to 183
+inline constexpr unsigned kFirstGroupHeading = 191;   // 191 to 197, in the order of the summary's modes
 inline constexpr unsigned kResetCounterQuestion = 190;
 inline constexpr unsigned kAboutCaption = 220;
 inline constexpr unsigned kAboutAddress = 225;

@@ -62,6 +62,7 @@ QVariant CZusammenfassungModel::headerData(int section, Qt::Orientation orientat
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
         return {};
     }
-    const unsigned heading = CZusammenfassung::Heading(section);
+    const unsigned heading = section == CZusammenfassung::kLabel ? CZusammenfassung::LabelHeading(m_summary.GetMode())
+                                                                 : CZusammenfassung::Heading(section);
     return heading == 0 ? QString() : QString::fromStdString(m_strings.Get(heading));
 }
