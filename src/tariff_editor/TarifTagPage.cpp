@@ -238,4 +238,8 @@ void CTarifTagPage::DeleteSelected() {
         NotWritten(m_strings, m_records.GetPath()).Show(this);
     }
     Fill();
+    // The next zone is chosen, so that Del goes on deleting as in any list.
+    if (!m_zones.empty()) {
+        Select(m_zones[std::min(static_cast<size_t>(row), m_zones.size() - 1)].record);
+    }
 }
