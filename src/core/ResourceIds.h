@@ -316,6 +316,7 @@ inline constexpr unsigned kCompareNothing = 649;
 inline constexpr unsigned kWholeNumber = 61712;
 inline constexpr unsigned kTooManyCharacters = 61716;
 inline constexpr unsigned kDateTime = 61720;
+inline constexpr unsigned kDateTimeExample = 61722;
 inline constexpr unsigned kAmount = 61721;
 inline constexpr unsigned kNumberOutOfRange = 61714;
 inline constexpr unsigned kNotAnUnsignedNumber = 61719;

@@ -245,7 +245,9 @@ void CProtokollDlg::UpdateFilterState() {
 
 void CProtokollDlg::ApplyQuickFilter(const CProtokollFilter::Period& period) {
     m_filter.SetActive(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor); // a long log takes a moment to scan
     m_filter.Scan(m_directory, m_services.clock.Now(), m_services.strings.Get(Str::kAllEntries));
+    QApplication::restoreOverrideCursor();
     m_filter.SetActive(true);
     m_filter.from = period.from;
     m_filter.to = period.to;
@@ -357,7 +359,10 @@ void CProtokollDlg::DeleteWholeLog() {
 }
 
 bool CProtokollDlg::DeleteRecords(const CChosenRecords& chosen) {
-    switch (chosen.Delete(m_directory)) {
+    QApplication::setOverrideCursor(Qt::WaitCursor); // the log is rewritten
+    const CChosenRecords::Outcome outcome = chosen.Delete(m_directory);
+    QApplication::restoreOverrideCursor();
+    switch (outcome) {
     case CChosenRecords::Outcome::kDeleted:
         ExportAutomatically(m_services, this);
         return true;

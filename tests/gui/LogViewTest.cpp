@@ -4,6 +4,7 @@
 #include "core/FileLayer.h"
 #include "core/ResourceIds.h"
 #include "log/ProtokollDlg.h"
+#include "settings/DateTimeInput.h"
 #include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
 #include "ui/ListView.h"
@@ -65,7 +66,15 @@ TEST_F(LogViewTest, SortFilterAndDeleteAsAUserWould) {
     WhenModalOpens([this](QWidget* filter) {
         auto* from = Find<QLineEdit>(filter, 1028);
         from->setText(QStringLiteral("yesterday"));
-        EXPECT_EQ(Answering([&] { Find<QPushButton>(filter, 1)->click(); }), world.library.Strings().Get(61720));
+        // The message shows the form expected by an example, one the field takes.
+        const std::string refusal = Answering([&] { Find<QPushButton>(filter, 1)->click(); });
+        const std::string pattern = world.library.Strings().Get(61722);
+        const std::string before = pattern.substr(0, pattern.find("%1"));
+        const std::string after = pattern.substr(pattern.find("%1") + 2);
+        ASSERT_EQ(refusal.rfind(before, 0), 0u) << refusal;
+        ASSERT_GT(refusal.size(), before.size() + after.size()) << refusal;
+        const std::string example = refusal.substr(before.size(), refusal.size() - before.size() - after.size());
+        EXPECT_TRUE(ParseDateTimeInput(example)) << example;
         EXPECT_EQ(filter->focusWidget(), from);
         from->setText(QStringLiteral("01.01.2026 00:00:00"));
         Find<QComboBox>(filter, 1002)->setCurrentText(QStringLiteral("apple"));
