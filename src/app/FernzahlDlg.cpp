@@ -79,11 +79,7 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
     setAccessibleName(QApplication::applicationDisplayName());
     setWindowIcon(CUiResources::Icon(Icon::kWindow));
     connect(&m_heartbeat, &QTimer::timeout, this, &CFernzahlDlg::Heartbeat);
-    connect(&m_flash, &QTimer::timeout, this, [this] {
-        if (++m_flashCount >= kFlashes) {
-            m_flash.stop();
-        }
-    });
+    connect(&m_flash, &QTimer::timeout, this, &CFernzahlDlg::Flash);
     Initialise();
 }
 
@@ -295,10 +291,27 @@ void CFernzahlDlg::ReportCheckpointFailure() {
 }
 
 void CFernzahlDlg::StartFlashing() {
-    // Ten flashes at 500 ms: the desktop marks the window as wanting attention meanwhile.
     m_flashCount = 0;
+    Flash();
     m_flash.start(kHeartbeatMs);
-    QApplication::alert(this, kFlashes * kHeartbeatMs);
+}
+
+// Ten flashes at 500 ms: the window asks the desktop for attention at every other beat, and the tray
+// icon, all that is seen of a hidden window, blinks alike; then it shows the meter's state again.
+void CFernzahlDlg::Flash() {
+    const bool lit = m_flashCount % 2 == 0;
+    if (lit) {
+        QApplication::alert(this, kHeartbeatMs);
+    }
+    const bool done = ++m_flashCount > kFlashes;
+    if (done) {
+        m_flash.stop();
+    }
+    if (m_tray != nullptr) {
+        const bool metering = m_station.Meter().IsRunning();
+        const bool other = lit && !done; // the other state's icon for a beat
+        m_tray->setIcon(CUiResources::Icon(metering != other ? Icon::kMetering : Icon::kIdle));
+    }
 }
 
 void CFernzahlDlg::CheckBudget() {

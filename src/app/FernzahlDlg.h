@@ -128,6 +128,7 @@ private:
     void HideToTray();
     void ResetCounter(CMeterStation::Counter counter);
     void StartFlashing();
+    void Flash();
     bool HasTray() const;
 
     const Services& m_services;
