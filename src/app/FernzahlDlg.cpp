@@ -518,7 +518,7 @@ void CFernzahlDlg::ConfirmExit() {
                                        CMessageBox::Buttons::YesNo, CMessageBox::Icon::Question) == QMessageBox::Yes;
     m_askingExit = false;
     if (yes) {
-        Shutdown();
+        EndProgram(true);
     }
 }
 
@@ -559,6 +559,10 @@ void CFernzahlDlg::FollowSession(QGuiApplication& application) {
 }
 
 void CFernzahlDlg::Shutdown() {
+    EndProgram(false);
+}
+
+void CFernzahlDlg::EndProgram(bool userPresent) {
     if (m_shutDown) {
         return;
     }
@@ -567,10 +571,15 @@ void CFernzahlDlg::Shutdown() {
     if (m_tray != nullptr) {
         m_tray->hide();
     }
-    // Nobody is asked anything at the program's end: a connection without a name keeps the default name.
+    // At the session's end or on a signal nobody is asked anything: a connection without a name
+    // keeps the default name. The user who chose Exit is there to describe it.
     m_prompt.Dismiss();
     if (m_station.Meter().IsRunning()) {
         LogConnection();
+        if (userPresent && m_station.Meter().IsDescriptionDue() && !m_station.Meter().AskDescription()) {
+            CMessageBox::ShowNotWritten(this, m_services.strings,
+                                        m_services.settings.GetProgramDirectory() + CProtokollFile::kFileName);
+        }
         CProtokollDlg::ExportAutomatically(m_services, this);
     }
     done(QDialog::Accepted);

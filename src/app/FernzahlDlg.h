@@ -97,6 +97,9 @@ private:
     void RunLogView();
     void RunAssignment();
     void ConfirmExit();
+    // Ends the program as Shutdown does; the user who chose Exit is asked to describe a connection
+    // without a name.
+    void EndProgram(bool userPresent);
     bool HasSeveralTariffFiles() const;
     void OnConnectionStarted();
     // False when the automatic export failed: the rest of the tick is skipped.

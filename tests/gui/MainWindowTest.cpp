@@ -107,6 +107,23 @@ TEST_F(MainWindowTest, ShutdownDuringANamelessConnectionAsksNothing) {
     EXPECT_EQ(LastLogEntry().connectionName, world.library.Strings().Get(455));
 }
 
+// Exit chosen during a modem connection: the user is there, and is asked to describe it.
+TEST_F(MainWindowTest, ExitDuringANamelessConnectionAsksForItsDescription) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    world.modem.carrier = true;
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    WhenModalOpens([&](QWidget* modal) {
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+        WhenModalOpens([](QWidget* prompt) {
+            qobject_cast<CBeschreibungDlg*>(prompt)->Combo()->lineEdit()->setText(QStringLiteral("Abschied"));
+            prompt->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+        });
+    });
+    window.OnCommand(CFernzahlDlg::kExit);
+    ASSERT_EQ(LogRecords(), 1u);
+    EXPECT_EQ(LastLogEntry().connectionName, "Abschied");
+}
+
 // The program is told to end while the prompt of an ended modem connection is open: the prompt
 // closes, and the record keeps the default name.
 TEST_F(MainWindowTest, ShutdownClosesAnOpenPrompt) {
