@@ -558,7 +558,9 @@ void CFernzahlDlg::FollowSession(QGuiApplication& application) {
     connect(&application, &QCoreApplication::aboutToQuit, this, &CFernzahlDlg::Shutdown);
 }
 
+// A signal while the user describes the connection after Exit ends the question too.
 void CFernzahlDlg::Shutdown() {
+    m_prompt.Dismiss();
     EndProgram(false);
 }
 
