@@ -9,12 +9,14 @@
 #include "support/LogBuilder.h"
 #include "ui/ListView.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +54,37 @@ struct LogViewTest : ::testing::Test {
         Settle();
     }
 };
+
+// Sorting by keyboard: the Sort menu's choices and their shortcuts, the present order checked.
+TEST_F(LogViewTest, SortedFromTheMenuAndByShortcutWithThePresentOrderChecked) {
+    auto sortAction = [this](unsigned command) {
+        for (QAction* action : view.findChildren<QAction*>()) {
+            if (action->data().toUInt() == command) {
+                return action;
+            }
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    QAction* byName = sortAction(CProtokollDlg::kSortByFirstColumn + 4);
+    QAction* descending = sortAction(CProtokollDlg::kSortDescending);
+    ASSERT_NE(byName, nullptr);
+    ASSERT_NE(descending, nullptr);
+    EXPECT_TRUE(sortAction(CProtokollDlg::kSortByFirstColumn)->isChecked()) << "the log starts sorted by its start";
+    byName->trigger();
+    Settle();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Zebra", "apple", "mid"}));
+    EXPECT_TRUE(byName->isChecked());
+    EXPECT_FALSE(sortAction(CProtokollDlg::kSortByFirstColumn)->isChecked());
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_5, Qt::ControlModifier | Qt::ShiftModifier); // the same column again
+    Settle();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"mid", "apple", "Zebra"})) << "Ctrl+Shift+5 turns the order round";
+    EXPECT_TRUE(descending->isChecked());
+    QTest::keyClick(list, Qt::Key_4, Qt::ControlModifier | Qt::ShiftModifier);
+    Settle();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"mid", "apple", "Zebra"})) << "by costs, the cheapest first";
+    EXPECT_FALSE(descending->isChecked());
+}
 
 TEST_F(LogViewTest, SortFilterAndDeleteAsAUserWould) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"mid", "apple", "Zebra"}));
