@@ -4,9 +4,9 @@
 #include "ui/ListDelegate.h"
 
 #include <QHeaderView>
-
 #include <QPainter>
 #include <QStyle>
+
 #include <algorithm>
 
 CListView::CListView(QWidget* parent) : QTableView(parent) {
@@ -58,9 +58,7 @@ void CListView::paintEvent(QPaintEvent* event) {
     if (model() == nullptr) {
         return;
     }
-    const int firstRow = std::max(0, rowAt(0));
-    const int bottomRow = rowAt(viewport()->height() - 1);
-    const int lastRow = bottomRow < 0 ? model()->rowCount() - 1 : bottomRow;
+    const auto [firstRow, lastRow] = RowsInSight();
     for (int row = firstRow; row <= lastRow; ++row) {
         const QRect bounds(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
         if (m_highlightToEdge && columnsEnd < viewport()->width() && IsRowHighlighted(model()->index(row, 0))) {
@@ -88,9 +86,17 @@ void CListView::currentChanged(const QModelIndex& current, const QModelIndex& pr
     UpdateWholeRow(previous.row());
 }
 
+std::pair<int, int> CListView::RowsInSight() const {
+    const int bottom = rowAt(viewport()->height() - 1);
+    const int rows = model() != nullptr ? model()->rowCount() : 0;
+    return {std::max(0, rowAt(0)), bottom < 0 ? rows - 1 : bottom};
+}
+
+// Only the rows in sight: selecting all of a long log costs no more than selecting one row.
 void CListView::UpdateWholeRows(const QItemSelection& rows) {
+    const auto [firstInSight, lastInSight] = RowsInSight();
     for (const QItemSelectionRange& range : rows) {
-        for (int row = range.top(); row <= range.bottom(); ++row) {
+        for (int row = std::max(range.top(), firstInSight); row <= std::min(range.bottom(), lastInSight); ++row) {
             UpdateWholeRow(row);
         }
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <set>
 #include <span>
+#include <utility>
 
 class SettingsStore;
 
@@ -49,6 +50,8 @@ protected:
 private:
     // The highlight and the focus frame reach past the last column: their rows are repainted whole.
     void UpdateWholeRows(const QItemSelection& rows);
+    // The first and the last row the viewport shows (an empty range without rows).
+    std::pair<int, int> RowsInSight() const;
     void UpdateWholeRow(int row);
     void FitUnstoredColumns();
 
