@@ -4,12 +4,14 @@ automation meets it: in every window each control has a name of its own, Tab rea
 and leaves every list, and the everyday tasks work with the keyboard alone.
 
 Run by KeyboardAndScreenReader.sh inside Xvfb and a private session bus.
-Arguments: the directory of the built programs, a scratch directory."""
+Arguments: the directory of the built programs, a scratch directory. While working on it,
+A11Y_FLOWS=name,name runs only those flows and A11Y_TRACE=1 lists where Tab goes."""
 
 import os
 import subprocess
 import sys
 import time
+import traceback
 
 import pyatspi
 from gi.repository import GLib
@@ -166,13 +168,6 @@ def focused(window):
 
 def describe(acc):
     return f"{acc.getRoleName()} {acc.name!r}" if acc is not None else "nothing"
-
-
-def value_text(acc):
-    try:
-        return acc.queryText().getText(0, -1)
-    except NotImplementedError:
-        return ""
 
 
 def label_of(acc):
@@ -454,6 +449,10 @@ def add_zone(sheet, start, end):
     return warning
 
 
+def flow_main_window():
+    check_window("Fernzahl")
+
+
 def flow_about():
     press("alt+h", 0.4)
     press("a", 1.0)
@@ -514,7 +513,7 @@ def main():
     manager = start_window_manager()
     program = start_program()
     only = os.environ.get("A11Y_FLOWS")
-    flows = [lambda: check_window("Fernzahl"), flow_options_watch_dial_up, flow_log_sort_filter_summary,
+    flows = [flow_main_window, flow_options_watch_dial_up, flow_log_sort_filter_summary,
              flow_tariff_editor_add_zone, flow_about, flow_assignment]
     if only:
         flows = [flow for flow in flows if getattr(flow, "__name__", "") in only.split(",")]
@@ -523,7 +522,6 @@ def main():
             try:
                 flow()
             except Exception as error:  # one broken flow must not hide the others
-                import traceback
                 traceback.print_exc()
                 fail(getattr(flow, "__name__", "flow"), str(error))
                 close_back_to("Fernzahl")
