@@ -129,6 +129,16 @@ Benutzer: %6</translation>
       <translation>Seit dem Start von Fernzahl wurde keine Verbindung gezählt.</translation>
     </message>
     <message>
+      <source>Nothing is being watched: choose in the options which connections Fernzahl should meter.</source>
+      <comment>178</comment>
+      <translation>Es wird nichts überwacht: Wählen Sie in den Optionen, welche Verbindungen Fernzahl zählen soll.</translation>
+    </message>
+    <message>
+      <source>Open the o&amp;ptions…</source>
+      <comment>179</comment>
+      <translation>O&amp;ptionen öffnen…</translation>
+    </message>
+    <message>
       <source>Today</source>
       <comment>180</comment>
       <translation>Heute</translation>
@@ -152,6 +162,41 @@ Benutzer: %6</translation>
       <source>Do you want to reset this counter to zero?</source>
       <comment>190</comment>
       <translation>Wollen Sie diesen Zähler auf null zurücksetzen?</translation>
+    </message>
+    <message>
+      <source>Day</source>
+      <comment>191</comment>
+      <translation>Tag</translation>
+    </message>
+    <message>
+      <source>User</source>
+      <comment>192</comment>
+      <translation>Benutzer</translation>
+    </message>
+    <message>
+      <source>Connection</source>
+      <comment>193</comment>
+      <translation>Verbindung</translation>
+    </message>
+    <message>
+      <source>Hour</source>
+      <comment>194</comment>
+      <translation>Stunde</translation>
+    </message>
+    <message>
+      <source>Day of the month</source>
+      <comment>195</comment>
+      <translation>Monatstag</translation>
+    </message>
+    <message>
+      <source>Weekday</source>
+      <comment>196</comment>
+      <translation>Wochentag</translation>
+    </message>
+    <message>
+      <source>Month</source>
+      <comment>197</comment>
+      <translation>Monat</translation>
     </message>
     <message>
       <source>Fernzahl – the meter for dial-up charges</source>
@@ -182,6 +227,16 @@ Benutzer: %6</translation>
       <source>Close</source>
       <comment>303</comment>
       <translation>Schließen</translation>
+    </message>
+    <message>
+      <source>The user guide page %1 is not installed.</source>
+      <comment>304</comment>
+      <translation>Die Seite %1 der Anleitung ist nicht installiert.</translation>
+    </message>
+    <message>
+      <source>Neither pppd nor NetworkManager was found on this computer, so only the modem line can be watched. Install pppd or NetworkManager to watch dial-up networking.</source>
+      <comment>306</comment>
+      <translation>Auf diesem Computer wurden weder pppd noch NetworkManager gefunden; darum kann nur die Modemleitung überwacht werden. Installieren Sie pppd oder NetworkManager, um das DFÜ-Netzwerk zu überwachen.</translation>
     </message>
     <message>
       <source>Connection log</source>
@@ -499,6 +554,21 @@ Enter a zone across midnight as two zones.</source>
 Geben Sie eine Tarifzone über Mitternacht als zwei Tarifzonen ein.</translation>
     </message>
     <message>
+      <source>The zone %1 to %2 overlaps other zones. Where zones overlap, the zone higher in the list applies:</source>
+      <comment>551</comment>
+      <translation>Die Tarifzone %1 bis %2 überschneidet sich mit anderen Tarifzonen. Wo sich Tarifzonen überschneiden, gilt die weiter oben in der Liste:</translation>
+    </message>
+    <message>
+      <source>from %1 to %2 the zone %3 to %4</source>
+      <comment>552</comment>
+      <translation>von %1 bis %2 die Tarifzone %3 bis %4</translation>
+    </message>
+    <message>
+      <source>Move a zone up or down to change which one applies.</source>
+      <comment>553</comment>
+      <translation>Verschieben Sie eine Tarifzone nach oben oder unten, um zu ändern, welche gilt.</translation>
+    </message>
+    <message>
       <source>%1 units counted at the discount price</source>
       <comment>560</comment>
       <translation>%1 Einheiten zum Rabattpreis gezählt</translation>
@@ -679,6 +749,11 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <source>Please enter a valid amount of money.</source>
       <comment>61721</comment>
       <translation>Bitte geben Sie einen gültigen Geldbetrag ein.</translation>
+    </message>
+    <message>
+      <source>Please enter a date and time the way your system writes them, such as %1, or as 2026-12-24 18:30:00.</source>
+      <comment>61722</comment>
+      <translation>Bitte geben Sie Datum und Uhrzeit so ein, wie Ihr System sie schreibt, etwa %1, oder als 2026-12-24 18:30:00.</translation>
     </message>
   </context>
   <context>
@@ -870,6 +945,56 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Dieser &amp;Monat</translation>
     </message>
     <message>
+      <source>S&amp;ort</source>
+      <comment>popup</comment>
+      <translation>&amp;Sortieren</translation>
+    </message>
+    <message>
+      <source>By &amp;start</source>
+      <comment>32844</comment>
+      <translation>Nach &amp;Beginn</translation>
+    </message>
+    <message>
+      <source>By &amp;duration</source>
+      <comment>32845</comment>
+      <translation>Nach &amp;Dauer</translation>
+    </message>
+    <message>
+      <source>By &amp;units</source>
+      <comment>32846</comment>
+      <translation>Nach &amp;Einheiten</translation>
+    </message>
+    <message>
+      <source>By &amp;costs</source>
+      <comment>32847</comment>
+      <translation>Nach &amp;Kosten</translation>
+    </message>
+    <message>
+      <source>By c&amp;onnection</source>
+      <comment>32848</comment>
+      <translation>Nach &amp;Verbindung</translation>
+    </message>
+    <message>
+      <source>By us&amp;er</source>
+      <comment>32849</comment>
+      <translation>Nach Ben&amp;utzer</translation>
+    </message>
+    <message>
+      <source>By de&amp;vice</source>
+      <comment>32850</comment>
+      <translation>Nach &amp;Gerät</translation>
+    </message>
+    <message>
+      <source>By &amp;tariff</source>
+      <comment>32851</comment>
+      <translation>Nach &amp;Tarif</translation>
+    </message>
+    <message>
+      <source>Desce&amp;nding</source>
+      <comment>32852</comment>
+      <translation>&amp;Absteigend</translation>
+    </message>
+    <message>
       <source>&amp;Delete</source>
       <comment>popup</comment>
       <translation>&amp;Löschen</translation>
@@ -1019,6 +1144,26 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>&amp;Löschen</translation>
     </message>
     <message>
+      <source>Move &amp;up</source>
+      <comment>id1181.text</comment>
+      <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+      <source>Where zones overlap, the zone higher in the list applies.</source>
+      <comment>id1181.toolTip</comment>
+      <translation>Wo sich Tarifzonen überschneiden, gilt die weiter oben in der Liste.</translation>
+    </message>
+    <message>
+      <source>Move do&amp;wn</source>
+      <comment>id1182.text</comment>
+      <translation>Nach u&amp;nten</translation>
+    </message>
+    <message>
+      <source>Where zones overlap, the zone higher in the list applies.</source>
+      <comment>id1182.toolTip</comment>
+      <translation>Wo sich Tarifzonen überschneiden, gilt die weiter oben in der Liste.</translation>
+    </message>
+    <message>
       <source>The day at a glance: price per minute, green for the cheapest zone, red for the dearest</source>
       <comment>stripLabel.text</comment>
       <translation>Der Tag auf einen Blick: Preis je Minute, grün für die günstigste Tarifzone, rot für die teuerste</translation>
@@ -1061,7 +1206,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     </message>
     <message>
       <source>pppd links and NetworkManager's dial-up profiles (mobile broadband, DSL)</source>
-      <comment>dialUpHint.text</comment>
+      <comment>id1093.text</comment>
       <translation>pppd-Verbindungen und die DFÜ-Profile des NetworkManagers (Mobilfunk, DSL)</translation>
     </message>
     <message>
@@ -1234,6 +1379,11 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Alarm nach so vielen &amp;Einheiten:</translation>
     </message>
     <message>
+      <source>Alarm after this many units</source>
+      <comment>id1070.accessibleName</comment>
+      <translation>Alarm nach so vielen Einheiten</translation>
+    </message>
+    <message>
       <source>Number of units</source>
       <comment>id1070.toolTip</comment>
       <translation>Anzahl der Einheiten</translation>
@@ -1244,14 +1394,19 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Alarm nach so vielen &amp;Minuten:</translation>
     </message>
     <message>
-      <source>Minutes, 0 to 59</source>
-      <comment>id1071.toolTip</comment>
-      <translation>Minuten, 0 bis 59</translation>
+      <source>Alarm after this many minutes</source>
+      <comment>id1071.accessibleName</comment>
+      <translation>Alarm nach so vielen Minuten</translation>
     </message>
     <message>
-      <source>(0 to 59)</source>
+      <source>Minutes from the start of the connection</source>
+      <comment>id1071.toolTip</comment>
+      <translation>Minuten ab Beginn der Verbindung</translation>
+    </message>
+    <message>
+      <source>(minutes from the start)</source>
       <comment>minutesUnit.text</comment>
-      <translation>(0 bis 59)</translation>
+      <translation>(Minuten ab Beginn)</translation>
     </message>
     <message>
       <source>&amp;Sound file for both alarms:</source>
@@ -1350,9 +1505,9 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>&amp;Kosten vor der Zeit im Zähler anzeigen</translation>
     </message>
     <message>
-      <source>&lt;small&gt;Taskbar entry (time first):&lt;/small&gt;&lt;br/&gt;&lt;b&gt;00:12:34 · 0,60&lt;/b&gt;</source>
+      <source>&lt;small&gt;Taskbar entry (time first):&lt;/small&gt;&lt;br/&gt;&lt;b&gt;00:12:34 · %1&lt;/b&gt;</source>
       <comment>id1099.text</comment>
-      <translation>&lt;small&gt;Taskleisteneintrag (Zeit zuerst):&lt;/small&gt;&lt;br/&gt;&lt;b&gt;00:12:34 · 0,60&lt;/b&gt;</translation>
+      <translation>&lt;small&gt;Taskleisteneintrag (Zeit zuerst):&lt;/small&gt;&lt;br/&gt;&lt;b&gt;00:12:34 · %1&lt;/b&gt;</translation>
     </message>
     <message>
       <source>Preview: the time before the costs</source>
@@ -1360,9 +1515,9 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Vorschau: die Zeit vor den Kosten</translation>
     </message>
     <message>
-      <source>&lt;small&gt;Taskbar entry (costs first):&lt;/small&gt;&lt;br/&gt;&lt;b&gt;0,60 · 00:12:34&lt;/b&gt;</source>
+      <source>&lt;small&gt;Taskbar entry (costs first):&lt;/small&gt;&lt;br/&gt;&lt;b&gt;%1 · 00:12:34&lt;/b&gt;</source>
       <comment>id1101.text</comment>
-      <translation>&lt;small&gt;Taskleisteneintrag (Kosten zuerst):&lt;/small&gt;&lt;br/&gt;&lt;b&gt;0,60 · 00:12:34&lt;/b&gt;</translation>
+      <translation>&lt;small&gt;Taskleisteneintrag (Kosten zuerst):&lt;/small&gt;&lt;br/&gt;&lt;b&gt;%1 · 00:12:34&lt;/b&gt;</translation>
     </message>
     <message>
       <source>Preview: the costs before the time</source>
@@ -1401,6 +1556,11 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <source>Connection log</source>
       <comment>id174.windowTitle</comment>
       <translation>Verbindungsprotokoll</translation>
+    </message>
+    <message>
+      <source>Connections</source>
+      <comment>id1027.accessibleName</comment>
+      <translation>Verbindungen</translation>
     </message>
     <message>
       <source>Filtered</source>
@@ -1798,6 +1958,11 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>An diesen Tagen gelten die Tarifzonen für Feiertage. Jeder Eintrag ist ein Kalendertag: Geben Sie bewegliche Feste und die Feiertage jedes Jahres neu ein, oder fügen Sie die gesetzlichen Feiertage eines Jahres auf einmal hinzu.</translation>
     </message>
     <message>
+      <source>Holiday dates</source>
+      <comment>id1110.accessibleName</comment>
+      <translation>Feiertagskalender</translation>
+    </message>
+    <message>
       <source>&amp;Public holidays…</source>
       <comment>id1129.text</comment>
       <translation>&amp;Gesetzliche Feiertage…</translation>
@@ -1952,9 +2117,19 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Summen aller Verbindungen des Protokolls:</translation>
     </message>
     <message>
-      <source>Show &amp;chart of</source>
+      <source>Totals</source>
+      <comment>id1110.accessibleName</comment>
+      <translation>Summen</translation>
+    </message>
+    <message>
+      <source>Show a &amp;chart</source>
       <comment>id1162.text</comment>
-      <translation>&amp;Diagramm zeigen für</translation>
+      <translation>&amp;Diagramm zeigen</translation>
+    </message>
+    <message>
+      <source>o&amp;f</source>
+      <comment>chartOfLabel.text</comment>
+      <translation>&amp;für</translation>
     </message>
     <message>
       <source>costs</source>
@@ -1977,17 +2152,17 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Verbindungen</translation>
     </message>
     <message>
-      <source>&amp;Save chart...</source>
+      <source>&amp;Save chart…</source>
       <comment>id1163.text</comment>
       <translation>Diagramm &amp;speichern…</translation>
     </message>
     <message>
-      <source>&amp;Print...</source>
+      <source>&amp;Print…</source>
       <comment>id1159.text</comment>
       <translation>Dr&amp;ucken…</translation>
     </message>
     <message>
-      <source>Pre&amp;view...</source>
+      <source>Pre&amp;view…</source>
       <comment>id1164.text</comment>
       <translation>Druck&amp;vorschau…</translation>
     </message>
@@ -2114,9 +2289,14 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Tarife vergleichen</translation>
     </message>
     <message>
-      <source>Re-rating the connections shown under each tariff file...</source>
+      <source>Re-rating the connections shown under each tariff file…</source>
       <comment>id1170.text</comment>
       <translation>Die angezeigten Verbindungen werden unter jeder Tarifdatei nachberechnet…</translation>
+    </message>
+    <message>
+      <source>Tariffs</source>
+      <comment>id1173.accessibleName</comment>
+      <translation>Tarife</translation>
     </message>
     <message>
       <source>Each connection under the tariff chosen above:</source>
@@ -2124,12 +2304,17 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Jede Verbindung unter dem oben gewählten Tarif:</translation>
     </message>
     <message>
-      <source>&amp;Export...</source>
+      <source>Connections under the chosen tariff</source>
+      <comment>id1176.accessibleName</comment>
+      <translation>Verbindungen unter dem gewählten Tarif</translation>
+    </message>
+    <message>
+      <source>&amp;Export…</source>
       <comment>id1177.text</comment>
       <translation>&amp;Exportieren…</translation>
     </message>
     <message>
-      <source>&amp;Save chart...</source>
+      <source>&amp;Save chart…</source>
       <comment>id1178.text</comment>
       <translation>Diagramm &amp;speichern…</translation>
     </message>

@@ -26,9 +26,11 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
@@ -58,8 +60,14 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
     m_counterText = CFormLoader::Find<QLabel>(form, Form::kMain, Control::kCounterText);
     for (int i = 0; i < 4; ++i) {
         m_choices[i] = CFormLoader::Find<QRadioButton>(form, Form::kMain, Control::kFirstCounterChoice + i);
-        connect(m_choices[i], &QRadioButton::clicked, this, [this] { RefreshCounterDisplay(); });
+        // Toggled, not clicked: the arrow keys and a screen reader's action switch the counter too.
+        connect(m_choices[i], &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked) {
+                RefreshCounterDisplay();
+            }
+        });
     }
+    AddNothingWatchedLine();
     m_station.Meter().SetDescriptionPrompt(&m_prompt);
     ArmCrashPoint(m_station);
     AddCommands();
@@ -67,13 +75,11 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
     CUiResources::FillMenuBar(*m_menuBar, Menu::kMain, [this](unsigned command) { OnCommand(command); });
     layout()->setMenuBar(m_menuBar);
     setWindowTitle(QApplication::applicationDisplayName());
+    // Minimized while metering, the caption carries the counter; a screen reader keeps the name.
+    setAccessibleName(QApplication::applicationDisplayName());
     setWindowIcon(CUiResources::Icon(Icon::kWindow));
     connect(&m_heartbeat, &QTimer::timeout, this, &CFernzahlDlg::Heartbeat);
-    connect(&m_flash, &QTimer::timeout, this, [this] {
-        if (++m_flashCount >= kFlashes) {
-            m_flash.stop();
-        }
-    });
+    connect(&m_flash, &QTimer::timeout, this, &CFernzahlDlg::Flash);
     Initialise();
 }
 
@@ -87,8 +93,9 @@ void CFernzahlDlg::Initialise() {
     SettingsStore& settings = m_services.settings;
     if (settings.Read(Setting::kFirstSteps) == 0) {
         // The very first start: the window stays up and the user guide opens at its first steps.
-        CHelp::Open(QString::fromLatin1(CHelp::kFirstSteps));
-        settings.Write(Setting::kFirstSteps, 1);
+        // Only a page the user saw counts: a guide that could not be shown comes again next time.
+        CHelp::Open(QString::fromLatin1(CHelp::kFirstSteps),
+                    [store = &settings] { store->Write(Setting::kFirstSteps, 1); });
     } else {
         QTimer::singleShot(0, this, [this] {
             if (HasTray()) {
@@ -288,10 +295,27 @@ void CFernzahlDlg::ReportCheckpointFailure() {
 }
 
 void CFernzahlDlg::StartFlashing() {
-    // Ten flashes at 500 ms: the desktop marks the window as wanting attention meanwhile.
     m_flashCount = 0;
+    Flash();
     m_flash.start(kHeartbeatMs);
-    QApplication::alert(this, kFlashes * kHeartbeatMs);
+}
+
+// Ten flashes at 500 ms: the window asks the desktop for attention at every other beat, and the tray
+// icon, all that is seen of a hidden window, blinks alike; then it shows the meter's state again.
+void CFernzahlDlg::Flash() {
+    const bool lit = m_flashCount % 2 == 0;
+    if (lit) {
+        QApplication::alert(this, kHeartbeatMs);
+    }
+    const bool done = ++m_flashCount > kFlashes;
+    if (done) {
+        m_flash.stop();
+    }
+    if (m_tray != nullptr) {
+        const bool metering = m_station.Meter().IsRunning();
+        const bool other = lit && !done; // the other state's icon for a beat
+        m_tray->setIcon(CUiResources::Icon(metering != other ? Icon::kMetering : Icon::kIdle));
+    }
 }
 
 void CFernzahlDlg::CheckBudget() {
@@ -332,6 +356,26 @@ void CFernzahlDlg::RefreshCounterDisplay() {
     if (choice != before) {
         m_services.settings.Write(Setting::kZaehlerAnzeige, static_cast<uint32_t>(choice));
     }
+}
+
+void CFernzahlDlg::AddNothingWatchedLine() {
+    m_nothingWatched = new QWidget(this);
+    auto* line = new QHBoxLayout(m_nothingWatched);
+    line->setContentsMargins(12, 12, 12, 0);
+    auto* text = new QLabel(Text(m_services.strings.Get(Str::kNothingWatched)), m_nothingWatched);
+    text->setWordWrap(true);
+    auto* open = new QPushButton(Text(m_services.strings.Get(Str::kOpenOptions)), m_nothingWatched);
+    connect(open, &QPushButton::clicked, this, [this] { OnCommand(kOptions); });
+    line->addWidget(text, 1);
+    line->addWidget(open);
+    static_cast<QBoxLayout*>(layout())->insertWidget(0, m_nothingWatched);
+    RefreshNothingWatchedLine();
+}
+
+void CFernzahlDlg::RefreshNothingWatchedLine() {
+    SettingsStore& settings = m_services.settings;
+    const bool watching = settings.Read(Setting::kDfueNetzwerk) != 0 || settings.Read(Setting::kModem) != 0;
+    m_nothingWatched->setVisible(!watching);
 }
 
 void CFernzahlDlg::RefreshConnectionText() {
@@ -478,7 +522,7 @@ void CFernzahlDlg::ConfirmExit() {
                                        CMessageBox::Buttons::YesNo, CMessageBox::Icon::Question) == QMessageBox::Yes;
     m_askingExit = false;
     if (yes) {
-        Shutdown();
+        EndProgram(true);
     }
 }
 
@@ -489,6 +533,7 @@ void CFernzahlDlg::RunOptions() {
     m_station.Tariff().Invalidate();
     m_station.Meter().ReadSettings();
     m_watcher.ReadSettings();
+    RefreshNothingWatchedLine();
     UpdateMenuState();
     CheckBudget();
     RefreshCounterDisplay();
@@ -517,7 +562,13 @@ void CFernzahlDlg::FollowSession(QGuiApplication& application) {
     connect(&application, &QCoreApplication::aboutToQuit, this, &CFernzahlDlg::Shutdown);
 }
 
+// A signal while the user describes the connection after Exit ends the question too.
 void CFernzahlDlg::Shutdown() {
+    m_prompt.Dismiss();
+    EndProgram(false);
+}
+
+void CFernzahlDlg::EndProgram(bool userPresent) {
     if (m_shutDown) {
         return;
     }
@@ -526,10 +577,15 @@ void CFernzahlDlg::Shutdown() {
     if (m_tray != nullptr) {
         m_tray->hide();
     }
-    // Nobody is asked anything at the program's end: a connection without a name keeps the default name.
+    // At the session's end or on a signal nobody is asked anything: a connection without a name
+    // keeps the default name. The user who chose Exit is there to describe it.
     m_prompt.Dismiss();
     if (m_station.Meter().IsRunning()) {
         LogConnection();
+        if (userPresent && m_station.Meter().IsDescriptionDue() && !m_station.Meter().AskDescription()) {
+            CMessageBox::ShowNotWritten(this, m_services.strings,
+                                        m_services.settings.GetProgramDirectory() + CProtokollFile::kFileName);
+        }
         CProtokollDlg::ExportAutomatically(m_services, this);
     }
     done(QDialog::Accepted);

@@ -99,6 +99,9 @@ private:
     void RunLogView();
     void RunAssignment();
     void ConfirmExit();
+    // Ends the program as Shutdown does; the user who chose Exit is asked to describe a connection
+    // without a name.
+    void EndProgram(bool userPresent);
     bool HasSeveralTariffFiles() const;
     void OnConnectionStarted();
     // False when the automatic export failed: the rest of the tick is skipped.
@@ -118,6 +121,10 @@ private:
     void Warn(unsigned titleId, const QString& text);
     void RefreshCounterDisplay();
     void RefreshConnectionText();
+    // While neither dial-up networking nor the modem line is watched, a line says so and offers
+    // the options: nothing would ever be metered.
+    void AddNothingWatchedLine();
+    void RefreshNothingWatchedLine();
     void SetTooltip(const std::string& text);
     void UpdateMenuState();
     void SetAlwaysOnTop(bool onTop);
@@ -127,6 +134,7 @@ private:
     void HideToTray();
     void ResetCounter(CMeterStation::Counter counter);
     void StartFlashing();
+    void Flash();
     bool HasTray() const;
 
     const Services& m_services;
@@ -153,6 +161,7 @@ private:
     QGroupBox* m_connectionCaption = nullptr;
     QLabel* m_connectionText = nullptr;
     QLabel* m_counterText = nullptr;
+    QWidget* m_nothingWatched = nullptr;
     QRadioButton* m_choices[4] = {};
     QMenuBar* m_menuBar = nullptr;
     QSystemTrayIcon* m_tray = nullptr;

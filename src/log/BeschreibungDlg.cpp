@@ -4,6 +4,7 @@
 #include "core/StringTable.h"
 #include "core/TextEncoding.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -13,6 +14,12 @@ CBeschreibungDlg::CBeschreibungDlg(SettingsStore& settings, const CStringTable& 
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     for (const std::string& text : m_recent.Offered()) {
         m_combo->addItem(QString::fromStdString(text));
+    }
+    // The prompt keeps its width whatever was typed before; a long description is shortened in
+    // the list and shown whole as its tooltip.
+    m_combo->view()->setTextElideMode(Qt::ElideMiddle);
+    for (int i = 0; i < m_combo->count(); ++i) {
+        m_combo->setItemData(i, m_combo->itemText(i), Qt::ToolTipRole);
     }
     // The most recent description is offered, ready to be confirmed or overtyped.
     m_combo->setCurrentIndex(m_combo->count() > 0 ? 0 : -1);

@@ -6,6 +6,7 @@
 #include "settings/DateTimeInput.h"
 #include "settings/Formatting.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -30,7 +31,9 @@ CFilterDlg::CFilterDlg(CProtokollFilter& filter, std::string directory, const CD
 void CFilterDlg::Load() {
     // An inactive filter offers what the log holds now; an active one shows the criteria in force.
     if (!m_filter.IsActive()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor); // a long log takes a moment to scan
         m_filter.Scan(m_directory, m_now, m_strings.Get(Str::kAllEntries));
+        QApplication::restoreOverrideCursor();
     }
     for (const auto& [field, box] : kTextBoxes) {
         auto* combo = Control<QComboBox>(box);
@@ -61,7 +64,9 @@ std::optional<FieldError> CFilterDlg::Validate() {
                                          {Control::kFilterLongest, &m_typed.longest}}) {
         const std::optional<CDateTime> value = ParseDateTimeInput(text(control));
         if (!value) {
-            return refuse(control, Str::kDateTime);
+            // The form expected, shown by example: now, as the user's locale writes it.
+            const std::string example = FormatDateTimeInput(m_now);
+            return FieldError{Control<QLineEdit>(control), Text(m_strings.Format(Str::kDateTimeExample, {example}))};
         }
         *bound = *value;
     }

@@ -46,6 +46,13 @@ CProtokollDlg::CProtokollDlg(const Services& services, QWidget* parent)
     CUiResources::FillMenuBar(
         *m_menuBar, Menu::kLogView, [this](unsigned command) { OnCommand(command); }, kShortcutTable);
     layout()->setMenuBar(m_menuBar);
+    for (QAction* menu : m_menuBar->actions()) {
+        for (QAction* action : menu->menu()->actions()) {
+            if (action->data().toUInt() != 0) {
+                m_menuActions.push_back(action);
+            }
+        }
+    }
     m_list->setModel(m_model);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(m_list, &CListView::ColumnClicked, this, &CProtokollDlg::OnColumnClicked);
@@ -88,6 +95,10 @@ void CProtokollDlg::AddCommands() {
     for (const auto& [command, mode] : kSummaries) {
         m_commands.emplace(command, [this, mode = mode] { ShowSummary(mode); });
     }
+    for (int column = 0; column < CProtokollRows::kColumns; ++column) {
+        m_commands.emplace(kSortByFirstColumn + column, [this, column] { OnColumnClicked(column); });
+    }
+    m_commands.emplace(kSortDescending, [this] { SortBy(m_sortColumn, !m_descending); });
 }
 
 bool CProtokollDlg::IsCommandEnabled(unsigned command) const {
@@ -106,6 +117,7 @@ void CProtokollDlg::Load() {
     m_sortColumn = static_cast<int>(std::min(settings.Read(Setting::kLogSortColumn), Setting::kLogSortColumn.maxValue));
     m_descending = settings.Read(Setting::kLogSortDescending) != 0;
     UpdateFilterState();
+    UpdateSortState();
     Refill();
 }
 
@@ -199,26 +211,43 @@ void CProtokollDlg::ShowProgress() {
     bar->show();
 }
 
+// As a click on a heading: a new column sorts ascending, the present one turns its order round.
 void CProtokollDlg::OnColumnClicked(int column) {
-    m_descending = column == m_sortColumn ? !m_descending : false;
+    SortBy(column, column == m_sortColumn ? !m_descending : false);
+}
+
+void CProtokollDlg::SortBy(int column, bool descending) {
     m_sortColumn = column;
+    m_descending = descending;
+    UpdateSortState();
     Refill();
+}
+
+void CProtokollDlg::UpdateSortState() {
+    for (QAction* action : m_menuActions) {
+        const unsigned command = action->data().toUInt();
+        const bool sortColumn = command >= kSortByFirstColumn &&
+                                command < kSortByFirstColumn + static_cast<unsigned>(CProtokollRows::kColumns);
+        if (sortColumn || command == kSortDescending) {
+            action->setCheckable(true);
+            action->setChecked(sortColumn ? static_cast<int>(command - kSortByFirstColumn) == m_sortColumn
+                                          : m_descending);
+        }
+    }
 }
 
 void CProtokollDlg::UpdateFilterState() {
     Control<QLabel>(Control::kFilterMarker)->setVisible(m_filter.IsActive());
-    for (QAction* menu : m_menuBar->actions()) {
-        for (QAction* action : menu->menu()->actions()) {
-            if (const unsigned command = action->data().toUInt(); command != 0) {
-                action->setEnabled(IsCommandEnabled(command));
-            }
-        }
+    for (QAction* action : m_menuActions) {
+        action->setEnabled(IsCommandEnabled(action->data().toUInt()));
     }
 }
 
 void CProtokollDlg::ApplyQuickFilter(const CProtokollFilter::Period& period) {
     m_filter.SetActive(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor); // a long log takes a moment to scan
     m_filter.Scan(m_directory, m_services.clock.Now(), m_services.strings.Get(Str::kAllEntries));
+    QApplication::restoreOverrideCursor();
     m_filter.SetActive(true);
     m_filter.from = period.from;
     m_filter.to = period.to;
@@ -330,7 +359,10 @@ void CProtokollDlg::DeleteWholeLog() {
 }
 
 bool CProtokollDlg::DeleteRecords(const CChosenRecords& chosen) {
-    switch (chosen.Delete(m_directory)) {
+    QApplication::setOverrideCursor(Qt::WaitCursor); // the log is rewritten
+    const CChosenRecords::Outcome outcome = chosen.Delete(m_directory);
+    QApplication::restoreOverrideCursor();
+    switch (outcome) {
     case CChosenRecords::Outcome::kDeleted:
         ExportAutomatically(m_services, this);
         return true;

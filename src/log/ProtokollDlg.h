@@ -7,6 +7,8 @@
 
 #include <QTimer>
 
+class QAction;
+
 #include <atomic>
 #include <functional>
 #include <map>
@@ -46,6 +48,9 @@ public:
         kSummaryByMonthDay = 32840,
         kSummaryByMonth = 32841,
         kCompareTariffs = 32843,
+        // Sorting by one of the eight columns, in the columns' order, and the order's direction.
+        kSortByFirstColumn = 32844,
+        kSortDescending = 32852,
     };
 
     CProtokollDlg(const Services& services, QWidget* parent);
@@ -75,6 +80,9 @@ private:
     void StopFilling();
     void ShowProgress();
     void UpdateFilterState();
+    // The menu shows the present order: its column and direction checked.
+    void UpdateSortState();
+    void SortBy(int column, bool descending);
     void ApplyQuickFilter(const CProtokollFilter::Period& period);
     void RemoveFilter();
     void ExportShown();
@@ -94,6 +102,7 @@ private:
     CProtokollModel* m_model;
     CListView* m_list;
     QMenuBar* m_menuBar;
+    std::vector<QAction*> m_menuActions;
     int m_sortColumn = 0;
     bool m_descending = false;
     std::map<unsigned, std::function<void()>> m_commands;

@@ -48,8 +48,7 @@ QVariant CProtokollModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::TextAlignmentRole) {
-        const bool number = index.column() == CProtokollRows::kUnits || index.column() == CProtokollRows::kCosts;
-        return static_cast<int>((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return Alignment(index.column());
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -57,7 +56,16 @@ QVariant CProtokollModel::data(const QModelIndex& index, int role) const {
     return Cell((*m_rows)[RowAt(index.row())], index.column());
 }
 
+// Numbers to the right, cells and headings alike.
+int CProtokollModel::Alignment(int column) {
+    const bool number = column == CProtokollRows::kUnits || column == CProtokollRows::kCosts;
+    return static_cast<int>((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+}
+
 QVariant CProtokollModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::TextAlignmentRole && orientation == Qt::Horizontal) {
+        return Alignment(section);
+    }
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
         return {};
     }

@@ -33,6 +33,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    static int Alignment(int column);
     QString Cell(const ProtokollZeile& row, int column) const;
 
     const CStringTable& m_strings;

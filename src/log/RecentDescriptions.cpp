@@ -38,8 +38,13 @@ void CRecentDescriptions::Confirm(const std::string& text) {
     m_texts.insert(m_texts.begin(), text);
 }
 
+// The places after the list are emptied where they still hold a text: read back, the list would
+// otherwise offer it again, as a duplicate of one moved to the front.
 void CRecentDescriptions::Write(SettingsStore& settings) const {
-    for (size_t i = 0; i < m_texts.size(); ++i) {
-        settings.WriteSettingString(Section::kProtokoll, ValueName(i), m_texts[i]);
+    for (size_t i = 0; i < Setting::kRecentDescriptions; ++i) {
+        const std::string& text = i < m_texts.size() ? m_texts[i] : std::string();
+        if (i < m_texts.size() || !settings.ReadSettingString(Section::kProtokoll, ValueName(i), "").empty()) {
+            settings.WriteSettingString(Section::kProtokoll, ValueName(i), text);
+        }
     }
 }

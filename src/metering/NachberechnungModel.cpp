@@ -23,8 +23,7 @@ QVariant CNachberechnungModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::TextAlignmentRole) {
-        const bool number = !CTarifVergleichText::IsTextColumn(index.column());
-        return static_cast<int>((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return Alignment(index.column());
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -32,7 +31,16 @@ QVariant CNachberechnungModel::data(const QModelIndex& index, int role) const {
     return QString::fromStdString(m_text->ConnectionCell(m_line, static_cast<size_t>(index.row()), index.column()));
 }
 
+// Numbers to the right, cells and headings alike.
+int CNachberechnungModel::Alignment(int column) {
+    const bool number = !CTarifVergleichText::IsTextColumn(column);
+    return static_cast<int>((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+}
+
 QVariant CNachberechnungModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::TextAlignmentRole && orientation == Qt::Horizontal) {
+        return Alignment(section);
+    }
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || m_text == nullptr) {
         return {};
     }

@@ -20,6 +20,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    static int Alignment(int column);
     const CTarifVergleichText* m_text = nullptr;
     size_t m_line = 0;
     int m_connections = 0;

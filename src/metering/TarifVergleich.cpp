@@ -54,8 +54,11 @@ bool CTarifVergleich::Compare(const std::vector<Tariff>& tariffs, const CNachber
         }
         m_lines.push_back(std::move(line));
     }
+    // Two tariffs that cost the same are both the cheapest: then none is named so.
     const std::vector<size_t> order = CheapestFirst();
-    if (!m_rows.empty() && !order.empty() && m_lines[order.front()].readable) {
+    const bool tie =
+        order.size() >= 2 && m_lines[order[1]].readable && m_lines[order[1]].costs == m_lines[order.front()].costs;
+    if (!m_rows.empty() && !order.empty() && m_lines[order.front()].readable && !tie) {
         m_cheapest = order.front();
     }
     return true;

@@ -1,6 +1,7 @@
 #include "settings/OptAnzeigePage.h"
 
 #include "core/ResourceIds.h"
+#include "settings/Formatting.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -17,7 +18,13 @@ COptAnzeigePage::COptAnzeigePage(SettingsStore& settings, const CStringTable& st
 void COptAnzeigePage::Load() {
     CSettingsPage::Load();
     for (const int box : {Control::kShowOnConnect, Control::kCostsFirst}) {
-        connect(Control<QCheckBox>(box), &QCheckBox::clicked, this, &COptAnzeigePage::ShowPreview);
+        connect(Control<QCheckBox>(box), &QCheckBox::toggled, this, &COptAnzeigePage::ShowPreview);
+    }
+    // The example's costs as the counter writes them in the user's locale.
+    const QString costs = QString::fromStdString(FormatAmount(CMoney(6000), LocaleFacts::FromCLibrary()));
+    for (const int preview : {Control::kPreviewTimeFirst, Control::kPreviewCostsFirst}) {
+        auto* label = Control<QLabel>(preview);
+        label->setText(label->text().arg(costs));
     }
     ShowPreview();
 }

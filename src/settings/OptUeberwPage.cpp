@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 
 using Kind = SettingBinding::Kind;
 
@@ -30,6 +31,7 @@ void COptUeberwPage::Load() {
         auto* dialUp = Control<QCheckBox>(Control::kWatchDialUp);
         dialUp->setChecked(false);
         dialUp->setEnabled(false);
+        Control<QLabel>(Control::kDialUpHint)->setText(QString::fromStdString(Strings().Get(Str::kDialUpNotFound)));
     }
 }
 

@@ -73,6 +73,10 @@ unsigned CZusammenfassung::Heading(int column) {
     return kHeadings[column];
 }
 
+unsigned CZusammenfassung::LabelHeading(Mode mode) {
+    return Str::kFirstGroupHeading + static_cast<unsigned>(mode);
+}
+
 void CZusammenfassung::MakeFixedGroups() {
     auto make = [&](int count, const auto& label) {
         for (int key = 1; key <= count; ++key) {

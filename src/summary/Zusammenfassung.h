@@ -17,6 +17,8 @@ public:
     enum Column { kLabel, kCount, kDuration, kUnits, kCosts, kColumns };
     // The string number of a column's heading, 0 for the label's, which has none.
     static unsigned Heading(int column);
+    // What the groups of a mode are, over the label column in the window ("Hour").
+    static unsigned LabelHeading(Mode mode);
 
     // Labels of days, weekdays and months come from the C library's present locale.
     void Build(Mode mode, const CProtokollRows& rows);

@@ -41,8 +41,7 @@ QVariant CZusammenfassungModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::TextAlignmentRole) {
-        const bool left = index.column() == CZusammenfassung::kLabel || index.column() == CZusammenfassung::kDuration;
-        return static_cast<int>((left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+        return Alignment(index.column());
     }
     if (role != Qt::DisplayRole) {
         return {};
@@ -50,10 +49,20 @@ QVariant CZusammenfassungModel::data(const QModelIndex& index, int role) const {
     return Cell(m_summary[m_order[static_cast<size_t>(index.row())]], index.column());
 }
 
+// Numbers to the right, cells and headings alike.
+int CZusammenfassungModel::Alignment(int column) {
+    const bool left = column == CZusammenfassung::kLabel || column == CZusammenfassung::kDuration;
+    return static_cast<int>((left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+}
+
 QVariant CZusammenfassungModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::TextAlignmentRole && orientation == Qt::Horizontal) {
+        return Alignment(section);
+    }
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
         return {};
     }
-    const unsigned heading = CZusammenfassung::Heading(section);
+    const unsigned heading = section == CZusammenfassung::kLabel ? CZusammenfassung::LabelHeading(m_summary.GetMode())
+                                                                 : CZusammenfassung::Heading(section);
     return heading == 0 ? QString() : QString::fromStdString(m_strings.Get(heading));
 }

@@ -24,6 +24,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    static int Alignment(int column);
     QString Cell(const ZusammenfassungGruppe& group, int column) const;
 
     const CZusammenfassung& m_summary;

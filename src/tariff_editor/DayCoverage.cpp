@@ -1,5 +1,11 @@
 #include "tariff_editor/DayCoverage.h"
 
+#include "core/ResourceIds.h"
+#include "core/StringTable.h"
+#include "settings/Formatting.h"
+
+#include <algorithm>
+
 namespace {
 
 constexpr int kQuartersPerDay = 96;
@@ -40,6 +46,37 @@ std::vector<DayStretch> SplitDay(std::span<const TariffZone> zones) {
         previous = cover;
     }
     return stretches;
+}
+
+std::vector<ZoneOverlap> FindOverlaps(std::span<const TariffZone> zones, size_t zone) {
+    std::vector<ZoneOverlap> overlaps;
+    const TariffZone& mine = zones[zone];
+    for (size_t other = 0; other < zones.size(); ++other) {
+        const int first = std::max(mine.firstQuarter, zones[other].firstQuarter);
+        const int last = std::min(mine.lastQuarter, zones[other].lastQuarter);
+        if (other != zone && first <= last) {
+            overlaps.push_back({static_cast<int>(other), first, last, other < zone});
+        }
+    }
+    return overlaps;
+}
+
+std::string DescribeOverlaps(std::span<const TariffZone> zones, size_t zone, const CStringTable& strings,
+                             const LocaleFacts& facts) {
+    const std::vector<ZoneOverlap> overlaps = FindOverlaps(zones, zone);
+    if (overlaps.empty()) {
+        return {};
+    }
+    const auto from = [&facts](int quarter) { return FormatQuarterHour(quarter, false, facts); };
+    const auto to = [&facts](int quarter) { return FormatQuarterHour(quarter, true, facts); };
+    const TariffZone& mine = zones[zone];
+    std::string text = strings.Format(Str::kZoneOverlaps, {from(mine.firstQuarter), to(mine.lastQuarter)});
+    for (const ZoneOverlap& overlap : overlaps) {
+        const TariffZone& winner = overlap.otherApplies ? zones[static_cast<size_t>(overlap.other)] : mine;
+        text += "\n" + strings.Format(Str::kOverlapApplies, {from(overlap.firstQuarter), to(overlap.lastQuarter),
+                                                             from(winner.firstQuarter), to(winner.lastQuarter)});
+    }
+    return text + "\n\n" + strings.Get(Str::kOverlapOrder);
 }
 
 CMoney PricePerMinute(const TariffZone& zone) {

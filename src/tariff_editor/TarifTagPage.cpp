@@ -3,18 +3,22 @@
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "settings/Formatting.h"
+#include "tariff_editor/DayCoverage.h"
 #include "tariff_editor/DayStrip.h"
 #include "ui/ListView.h"
+#include "ui/MessageBox.h"
 #include "ui/NotWritten.h"
 #include "ui/TextTableModel.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <functional>
+#include <set>
 
 struct CTarifTagPage::Column {
     unsigned heading;
@@ -92,8 +96,39 @@ void CTarifTagPage::Load() {
     connect(Control<QPushButton>(Control::kAddZone), &QPushButton::clicked, this, &CTarifTagPage::AddZone);
     connect(Control<QPushButton>(Control::kEditZone), &QPushButton::clicked, this, &CTarifTagPage::EditSelected);
     connect(Control<QPushButton>(Control::kDeleteZone), &QPushButton::clicked, this, &CTarifTagPage::DeleteSelected);
+    connect(Control<QPushButton>(Control::kMoveZoneUp), &QPushButton::clicked, this, [this] { MoveSelected(-1); });
+    connect(Control<QPushButton>(Control::kMoveZoneDown), &QPushButton::clicked, this, [this] { MoveSelected(1); });
     connect(list, &CListView::doubleClicked, this, &CTarifTagPage::EditSelected);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CTarifTagPage::UpdateButtons);
+    list->installEventFilter(this);
     Fill();
+}
+
+CListView* CTarifTagPage::List() const {
+    return Control<CListView>(Control::kList);
+}
+
+bool CTarifTagPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
+            EditSelected();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            DeleteSelected();
+            return true;
+        }
+    }
+    return CFormPage::eventFilter(watched, event);
+}
+
+void CTarifTagPage::UpdateButtons() {
+    const int row = List()->SelectedRow();
+    Control<QPushButton>(Control::kEditZone)->setEnabled(row >= 0);
+    Control<QPushButton>(Control::kDeleteZone)->setEnabled(row >= 0);
+    Control<QPushButton>(Control::kMoveZoneUp)->setEnabled(row > 0);
+    Control<QPushButton>(Control::kMoveZoneDown)->setEnabled(row >= 0 && row + 1 < static_cast<int>(m_zones.size()));
 }
 
 void CTarifTagPage::Fill() {
@@ -111,10 +146,19 @@ void CTarifTagPage::Fill() {
     }
     m_model->SetRows(std::move(rows));
     m_strip->SetZones(std::move(zones));
+    UpdateButtons();
+}
+
+void CTarifTagPage::Select(uint32_t record) {
+    for (size_t row = 0; row < m_zones.size(); ++row) {
+        if (m_zones[row].record == record) {
+            List()->setCurrentIndex(m_model->index(static_cast<int>(row), 0));
+        }
+    }
 }
 
 int CTarifTagPage::SelectedRow() const {
-    const int row = Control<CListView>(Control::kList)->SelectedRow();
+    const int row = List()->SelectedRow();
     if (row < 0) {
         QApplication::beep();
     }
@@ -122,10 +166,54 @@ int CTarifTagPage::SelectedRow() const {
 }
 
 void CTarifTagPage::RunZoneDialog(std::optional<uint32_t> record) {
-    CTarifZoneDlg dialog(m_strings, m_records.GetPath(), m_dayKind, record, m_schemes, this);
-    if (dialog.Run() == QDialog::Accepted) {
-        Fill();
+    std::set<uint32_t> before;
+    for (const ZoneRow& row : m_zones) {
+        before.insert(row.record);
     }
+    CTarifZoneDlg dialog(m_strings, m_records.GetPath(), m_dayKind, record, m_schemes, this);
+    if (dialog.Run() != QDialog::Accepted) {
+        return;
+    }
+    Fill();
+    // A new zone is the one record that was not there before.
+    for (const ZoneRow& row : m_zones) {
+        if (record ? row.record == *record : !before.contains(row.record)) {
+            Select(row.record);
+            WarnOfOverlaps(row.record);
+        }
+    }
+}
+
+void CTarifTagPage::WarnOfOverlaps(uint32_t record) {
+    std::vector<TariffZone> zones;
+    size_t mine = 0;
+    for (const ZoneRow& row : m_zones) {
+        if (row.record == record) {
+            mine = zones.size();
+        }
+        zones.push_back(row.zone);
+    }
+    const std::string text = DescribeOverlaps(zones, mine, m_strings, LocaleFacts::FromCLibrary());
+    if (!text.empty()) {
+        CMessageBox::Show(this, QString::fromStdString(text), CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
+    }
+}
+
+void CTarifTagPage::MoveSelected(int step) {
+    const int row = SelectedRow();
+    const int other = row + step;
+    if (row < 0 || other < 0 || other >= static_cast<int>(m_zones.size())) {
+        return;
+    }
+    const uint32_t moved = m_zones[static_cast<size_t>(row)].record;
+    const uint32_t neighbour = m_zones[static_cast<size_t>(other)].record;
+    const bool swapped = m_records.SwapZones(moved, neighbour);
+    if (!swapped) {
+        NotWritten(m_strings, m_records.GetPath()).Show(this);
+    }
+    Fill();
+    // The zone moved now stands in its neighbour's record.
+    Select(swapped ? neighbour : moved);
 }
 
 void CTarifTagPage::AddZone() {
@@ -147,4 +235,8 @@ void CTarifTagPage::DeleteSelected() {
         NotWritten(m_strings, m_records.GetPath()).Show(this);
     }
     Fill();
+    // The next zone is chosen, so that Del goes on deleting as in any list.
+    if (!m_zones.empty()) {
+        Select(m_zones[std::min(static_cast<size_t>(row), m_zones.size() - 1)].record);
+    }
 }

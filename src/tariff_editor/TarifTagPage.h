@@ -7,6 +7,7 @@
 #include <vector>
 
 class CDayStrip;
+class CListView;
 class CStringTable;
 class CTextTableModel;
 
@@ -21,6 +22,8 @@ public:
 
 protected:
     void Load() override;
+    // Enter and F2 edit the chosen zone, Del deletes it, in the list itself.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Column;
@@ -29,6 +32,13 @@ private:
     void AddZone();
     void EditSelected();
     void DeleteSelected();
+    // The chosen zone changes places with its neighbour (-1 above, +1 below).
+    void MoveSelected(int step);
+    void UpdateButtons();
+    void Select(uint32_t record);
+    // Tells where the zone of that record overlaps others, and which zone applies there.
+    void WarnOfOverlaps(uint32_t record);
+    CListView* List() const;
     // The row the user chose, or -1 after a beep.
     int SelectedRow() const;
     void RunZoneDialog(std::optional<uint32_t> record);

@@ -22,7 +22,7 @@ QString Text(const std::string& text) {
 CTarifZoneDlg::CTarifZoneDlg(const CStringTable& strings, const std::string& path, uint32_t dayKind,
                              std::optional<uint32_t> record, Schemes schemes, QWidget* parent)
     : CFormDlg(Form::kZone, parent), m_strings(strings), m_records(path), m_dayKind(dayKind), m_record(record),
-      m_facts(LocaleFacts::FromCLibrary()) {
+      m_facts(LocaleFacts::FromCLibrary()), m_schemes(schemes) {
     Control<QGroupBox>(Control::kMinimumChargeGroup)->setVisible(schemes.minimumCharge);
     Control<QGroupBox>(Control::kDiscountGroup)->setVisible(schemes.discount);
     adjustSize();
@@ -40,8 +40,8 @@ void CTarifZoneDlg::Load() {
         last->addItem(Text(FormatQuarterHour(quarter, true, m_facts)));
     }
     // A record gone meanwhile shows the values of a new zone; writing it is then refused.
-    const TariffZone zone = m_record ? m_records.ReadZone(*m_record).value_or(TariffZone{}) : TariffZone{};
-    const ZoneTexts texts = CZoneInput::TextsOf(zone, m_facts);
+    m_loaded = m_record ? m_records.ReadZone(*m_record).value_or(TariffZone{}) : TariffZone{};
+    const ZoneTexts texts = CZoneInput::TextsOf(m_loaded, m_facts);
     // A quarter beyond the day (a damaged file) shows as the day's last.
     first->setCurrentIndex(std::min(texts.firstQuarter, kQuarters - 1));
     last->setCurrentIndex(std::min(texts.lastQuarter, kQuarters - 1));
@@ -87,7 +87,7 @@ std::optional<FieldError> CTarifZoneDlg::Validate() {
                           Edit(Control::kMinimumCharge)->text().toStdString(),
                           Control<QCheckBox>(Control::kNoDiscount)->isChecked(),
                           Edit(Control::kDiscountSecondsPerUnit)->text().toStdString()};
-    const CZoneInput input = CZoneInput::Check(texts, m_facts, m_strings);
+    const CZoneInput input = CZoneInput::Check(texts, m_facts, m_strings, m_schemes, m_loaded);
     if (!input.IsValid()) {
         return FieldError{FieldWidget(input.RefusedField()), Text(input.Message())};
     }

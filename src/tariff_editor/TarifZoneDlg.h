@@ -16,10 +16,7 @@ class QLineEdit;
 class CTarifZoneDlg : public CFormDlg {
     Q_OBJECT
 public:
-    struct Schemes {
-        bool minimumCharge;
-        bool discount;
-    };
+    using Schemes = ZoneSchemes;
 
     // A new zone of the day kind when record is empty, else the zone of that record.
     CTarifZoneDlg(const CStringTable& strings, const std::string& path, uint32_t dayKind,
@@ -38,4 +35,6 @@ private:
     uint32_t m_dayKind;
     std::optional<uint32_t> m_record;
     LocaleFacts m_facts;
+    Schemes m_schemes;
+    TariffZone m_loaded; // the values of the fields a scheme not in use hides
 };

@@ -142,6 +142,19 @@ bool CTariffRecords::WriteZone(uint32_t record, const TariffZone& zone) {
     return written;
 }
 
+bool CTariffRecords::SwapZones(uint32_t first, uint32_t second) {
+    const std::optional<TariffZone> firstZone = ReadZone(first);
+    const std::optional<TariffZone> secondZone = ReadZone(second);
+    if (!firstZone || !secondZone || !WriteZone(first, *secondZone)) {
+        return false;
+    }
+    if (!WriteZone(second, *firstZone)) {
+        WriteZone(first, *firstZone);
+        return false;
+    }
+    return true;
+}
+
 std::vector<HolidayRow> CTariffRecords::ReadHolidays() {
     std::vector<HolidayRow> holidays;
     if (Open()) {

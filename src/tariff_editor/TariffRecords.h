@@ -61,6 +61,9 @@ public:
     bool AddZone(uint32_t dayKind, const TariffZone& zone);
     // Only while the record is still a zone: an edit never revives a deleted record.
     bool WriteZone(uint32_t record, const TariffZone& zone);
+    // Two zones change places, and with them which one applies where they overlap. When the second
+    // write fails, the first is undone: no zone is lost or doubled.
+    bool SwapZones(uint32_t first, uint32_t second);
 
     std::vector<HolidayRow> ReadHolidays();
     // The days the holiday records name (a date with a time of day names none).

@@ -31,20 +31,25 @@ bool CZoneInput::TakeAmount(const std::string& text, Field field, CMoney& into, 
     return true;
 }
 
-CZoneInput CZoneInput::Check(const ZoneTexts& texts, const LocaleFacts& facts, const CStringTable& strings) {
+CZoneInput CZoneInput::Check(const ZoneTexts& texts, const LocaleFacts& facts, const CStringTable& strings,
+                             ZoneSchemes schemes, const TariffZone& kept) {
     CZoneInput input;
     TariffZone& zone = input.m_zone;
+    zone = kept;
     zone.firstQuarter = static_cast<uint16_t>(texts.firstQuarter);
     zone.lastQuarter = static_cast<uint16_t>(texts.lastQuarter);
-    zone.noDiscount = texts.noDiscount;
+    if (schemes.discount) {
+        zone.noDiscount = texts.noDiscount;
+    }
     const bool taken =
         input.TakeNumber(texts.secondsPerUnit, Field::kSecondsPerUnit, zone.secondsPerUnit, strings) &&
         input.TakeAmount(texts.price, Field::kPrice, zone.price, facts, strings) &&
-        input.TakeAmount(texts.startCharge, Field::kStartCharge, zone.startCharge, facts, strings) &&
-        input.TakeNumber(texts.initialPeriod, Field::kInitialPeriod, zone.initialPeriod, strings) &&
-        input.TakeAmount(texts.minimumCharge, Field::kMinimumCharge, zone.minimumCharge, facts, strings) &&
-        input.TakeNumber(texts.discountSecondsPerUnit, Field::kDiscountSecondsPerUnit, zone.discountSecondsPerUnit,
-                         strings);
+        (!schemes.minimumCharge ||
+         (input.TakeAmount(texts.startCharge, Field::kStartCharge, zone.startCharge, facts, strings) &&
+          input.TakeNumber(texts.initialPeriod, Field::kInitialPeriod, zone.initialPeriod, strings) &&
+          input.TakeAmount(texts.minimumCharge, Field::kMinimumCharge, zone.minimumCharge, facts, strings))) &&
+        (!schemes.discount || input.TakeNumber(texts.discountSecondsPerUnit, Field::kDiscountSecondsPerUnit,
+                                               zone.discountSecondsPerUnit, strings));
     if (taken && texts.lastQuarter < texts.firstQuarter) {
         input.Refuse(Field::kLastQuarter, strings.Get(kEndBeforeStart));
     }

@@ -21,6 +21,12 @@ struct ZoneTexts {
     std::string discountSecondsPerUnit;
 };
 
+// The charging schemes a tariff uses: the zone dialog shows the fields of these only.
+struct ZoneSchemes {
+    bool minimumCharge = true;
+    bool discount = true;
+};
+
 // The zone dialog's rules, checked in the order of its fields: the unit lengths and the initial
 // period are 16-bit numbers on disk (above 65535: message 61714), the amounts are read in the
 // user's locale (61721), and a zone must not end before it starts (550; one across midnight is
@@ -41,7 +47,10 @@ public:
         kDiscountSecondsPerUnit
     };
 
-    static CZoneInput Check(const ZoneTexts& texts, const LocaleFacts& facts, const CStringTable& strings);
+    // The fields of a scheme the tariff does not use are hidden: they are not checked, and keep the
+    // values of the zone edited (kept), whatever they are.
+    static CZoneInput Check(const ZoneTexts& texts, const LocaleFacts& facts, const CStringTable& strings,
+                            ZoneSchemes schemes = {}, const TariffZone& kept = {});
     // The texts the dialog shows for a zone, so that the zone comes back unchanged.
     static ZoneTexts TextsOf(const TariffZone& zone, const LocaleFacts& facts);
 

@@ -9,6 +9,8 @@ void FieldError::Show(QWidget* parent) const {
     if (field == nullptr) {
         return;
     }
+    // As if the user had gone there with the keyboard: a check box shows its focus frame only then.
+    field->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     field->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(field.data())) {
         edit->selectAll();

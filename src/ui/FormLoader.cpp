@@ -3,7 +3,11 @@
 #include "platform/ResourceLibrary.h"
 #include "ui/ListView.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QUiLoader>
 #include <QVBoxLayout>
 
@@ -20,6 +24,23 @@ public:
         return QUiLoader::createWidget(className, parent, name);
     }
 };
+// A screen reader names a field by its label, as a sighted user reads it. Qt looks only among
+// the field's siblings and else takes a group's title or any text nearby, so the name is given
+// outright: the first label that points at a field names it; a second one is a hint beside it.
+// An editable drop-down list is named in its text field too, where the focus goes.
+void NameFieldsByTheirLabels(const QWidget* form) {
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        QWidget* field = label->buddy();
+        if (field == nullptr || !field->accessibleName().isEmpty()) {
+            continue;
+        }
+        const QString name = QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        field->setAccessibleName(name);
+        if (const auto* list = qobject_cast<QComboBox*>(field); list != nullptr && list->lineEdit() != nullptr) {
+            list->lineEdit()->setAccessibleName(name);
+        }
+    }
+}
 } // namespace
 
 QWidget* CFormLoader::LoadInto(QWidget* host, int templateId) {
@@ -29,6 +50,7 @@ QWidget* CFormLoader::LoadInto(QWidget* host, int templateId) {
     if (form == nullptr) {
         throw CFormError("the resource library lacks form " + std::to_string(templateId));
     }
+    NameFieldsByTheirLabels(form);
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(form);

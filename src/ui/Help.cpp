@@ -1,10 +1,13 @@
 #include "ui/Help.h"
 
+#include "core/ResourceIds.h"
 #include "platform/InstalledFiles.h"
 #include "platform/ResourceLibrary.h"
+#include "ui/HelpWindow.h"
 #include "ui/MessageBox.h"
+#include "ui/UiResources.h"
 
-#include <QDesktopServices>
+#include <QProcess>
 #include <QUrl>
 
 #include <cstdio>
@@ -19,11 +22,42 @@ QString CHelp::PagePath(const QString& page) {
     return QString::fromStdString(path.empty() ? CInstalledFiles::Find("help/" + page.toStdString()) : path);
 }
 
-void CHelp::Open(const QString& page) {
+// xdg-open says whether a browser took the page; Qt's opener only says that xdg-open started.
+void CHelp::Open(const QString& page, const std::function<void()>& shown) {
     const QString path = PagePath(page);
-    if (CMessageBox::IsNonInteractive() || path.isEmpty()) {
+    if (CMessageBox::IsNonInteractive()) {
         std::fprintf(stderr, "fernzahl: help page %s\n", qPrintable(path.isEmpty() ? page : path));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (path.isEmpty()) {
+        const std::string text = CUiResources::Strings().Format(Str::kHelpPageMissing, {page.toStdString()});
+        CMessageBox::Show(nullptr, QString::fromStdString(text), CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
+        return;
+    }
+    auto* opener = new QProcess();
+    QObject::connect(opener, &QProcess::finished, [opener, path, shown](int code, QProcess::ExitStatus status) {
+        opener->deleteLater();
+        if (status != QProcess::NormalExit || code != 0) {
+            ShowInOwnWindow(path, shown);
+        } else if (shown) {
+            shown();
+        }
+    });
+    QObject::connect(opener, &QProcess::errorOccurred, [opener, path, shown](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            opener->deleteLater();
+            ShowInOwnWindow(path, shown);
+        }
+    });
+    opener->start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(path).toString()});
+}
+
+void CHelp::ShowInOwnWindow(const QString& path, const std::function<void()>& shown) {
+    auto* window = new CHelpWindow(path);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    if (shown) {
+        shown();
+    }
 }

@@ -30,6 +30,8 @@ CKostenDiagramm::CKostenDiagramm(QWidget* parent) : QChartView(new QChart(), par
     chart()->setLocalizeNumbers(true);
     chart()->setLocale(QLocale::system());
     chart()->setMargins(QMargins(4, 4, 4, 4));
+    // A picture to look at, nothing to work with: Tab passes it by.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void CKostenDiagramm::Show(QStringList labels, std::vector<double> values, bool decimals, Qt::Orientation bars) {

@@ -3,7 +3,9 @@
 #include <QTableView>
 
 #include <cstdint>
+#include <set>
 #include <span>
+#include <utility>
 
 class SettingsStore;
 
@@ -28,8 +30,10 @@ public:
     // The row of the selected current item, or -1 when no row is selected.
     int SelectedRow() const;
     void SetSortIndicator(int column, bool descending);
+    void setModel(QAbstractItemModel* model) override;
 
-    // Column widths kept as "Spalte0".. in a section of the settings.
+    // Column widths kept as "Spalte0".. in a section of the settings. A column without a stored
+    // width widens to fit its heading and the texts of the rows in sight whenever the rows change.
     void RestoreColumnWidths(SettingsStore& settings, const char* section, std::span<const uint32_t> defaults);
     void SaveColumnWidths(SettingsStore& settings, const char* section) const;
 
@@ -38,10 +42,20 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // The highlight and the focus frame reach past the last column: their rows are repainted whole.
+    void UpdateWholeRows(const QItemSelection& rows);
+    // The first and the last row the viewport shows (an empty range without rows).
+    std::pair<int, int> RowsInSight() const;
+    void UpdateWholeRow(int row);
+    void FitUnstoredColumns();
+
+    std::set<int> m_unstoredColumns;
     bool m_highlightToEdge = true;
     bool m_showSelectionAlways = false;
     int m_stateImageOffset = 0;

@@ -2,6 +2,7 @@
 
 #include "core/ResourceIds.h"
 #include "ui/FormPage.h"
+#include "ui/UiResources.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

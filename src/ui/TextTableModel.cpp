@@ -52,6 +52,11 @@ QVariant CTextTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant CTextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // A heading stands over its column as the column's texts do.
+    if (role == Qt::TextAlignmentRole && orientation == Qt::Horizontal &&
+        section < static_cast<int>(m_alignments.size())) {
+        return m_alignments[static_cast<size_t>(section)].toInt();
+    }
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= m_headings.size()) {
         return {};
     }

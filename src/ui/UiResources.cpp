@@ -38,6 +38,11 @@ const CMenuTable& CUiResources::Menus() {
     return table;
 }
 
+const CStringTable& CUiResources::Strings() {
+    static const CStringTable table = CStringTable::Parse(CResourceLibrary::ReadFile("strings.txt"));
+    return table;
+}
+
 const CAcceleratorTable& CUiResources::Accelerators() {
     static const CAcceleratorTable table = CAcceleratorTable::Parse(CResourceLibrary::ReadFile("accelerators.txt"));
     return table;

@@ -2,6 +2,7 @@
 
 #include "core/AcceleratorTable.h"
 #include "core/MenuTable.h"
+#include "core/StringTable.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -20,6 +21,8 @@ public:
     static QPixmap Bitmap(int id);
     static const CMenuTable& Menus();
     static const CAcceleratorTable& Accelerators();
+    // The numbered texts, for the few parts of the dialog layer that are handed none.
+    static const CStringTable& Strings();
     // Fills a menu with a popup of the table; each item's action carries its command number and
     // calls onCommand with it. The keys of the shortcut table act as the window's own shortcuts,
     // only while it is the active window; other tables' keys are only shown.

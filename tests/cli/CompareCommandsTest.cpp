@@ -5,6 +5,8 @@
 #include "support/LogBuilder.h"
 #include "support/TariffBuilder.h"
 
+#include <filesystem>
+
 namespace {
 
 // Logged at 0.12 a minute; the flat tariff charges 0.05.
@@ -50,6 +52,16 @@ TEST_F(CompareCommandsTest, CompareListsTheTariffsCheapestFirstAndRerateEachConn
     EXPECT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--tariff", "Mobil"}), 2) << "a tariff filter is ambiguous";
     EXPECT_EQ(Run(RunRerateCommand, {"--tariff", "Mobil"}), 1) << "no such tariff file";
     EXPECT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--discount", "many"}), 2);
+}
+
+// Two tariffs that cost the same: neither is the cheapest.
+TEST_F(CompareCommandsTest, ATieMarksNoTariffCheapest) {
+    CTariffBuilder(dir.File("Twin.tff")).WithZoneEveryDay({.seconds = 60, .price = 500});
+    ASSERT_EQ(Run(RunCompareCommand, {"--format", "json"}), 0) << err.str();
+    EXPECT_EQ(out.find("\"cheapest\":true"), std::string::npos) << out;
+    std::filesystem::remove(dir.File("Twin.tff"));
+    ASSERT_EQ(Run(RunCompareCommand, {"--format", "json"}), 0) << err.str();
+    EXPECT_NE(out.find("\"cheapest\":true"), std::string::npos) << out;
 }
 
 } // namespace

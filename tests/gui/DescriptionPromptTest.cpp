@@ -42,6 +42,15 @@ TEST_F(DescriptionPromptTest, OffersTheMostRecentDescriptionFirst) {
     EXPECT_EQ(Recent(1), "Büro");
 }
 
+// A long remembered description does not stretch the prompt across the screen.
+TEST_F(DescriptionPromptTest, KeepsASensibleWidthWithALongRememberedText) {
+    Remember({std::string(124, 'W')});
+    CBeschreibungDlg dialog(world.settings, world.library.Strings());
+    const int widthOfEightyCharacters = dialog.fontMetrics().averageCharWidth() * 80;
+    EXPECT_LT(dialog.sizeHint().width(), widthOfEightyCharacters);
+    EXPECT_EQ(dialog.Combo()->itemData(0, Qt::ToolTipRole).toString().size(), 124) << "shown whole as its tooltip";
+}
+
 TEST_F(DescriptionPromptTest, TooLongTextIsRefusedAndTheDialogStays) {
     WhenModalOpens([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->accept(); });
     EXPECT_EQ(Confirm(std::string(125, 'x')), "");

@@ -140,8 +140,8 @@ TEST_F(GermanDesktopTest, LogViewAndItsFileDialogSpeakGerman) {
     ASSERT_TRUE(WaitUntil([&] { return !log.IsFilling(); }));
     EXPECT_EQ(log.windowTitle(), Form(Form::kLogView, "id174.windowTitle"));
     EXPECT_EQ(Titles(*log.findChild<QMenuBar*>()),
-              (QStringList{MenuTitle(174, "&Log"), MenuTitle(174, "&Filter"), MenuTitle(174, "&Delete"),
-                           MenuTitle(174, "&Summary")}));
+              (QStringList{MenuTitle(174, "&Log"), MenuTitle(174, "&Filter"), MenuTitle(174, "S&ort"),
+                           MenuTitle(174, "&Delete"), MenuTitle(174, "&Summary")}));
     const QHeaderView* header = log.findChild<QHeaderView*>();
     EXPECT_EQ(header->model()->headerData(2, Qt::Horizontal).toString(), String(412));
     EXPECT_EQ(CutTexts(log), std::vector<std::string>{});

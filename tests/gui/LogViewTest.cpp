@@ -4,16 +4,19 @@
 #include "core/FileLayer.h"
 #include "core/ResourceIds.h"
 #include "log/ProtokollDlg.h"
+#include "settings/DateTimeInput.h"
 #include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
 #include "ui/ListView.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +55,37 @@ struct LogViewTest : ::testing::Test {
     }
 };
 
+// Sorting by keyboard: the Sort menu's choices and their shortcuts, the present order checked.
+TEST_F(LogViewTest, SortedFromTheMenuAndByShortcutWithThePresentOrderChecked) {
+    auto sortAction = [this](unsigned command) {
+        for (QAction* action : view.findChildren<QAction*>()) {
+            if (action->data().toUInt() == command) {
+                return action;
+            }
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    QAction* byName = sortAction(CProtokollDlg::kSortByFirstColumn + 4);
+    QAction* descending = sortAction(CProtokollDlg::kSortDescending);
+    ASSERT_NE(byName, nullptr);
+    ASSERT_NE(descending, nullptr);
+    EXPECT_TRUE(sortAction(CProtokollDlg::kSortByFirstColumn)->isChecked()) << "the log starts sorted by its start";
+    byName->trigger();
+    Settle();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Zebra", "apple", "mid"}));
+    EXPECT_TRUE(byName->isChecked());
+    EXPECT_FALSE(sortAction(CProtokollDlg::kSortByFirstColumn)->isChecked());
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_5, Qt::ControlModifier | Qt::ShiftModifier); // the same column again
+    Settle();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"mid", "apple", "Zebra"})) << "Ctrl+Shift+5 turns the order round";
+    EXPECT_TRUE(descending->isChecked());
+    QTest::keyClick(list, Qt::Key_4, Qt::ControlModifier | Qt::ShiftModifier);
+    Settle();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"mid", "apple", "Zebra"})) << "by costs, the cheapest first";
+    EXPECT_FALSE(descending->isChecked());
+}
+
 TEST_F(LogViewTest, SortFilterAndDeleteAsAUserWould) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"mid", "apple", "Zebra"}));
     EXPECT_EQ(Totals(), world.library.Strings().Format(418, {"3", "00:06:00", "6", "0,72"}));
@@ -65,7 +99,15 @@ TEST_F(LogViewTest, SortFilterAndDeleteAsAUserWould) {
     WhenModalOpens([this](QWidget* filter) {
         auto* from = Find<QLineEdit>(filter, 1028);
         from->setText(QStringLiteral("yesterday"));
-        EXPECT_EQ(Answering([&] { Find<QPushButton>(filter, 1)->click(); }), world.library.Strings().Get(61720));
+        // The message shows the form expected by an example, one the field takes.
+        const std::string refusal = Answering([&] { Find<QPushButton>(filter, 1)->click(); });
+        const std::string pattern = world.library.Strings().Get(61722);
+        const std::string before = pattern.substr(0, pattern.find("%1"));
+        const std::string after = pattern.substr(pattern.find("%1") + 2);
+        ASSERT_EQ(refusal.rfind(before, 0), 0u) << refusal;
+        ASSERT_GT(refusal.size(), before.size() + after.size()) << refusal;
+        const std::string example = refusal.substr(before.size(), refusal.size() - before.size() - after.size());
+        EXPECT_TRUE(ParseDateTimeInput(example)) << example;
         EXPECT_EQ(filter->focusWidget(), from);
         from->setText(QStringLiteral("01.01.2026 00:00:00"));
         Find<QComboBox>(filter, 1002)->setCurrentText(QStringLiteral("apple"));

@@ -7,6 +7,7 @@
 #include "metering/ZaehlerFile.h"
 #include "settings/Formatting.h"
 #include "settings/OptionenSheet.h"
+#include "ui/HelpWindow.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -105,6 +106,46 @@ TEST_F(MainWindowTest, ShutdownDuringANamelessConnectionAsksNothing) {
     delete watch.data();
     ASSERT_EQ(LogRecords(), 1u);
     EXPECT_EQ(LastLogEntry().connectionName, world.library.Strings().Get(455));
+}
+
+// The first start where no browser takes the user guide (no xdg-open on the path): the first steps
+// open in a window of the program's own, and only then count as shown.
+TEST_F(MainWindowTest, FirstStepsWithoutABrowserOpenInAWindowOfItsOwn) {
+    CTempDir noPrograms;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(noPrograms.Path()));
+    world.settings.Write(Setting::kFirstSteps, 0);
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    EXPECT_EQ(world.settings.Read(Setting::kFirstSteps), 0u) << "not shown yet";
+    CHelpWindow* help = nullptr;
+    const bool shown = WaitUntil([&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            help = help != nullptr ? help : qobject_cast<CHelpWindow*>(top);
+        }
+        return help != nullptr && help->isVisible();
+    });
+    qputenv("PATH", path);
+    ASSERT_TRUE(shown);
+    EXPECT_FALSE(help->documentTitle().isEmpty()) << "the bundled page, read";
+    EXPECT_EQ(world.settings.Read(Setting::kFirstSteps), 1u);
+    help->close();
+}
+
+// Exit chosen during a modem connection: the user is there, and is asked to describe it.
+TEST_F(MainWindowTest, ExitDuringANamelessConnectionAsksForItsDescription) {
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    world.modem.carrier = true;
+    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+    WhenModalOpens([&](QWidget* modal) {
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+        WhenModalOpens([](QWidget* prompt) {
+            qobject_cast<CBeschreibungDlg*>(prompt)->Combo()->lineEdit()->setText(QStringLiteral("Abschied"));
+            prompt->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+        });
+    });
+    window.OnCommand(CFernzahlDlg::kExit);
+    ASSERT_EQ(LogRecords(), 1u);
+    EXPECT_EQ(LastLogEntry().connectionName, "Abschied");
 }
 
 // The program is told to end while the prompt of an ended modem connection is open: the prompt

@@ -27,10 +27,15 @@
 #include "tariffs/ZuordnungDlg.h"
 #include "ui/UiLanguage.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QProcess>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <clocale>
 #include <cstdio>
@@ -77,6 +82,31 @@ bool SavePrintedPage(const CProtokollRows& rows, const CStringTable& strings, co
 
 // A tariff with both schemes: a working day of four zones with an hour left out, the weekend in
 // one zone, this year's public holidays and a discount counter part used.
+// The warning as a zone from 12:00 to 13:59 is added under the one that covers the working day:
+// the Add button pressed, the zone dialog filled and accepted, the warning caught while it is up.
+// The tariff is put back as it was.
+bool SaveOverlapWarning(CTarifeSheet& editor, const QString& file, const std::string& tariff) {
+    const std::string before = ReadFile(tariff);
+    editor.Tabs()->setCurrentIndex(0);
+    bool saved = false;
+    QTimer::singleShot(300, [&] {
+        auto* zone = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        zone->findChild<QComboBox*>(QStringLiteral("id%1").arg(Control::kFirstQuarter))->setCurrentIndex(48);
+        zone->findChild<QComboBox*>(QStringLiteral("id%1").arg(Control::kLastQuarter))->setCurrentIndex(55);
+        QTimer::singleShot(300, [&] {
+            auto* warning = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (warning != nullptr) {
+                saved = Save(*warning, file);
+                warning->accept();
+            }
+        });
+        zone->accept();
+    });
+    editor.Tabs()->currentWidget()->findChild<QPushButton*>(QStringLiteral("id%1").arg(Control::kAddZone))->click();
+    WriteFile(tariff, before);
+    return saved;
+}
+
 std::string WriteEditedTariff(GuiWorld& world) {
     using Zone = CTariffBuilder::Zone;
     const std::string path = world.dir.File("Mobil.tff");
@@ -121,6 +151,16 @@ int main(int argc, char** argv) {
     CTariffBuilder(world.dir.File("Fernzahl.tff")).WithZoneEveryDay({.seconds = 60, .price = 900});
     bool ok = true;
     {
+        // The first start: nothing is watched yet.
+        world.settings.Write(Setting::kDfueNetzwerk, 0);
+        world.settings.Write(Setting::kModem, 0);
+        CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+        ok = Save(window, dir + QStringLiteral("/main-window-first-start.png")) && ok;
+        window.Shutdown();
+        world.settings.Write(Setting::kDfueNetzwerk, 1);
+        world.settings.Write(Setting::kModem, 1);
+    }
+    {
         CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
         ok = Save(window, dir + QStringLiteral("/main-window-idle.png")) && ok;
         world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
@@ -161,6 +201,11 @@ int main(int argc, char** argv) {
     log.show();
     WaitUntil([&] { return !log.IsFilling(); });
     ok = Save(log, dir + QStringLiteral("/log-view.png")) && ok;
+    // Sort, By costs, as chosen from the menu by keyboard (Alt+O, C), then Descending.
+    log.OnCommand(CProtokollDlg::kSortByFirstColumn + 3);
+    log.OnCommand(CProtokollDlg::kSortDescending);
+    WaitUntil([&] { return !log.IsFilling(); });
+    ok = Save(log, dir + QStringLiteral("/log-view-sorted-by-costs.png")) && ok;
     CProtokollFilter filter;
     CFilterDlg filterDialog(filter, world.dir.Path(), world.clock.Now(), world.library.Strings(), nullptr);
     ok = Save(filterDialog, dir + QStringLiteral("/log-filter.png")) && ok;
@@ -178,6 +223,7 @@ int main(int argc, char** argv) {
         editor.Tabs()->setCurrentIndex(page);
         ok = Save(editor, dir + QStringLiteral("/tariff-%1.png").arg(QLatin1String(name))) && ok;
     }
+    ok = SaveOverlapWarning(editor, dir + QStringLiteral("/tariff-overlap-warning.png"), tariff) && ok;
     CTarifZoneDlg zone(world.library.Strings(), tariff, CTarifFile::kWorkingDays, 3, {true, true}, nullptr);
     ok = Save(zone, dir + QStringLiteral("/tariff-zone.png")) && ok;
     // The log was metered at 0.12 for four minutes: so is the default tariff now; one tariff saves.

@@ -26,6 +26,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +159,57 @@ TEST_F(TariffEditorTest, ChoiceOptionsAndZonesOfAFridayTable) {
     EXPECT_EQ(refusal, Text(550));
     EXPECT_TRUE(CTariffRecords(world.dir.File("Mobil.tff")).ReadZones(CTarifFile::kFriday).empty())
         << "Cancel leaves the zone deleted";
+}
+
+// The zone list by keyboard: Enter and F2 edit, Del deletes, the buttons follow the choice, a zone
+// moves up; a zone that overlaps an earlier one is warned of.
+TEST_F(TariffEditorTest, ZonesByKeyboardMovedAndTheirOverlapWarnedOf) {
+    const std::string path = world.dir.File("Mobil.tff");
+    CTariffBuilder(path).WithOptions({}).WithZone({.first = 32, .last = 71}).WithZone({.first = 80, .last = 95});
+    CTarifeSheet sheet(world.settings, world.library.Strings(), path, QStringLiteral("Mobil"), nullptr);
+    sheet.show();
+    QWidget* page = sheet.Page(0);
+    auto* list = Find<CListView>(page, 1110);
+    EXPECT_FALSE(Find<QPushButton>(page, 1108)->isEnabled()) << "Edit with nothing chosen";
+    EXPECT_FALSE(Find<QPushButton>(page, 1109)->isEnabled()) << "Delete with nothing chosen";
+
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(1, 0));
+    EXPECT_TRUE(Find<QPushButton>(page, 1108)->isEnabled());
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_F2}) {
+        int edited = -1;
+        WhenOpens<CTarifZoneDlg>([&](CTarifZoneDlg* zone) {
+            edited = Find<QComboBox>(zone, 1113)->currentIndex();
+            zone->reject();
+        });
+        QTest::keyClick(list, key);
+        EXPECT_EQ(edited, 80) << "key " << key;
+        EXPECT_TRUE(sheet.isVisible()) << "Enter edits, it does not close the editor";
+    }
+
+    WhenOpens<CTarifZoneDlg>([](CTarifZoneDlg* zone) {
+        Find<QComboBox>(zone, 1113)->setCurrentIndex(48); // 12:00 to 13:59, inside the day's zone
+        Find<QComboBox>(zone, 1114)->setCurrentIndex(55);
+        Find<QPushButton>(zone, 1)->click();
+    });
+    const std::string warning = Answering([&] { Find<QPushButton>(page, 1107)->click(); });
+    EXPECT_NE(warning.find(world.library.Strings().Format(552, {"12:00", "13:59", "08:00", "17:59"})),
+              std::string::npos)
+        << warning;
+    ASSERT_EQ(list->model()->rowCount(), 3);
+    EXPECT_EQ(list->SelectedRow(), 2) << "the new zone is chosen";
+    Find<QPushButton>(page, 1181)->click();
+    Find<QPushButton>(page, 1181)->click();
+    EXPECT_EQ(Row(list, 0).front(), QStringLiteral("12:00")) << "moved to the top, it applies from 12:00";
+    EXPECT_FALSE(Find<QPushButton>(page, 1181)->isEnabled()) << "the first zone moves no higher";
+    EXPECT_EQ(CTariffRecords(path).ReadZones(CTarifFile::kWorkingDays).front().zone.firstQuarter, 48);
+
+    QTest::keyClick(list, Qt::Key_Delete);
+    ASSERT_EQ(list->model()->rowCount(), 2);
+    EXPECT_EQ(Row(list, 0).front(), QStringLiteral("08:00"));
+    EXPECT_EQ(list->SelectedRow(), 0) << "the next zone is chosen";
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(list->model()->rowCount(), 1);
 }
 
 TEST_F(TariffEditorTest, HolidaysTypedAndGeneratedAndTheDiscountCounterSavedOnlyOnOk) {

@@ -51,6 +51,9 @@ TEST_F(RecentDescriptionsTest, EmptyAnswerIsRememberedButNotOffered) {
     Confirm("");
     EXPECT_EQ(Stored(0), "");
     EXPECT_EQ(CRecentDescriptions::Read(settings).Offered(), (std::vector<std::string>{"a"}));
+    Confirm("a");
+    EXPECT_EQ(CRecentDescriptions::Read(settings).Offered(), (std::vector<std::string>{"a"}))
+        << "after an empty answer, no stale entry is left behind";
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "core/FileLayer.h"
 #include "core/StringTable.h"
 #include "settings/AmountInput.h"
 #include "settings/DateTimeInput.h"
@@ -105,6 +106,33 @@ TEST(TariffRecords, ZonesAreWrittenInPlaceAndADeletedOneStaysDeleted) {
     EXPECT_EQ(zones[0].zone.firstQuarter, 80);
 }
 
+// Moving a zone up or down is two writes; the second failing undoes the first.
+TEST(TariffRecords, ZonesChangePlacesAndAFailedSwapLosesNone) {
+    CTempDir dir;
+    CTariffRecords records(dir.File("T.tff"));
+    const TariffZone day{.firstQuarter = 32, .lastQuarter = 71};
+    const TariffZone lunch{.firstQuarter = 48, .lastQuarter = 55, .price = CMoney(600)};
+    ASSERT_TRUE(records.AddZone(CTarifFile::kFriday, day));
+    ASSERT_TRUE(records.AddZone(CTarifFile::kFriday, lunch));
+    std::vector<ZoneRow> zones = records.ReadZones(CTarifFile::kFriday);
+    ASSERT_TRUE(records.SwapZones(zones[0].record, zones[1].record));
+    std::vector<ZoneRow> swapped = records.ReadZones(CTarifFile::kFriday);
+    ASSERT_EQ(swapped.size(), 2u);
+    EXPECT_EQ(swapped[0].zone, lunch);
+    EXPECT_EQ(swapped[1].zone, day);
+
+    CFileLayer::FailOperation(0);
+    ASSERT_TRUE(records.WriteZone(zones[0].record, lunch));
+    const unsigned perWrite = CFileLayer::CountOperations();
+    CFileLayer::FailOperation(perWrite + 1, EIO); // the second write's first step
+    EXPECT_FALSE(records.SwapZones(zones[0].record, zones[1].record));
+    CFileLayer::FailOperation(0);
+    std::vector<ZoneRow> kept = records.ReadZones(CTarifFile::kFriday);
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].zone, lunch) << "the first write was undone";
+    EXPECT_EQ(kept[1].zone, day);
+}
+
 TEST(ZoneInput, NewZoneValuesSixteenBitFieldsAmountsAndOrder) {
     const CStringTable strings = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
     const LocaleFacts german{":", ",", 2};
@@ -140,6 +168,44 @@ TEST(ZoneInput, NewZoneValuesSixteenBitFieldsAmountsAndOrder) {
     EXPECT_EQ(refused.Message(), strings.Get(550));
     texts.lastQuarter = 80;
     EXPECT_TRUE(CZoneInput::Check(texts, german, strings).IsValid()) << "one quarter-hour is a zone";
+}
+
+// A zone written elsewhere may hold values the dialog would refuse in fields the tariff's schemes
+// hide; they are kept as they are, and only the fields shown are checked.
+TEST(ZoneInput, HiddenFieldsKeepTheirValuesUnchecked) {
+    const CStringTable strings = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
+    const LocaleFacts english{":", ".", 2};
+    TariffZone written{.startCharge = CMoney(-5000), .noDiscount = true, .discountSecondsPerUnit = 7};
+    ZoneTexts texts = CZoneInput::TextsOf(written, english);
+    texts.price = "0.20";
+    texts.noDiscount = false;
+    texts.discountSecondsPerUnit = "many";
+    const CZoneInput input =
+        CZoneInput::Check(texts, english, strings, {.minimumCharge = false, .discount = false}, written);
+    ASSERT_TRUE(input.IsValid()) << input.Message();
+    TariffZone expected = written;
+    expected.price = CMoney(2000);
+    EXPECT_EQ(input.Zone(), expected);
+    EXPECT_EQ(CZoneInput::Check(texts, english, strings, {}, written).RefusedField(), CZoneInput::Field::kStartCharge)
+        << "shown, the amount is refused";
+}
+
+// A zone added under an earlier one that covers its hours has no effect there: the warning says
+// where and which zone applies.
+TEST(DayCoverage, AnOverlapNamesWhereAndWhichZoneApplies) {
+    const CStringTable strings = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
+    const LocaleFacts facts{":", ".", 2};
+    const TariffZone day{.firstQuarter = 32, .lastQuarter = 71};
+    const TariffZone lunch{.firstQuarter = 48, .lastQuarter = 55};
+    const TariffZone night{.firstQuarter = 80, .lastQuarter = 95};
+    const std::vector<TariffZone> zones = {day, lunch, night};
+    EXPECT_EQ(FindOverlaps(zones, 1), (std::vector<ZoneOverlap>{{0, 48, 55, true}}));
+    EXPECT_EQ(FindOverlaps(zones, 0), (std::vector<ZoneOverlap>{{1, 48, 55, false}}));
+    EXPECT_TRUE(FindOverlaps(zones, 2).empty());
+    EXPECT_EQ(DescribeOverlaps(zones, 1, strings, facts),
+              strings.Format(551, {"12:00", "13:59"}) + "\n" +
+                  strings.Format(552, {"12:00", "13:59", "08:00", "17:59"}) + "\n\n" + strings.Get(553));
+    EXPECT_EQ(DescribeOverlaps(zones, 2, strings, facts), "");
 }
 
 TEST(TypedInput, AmountsAndDatesInTheUsersLocaleAndInIso) {

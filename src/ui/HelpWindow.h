@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QTextBrowser>
+
+// The user guide in a window of the program's own, where no browser takes it: a bundled page with
+// its links followed inside the window. Escape closes it, and closed it is gone.
+class CHelpWindow : public QTextBrowser {
+    Q_OBJECT
+public:
+    explicit CHelpWindow(const QString& path);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
