@@ -24,9 +24,9 @@ PrintoutColumns LogPrintoutColumns(const CStringTable& strings) {
     return columns;
 }
 
-PrintoutColumns SummaryPrintoutColumns(const CStringTable& strings) {
+PrintoutColumns SummaryPrintoutColumns(const CStringTable& strings, CZusammenfassung::Mode mode) {
     PrintoutColumns columns{MakeTable(strings, Str::kSummaryTitle, Str::kSummaryPage, {0, 150, 230, 310, 390}, 470),
-                            {std::string()}};
+                            {strings.Get(CZusammenfassung::LabelHeading(mode))}};
     for (int column = 1; column < CZusammenfassung::kColumns; ++column) {
         columns.headings.push_back(strings.Get(CZusammenfassung::Heading(column)));
     }
@@ -67,7 +67,7 @@ bool PrintLog(QPrinter& printer, const CProtokollRows& rows, const std::vector<u
 
 bool PrintSummary(QPrinter& printer, const CZusammenfassung& summary, const std::vector<uint32_t>& order,
                   const CStringTable& strings) {
-    PrintoutColumns columns = SummaryPrintoutColumns(strings);
+    PrintoutColumns columns = SummaryPrintoutColumns(strings, summary.GetMode());
     CDruckLayout page(printer, std::move(columns.table));
     if (!page.IsActive()) {
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/DruckLayout.h"
+#include "summary/Zusammenfassung.h"
 
 #include <cstdint>
 #include <string>
@@ -27,4 +28,5 @@ struct PrintoutColumns {
     std::vector<std::string> headings;
 };
 PrintoutColumns LogPrintoutColumns(const CStringTable& strings);
-PrintoutColumns SummaryPrintoutColumns(const CStringTable& strings);
+// The first column is headed by what the summary groups by.
+PrintoutColumns SummaryPrintoutColumns(const CStringTable& strings, CZusammenfassung::Mode mode);

@@ -49,6 +49,7 @@ TEST_F(PrintCommandTest, ALongListGoesOnWithARunningHeaderAndNoHeadings) {
     const std::vector<std::string> pages = Pages({"summary", "--by", "day"});
     ASSERT_GE(pages.size(), 2u);
     EXPECT_EQ(pages[0].find("Page"), std::string::npos) << "the first page carries no number";
+    EXPECT_TRUE(std::regex_search(pages[0], std::regex("\nDay +Connections +Duration"))) << pages[0];
     EXPECT_TRUE(std::regex_search(pages[1], std::regex("^Connection summary +Page 2\n"))) << pages[1];
     EXPECT_EQ(pages[1].find("Connections"), std::string::npos) << "headings only on the first page";
 

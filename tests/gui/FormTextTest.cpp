@@ -81,7 +81,11 @@ TEST_P(FormTextTest, NoTextOfAnyFormOrSheetIsCut) {
 // On the narrower of the usual papers, in the headings' bold font.
 TEST_P(FormTextTest, NoPrintoutHeadingRunsIntoTheNextColumn) {
     const CStringTable& strings = world.library.Strings();
-    for (const PrintoutColumns& columns : {LogPrintoutColumns(strings), SummaryPrintoutColumns(strings)}) {
+    std::vector<PrintoutColumns> printouts = {LogPrintoutColumns(strings)};
+    for (int mode = 0; mode < CZusammenfassung::kModes; ++mode) {
+        printouts.push_back(SummaryPrintoutColumns(strings, CZusammenfassung::Mode(mode)));
+    }
+    for (const PrintoutColumns& columns : printouts) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageSize(QPageSize(QPageSize::A4));
