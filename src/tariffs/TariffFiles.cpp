@@ -4,7 +4,6 @@
 #include "core/FileNames.h"
 #include "settings/SettingsStore.h"
 
-
 bool CTariffFiles::IsDefaultTitle(const std::string& title) {
     return EqualsNoCase(title, kDefaultTitle);
 }

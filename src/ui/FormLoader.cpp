@@ -5,8 +5,8 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QUiLoader>
 #include <QVBoxLayout>
