@@ -168,8 +168,9 @@ void CFernzahlDlg::Heartbeat() {
         m_logView->Refill();
     }
     m_watcher.Poll();
-    if (const std::string problem = m_watcher.TakeModemProblem(); !problem.empty()) {
-        Warn(Str::kModemLineTitle, Text(problem));
+    if (const auto problem = m_watcher.TakeModemProblem()) {
+        Warn(Str::kModemLineTitle,
+             Text(CVerbindungsWaechter::Describe(*problem, m_services.strings, m_services.userName)));
     }
     if (m_watcher.HasStarted()) {
         OnConnectionStarted();
@@ -373,9 +374,7 @@ void CFernzahlDlg::AddNothingWatchedLine() {
 }
 
 void CFernzahlDlg::RefreshNothingWatchedLine() {
-    SettingsStore& settings = m_services.settings;
-    const bool watching = settings.Read(Setting::kDfueNetzwerk) != 0 || settings.Read(Setting::kModem) != 0;
-    m_nothingWatched->setVisible(!watching);
+    m_nothingWatched->setVisible(!CVerbindungsWaechter::IsAnySourceSwitchedOn(m_services.settings));
 }
 
 void CFernzahlDlg::RefreshConnectionText() {

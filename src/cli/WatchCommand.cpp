@@ -52,14 +52,19 @@ const char* StatusName(ModemLine::Status status) {
     }
 }
 
+// The command line speaks English whether or not the resource library is there.
+void TellNoPermission(const CliContext& context, const CVerbindungsWaechter::ModemProblem& problem) {
+    context.err << "fernzahl-cli: you may not open " << problem.device << "; it belongs to the group \""
+                << problem.group << "\" (sudo adduser $USER " << problem.group << ", then log out and back in)\n";
+}
+
 // The modem line's device and what it reports, watched or not: modem-line, device, status.
 void PrintModemLine(const CliContext& context, ModemLine& modem) {
     const std::string device = ModemDevice::Watched(context.settings);
     const ModemLine::Reading reading = modem.Read(device);
     std::fprintf(context.out, "modem-line\t%s\t%s\n", device.c_str(), StatusName(reading.status));
     if (reading.status == ModemLine::Status::kNoPermission) {
-        context.err << "fernzahl-cli: you may not open " << device << "; it belongs to the group \"" << reading.group
-                    << "\" (sudo adduser $USER " << reading.group << ", then log out and back in)\n";
+        TellNoPermission(context, {device, reading.group});
     }
 }
 
@@ -81,7 +86,7 @@ int RunWatchCommand(const std::vector<std::string>& words, const CliContext& con
     QCoreApplication app(argc, argv); // NetworkManager's signals arrive through its event loop
     const std::unique_ptr<CConnectionSources> sources = CConnectionSources::FromEnvironment();
     CVerbindungsWaechter watcher(services, sources->DialUp(), sources->ModemLine());
-    if (context.settings.Read(Setting::kDfueNetzwerk) == 0 && context.settings.Read(Setting::kModem) == 0) {
+    if (!CVerbindungsWaechter::IsAnySourceSwitchedOn(context.settings)) {
         context.err << "fernzahl-cli: neither dial-up networking nor the modem line is watched (settings "
                        "Überwachung/DFÜNetzwerk and Überwachung/Modem)\n";
     } else if (context.settings.Read(Setting::kDfueNetzwerk) != 0 && !watcher.IsDialUpAvailable()) {
@@ -99,8 +104,8 @@ int RunWatchCommand(const std::vector<std::string>& words, const CliContext& con
     QObject::connect(&heartbeat, &QTimer::timeout, [&] {
         const int before = watcher.GetState();
         watcher.Poll();
-        if (const std::string problem = watcher.TakeModemProblem(); !problem.empty()) {
-            context.err << "fernzahl-cli: " << problem << '\n';
+        if (const auto problem = watcher.TakeModemProblem()) {
+            TellNoPermission(context, *problem);
         }
         if (watcher.HasStarted()) {
             PrintLine(context.out, clock, "started", watcher.GetState(), watcher);

@@ -91,12 +91,20 @@ void CVerbindungsWaechter::NoteNoPermission(const std::string& group) {
         return;
     }
     m_modemProblemToldFor = m_modemDevice;
-    const std::string user = m_services.userName.empty() ? "$USER" : m_services.userName;
-    m_modemProblem = m_services.strings.Format(Str::kModemNoPermission, {m_modemDevice, group, user});
+    m_modemProblem = ModemProblem{m_modemDevice, group};
 }
 
-std::string CVerbindungsWaechter::TakeModemProblem() {
-    return std::exchange(m_modemProblem, std::string());
+std::optional<CVerbindungsWaechter::ModemProblem> CVerbindungsWaechter::TakeModemProblem() {
+    return std::exchange(m_modemProblem, std::nullopt);
+}
+
+std::string CVerbindungsWaechter::Describe(const ModemProblem& problem, const CStringTable& strings,
+                                           const std::string& user) {
+    return strings.Format(Str::kModemNoPermission, {problem.device, problem.group, user.empty() ? "$USER" : user});
+}
+
+bool CVerbindungsWaechter::IsAnySourceSwitchedOn(SettingsStore& settings) {
+    return settings.Read(Setting::kDfueNetzwerk) != 0 || settings.Read(Setting::kModem) != 0;
 }
 
 int CVerbindungsWaechter::GetStartOffset() const {

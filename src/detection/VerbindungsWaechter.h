@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
+class CStringTable;
 class DialUpSource;
+class SettingsStore;
 class ModemLine;
 
 // Decides at every heartbeat whether a dial-up connection is up, from the dial-up networking
@@ -37,9 +39,18 @@ public:
     std::string GetTariffName() const;
     // Whether dial-up networking can be watched here (the options page asks).
     bool IsDialUpAvailable() const { return m_dialUpAvailable; }
-    // What the user has to be told about the modem device, once: that this user may not open it,
-    // and what to do. Empty when there is nothing (more) to tell.
-    std::string TakeModemProblem();
+    // A modem device this user may not open, and the group that owns it.
+    struct ModemProblem {
+        std::string device;
+        std::string group;
+    };
+    // What the user has to be told about the modem device, once per device; nothing when there is
+    // nothing (more) to tell.
+    std::optional<ModemProblem> TakeModemProblem();
+    // The problem told as the program tells it: what to do, with the user's name in the command.
+    static std::string Describe(const ModemProblem& problem, const CStringTable& strings, const std::string& user);
+    // Whether dial-up networking or the modem line is switched on at all.
+    static bool IsAnySourceSwitchedOn(SettingsStore& settings);
 
 private:
     struct AssignedTariff {
@@ -62,7 +73,7 @@ private:
     bool m_modemMonitoring = false;
     bool m_dialUpMonitoring = false;
     std::string m_modemDevice;
-    std::string m_modemProblem;
+    std::optional<ModemProblem> m_modemProblem;
     std::string m_modemProblemToldFor; // the device whose problem was told, so it is told once
     int m_leadTime = 10;
     int m_tolerance = 4;

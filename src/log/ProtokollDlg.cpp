@@ -350,9 +350,14 @@ void CProtokollDlg::DeleteShown() {
 // The log as it is when asked: a connection logged while the question is open stays.
 void CProtokollDlg::DeleteWholeLog() {
     WaitForFill();
+    // Unfiltered, the rows shown are the whole log as read; only a filtered view reads it again.
     CProtokollRows whole;
-    whole.Read(m_directory, nullptr);
-    const CChosenRecords chosen = CChosenRecords::All(whole);
+    if (m_filter.IsActive()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        whole.Read(m_directory, nullptr);
+        QApplication::restoreOverrideCursor();
+    }
+    const CChosenRecords chosen = CChosenRecords::All(m_filter.IsActive() ? whole : Rows());
     if (Confirm(Str::kDeleteWholeLogQuestion)) {
         DeleteRecords(chosen) ? RemoveFilter() : Refill();
     }

@@ -159,15 +159,19 @@ TEST_F(WaechterTest, ADeviceWithoutPermissionIsToldOnce) {
     auto w = Watch(false, true);
     modem.noPermission = true;
     PollFor(*w, 500);
-    const std::string told = w->TakeModemProblem();
+    const auto problem = w->TakeModemProblem();
+    ASSERT_TRUE(problem);
+    const std::string told = CVerbindungsWaechter::Describe(*problem, world.strings, world.services.userName);
     EXPECT_NE(told.find("/dev/ttyACM0"), std::string::npos) << told;
     EXPECT_NE(told.find("adduser " + world.services.userName + " dialout"), std::string::npos) << told;
     EXPECT_EQ(PollFor(*w, 10000), std::string(20, '.'));
-    EXPECT_EQ(w->TakeModemProblem(), "");
+    EXPECT_FALSE(w->TakeModemProblem());
     world.settings.Write(Setting::kModemDevice, "/dev/ttyUSB0");
     w->ReadSettings();
     PollFor(*w, 500);
-    EXPECT_NE(w->TakeModemProblem().find("/dev/ttyUSB0"), std::string::npos);
+    const auto another = w->TakeModemProblem();
+    ASSERT_TRUE(another);
+    EXPECT_EQ(another->device, "/dev/ttyUSB0");
 }
 
 TEST_F(WaechterTest, ConnectionMovingBetweenSourcesContinues) {

@@ -213,6 +213,10 @@ TEST_F(LogViewWhileMeteringTest, ConnectionLoggedWhileAskingStaysAndTheChosenOne
         CFileLayer::FailOperation(0);
         EXPECT_EQ(told, world.library.Strings().Format(458, {world.dir.File("Fernzahl.log")}));
         EXPECT_EQ(Logged(), (std::vector<std::string>{"Eplus"}));
+
+        // The whole log as it was asked about: the connection logged meanwhile stays.
+        AnswerYesAfterAConnection(*log, CProtokollDlg::kDeleteWholeLog, "Fonic");
+        EXPECT_EQ(Logged(), (std::vector<std::string>{"Fonic"}));
         log->reject();
     });
     window.OnCommand(CFernzahlDlg::kLog);
