@@ -3,6 +3,7 @@
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "settings/Formatting.h"
+#include "tariffs/ZoneLookup.h"
 
 #include <algorithm>
 
@@ -11,24 +12,18 @@ namespace {
 constexpr int kQuartersPerDay = 96;
 
 struct Cover {
-    int zone = -1;
+    int zone = kNoZone;
     bool overlapped = false;
 
     bool operator==(const Cover&) const = default;
 };
 
 Cover CoverOf(std::span<const TariffZone> zones, int quarter) {
-    Cover cover;
-    for (size_t i = 0; i < zones.size(); ++i) {
-        if (zones[i].firstQuarter <= quarter && quarter <= zones[i].lastQuarter) {
-            if (cover.zone >= 0) {
-                cover.overlapped = true;
-                break;
-            }
-            cover.zone = static_cast<int>(i);
-        }
+    const int zone = ZoneAt(zones, quarter);
+    if (zone == kNoZone) {
+        return {};
     }
-    return cover;
+    return {zone, ZoneAt(zones.subspan(static_cast<size_t>(zone) + 1), quarter) != kNoZone};
 }
 
 } // namespace

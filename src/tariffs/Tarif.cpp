@@ -4,6 +4,9 @@
 #include "core/TimeRules.h"
 #include "tariffs/InitialPeriodSource.h"
 #include "tariffs/TarifFile.h"
+#include "tariffs/ZoneLookup.h"
+
+#include <vector>
 
 namespace {
 
@@ -29,7 +32,7 @@ void CTarif::SetFileName(const std::string& path) {
 void CTarif::Refresh() {
     const CDateTime now = m_clock.Now();
     const int q = QuarterOf(now);
-    if (m_stale || !now.IsSameDay(m_loadTime) || q < m_firstQuarter || q > m_lastQuarter) {
+    if (m_stale || !now.IsSameDay(m_loadTime) || q < m_holdsFrom || q > m_holdsTo) {
         Load();
     }
 }
@@ -84,37 +87,40 @@ void CTarif::Load() {
         }
     }
 
-    const int q = QuarterOf(now);
-    m_zoneFound = false;
+    std::vector<TariffZone> zones;
     for (bool more = file.FindFirst(CTarifFile::kByKind, static_cast<int32_t>(m_dayKind)); more;
          more = file.FindNext()) {
-        if (file.GetFirstQuarter() <= q && q <= file.GetLastQuarter()) {
-            m_zoneFound = true;
-            break;
-        }
+        zones.push_back(file.GetZone());
     }
+    const int q = QuarterOf(now);
+    const int zone = ZoneAt(zones, q);
+    const QuarterStretch holds = StretchAround(zones, q);
+    m_holdsFrom = holds.firstQuarter;
+    m_holdsTo = holds.lastQuarter;
+    m_zoneFound = zone != kNoZone;
     if (m_zoneFound) {
-        m_secondsPerUnit = file.GetSecondsPerUnit();
-        m_price = file.GetUnitPrice();
-        m_discountSeconds = file.GetDiscountSecondsPerUnit();
-        m_firstQuarter = file.GetFirstQuarter();
-        m_lastQuarter = file.GetLastQuarter();
-        m_startCharge = m_minimumChargeScheme ? file.GetStartCharge() : CMoney(0);
-        m_minimumCharge = m_minimumChargeScheme ? file.GetMinimumCharge() : CMoney(0);
-        m_initialPeriod = m_minimumChargeScheme ? file.GetInitialPeriod() : 0;
-        if (file.GetNoDiscount()) {
+        const TariffZone& found = zones[static_cast<size_t>(zone)];
+        m_secondsPerUnit = found.secondsPerUnit;
+        m_price = found.price;
+        m_discountSeconds = found.discountSecondsPerUnit;
+        m_firstQuarter = found.firstQuarter;
+        m_lastQuarter = found.lastQuarter;
+        m_startCharge = m_minimumChargeScheme ? found.startCharge : CMoney(0);
+        m_minimumCharge = m_minimumChargeScheme ? found.minimumCharge : CMoney(0);
+        m_initialPeriod = m_minimumChargeScheme ? found.initialPeriod : 0;
+        if (found.noDiscount) {
             m_discountActive = false;
         }
     } else {
-        // The default rate holds for the rest of the day.
+        // The default rate holds until a zone covers the moment.
         m_secondsPerUnit = kDefaultSecondsPerUnit;
         m_price = CMoney(kDefaultPrice);
         m_startCharge = CMoney(kDefaultStartCharge);
         m_minimumCharge = CMoney(kDefaultMinimumCharge);
         m_initialPeriod = 0;
         m_discountSeconds = kDefaultSecondsPerUnit;
-        m_firstQuarter = 0;
-        m_lastQuarter = 95;
+        m_firstQuarter = static_cast<uint16_t>(holds.firstQuarter);
+        m_lastQuarter = static_cast<uint16_t>(holds.lastQuarter);
     }
     m_secondsPerUnit = UsableUnitLength(m_secondsPerUnit);
     m_discountSeconds = UsableUnitLength(m_discountSeconds);

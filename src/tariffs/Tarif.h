@@ -12,7 +12,8 @@ class Clock;
 class InitialPeriodSource;
 
 // The running tariff: the rate of the present moment, looked up from the tariff file by day kind
-// and quarter-hour, and kept while the quarter-hour stays in the zone found and the day is the same.
+// and quarter-hour, and kept while the lookup would find the same zone (or, in a gap, none) and the
+// day is the same.
 class CTarif {
 public:
     // The values of the lookup when no zone covers the moment.
@@ -42,7 +43,7 @@ public:
     CMoney GetStartCharge() const { return m_minimumChargeScheme ? m_startCharge : CMoney(0); }
     CMoney GetMinimumCharge() const { return m_minimumChargeScheme ? m_minimumCharge : CMoney(0); }
 
-    // What the last load found, for showing the rate.
+    // What the last load found, for showing the rate: the zone's own quarter-hours, or the gap's.
     uint32_t GetDayKind() const { return m_dayKind; }
     uint16_t GetZoneFirstQuarter() const { return m_firstQuarter; }
     uint16_t GetZoneLastQuarter() const { return m_lastQuarter; }
@@ -78,6 +79,9 @@ private:
     bool m_stale = true;
     uint16_t m_firstQuarter = 0;
     uint16_t m_lastQuarter = 95;
+    // The quarter-hours in which the rate found holds: where the same zone, or none, applies.
+    int m_holdsFrom = 0;
+    int m_holdsTo = 95;
     bool m_discountActive = false;
     uint32_t m_discountLimit = kDefaultDiscountLimit;
     CMoney m_discountPrice{kDefaultDiscountPrice};

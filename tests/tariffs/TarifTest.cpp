@@ -97,7 +97,8 @@ TEST_F(TarifTest, KeepsTheRateWhileTheZoneHoldsAndReloadsWhenInvalidated) {
     EXPECT_EQ(tarif.GetSecondsPerUnit(), 60u);
 }
 
-TEST_F(TarifTest, FirstMatchingZoneInFileOrderWins) {
+// Where zones overlap the first listed applies, also to a rate found earlier in a zone listed later.
+TEST_F(TarifTest, FirstMatchingZoneInFileOrderWinsAlsoForARunningRate) {
     CTariffBuilder(world.TariffPath())
         .WithZone({.kind = CTarifFile::kWeekend, .seconds = 30})
         .WithZone({.first = 40, .last = 60, .seconds = 45})
@@ -105,17 +106,39 @@ TEST_F(TarifTest, FirstMatchingZoneInFileOrderWins) {
     tarif.Refresh();
     EXPECT_EQ(tarif.GetSecondsPerUnit(), 45u);
     EXPECT_EQ(tarif.GetZoneFirstQuarter(), 40);
+    GoTo(2026, 12, 7, 9, 59);
+    tarif.Refresh();
+    EXPECT_EQ(tarif.GetSecondsPerUnit(), 60u);
+    EXPECT_EQ(tarif.GetZoneFirstQuarter(), 0); // the zone as listed
+    world.clock.Advance(60 * 1000);            // 10:00: the earlier-listed zone begins inside the one found
+    tarif.Refresh();
+    EXPECT_EQ(tarif.GetSecondsPerUnit(), 45u);
+    world.clock.Advance(6 * 3600 * 1000); // 16:00: out of it again
+    tarif.Refresh();
+    EXPECT_EQ(tarif.GetSecondsPerUnit(), 60u);
 }
 
-TEST_F(TarifTest, MomentWithoutZoneHasTheDefaultForTheRestOfTheDay) {
-    CTariffBuilder(world.TariffPath()).WithZone({.first = 0, .last = 31, .seconds = 240});
+// The default rate holds for the stretch no zone covers, and a zone that begins after it applies.
+TEST_F(TarifTest, MomentWithoutZoneHasTheDefaultUntilAZoneCoversIt) {
+    CTariffBuilder(world.TariffPath())
+        .WithZone({.first = 0, .last = 31, .seconds = 240})
+        .WithZone({.first = 40, .last = 43, .seconds = 30});
     GoTo(2026, 12, 7, 7, 59);
     tarif.Refresh();
     EXPECT_EQ(tarif.GetSecondsPerUnit(), 240u);
-    world.clock.Advance(60 * 1000);
+    world.clock.Advance(60 * 1000); // 08:00
     tarif.Refresh();
     EXPECT_FALSE(tarif.HasZone());
     EXPECT_EQ(tarif.GetSecondsPerUnit(), 90u);
+    EXPECT_EQ(tarif.GetZoneFirstQuarter(), 32); // the gap, shown as the stretch of the default
+    EXPECT_EQ(tarif.GetZoneLastQuarter(), 39);
+    world.clock.Advance(2 * 3600 * 1000); // 10:00
+    tarif.Refresh();
+    EXPECT_TRUE(tarif.HasZone());
+    EXPECT_EQ(tarif.GetSecondsPerUnit(), 30u);
+    world.clock.Advance(3600 * 1000); // 11:00, the rest of the day uncovered
+    tarif.Refresh();
+    EXPECT_FALSE(tarif.HasZone());
     EXPECT_EQ(tarif.GetZoneLastQuarter(), 95);
 }
 
