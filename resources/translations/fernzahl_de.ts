@@ -716,6 +716,51 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Keine der angezeigten Verbindungen kann nachberechnet werden.</translation>
     </message>
     <message>
+      <source>Connection started</source>
+      <comment>660</comment>
+      <translation>Verbindung begonnen</translation>
+    </message>
+    <message>
+      <source>Connection ended</source>
+      <comment>661</comment>
+      <translation>Verbindung beendet</translation>
+    </message>
+    <message>
+      <source>%1 is connected, metered with the tariff %2.</source>
+      <comment>662</comment>
+      <translation>%1 ist verbunden und wird mit dem Tarif %2 gezählt.</translation>
+    </message>
+    <message>
+      <source>%1: %2, 1 unit, %3</source>
+      <comment>663</comment>
+      <translation>%1: %2, 1 Einheit, %3</translation>
+    </message>
+    <message>
+      <source>%1: %2, %3 units, %4</source>
+      <comment>664</comment>
+      <translation>%1: %2, %3 Einheiten, %4</translation>
+    </message>
+    <message>
+      <source>Connection after an interruption</source>
+      <comment>665</comment>
+      <translation>Verbindung nach einer Unterbrechung</translation>
+    </message>
+    <message>
+      <source>Connection not logged yet</source>
+      <comment>666</comment>
+      <translation>Verbindung noch nicht protokolliert</translation>
+    </message>
+    <message>
+      <source>A connection could not be written to the log %1. Fernzahl keeps it and tries again every minute.</source>
+      <comment>667</comment>
+      <translation>Eine Verbindung konnte nicht in das Protokoll %1 geschrieben werden. Fernzahl behält sie und versucht es jede Minute erneut.</translation>
+    </message>
+    <message>
+      <source>Fernzahl is already metering this data folder without a window (%1, process %2). Its connections reach you as notifications and through &quot;fernzahl-cli status&quot;. To meter with the window instead, stop it (systemctl --user stop fernzahl, or kill %2) and start Fernzahl again.</source>
+      <comment>668</comment>
+      <translation>Fernzahl zählt diesen Datenordner bereits ohne Fenster (%1, Prozess %2). Seine Verbindungen erreichen Sie als Benachrichtigungen und über „fernzahl-cli status“. Um stattdessen mit dem Fenster zu zählen, beenden Sie es (systemctl --user stop fernzahl oder kill %2) und starten Fernzahl erneut.</translation>
+    </message>
+    <message>
       <source>Fernzahl</source>
       <comment>57344</comment>
       <translation>Fernzahl</translation>
@@ -1452,6 +1497,21 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <source>Pl&amp;ay</source>
       <comment>id1085.text</comment>
       <translation>Abs&amp;pielen</translation>
+    </message>
+    <message>
+      <source>Notifications</source>
+      <comment>noticeGroup.title</comment>
+      <translation>Benachrichtigungen</translation>
+    </message>
+    <message>
+      <source>&amp;Notify at the end of each connection, with its duration and costs</source>
+      <comment>id1095.text</comment>
+      <translation>&amp;Nach jeder Verbindung benachrichtigen, mit Dauer und Kosten</translation>
+    </message>
+    <message>
+      <source>Notify when a connection s&amp;tarts</source>
+      <comment>id1096.text</comment>
+      <translation>Benachrichtigen, wenn eine Verbindung &amp;beginnt</translation>
     </message>
     <message>
       <source>Each alarm is given once per connection and makes the Fernzahl window flash. Without a sound file the desktop's bell sounds.</source>

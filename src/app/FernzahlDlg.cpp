@@ -47,9 +47,11 @@ QString Text(const std::string& text) {
 
 CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phonebook& phonebook, ModemLine& modem,
                            QWidget* parent)
-    : QDialog(parent), m_services(services), m_phonebook(phonebook), m_modem(modem), m_watcher(services, dialUp, modem),
-      m_checkpoint(services.settings.GetProgramDirectory()), m_station(services, &m_checkpoint),
-      m_prompt(services.settings, services.strings, this) {
+    : QDialog(parent), m_services(services), m_phonebook(phonebook), m_modem(modem),
+      m_checkpoint(services.settings.GetProgramDirectory()), m_loop(services, dialUp, modem, &m_checkpoint),
+      m_prompt(services.settings, services.strings, this),
+      m_notifications(QApplication::applicationDisplayName(), QStringLiteral("org.fernzahl.Fernzahl")),
+      m_bus(m_loop, services.settings.GetProgramDirectory(), true) {
     // A main window, not a dialog: window managers let it be minimized, and it has no help button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -68,8 +70,12 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
         });
     }
     AddNothingWatchedLine();
-    m_station.Meter().SetDescriptionPrompt(&m_prompt);
-    ArmCrashPoint(m_station);
+    m_loop.Station().Meter().SetDescriptionPrompt(&m_prompt);
+    m_loop.AddObserver(*this);
+    m_loop.AddObserver(m_bus);
+    m_loop.SetDescriptionAsker([this] { AskDescriptionLater(); });
+    connect(&m_bus, &CMeterBusService::ActivateRequested, this, &CFernzahlDlg::Activate);
+    ArmCrashPoint(m_loop.Station());
     AddCommands();
     m_menuBar = new QMenuBar(this);
     CUiResources::FillMenuBar(*m_menuBar, Menu::kMain, [this](unsigned command) { OnCommand(command); });
@@ -125,9 +131,9 @@ void CFernzahlDlg::Initialise() {
         });
         m_tray->show();
     }
-    SetTooltip(m_station.Meter().GetShortText());
+    SetTooltip(m_loop.Station().Meter().GetShortText());
     m_visible = false;
-    ReportRecovery();
+    m_loop.ReportStart();
     m_heartbeat.start(kHeartbeatMs);
     SetAlwaysOnTop(settings.Read(Setting::kImmerSichtbar) != 0);
     UpdateMenuState();
@@ -135,17 +141,7 @@ void CFernzahlDlg::Initialise() {
     m_choices[m_counterChoice]->setChecked(true);
     m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kLastConnection)));
     RefreshConnectionText();
-    CheckBudget();
     RefreshCounterDisplay();
-}
-
-void CFernzahlDlg::ReportRecovery() {
-    for (const CRunRecovery::Result& recovery : m_station.GetRecovery()) {
-        const bool recovered = recovery.outcome == CRunRecovery::Outcome::Recovered ||
-                               recovery.outcome == CRunRecovery::Outcome::LoggedLater;
-        CMessageBox::Show(this, Text(CRunRecovery::Describe(recovery, m_services.strings)), CMessageBox::Buttons::Ok,
-                          recovered ? CMessageBox::Icon::Information : CMessageBox::Icon::Warning);
-    }
 }
 
 QString CFernzahlDlg::TooltipText(const std::string& text) {
@@ -160,32 +156,10 @@ void CFernzahlDlg::SetTooltip(const std::string& text) {
 }
 
 void CFernzahlDlg::Heartbeat() {
-    if (m_station.CheckNewDay()) {
-        CheckBudget();
-        RefreshCounterDisplay();
-    }
-    if (m_station.RetryUnlogged() && m_logView != nullptr) {
-        m_logView->Refill();
-    }
-    m_watcher.Poll();
-    if (const auto problem = m_watcher.TakeModemProblem()) {
-        Warn(Str::kModemLineTitle,
-             Text(CVerbindungsWaechter::Describe(*problem, m_services.strings, m_services.userName)));
-    }
-    if (m_watcher.HasStarted()) {
-        OnConnectionStarted();
-    } else if (m_watcher.HasEnded() && !OnConnectionEnded()) {
-        return;
-    }
-    if (m_station.Meter().IsRunning()) {
-        ChargeAndRefresh();
-    }
+    m_loop.Beat();
 }
 
 void CFernzahlDlg::OnConnectionStarted() {
-    m_station.StartConnection(m_watcher.GetStartOffset(), m_watcher.GetTariffFile(), m_watcher.GetDeviceName(),
-                              m_watcher.GetConnectionName(), m_watcher.GetTariffName());
-    CheckBudget(); // the minimum charge counts from the start
     m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kCurrentConnection)));
     if (m_tray != nullptr) {
         m_tray->setIcon(CUiResources::Icon(Icon::kMetering));
@@ -197,102 +171,96 @@ void CFernzahlDlg::OnConnectionStarted() {
     }
 }
 
-bool CFernzahlDlg::OnConnectionEnded() {
+void CFernzahlDlg::OnMetering(int /*unitsCharged*/) {
+    SetTooltip(m_loop.Station().Meter().GetShortText());
+    if (isMinimized()) {
+        setWindowTitle(m_tooltip);
+    }
+    RefreshCounterDisplay();
+    RefreshConnectionText();
+}
+
+void CFernzahlDlg::OnAlarm() {
+    StartFlashing();
+}
+
+void CFernzahlDlg::OnConnectionEnded(const LogEntry& /*ended*/) {
     if (m_tray != nullptr) {
         m_tray->setIcon(CUiResources::Icon(Icon::kIdle));
     }
     // The final counter of the run stays in the tooltip until the next connection.
-    SetTooltip(m_station.Meter().GetShortText());
+    SetTooltip(m_loop.Station().Meter().GetLastCounterText());
     if (isMinimized()) {
         setWindowTitle(m_tooltip);
     }
-    LogConnection();
-    if (m_station.Meter().IsDescriptionDue()) {
-        // Asked once this beat is over: a timer never fires inside its own handler, and the heartbeat
-        // must go on (and meter a new connection) while the prompt is open.
-        QTimer::singleShot(0, this, [this] { DescribeEndedConnection(); });
-        return true;
-    }
-    return ShowEndedConnection();
-}
-
-void CFernzahlDlg::LogConnection() {
-    if (!m_station.EndConnection(false)) {
-        ReportLogNotWritten();
+    RefreshCounterDisplay();
+    if (!m_loop.Station().Meter().IsDescriptionDue()) {
+        ShowEndedConnection();
     }
 }
 
-void CFernzahlDlg::DescribeEndedConnection() {
-    if (!m_shutDown && !m_station.Meter().AskDescription()) {
-        // The record is there; only its description could not be written into it.
-        CMessageBox::ShowNotWritten(this, m_services.strings,
-                                    m_services.settings.GetProgramDirectory() + CProtokollFile::kFileName);
-    }
-    ShowEndedConnection();
+// Asked once this beat is over: a timer never fires inside its own handler, and the heartbeat must
+// go on (and meter a new connection) while the prompt is open.
+void CFernzahlDlg::AskDescriptionLater() {
+    QTimer::singleShot(0, this, [this] {
+        m_loop.CompleteEnd(!m_shutDown);
+        ShowEndedConnection();
+    });
 }
 
-void CFernzahlDlg::ReportLogNotWritten() {
-    const std::string directory = m_services.settings.GetProgramDirectory();
-    const CMeterStation::EndWrites& end = m_station.GetLastEnd();
-    if (!end.counted) {
-        CMessageBox::ShowNotWritten(this, m_services.strings, directory + CZaehlerFile::kFileName);
-    }
-    if (end.logged) {
-        return;
-    }
-    const std::string log = directory + CProtokollFile::kFileName;
-    const std::string text = end.unloggedKeptAs.empty()
-                                 ? m_services.strings.Format(Str::kLogNotWritten, {log})
-                                 : m_services.strings.Format(Str::kLogNotWrittenKept, {log, end.unloggedKeptAs});
-    CMessageBox::Show(this, Text(text), CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
-}
-
-bool CFernzahlDlg::ShowEndedConnection() {
-    if (m_logView != nullptr) {
-        m_logView->Refill();
-    }
-    if (!CProtokollDlg::ExportAutomatically(m_services, this)) {
-        return false;
-    }
-    if (m_shutDown || m_station.Meter().IsRunning()) {
-        return true; // a new connection began while the description prompt was open: it keeps the window
+void CFernzahlDlg::ShowEndedConnection() {
+    if (m_shutDown || m_loop.Station().Meter().IsRunning()) {
+        return; // a new connection began while the description prompt was open: it keeps the window
     }
     m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kLastConnection)));
     RefreshConnectionText();
     if (m_services.settings.Read(Setting::kSichtbarBeiVerb) != 0) {
         HideToTray();
     }
-    return true;
 }
 
-void CFernzahlDlg::ChargeAndRefresh() {
-    CZaehlwerk& meter = m_station.Meter();
-    if (m_station.ChargeDueUnits() > 0) {
-        CheckBudget();
-    }
-    ReportCheckpointFailure();
-    SetTooltip(meter.GetShortText());
-    if (isMinimized()) {
-        setWindowTitle(m_tooltip);
-    }
+void CFernzahlDlg::OnCountersChanged() {
     RefreshCounterDisplay();
-    RefreshConnectionText();
-    if (meter.CheckSignals()) {
-        StartFlashing();
+}
+
+void CFernzahlDlg::OnLogChanged() {
+    if (m_logView != nullptr) {
+        m_logView->Refill();
     }
 }
 
-// Told once until a checkpoint is written again; shown after the beat, which goes on meanwhile.
-void CFernzahlDlg::ReportCheckpointFailure() {
-    const bool failed = m_station.HasCheckpointFailed();
-    if (failed && !m_checkpointFailureTold) {
-        QTimer::singleShot(0, this, [this] {
-            CMessageBox::Show(this,
-                              Text(m_services.strings.Format(Str::kCheckpointNotWritten, {m_checkpoint.GetPath()})),
-                              CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
-        });
+// The desktop's notification service first; without one, as a tray's balloon or a message box.
+void CFernzahlDlg::OnNotice(const MeterNotice& notice) {
+    if (m_notifications.Show(notice)) {
+        return;
     }
-    m_checkpointFailureTold = failed;
+    switch (notice.kind) {
+    case MeterNotice::Kind::ConnectionStarted:
+    case MeterNotice::Kind::ConnectionEnded:
+        if (m_tray != nullptr) {
+            m_tray->showMessage(Text(notice.title), Text(notice.text), QSystemTrayIcon::Information);
+        }
+        return;
+    case MeterNotice::Kind::Recovery:
+        // Told before the heartbeat starts.
+        CMessageBox::Show(this, Text(notice.text), CMessageBox::Buttons::Ok,
+                          notice.warning ? CMessageBox::Icon::Warning : CMessageBox::Icon::Information);
+        return;
+    default:
+        Warn(notice);
+    }
+}
+
+// Shown after the beat, which goes on meanwhile; at the program's end, at once.
+void CFernzahlDlg::OnFileProblem(const std::string& text) {
+    const auto show = [this, text = Text(text)] {
+        CMessageBox::Show(this, text, CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+    };
+    if (m_shutDown) {
+        show();
+    } else {
+        QTimer::singleShot(0, this, show);
+    }
 }
 
 void CFernzahlDlg::StartFlashing() {
@@ -313,30 +281,22 @@ void CFernzahlDlg::Flash() {
         m_flash.stop();
     }
     if (m_tray != nullptr) {
-        const bool metering = m_station.Meter().IsRunning();
+        const bool metering = m_loop.Station().Meter().IsRunning();
         const bool other = lit && !done; // the other state's icon for a beat
         m_tray->setIcon(CUiResources::Icon(metering != other ? Icon::kMetering : Icon::kIdle));
     }
 }
 
-void CFernzahlDlg::CheckBudget() {
-    const CBudget budget = CBudget::Read(
-        m_services.settings, m_station.GetCounter(CMeterStation::kMonthly).GetStateAtEnd(), m_services.clock.Now());
-    m_budgetText = budget.IsSet() ? budget.FormatRemaining(m_services.strings) : std::string();
-    if (const uint32_t due = budget.TakeWarnings(m_services.settings); due != 0) {
-        Warn(Str::kBudgetTitle, Text(budget.FormatWarning(due, m_services.strings)));
-    }
-}
-
 // Without a tray the window asks for attention and tells it once the beat is over.
-void CFernzahlDlg::Warn(unsigned titleId, const QString& text) {
+void CFernzahlDlg::Warn(const MeterNotice& notice) {
     if (m_tray != nullptr) {
-        m_tray->showMessage(Text(m_services.strings.Get(titleId)), text, QSystemTrayIcon::Warning);
+        m_tray->showMessage(Text(notice.title), Text(notice.text), QSystemTrayIcon::Warning);
         return;
     }
     QApplication::alert(this);
-    QTimer::singleShot(
-        0, this, [this, text] { CMessageBox::Show(this, text, CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning); });
+    QTimer::singleShot(0, this, [this, text = Text(notice.text)] {
+        CMessageBox::Show(this, text, CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
+    });
 }
 
 void CFernzahlDlg::RefreshCounterDisplay() {
@@ -348,9 +308,9 @@ void CFernzahlDlg::RefreshCounterDisplay() {
     }
     const int choice = std::max(m_counterChoice, 0);
     m_counterCaption->setTitle(Text(m_services.strings.Get(Str::kFirstCounterCaption + choice)));
-    std::string totals = m_station.GetCounter(CMeterStation::Counter(choice)).FormatTotals();
-    if (choice == CMeterStation::kMonthly && !m_budgetText.empty()) {
-        totals += "\n" + m_budgetText;
+    std::string totals = m_loop.Station().GetCounter(CMeterStation::Counter(choice)).FormatTotals();
+    if (choice == CMeterStation::kMonthly && !m_loop.BudgetText().empty()) {
+        totals += "\n" + m_loop.BudgetText();
     }
     m_counterText->setText(Text(totals));
     // Only a new choice is stored: this runs at every beat while a connection is metered.
@@ -378,7 +338,7 @@ void CFernzahlDlg::RefreshNothingWatchedLine() {
 }
 
 void CFernzahlDlg::RefreshConnectionText() {
-    m_connectionText->setText(Text(m_station.Meter().GetConnectionText()));
+    m_connectionText->setText(Text(m_loop.Station().Meter().GetConnectionText()));
 }
 
 void CFernzahlDlg::changeEvent(QEvent* event) {
@@ -393,8 +353,19 @@ void CFernzahlDlg::reject() {
     OnCommand(kHide);
 }
 
-void CFernzahlDlg::ShowFromTray() {
+void CFernzahlDlg::Activate(const QString& token) {
+    ShowFromTray(token);
+}
+
+void CFernzahlDlg::ShowFromTray(const QString& token) {
     m_visible = true;
+    // Wayland lets no program restore its own minimized window; shown anew, it comes back.
+    if (isMinimized() && QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+        hide();
+    }
+    if (!token.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8()); // the platform takes it for the activation
+    }
     showNormal();
     raise();
     activateWindow();
@@ -466,9 +437,7 @@ void CFernzahlDlg::ResetCounter(CMeterStation::Counter counter) {
                           CMessageBox::Icon::Question) != QMessageBox::Yes) {
         return;
     }
-    m_station.ResetCounter(counter);
-    CheckBudget();
-    RefreshCounterDisplay();
+    m_loop.ResetCounter(counter);
 }
 
 void CFernzahlDlg::AddCommands() {
@@ -492,8 +461,8 @@ void CFernzahlDlg::AddCommands() {
           always, kNoWindow}},
         {kOptions, {[this] { RunOptions(); }, always}},
         {kLog, {[this] { RunLogView(); }, always}},
-        {kTariffEditor, {[this] { EditTariffs(m_services, m_station.Tariff(), this); }, always}},
-        {kTariffOptions, {[this] { EditTariffOptions(m_services, m_station.Tariff(), this); }, always}},
+        {kTariffEditor, {[this] { EditTariffs(m_services, m_loop.Station().Tariff(), this); }, always}},
+        {kTariffOptions, {[this] { EditTariffOptions(m_services, m_loop.Station().Tariff(), this); }, always}},
         {kAssignment, {[this] { RunAssignment(); }, [this] { return HasSeveralTariffFiles(); }}},
         {kAbout, {[this] { CAboutDlg(m_services.strings, this).Run(); }, always}},
         {kHelp, {[] { CHelp::Open(QString::fromLatin1(CHelp::kIndex)); }, always, kNoWindow}},
@@ -527,15 +496,11 @@ void CFernzahlDlg::ConfirmExit() {
 
 // Whatever the user chose, the running parts take up the settings as they are now.
 void CFernzahlDlg::RunOptions() {
-    COptionenSheet sheet(m_services, m_watcher.IsDialUpAvailable(), m_modem.ListDevices(), this);
+    COptionenSheet sheet(m_services, m_loop.Watcher().IsDialUpAvailable(), m_modem.ListDevices(), this);
     RunModal(sheet);
-    m_station.Tariff().Invalidate();
-    m_station.Meter().ReadSettings();
-    m_watcher.ReadSettings();
+    m_loop.ReadSettings();
     RefreshNothingWatchedLine();
     UpdateMenuState();
-    CheckBudget();
-    RefreshCounterDisplay();
 }
 
 // The program goes on metering while the log is open; the open log takes in each new connection.
@@ -551,13 +516,13 @@ void CFernzahlDlg::RunLogView() {
 void CFernzahlDlg::RunAssignment() {
     CZuordnungDlg dialog(m_services.settings, m_services.strings, m_phonebook, this);
     if (dialog.Run() == QDialog::Accepted) {
-        m_station.Tariff().SetFileName(m_watcher.GetTariffFile());
-        m_station.Tariff().Invalidate();
+        m_loop.Station().Tariff().SetFileName(m_loop.Watcher().GetTariffFile());
+        m_loop.Station().Tariff().Invalidate();
     }
 }
 
 void CFernzahlDlg::FollowSession(QGuiApplication& application) {
-    connect(&application, &QGuiApplication::commitDataRequest, this, [this] { m_station.SaveState(); });
+    connect(&application, &QGuiApplication::commitDataRequest, this, [this] { m_loop.Station().SaveState(); });
     connect(&application, &QCoreApplication::aboutToQuit, this, &CFernzahlDlg::Shutdown);
 }
 
@@ -579,13 +544,6 @@ void CFernzahlDlg::EndProgram(bool userPresent) {
     // At the session's end or on a signal nobody is asked anything: a connection without a name
     // keeps the default name. The user who chose Exit is there to describe it.
     m_prompt.Dismiss();
-    if (m_station.Meter().IsRunning()) {
-        LogConnection();
-        if (userPresent && m_station.Meter().IsDescriptionDue() && !m_station.Meter().AskDescription()) {
-            CMessageBox::ShowNotWritten(this, m_services.strings,
-                                        m_services.settings.GetProgramDirectory() + CProtokollFile::kFileName);
-        }
-        CProtokollDlg::ExportAutomatically(m_services, this);
-    }
+    m_loop.EndProgram(userPresent);
     done(QDialog::Accepted);
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "core/Services.h"
-#include "detection/VerbindungsWaechter.h"
 #include "log/BeschreibungDlg.h"
 #include "log/ProtokollDlg.h"
-#include "metering/MeterStation.h"
+#include "metering/MeterLoop.h"
 #include "platform/CheckpointFile.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/MeterBusService.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -26,11 +27,11 @@ class QMenuBar;
 class QRadioButton;
 class QSystemTrayIcon;
 
-// The main window and the program's heartbeat. It owns the connection watcher and the meter
-// station; every 500 ms it checks for a new day, polls the watcher, starts or ends the meter run
-// on its edges, charges due units and refreshes the tray tooltip, the caption and its texts.
-// Mostly it is hidden and the program lives in the tray.
-class CFernzahlDlg : public QDialog {
+// The main window: one face of the meter. Its timer beats the meter loop every 500 ms; it shows
+// what the loop tells (the tray tooltip, the caption, its texts), asks the questions of a
+// connection's end, and tells the desktop's notification service, else the tray, what the meter
+// has to say. The meter is also on the session bus. Mostly the window is hidden in the tray.
+class CFernzahlDlg : public QDialog, private MeterObserver {
     Q_OBJECT
 public:
     enum Command : unsigned {
@@ -50,7 +51,7 @@ public:
         kAbout = 57664,
         kHelp = 57670,
     };
-    static constexpr int kHeartbeatMs = 500;
+    static constexpr int kHeartbeatMs = CMeterLoop::kBeatMs;
     static constexpr int kTooltipLength = 63;
 
     CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phonebook& phonebook, ModemLine& modem,
@@ -69,8 +70,13 @@ public:
     // running connection's state (the user may still cancel the logout); the end itself shuts down.
     void FollowSession(QGuiApplication& application);
 
-    const CMeterStation& Station() const { return m_station; }
-    const CVerbindungsWaechter& Watcher() const { return m_watcher; }
+    // Brings the window up; the token is the one a second start handed over (Wayland lets a window
+    // take the focus only with one).
+    void Activate(const QString& token);
+
+    const CMeterStation& Station() const { return m_loop.Station(); }
+    const CVerbindungsWaechter& Watcher() const { return m_loop.Watcher(); }
+    const CMeterBusService& Bus() const { return m_bus; }
     CProtokollDlg* LogView() const { return m_logView; }
     // The tray icon's menu (made also where the desktop has no tray).
     const QMenu& TrayMenu() const { return *m_trayMenu; }
@@ -94,7 +100,6 @@ private:
 
     void AddCommands();
     void Initialise();
-    void ReportRecovery();
     void RunOptions();
     void RunLogView();
     void RunAssignment();
@@ -103,22 +108,23 @@ private:
     // without a name.
     void EndProgram(bool userPresent);
     bool HasSeveralTariffFiles() const;
-    void OnConnectionStarted();
-    // False when the automatic export failed: the rest of the tick is skipped.
-    bool OnConnectionEnded();
-    // Saves the counters and logs the connection, telling the user when the log failed.
-    void LogConnection();
-    void DescribeEndedConnection();
-    void ReportLogNotWritten();
-    // Exports the log and shows the ended connection; false when the export failed.
-    bool ShowEndedConnection();
-    void ChargeAndRefresh();
-    void ReportCheckpointFailure();
-    // Reads the budget anew after a change of the monthly counter or the settings and warns of each
-    // threshold passed that has not been warned of this month.
-    void CheckBudget();
-    // A warning through the notification area; without one the window asks for attention.
-    void Warn(unsigned titleId, const QString& text);
+
+    // What the meter loop tells.
+    void OnConnectionStarted() override;
+    void OnMetering(int unitsCharged) override;
+    void OnConnectionEnded(const LogEntry& ended) override;
+    void OnCountersChanged() override;
+    void OnLogChanged() override;
+    void OnNotice(const MeterNotice& notice) override;
+    void OnFileProblem(const std::string& text) override;
+    void OnAlarm() override;
+
+    // Asks for the description of the connection that ended, after the beat, then completes its end.
+    void AskDescriptionLater();
+    // The ended connection in the window's texts, unless a new one began meanwhile.
+    void ShowEndedConnection();
+    // A warning through the tray's balloon; without a tray the window asks for attention.
+    void Warn(const MeterNotice& notice);
     void RefreshCounterDisplay();
     void RefreshConnectionText();
     // While neither dial-up networking nor the modem line is watched, a line says so and offers
@@ -128,7 +134,7 @@ private:
     void SetTooltip(const std::string& text);
     void UpdateMenuState();
     void SetAlwaysOnTop(bool onTop);
-    void ShowFromTray();
+    void ShowFromTray(const QString& token = {});
     // Brings the modal window that is open to the front; false when none is open.
     static bool BringOpenWindowUp();
     void HideToTray();
@@ -142,10 +148,11 @@ private:
     ModemLine& m_modem;
     QPointer<CProtokollDlg> m_logView; // while it is open
     std::map<unsigned, CommandHandler> m_commands;
-    CVerbindungsWaechter m_watcher;
     CCheckpointFile m_checkpoint;
-    CMeterStation m_station;
+    CMeterLoop m_loop;
     CDescriptionPrompt m_prompt;
+    CDesktopNotifications m_notifications;
+    CMeterBusService m_bus;
     QTimer m_heartbeat;
     QTimer m_flash;
     int m_flashCount = 0;
@@ -153,10 +160,8 @@ private:
     bool m_visible = false;
     bool m_shutDown = false;
     bool m_askingExit = false;
-    bool m_checkpointFailureTold = false;
     int m_counterChoice = -1;
     QString m_tooltip;
-    std::string m_budgetText; // under the monthly counter while a budget is set
     QGroupBox* m_counterCaption = nullptr;
     QGroupBox* m_connectionCaption = nullptr;
     QLabel* m_connectionText = nullptr;

@@ -132,6 +132,10 @@ std::string CZaehlwerk::GetShortText() const {
     if (!m_running) {
         return m_services.strings.Get(Str::kIdleShortText);
     }
+    return GetLastCounterText();
+}
+
+std::string CZaehlwerk::GetLastCounterText() const {
     return m_connection.FormatShort(m_costsFirst, m_services.strings, LocaleFacts::FromCLibrary());
 }
 

@@ -43,6 +43,8 @@ public:
 
     // The tray tooltip and the caption of the minimized window.
     std::string GetShortText() const;
+    // The counter of the present connection, or of the last one as it ended, even when none runs.
+    std::string GetLastCounterText() const;
     // The main window's text of the present (or last) connection.
     std::string GetConnectionText() const;
     // Plays the sounds due now; true when an alarm fired (the window then flashes).

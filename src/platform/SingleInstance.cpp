@@ -53,14 +53,15 @@ std::string ResolvedFolder(const std::string& folder) {
 
 } // namespace
 
+std::string CSingleInstance::FolderKey(const std::string& dataDirectory) {
+    char key[20];
+    std::snprintf(key, sizeof key, "%016" PRIx64, Fnv1a(ResolvedFolder(dataDirectory)));
+    return key;
+}
+
 std::string CSingleInstance::LockFilePath(const std::string& dataDirectory) {
     const std::string directory = RuntimeDirectory();
-    if (directory.empty()) {
-        return "";
-    }
-    char name[64];
-    std::snprintf(name, sizeof name, "/fernzahl-%016" PRIx64 ".lock", Fnv1a(ResolvedFolder(dataDirectory)));
-    return directory + name;
+    return directory.empty() ? "" : directory + "/fernzahl-" + FolderKey(dataDirectory) + ".lock";
 }
 
 CSingleInstance::Result CSingleInstance::Acquire(const std::string& dataDirectory) {
@@ -101,15 +102,24 @@ CSingleInstance::Result CSingleInstance::Lock(const std::string& path, CFileDesc
     return Result::Acquired;
 }
 
-bool CSingleInstance::AskHolderToShow() const {
+std::optional<CSingleInstance::Holder> CSingleInstance::FindHolder() const {
     std::string text;
     if (m_heldPath.empty() || !ReadWholeFile(m_heldPath, text)) {
-        return false;
+        return std::nullopt;
     }
-    const pid_t holder = static_cast<pid_t>(std::atoi(text.c_str()));
+    const pid_t pid = static_cast<pid_t>(std::atoi(text.c_str()));
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/" + std::to_string(pid) + "/exe", error);
+    if (pid <= 0 || error) {
+        return std::nullopt;
+    }
+    return Holder{pid, program.string()};
+}
+
+bool CSingleInstance::AskHolderToShow() const {
+    const std::optional<Holder> holder = FindHolder();
     // Only this program knows what the signal means; to any other it would be the end.
     std::error_code error;
-    const auto holderProgram = std::filesystem::read_symlink("/proc/" + std::to_string(holder) + "/exe", error);
-    return holder > 0 && !error && holderProgram == std::filesystem::read_symlink("/proc/self/exe", error) && !error &&
-           kill(holder, SIGUSR1) == 0;
+    return holder && holder->program == std::filesystem::read_symlink("/proc/self/exe", error).string() && !error &&
+           kill(holder->pid, SIGUSR1) == 0;
 }

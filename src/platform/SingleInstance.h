@@ -2,6 +2,7 @@
 
 #include "platform/PosixFile.h"
 
+#include <optional>
 #include <string>
 
 // Makes sure that one installation (one data directory, by whatever name) runs only once. The lock
@@ -17,6 +18,15 @@ public:
     Result Acquire(const std::string& dataDirectory);
     // The lock file in the runtime directory that belongs to a data directory.
     static std::string LockFilePath(const std::string& dataDirectory);
+    // A key of the data directory, the same for every name of it (16 hexadecimal digits).
+    static std::string FolderKey(const std::string& dataDirectory);
+    // After HeldByAnother: the process that holds the folder, and its program; nothing when the
+    // lock file names none that runs.
+    struct Holder {
+        int pid;
+        std::string program;
+    };
+    std::optional<Holder> FindHolder() const;
     static constexpr const char* kFallbackName = "fernzahl.lock";
     // After HeldByAnother: asks the instance that holds the lock to show itself (SIGUSR1), when it
     // is this same program; false when there was none to ask.

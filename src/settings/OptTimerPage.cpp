@@ -21,7 +21,9 @@ COptTimerPage::COptTimerPage(SettingsStore& settings, const CStringTable& string
                      {Control::kSoundFile1, Setting::kDatei1},
                      {Control::kSignalEveryUnit, Kind::Check, Setting::kSignalJedeEinh},
                      {Control::kSignal20sBefore, Kind::Check, Setting::kSignal20secVor},
-                     {Control::kSoundFile2, Setting::kDatei2}},
+                     {Control::kSoundFile2, Setting::kDatei2},
+                     {Control::kNotifyEnd, Kind::Check, Setting::kNotifyEnd},
+                     {Control::kNotifyStart, Kind::Check, Setting::kNotifyStart}},
                     settings, strings),
       m_sound(sound) {}
 

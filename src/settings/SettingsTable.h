@@ -53,6 +53,9 @@ inline constexpr DwordSetting kSignalZeit{Section::kTimer, "SignalZeit", 0, 0, 1
 inline constexpr DwordSetting kZeit{Section::kTimer, "Zeit", 3};
 inline constexpr DwordSetting kSignalJedeEinh{Section::kTimer, "SignalJedeEinh", 0, 0, 1};
 inline constexpr DwordSetting kSignal20secVor{Section::kTimer, "Signal20secVor", 0, 0, 1};
+// Desktop notifications at a connection's end (with its costs) and at its start.
+inline constexpr DwordSetting kNotifyEnd{Section::kTimer, "MeldungBeimEnde", 1, 0, 1};
+inline constexpr DwordSetting kNotifyStart{Section::kTimer, "MeldungBeimBeginn", 0, 0, 1};
 inline constexpr StringSetting kDatei1{Section::kTimer, "Datei1", ""};
 inline constexpr StringSetting kDatei2{Section::kTimer, "Datei2", ""};
 inline constexpr DwordSetting kAutoReset{Section::kZaehler, "AutoReset", 0, 0, 1};
@@ -103,6 +106,8 @@ inline constexpr std::array kDwordSettings = {kKostenZuerst,
                                               kZeit,
                                               kSignalJedeEinh,
                                               kSignal20secVor,
+                                              kNotifyEnd,
+                                              kNotifyStart,
                                               kAutoReset,
                                               kResetTag,
                                               kNurBeimStart,
