@@ -1,13 +1,14 @@
 #include "app/FernzahlApp.h"
 
 #include "app/FernzahlDlg.h"
-#include "app/TerminationSignals.h"
+#include "platform/TerminationSignals.h"
 #include "core/ResourceIds.h"
 #include "platform/CanberraSoundPlayer.h"
 #include "platform/ConnectionSources.h"
 #include "platform/ExampleTariff.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/InstalledFiles.h"
+#include "platform/MeterBusService.h"
 #include "platform/SystemClock.h"
 #include "platform/UserName.h"
 #include "splash/SplashDlg.h"
@@ -18,6 +19,7 @@
 #include <QCommandLineParser>
 
 #include <clocale>
+#include <filesystem>
 
 CFernzahlApp::CFernzahlApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("fernzahl"));
@@ -50,8 +52,7 @@ int CFernzahlApp::Run() {
     }
     // Only now, since it makes the data folder: without the library nothing is touched.
     if (m_instance.Acquire(m_paths.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
-        m_instance.AskHolderToShow(); // the running one comes to the front instead
-        return 0;
+        return AskHolderToShow();
     }
     m_settings = std::make_unique<CIniSettingsStore>(m_paths.settingsFile, m_paths.dataDirectory);
     CUiLanguage::Apply(m_resources, m_settings->Read(Setting::kSprache));
@@ -78,8 +79,7 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     installEventFilter(&m_accelerators);
     // Logging off, shutting down and termination signals end a running connection cleanly.
     connect(&termination, &CTerminationSignals::TerminationRequested, &window, &CFernzahlDlg::Shutdown);
-    connect(&termination, &CTerminationSignals::ShowRequested, &window,
-            [&window] { window.OnCommand(CFernzahlDlg::kShow); });
+    connect(&termination, &CTerminationSignals::ShowRequested, &window, [&window] { window.Activate({}); });
     window.FollowSession(*this);
     // Not a modal run of its own: hiding a modal dialog ends its loop, and this window hides into
     // the tray. The program ends when the window is done (Exit, shutdown, a termination signal).
@@ -88,6 +88,25 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     window.show();
     exec();
     removeEventFilter(&m_accelerators);
+}
+
+// Through the session bus, with this start's activation token, so that Wayland lets the window come
+// up; without a bus, by a signal. A meter without a window cannot show one: the user is told which
+// process it is and how to end it.
+int CFernzahlApp::AskHolderToShow() {
+    if (CMeterBusService::ActivateRunning(m_paths.dataDirectory, CMeterBusService::StartToken()) ||
+        m_instance.AskHolderToShow()) {
+        return 0;
+    }
+    const std::optional<CSingleInstance::Holder> holder = m_instance.FindHolder();
+    if (!holder || std::filesystem::path(holder->program).filename() != "fernzahl-cli") {
+        return 0;
+    }
+    CMessageBox::Show(nullptr,
+                      QString::fromStdString(m_resources.Strings().Format(
+                          Str::kMeteringInBackground, {holder->program, std::to_string(holder->pid)})),
+                      CMessageBox::Buttons::Ok, CMessageBox::Icon::Information);
+    return 1;
 }
 
 // A damaged settings file gives the defaults; it is kept aside, so that no save replaces it.

@@ -24,6 +24,8 @@ public:
     int Run();
 
 private:
+    // A second start: the running program is asked to show itself. The exit code.
+    int AskHolderToShow();
     void SetAsideDamagedSettings();
     void InstallDeliveredDefaultTariff();
     void InstallExampleTariff();

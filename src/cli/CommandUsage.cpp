@@ -88,6 +88,23 @@ fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
     name, device, start offset, tariff file, tariff name) until interrupted; --once prints
     the present state.
 )"},
+    Usage{"run", R"(fernzahl-cli run
+    Meters without a window, as the desktop program does: every connection detected with the
+    settings of the data folder is metered, logged and counted, a connection left by a stop
+    is recovered, Log.txt is written when set. Prints a line at each connection's start
+    (time, started, name, device, tariff) and end (time, ended, name, device, tariff,
+    seconds, units, costs); notifies through the desktop's notification service and offers
+    the live meter on the session bus where there are. SIGTERM or SIGINT log a running
+    connection and end with 0. Refuses (1) while another meter holds the data folder.
+    For a systemd user unit: systemctl --user enable --now fernzahl
+)"},
+    Usage{"status", R"(fernzahl-cli status [--json] [--follow]
+    The live meter of the data folder, from the program that meters it (Fernzahl or
+    fernzahl-cli run) over the session bus: the running connection, its time, units and
+    costs so far, and the counters' costs. --json prints one object; --follow prints a
+    line (with --json an object) whenever it changes, at most once a second, until
+    interrupted. Exits 3 when no meter runs for the folder.
+)"},
     Usage{"phonebook", R"(fernzahl-cli phonebook
     The dial-up entries (pppd peers, NetworkManager dial-up profiles).
 )"},
@@ -124,7 +141,7 @@ Exit codes:
   2  wrong use: an unknown command, option or setting, or a value it does not take;
      nothing is written
   budget has codes of its own: 1 past the warning share, 3 past the limit, 4 the
-  counter file cannot be read
+  counter file cannot be read; status exits 3 when no meter runs
 )";
 
 } // namespace

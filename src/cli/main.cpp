@@ -5,7 +5,9 @@
 #include "cli/CountersCommand.h"
 #include "cli/LogCommand.h"
 #include "cli/SettingsCommand.h"
+#include "cli/RunCommand.h"
 #include "cli/SimulationCommands.h"
+#include "cli/StatusCommand.h"
 #include "cli/SummaryCommand.h"
 #include "cli/TariffCommand.h"
 #include "cli/WatchCommand.h"
@@ -82,7 +84,8 @@ int RunCommand(int argc, char** argv) {
         {"log", RunLogCommand},           {"tariff", RunTariffCommand},   {"counters", RunCountersCommand},
         {"rate", RunRateCommand},         {"watch", RunWatchCommand},     {"phonebook", RunPhonebookCommand},
         {"settings", RunSettingsCommand}, {"summary", RunSummaryCommand}, {"budget", RunBudgetCommand},
-        {"rerate", RunRerateCommand},     {"compare", RunCompareCommand}};
+        {"rerate", RunRerateCommand},     {"compare", RunCompareCommand}, {"run", RunHeadlessMeter},
+        {"status", RunStatusCommand}};
     if (words[0] == "meter") {
         return RunMeterCommand(std::vector<std::string>(words.begin() + 1, words.end()), context,
                                !args.GetDataDirectory().empty());

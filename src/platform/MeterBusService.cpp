@@ -38,15 +38,9 @@ bool CMeterBusService::ActivateRunning(const std::string& dataDirectory, const Q
     return Bus().call(activate, QDBus::Block, kActivateTimeoutMs).type() == QDBusMessage::ReplyMessage;
 }
 
-QString CMeterBusService::TakeStartToken() {
-    QString token;
-    for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
-        if (token.isEmpty()) {
-            token = qEnvironmentVariable(name);
-        }
-        qunsetenv(name);
-    }
-    return token;
+QString CMeterBusService::StartToken() {
+    const QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    return token.isEmpty() ? qEnvironmentVariable("DESKTOP_STARTUP_ID") : token;
 }
 
 CMeterBusService::CMeterBusService(const CMeterLoop& loop, const std::string& dataDirectory, bool withWindow,

@@ -30,9 +30,8 @@ public:
     // Asks the program that meters the folder to show its window, handing over the token this
     // start was given; false when no window answered (none runs, or the meter has no window).
     static bool ActivateRunning(const std::string& dataDirectory, const QString& token);
-    // The activation token this process was started with (Wayland's, else X11's), taken out of the
-    // environment so that no program started from here reuses it.
-    static QString TakeStartToken();
+    // The activation token this process was started with: Wayland's, else X11's startup id.
+    static QString StartToken();
 
     CMeterBusService(const CMeterLoop& loop, const std::string& dataDirectory, bool withWindow,
                      QObject* parent = nullptr);

@@ -1,0 +1,123 @@
+#include "cli/RunCommand.h"
+
+#include "cli/CommandUsage.h"
+#include "core/LanguageChoice.h"
+#include "core/StringTable.h"
+#include "metering/MeterLoop.h"
+#include "platform/CanberraSoundPlayer.h"
+#include "platform/CheckpointFile.h"
+#include "platform/ConnectionSources.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/MeterBusService.h"
+#include "platform/ResourceLibrary.h"
+#include "platform/SingleInstance.h"
+#include "platform/SystemClock.h"
+#include "platform/TerminationSignals.h"
+#include "platform/UserName.h"
+#include "settings/Formatting.h"
+#include "settings/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <ostream>
+
+namespace {
+
+const LocaleFacts kPlain{":", ".", 2};
+
+// What the terminal (or the journal) is told: a line at each start and end on standard output,
+// the notices and failures on standard error; the notices also go to the desktop where it has a
+// notification service.
+class CTerminalFace : public MeterObserver {
+public:
+    CTerminalFace(const CMeterLoop& loop, const CliContext& context, const Clock& clock)
+        : m_loop(loop), m_context(context), m_clock(clock),
+          m_notifications(QStringLiteral("Fernzahl"), QStringLiteral("org.fernzahl.Fernzahl")) {}
+
+    void OnConnectionStarted() override {
+        const MeterReading reading = m_loop.Reading();
+        std::fprintf(m_context.out, "%s\tstarted\t%s\t%s\t%s\n", m_clock.Now().FormatIso().c_str(),
+                     reading.connection.c_str(), reading.device.c_str(), reading.tariff.c_str());
+        std::fflush(m_context.out);
+    }
+    void OnConnectionEnded(const LogEntry& ended) override {
+        std::fprintf(m_context.out, "%s\tended\t%s\t%s\t%s\t%lld\t%d\t%s\n", m_clock.Now().FormatIso().c_str(),
+                     ended.connectionName.c_str(), ended.deviceName.c_str(), ended.tariffName.c_str(),
+                     static_cast<long long>(ended.duration.GetTotalSeconds()), ended.units, FormatAmount(ended.costs, kPlain).c_str());
+        std::fflush(m_context.out);
+    }
+    void OnNotice(const MeterNotice& notice) override {
+        m_notifications.Show(notice);
+        if (notice.kind != MeterNotice::Kind::ConnectionStarted && notice.kind != MeterNotice::Kind::ConnectionEnded) {
+            m_context.err << "fernzahl-cli: " << notice.text << '\n';
+        }
+    }
+    void OnFileProblem(const std::string& text) override { m_context.err << "fernzahl-cli: " << text << '\n'; }
+
+private:
+    const CMeterLoop& m_loop;
+    const CliContext& m_context;
+    const Clock& m_clock;
+    CDesktopNotifications m_notifications;
+};
+
+std::string HolderText(const CSingleInstance& lock) {
+    const std::optional<CSingleInstance::Holder> holder = lock.FindHolder();
+    return holder ? " (" + holder->program + ", process " + std::to_string(holder->pid) + ")" : "";
+}
+
+} // namespace
+
+int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& context) {
+    if (!words.empty()) {
+        return WrongUse(context.err, "run", "unknown word '" + words[0] + "'");
+    }
+    int argc = 1;
+    char name[] = "fernzahl-cli";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    CTerminationSignals termination;
+    CSingleInstance lock;
+    if (lock.Acquire(context.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
+        context.err << "fernzahl-cli: " << context.dataDirectory << " is metered already" << HolderText(lock)
+                    << "; one meter a data folder\n";
+        return 1;
+    }
+    // The texts and the names a record is given by default, in the language the window would use.
+    CResourceLibrary library;
+    if (!library.Load()) {
+        context.err << "fernzahl-cli: " << CResourceLibrary::kNotFoundMessage << "; the meter needs its texts\n";
+        return 1;
+    }
+    library.UseLanguage(ChooseLanguage(context.settings.Read(Setting::kSprache), CResourceLibrary::SystemUiLanguages()));
+    CSystemClock clock;
+    CCanberraSoundPlayer sound;
+    const Services services{clock, context.settings, library.Strings(), sound, GetLoginName()};
+    const std::unique_ptr<CConnectionSources> sources = CConnectionSources::FromEnvironment();
+    CCheckpointFile checkpoint(context.dataDirectory);
+    CMeterLoop loop(services, sources->DialUp(), sources->ModemLine(), &checkpoint);
+    CTerminalFace terminal(loop, context, clock);
+    CMeterBusService bus(loop, context.dataDirectory, false);
+    loop.AddObserver(terminal);
+    loop.AddObserver(bus);
+    if (!CVerbindungsWaechter::IsAnySourceSwitchedOn(context.settings)) {
+        context.err << "fernzahl-cli: neither dial-up networking nor the modem line is watched; nothing will be "
+                       "metered (settings Überwachung/DFÜNetzwerk and Überwachung/Modem)\n";
+    }
+    context.err << "fernzahl-cli: metering " << context.dataDirectory
+                << (bus.IsOnBus() ? " as " + CMeterBusService::FolderName(context.dataDirectory).toStdString()
+                                  : std::string(" (no session bus)"))
+                << '\n';
+    loop.ReportStart();
+    QTimer beat;
+    QObject::connect(&beat, &QTimer::timeout, [&loop] { loop.Beat(); });
+    QObject::connect(&termination, &CTerminationSignals::TerminationRequested, [&] {
+        beat.stop();
+        loop.EndProgram(false);
+        application.quit();
+    });
+    beat.start(CMeterLoop::kBeatMs);
+    application.exec();
+    return 0;
+}

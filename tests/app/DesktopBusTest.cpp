@@ -1,0 +1,137 @@
+#include "log/ProtokollFile.h"
+#include "metering/ZaehlerFile.h"
+#include "support/FakeSystem.h"
+#include "support/PrivateSessionBus.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+// A meter of a fake system on a session bus of its own, with a notification service that records
+// what it is told.
+struct DesktopBusTest : ::testing::Test {
+    DesktopBusTest() {
+        WriteFile(home.File("fernzahl.ini"), "[Überwachung]\nDFÜNetzwerk=1\nVorlaufzeit=10\n\n"
+                                             "[Allgemein]\nSplashScreen=0\n");
+        bus.StartNotificationService();
+        bus.AddTo(env);
+    }
+    // Waits for a line of the file that holds all the parts.
+    bool Shows(const std::string& file, std::initializer_list<std::string> parts) {
+        return Eventually([&] {
+            const std::string text = ReadFile(file);
+            for (const std::string& part : parts) {
+                if (text.find(part) == std::string::npos) {
+                    return false;
+                }
+            }
+            return true;
+        });
+    }
+    ProcessResult Cli(const std::vector<std::string>& words) {
+        std::vector<std::string> argv{BinaryPath("fernzahl-cli")};
+        argv.insert(argv.end(), words.begin(), words.end());
+        return RunProcess(argv, env);
+    }
+    std::string MeterProperty(const std::string& name) {
+        return bus
+            .Gdbus({"call", "--session", "--dest", "org.fernzahl.Fernzahl", "--object-path", "/org/fernzahl/Meter",
+                    "--method", "org.freedesktop.DBus.Properties.Get", "org.fernzahl.Meter1", name})
+            .out;
+    }
+    std::vector<LogEntry> Log() {
+        std::vector<LogEntry> entries;
+        CProtokollFile log(home.Path());
+        log.OpenRecordFile();
+        for (bool more = log.FirstValid(); more; more = log.NextValid()) {
+            entries.push_back(log.Entry());
+        }
+        return entries;
+    }
+    int32_t TotalConnections() {
+        CZaehlerFile counters(home.Path());
+        return counters.OpenRecordFile() && counters.FindFirst(0, CZaehlerFile::kTotal) ? counters.connections : -1;
+    }
+
+    CPrivateSessionBus bus;
+    CFakeSystem system;
+    CTempDir home;
+    CTempDir runtime;
+    ProcessEnvironment env = system.ProgramEnvironment(home.Path(), runtime.Path());
+};
+
+// The window meters; the bus shows the live meter, the notification service hears of a budget
+// passed and of the connection's end, and a second start asks the first to show itself.
+TEST_F(DesktopBusTest, TheWindowsMeterIsOnTheBusAndSpeaksThroughNotifications) {
+    WriteFile(home.File("fernzahl.ini"), ReadFile(home.File("fernzahl.ini")) + "\n[Budget]\nLimit=1000\n");
+    const std::string err = runtime.File("fernzahl.err");
+    CChildProcess program({BinaryPath("fernzahl")}, env, err);
+    ASSERT_TRUE(Eventually([&] { return MeterProperty("Connected").find("false") != std::string::npos; }))
+        << ReadFile(err);
+    system.BringUpLink("ppp0", 4711, "tonline", "/dev/ttyS0");
+    ASSERT_TRUE(Eventually([&] { return MeterProperty("Connected").find("true") != std::string::npos; }));
+    EXPECT_NE(MeterProperty("Connection").find("'tonline'"), std::string::npos);
+    EXPECT_NE(MeterProperty("Units").find("uint32 1"), std::string::npos);
+    EXPECT_NE(MeterProperty("Costs").find("0.12"), std::string::npos);
+    const ProcessResult status = Cli({"status", "--json"});
+    ASSERT_EQ(status.exitCode, 0) << status.err;
+    EXPECT_NE(status.out.find("\"connected\":true,\"connection\":\"tonline\",\"user\":"), std::string::npos)
+        << status.out;
+    EXPECT_NE(status.out.find("\"device\":\"ttyS0\""), std::string::npos) << status.out;
+    EXPECT_NE(status.out.find("\"units\":1,\"costs\":0.12,"), std::string::npos) << status.out;
+    EXPECT_NE(status.out.find("\"daily\":0.12,"), std::string::npos) << status.out;
+
+    // A second start hands its activation token to the first, which comes to the front.
+    bus.Monitor("interface='org.freedesktop.Application'");
+    ProcessEnvironment second = env;
+    second.set["XDG_ACTIVATION_TOKEN"] = "token-4711";
+    EXPECT_EQ(RunProcess({BinaryPath("fernzahl")}, second).exitCode, 0);
+    EXPECT_TRUE(Eventually([&] { return bus.Monitored().find("token-4711") != std::string::npos; }))
+        << bus.Monitored();
+
+    system.TakeDownLink("ppp0", 4711);
+    ASSERT_TRUE(Eventually([&] { return MeterProperty("Connected").find("false") != std::string::npos; }));
+    program.Signal(SIGTERM);
+    ASSERT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+    ASSERT_EQ(Log().size(), 1u);
+    const std::string calls = bus.NotifyCalls();
+    EXPECT_NE(calls.find("Monthly budget"), std::string::npos) << calls;
+    EXPECT_NE(calls.find("'tonline: 00:00:"), std::string::npos) << calls;
+    EXPECT_NE(calls.find(", 1 unit, 0.12'"), std::string::npos) << calls;
+    EXPECT_EQ(ReadFile(err).find("budget"), std::string::npos) << "no message box beside it: " << ReadFile(err);
+}
+
+// The meter without a window: metered, logged and counted as by the window, on the bus, refusing a
+// second meter, and a connection running at SIGTERM logged once.
+TEST_F(DesktopBusTest, TheHeadlessMeterMetersLogsCountsAndEndsCleanly) {
+    const std::string out = runtime.File("run.out");
+    CChildProcess meter({BinaryPath("fernzahl-cli"), "run"}, env, out);
+    ASSERT_TRUE(Shows(out, {"fernzahl-cli: metering " + home.Path()}));
+    EXPECT_EQ(Cli({"status"}).exitCode, 0);
+
+    system.BringUpLink("ppp0", 4711, "tonline", "/dev/ttyS0");
+    ASSERT_TRUE(Shows(out, {"\tstarted\ttonline\tttyS0\t"}));
+    const ProcessResult window = RunProcess({BinaryPath("fernzahl")}, env);
+    EXPECT_EQ(window.exitCode, 1);
+    EXPECT_NE(window.err.find("without a window"), std::string::npos) << window.err;
+    EXPECT_NE(Cli({"run"}).err.find("is metered already"), std::string::npos);
+    system.TakeDownLink("ppp0", 4711);
+    ASSERT_TRUE(Shows(out, {"\tended\ttonline\tttyS0\t", "\t1\t0.12\n"}));
+    EXPECT_NE(bus.NotifyCalls().find(", 1 unit, 0.12'"), std::string::npos) << bus.NotifyCalls();
+
+    system.BringUpLink("ppp0", 4712, "arcor", "/dev/ttyUSB0");
+    ASSERT_TRUE(Shows(out, {"\tstarted\tarcor\t"}));
+    meter.Signal(SIGTERM);
+    ASSERT_EQ(meter.Wait(std::chrono::seconds(10)), 0) << ReadFile(out);
+    const std::vector<LogEntry> log = Log();
+    ASSERT_EQ(log.size(), 2u) << ReadFile(out);
+    EXPECT_EQ(log[0].connectionName, "tonline");
+    EXPECT_EQ(log[1].connectionName, "arcor");
+    EXPECT_EQ(TotalConnections(), 2);
+    EXPECT_FALSE(FileExists(home.File("Fernzahl.run")));
+    EXPECT_EQ(Cli({"status"}).exitCode, 3);
+}
+
+} // namespace
