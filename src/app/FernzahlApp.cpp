@@ -1,7 +1,6 @@
 #include "app/FernzahlApp.h"
 
 #include "app/FernzahlDlg.h"
-#include "platform/TerminationSignals.h"
 #include "core/ResourceIds.h"
 #include "platform/CanberraSoundPlayer.h"
 #include "platform/ConnectionSources.h"
@@ -10,6 +9,7 @@
 #include "platform/InstalledFiles.h"
 #include "platform/MeterBusService.h"
 #include "platform/SystemClock.h"
+#include "platform/TerminationSignals.h"
 #include "platform/UserName.h"
 #include "splash/SplashDlg.h"
 #include "tariffs/DefaultTariff.h"

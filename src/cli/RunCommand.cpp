@@ -44,7 +44,8 @@ public:
     void OnConnectionEnded(const LogEntry& ended) override {
         std::fprintf(m_context.out, "%s\tended\t%s\t%s\t%s\t%lld\t%d\t%s\n", m_clock.Now().FormatIso().c_str(),
                      ended.connectionName.c_str(), ended.deviceName.c_str(), ended.tariffName.c_str(),
-                     static_cast<long long>(ended.duration.GetTotalSeconds()), ended.units, FormatAmount(ended.costs, kPlain).c_str());
+                     static_cast<long long>(ended.duration.GetTotalSeconds()), ended.units,
+                     FormatAmount(ended.costs, kPlain).c_str());
         std::fflush(m_context.out);
     }
     void OnNotice(const MeterNotice& notice) override {
@@ -90,7 +91,8 @@ int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& co
         context.err << "fernzahl-cli: " << CResourceLibrary::kNotFoundMessage << "; the meter needs its texts\n";
         return 1;
     }
-    library.UseLanguage(ChooseLanguage(context.settings.Read(Setting::kSprache), CResourceLibrary::SystemUiLanguages()));
+    library.UseLanguage(
+        ChooseLanguage(context.settings.Read(Setting::kSprache), CResourceLibrary::SystemUiLanguages()));
     CSystemClock clock;
     CCanberraSoundPlayer sound;
     const Services services{clock, context.settings, library.Strings(), sound, GetLoginName()};

@@ -9,8 +9,8 @@
 #include "settings/Formatting.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
 #include <QDBusArgument>
+#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QTimer>
@@ -68,7 +68,8 @@ std::string StatusJson(const QVariantMap& meter) {
     json += ",\"counters\":{";
     const char* names[] = {"daily", "weekly", "monthly", "total"};
     for (size_t i = 0; i < kCounters.size(); ++i) {
-        json += std::string(i ? "," : "") + "\"" + names[i] + "\":" + Amount(meter.value(QString::fromLatin1(kCounters[i])));
+        json += std::string(i ? "," : "") + "\"" + names[i] +
+                "\":" + Amount(meter.value(QString::fromLatin1(kCounters[i])));
     }
     return json + "},\"dataFolder\":" + JsonString(Text(meter, "DataFolder")) + "}\n";
 }

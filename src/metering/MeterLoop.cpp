@@ -11,8 +11,7 @@
 #include "settings/Formatting.h"
 #include "settings/SettingsStore.h"
 
-CMeterLoop::CMeterLoop(const Services& services, DialUpSource& dialUp, ModemLine& modem,
-                       CheckpointStore* checkpoints)
+CMeterLoop::CMeterLoop(const Services& services, DialUpSource& dialUp, ModemLine& modem, CheckpointStore* checkpoints)
     : m_services(services), m_watcher(services, dialUp, modem), m_station(services, checkpoints),
       m_checkpoints(checkpoints) {}
 
@@ -137,9 +136,9 @@ void CMeterLoop::ReportEndNotWritten() {
         return;
     }
     const std::string log = directory + CProtokollFile::kFileName;
-    FileProblem(end.unloggedKeptAs.empty() ? m_services.strings.Format(Str::kLogNotWritten, {log})
-                                           : m_services.strings.Format(Str::kLogNotWrittenKept,
-                                                                       {log, end.unloggedKeptAs}));
+    FileProblem(end.unloggedKeptAs.empty()
+                    ? m_services.strings.Format(Str::kLogNotWritten, {log})
+                    : m_services.strings.Format(Str::kLogNotWrittenKept, {log, end.unloggedKeptAs}));
 }
 
 // Told once until a checkpoint is written again.
@@ -156,8 +155,8 @@ void CMeterLoop::ReportRecordWaiting() {
     const size_t waiting = m_station.CountUnlogged();
     if (waiting > m_unloggedTold) {
         Notify({MeterNotice::Kind::RecordWaiting, m_services.strings.Get(Str::kRecordWaitingTitle),
-                m_services.strings.Format(Str::kRecordWaiting, {m_services.settings.GetProgramDirectory() +
-                                                                CProtokollFile::kFileName}),
+                m_services.strings.Format(Str::kRecordWaiting,
+                                          {m_services.settings.GetProgramDirectory() + CProtokollFile::kFileName}),
                 true});
     }
     m_unloggedTold = waiting;
@@ -208,8 +207,8 @@ std::string CMeterLoop::EndedText(const LogEntry& ended, const CStringTable& str
     const std::string duration = FormatDuration(ended.duration.GetDays());
     const std::string costs = FormatAmount(ended.costs);
     return ended.units == 1 ? strings.Format(Str::kConnectionEndedOneUnit, {ended.connectionName, duration, costs})
-                            : strings.Format(Str::kConnectionEnded, {ended.connectionName, duration,
-                                                                     std::to_string(ended.units), costs});
+                            : strings.Format(Str::kConnectionEnded,
+                                             {ended.connectionName, duration, std::to_string(ended.units), costs});
 }
 
 std::string CMeterLoop::StartedText(const std::string& connection, const std::string& tariff,

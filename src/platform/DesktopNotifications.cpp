@@ -41,8 +41,8 @@ bool CDesktopNotifications::IsServed() const {
 
 bool CDesktopNotifications::ReadsMarkup() {
     if (!m_readsMarkup) {
-        const QDBusMessage reply = QDBusConnection::sessionBus().call(Call("GetCapabilities"), QDBus::Block,
-                                                                      kAskTimeoutMs);
+        const QDBusMessage reply =
+            QDBusConnection::sessionBus().call(Call("GetCapabilities"), QDBus::Block, kAskTimeoutMs);
         m_readsMarkup = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
                         reply.arguments().front().toStringList().contains(QStringLiteral("body-markup"));
     }

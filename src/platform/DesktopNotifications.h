@@ -31,5 +31,4 @@ private:
     std::map<MeterNotice::Kind, uint> m_lastIds;
     std::optional<bool> m_readsMarkup;
     QObject m_calls; // the answers still awaited; they go with it
-
 };

@@ -26,9 +26,9 @@ bool CMeterBusService::ActivateRunning(const std::string& dataDirectory, const Q
     if (!Bus().isConnected()) {
         return false;
     }
-    QDBusMessage activate = QDBusMessage::createMethodCall(FolderName(dataDirectory), QString::fromLatin1(kApplicationPath),
-                                                           QStringLiteral("org.freedesktop.Application"),
-                                                           QStringLiteral("Activate"));
+    QDBusMessage activate =
+        QDBusMessage::createMethodCall(FolderName(dataDirectory), QString::fromLatin1(kApplicationPath),
+                                       QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
     QVariantMap platformData;
     if (!token.isEmpty()) {
         platformData.insert(QStringLiteral("activation-token"), token);
@@ -52,8 +52,8 @@ CMeterBusService::CMeterBusService(const CMeterLoop& loop, const std::string& da
         connect(application, &CApplicationAdaptor::ActivateRequested, this, &CMeterBusService::ActivateRequested);
     }
     QDBusConnection bus = Bus();
-    if (!bus.isConnected() || !bus.registerObject(QString::fromLatin1(kMeterPath), &m_meterObject,
-                                                  QDBusConnection::ExportAdaptors)) {
+    if (!bus.isConnected() ||
+        !bus.registerObject(QString::fromLatin1(kMeterPath), &m_meterObject, QDBusConnection::ExportAdaptors)) {
         return;
     }
     if (withWindow) {
@@ -95,10 +95,9 @@ void CMeterBusService::OnMetering(int unitsCharged) {
 
 void CMeterBusService::OnConnectionEnded(const LogEntry& ended) {
     AnnounceChanges(true);
-    emit m_meter->ConnectionEnded(QString::fromStdString(ended.connectionName),
-                                  static_cast<uint>(ended.duration.GetTotalSeconds()),
-                                  static_cast<uint>(std::max(ended.units, 0)),
-                                  static_cast<double>(ended.costs.GetValue()) / 10000.0);
+    emit m_meter->ConnectionEnded(
+        QString::fromStdString(ended.connectionName), static_cast<uint>(ended.duration.GetTotalSeconds()),
+        static_cast<uint>(std::max(ended.units, 0)), static_cast<double>(ended.costs.GetValue()) / 10000.0);
 }
 
 void CMeterBusService::OnCountersChanged() {
@@ -121,9 +120,9 @@ void CMeterBusService::AnnounceChanges(bool now) {
     }
     m_announced = properties;
     m_sinceAnnounced.start();
-    QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(kMeterPath),
-                                                     QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                     QStringLiteral("PropertiesChanged"));
+    QDBusMessage signal =
+        QDBusMessage::createSignal(QString::fromLatin1(kMeterPath), QStringLiteral("org.freedesktop.DBus.Properties"),
+                                   QStringLiteral("PropertiesChanged"));
     signal << QString::fromLatin1(CMeterAdaptor::kInterface) << changed << QStringList();
     Bus().send(signal);
 }

@@ -88,8 +88,7 @@ TEST_F(DesktopBusTest, TheWindowsMeterIsOnTheBusAndSpeaksThroughNotifications) {
     ProcessEnvironment second = env;
     second.set["XDG_ACTIVATION_TOKEN"] = "token-4711";
     EXPECT_EQ(RunProcess({BinaryPath("fernzahl")}, second).exitCode, 0);
-    EXPECT_TRUE(Eventually([&] { return bus.Monitored().find("token-4711") != std::string::npos; }))
-        << bus.Monitored();
+    EXPECT_TRUE(Eventually([&] { return bus.Monitored().find("token-4711") != std::string::npos; })) << bus.Monitored();
 
     system.TakeDownLink("ppp0", 4711);
     ASSERT_TRUE(Eventually([&] { return MeterProperty("Connected").find("false") != std::string::npos; }));

@@ -21,6 +21,9 @@ for file in bin/fernzahl bin/fernzahl-cli share/fernzahl/Fernzahl.dll share/fern
     share/doc/fernzahl/changelog.gz; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
+# The meter without a window as a user unit, starting the installed fernzahl-cli.
+grep -qx "ExecStart=$prefix/bin/fernzahl-cli run" "$prefix/share/systemd/user/fernzahl.service" ||
+    fail "fernzahl.service does not start $prefix/bin/fernzahl-cli run"
 # Only the two programs: nothing built for testing, benchmarking or fuzzing.
 [ "$(ls "$prefix/bin" | tr '\n' ' ')" = "fernzahl fernzahl-cli " ] || fail "bin holds $(ls "$prefix/bin")"
 for size in 16 22 24 32 48 64 128 256; do

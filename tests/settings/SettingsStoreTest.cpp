@@ -34,6 +34,8 @@ const std::map<std::string, uint32_t> kDocumentedDefaults = {
     {"Timer/Zeit", 3},
     {"Timer/SignalJedeEinh", 0},
     {"Timer/Signal20secVor", 0},
+    {"Timer/MeldungBeimEnde", 1},
+    {"Timer/MeldungBeimBeginn", 0},
     {"Zähler/AutoReset", 0},
     {"Zähler/ResetTag", 1},
     {"Zähler/NurBeimStart", 0},

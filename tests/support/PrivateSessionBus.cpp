@@ -43,17 +43,18 @@ ProcessResult CPrivateSessionBus::Gdbus(const std::vector<std::string>& argument
 void CPrivateSessionBus::StartNotificationService() {
     ProcessEnvironment env;
     AddTo(env);
-    m_notifications = std::make_unique<CChildProcess>(
-        std::vector<std::string>{"/usr/bin/python3", "-m", "dbusmock", "--session", "--template",
-                                 "notification_daemon"},
-        env, m_dir.File("dbusmock.log"));
+    m_notifications =
+        std::make_unique<CChildProcess>(std::vector<std::string>{"/usr/bin/python3", "-m", "dbusmock", "--session",
+                                                                 "--template", "notification_daemon"},
+                                        env, m_dir.File("dbusmock.log"));
     const bool up = Eventually([&] {
         return Gdbus({"call", "--session", "--dest", "org.freedesktop.DBus", "--object-path", "/org/freedesktop/DBus",
                       "--method", "org.freedesktop.DBus.NameHasOwner", "org.freedesktop.Notifications"})
                    .out.find("true") != std::string::npos;
     });
     if (!up) {
-        throw std::runtime_error("the mock notification service did not start: " + ReadFile(m_dir.File("dbusmock.log")));
+        throw std::runtime_error("the mock notification service did not start: " +
+                                 ReadFile(m_dir.File("dbusmock.log")));
     }
 }
 
@@ -66,8 +67,8 @@ std::string CPrivateSessionBus::NotifyCalls() const {
 void CPrivateSessionBus::Monitor(const std::string& rule) {
     ProcessEnvironment env;
     AddTo(env);
-    m_monitor = std::make_unique<CChildProcess>(
-        std::vector<std::string>{"/usr/bin/dbus-monitor", "--session", rule}, env, m_dir.File("monitor.log"));
+    m_monitor = std::make_unique<CChildProcess>(std::vector<std::string>{"/usr/bin/dbus-monitor", "--session", rule},
+                                                env, m_dir.File("monitor.log"));
     Eventually([&] { return !ReadFile(m_dir.File("monitor.log")).empty(); });
 }
 
