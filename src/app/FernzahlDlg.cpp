@@ -359,8 +359,9 @@ void CFernzahlDlg::Activate(const QString& token) {
 
 void CFernzahlDlg::ShowFromTray(const QString& token) {
     m_visible = true;
-    // Wayland lets no program restore its own minimized window; shown anew, it comes back.
-    if (isMinimized() && QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+    // Wayland lets no program restore its own minimized window, nor tells it that it is minimized;
+    // shown anew, it comes back.
+    if (isVisible() && !isActiveWindow() && QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
         hide();
     }
     if (!token.isEmpty()) {
