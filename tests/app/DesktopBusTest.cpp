@@ -6,8 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <thread>
 
 namespace {
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
 
 // A meter of a fake system on a session bus of its own, with a notification service that records
 // what it is told.
@@ -109,6 +118,9 @@ TEST_F(DesktopBusTest, TheHeadlessMeterMetersLogsCountsAndEndsCleanly) {
     CChildProcess meter({BinaryPath("fernzahl-cli"), "run"}, env, out);
     ASSERT_TRUE(Shows(out, {"fernzahl-cli: metering " + home.Path()}));
     EXPECT_EQ(Cli({"status"}).exitCode, 0);
+    bus.Monitor("type='signal',member='PropertiesChanged'");
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500)); // a stretch of idle time
+    EXPECT_EQ(Count(bus.Monitored(), "member=PropertiesChanged"), 0u) << "said something while idle";
 
     system.BringUpLink("ppp0", 4711, "tonline", "/dev/ttyS0");
     ASSERT_TRUE(Shows(out, {"\tstarted\ttonline\tttyS0\t"}));
@@ -119,6 +131,12 @@ TEST_F(DesktopBusTest, TheHeadlessMeterMetersLogsCountsAndEndsCleanly) {
     system.TakeDownLink("ppp0", 4711);
     ASSERT_TRUE(Shows(out, {"\tended\ttonline\tttyS0\t", "\t1\t0.12\n"}));
     EXPECT_NE(bus.NotifyCalls().find(", 1 unit, 0.12'"), std::string::npos) << bus.NotifyCalls();
+    // At most one a second while metering (the connection is taken to have begun 10 s before it
+    // was seen), and one each at its start and end.
+    const int metered = Log().front().duration.GetTotalSeconds() - 10;
+    const size_t told = Count(bus.Monitored(), "member=PropertiesChanged");
+    EXPECT_GE(told, 2u);
+    EXPECT_LE(told, static_cast<size_t>(metered + 3)) << bus.Monitored();
 
     system.BringUpLink("ppp0", 4712, "arcor", "/dev/ttyUSB0");
     ASSERT_TRUE(Shows(out, {"\tstarted\tarcor\t"}));
@@ -130,6 +148,10 @@ TEST_F(DesktopBusTest, TheHeadlessMeterMetersLogsCountsAndEndsCleanly) {
     EXPECT_EQ(log[1].connectionName, "arcor");
     EXPECT_EQ(TotalConnections(), 2);
     EXPECT_FALSE(FileExists(home.File("Fernzahl.run")));
+    // The end at SIGTERM is told too, and replaces the notice of the first end.
+    const std::string calls = bus.NotifyCalls();
+    EXPECT_NE(calls.find("<uint32 1>, <'org.fernzahl.Fernzahl'>, <'Connection ended'>, <'arcor: "), std::string::npos)
+        << calls;
     EXPECT_EQ(Cli({"status"}).exitCode, 3);
 }
 
