@@ -1,10 +1,8 @@
 #pragma once
 
-#include "detection/DialUpSource.h"
-#include "detection/ModemLine.h"
-#include "detection/Phonebook.h"
 #include "platform/ResourceLibrary.h"
 #include "platform/SystemClock.h"
+#include "support/FakeSources.h"
 #include "support/MeteringWorld.h"
 
 #include <QApplication>
@@ -12,24 +10,6 @@
 #include <QWidget>
 
 #include <functional>
-
-class CFakeModemLine : public ModemLine {
-public:
-    Reading Read(const std::string&) override { return {carrier ? Status::kCarrier : Status::kNoCarrier, {}}; }
-    std::vector<SerialDevice> ListDevices() override { return devices; }
-    bool carrier = false;
-    std::vector<SerialDevice> devices;
-};
-
-class CFakeDialUp : public DialUpSource, public Phonebook {
-public:
-    bool IsAvailable() override { return available; }
-    std::optional<std::vector<DialUpLink>> ActiveLinks() override { return links; }
-    std::vector<std::string> ListEntries() override { return entries; }
-    bool available = true;
-    std::vector<DialUpLink> links;
-    std::vector<std::string> entries;
-};
 
 // The real windows, offscreen, with the real resource library, settings in memory, the machine's
 // clock and connection sources the test controls.
