@@ -65,7 +65,7 @@ std::string StatusJson(const QVariantMap& meter) {
                 ",\"costs\":" + Amount(meter.value(QStringLiteral("Costs"))) +
                 ",\"secondsToNextUnit\":" + std::to_string(Number(meter, "SecondsToNextUnit"));
     }
-    json += ",\"counters\":{";
+    json += ",\"meter\":true,\"counters\":{";
     const char* names[] = {"daily", "weekly", "monthly", "total"};
     for (size_t i = 0; i < kCounters.size(); ++i) {
         json += std::string(i ? "," : "") + "\"" + names[i] +
