@@ -1,6 +1,7 @@
 #include "log/ProtokollFile.h"
 #include "metering/ZaehlerFile.h"
 #include "support/FakeSystem.h"
+#include "support/LogBuilder.h"
 #include "support/PrivateSessionBus.h"
 
 #include <gtest/gtest.h>
@@ -50,15 +51,7 @@ struct DesktopBusTest : ::testing::Test {
                     "--method", "org.freedesktop.DBus.Properties.Get", "org.fernzahl.Meter1", name})
             .out;
     }
-    std::vector<LogEntry> Log() {
-        std::vector<LogEntry> entries;
-        CProtokollFile log(home.Path());
-        log.OpenRecordFile();
-        for (bool more = log.FirstValid(); more; more = log.NextValid()) {
-            entries.push_back(log.Entry());
-        }
-        return entries;
-    }
+    std::vector<LogEntry> Log() { return ReadLog(home.Path()); }
     int32_t TotalConnections() {
         CZaehlerFile counters(home.Path());
         return counters.OpenRecordFile() && counters.FindFirst(0, CZaehlerFile::kTotal) ? counters.connections : -1;
