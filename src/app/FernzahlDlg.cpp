@@ -434,8 +434,8 @@ bool CFernzahlDlg::HasSeveralTariffFiles() const {
 }
 
 void CFernzahlDlg::ResetCounter(CMeterStation::Counter counter) {
-    if (CMessageBox::Show(this, Text(m_services.strings.Get(Str::kResetCounterQuestion)), CMessageBox::Buttons::YesNo,
-                          CMessageBox::Icon::Question) != QMessageBox::Yes) {
+    if (CMessageBox::Show(this, Text(m_services.strings.Get(Str::kResetCounterQuestion)),
+                          CMessageBox::Buttons::YesNoDestroys, CMessageBox::Icon::Question) != QMessageBox::Yes) {
         return;
     }
     m_loop.ResetCounter(counter);

@@ -307,8 +307,9 @@ void CProtokollDlg::ExportShown() {
 // (a connection ended) comes after.
 bool CProtokollDlg::Confirm(unsigned question) {
     m_asking = true;
-    const bool yes = CMessageBox::Show(this, Text(m_services.strings.Get(question)), CMessageBox::Buttons::YesNo,
-                                       CMessageBox::Icon::Question) == QMessageBox::Yes;
+    const bool yes =
+        CMessageBox::Show(this, Text(m_services.strings.Get(question)), CMessageBox::Buttons::YesNoDestroys,
+                          CMessageBox::Icon::Question) == QMessageBox::Yes;
     m_asking = false;
     if (m_refillAfterQuestion) {
         m_refillAfterQuestion = false;

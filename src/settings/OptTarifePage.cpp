@@ -63,7 +63,7 @@ void COptTarifePage::DeleteSelected() {
         return;
     }
     if (CMessageBox::Show(this, QString::fromStdString(m_strings.Get(Str::kDeleteTariffQuestion)),
-                          CMessageBox::Buttons::YesNo, CMessageBox::Icon::Question) != QMessageBox::Yes) {
+                          CMessageBox::Buttons::YesNoDestroys, CMessageBox::Icon::Question) != QMessageBox::Yes) {
         return;
     }
     const TariffFileEntry& file = m_files[current.row()];

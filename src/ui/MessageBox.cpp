@@ -48,17 +48,19 @@ bool CMessageBox::IsNonInteractive() {
 
 QMessageBox::StandardButton CMessageBox::Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon) {
     WriteToStderr(text);
+    const bool question = buttons != Buttons::Ok;
     const QMessageBox::StandardButtons set =
-        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok);
-    const QMessageBox::StandardButton defaultButton = buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::Ok;
+        question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok);
     if (IsNonInteractive()) {
-        return defaultButton;
+        return question ? QMessageBox::Yes : QMessageBox::Ok;
     }
     QString title = QApplication::applicationDisplayName();
     if (title.isEmpty()) {
         title = QStringLiteral("Fernzahl");
     }
     QMessageBox box(ToQtIcon(icon), title, text, set, parent);
-    box.setDefaultButton(defaultButton);
+    box.setDefaultButton(buttons == Buttons::YesNoDestroys ? QMessageBox::No
+                         : question                        ? QMessageBox::Yes
+                                                           : QMessageBox::Ok);
     return static_cast<QMessageBox::StandardButton>(RunModal(box));
 }

@@ -13,7 +13,9 @@ class QWidget;
 // and tests never wait for a window.
 class CMessageBox {
 public:
-    enum class Buttons { Ok, YesNo };
+    // YesNoDestroys: a question whose Yes destroys stored data has No as its default button, so that
+    // a stray Return keeps the data; answered without a window it is Yes, as every question is.
+    enum class Buttons { Ok, YesNo, YesNoDestroys };
     enum class Icon { None, Information, Question, Warning, Stop };
 
     static QMessageBox::StandardButton Show(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok,

@@ -145,7 +145,7 @@ struct LogViewWhileMeteringTest : LogViewTest {
         return names;
     }
     // Runs the command of the log view; while its question is open a connection ends and is
-    // logged (the main window refills the view), then the question is answered Yes.
+    // logged (the main window refills the view), then the question, whose default is No, is answered Yes.
     void AnswerYesAfterAConnection(CProtokollDlg& log, unsigned command, const std::string& name) {
         world.dialUp.links = {{name, "ttyS0", "ppp0"}};
         ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
@@ -156,7 +156,9 @@ struct LogViewWhileMeteringTest : LogViewTest {
                 WaitUntil([&] { return Logged().size() == before + 1 && !window.Station().Meter().IsRunning(); }));
             WaitUntil([] { return false; }, 200);
             EXPECT_EQ(log.Rows().Size(), before) << "the view kept its rows while asking";
-            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+            auto* question = qobject_cast<QMessageBox*>(modal);
+            EXPECT_EQ(question->defaultButton(), question->button(QMessageBox::No)) << "a stray Return deletes nothing";
+            question->button(QMessageBox::Yes)->click();
         });
         log.OnCommand(command);
         ASSERT_TRUE(WaitUntil([&] { return !log.IsFilling(); }));
