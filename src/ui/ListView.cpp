@@ -108,10 +108,14 @@ void CListView::UpdateWholeRow(int row) {
     }
 }
 
-// The selection is drawn only while focused: it comes and goes with the focus.
+// The selection is drawn only while focused: it comes and goes with the focus. The current row is
+// told to the accessibility bus as the focus, as a move to it would be.
 void CListView::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
     viewport()->update();
+    if (currentIndex().isValid()) {
+        QTableView::currentChanged(currentIndex(), currentIndex());
+    }
 }
 
 void CListView::focusOutEvent(QFocusEvent* event) {
@@ -146,6 +150,15 @@ void CListView::setModel(QAbstractItemModel* model) {
     QTableView::setModel(model);
     if (model != nullptr) {
         connect(model, &QAbstractItemModel::modelReset, this, &CListView::FitUnstoredColumns);
+        connect(model, &QAbstractItemModel::modelReset, this, &CListView::KeepACurrentRow);
+        connect(model, &QAbstractItemModel::rowsInserted, this, &CListView::KeepACurrentRow);
+        KeepACurrentRow();
+    }
+}
+
+void CListView::KeepACurrentRow() {
+    if (!currentIndex().isValid() && model()->rowCount() > 0) {
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
     }
 }
 

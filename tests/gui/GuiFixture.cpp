@@ -45,7 +45,8 @@ std::string Answering(const std::function<void()>& action) {
     const QPointer<QTimer> watch = WhenModalOpens([message](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             *message = box->text().toStdString();
-            box->defaultButton()->click();
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            (yes != nullptr ? yes : box->defaultButton())->click();
         }
     });
     action();

@@ -32,7 +32,7 @@ bool WaitUntil(const std::function<bool()>& check, int milliseconds = 10000);
 template <class T> T* Find(QWidget* window, int id) {
     return window->findChild<T*>(QStringLiteral("id%1").arg(id));
 }
-// Runs the action, answering the message box it shows with its default button; the message's
+// Runs the action, answering the message box it shows with Yes, or else its default button; the message's
 // text, or "" when none came.
 std::string Answering(const std::function<void()>& action);
 // Acts on the next modal window the program opens, from inside its own event loop. The returned
