@@ -15,7 +15,8 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
     // Every tab stays in sight: the sheet grows to fit them rather than scrolling them.
     m_tabs->setUsesScrollButtons(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("id%1").arg(Control::kOk));
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    m_ok->setObjectName(QStringLiteral("id%1").arg(Control::kOk));
     m_cancel = buttons->button(QDialogButtonBox::Cancel);
     m_cancel->setObjectName(QStringLiteral("id%1").arg(Control::kCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
@@ -53,6 +54,16 @@ void CPropertySheet::OnTabChanged(int index) {
     }
     m_current = index;
     m_pages[index]->EnsureLoaded();
+    PutButtonsAfter(m_pages[index]);
+}
+
+void CPropertySheet::PutButtonsAfter(QWidget* page) {
+    QWidget* last = page;
+    for (QWidget* next = page->nextInFocusChain(); page->isAncestorOf(next); next = next->nextInFocusChain()) {
+        last = next;
+    }
+    QWidget::setTabOrder(last, m_ok);
+    QWidget::setTabOrder(m_ok, m_cancel);
 }
 
 void CPropertySheet::accept() {
