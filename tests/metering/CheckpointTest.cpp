@@ -12,10 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <functional>
 #include <future>
-#include <thread>
+#include <mutex>
 
 namespace {
 
@@ -323,13 +324,15 @@ TEST(Checkpoint, DamagedOrForeignCheckpointIsSetAsideNeverOverAnother) {
     EXPECT_EQ(second.GetCounter(CMeterStation::kTotal).GetConnections(), 0);
 }
 
-// Keeps one checkpoint in memory; each write takes a while, as a durable write to a disk does.
-class CSlowStore : public CheckpointStore {
+// Keeps one checkpoint in memory; a write, once begun, lasts until the test lets it finish, as a
+// durable write to a slow disk may.
+class CHeldStore : public CheckpointStore {
 public:
     bool Write(const std::string& text) override {
-        begun.set_value();
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        const std::lock_guard lock(m_mutex);
+        std::unique_lock lock(m_mutex);
+        ++m_begun;
+        m_changed.notify_all();
+        m_changed.wait(lock, [this] { return m_released; });
         m_text = text;
         return true;
     }
@@ -349,33 +352,45 @@ public:
     std::optional<std::string> ReadUnlogged(const std::string&) override { return {}; }
     bool RemoveUnlogged(const std::string&) override { return false; }
 
-    std::promise<void> begun;
+    void AwaitWritesBegun(int count) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this, count] { return m_begun >= count; });
+    }
+    // From now on every write finishes.
+    void Release() {
+        const std::lock_guard lock(m_mutex);
+        m_released = true;
+        m_changed.notify_all();
+    }
 
 private:
     std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_begun = 0;
+    bool m_released = false;
     std::optional<std::string> m_text;
 };
 
-// A removal or a write that must be done now never lets an older checkpoint land after it.
+// A removal or a write that must be done now waits for a write in progress, so that an older
+// checkpoint never lands after it.
 TEST(CheckpointWriter, WriteInProgressNeverLandsAfterALaterRemovalOrWrite) {
-    CSlowStore store;
-    {
-        CCheckpointWriter writer(store);
-        writer.Post("unit 1");
-        store.begun.get_future().wait();
-        writer.Post("unit 2"); // not begun: a newer state makes it useless
-        EXPECT_TRUE(writer.Remove());
-    }
-    EXPECT_FALSE(store.Read());
-    store.begun = std::promise<void>();
-    {
-        CCheckpointWriter writer(store);
-        writer.Post("unit 3");
-        store.begun.get_future().wait();
-        store.begun = std::promise<void>();
-        EXPECT_TRUE(writer.Write("end"));
-    }
-    EXPECT_EQ(store.Read(), "end");
+    const auto expectWaitsForTheWriteInProgress = [](const std::function<bool(CCheckpointWriter&)>& action,
+                                                     const std::optional<std::string>& expected) {
+        CHeldStore store;
+        {
+            CCheckpointWriter writer(store);
+            writer.Post("unit 1");
+            store.AwaitWritesBegun(1);
+            writer.Post("unit 2"); // not begun: a newer state makes it useless
+            std::future<bool> done = std::async(std::launch::async, [&] { return action(writer); });
+            EXPECT_EQ(done.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
+            store.Release();
+            EXPECT_TRUE(done.get());
+        }
+        EXPECT_EQ(store.Read(), expected);
+    };
+    expectWaitsForTheWriteInProgress([](CCheckpointWriter& writer) { return writer.Remove(); }, std::nullopt);
+    expectWaitsForTheWriteInProgress([](CCheckpointWriter& writer) { return writer.Write("end"); }, "end");
 }
 
 } // namespace
