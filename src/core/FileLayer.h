@@ -60,7 +60,6 @@ public:
         enum class Kind { Write, Flush, FlushDirectory, Rename, Link, Remove };
         Kind kind;
         std::string path; // a rename's or link's new name; a descriptor's file as /proc names it
-        bool operator==(const Operation&) const = default;
     };
     // Notes every operation from now on, until TakeRecordedOperations hands them over.
     static void RecordOperations();

@@ -267,8 +267,8 @@ TEST(Checkpoint, ConnectionWhoseEndCannotBeWrittenIsLoggedAtTheNextStart) {
     }
 }
 
-// The disk was full before the connection began: no checkpoint was ever written, so none can be
-// kept. The record waits in memory and is written once there is room, before the next record.
+// Ends connections, each with another of its file operations failing, until one ends with its
+// record neither written nor kept.
 void EndWithTheRecordUnwritten(Installation& at, StationDriver& driver) {
     for (unsigned failing = 1; driver.station.CountUnlogged() == 0; ++failing) {
         ASSERT_LT(failing, 50u);
@@ -280,6 +280,8 @@ void EndWithTheRecordUnwritten(Installation& at, StationDriver& driver) {
     }
 }
 
+// The disk was full before the connection began: no checkpoint was ever written, so none can be
+// kept. The record waits in memory and is written once there is room, before the next record.
 TEST(Checkpoint, RecordThatCanBeNeitherWrittenNorKeptIsWrittenOnceThereIsRoom) {
     Installation at;
     StationDriver driver(at.world); // nothing checkpointed
@@ -330,7 +332,7 @@ class CHeldStore : public CheckpointStore {
 public:
     bool Write(const std::string& text) override {
         std::unique_lock lock(m_mutex);
-        ++m_begun;
+        m_begun = true;
         m_changed.notify_all();
         m_changed.wait(lock, [this] { return m_released; });
         m_text = text;
@@ -352,9 +354,9 @@ public:
     std::optional<std::string> ReadUnlogged(const std::string&) override { return {}; }
     bool RemoveUnlogged(const std::string&) override { return false; }
 
-    void AwaitWritesBegun(int count) {
+    void AwaitWriteBegun() {
         std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this, count] { return m_begun >= count; });
+        m_changed.wait(lock, [this] { return m_begun; });
     }
     // From now on every write finishes.
     void Release() {
@@ -366,7 +368,7 @@ public:
 private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    int m_begun = 0;
+    bool m_begun = false;
     bool m_released = false;
     std::optional<std::string> m_text;
 };
@@ -380,7 +382,7 @@ TEST(CheckpointWriter, WriteInProgressNeverLandsAfterALaterRemovalOrWrite) {
         {
             CCheckpointWriter writer(store);
             writer.Post("unit 1");
-            store.AwaitWritesBegun(1);
+            store.AwaitWriteBegun();
             writer.Post("unit 2"); // not begun: a newer state makes it useless
             std::future<bool> done = std::async(std::launch::async, [&] { return action(writer); });
             EXPECT_EQ(done.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
