@@ -102,6 +102,19 @@ public:
             m_trayUp = PollUntil([this] { return HasSystemTray(m_display); });
         }
     }
+    // Ended as asked, not killed: a killed Xvfb leaves its lock and socket behind, and the
+    // displays this test may take run out.
+    ~CTrayDesktop() {
+        for (CChildProcess* process : {m_tray.get(), m_server.get()}) {
+            if (process != nullptr) {
+                process->Signal(SIGTERM);
+                process->Wait(std::chrono::seconds(10));
+            }
+        }
+    }
+    CTrayDesktop(const CTrayDesktop&) = delete;
+    CTrayDesktop& operator=(const CTrayDesktop&) = delete;
+
     const std::string& Display() const { return m_display; }
     bool HasTray() const { return m_trayUp; }
 
