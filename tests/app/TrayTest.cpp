@@ -9,6 +9,10 @@
 
 namespace {
 
+bool AcceptsClients(const std::string& display) {
+    return RunProcess({"/usr/bin/xwininfo", "-display", display, "-root"}).exitCode == 0;
+}
+
 // Whether a program holds the selection by which a system tray makes itself known on the display.
 bool HasSystemTray(const std::string& display) {
     static const char* const kAskTheServer = R"(import ctypes, sys
@@ -92,7 +96,9 @@ public:
             m_server = std::make_unique<CChildProcess>(
                 std::vector<std::string>{"/usr/bin/Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
                 ProcessEnvironment{}, "/dev/null");
-            if (PollUntil([&] { return FileExists(socket); })) {
+            // The socket is there a moment before the server listens on it; a client that came then
+            // would find no display.
+            if (PollUntil([&] { return FileExists(socket) && AcceptsClients(display); })) {
                 m_display = display;
             }
         }
