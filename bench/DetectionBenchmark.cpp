@@ -84,5 +84,5 @@ BENCHMARK(PollWithPppLinkUp)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     QCoreApplication app(argc, argv);
-    return RunBenchmarks(argc, argv, {});
+    return RunBenchmarks(argc, argv, {}, {{"IdleHeartbeatOfThisMachine", 100e-6}});
 }

@@ -175,5 +175,5 @@ BENCHMARK(LoadTariffOf100Zones)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    return RunBenchmarks(argc, argv, {});
+    return RunBenchmarks(argc, argv, {}, {{"MeteringTickWithUnitDue", 200e-6}});
 }

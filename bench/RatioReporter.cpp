@@ -9,6 +9,23 @@ void CRatioReporter::ReportRuns(const std::vector<Run>& runs) {
         }
     }
     ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        CheckLimits(run);
+    }
+}
+
+void CRatioReporter::CheckLimits(const Run& run) {
+    if (run.run_type != Run::RT_Iteration || run.iterations == 0) {
+        return;
+    }
+    const std::string name = run.benchmark_name();
+    const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
+    for (const Limit& limit : m_limits) {
+        if (name.starts_with(limit.measured) && seconds > limit.seconds) {
+            m_missed = true;
+            std::printf("%s: %.6f s, over its budget of %.6f s: OVER\n", name.c_str(), seconds, limit.seconds);
+        }
+    }
 }
 
 void CRatioReporter::Finalize() {
@@ -20,15 +37,17 @@ void CRatioReporter::Finalize() {
             continue;
         }
         const double value = measured->second / baseline->second;
+        m_missed = m_missed || value > ratio.budget;
         std::printf("ratio %s / %s = %.2f (budget %.2f): %s\n", ratio.measured.c_str(), ratio.baseline.c_str(), value,
                     ratio.budget, value <= ratio.budget ? "within" : "OVER");
     }
 }
 
-int RunBenchmarks(int argc, char** argv, std::vector<CRatioReporter::Ratio> ratios) {
+int RunBenchmarks(int argc, char** argv, std::vector<CRatioReporter::Ratio> ratios,
+                  std::vector<CRatioReporter::Limit> limits) {
     benchmark::Initialize(&argc, argv);
-    CRatioReporter reporter(std::move(ratios));
+    CRatioReporter reporter(std::move(ratios), std::move(limits));
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    return 0;
+    return reporter.HasMissedABudget() ? 1 : 0;
 }

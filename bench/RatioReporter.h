@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-// Prints the usual table, then each ratio "name / baseline" of real times with its budget.
+// Prints the usual table, then each ratio "name / baseline" of real times with its budget, and
+// each run over the time its budget allows.
 class CRatioReporter : public benchmark::ConsoleReporter {
 public:
     struct Ratio {
@@ -15,15 +16,29 @@ public:
         std::string baseline;
         double budget;
     };
+    // The most real time one iteration of every run whose name begins with measured may take.
+    struct Limit {
+        std::string measured;
+        double seconds;
+    };
 
-    explicit CRatioReporter(std::vector<Ratio> ratios) : m_ratios(std::move(ratios)) {}
+    CRatioReporter(std::vector<Ratio> ratios, std::vector<Limit> limits)
+        : m_ratios(std::move(ratios)), m_limits(std::move(limits)) {}
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
+    // Whether a ratio or a run was over its budget.
+    bool HasMissedABudget() const { return m_missed; }
 
 private:
+    void CheckLimits(const Run& run);
+
     std::vector<Ratio> m_ratios;
+    std::vector<Limit> m_limits;
     std::map<std::string, double> m_seconds;
+    bool m_missed = false;
 };
 
-// Runs the registered benchmarks with the ratio report; returns the exit code.
-int RunBenchmarks(int argc, char** argv, std::vector<CRatioReporter::Ratio> ratios);
+// Runs the registered benchmarks with the ratio report; returns the exit code, 1 when a ratio or a
+// run was over its budget.
+int RunBenchmarks(int argc, char** argv, std::vector<CRatioReporter::Ratio> ratios,
+                  std::vector<CRatioReporter::Limit> limits = {});

@@ -76,5 +76,5 @@ BENCHMARK(Rerate)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1)
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    return RunBenchmarks(argc, argv, {});
+    return RunBenchmarks(argc, argv, {}, {{"Rerate/1/", 1.0}});
 }

@@ -67,5 +67,5 @@ BENCHMARK(PrintLogToPdf)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    return RunBenchmarks(argc, argv, {});
+    return RunBenchmarks(argc, argv, {}, {{"Summarize/", 0.1}});
 }

@@ -93,13 +93,15 @@ int RunWatchCommand(const std::vector<std::string>& words, const CliContext& con
         context.err << "fernzahl-cli: dial-up networking cannot be watched here (neither PPP links nor "
                        "NetworkManager can be read)\n";
     }
-    watcher.Poll();
     if (options.Has("--once")) {
+        watcher.Poll();
         PrintLine(context.out, clock, watcher.GetState() == CVerbindungsWaechter::kNone ? "idle" : "connected",
                   watcher.GetState(), watcher);
         PrintModemLine(context, sources->ModemLine());
         return 0;
     }
+    // The first beat tells a connection that was up before the watch began as started, as the
+    // desktop program meters it, so that no end is told without its start.
     QTimer heartbeat;
     QObject::connect(&heartbeat, &QTimer::timeout, [&] {
         const int before = watcher.GetState();

@@ -7,9 +7,12 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <mutex>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -30,8 +33,27 @@ void ReadFaultFromEnvironment() {
     (void)read;
 }
 
+using Kind = CFileLayer::Operation::Kind;
+
+std::atomic<bool> g_recording{false};
+std::mutex g_recordMutex;
+std::vector<CFileLayer::Operation> g_recorded;
+
+void Record(Kind kind, const std::string& path) {
+    const std::lock_guard lock(g_recordMutex);
+    g_recorded.push_back({kind, path});
+}
+
+std::string PathOf(int fd) {
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error).string();
+}
+
 // Counts one operation; true when it is the one that must fail (errno is then set).
-bool Injected() {
+bool Injected(Kind kind, const std::string& path) {
+    if (g_recording) {
+        Record(kind, path);
+    }
     ReadFaultFromEnvironment();
     const unsigned number = ++g_operations;
     if (number != g_failAt) {
@@ -39,6 +61,11 @@ bool Injected() {
     }
     errno = g_error;
     return true;
+}
+
+// The same for an operation on an open file; its name is looked up only while recording.
+bool Injected(Kind kind, int fd) {
+    return Injected(kind, g_recording ? PathOf(fd) : std::string());
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -85,7 +112,7 @@ std::string WriteTemporaryBeside(const std::string& path, const std::function<bo
 
 // Every byte, at the offset, or without one where the file stands; a short write goes on.
 bool WriteBytes(int fd, std::optional<uint64_t> offset, const void* data, size_t size) {
-    if (Injected()) {
+    if (Injected(Kind::Write, fd)) {
         return false;
     }
     const auto* bytes = static_cast<const char*>(data);
@@ -146,7 +173,7 @@ bool CFileLayer::WriteAt(int fd, uint64_t offset, const void* data, size_t size)
 }
 
 bool CFileLayer::Flush(int fd) {
-    return !Injected() && fdatasync(fd) == 0;
+    return !Injected(Kind::Flush, fd) && fdatasync(fd) == 0;
 }
 
 bool CFileLayer::FlushFile(const std::string& path) {
@@ -157,19 +184,19 @@ bool CFileLayer::FlushFile(const std::string& path) {
 bool CFileLayer::FlushDirectoryOf(const std::string& path) {
     const CFileDescriptor fd(open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     // Some file systems cannot flush a directory; what they keep is then up to them.
-    return fd.IsOpen() && (Injected() ? false : fsync(fd.Get()) == 0 || errno == EINVAL);
+    return fd.IsOpen() && (Injected(Kind::FlushDirectory, path) ? false : fsync(fd.Get()) == 0 || errno == EINVAL);
 }
 
 bool CFileLayer::Rename(const std::string& from, const std::string& to) {
-    return !Injected() && rename(from.c_str(), to.c_str()) == 0;
+    return !Injected(Kind::Rename, to) && rename(from.c_str(), to.c_str()) == 0;
 }
 
 bool CFileLayer::Link(const std::string& from, const std::string& to) {
-    return !Injected() && link(from.c_str(), to.c_str()) == 0;
+    return !Injected(Kind::Link, to) && link(from.c_str(), to.c_str()) == 0;
 }
 
 bool CFileLayer::Remove(const std::string& path) {
-    return !Injected() && (unlink(path.c_str()) == 0 || errno == ENOENT);
+    return !Injected(Kind::Remove, path) && (unlink(path.c_str()) == 0 || errno == ENOENT);
 }
 
 bool CFileLayer::Replace(const std::string& name, const std::function<bool(int fd)>& write) {
@@ -194,7 +221,7 @@ bool CFileLayer::Replace(const std::string& path, std::string_view text) {
 
 bool CFileLayer::ReplaceThroughStream(const std::string& path, const std::function<bool(std::FILE*)>& write) {
     const auto throughStream = [&write](int fd) {
-        std::FILE* stream = Injected() ? nullptr : fdopen(dup(fd), "wb");
+        std::FILE* stream = Injected(Kind::Write, fd) ? nullptr : fdopen(dup(fd), "wb");
         if (stream == nullptr) {
             return false;
         }
@@ -270,4 +297,16 @@ void CFileLayer::FailOperation(unsigned n, int error) {
 
 unsigned CFileLayer::CountOperations() {
     return g_operations;
+}
+
+void CFileLayer::RecordOperations() {
+    const std::lock_guard lock(g_recordMutex);
+    g_recorded.clear();
+    g_recording = true;
+}
+
+std::vector<CFileLayer::Operation> CFileLayer::TakeRecordedOperations() {
+    const std::lock_guard lock(g_recordMutex);
+    g_recording = false;
+    return std::exchange(g_recorded, {});
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The one path by which the program changes its files: every write, flush, rename and removal goes
 // through here with its result checked. Each returns false (errno set) when the operation failed.
@@ -53,4 +54,14 @@ public:
     static void FailOperation(unsigned n, int error = ENOSPC);
     // The operations counted since the start or the last FailOperation.
     static unsigned CountOperations();
+
+    // One operation as the seam saw it, so that a test can pin the order of the writes.
+    struct Operation {
+        enum class Kind { Write, Flush, FlushDirectory, Rename, Link, Remove };
+        Kind kind;
+        std::string path; // a rename's or link's new name; a descriptor's file as /proc names it
+    };
+    // Notes every operation from now on, until TakeRecordedOperations hands them over.
+    static void RecordOperations();
+    static std::vector<Operation> TakeRecordedOperations();
 };

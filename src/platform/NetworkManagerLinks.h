@@ -22,6 +22,8 @@ public:
     // The dial-up connections whose device is configuring IP or activated; nothing without a
     // NetworkManager. When it does not answer, the links it answered last.
     std::optional<std::vector<DialUpLink>> ActiveLinks();
+    // Whether NetworkManager announced a change that ActiveLinks has not read yet.
+    bool HasUnreadChange() const { return m_changed; }
     // The names of the dial-up profiles NetworkManager knows, sorted.
     std::vector<std::string> DialUpProfiles();
 

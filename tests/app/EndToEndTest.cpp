@@ -10,6 +10,25 @@
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
+// Whole seconds between two moments, rounded down or up.
+int64_t SecondsDown(Clock::duration d) {
+    return std::chrono::floor<std::chrono::seconds>(d).count();
+}
+int64_t SecondsUp(Clock::duration d) {
+    return std::chrono::ceil<std::chrono::seconds>(d).count();
+}
+
+// The program has seen the connection once it keeps a checkpoint of it.
+bool AwaitMetering(const CTempDir& home) {
+    return PollUntil([&home] { return FileExists(home.File("Fernzahl.run")); });
+}
+
+bool AwaitText(const std::string& file, const std::string& text) {
+    return PollUntil([&] { return ReadFile(file).find(text) != std::string::npos; });
+}
+
 // The real program, offscreen, in an installation of its own, watching a tree laid out like /sys
 // and /run: a PPP link comes, stays a few seconds and goes.
 TEST(EndToEnd, PppLinkIsMeteredLoggedCountedAndExported) {
@@ -21,14 +40,18 @@ TEST(EndToEnd, PppLinkIsMeteredLoggedCountedAndExported) {
     system.AddPeer("tonline", "/dev/ttyS0 115200\n");
     const ProcessEnvironment env = system.ProgramEnvironment(home.Path(), runtime.Path());
     CChildProcess program({BinaryPath("fernzahl")}, env, runtime.File("fernzahl.err"));
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    const Clock::time_point up = Clock::now();
     system.BringUpLink("ppp0", 4711, "tonline", "debug");
-    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+    ASSERT_TRUE(AwaitMetering(home)) << ReadFile(runtime.File("fernzahl.err"));
+    const Clock::time_point seen = Clock::now();
+    std::this_thread::sleep_for(std::chrono::seconds(2)); // the connection lasts a while
+    const Clock::time_point down = Clock::now();
     system.TakeDownLink("ppp0", 4711);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ASSERT_TRUE(AwaitText(home.File("Log.txt"), ";tonline;")) << ReadFile(runtime.File("fernzahl.err"));
+    const Clock::time_point ended = Clock::now();
     ASSERT_TRUE(program.IsRunning()) << ReadFile(runtime.File("fernzahl.err"));
     program.Signal(SIGTERM);
-    ASSERT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+    ASSERT_EQ(program.Wait(std::chrono::seconds(30)), 0);
 
     CProtokollFile log(home.Path());
     ASSERT_TRUE(log.OpenRecordFile());
@@ -37,9 +60,10 @@ TEST(EndToEnd, PppLinkIsMeteredLoggedCountedAndExported) {
     EXPECT_EQ(e.connectionName, "tonline");
     EXPECT_EQ(e.deviceName, "ttyS0");
     EXPECT_EQ(e.tariffName, "(Default tariff)");
-    // Detected within a heartbeat of coming up, taken to have started 10 s before that.
-    EXPECT_GE(e.duration.GetTotalSeconds(), 12);
-    EXPECT_LE(e.duration.GetTotalSeconds(), 15);
+    // Taken to have started 10 s before it was detected (after it came up, before its checkpoint was
+    // seen), and ended when it was seen to go (after it went, before the export).
+    EXPECT_GE(e.duration.GetTotalSeconds(), 10 + SecondsDown(down - seen) - 1);
+    EXPECT_LE(e.duration.GetTotalSeconds(), 10 + SecondsUp(ended - up) + 1);
     EXPECT_EQ(e.units, 1); // the default rate: 90 s a unit, the first charged at once
     EXPECT_EQ(e.costs, CMoney(1200));
 
@@ -66,9 +90,9 @@ TEST(EndToEnd, TerminationWhileMeteringLogsTheConnection) {
     const ProcessEnvironment env = system.ProgramEnvironment(home.Path(), runtime.Path());
     system.BringUpLink("ppp0", 4711, "arcor", "/dev/ttyUSB0");
     CChildProcess program({BinaryPath("fernzahl")}, env, runtime.File("fernzahl.err"));
-    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    ASSERT_TRUE(AwaitMetering(home)) << ReadFile(runtime.File("fernzahl.err"));
     program.Signal(SIGTERM);
-    ASSERT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+    ASSERT_EQ(program.Wait(std::chrono::seconds(30)), 0);
     CProtokollFile log(home.Path());
     ASSERT_TRUE(log.OpenRecordFile());
     ASSERT_EQ(log.GetRecordCount(), 1u) << ReadFile(runtime.File("fernzahl.err"));
@@ -87,13 +111,14 @@ struct CrashedRun {
                   "[Überwachung]\nDFÜNetzwerk=1\nVorlaufzeit=10\n\n[Allgemein]\nSplashScreen=0\n");
         system.BringUpLink("ppp0", 4711, peer, "/dev/ttyUSB0");
     }
-    // The next start, with the link gone: it runs a little and is ended as usual. Its messages.
-    std::string StartAgain() {
+    // The next start, with the link gone: it runs until it has told the user what it found (report)
+    // and is ended as usual. Its messages.
+    std::string StartAgain(const std::string& report = "Fernzahl ended while it was metering") {
         system.TakeDownLink("ppp0", 4711);
         CChildProcess program({BinaryPath("fernzahl")}, env, runtime.File("again.err"));
-        std::this_thread::sleep_for(std::chrono::milliseconds(2000));
+        EXPECT_TRUE(AwaitText(runtime.File("again.err"), report)) << ReadFile(runtime.File("again.err"));
         program.Signal(SIGTERM);
-        EXPECT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+        EXPECT_EQ(program.Wait(std::chrono::seconds(30)), 0);
         return ReadFile(runtime.File("again.err"));
     }
     std::vector<LogEntry> Log() {
@@ -124,15 +149,13 @@ struct CrashedRun {
 // checkpoint, and says so.
 TEST(EndToEnd, ConnectionOfAKilledProgramIsLoggedAndCountedAtTheNextStart) {
     CrashedRun run;
-    const auto started = std::chrono::steady_clock::now();
+    const Clock::time_point started = Clock::now();
     CChildProcess program({BinaryPath("fernzahl")}, run.env, run.runtime.File("fernzahl.err"));
-    std::this_thread::sleep_for(std::chrono::milliseconds(5000));
+    ASSERT_TRUE(AwaitMetering(run.home)) << ReadFile(run.runtime.File("fernzahl.err"));
     program.Signal(SIGKILL);
-    program.Wait(std::chrono::seconds(10));
+    program.Wait(std::chrono::seconds(30));
     // The connection is taken to have begun 10 s before the program saw it, at most this long ago.
-    const int64_t atTheKill =
-        10 + std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started).count();
-    ASSERT_TRUE(FileExists(run.home.File("Fernzahl.run"))) << ReadFile(run.runtime.File("fernzahl.err"));
+    const int64_t atTheKill = 10 + SecondsUp(Clock::now() - started);
     const std::string told = run.StartAgain();
 
     const std::vector<LogEntry> log = run.Log();
@@ -153,15 +176,18 @@ TEST(EndToEnd, StopBetweenTheCountersAndTheCheckpointsRemovalCountsTheConnection
     ProcessEnvironment crashing = run.env;
     crashing.set["FERNZAHL_CRASH_AT"] = "counters-saved";
     CChildProcess program({BinaryPath("fernzahl")}, crashing, run.runtime.File("fernzahl.err"));
-    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+    ASSERT_TRUE(AwaitMetering(run.home)) << ReadFile(run.runtime.File("fernzahl.err"));
+    const Clock::time_point seen = Clock::now();
+    std::this_thread::sleep_for(std::chrono::seconds(2)); // the connection lasts a while
+    const int64_t held = SecondsDown(Clock::now() - seen);
     run.system.TakeDownLink("ppp0", 4711);
-    ASSERT_EQ(program.Wait(std::chrono::seconds(10)), 99) << ReadFile(run.runtime.File("fernzahl.err"));
+    ASSERT_EQ(program.Wait(std::chrono::seconds(30)), 99) << ReadFile(run.runtime.File("fernzahl.err"));
     const std::string told = run.StartAgain();
 
     const std::vector<LogEntry> log = run.Log();
     ASSERT_EQ(log.size(), 1u) << told;
     EXPECT_EQ(log[0].connectionName, "arcor");
-    EXPECT_GE(log[0].duration.GetTotalSeconds(), 12);
+    EXPECT_GE(log[0].duration.GetTotalSeconds(), 10 + held - 1);
     run.ExpectOneConnectionCounted();
     EXPECT_NE(told.find("the connection \"arcor\""), std::string::npos) << told;
 }
@@ -171,9 +197,9 @@ TEST(EndToEnd, StopBetweenTheCountersAndTheCheckpointsRemovalCountsTheConnection
 TEST(EndToEnd, KilledConnectionOfAPeerNamedInLatin1IsRecoveredOnce) {
     CrashedRun run("B\xFCro");
     CChildProcess program({BinaryPath("fernzahl")}, run.env, run.runtime.File("fernzahl.err"));
-    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+    ASSERT_TRUE(AwaitMetering(run.home)) << ReadFile(run.runtime.File("fernzahl.err"));
     program.Signal(SIGKILL);
-    program.Wait(std::chrono::seconds(10));
+    program.Wait(std::chrono::seconds(30));
     const std::string told = run.StartAgain();
     const std::vector<LogEntry> log = run.Log();
     ASSERT_EQ(log.size(), 1u) << told;
@@ -191,15 +217,15 @@ TEST(EndToEnd, ConnectionEndedOnAFullDiskIsLoggedOnceThereIsRoom) {
     CChildProcess program(
         {"/bin/sh", "-c", "trap '' XFSZ; exec /usr/bin/prlimit --fsize=790 -- \"$0\"", BinaryPath("fernzahl")}, run.env,
         run.runtime.File("fernzahl.err"));
-    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+    ASSERT_TRUE(AwaitMetering(run.home)) << ReadFile(run.runtime.File("fernzahl.err"));
     run.system.TakeDownLink("ppp0", 4711);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    EXPECT_TRUE(AwaitText(run.runtime.File("fernzahl.err"), "could not be written to the log"))
+        << ReadFile(run.runtime.File("fernzahl.err"));
     program.Signal(SIGTERM);
-    EXPECT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+    EXPECT_EQ(program.Wait(std::chrono::seconds(30)), 0);
     const std::string full = ReadFile(run.runtime.File("fernzahl.err"));
-    EXPECT_NE(full.find("could not be written to the log"), std::string::npos) << full;
     EXPECT_TRUE(run.Log().empty());
-    const std::string told = run.StartAgain();
+    const std::string told = run.StartAgain("has now been logged");
     const std::vector<LogEntry> log = run.Log();
     ASSERT_EQ(log.size(), 1u) << full << told;
     EXPECT_EQ(log[0].connectionName, "arcor");

@@ -1,4 +1,5 @@
 #include "platform/ResourceLibrary.h"
+#include "support/EnvironmentGuard.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -33,7 +34,7 @@ TEST(ResourceLibrary, BuiltLibraryHoldsTheCatalogueFormsTablesAndPictures) {
     int argc = 1;
     char name[] = "test";
     char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const CEnvironmentGuard offscreen("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     CResourceLibrary library;
     ASSERT_TRUE(library.Load());

@@ -7,6 +7,7 @@
 #include "tariffs/InitialPeriodSource.h"
 #include "tariffs/Tarif.h"
 
+#include "support/EnvironmentGuard.h"
 #include "support/LogBuilder.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
@@ -51,9 +52,8 @@ struct StartupTest : ::testing::Test {
     void DisableSplash() const { WriteFile(home.File("fernzahl.ini"), "[Allgemein]\nSplashScreen=0\n"); }
 
     bool IsLockHeld() const {
-        setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+        const CEnvironmentGuard runtimeDirectory("XDG_RUNTIME_DIR", runtime.Path());
         const std::string path = CSingleInstance::LockFilePath(DataPaths::Resolve(home.Path()).dataDirectory);
-        unsetenv("XDG_RUNTIME_DIR");
         CFileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
         return fd.IsOpen() && flock(fd.Get(), LOCK_EX | LOCK_NB) != 0;
     }

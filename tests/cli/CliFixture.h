@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
+#include <string>
+#include <vector>
 
 // Runs fernzahl-cli commands in-process on an installation in a temporary folder.
 struct CliFixture : ::testing::Test {
@@ -30,5 +32,15 @@ struct CliFixture : ::testing::Test {
         out.assign(buffer, length);
         std::free(buffer);
         return code;
+    }
+
+    // The first field of each line of a CSV text after its heading: the order of its rows.
+    static std::vector<std::string> FirstFields(const std::string& csv) {
+        std::vector<std::string> fields;
+        for (size_t line = csv.find('\n'); line != std::string::npos && line + 1 < csv.size();
+             line = csv.find('\n', line + 1)) {
+            fields.push_back(csv.substr(line + 1, csv.find(',', line) - line - 1));
+        }
+        return fields;
     }
 };

@@ -87,12 +87,38 @@ TEST_F(LogCommandTest, FilterSortAndTotalsAsTheLogViewHasThem) {
     EXPECT_EQ(Run(RunLogCommand, {"list", "--from", "yesterday"}), 2);
     EXPECT_NE(err.str().find("--from \"yesterday\" is not a date and time"), std::string::npos);
     EXPECT_EQ(Run(RunLogCommand, {"export", "--sort", "units"}), 2) << "an export keeps the log's order";
-    // The list's own sort names; the summary's are not the list's.
-    for (const char* column : {"start", "duration", "units", "costs", "connection", "user", "device", "tariff"}) {
-        EXPECT_EQ(Run(RunLogCommand, {"list", "--sort", column, "--format", "csv"}), 0) << column << err.str();
-    }
+    // The summary's sort names are not the list's.
     for (const char* column : {"label", "count"}) {
         EXPECT_EQ(Run(RunLogCommand, {"list", "--sort", column}), 2) << column;
+    }
+}
+
+using LogList = CliFixture;
+
+// Four records, each column ordering them in a way of its own, so that a column sorted by another's
+// values shows.
+TEST_F(LogList, SortsByEachOfItsColumnsBothWays) {
+    const auto add = [this](int day, int64_t seconds, int32_t units, int64_t costs, const std::string& connection,
+                            const std::string& user, const std::string& device, const std::string& tariff) {
+        LogEntry entry = SampleEntry(CDateTime::FromDate(2026, 12, day, 10, 0, 0), seconds, costs, connection, units);
+        entry.userName = user;
+        entry.deviceName = device;
+        entry.tariffName = tariff;
+        AppendToLog(dir.Path(), entry);
+    };
+    add(6, 300, 4, 100, "B-net", "carl", "ppp1", "Zuhause");
+    add(8, 100, 3, 300, "A-net", "dora", "ppp3", "Arbeit");
+    add(5, 400, 2, 200, "D-net", "anna", "ppp2", "Mobil");
+    add(7, 200, 1, 400, "C-net", "bert", "ppp0", "Nacht");
+    const std::vector<std::pair<const char*, std::vector<std::string>>> orders = {
+        {"start", {"2", "0", "3", "1"}},  {"duration", {"1", "3", "0", "2"}},   {"units", {"3", "2", "1", "0"}},
+        {"costs", {"0", "2", "1", "3"}},  {"connection", {"1", "0", "3", "2"}}, {"user", {"2", "3", "0", "1"}},
+        {"device", {"3", "0", "2", "1"}}, {"tariff", {"1", "2", "3", "0"}}};
+    for (const auto& [column, ascending] : orders) {
+        ASSERT_EQ(Run(RunLogCommand, {"list", "--sort", column, "--format", "csv"}), 0) << column << err.str();
+        EXPECT_EQ(FirstFields(out), ascending) << column;
+        ASSERT_EQ(Run(RunLogCommand, {"list", "--sort", column, "--descending", "--format", "csv"}), 0);
+        EXPECT_EQ(FirstFields(out), std::vector<std::string>(ascending.rbegin(), ascending.rend())) << column;
     }
 }
 

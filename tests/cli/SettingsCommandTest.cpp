@@ -81,7 +81,9 @@ TEST_F(SettingsCommandTest, ListShowsStoredValuesAndTheRemainingDefaults) {
     ASSERT_NE(defaults, std::string::npos);
     EXPECT_LT(text.find("SplashScreen=0"), defaults);
     EXPECT_EQ(text.find("SplashScreen=1"), std::string::npos);
-    EXPECT_GT(text.find("Vorlaufzeit=10"), defaults);
+    const size_t leadTime = text.find("Vorlaufzeit=10");
+    ASSERT_NE(leadTime, std::string::npos) << text;
+    EXPECT_GT(leadTime, defaults);
 }
 
 TEST_F(SettingsCommandTest, WrongWordsGiveUsage) {

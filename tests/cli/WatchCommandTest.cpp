@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <thread>
 
 namespace {
 
@@ -37,22 +36,34 @@ struct WatchCommandTest : ::testing::Test {
         }
         return fields;
     }
+    // The lines fernzahl-cli watch prints while the link comes up (before the watch began, or
+    // while it runs) and goes.
+    std::vector<std::string> WatchLinkComeAndGo(bool upBeforeTheWatch) {
+        const std::string output = home.File("watch.out");
+        const auto printed = [&output](const char* event) {
+            return PollUntil([&] { return ReadFile(output).find(event) != std::string::npos; });
+        };
+        if (upBeforeTheWatch) {
+            system.BringUpLink("ppp0", 4711, "tonline", "debug");
+        }
+        CChildProcess watch({BinaryPath("fernzahl-cli"), "watch"}, Environment(), output);
+        if (!upBeforeTheWatch) {
+            system.BringUpLink("ppp0", 4711, "tonline", "debug");
+        }
+        EXPECT_TRUE(printed("\tstarted\t")) << ReadFile(output);
+        system.TakeDownLink("ppp0", 4711);
+        EXPECT_TRUE(printed("\tended\t")) << ReadFile(output);
+        watch.Signal(SIGINT);
+        watch.Wait(std::chrono::seconds(30));
+        return Lines(ReadFile(output));
+    }
 };
 
 TEST_F(WatchCommandTest, PppLinkComingAndGoingPrintsOneStartAndOneEnd) {
     WatchDialUp();
     system.AddPeer("tonline", "/dev/ttyS0\n");
-    const std::string output = home.File("watch.out");
-    CChildProcess watch({BinaryPath("fernzahl-cli"), "watch"}, Environment(), output);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
-    system.BringUpLink("ppp0", 4711, "tonline", "debug");
-    std::this_thread::sleep_for(std::chrono::milliseconds(2000));
-    system.TakeDownLink("ppp0", 4711);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    watch.Signal(SIGINT);
-    watch.Wait(std::chrono::seconds(5));
-    const std::vector<std::string> lines = Lines(ReadFile(output));
-    ASSERT_EQ(lines.size(), 2u) << ReadFile(output);
+    const std::vector<std::string> lines = WatchLinkComeAndGo(false);
+    ASSERT_EQ(lines.size(), 2u);
     const std::vector<std::string> started = Fields(lines[0]);
     const std::vector<std::string> ended = Fields(lines[1]);
     ASSERT_EQ(started.size(), 8u);
@@ -65,6 +76,15 @@ TEST_F(WatchCommandTest, PppLinkComingAndGoingPrintsOneStartAndOneEnd) {
     EXPECT_EQ(started[7], "(Default tariff)");
     EXPECT_EQ(ended[1], "ended");
     EXPECT_EQ(ended[3], "tonline");
+}
+
+// A watch begun during a connection tells its start at its first beat, so no end comes without one.
+TEST_F(WatchCommandTest, LinkUpBeforeTheWatchBeganIsToldAsStartedAndEnded) {
+    WatchDialUp();
+    const std::vector<std::string> lines = WatchLinkComeAndGo(true);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(Fields(lines[0]).at(1), "started");
+    EXPECT_EQ(Fields(lines[1]).at(1), "ended");
 }
 
 TEST_F(WatchCommandTest, OnceTellsThePresentStateAndWarnsWhenNothingIsWatched) {

@@ -7,6 +7,7 @@
 #include "metering/ZaehlerFile.h"
 #include "settings/Formatting.h"
 #include "settings/OptionenSheet.h"
+#include "support/EnvironmentGuard.h"
 #include "ui/HelpWindow.h"
 
 #include <QComboBox>
@@ -21,6 +22,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include <filesystem>
 
@@ -112,8 +115,7 @@ TEST_F(MainWindowTest, ShutdownDuringANamelessConnectionAsksNothing) {
 // open in a window of the program's own, and only then count as shown.
 TEST_F(MainWindowTest, FirstStepsWithoutABrowserOpenInAWindowOfItsOwn) {
     CTempDir noPrograms;
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QByteArray::fromStdString(noPrograms.Path()));
+    std::optional<CEnvironmentGuard> noBrowser(std::in_place, "PATH", noPrograms.Path());
     world.settings.Write(Setting::kFirstSteps, 0);
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     EXPECT_EQ(world.settings.Read(Setting::kFirstSteps), 0u) << "not shown yet";
@@ -124,7 +126,7 @@ TEST_F(MainWindowTest, FirstStepsWithoutABrowserOpenInAWindowOfItsOwn) {
         }
         return help != nullptr && help->isVisible();
     });
-    qputenv("PATH", path);
+    noBrowser.reset();
     ASSERT_TRUE(shown);
     EXPECT_FALSE(help->documentTitle().isEmpty()) << "the bundled page, read";
     EXPECT_EQ(world.settings.Read(Setting::kFirstSteps), 1u);

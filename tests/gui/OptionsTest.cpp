@@ -12,6 +12,7 @@
 #include "platform/SerialModemLine.h"
 #include "settings/Formatting.h"
 #include "settings/OptionenSheet.h"
+#include "support/EnvironmentGuard.h"
 #include "tariff_editor/FeiertageDlg.h"
 #include "tariff_editor/TarifAuswahlDlg.h"
 #include "tariff_editor/TarifOptionenDlg.h"
@@ -46,8 +47,7 @@ struct OptionsTest : ::testing::Test {
     CMemorySettingsStore fresh{world.dir.Path()};
     Services services{world.clock, fresh, world.library.Strings(), world.sound, "anna"};
 
-    void SetUp() override { qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path())); }
-    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+    CEnvironmentGuard configHome{"XDG_CONFIG_HOME", config.Path()};
 
     std::string Text(unsigned id) { return world.library.Strings().Get(id); }
     std::string Stored(const char* section, const char* name) { return fresh.ReadSettingString(section, name, "-"); }

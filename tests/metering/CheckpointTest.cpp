@@ -1,3 +1,4 @@
+#include "metering/Checkpoint.h"
 #include "core/FileLayer.h"
 #include "log/ProtokollFile.h"
 #include "metering/CheckpointStore.h"
@@ -11,13 +12,18 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
+#include <functional>
 #include <future>
-#include <thread>
+#include <mutex>
 
 namespace {
 
 using EndStep = CMeterStation::EndStep;
+using Operation = CFileLayer::Operation;
+using Kind = Operation::Kind;
+constexpr size_t kNone = std::string::npos;
 
 struct SimulatedCrash {};
 
@@ -47,6 +53,44 @@ struct Installation {
     MeteringWorld world{CDateTime::FromDate(2026, 12, 7, 10, 0, 0)};
     CCheckpointFile file{world.dir.Path()};
 };
+
+// The file operations the action makes, in their order.
+std::vector<Operation> OperationsOf(const std::function<void()>& action) {
+    CFileLayer::RecordOperations();
+    action();
+    return CFileLayer::TakeRecordedOperations();
+}
+
+// The first operation of the kind on the file (by its name in the data directory) from the
+// position on; kNone when there is none.
+size_t Find(const std::vector<Operation>& operations, Kind kind, const std::string& name, size_t from = 0) {
+    for (size_t i = from; i < operations.size(); ++i) {
+        if (operations[i].kind == kind && std::filesystem::path(operations[i].path).filename() == name) {
+            return i;
+        }
+    }
+    return kNone;
+}
+
+size_t FindLast(const std::vector<Operation>& operations, Kind kind, const std::string& name, size_t before) {
+    size_t last = kNone;
+    for (size_t i = Find(operations, kind, name); i < before; i = Find(operations, kind, name, i + 1)) {
+        last = i;
+    }
+    return last;
+}
+
+// Whether the file was written, and flushed after its last write, before the position.
+bool OnDiskBefore(const std::vector<Operation>& operations, const std::string& name, size_t position) {
+    const size_t write = FindLast(operations, Kind::Write, name, position);
+    return write != kNone && Find(operations, Kind::Flush, name, write) < position;
+}
+
+// Whether the checkpoint was replaced after the counter file's last write.
+bool CheckpointFollowsTheCounters(const std::vector<Operation>& operations) {
+    const size_t write = FindLast(operations, Kind::Write, "Fernzahl.ctr", operations.size());
+    return write != kNone && Find(operations, Kind::Rename, CCheckpoint::kFileName, write) != kNone;
+}
 
 TEST(Checkpoint, KilledRunIsLoggedAndCountedAtTheNextStartUpToItsLastCheckpoint) {
     Installation at;
@@ -118,6 +162,50 @@ TEST(Checkpoint, EndInterruptedAtAnyStepIsCountedOnce) {
     }
 }
 
+// A power cut may come at any moment: the counters and the record are on the disk before the
+// checkpoint, the only other trace of the connection, goes.
+TEST(Checkpoint, EndPutsCountersAndRecordOnTheDiskBeforeTheCheckpointGoes) {
+    Installation at;
+    StationDriver driver(at.world, &at.file);
+    Installation::Meter(driver);
+    const std::vector<Operation> operations = OperationsOf([&] { driver.station.EndConnection(false); });
+    const size_t removal = Find(operations, Kind::Remove, CCheckpoint::kFileName);
+    ASSERT_NE(removal, kNone);
+    EXPECT_TRUE(OnDiskBefore(operations, "Fernzahl.ctr", removal));
+    EXPECT_TRUE(OnDiskBefore(operations, "Fernzahl.log", removal));
+}
+
+// A reset rewrites the counter file under a running connection; a checkpoint from before it would
+// bring the old figures back at the next start.
+TEST(Checkpoint, ResetByTheUserOrAtMidnightIsCheckpointedAtOnce) {
+    Installation at;
+    StationDriver driver(at.world, &at.file);
+    Installation::Meter(driver);
+    driver.station.SaveState(); // nothing left for the writer's thread to write meanwhile
+    EXPECT_TRUE(
+        CheckpointFollowsTheCounters(OperationsOf([&] { driver.station.ResetCounter(CMeterStation::kWeekly); })));
+    at.world.clock.Advance(14 * 3600 * 1000); // past midnight
+    bool newDay = false;
+    EXPECT_TRUE(CheckpointFollowsTheCounters(OperationsOf([&] { newDay = driver.station.CheckNewDay(); })));
+    EXPECT_TRUE(newDay);
+}
+
+TEST(Checkpoint, KillRightAfterAResetKeepsTheReset) {
+    Installation at;
+    {
+        StationDriver driver(at.world, &at.file);
+        Installation::Meter(driver);
+        driver.station.EndConnection(false);
+        Installation::Meter(driver);
+        driver.station.ResetCounter(CMeterStation::kDaily);
+    } // killed before the next checkpoint was due
+    const CMeterStation next(at.world.services, &at.file);
+    EXPECT_EQ(next.GetRecovery().at(0).outcome, CRunRecovery::Outcome::Recovered);
+    EXPECT_EQ(ReadLog(at.world.dir.Path()).size(), 2u);
+    EXPECT_EQ(next.GetCounter(CMeterStation::kDaily).GetConnections(), 0);
+    EXPECT_EQ(next.GetCounter(CMeterStation::kTotal).GetConnections(), 2);
+}
+
 // The clock moves on between the final checkpoint and the record, as on a busy machine: the record
 // is a second longer than the checkpoint, and still the same connection.
 TEST(Checkpoint, RecordLoggedASecondAfterTheFinalCheckpointIsNotLoggedAgain) {
@@ -179,11 +267,9 @@ TEST(Checkpoint, ConnectionWhoseEndCannotBeWrittenIsLoggedAtTheNextStart) {
     }
 }
 
-// The disk was full before the connection began: no checkpoint was ever written, so none can be
-// kept. The record waits in memory and is written once there is room, before the next record.
-TEST(Checkpoint, RecordThatCanBeNeitherWrittenNorKeptIsWrittenOnceThereIsRoom) {
-    Installation at;
-    StationDriver driver(at.world); // nothing checkpointed
+// Ends connections, each with another of its file operations failing, until one ends with its
+// record neither written nor kept.
+void EndWithTheRecordUnwritten(Installation& at, StationDriver& driver) {
     for (unsigned failing = 1; driver.station.CountUnlogged() == 0; ++failing) {
         ASSERT_LT(failing, 50u);
         std::filesystem::remove(at.world.dir.File("Fernzahl.log"));
@@ -192,6 +278,14 @@ TEST(Checkpoint, RecordThatCanBeNeitherWrittenNorKeptIsWrittenOnceThereIsRoom) {
         driver.station.EndConnection(false);
         CFileLayer::FailOperation(0);
     }
+}
+
+// The disk was full before the connection began: no checkpoint was ever written, so none can be
+// kept. The record waits in memory and is written once there is room, before the next record.
+TEST(Checkpoint, RecordThatCanBeNeitherWrittenNorKeptIsWrittenOnceThereIsRoom) {
+    Installation at;
+    StationDriver driver(at.world); // nothing checkpointed
+    EndWithTheRecordUnwritten(at, driver);
     EXPECT_TRUE(ReadLog(at.world.dir.Path()).empty());
     EXPECT_FALSE(driver.station.RetryUnlogged()) << "not before a minute has passed";
     at.world.clock.Advance(60000);
@@ -199,6 +293,19 @@ TEST(Checkpoint, RecordThatCanBeNeitherWrittenNorKeptIsWrittenOnceThereIsRoom) {
     ASSERT_EQ(ReadLog(at.world.dir.Path()).size(), 1u);
     EXPECT_EQ(ReadLog(at.world.dir.Path())[0].connectionName, "T-Online");
     EXPECT_EQ(driver.station.CountUnlogged(), 0u);
+}
+
+TEST(Checkpoint, RecordWaitingForRoomIsLoggedBeforeTheNextOne) {
+    Installation at;
+    StationDriver driver(at.world);
+    EndWithTheRecordUnwritten(at, driver);
+    driver.Start("Arcor");
+    driver.RunFor(10000);
+    ASSERT_TRUE(driver.station.EndConnection(false));
+    const std::vector<LogEntry> log = ReadLog(at.world.dir.Path());
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].connectionName, "T-Online");
+    EXPECT_EQ(log[1].connectionName, "Arcor");
 }
 
 TEST(Checkpoint, DamagedOrForeignCheckpointIsSetAsideNeverOverAnother) {
@@ -219,13 +326,15 @@ TEST(Checkpoint, DamagedOrForeignCheckpointIsSetAsideNeverOverAnother) {
     EXPECT_EQ(second.GetCounter(CMeterStation::kTotal).GetConnections(), 0);
 }
 
-// Keeps one checkpoint in memory; each write takes a while, as a durable write to a disk does.
-class CSlowStore : public CheckpointStore {
+// Keeps one checkpoint in memory; a write, once begun, lasts until the test lets it finish, as a
+// durable write to a slow disk may.
+class CHeldStore : public CheckpointStore {
 public:
     bool Write(const std::string& text) override {
-        begun.set_value();
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        const std::lock_guard lock(m_mutex);
+        std::unique_lock lock(m_mutex);
+        m_begun = true;
+        m_changed.notify_all();
+        m_changed.wait(lock, [this] { return m_released; });
         m_text = text;
         return true;
     }
@@ -245,33 +354,45 @@ public:
     std::optional<std::string> ReadUnlogged(const std::string&) override { return {}; }
     bool RemoveUnlogged(const std::string&) override { return false; }
 
-    std::promise<void> begun;
+    void AwaitWriteBegun() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_begun; });
+    }
+    // From now on every write finishes.
+    void Release() {
+        const std::lock_guard lock(m_mutex);
+        m_released = true;
+        m_changed.notify_all();
+    }
 
 private:
     std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_begun = false;
+    bool m_released = false;
     std::optional<std::string> m_text;
 };
 
-// A removal or a write that must be done now never lets an older checkpoint land after it.
+// A removal or a write that must be done now waits for a write in progress, so that an older
+// checkpoint never lands after it.
 TEST(CheckpointWriter, WriteInProgressNeverLandsAfterALaterRemovalOrWrite) {
-    CSlowStore store;
-    {
-        CCheckpointWriter writer(store);
-        writer.Post("unit 1");
-        store.begun.get_future().wait();
-        writer.Post("unit 2"); // not begun: a newer state makes it useless
-        EXPECT_TRUE(writer.Remove());
-    }
-    EXPECT_FALSE(store.Read());
-    store.begun = std::promise<void>();
-    {
-        CCheckpointWriter writer(store);
-        writer.Post("unit 3");
-        store.begun.get_future().wait();
-        store.begun = std::promise<void>();
-        EXPECT_TRUE(writer.Write("end"));
-    }
-    EXPECT_EQ(store.Read(), "end");
+    const auto expectWaitsForTheWriteInProgress = [](const std::function<bool(CCheckpointWriter&)>& action,
+                                                     const std::optional<std::string>& expected) {
+        CHeldStore store;
+        {
+            CCheckpointWriter writer(store);
+            writer.Post("unit 1");
+            store.AwaitWriteBegun();
+            writer.Post("unit 2"); // not begun: a newer state makes it useless
+            std::future<bool> done = std::async(std::launch::async, [&] { return action(writer); });
+            EXPECT_EQ(done.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
+            store.Release();
+            EXPECT_TRUE(done.get());
+        }
+        EXPECT_EQ(store.Read(), expected);
+    };
+    expectWaitsForTheWriteInProgress([](CCheckpointWriter& writer) { return writer.Remove(); }, std::nullopt);
+    expectWaitsForTheWriteInProgress([](CCheckpointWriter& writer) { return writer.Write("end"); }, "end");
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "log/ProtokollFile.h"
 #include "support/StationDriver.h"
 #include "support/TariffBuilder.h"
+#include "support/TimeZoneGuard.h"
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <random>
 
 namespace {
@@ -31,10 +33,23 @@ LogTotals TotalsSince(const std::string& directory, const CDateTime& since) {
     return totals;
 }
 
+bool HasSummerTime() {
+    std::tm july{};
+    july.tm_year = 2026 - 1900;
+    july.tm_mon = 6;
+    july.tm_mday = 1;
+    july.tm_hour = 12;
+    july.tm_isdst = -1;
+    return std::mktime(&july) != -1 && july.tm_isdst > 0;
+}
+
 // Random connections over 400 days of simulated time, with the automatic resets of the counters:
 // after every connection the total counter is the sum of the log, and each other counter holds
 // exactly the connections logged since its reset (and their sums, unless a reset fell inside one).
 TEST(SimulatedYear, CountersAgreeWithTheLog) {
+    // A zone with summer time, so that the year has a short and a long day.
+    const CTimeZoneGuard zone("Europe/Berlin");
+    ASSERT_TRUE(HasSummerTime()) << "no zone data for Europe/Berlin (tzdata)";
     MeteringWorld world(CDateTime::FromDate(2026, 1, 1, 0, 0, 0), 0xF0000000u);
     world.settings.Write(Setting::kAutoReset, 1);
     world.settings.Write(Setting::kResetTag, 15);

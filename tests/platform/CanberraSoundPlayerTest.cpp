@@ -1,5 +1,6 @@
 #include "platform/CanberraSoundPlayer.h"
 
+#include "support/EnvironmentGuard.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ namespace {
 TEST(CanberraSoundPlayer, PlayingNeverBlocksAndNeverFails) {
     CTempDir dir;
     WriteFile(dir.File("broken.wav"), "RIFF not really");
-    setenv("PULSE_SERVER", "unix:/nonexistent/pulse", 1);
+    const CEnvironmentGuard noSoundServer("PULSE_SERVER", "unix:/nonexistent/pulse");
     CCanberraSoundPlayer player;
     const auto start = std::chrono::steady_clock::now();
     for (const std::string& file : {std::string(), dir.File("missing.wav"), dir.File("broken.wav")}) {
@@ -21,7 +22,6 @@ TEST(CanberraSoundPlayer, PlayingNeverBlocksAndNeverFails) {
         player.Play(file);
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-    unsetenv("PULSE_SERVER");
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 #include "platform/SingleInstance.h"
 
+#include "support/EnvironmentGuard.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -14,7 +14,7 @@ namespace {
 TEST(SingleInstance, OneInstallationRunsOnceAndOthersAreIndependent) {
     CTempDir runtime;
     CTempDir data;
-    setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    const CEnvironmentGuard runtimeDirectory("XDG_RUNTIME_DIR", runtime.Path());
     auto first = std::make_unique<CSingleInstance>();
     CSingleInstance second;
     CSingleInstance otherInstallation;
@@ -24,7 +24,6 @@ TEST(SingleInstance, OneInstallationRunsOnceAndOthersAreIndependent) {
     first.reset(); // the lock goes with its holder
     EXPECT_EQ(second.Acquire(data.File("a/")), CSingleInstance::Result::Acquired);
     EXPECT_EQ(CSingleInstance::LockFilePath(data.File("a/")).rfind(runtime.Path(), 0), 0u);
-    unsetenv("XDG_RUNTIME_DIR");
 }
 
 std::atomic<int> g_showRequests{0};
@@ -34,7 +33,7 @@ std::atomic<int> g_showRequests{0};
 TEST(SingleInstance, SecondStartAsksTheHolderToShowItself) {
     CTempDir runtime;
     CTempDir data;
-    setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    const CEnvironmentGuard runtimeDirectory("XDG_RUNTIME_DIR", runtime.Path());
     const auto previous = std::signal(SIGUSR1, [](int) { ++g_showRequests; });
     CSingleInstance first;
     CSingleInstance second;
@@ -48,7 +47,6 @@ TEST(SingleInstance, SecondStartAsksTheHolderToShowItself) {
     EXPECT_FALSE(second.AskHolderToShow());
     EXPECT_EQ(g_showRequests, 1);
     std::signal(SIGUSR1, previous);
-    unsetenv("XDG_RUNTIME_DIR");
 }
 
 // Whatever runtime directory each has (a login without one, cron, su), one folder is one meter.
@@ -57,18 +55,17 @@ TEST(SingleInstance, TheFolderItselfHoldsTheLockForEveryRuntimeDirectory) {
     CTempDir runtimeA;
     CTempDir runtimeB;
     CSingleInstance first;
-    setenv("XDG_RUNTIME_DIR", runtimeA.Path().c_str(), 1);
+    const CEnvironmentGuard runtimeDirectory("XDG_RUNTIME_DIR", runtimeA.Path());
     ASSERT_EQ(first.Acquire(data.Path()), CSingleInstance::Result::Acquired);
-    setenv("XDG_RUNTIME_DIR", runtimeB.Path().c_str(), 1);
+    runtimeDirectory.Set(runtimeB.Path());
     EXPECT_EQ(CSingleInstance().Acquire(data.Path()), CSingleInstance::Result::HeldByAnother);
-    unsetenv("XDG_RUNTIME_DIR");
 }
 
 // A symbolic link, "..", a last '/': every name of one folder is one installation.
 TEST(SingleInstance, EveryNameOfOneFolderIsOneInstallation) {
     CTempDir runtime;
     CTempDir folders;
-    setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    const CEnvironmentGuard runtimeDirectory("XDG_RUNTIME_DIR", runtime.Path());
     std::filesystem::create_directory(folders.File("home"));
     std::filesystem::create_directory_symlink(folders.File("home"), folders.File("homelink"));
     CSingleInstance first;
@@ -76,7 +73,6 @@ TEST(SingleInstance, EveryNameOfOneFolderIsOneInstallation) {
     for (const std::string& name : {folders.File("homelink"), folders.File("homelink/"), folders.File("x/../home/")}) {
         EXPECT_EQ(CSingleInstance().Acquire(name), CSingleInstance::Result::HeldByAnother) << name;
     }
-    unsetenv("XDG_RUNTIME_DIR");
 }
 
 // No usable runtime directory (here a file where the directory should be): the data directory
@@ -85,13 +81,12 @@ TEST(SingleInstance, WithoutARuntimeDirectoryTheDataDirectoryHoldsTheLock) {
     CTempDir data;
     CTempDir runtime;
     WriteFile(runtime.File("file"), "");
-    setenv("XDG_RUNTIME_DIR", runtime.File("file").c_str(), 1);
+    const CEnvironmentGuard runtimeDirectory("XDG_RUNTIME_DIR", runtime.File("file"));
     CSingleInstance first;
     CSingleInstance second;
     EXPECT_EQ(first.Acquire(data.Path()), CSingleInstance::Result::Acquired);
     EXPECT_EQ(second.Acquire(data.Path()), CSingleInstance::Result::HeldByAnother);
     EXPECT_TRUE(FileExists(data.File("fernzahl.lock")));
-    unsetenv("XDG_RUNTIME_DIR");
 }
 
 } // namespace

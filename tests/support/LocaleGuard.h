@@ -2,8 +2,8 @@
 
 #include <string>
 
-// Switches the C library's locale for one test and restores the previous one afterwards.
-// Locale() tells whether the switch worked, so a test can fail clearly when the locale is missing.
+// Switches the C library's locale for one test and restores the previous one afterwards. A locale
+// that is missing fails the test that asked for it, which would otherwise run in another.
 class CLocaleGuard {
 public:
     explicit CLocaleGuard(const char* name);

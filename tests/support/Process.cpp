@@ -140,6 +140,17 @@ std::string BinaryPath(const std::string& name) {
     return std::string(FERNZAHL_BIN_DIR) + "/" + name;
 }
 
+bool PollUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
 std::vector<std::string> PdfTextPages(const std::string& pdf) {
     const std::string text = RunProcess({"/usr/bin/pdftotext", "-layout", pdf, "-"}).out;
     std::vector<std::string> pages;

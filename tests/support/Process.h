@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <string>
 #include <sys/types.h>
@@ -47,3 +48,7 @@ private:
 };
 
 std::string BinaryPath(const std::string& name);
+
+// Looks at the condition every 20 ms until it holds (true) or the time is up (false): how a test
+// waits for another process, never for a fixed time.
+bool PollUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(30));

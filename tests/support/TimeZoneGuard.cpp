@@ -1,21 +1,12 @@
 #include "support/TimeZoneGuard.h"
 
-#include <cstdlib>
 #include <ctime>
 
-CTimeZoneGuard::CTimeZoneGuard(const char* zone) {
-    if (const char* previous = std::getenv("TZ")) {
-        m_previous = previous;
-    }
-    setenv("TZ", zone, 1);
+CTimeZoneGuard::CTimeZoneGuard(const char* zone) : m_zone("TZ", zone) {
     tzset();
 }
 
 CTimeZoneGuard::~CTimeZoneGuard() {
-    if (m_previous) {
-        setenv("TZ", m_previous->c_str(), 1);
-    } else {
-        unsetenv("TZ");
-    }
+    m_zone.Restore();
     tzset();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <optional>
-#include <string>
+#include "support/EnvironmentGuard.h"
 
 // Puts the C library into a time zone for one test ("Europe/Berlin") and restores the previous one.
 class CTimeZoneGuard {
@@ -12,5 +11,5 @@ public:
     CTimeZoneGuard& operator=(const CTimeZoneGuard&) = delete;
 
 private:
-    std::optional<std::string> m_previous;
+    CEnvironmentGuard m_zone;
 };
