@@ -761,6 +761,11 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Fernzahl zählt diesen Datenordner bereits ohne Fenster (%1, Prozess %2). Seine Verbindungen erreichen Sie als Benachrichtigungen und über „fernzahl-cli status“. Um stattdessen mit dem Fenster zu zählen, beenden Sie es (systemctl --user stop fernzahl oder kill %2) und starten Fernzahl erneut.</translation>
     </message>
     <message>
+      <source>Counters</source>
+      <comment>669</comment>
+      <translation>Zähler</translation>
+    </message>
+    <message>
       <source>Fernzahl</source>
       <comment>57344</comment>
       <translation>Fernzahl</translation>

@@ -22,6 +22,8 @@
 #include "ui/MessageBox.h"
 #include "ui/UiResources.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
@@ -39,6 +41,15 @@ namespace {
 
 constexpr int kFlashes = 10;
 
+// The main window is the program's window, not a dialog, for a screen reader as for the window
+// manager.
+QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget != nullptr && className == QLatin1String("CFernzahlDlg")
+               ? new QAccessibleWidget(widget, QAccessible::Window)
+               : nullptr;
+}
+
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -52,16 +63,21 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
       m_prompt(services.settings, services.strings, this),
       m_notifications(QApplication::applicationDisplayName(), QStringLiteral("org.fernzahl.Fernzahl")),
       m_bus(m_loop, services.settings.GetProgramDirectory(), true) {
+    static const bool accessibleAsWindow = (QAccessible::installFactory(MainWindowAccessible), true);
+    Q_UNUSED(accessibleAsWindow);
     // A main window, not a dialog: window managers let it be minimized, and it has no help button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     const QWidget* form = CFormLoader::LoadInto(this, Form::kMain);
     m_counterCaption = CFormLoader::Find<QGroupBox>(form, Form::kMain, Control::kCounterCaption);
+    // Its title is the chosen period, as is the button that has the focus: a screen reader would say it twice.
+    m_counterCaption->setAccessibleName(Text(services.strings.Get(Str::kCountersGroup)));
     m_connectionCaption = CFormLoader::Find<QGroupBox>(form, Form::kMain, Control::kConnectionCaption);
     m_connectionText = CFormLoader::Find<QLabel>(form, Form::kMain, Control::kConnectionText);
     m_counterText = CFormLoader::Find<QLabel>(form, Form::kMain, Control::kCounterText);
     for (int i = 0; i < 4; ++i) {
         m_choices[i] = CFormLoader::Find<QRadioButton>(form, Form::kMain, Control::kFirstCounterChoice + i);
+        m_choices[i]->installEventFilter(this);
         // Toggled, not clicked: the arrow keys and a screen reader's action switch the counter too.
         connect(m_choices[i], &QRadioButton::toggled, this, [this](bool checked) {
             if (checked) {
@@ -308,15 +324,32 @@ void CFernzahlDlg::RefreshCounterDisplay() {
     }
     const int choice = std::max(m_counterChoice, 0);
     m_counterCaption->setTitle(Text(m_services.strings.Get(Str::kFirstCounterCaption + choice)));
-    std::string totals = m_loop.Station().GetCounter(CMeterStation::Counter(choice)).FormatTotals();
-    if (choice == CMeterStation::kMonthly && !m_loop.BudgetText().empty()) {
-        totals += "\n" + m_loop.BudgetText();
-    }
-    m_counterText->setText(Text(totals));
+    m_counterText->setText(CounterText(choice));
     // Only a new choice is stored: this runs at every beat while a connection is metered.
     if (choice != before) {
         m_services.settings.Write(Setting::kZaehlerAnzeige, static_cast<uint32_t>(choice));
     }
+}
+
+QString CFernzahlDlg::CounterText(int period) const {
+    std::string totals = m_loop.Station().GetCounter(CMeterStation::Counter(period)).FormatTotals();
+    if (period == CMeterStation::kMonthly && !m_loop.BudgetText().empty()) {
+        totals += "\n" + m_loop.BudgetText();
+    }
+    return Text(totals);
+}
+
+// Set as the focus comes, not at every beat: a description that changes each second would be read
+// out each second.
+bool CFernzahlDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (int i = 0; i < 4; ++i) {
+            if (watched == m_choices[i]) {
+                m_choices[i]->setAccessibleDescription(CounterText(i));
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CFernzahlDlg::AddNothingWatchedLine() {

@@ -88,6 +88,8 @@ public:
 protected:
     void reject() override;
     void changeEvent(QEvent* event) override;
+    // A period's button, taking the focus, carries that period's figures for a screen reader.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // What a command does, and when it can be chosen (always, without a check). A command that
@@ -126,6 +128,8 @@ private:
     // A warning through the tray's balloon; without a tray the window asks for attention.
     void Warn(const MeterNotice& notice);
     void RefreshCounterDisplay();
+    // The figures of a period (0 daily .. 3 total), the monthly one with the budget's line.
+    QString CounterText(int period) const;
     void RefreshConnectionText();
     // While neither dial-up networking nor the modem line is watched, a line says so and offers
     // the options: nothing would ever be metered.

@@ -327,6 +327,7 @@ inline constexpr unsigned kRecoveryTitle = 665;
 inline constexpr unsigned kRecordWaitingTitle = 666;
 inline constexpr unsigned kRecordWaiting = 667;
 inline constexpr unsigned kMeteringInBackground = 668;
+inline constexpr unsigned kCountersGroup = 669;
 inline constexpr unsigned kWholeNumber = 61712;
 inline constexpr unsigned kTooManyCharacters = 61716;
 inline constexpr unsigned kDateTime = 61720;

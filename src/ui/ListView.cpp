@@ -150,15 +150,6 @@ void CListView::setModel(QAbstractItemModel* model) {
     QTableView::setModel(model);
     if (model != nullptr) {
         connect(model, &QAbstractItemModel::modelReset, this, &CListView::FitUnstoredColumns);
-        connect(model, &QAbstractItemModel::modelReset, this, &CListView::KeepACurrentRow);
-        connect(model, &QAbstractItemModel::rowsInserted, this, &CListView::KeepACurrentRow);
-        KeepACurrentRow();
-    }
-}
-
-void CListView::KeepACurrentRow() {
-    if (!currentIndex().isValid() && model()->rowCount() > 0) {
-        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
     }
 }
 

@@ -54,9 +54,6 @@ private:
     std::pair<int, int> RowsInSight() const;
     void UpdateWholeRow(int row);
     void FitUnstoredColumns();
-    // A list with rows always has a current one, the first unless one is kept: a screen reader then
-    // reads it when the list takes the focus, and the first arrow key skips no row.
-    void KeepACurrentRow();
 
     std::set<int> m_unstoredColumns;
     bool m_highlightToEdge = true;

@@ -15,8 +15,8 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
     // Every tab stays in sight: the sheet grows to fit them rather than scrolling them.
     m_tabs->setUsesScrollButtons(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
-    m_ok->setObjectName(QStringLiteral("id%1").arg(Control::kOk));
+    m_buttons = buttons;
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("id%1").arg(Control::kOk));
     m_cancel = buttons->button(QDialogButtonBox::Cancel);
     m_cancel->setObjectName(QStringLiteral("id%1").arg(Control::kCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
@@ -53,17 +53,18 @@ void CPropertySheet::OnTabChanged(int index) {
         }
     }
     m_current = index;
-    m_pages[index]->EnsureLoaded();
-    PutButtonsAfter(m_pages[index]);
+    if (!m_pages[index]->WasShown()) {
+        m_pages[index]->EnsureLoaded();
+        PutButtonsLast();
+    }
 }
 
-void CPropertySheet::PutButtonsAfter(QWidget* page) {
-    QWidget* last = page;
-    for (QWidget* next = page->nextInFocusChain(); page->isAncestorOf(next); next = next->nextInFocusChain()) {
-        last = next;
-    }
-    QWidget::setTabOrder(last, m_ok);
-    QWidget::setTabOrder(m_ok, m_cancel);
+// Set anew, a widget joins the end of its parent's focus chain, after every page made so far.
+void CPropertySheet::PutButtonsLast() {
+    m_buttons->setParent(nullptr);
+    m_buttons->setParent(this);
+    layout()->addWidget(m_buttons);
+    m_buttons->show();
 }
 
 void CPropertySheet::accept() {

@@ -33,12 +33,12 @@ private:
     void OnTabChanged(int index);
     // A page fills on its first display, after the buttons were made: Tab then goes from the tabs
     // through the page to the buttons.
-    void PutButtonsAfter(QWidget* page);
+    void PutButtonsLast();
     // The page to the front with its refusal; the sheet stays open.
     void ShowRefusal(int page, const FieldError& error);
 
     QTabWidget* m_tabs;
-    QPushButton* m_ok;
+    QWidget* m_buttons;
     QPushButton* m_cancel;
     std::vector<CFormPage*> m_pages;
     int m_current = -1;

@@ -88,9 +88,6 @@ TEST_F(LogViewTest, SortedFromTheMenuAndByShortcutWithThePresentOrderChecked) {
 
 TEST_F(LogViewTest, SortFilterAndDeleteAsAUserWould) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"mid", "apple", "Zebra"}));
-    // The first row is current, for a screen reader to read as the list takes the focus; none is chosen.
-    EXPECT_EQ(list->currentIndex().row(), 0);
-    EXPECT_EQ(list->SelectedRow(), -1);
     EXPECT_EQ(Totals(), world.library.Strings().Format(418, {"3", "00:06:00", "6", "0,72"}));
     ClickColumn(4);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Zebra", "apple", "mid"}));
