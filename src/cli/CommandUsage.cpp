@@ -49,8 +49,15 @@ fernzahl-cli log print [FILTER] [--sort COLUMN] [--descending] --pdf FILE
     line a tariff with its units, costs, the difference to the logged costs and the
     saving in percent, the cheapest first.
 )"},
-    Usage{"tariff", R"(fernzahl-cli tariff dump FILE [--json]
+    Usage{"tariff", R"(fernzahl-cli tariff import TEXTFILE NAME [--replace]
+fernzahl-cli tariff export FILE [--output FILE]
+fernzahl-cli tariff dump FILE [--json]
 fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
+    import makes the tariff NAME (the file NAME.tff of the data directory) from a tariff
+    written as text (TEXTFILE - reads standard input); it replaces a tariff of that name
+    only with --replace. A fault in the text is told with its line, and nothing is written.
+    export writes a tariff as that text to FILE (default: standard output), which import
+    reads back as the same tariff. The text form: man fernzahl-cli, TARIFF TEXT.
     dump shows the options, discount, holidays and zones of a tariff file. FILE is a path,
     or the title of a tariff of the data directory (Mobil for Mobil.tff, in any case).
     holidays lists the public holidays of YEAR kept in all of Germany (de), Austria (at) or
