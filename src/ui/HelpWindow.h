@@ -7,7 +7,8 @@
 class CHelpWindow : public QTextBrowser {
     Q_OBJECT
 public:
-    explicit CHelpWindow(const QString& path);
+    // A page, scrolled to the section its address names (file:///.../index.html#log-filter).
+    explicit CHelpWindow(const QUrl& page);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -11,25 +11,33 @@ import sys
 import tempfile
 
 # Examples that cannot run here, skipped knowingly and named in the output: they need a meter that
-# runs (and with it a session bus or systemd), or they run until interrupted.
+# runs (and with it a session bus or systemd), or they run until interrupted (the desktop program
+# until it is quit).
 NEEDS_A_RUNNING_METER = ("fernzahl-cli run", "fernzahl-cli status", "systemctl ", "journalctl ", "gdbus ")
-RUNS_UNTIL_INTERRUPTED = ("fernzahl-cli watch", "fernzahl ")
-COMMANDS = ("fernzahl-cli",) + NEEDS_A_RUNNING_METER + RUNS_UNTIL_INTERRUPTED
+RUNS_UNTIL_INTERRUPTED = ("fernzahl-cli watch",)
+PROGRAMS = ("fernzahl-cli", "fernzahl", "systemctl", "journalctl", "gdbus")
 # An inline example with a word like FILTER or NAME, or an optional part, shows a usage, and one of
 # two words ("fernzahl-cli meter") names a command: neither is run.
 PLACEHOLDER = re.compile(r"\[|\b[A-Z]{3,}\b")
 HEREDOC = re.compile(r"<<-?\s*'?(\w+)'?")
+ASSIGNMENT = re.compile(r"^(\w+=\S*\s+)+")
+
+
+def command_words(line):
+    """The command of a line without the variables set for it and without its comment."""
+    return ASSIGNMENT.sub("", line.split("#")[0].strip())
 
 
 def is_command(line):
-    return line.startswith(COMMANDS) or line == "fernzahl-cli watch"
+    words = command_words(line).split()
+    return bool(words) and words[0] in PROGRAMS
 
 
 def skip_reason(command):
-    first_line = command.splitlines()[0].split("#")[0].strip()
-    if first_line.startswith(NEEDS_A_RUNNING_METER):
+    words = command_words(command.splitlines()[0])
+    if words.startswith(NEEDS_A_RUNNING_METER):
         return "needs a running meter"
-    if first_line == "fernzahl-cli watch" or first_line.startswith("fernzahl "):
+    if words in RUNS_UNTIL_INTERRUPTED or words.split()[0] == "fernzahl":
         return "runs until interrupted"
     return None
 
