@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QUrl;
+
 // The user guide: HTML pages beside the program (build) or in the installed data directory,
 // opened in the user's browser, and where no browser takes them, in a window of the program's own.
 // A page may name a section ("index.html#log-filter"), which is where it opens.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTextBrowser>
+#include <QUrl>
 
 // The user guide in a window of the program's own, where no browser takes it: a bundled page with
 // its links followed inside the window. Escape closes it, and closed it is gone.

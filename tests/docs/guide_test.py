@@ -8,6 +8,8 @@ import os
 import re
 import sys
 
+from faults import report
+
 # How the German guide names the keys, as a German keyboard labels them.
 GERMAN_KEYS = {"Ctrl": "Strg", "Shift": "Umschalt", "Del": "Entf"}
 
@@ -30,9 +32,7 @@ def main():
         for section in sections:
             if f'id="{section}"' not in text:
                 faults.append(f"{guide}: no section {section}, which a dialog's Help opens")
-    for fault in faults:
-        print(fault)
-    return 1 if faults else 0
+    return report(faults)
 
 
 if __name__ == "__main__":

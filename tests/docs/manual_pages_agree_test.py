@@ -10,6 +10,8 @@ import re
 import subprocess
 import sys
 
+from faults import report
+
 OPTION = re.compile(r"(?<![\w-])--[a-z][a-z0-9-]*")
 VARIABLE = re.compile(r"\bFERNZAHL_[A-Z_]+\b")
 # Options of other programs that the texts show in their examples.
@@ -83,9 +85,7 @@ def main():
         first, second = described["fernzahl"][name], described["fernzahl-cli"][name]
         if first != second and "desktop program only" not in second:
             faults.append(f"{name} is described differently:\n  fernzahl.1:     {first}\n  fernzahl-cli.1: {second}")
-    for fault in faults:
-        print(fault)
-    return 1 if faults else 0
+    return report(faults)
 
 
 if __name__ == "__main__":

@@ -68,15 +68,9 @@ TEST_F(LogViewTest, FilterHelpOpensTheGuideAtTheFiltersOwnSection) {
         Find<QPushButton>(filter, Control::kCancel)->click();
     });
     view.OnCommand(CProtokollDlg::kFilter);
-    CHelpWindow* help = nullptr;
-    const bool shown = WaitUntil([&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            help = help != nullptr ? help : qobject_cast<CHelpWindow*>(top);
-        }
-        return help != nullptr && help->isVisible();
-    });
+    CHelpWindow* help = WaitForHelpWindow();
     qputenv("PATH", path);
-    ASSERT_TRUE(shown);
+    ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->source().fileName(), QStringLiteral("index.html"));
     EXPECT_EQ(help->source().fragment(), QStringLiteral("log-filter"));
     EXPECT_TRUE(WaitUntil([&] { return help->verticalScrollBar()->value() > 0; })) << "scrolled to the section";
