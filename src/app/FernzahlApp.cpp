@@ -19,6 +19,7 @@
 #include <QCommandLineParser>
 
 #include <clocale>
+#include <cstdio>
 #include <filesystem>
 
 CFernzahlApp::CFernzahlApp(int& argc, char** argv) : QApplication(argc, argv) {
@@ -37,6 +38,12 @@ int CFernzahlApp::Run() {
                                      QStringLiteral("Keep data files and settings in <dir>."), QStringLiteral("dir"));
     parser.addOption(dataDir);
     parser.process(*this);
+    // The program takes no file or other word: a mistyped option must not start a meter unnoticed.
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "fernzahl: unknown argument '%s'\n%s", qPrintable(parser.positionalArguments().first()),
+                     qPrintable(parser.helpText()));
+        return 1;
+    }
 
     // Dates, times and amounts follow the user's locale from here on.
     std::setlocale(LC_ALL, "");

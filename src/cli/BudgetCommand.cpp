@@ -17,10 +17,11 @@ constexpr int kOverShare = 1;
 constexpr int kOverLimit = 3;
 constexpr int kUnreadable = 4;
 
-// The monthly counter as stored; nothing spent while the program has stored no counter yet.
+// The monthly counter as stored; nothing spent while the program has stored no counter yet, and
+// nothing at all from a damaged file, which would make any month look within the budget.
 std::optional<CounterState> StoredMonthly(const std::string& directory) {
     CZaehlerFile file(directory);
-    if (!file.OpenForReading()) {
+    if (!file.IsWhole() || !file.OpenForReading()) {
         return std::nullopt;
     }
     const bool found = file.FindFirst(0, CZaehlerFile::kMonthly);
@@ -75,7 +76,7 @@ int RunBudgetCommand(const std::vector<std::string>& words, const CliContext& co
     const std::optional<CounterState> monthly = StoredMonthly(context.dataDirectory);
     if (!monthly) {
         context.err << "fernzahl-cli: cannot read the counter file " << context.dataDirectory << CZaehlerFile::kFileName
-                    << '\n';
+                    << " (missing permission, or damaged)\n";
         return kUnreadable;
     }
     const CBudget budget = ReadBudget(*monthly, context.settings);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-// The "--name value" options and "--flag" switches of one command.
+// The "--name value" (or "--name=value") options and "--flag" switches of one command.
 class CCommandOptions {
 public:
     // Takes the words after the command; false (with the reason in GetError) for an unknown word,

@@ -1,7 +1,12 @@
 #include "cli/CommandOutput.h"
 
+#include "cli/CliContext.h"
+#include "core/FileLayer.h"
 #include "core/TextTable.h"
 #include "settings/Formatting.h"
+
+#include <cstring>
+#include <ostream>
 
 std::string PlainAmount(const CMoney& amount) {
     return FormatAmount(amount, LocaleFacts{":", ".", 2});
@@ -17,4 +22,16 @@ bool Write(std::FILE* out, const std::string& text) {
 
 void PrintTable(std::FILE* out, const std::vector<std::vector<std::string>>& rows, const std::set<size_t>& right) {
     Write(out, CTextTable(rows, right).ToAlignedText());
+}
+
+int WriteOutput(const CliContext& context, const std::string& output, const std::function<bool(std::FILE*)>& write) {
+    const bool toStandardOutput = output.empty() || output == "-";
+    const bool written = toStandardOutput ? write(context.out) && std::fflush(context.out) == 0
+                                          : CFileLayer::ReplaceThroughStream(output, write);
+    if (written) {
+        return 0;
+    }
+    context.err << "fernzahl-cli: the output could not be written completely"
+                << (toStandardOutput ? std::string() : " to " + output) << ": " << std::strerror(errno) << '\n';
+    return 1;
 }

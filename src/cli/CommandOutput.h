@@ -2,7 +2,10 @@
 
 #include "core/Money.h"
 
+struct CliContext;
+
 #include <cstdio>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,3 +20,6 @@ std::string CsvField(const std::string& text);
 bool Write(std::FILE* out, const std::string& text);
 // Rows of cells in aligned columns, two spaces apart; the columns named are aligned to the right.
 void PrintTable(std::FILE* out, const std::vector<std::vector<std::string>>& rows, const std::set<size_t>& right);
+// What a command writes for its --output: a file replaced whole (so a failure leaves the last one
+// as it was), or standard output without a file or for "-". Says why it failed; the exit code.
+int WriteOutput(const CliContext& context, const std::string& output, const std::function<bool(std::FILE*)>& write);

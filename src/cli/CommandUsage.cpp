@@ -49,8 +49,15 @@ fernzahl-cli log print [FILTER] [--sort COLUMN] [--descending] --pdf FILE
     line a tariff with its units, costs, the difference to the logged costs and the
     saving in percent, the cheapest first.
 )"},
-    Usage{"tariff", R"(fernzahl-cli tariff dump FILE [--json]
+    Usage{"tariff", R"(fernzahl-cli tariff import TEXTFILE NAME [--replace]
+fernzahl-cli tariff export FILE [--output FILE]
+fernzahl-cli tariff dump FILE [--json]
 fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
+    import makes the tariff NAME (the file NAME.tff of the data directory) from a tariff
+    written as text (TEXTFILE - reads standard input); it replaces a tariff of that name
+    only with --replace. A fault in the text is told with its line, and nothing is written.
+    export writes a tariff as that text to FILE (default: standard output), which import
+    reads back as the same tariff. The text form: man fernzahl-cli, TARIFF TEXT.
     dump shows the options, discount, holidays and zones of a tariff file. FILE is a path,
     or the title of a tariff of the data directory (Mobil for Mobil.tff, in any case).
     holidays lists the public holidays of YEAR kept in all of Germany (de), Austria (at) or
@@ -68,7 +75,7 @@ fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
     total (the costs so far divided by the share of the month that has passed). --json
     prints limit, spent, remaining and projection as one object, each null while no
     budget is set. Exits 0 within the budget (or without one), 1 past the warning share,
-    3 past the limit, 4 when the counter file cannot be read.
+    3 past the limit, 4 when the counter file cannot be read or is damaged.
 )"},
     Usage{"rate", R"(fernzahl-cli rate [--tariff FILE] [--at "YYYY-MM-DD HH:MM[:SS]"] [--discount-count K] [--json]
     The rate in force at that moment (default: now): day kind, zone, unit length, prices,
@@ -111,7 +118,8 @@ fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
     Usage{"settings", R"(fernzahl-cli settings get SECTION NAME
 fernzahl-cli settings set [--string] [--force] SECTION NAME VALUE
 fernzahl-cli settings list
-    get prints a setting (its default when not stored); list prints every setting.
+    get prints a setting (its default when not stored); an unknown name is wrong use (2),
+    with the nearest known one, as for set. list prints every setting.
     set stores a setting the program knows, as the options sheet would: a number setting
     takes a whole number in its range (Zähler ResetTag 1-31, Überwachung Vorlaufzeit 0-600,
     Überwachung Port 0-3, switches 0 or 1), Budget Limit an amount (0 to 100000.00, 0 for
@@ -134,6 +142,9 @@ constexpr std::string_view kFooter = R"(Options of every command:
                    else ~/.local/share/fernzahl with settings in ~/.config/fernzahl)
   --help           show this text, or with a command its usage
   --version        show the version
+An option takes its value after a blank or an '=' (--sort=costs); --output - is standard
+output. CSV and JSON are the same bytes in every language: ISO dates, English names of
+weekdays and months, names as stored, the default tariff as Fernzahl.
 
 Exit codes:
   0  done
@@ -141,7 +152,7 @@ Exit codes:
   2  wrong use: an unknown command, option or setting, or a value it does not take;
      nothing is written
   budget has codes of its own: 1 past the warning share, 3 past the limit, 4 the
-  counter file cannot be read; status exits 3 when no meter runs
+  counter file cannot be read or is damaged; status exits 3 when no meter runs
 )";
 
 } // namespace

@@ -52,18 +52,21 @@ std::string JsonObject(const std::vector<std::string>& keys, const std::vector<s
 
 // The word after --tariff names the tariff to re-rate under here, not a logged tariff to filter.
 std::optional<std::string> TakeTariffOption(std::vector<std::string>& words) {
-    const auto option = std::find(words.begin(), words.end(), "--tariff");
-    if (option == words.end() || option + 1 == words.end()) {
+    const auto option = std::find_if(words.begin(), words.end(), [](const std::string& word) {
+        return word == "--tariff" || word.starts_with("--tariff=");
+    });
+    if (option == words.end() || (*option == "--tariff" && option + 1 == words.end())) {
         return std::nullopt;
     }
-    std::string name = *(option + 1);
-    words.erase(option, option + 2);
+    const bool joined = *option != "--tariff";
+    std::string name = joined ? option->substr(9) : *(option + 1);
+    words.erase(option, option + (joined ? 1 : 2));
     return name;
 }
 
 void PrintRerated(const std::string& format, const CliContext& context, const Comparison& c,
                   const CStringTable& strings) {
-    const Text text(*c.comparison, c.rows, strings, format == "text" ? Text::Style::kUser : Text::Style::kPlain);
+    const Text text(*c.comparison, c.rows, strings, format == "text" ? Text::Style::kTerminal : Text::Style::kPlain);
     if (format != "json") {
         const CTextTable table = text.Connections(0);
         Write(context.out,
@@ -86,7 +89,7 @@ void PrintCompared(const std::string& format, const CliContext& context, const C
                    const CStringTable& strings) {
     const CTarifVergleich& comparison = *c.comparison;
     const std::vector<size_t> order = comparison.CheapestFirst();
-    const Text text(comparison, c.rows, strings, format == "text" ? Text::Style::kUser : Text::Style::kPlain);
+    const Text text(comparison, c.rows, strings, format == "text" ? Text::Style::kTerminal : Text::Style::kPlain);
     if (format != "json") {
         const CTextTable table = text.Tariffs(order);
         Write(context.out, format == "csv" ? table.ToCsv() : table.ToAlignedText());

@@ -4,6 +4,7 @@
 #include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
 #include "metering/ZaehlerFile.h"
+#include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
 
 #include <filesystem>
@@ -33,7 +34,7 @@ std::string Line(uint8_t number, const std::optional<CounterState>& stored, bool
         return "discount  " + std::to_string(c.units) + " units counted at the discount price";
     }
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
-    const std::string reset = stored ? "since " + c.resetDate.FormatIso() : "not reset yet";
+    const std::string reset = stored ? "since " + CDateTimeText().Format(c.resetDate) : "not reset yet";
     return name + std::string(10 - name.size(), ' ') + reset + "  " + std::to_string(c.connections) + " connections  " +
            FormatDuration(c.duration.GetDays(), facts) + "  " + std::to_string(c.units) + " units  " +
            FormatAmount(c.costs, facts);
@@ -48,9 +49,9 @@ int RunCountersCommand(const std::vector<std::string>& words, const CliContext& 
     }
     // A folder without a counter file yet has its counters at zero.
     CZaehlerFile file(context.dataDirectory);
-    if (!file.OpenForReading()) {
+    if (!file.IsWhole() || !file.OpenForReading()) {
         context.err << "fernzahl-cli: cannot read the counter file " << context.dataDirectory << CZaehlerFile::kFileName
-                    << '\n';
+                    << " (missing permission, or damaged)\n";
         return 1;
     }
     std::string text = json ? "[" : "";

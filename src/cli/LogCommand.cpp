@@ -89,15 +89,7 @@ int Export(const std::vector<std::string>& words, const CliContext& context) {
         }
         return WriteRows(out, rows, logOrder, JsonLine);
     };
-    // A file named is replaced whole, so a failed export leaves the last one as it was.
-    const bool written = output.empty() ? writeTo(context.out) && std::fflush(context.out) == 0
-                                        : CFileLayer::ReplaceThroughStream(output, writeTo);
-    if (!written) {
-        context.err << "fernzahl-cli: the export could not be written completely"
-                    << (output.empty() ? std::string() : " to " + output) << '\n';
-        return 1;
-    }
-    return 0;
+    return WriteOutput(context, output, writeTo);
 }
 
 void PrintText(std::FILE* out, const CProtokollRows& rows, const std::vector<uint32_t>& order,

@@ -63,11 +63,6 @@ private:
     CDesktopNotifications m_notifications;
 };
 
-std::string HolderText(const CSingleInstance& lock) {
-    const std::optional<CSingleInstance::Holder> holder = lock.FindHolder();
-    return holder ? " (" + holder->program + ", process " + std::to_string(holder->pid) + ")" : "";
-}
-
 } // namespace
 
 int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& context) {
@@ -81,7 +76,7 @@ int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& co
     CTerminationSignals termination;
     CSingleInstance lock;
     if (lock.Acquire(context.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
-        context.err << "fernzahl-cli: " << context.dataDirectory << " is metered already" << HolderText(lock)
+        context.err << "fernzahl-cli: " << context.dataDirectory << " is metered already by " << lock.DescribeHolder()
                     << "; one meter a data folder\n";
         return 1;
     }

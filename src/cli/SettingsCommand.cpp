@@ -34,6 +34,13 @@ bool IsAmount(const std::string& section, const std::string& name) {
     return spec && spec->kind == SettingSpec::Kind::Amount;
 }
 
+// A name the program does not know is wrong use, for get as for set, with the nearest known one.
+int RefuseUnknown(const std::string& section, const std::string& name, std::ostream& err) {
+    err << "fernzahl-cli: no setting \"" << section << ' ' << name << "\"; did you mean \""
+        << CSettingsCatalog::Nearest(section, name) << "\"?\n";
+    return 2;
+}
+
 // An amount setting is shown as the amount, as it is typed.
 void Print(std::FILE* out, const SettingValue& value, bool amount) {
     std::string text = value.text;
@@ -58,8 +65,7 @@ int Get(const std::string& section, const std::string& name, SettingsStore& stor
         Print(out, *fallback, amount);
         return 0;
     }
-    err << "fernzahl-cli: no value " << name << " in section " << section << '\n';
-    return 1;
+    return RefuseUnknown(section, name, err);
 }
 
 int Written(bool written, std::ostream& err) {
@@ -89,9 +95,7 @@ int StoreChecked(const std::string& section, const std::string& name, const std:
                  std::ostream& err) {
     const std::optional<SettingSpec> spec = CSettingsCatalog::Find(section, name);
     if (!spec) {
-        err << "fernzahl-cli: no setting \"" << section << ' ' << name << "\"; did you mean \""
-            << CSettingsCatalog::Nearest(section, name) << "\"?\n";
-        return 2;
+        return RefuseUnknown(section, name, err);
     }
     if (spec->kind == SettingSpec::Kind::String && !SettingsStore::FitsStringLimit(text)) {
         err << "fernzahl-cli: \"" << section << ' ' << name << "\" takes no more than "

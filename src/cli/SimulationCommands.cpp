@@ -239,8 +239,9 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
     // them over what this run adds.
     CSingleInstance meterLock;
     if (useDataDirectory && meterLock.Acquire(context.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
-        context.err << "fernzahl-cli: Fernzahl is metering in " << context.dataDirectory
-                    << "; meter into it once Fernzahl has ended, or leave out --data-dir\n";
+        context.err << "fernzahl-cli: " << context.dataDirectory << " is held by " << meterLock.DescribeHolder()
+                    << ", which may write its counters over what this run adds; meter into it once that has ended, "
+                       "or leave out --data-dir\n";
         return 1;
     }
     // A connection left by Fernzahl is counted from its saved state as it was then: whatever this

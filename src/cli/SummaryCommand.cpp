@@ -44,7 +44,7 @@ void PrintCsv(std::FILE* out, const Z& summary, const std::vector<uint32_t>& ord
     Write(out, "label,count,duration,units,costs\r\n");
     for (const uint32_t group : order) {
         const ZusammenfassungGruppe& g = summary[group];
-        Write(out, CsvField(g.label) + ',' + std::to_string(g.count) + ',' +
+        Write(out, CsvField(summary.PlainLabel(group)) + ',' + std::to_string(g.count) + ',' +
                        std::to_string(g.duration.GetTotalSeconds()) + ',' + std::to_string(g.units) + ',' +
                        PlainAmount(g.costs) + "\r\n");
     }
@@ -53,7 +53,7 @@ void PrintCsv(std::FILE* out, const Z& summary, const std::vector<uint32_t>& ord
 void PrintJson(std::FILE* out, const Z& summary, const std::vector<uint32_t>& order) {
     for (const uint32_t group : order) {
         const ZusammenfassungGruppe& g = summary[group];
-        Write(out, "{\"label\":" + JsonString(g.label) + ",\"count\":" + std::to_string(g.count) +
+        Write(out, "{\"label\":" + JsonString(summary.PlainLabel(group)) + ",\"count\":" + std::to_string(g.count) +
                        ",\"duration\":" + std::to_string(g.duration.GetTotalSeconds()) +
                        ",\"units\":" + std::to_string(g.units) + ",\"costs\":" + PlainAmount(g.costs) + "}\n");
     }

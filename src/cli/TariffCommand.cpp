@@ -4,6 +4,7 @@
 #include "cli/JsonText.h"
 #include "cli/TariffHolidaysCommand.h"
 #include "cli/TariffLookup.h"
+#include "cli/TariffTextCommands.h"
 #include "core/DateTime.h"
 #include "settings/Formatting.h"
 #include "tariffs/TarifFile.h"
@@ -114,8 +115,14 @@ int RunTariffCommand(const std::vector<std::string>& words, const CliContext& co
     if (!words.empty() && words[0] == "holidays") {
         return RunTariffHolidaysCommand(std::vector<std::string>(words.begin() + 1, words.end()), context);
     }
+    if (!words.empty() && words[0] == "import") {
+        return RunTariffImport(std::vector<std::string>(words.begin() + 1, words.end()), context);
+    }
+    if (!words.empty() && words[0] == "export") {
+        return RunTariffExport(std::vector<std::string>(words.begin() + 1, words.end()), context);
+    }
     if (words.size() < 2 || words[0] != "dump") {
-        return WrongUse(context.err, "tariff", "dump FILE is needed");
+        return WrongUse(context.err, "tariff", "dump FILE, import TEXTFILE NAME or export FILE is needed");
     }
     const bool json = words.size() == 3 && words[2] == "--json";
     if (words.size() > 3 || (words.size() == 3 && !json)) {

@@ -57,7 +57,7 @@ void CTarifVergleichDlg::SetRows(std::shared_ptr<const CProtokollRows> rows, con
     m_rows = std::move(rows);
     m_comparison = std::make_unique<CTarifVergleich>(*m_rows, shown);
     m_text = std::make_unique<CTarifVergleichText>(*m_comparison, *m_rows, m_services.strings,
-                                                   CTarifVergleichText::Style::kUser);
+                                                   CTarifVergleichText::Style::kWindow);
 }
 
 void CTarifVergleichDlg::Load() {

@@ -22,7 +22,7 @@ constexpr std::array<const char*, CTarifVergleichText::kConnectionColumns> kConn
 CTarifVergleichText::CTarifVergleichText(const CTarifVergleich& comparison, const CProtokollRows& rows,
                                          const CStringTable& strings, Style style)
     : m_comparison(comparison), m_rows(rows), m_strings(strings), m_style(style),
-      m_facts(style == Style::kUser ? LocaleFacts::FromCLibrary() : LocaleFacts{}) {}
+      m_facts(style != Style::kPlain ? LocaleFacts::FromCLibrary() : LocaleFacts{}) {}
 
 std::string CTarifVergleichText::Caption() const {
     return m_strings.Format(Str::kCompareCaption, {std::to_string(m_comparison.Rows().size()),
@@ -38,7 +38,7 @@ std::string CTarifVergleichText::TariffName(size_t line) const {
     if (!title.empty()) {
         return title;
     }
-    return m_style == Style::kUser ? m_strings.Get(Str::kDefaultTariff) : std::string(CTariffFiles::kDefaultTitle);
+    return m_style == Style::kWindow ? m_strings.Get(Str::kDefaultTariff) : std::string(CTariffFiles::kDefaultTitle);
 }
 
 std::string CTarifVergleichText::TariffHeading(int column) const {
@@ -77,25 +77,25 @@ std::string CTarifVergleichText::Amount(int64_t value) const {
 std::string CTarifVergleichText::Percent(double value) const {
     const long long tenths = std::llround(value * 10);
     const long long whole = std::llabs(tenths);
-    const std::string separator = m_style == Style::kUser ? m_facts.decimalSeparator : std::string(".");
+    const std::string separator = m_style != Style::kPlain ? m_facts.decimalSeparator : std::string(".");
     const std::string text =
         (tenths < 0 ? "-" : "") + std::to_string(whole / 10) + separator + std::to_string(whole % 10);
-    return m_style == Style::kUser ? text + " %" : text;
+    return m_style != Style::kPlain ? text + " %" : text;
 }
 
 // For people a dearer tariff shows its "+".
 std::string CTarifVergleichText::Difference(int64_t value) const {
-    return (m_style == Style::kUser && value > 0 ? "+" : "") + Amount(value);
+    return (m_style != Style::kPlain && value > 0 ? "+" : "") + Amount(value);
 }
 
 std::string CTarifVergleichText::TariffCell(size_t line, int column) const {
     const CTarifVergleich::Line& l = m_comparison.Lines()[line];
     if (column == kTariff) {
-        const bool marked = m_style == Style::kUser && m_comparison.Cheapest() == line;
+        const bool marked = m_style != Style::kPlain && m_comparison.Cheapest() == line;
         return marked ? m_strings.Format(Str::kCompareCheapest, {TariffName(line)}) : TariffName(line);
     }
     if (!l.readable) {
-        return m_style == Style::kUser && column == kUnits ? m_strings.Get(Str::kCompareUnreadable) : std::string();
+        return m_style != Style::kPlain && column == kUnits ? m_strings.Get(Str::kCompareUnreadable) : std::string();
     }
     switch (column) {
     case kUnits:
@@ -115,7 +115,7 @@ std::string CTarifVergleichText::ConnectionCell(size_t line, size_t connection, 
     const CNachberechnung::Rating rated = l.readable ? l.ratings[connection] : CNachberechnung::Rating{};
     switch (column) {
     case kStart:
-        return m_style == Style::kUser ? m_startText.Format(row.start) : row.start.FormatIso();
+        return m_style != Style::kPlain ? m_startText.Format(row.start) : row.start.FormatIso();
     case kConnection:
         return m_rows.Text(row.connectionName);
     case kUser:
@@ -123,8 +123,8 @@ std::string CTarifVergleichText::ConnectionCell(size_t line, size_t connection, 
     case kDevice:
         return m_rows.Text(row.deviceName);
     case kDuration:
-        return m_style == Style::kUser ? FormatTimeOfDay(row.duration.GetDays(), m_facts)
-                                       : std::to_string(row.duration.GetTotalSeconds());
+        return m_style != Style::kPlain ? FormatTimeOfDay(row.duration.GetDays(), m_facts)
+                                        : std::to_string(row.duration.GetTotalSeconds());
     case kLoggedUnits:
         return std::to_string(row.units);
     case kLoggedCosts:
@@ -173,12 +173,12 @@ std::vector<std::string> CTarifVergleichText::ConnectionCells(size_t line, size_
 std::vector<std::string> CTarifVergleichText::ConnectionTotals(size_t line) const {
     const CTarifVergleich::Line& l = m_comparison.Lines()[line];
     const int64_t seconds = m_comparison.LoggedSeconds();
-    return {m_style == Style::kUser ? m_strings.Get(Str::kLogTotal) : std::string("total"),
+    return {m_style != Style::kPlain ? m_strings.Get(Str::kLogTotal) : std::string("total"),
             std::string(),
             std::string(),
             std::string(),
-            m_style == Style::kUser ? FormatDuration(CTimeSpan::FromSeconds(seconds).GetDays(), m_facts)
-                                    : std::to_string(seconds),
+            m_style != Style::kPlain ? FormatDuration(CTimeSpan::FromSeconds(seconds).GetDays(), m_facts)
+                                     : std::to_string(seconds),
             std::to_string(m_comparison.LoggedUnits()),
             Amount(m_comparison.LoggedCosts().GetValue()),
             std::to_string(l.units),

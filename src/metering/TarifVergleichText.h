@@ -16,7 +16,9 @@ class CTarifVergleich;
 // The window's lists, its export and the command line show the same cells.
 class CTarifVergleichText {
 public:
-    enum class Style { kUser, kPlain };
+    // kWindow and kTerminal are for people; the terminal names the default tariff by the title that
+    // --tariff takes, as its CSV and JSON do, where the window says "(Default tariff)".
+    enum class Style { kWindow, kTerminal, kPlain };
     enum TariffColumn { kTariff, kUnits, kCosts, kDifference, kSaving, kTariffColumns };
     enum ConnectionColumn {
         kStart,

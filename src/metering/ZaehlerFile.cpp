@@ -2,6 +2,9 @@
 
 #include "core/LittleEndian.h"
 
+#include <bitset>
+#include <filesystem>
+
 // Offsets within the 45 data bytes (the record's offsets less the 4-byte status word).
 namespace {
 constexpr size_t kConnectionsAt = 0;
@@ -62,4 +65,23 @@ bool CZaehlerFile::WriteCounter(uint8_t number, const CounterState& state) {
     const bool written = WriteRecord() && Flush();
     Close();
     return written;
+}
+
+bool CZaehlerFile::IsWhole() {
+    std::error_code error;
+    const uintmax_t size = std::filesystem::file_size(GetRecordFileName(), error);
+    if (error) {
+        return error == std::errc::no_such_file_or_directory;
+    }
+    if (size % GetRecordSize() != 0 || !OpenForReading()) {
+        return false;
+    }
+    std::bitset<kDiscount + 1> seen;
+    bool whole = true;
+    for (bool more = FirstValid(); more && whole; more = NextValid()) {
+        whole = recordNumber <= kDiscount && !seen.test(recordNumber);
+        seen.set(recordNumber <= kDiscount ? recordNumber : 0);
+    }
+    Close();
+    return whole;
 }

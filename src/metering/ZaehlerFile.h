@@ -30,6 +30,9 @@ public:
     // Opens the file, finds the counter's record (appending one when missing), writes the state into
     // it and closes the file again. False when it could not be written.
     bool WriteCounter(uint8_t number, const CounterState& state);
+    // Whether the file is as the program writes it: whole records, each of one of the five counters,
+    // none twice. A missing file is whole (no counter stored yet). Opens and closes the file.
+    bool IsWhole();
     // The counter of the record found last.
     CounterState State() const { return {duration, units, connections, costs, resetDate}; }
 

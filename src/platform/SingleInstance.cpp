@@ -116,6 +116,11 @@ std::optional<CSingleInstance::Holder> CSingleInstance::FindHolder() const {
     return Holder{pid, program.string()};
 }
 
+std::string CSingleInstance::DescribeHolder() const {
+    const std::optional<Holder> holder = FindHolder();
+    return holder ? holder->program + " (process " + std::to_string(holder->pid) + ")" : "another program";
+}
+
 bool CSingleInstance::AskHolderToShow() const {
     const std::optional<Holder> holder = FindHolder();
     // Only this program knows what the signal means; to any other it would be the end.

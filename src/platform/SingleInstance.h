@@ -27,6 +27,8 @@ public:
         std::string program;
     };
     std::optional<Holder> FindHolder() const;
+    // The holder for a message: "PROGRAM (process PID)", or "another program" when none is named.
+    std::string DescribeHolder() const;
     static constexpr const char* kFallbackName = "fernzahl.lock";
     // After HeldByAnother: asks the instance that holds the lock to show itself (SIGUSR1), when it
     // is this same program; false when there was none to ask.

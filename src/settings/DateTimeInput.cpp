@@ -10,12 +10,33 @@
 
 namespace {
 
+// The locale's time form spelled out (glibc gives en_US's as "%r"), then the same without seconds,
+// so that "10:00 AM" is taken wherever "10:00:00 AM" is.
+std::vector<std::string> LocaleTimeForms() {
+    std::string time = nl_langinfo(T_FMT);
+    if (time == "%r") {
+        time = nl_langinfo(T_FMT_AMPM);
+    } else if (time == "%T") {
+        time = "%H:%M:%S";
+    }
+    std::vector<std::string> forms = {time};
+    const size_t seconds = time.find("%S");
+    if (seconds != std::string::npos && seconds > 0) {
+        forms.push_back(time.erase(seconds - 1, 3)); // the separator before the seconds, and them
+    }
+    return forms;
+}
+
 // The forms of a moment, tried in turn.
 std::vector<std::string> DateTimeForms() {
     const std::string date = nl_langinfo(D_FMT);
-    const std::string time = nl_langinfo(T_FMT);
-    return {date + " " + time,   date + " %H:%M:%S", date + " %H:%M", "%Y-%m-%d %H:%M:%S",
-            "%Y-%m-%dT%H:%M:%S", "%Y-%m-%d %H:%M",   "%Y-%m-%dT%H:%M"};
+    std::vector<std::string> forms;
+    for (const std::string& time : LocaleTimeForms()) {
+        forms.push_back(date + " " + time);
+    }
+    forms.insert(forms.end(), {date + " %H:%M:%S", date + " %H:%M", "%Y-%m-%d %H:%M:%S", "%Y-%m-%dT%H:%M:%S",
+                               "%Y-%m-%d %H:%M", "%Y-%m-%dT%H:%M"});
+    return forms;
 }
 
 std::vector<std::string> DateForms() {
@@ -23,7 +44,9 @@ std::vector<std::string> DateForms() {
 }
 
 std::vector<std::string> TimeForms() {
-    return {nl_langinfo(T_FMT), "%H:%M:%S", "%H:%M"};
+    std::vector<std::string> forms = LocaleTimeForms();
+    forms.insert(forms.end(), {"%H:%M:%S", "%H:%M"});
+    return forms;
 }
 
 // The fields of the text in the first of the forms that takes it whole.

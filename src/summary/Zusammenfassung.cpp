@@ -77,6 +77,25 @@ unsigned CZusammenfassung::LabelHeading(Mode mode) {
     return Str::kFirstGroupHeading + static_cast<unsigned>(mode);
 }
 
+std::string CZusammenfassung::PlainLabel(size_t group) const {
+    static constexpr const char* kWeekdayNames[kWeekdays] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                                             "Friday", "Saturday", "Sunday"};
+    static constexpr const char* kMonthNames[kMonths] = {"January",   "February", "March",    "April",
+                                                         "May",       "June",     "July",     "August",
+                                                         "September", "October",  "November", "December"};
+    const ZusammenfassungGruppe& g = m_groups[group];
+    switch (m_mode) {
+    case kDay:
+        return CDateTime(static_cast<double>(g.key)).Format("%Y-%m-%d");
+    case kWeekday:
+        return kWeekdayNames[g.key - 1];
+    case kMonth:
+        return kMonthNames[g.key - 1];
+    default:
+        return g.label;
+    }
+}
+
 void CZusammenfassung::MakeFixedGroups() {
     auto make = [&](int count, const auto& label) {
         for (int key = 1; key <= count; ++key) {

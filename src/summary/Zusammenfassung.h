@@ -3,6 +3,7 @@
 #include "summary/ZusammenfassungGruppe.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class CProtokollRows;
@@ -26,6 +27,9 @@ public:
     Mode GetMode() const { return m_mode; }
     size_t Size() const { return m_groups.size(); }
     const ZusammenfassungGruppe& operator[](size_t group) const { return m_groups[group]; }
+    // A group's label for machines, the same under every locale: days in ISO 8601, weekdays and
+    // months by their English names, hours and names as shown.
+    std::string PlainLabel(size_t group) const;
 
     // Whether group a comes before group b. Groups whose duration is not valid come first in either
     // direction; groups that compare equal keep the order they were made in.

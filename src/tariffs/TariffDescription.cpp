@@ -5,7 +5,7 @@
 #include "core/FileNames.h"
 #include "core/NumberText.h"
 #include "core/TextLines.h"
-#include "tariffs/TarifFile.h"
+#include "settings/Formatting.h"
 
 #include <cstdio>
 #include <limits>
@@ -97,8 +97,9 @@ uint32_t Number(std::string_view text, const char* what, uint32_t least, uint32_
     return *value;
 }
 
-uint16_t Seconds(std::string_view text, const char* what, uint16_t least) {
-    return static_cast<uint16_t>(Number(text, what, least, std::numeric_limits<uint16_t>::max()));
+// A unit of 0 seconds is taken as the tariff editor takes it, and charged as 10 seconds.
+uint16_t Seconds(std::string_view text, const char* what) {
+    return static_cast<uint16_t>(Number(text, what, 0, std::numeric_limits<uint16_t>::max()));
 }
 
 CMoney Amount(std::string_view text, const char* what) {
@@ -185,7 +186,7 @@ void CTariffDescription::ReadLine(const Section* section, std::string_view line)
         ReadZone(section->kind, line);
         break;
     case Section::kHolidayDates:
-        m_holidays.push_back(DayNumber(line));
+        m_holidays.push_back(static_cast<double>(DayNumber(line)));
         break;
     }
 }
@@ -228,7 +229,7 @@ void CTariffDescription::ReadZone(uint32_t kind, std::string_view line) {
     TariffZone& zone = entry.fields;
     zone.firstQuarter = Quarter(words[0].substr(0, dash), false);
     zone.lastQuarter = Quarter(words[0].substr(dash + 1), true);
-    zone.secondsPerUnit = Seconds(words[1], "seconds per unit", 1);
+    zone.secondsPerUnit = Seconds(words[1], "seconds per unit");
     zone.price = Amount(words[2], "price");
     if (zone.lastQuarter < zone.firstQuarter) {
         throw Refusal{"the zone " + std::string(words[0]) + " ends before it starts"};
@@ -249,9 +250,9 @@ void CTariffDescription::ReadZone(uint32_t kind, std::string_view line) {
         } else if (Is(field, "minimum-charge")) {
             zone.minimumCharge = Amount(value, "minimum-charge");
         } else if (Is(field, "initial-period")) {
-            zone.initialPeriod = Seconds(value, "initial-period", 0);
+            zone.initialPeriod = Seconds(value, "initial-period");
         } else if (Is(field, "discount-seconds")) {
-            zone.discountSecondsPerUnit = Seconds(value, "discount-seconds", 1);
+            zone.discountSecondsPerUnit = Seconds(value, "discount-seconds");
         } else {
             throw Refusal{"unknown zone field " + Quoted(field) +
                           "; after FROM-TO SECONDS PRICE come start-charge, minimum-charge, initial-period, "
@@ -261,8 +262,9 @@ void CTariffDescription::ReadZone(uint32_t kind, std::string_view line) {
     m_zones.push_back(entry);
 }
 
-bool CTariffDescription::WriteTariffFile(const std::string& path) const {
-    // Written beside it and renamed over it: a failure leaves the old tariff as it was.
+bool CTariffDescription::WriteTariffFile(const std::string& path, bool replace) const {
+    // Written beside it and renamed (or, where nothing may be replaced, linked) in: a failure leaves
+    // the old tariff as it was.
     const std::string temporary = path + ".new";
     CFileLayer::Remove(temporary);
     CTarifFile file(temporary);
@@ -278,16 +280,123 @@ bool CTariffDescription::WriteTariffFile(const std::string& path) const {
         });
     }
     for (size_t i = 0; written && i < m_holidays.size(); ++i) {
-        written = Append(file, CTarifFile::kHoliday, [&] { file.SetHolidayDate(static_cast<double>(m_holidays[i])); });
+        written = Append(file, CTarifFile::kHoliday, [&] { file.SetHolidayDate(m_holidays[i]); });
     }
     for (size_t i = 0; written && i < m_zones.size(); ++i) {
         written = Append(file, m_zones[i].kind, [&] { file.SetZone(m_zones[i].fields); });
     }
     written = written && file.Flush();
     file.Close();
-    if (!written || !CFileLayer::Rename(temporary, path)) {
+    if (!written || !(replace ? CFileLayer::Rename(temporary, path) : CFileLayer::Link(temporary, path))) {
+        const int error = errno;
         CFileLayer::Remove(temporary);
+        errno = error;
         return false;
     }
-    return CFileLayer::FlushDirectoryOf(path);
+    return (replace || CFileLayer::Remove(temporary)) && CFileLayer::FlushDirectoryOf(path);
+}
+
+std::optional<CTariffDescription> CTariffDescription::ReadTariffFile(const std::string& path) {
+    CTarifFile file(path);
+    if (!file.HoldsOnlyTariffRecords() || !file.OpenForReading()) {
+        return std::nullopt;
+    }
+    CTariffDescription description;
+    bool optionsTaken = false;
+    for (bool more = file.FirstValid(); more; more = file.NextValid()) {
+        description.TakeRecord(file, optionsTaken);
+    }
+    file.Close();
+    return description;
+}
+
+void CTariffDescription::TakeRecord(const CTarifFile& file, bool& optionsTaken) {
+    // The lookup reads the first options and discount records only.
+    switch (file.GetKind()) {
+    case CTarifFile::kOptions:
+        for (size_t option = 0; option < m_options.size() && !optionsTaken; ++option) {
+            m_options[option] = file.GetOption(static_cast<CTarifFile::Option>(option));
+        }
+        optionsTaken = true;
+        break;
+    case CTarifFile::kDiscount:
+        if (!m_discount) {
+            m_discount = Discount{file.GetUnitLimit(), file.GetDiscountPrice()};
+        }
+        break;
+    case CTarifFile::kHoliday:
+        m_holidays.push_back(file.GetHolidayDate());
+        break;
+    default:
+        m_zones.push_back({file.GetKind(), file.GetZone()});
+    }
+}
+
+namespace {
+
+constexpr const char* kTextHeader =
+    "# A tariff of Fernzahl as text; \"fernzahl-cli tariff import FILE NAME\" makes it a tariff file again.\n"
+    "# Zones: FROM-TO SECONDS PRICE, then start-charge, minimum-charge, initial-period, discount-seconds\n"
+    "# or no-discount where they apply; where zones overlap, the first one listed wins.\n"
+    "# The whole form: man fernzahl-cli, section TARIFF TEXT.\n";
+
+std::string AmountText(const CMoney& amount) {
+    return FormatAmount(amount, LocaleFacts{});
+}
+
+// One line of a zone section: the fields Parse would not assume.
+std::string ZoneLine(const TariffZone& zone) {
+    std::string line = FormatQuarterHour(zone.firstQuarter, false, LocaleFacts{}) + "-" +
+                       FormatQuarterHour(zone.lastQuarter, true, LocaleFacts{}) + " " +
+                       std::to_string(zone.secondsPerUnit) + " " + AmountText(zone.price);
+    if (zone.startCharge.GetValue() != 0) {
+        line += " start-charge " + AmountText(zone.startCharge);
+    }
+    if (zone.minimumCharge.GetValue() != 0) {
+        line += " minimum-charge " + AmountText(zone.minimumCharge);
+    }
+    if (zone.initialPeriod != 0) {
+        line += " initial-period " + std::to_string(zone.initialPeriod);
+    }
+    if (zone.discountSecondsPerUnit != zone.secondsPerUnit) {
+        line += " discount-seconds " + std::to_string(zone.discountSecondsPerUnit);
+    }
+    return line + (zone.noDiscount ? " no-discount\n" : "\n");
+}
+
+std::string HolidayLine(double oleDate) {
+    const CDateTime date(oleDate);
+    if (oleDate == static_cast<double>(date.GetDayNumber())) {
+        return date.Format("%Y-%m-%d") + "\n";
+    }
+    return "# " + date.Format("%Y-%m-%d %H:%M") + " was stored with a time of day, so it never applied\n";
+}
+
+} // namespace
+
+std::string CTariffDescription::ToText() const {
+    std::string text = std::string(kTextHeader) + "\n[options]\n";
+    for (size_t option = 0; option < m_options.size(); ++option) {
+        std::string name = kOptionNames[option];
+        name.resize(std::string_view("holidays as Sundays").size(), ' ');
+        text += name + " = " + (m_options[option] ? "yes\n" : "no\n");
+    }
+    if (m_discount) {
+        text += "\n[discount]\nunits = " + std::to_string(m_discount->unitLimit) +
+                "\nprice = " + AmountText(m_discount->price) + "\n";
+    }
+    for (const Section& section : kSections) {
+        std::string lines;
+        for (const Zone& zone : m_zones) {
+            lines += zone.kind == section.kind && section.content == Section::kZones ? ZoneLine(zone.fields) : "";
+        }
+        text += lines.empty() ? "" : "\n[" + std::string(section.name) + "]\n" + lines;
+    }
+    if (!m_holidays.empty()) {
+        text += "\n[holiday dates]\n";
+        for (const double date : m_holidays) {
+            text += HolidayLine(date);
+        }
+    }
+    return text;
 }

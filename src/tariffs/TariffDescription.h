@@ -2,6 +2,7 @@
 
 #include "core/Money.h"
 #include "tariffs/Tarif.h"
+#include "tariffs/TarifFile.h"
 #include "tariffs/TariffZone.h"
 
 #include <array>
@@ -21,6 +22,7 @@
 //                    then any of "start-charge AMOUNT", "minimum-charge AMOUNT", "initial-period SECONDS",
 //                    "discount-seconds SECONDS" (default: SECONDS), "no-discount"
 //   [holiday dates]  one YYYY-MM-DD a line
+// Read from a tariff file and written as text, a tariff reads back as the same records.
 class CTariffDescription {
 public:
     // Why a text was refused: the line, counted from 1, and what is wrong with it.
@@ -33,11 +35,19 @@ public:
 
     // The tariff the text describes, or nothing and the first fault in the text.
     static std::optional<CTariffDescription> Parse(std::string_view text, Error& error);
+    // The tariff a tariff file holds; nothing when it cannot be read or holds records of another kind.
+    static std::optional<CTariffDescription> ReadTariffFile(const std::string& path);
 
-    // Writes the tariff as a new tariff file (replacing any file of that name): the options, the
-    // discount, the holidays, then the zones in the order the text lists them, since the first
-    // zone that covers a moment wins.
-    bool WriteTariffFile(const std::string& path) const;
+    // The text that Parse reads back as this tariff: options, discount, the zones of each kind of
+    // day in their order, holiday dates. A holiday stored with a time of day, which never applies,
+    // stays a comment.
+    std::string ToText() const;
+
+    // Writes the tariff as a new tariff file: the options, the discount, the holidays, then the
+    // zones in the order the text lists them, since the first zone that covers a moment wins.
+    // The file appears whole or not at all; an existing file of that name is replaced only when
+    // replace is set (otherwise the write fails with EEXIST).
+    bool WriteTariffFile(const std::string& path, bool replace = true) const;
 
 private:
     // A zone of a kind of day; charges not written in the text are none.
@@ -56,9 +66,11 @@ private:
     void ReadOption(std::string_view line);
     void ReadDiscount(std::string_view line);
     void ReadZone(uint32_t kind, std::string_view line);
+    // Takes the record the file stands on.
+    void TakeRecord(const CTarifFile& file, bool& optionsTaken);
 
     std::array<bool, 5> m_options{};
     std::optional<Discount> m_discount;
-    std::vector<int32_t> m_holidays; // day numbers
+    std::vector<double> m_holidays; // OLE dates; whole days unless the file was written elsewhere
     std::vector<Zone> m_zones;
 };

@@ -6,6 +6,8 @@
 
 #include <QPushButton>
 
+#include <utility>
+
 CFormDlg::CFormDlg(int templateId, QWidget* parent)
     : QDialog(parent), m_templateId(templateId), m_form(CFormLoader::LoadInto(this, templateId)) {
     // Not every dialog has every button; those it has work alike everywhere.
@@ -20,7 +22,16 @@ CFormDlg::CFormDlg(int templateId, QWidget* parent)
     }
 }
 
+// The section of the user guide that explains each dialog with a Help button.
 QString CFormDlg::HelpPage() const {
+    static constexpr std::pair<int, const char*> kSections[] = {
+        {Form::kLogFilter, "log-filter"}, {Form::kTariffOptions, "tariff-options"}, {Form::kZone, "zone"},
+        {Form::kSummary, "summary"},      {Form::kTariffComparison, "comparison"},  {Form::kAssignment, "assignment"}};
+    for (const auto& [form, section] : kSections) {
+        if (form == m_templateId) {
+            return QString::fromLatin1(CHelp::kIndex) + QLatin1Char('#') + QLatin1String(section);
+        }
+    }
     return QString::fromLatin1(CHelp::kIndex);
 }
 

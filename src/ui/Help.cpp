@@ -14,19 +14,25 @@
 
 // The page in the language of the texts where the guide has it, else the English one.
 QString CHelp::PagePath(const QString& page) {
+    const std::string file = page.section(QLatin1Char('#'), 0, 0).toStdString();
     const std::string& language = CResourceLibrary::Language();
     std::string path;
     if (!language.empty()) {
-        path = CInstalledFiles::Find("help/" + language + '/' + page.toStdString());
+        path = CInstalledFiles::Find("help/" + language + '/' + file);
     }
-    return QString::fromStdString(path.empty() ? CInstalledFiles::Find("help/" + page.toStdString()) : path);
+    return QString::fromStdString(path.empty() ? CInstalledFiles::Find("help/" + file) : path);
 }
 
 // xdg-open says whether a browser took the page; Qt's opener only says that xdg-open started.
 void CHelp::Open(const QString& page, const std::function<void()>& shown) {
     const QString path = PagePath(page);
+    QUrl address = QUrl::fromLocalFile(path);
+    if (page.contains(QLatin1Char('#'))) {
+        address.setFragment(page.section(QLatin1Char('#'), 1), QUrl::DecodedMode);
+    }
     if (CMessageBox::IsNonInteractive()) {
-        std::fprintf(stderr, "fernzahl: help page %s\n", qPrintable(path.isEmpty() ? page : path));
+        const QString section = address.hasFragment() ? QLatin1Char('#') + address.fragment() : QString();
+        std::fprintf(stderr, "fernzahl: help page %s\n", qPrintable(path.isEmpty() ? page : path + section));
         return;
     }
     if (path.isEmpty()) {
@@ -35,25 +41,25 @@ void CHelp::Open(const QString& page, const std::function<void()>& shown) {
         return;
     }
     auto* opener = new QProcess();
-    QObject::connect(opener, &QProcess::finished, [opener, path, shown](int code, QProcess::ExitStatus status) {
+    QObject::connect(opener, &QProcess::finished, [opener, address, shown](int code, QProcess::ExitStatus status) {
         opener->deleteLater();
         if (status != QProcess::NormalExit || code != 0) {
-            ShowInOwnWindow(path, shown);
+            ShowInOwnWindow(address, shown);
         } else if (shown) {
             shown();
         }
     });
-    QObject::connect(opener, &QProcess::errorOccurred, [opener, path, shown](QProcess::ProcessError error) {
+    QObject::connect(opener, &QProcess::errorOccurred, [opener, address, shown](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
             opener->deleteLater();
-            ShowInOwnWindow(path, shown);
+            ShowInOwnWindow(address, shown);
         }
     });
-    opener->start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(path).toString()});
+    opener->start(QStringLiteral("xdg-open"), {address.toString()});
 }
 
-void CHelp::ShowInOwnWindow(const QString& path, const std::function<void()>& shown) {
-    auto* window = new CHelpWindow(path);
+void CHelp::ShowInOwnWindow(const QUrl& page, const std::function<void()>& shown) {
+    auto* window = new CHelpWindow(page);
     window->show();
     window->raise();
     window->activateWindow();

@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 #include <QUrl>
 
-CHelpWindow::CHelpWindow(const QString& path) {
+CHelpWindow::CHelpWindow(const QUrl& page) {
     setAttribute(Qt::WA_DeleteOnClose);
     setOpenExternalLinks(true);
-    setSource(QUrl::fromLocalFile(path));
+    setSource(page);
     setWindowTitle(documentTitle());
     constexpr int kWidthInCharacters = 90;
     constexpr int kHeightInLines = 32;

@@ -72,6 +72,16 @@ TEST_F(StartupTest, MissingResourceLibraryStopsWithItsMessageAndTouchesNothing) 
     EXPECT_FALSE(FileExists(installation));
 }
 
+TEST_F(StartupTest, StrayArgumentIsRefusedAndTouchesNothing) {
+    const std::string installation = home.File("never-created");
+    ProcessEnvironment env = Environment();
+    env.set["FERNZAHL_HOME"] = installation;
+    const ProcessResult result = RunProcess({BinaryPath("fernzahl"), "stray-argument"}, env, std::chrono::seconds(20));
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("unknown argument 'stray-argument'"), std::string::npos) << result.err;
+    EXPECT_FALSE(FileExists(installation));
+}
+
 // The second start asks the first to come up (a signal the first must take, not die of) and ends.
 TEST_F(StartupTest, SecondStartEndsSilentlyAndTheFirstRunsOn) {
     CChildProcess first({BinaryPath("fernzahl")}, Environment()); // held up by the splash picture

@@ -36,8 +36,12 @@ TEST_F(CompareCommandsTest, CompareListsTheTariffsCheapestFirstAndRerateEachConn
     EXPECT_EQ(out.substr(0, out.find("\r\n", out.find("\r\n") + 2)),
               "start,connection,user,device,duration,loggedUnits,loggedCosts,units,costs,difference\r\n"
               "\"2026-12-07T10:00:00\",\"T-Online\",\"anna\",\"ppp0\",90,2,0.24,2,0.10,-0.14");
-    ASSERT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--connection", "Arcor"}), 0) << err.str();
+    ASSERT_EQ(Run(RunRerateCommand, {"--tariff=flat", "--connection=Arcor"}), 0) << err.str();
     EXPECT_NE(out.find("Arcor"), std::string::npos) << out;
+    // The default tariff has one name in every format: the title --tariff takes.
+    ASSERT_EQ(Run(RunCompareCommand, {}), 0) << err.str();
+    EXPECT_NE(out.find("\nFernzahl "), std::string::npos) << out;
+    EXPECT_EQ(out.find("Default"), std::string::npos) << out;
 
     {
         // The locale's decimal comma for people, never for machines.

@@ -4,6 +4,7 @@
 #include "cli/BudgetCommand.h"
 #include "cli/SettingsCommand.h"
 #include "metering/ZaehlerFile.h"
+#include "support/LocaleGuard.h"
 
 #include <filesystem>
 
@@ -28,9 +29,11 @@ struct CountersCommandTest : CliFixture {
 TEST_F(CountersCommandTest, ShowsEveryCounterAndThoseNotStoredYetAtZero) {
     Store(CZaehlerFile::kDaily, 10);
     Store(CZaehlerFile::kDiscount, 7);
+    CLocaleGuard locale("en_US.UTF-8");
+    ASSERT_TRUE(locale.IsActive());
     ASSERT_EQ(Run(RunCountersCommand, {}), 0) << err.str();
-    EXPECT_NE(out.find("daily     since 2026-12-01T00:00:00  2 connections  01:02:05  10 units"), std::string::npos)
-        << out;
+    // The text's dates as log list writes them (the locale's, midnight as the date alone); JSON's in ISO.
+    EXPECT_NE(out.find("daily     since 12/01/2026  2 connections  01:02:05  10 units"), std::string::npos) << out;
     EXPECT_NE(out.find("weekly    not reset yet  0 connections  00:00:00  0 units  0.00"), std::string::npos) << out;
     EXPECT_NE(out.find("discount  7 units"), std::string::npos);
     ASSERT_EQ(Run(RunCountersCommand, {"--json"}), 0);
@@ -68,7 +71,24 @@ TEST_F(CountersCommandTest, BudgetExitsWithWhereTheMonthStands) {
 TEST_F(CountersCommandTest, CounterFileThatCannotBeReadIsAnError) {
     std::filesystem::create_directory(dir.File("Fernzahl.ctr"));
     EXPECT_EQ(Run(RunCountersCommand, {}), 1);
+    EXPECT_EQ(Run(RunBudgetCommand, {}), 4);
     EXPECT_EQ(Run(RunCountersCommand, {"--xml"}), 2);
+}
+
+// A damaged file would read as "nothing spent", and a budget check would never fire.
+TEST_F(CountersCommandTest, DamagedCounterFileIsFourForBudgetAndOneForCounters) {
+    Store(CZaehlerFile::kMonthly, 10);
+    const std::string whole = ReadFile(dir.File("Fernzahl.ctr"));
+    const std::string damages[] = {whole.substr(0, 30), whole + whole, whole + std::string(49, '\x07')};
+    for (const std::string& damaged : damages) {
+        WriteFile(dir.File("Fernzahl.ctr"), damaged);
+        EXPECT_EQ(Run(RunBudgetCommand, {}), 4) << damaged.size();
+        EXPECT_NE(err.str().find("damaged"), std::string::npos) << err.str();
+        EXPECT_EQ(Run(RunCountersCommand, {"--json"}), 1) << damaged.size();
+    }
+    EXPECT_EQ(ReadFile(dir.File("Fernzahl.ctr")), whole + std::string(49, '\x07')) << "nothing written";
+    WriteFile(dir.File("Fernzahl.ctr"), whole);
+    EXPECT_EQ(Run(RunBudgetCommand, {}), 0);
 }
 
 } // namespace

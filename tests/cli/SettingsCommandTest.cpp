@@ -65,11 +65,14 @@ TEST_F(SettingsCommandTest, ForceWritesAnyNameAndValue) {
     EXPECT_EQ(store.ReadSettingString("Test", "Wert", ""), "5");
 }
 
-TEST_F(SettingsCommandTest, GetFallsBackToTheDefaultAndFailsForUnknownValues) {
+TEST_F(SettingsCommandTest, GetFallsBackToTheDefaultAndRefusesAnUnknownNameAsSetDoes) {
     EXPECT_EQ(Run({"get", "Überwachung", "Vorlaufzeit"}), 0);
     EXPECT_EQ(out, "10\n");
-    EXPECT_EQ(Run({"get", "Überwachung", "Nonsense"}), 1);
-    EXPECT_NE(err.str().find("Nonsense"), std::string::npos);
+    EXPECT_EQ(Run({"get", "Zähler", "Resettag"}), 2);
+    EXPECT_NE(err.str().find("did you mean \"Zähler ResetTag\"?"), std::string::npos) << err.str();
+    const std::string said = err.str();
+    EXPECT_EQ(Run({"set", "Zähler", "Resettag", "15"}), 2);
+    EXPECT_EQ(err.str(), said);
     EXPECT_FALSE(FileExists(dir.File("fernzahl.ini")));
 }
 

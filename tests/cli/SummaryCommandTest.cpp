@@ -21,13 +21,35 @@ TEST_F(SummaryCommandTest, GroupsTheFilteredRowsInTheOrderAsked) {
         << err.str();
     EXPECT_EQ(out, "label,count,duration,units,costs\r\n\"T-Online\",2,3815,6,2.72\r\n\"Arcor\",1,30,3,0.08\r\n");
     ASSERT_EQ(Run(RunSummaryCommand, {"--by", "weekday", "--to", "2026-12-07 23:59:59", "--format", "json"}), 0);
-    EXPECT_EQ(out.substr(0, out.find('\n')), R"({"label":"Montag","count":2,"duration":120,"units":6,"costs":0.20})");
+    EXPECT_EQ(out.substr(0, out.find('\n')), R"({"label":"Monday","count":2,"duration":120,"units":6,"costs":0.20})");
     ASSERT_EQ(Run(RunSummaryCommand, {"--by", "day"}), 0);
     EXPECT_EQ(out, "            Connections  Duration  Units  Costs\n"
                    "07.12.2026            2  00:02:00      6   0,20\n"
                    "08.12.2026            1  01:02:05      3   2,60\n");
     EXPECT_EQ(Run(RunSummaryCommand, {"--by", "year"}), 2);
     EXPECT_EQ(Run(RunSummaryCommand, {"--by", "day", "--sort", "start"}), 2);
+}
+
+// Scripts read the same bytes whatever the desktop's language: ISO days, English weekdays and months.
+TEST_F(SummaryCommandTest, CsvAndJsonAreTheSameBytesUnderEveryLocale) {
+    for (const char* by : {"day", "weekday", "month", "hour"}) {
+        for (const char* format : {"csv", "json"}) {
+            std::string outputs[2];
+            for (int language = 0; language < 2; ++language) {
+                CLocaleGuard locale(language == 0 ? "en_US.UTF-8" : "de_DE.UTF-8");
+                ASSERT_TRUE(locale.IsActive());
+                ASSERT_EQ(Run(RunSummaryCommand, {"--by=" + std::string(by), "--format=" + std::string(format)}), 0)
+                    << err.str();
+                outputs[language] = out;
+            }
+            EXPECT_EQ(outputs[0], outputs[1]) << by << " " << format;
+        }
+    }
+    ASSERT_EQ(Run(RunSummaryCommand, {"--by", "day", "--format", "csv"}), 0);
+    EXPECT_NE(out.find("\"2026-12-07\",2,"), std::string::npos) << out;
+    ASSERT_EQ(Run(RunSummaryCommand, {"--by", "month", "--format", "csv"}), 0);
+    EXPECT_NE(out.find("\"December\",3,"), std::string::npos) << out;
+    EXPECT_EQ(Run(RunSummaryCommand, {"--by", "month", "--descending=yes"}), 2) << "a switch takes no value";
 }
 
 // Each of the summary's own sort names, both ways; the log's names stay the log's.

@@ -2,6 +2,7 @@
 
 #include "CliFixture.h"
 #include "core/DateTime.h"
+#include "core/FileLayer.h"
 #include "support/LogBuilder.h"
 #include "tariffs/TarifFile.h"
 
@@ -78,6 +79,66 @@ TEST_F(TariffCommandTest, HolidaysListsTheYearsPublicHolidaysAndAddsTheMissingOn
     EXPECT_EQ(Run(RunTariffCommand, {"holidays", "Fernzahl.log", "--year", "2027", "--set", "de", "--add"}), 1);
     EXPECT_NE(err.str().find("is no tariff file"), std::string::npos) << err.str();
     EXPECT_EQ(ReadFile(dir.File("Fernzahl.log")), log);
+}
+
+// The dump without the line that names the file.
+std::string DumpedTariff(const std::string& json) {
+    return json.substr(json.find(",\"hasOptions\""));
+}
+
+TEST_F(TariffCommandTest, ExportedAndImportedUnderAnotherNameATariffDumpsTheSame) {
+    for (const std::string& original : {std::string(FERNZAHL_BIN_DIR "/Fernzahl-example.tff"), dir.File("Mobil.TFF")}) {
+        ASSERT_EQ(Run(RunTariffCommand, {"export", original, "--output", dir.File("tariff.txt")}), 0) << err.str();
+        ASSERT_EQ(Run(RunTariffCommand, {"import", dir.File("tariff.txt"), "Copy", "--replace"}), 0) << err.str();
+        ASSERT_EQ(Run(RunTariffCommand, {"dump", original, "--json"}), 0);
+        const std::string dumped = DumpedTariff(out);
+        ASSERT_EQ(Run(RunTariffCommand, {"dump", "Copy", "--json"}), 0);
+        EXPECT_EQ(DumpedTariff(out), dumped) << original;
+    }
+    // "-" and no --output are standard output.
+    ASSERT_EQ(Run(RunTariffCommand, {"export", "mobil", "--output", "-"}), 0);
+    EXPECT_EQ(out, ReadFile(dir.File("tariff.txt")));
+    EXPECT_FALSE(FileExists("-"));
+}
+
+TEST_F(TariffCommandTest, ImportRefusesAFaultyTextAndAnExistingTariffAndLeavesNoHalfTariffOnAFullDisk) {
+    WriteFile(dir.File("bad.txt"), "[options]\ndiscount = yes\n\n[weekend]\n08:00-17:59 90 0,12.5\n");
+    EXPECT_EQ(Run(RunTariffCommand, {"import", dir.File("bad.txt"), "Bad"}), 1);
+    EXPECT_NE(err.str().find(dir.File("bad.txt") + ":5: price is an amount"), std::string::npos) << err.str();
+    EXPECT_FALSE(FileExists(dir.File("Bad.tff")));
+
+    const std::string mobil = ReadFile(dir.File("Mobil.TFF"));
+    WriteFile(dir.File("good.txt"), "[weekend]\n00:00-23:59 60 0.09\n");
+    EXPECT_EQ(Run(RunTariffCommand, {"import", dir.File("good.txt"), "MOBIL"}), 1);
+    EXPECT_NE(err.str().find("--replace"), std::string::npos) << err.str();
+    EXPECT_EQ(ReadFile(dir.File("Mobil.TFF")), mobil);
+    for (unsigned failing = 1; failing <= 4; ++failing) {
+        CFileLayer::FailOperation(failing);
+        const int code = Run(RunTariffCommand, {"import", dir.File("good.txt"), "mobil.tff", "--replace"});
+        CFileLayer::FailOperation(0);
+        if (code == 0) {
+            break; // the operations of an import are done with
+        }
+        EXPECT_EQ(code, 1) << failing;
+        EXPECT_EQ(ReadFile(dir.File("Mobil.TFF")), mobil) << failing;
+        EXPECT_FALSE(FileExists(dir.File("Mobil.TFF.new"))) << failing;
+    }
+    ASSERT_EQ(Run(RunTariffCommand, {"dump", "Mobil", "--json"}), 0);
+    EXPECT_NE(out.find("\"from\":\"00:00\",\"to\":\"23:59\",\"secondsPerUnit\":60"), std::string::npos) << out;
+    EXPECT_FALSE(FileExists(dir.File("mobil.tff"))) << "replaced under the name it had";
+
+    EXPECT_EQ(Run(RunTariffCommand, {"import", dir.File("good.txt"), "../Elsewhere"}), 2);
+    EXPECT_EQ(Run(RunTariffCommand, {"import", dir.File("missing.txt"), "Other"}), 1);
+    EXPECT_EQ(Run(RunTariffCommand, {"import", dir.File("good.txt")}), 2);
+    EXPECT_FALSE(FileExists(dir.File("Other.tff")));
+}
+
+TEST_F(TariffCommandTest, ExportRefusesAFileOfOtherRecordsAndTellsWhenTheOutputIsLost) {
+    AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "x"));
+    EXPECT_EQ(Run(RunTariffCommand, {"export", "Fernzahl.log"}), 1);
+    EXPECT_NE(err.str().find("cannot read"), std::string::npos) << err.str();
+    EXPECT_EQ(Run(RunTariffCommand, {"export", "Mobil", "--output", "/dev/full"}), 1);
+    EXPECT_NE(err.str().find("could not be written"), std::string::npos) << err.str();
 }
 
 TEST_F(TariffCommandTest, UnknownTariffIsReportedAndNotCreated) {

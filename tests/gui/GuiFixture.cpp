@@ -1,5 +1,7 @@
 #include "GuiFixture.h"
 
+#include "ui/HelpWindow.h"
+
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
@@ -25,6 +27,17 @@ bool WaitUntil(const std::function<bool()>& check, int milliseconds) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;
+}
+
+CHelpWindow* WaitForHelpWindow() {
+    CHelpWindow* help = nullptr;
+    const bool shown = WaitUntil([&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            help = help != nullptr ? help : qobject_cast<CHelpWindow*>(top);
+        }
+        return help != nullptr && help->isVisible();
+    });
+    return shown ? help : nullptr;
 }
 
 QTimer* WhenModalOpens(const std::function<void(QWidget*)>& action) {

@@ -28,6 +28,9 @@ struct GuiWorld {
 
 // Runs the event loop until the check holds (or the time is up).
 bool WaitUntil(const std::function<bool()>& check, int milliseconds = 10000);
+class CHelpWindow;
+// The user guide in the program's own window, once that is shown; nullptr when none came in time.
+CHelpWindow* WaitForHelpWindow();
 // The control with that number in a window.
 template <class T> T* Find(QWidget* window, int id) {
     return window->findChild<T*>(QStringLiteral("id%1").arg(id));

@@ -7,6 +7,7 @@
 #include "settings/DateTimeInput.h"
 #include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
+#include "ui/HelpWindow.h"
 #include "ui/ListView.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -54,6 +56,26 @@ struct LogViewTest : ::testing::Test {
         Settle();
     }
 };
+
+// A dialog's Help opens the guide at that dialog's own section, here in the program's own help
+// window, as where no browser takes the page (no xdg-open on the path).
+TEST_F(LogViewTest, FilterHelpOpensTheGuideAtTheFiltersOwnSection) {
+    CTempDir noPrograms;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(noPrograms.Path()));
+    WhenModalOpens([](QWidget* filter) {
+        Find<QPushButton>(filter, Control::kHelp)->click();
+        Find<QPushButton>(filter, Control::kCancel)->click();
+    });
+    view.OnCommand(CProtokollDlg::kFilter);
+    CHelpWindow* help = WaitForHelpWindow();
+    qputenv("PATH", path);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->source().fileName(), QStringLiteral("index.html"));
+    EXPECT_EQ(help->source().fragment(), QStringLiteral("log-filter"));
+    EXPECT_TRUE(WaitUntil([&] { return help->verticalScrollBar()->value() > 0; })) << "scrolled to the section";
+    help->close();
+}
 
 // Sorting by keyboard: the Sort menu's choices and their shortcuts, the present order checked.
 TEST_F(LogViewTest, SortedFromTheMenuAndByShortcutWithThePresentOrderChecked) {

@@ -119,15 +119,9 @@ TEST_F(MainWindowTest, FirstStepsWithoutABrowserOpenInAWindowOfItsOwn) {
     world.settings.Write(Setting::kFirstSteps, 0);
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     EXPECT_EQ(world.settings.Read(Setting::kFirstSteps), 0u) << "not shown yet";
-    CHelpWindow* help = nullptr;
-    const bool shown = WaitUntil([&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            help = help != nullptr ? help : qobject_cast<CHelpWindow*>(top);
-        }
-        return help != nullptr && help->isVisible();
-    });
+    CHelpWindow* help = WaitForHelpWindow();
     noBrowser.reset();
-    ASSERT_TRUE(shown);
+    ASSERT_NE(help, nullptr);
     EXPECT_FALSE(help->documentTitle().isEmpty()) << "the bundled page, read";
     EXPECT_EQ(world.settings.Read(Setting::kFirstSteps), 1u);
     help->close();

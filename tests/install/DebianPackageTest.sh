@@ -16,6 +16,10 @@ echo "Depends: $depends"
 for library in libc6 libqt6core6 libqt6widgets6 libcanberra0; do
     grep -qE "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for package in xdg-utils qt6-translations-l10n fonts-liberation2; do
+    grep -qE "(^|, )$package( |,|$)" <<<"$recommends" || fail "Recommends lacks $package"
+done
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/fernzahl ./usr/bin/fernzahl-cli ./usr/share/fernzahl/Fernzahl.dll; do
     grep -qxF "$file" <<<"$contents" || fail "$file is not in the package"

@@ -28,6 +28,10 @@ TEST(DateTimeInput, AmericanDatesRoundTripThroughTheirOwnText) {
     ASSERT_TRUE(locale.IsActive());
     EXPECT_EQ(ParseDateTimeInput(FormatDateTimeInput(kEvening)), kEvening);
     EXPECT_EQ(ParseDateTimeInput("12/07/2026"), CDateTime::FromDate(2026, 12, 7));
+    // The locale's time with or without seconds, alone or after a date.
+    EXPECT_EQ(ParseDateTimeInput("12/07/2026 06:30:00 PM"), kEvening);
+    EXPECT_EQ(ParseDateTimeInput("12/07/2026 06:30 PM"), kEvening);
+    EXPECT_EQ(ParseDateTimeInput("06:30 PM"), CDateTime::FromDate(1899, 12, 30, 18, 30, 0));
     EXPECT_FALSE(ParseDateTimeInput("07.12.2026"));
 }
 

@@ -78,6 +78,41 @@ TEST(TariffDescription, WritesOptionsDiscountHolidaysAndZonesInTheirOrder) {
     EXPECT_FALSE(FileExists(dir.File("t.tff.new")));
 }
 
+TEST(TariffDescription, ReadFromItsFileAndWrittenAsTextReadsBackAsTheSameRecords) {
+    CTempDir dir;
+    CTariffDescription::Error error;
+    ASSERT_TRUE(CTariffDescription::Parse(kDescription, error)->WriteTariffFile(dir.File("first.tff")));
+    // A holiday with a time of day, as another program may have stored it, never applies.
+    CTarifFile file(dir.File("first.tff"));
+    ASSERT_TRUE(file.OpenRecordFile() && file.AppendRecord());
+    file.ClearData();
+    file.SetKind(CTarifFile::kHoliday);
+    file.SetHolidayDate(CDateTime::FromDate(2026, 12, 24, 12, 0, 0).GetOleDate());
+    ASSERT_TRUE(file.WriteRecord());
+    file.Close();
+
+    const std::string text = CTariffDescription::ReadTariffFile(dir.File("first.tff"))->ToText();
+    EXPECT_NE(text.find("\n00:00-23:59 480 0.0825 start-charge 0.50 minimum-charge 1.30 initial-period 60 "
+                        "discount-seconds 120 no-discount\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("# 2026-12-24 12:00 was stored with a time of day"), std::string::npos) << text;
+    const std::optional<CTariffDescription> again = CTariffDescription::Parse(text, error);
+    ASSERT_TRUE(again) << error.line << ": " << error.message << "\n" << text;
+    ASSERT_TRUE(again->WriteTariffFile(dir.File("second.tff")));
+    const std::string first = ReadFile(dir.File("first.tff"));
+    EXPECT_EQ(ReadFile(dir.File("second.tff")), first.substr(0, first.size() - 60)) << "all but the timed holiday";
+
+    // Nothing is written over an existing file unless it may be replaced.
+    EXPECT_FALSE(again->WriteTariffFile(dir.File("first.tff"), false));
+    EXPECT_EQ(errno, EEXIST);
+    EXPECT_EQ(ReadFile(dir.File("first.tff")), first);
+    EXPECT_FALSE(FileExists(dir.File("first.tff.new")));
+    // A file of other records is no tariff to read.
+    WriteFile(dir.File("other.tff"), std::string(60, '\x01'));
+    EXPECT_FALSE(CTariffDescription::ReadTariffFile(dir.File("other.tff")));
+}
+
 TEST(TariffDescription, RefusesAFaultyLineNamingItAndWhatIsWrong) {
     const struct {
         const char* text;
@@ -95,7 +130,7 @@ TEST(TariffDescription, RefusesAFaultyLineNamingItAndWhatIsWrong) {
         {"[weekend]\n08:00-25:59 90 0.12", 2, "\"25:59\" is no time of day"},
         {"[weekend]\n18:00-07:59 90 0.12", 2, "ends before it starts"},
         {"[weekend]\n08:00-17:59 90", 2, "FROM-TO SECONDS PRICE"},
-        {"[weekend]\n08:00-17:59 0 0.12", 2, "seconds per unit is a whole number from 1"},
+        {"[weekend]\n08:00-17:59 65536 0.12", 2, "seconds per unit is a whole number from 0 to 65535"},
         {"[weekend]\n08:00-17:59 90 -0.12", 2, "price is an amount"},
         {"[weekend]\n08:00-17:59 90 0.12 start-charge", 2, "start-charge needs a value"},
         {"[weekend]\n08:00-17:59 90 0.12 cheap 1", 2, "unknown zone field \"cheap\""},
