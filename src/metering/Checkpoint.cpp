@@ -9,7 +9,9 @@
 namespace {
 
 constexpr const char* kSection = "Checkpoint";
-constexpr uint32_t kVersion = 1;
+constexpr uint32_t kVersion = 2;
+// Without the saved counters: they were the counters less the connection.
+constexpr uint32_t kVersionWithoutSaved = 1;
 constexpr std::array<const char*, 4> kCounterSections = {"Daily", "Weekly", "Monthly", "Total"};
 
 // A value with a status as "status value": the status as stored in files, the value exactly.
@@ -76,6 +78,31 @@ private:
     std::string m_section;
 };
 
+void SetCounter(CIniDocument& doc, const char* section, const std::string& prefix, const CounterState& c) {
+    const auto text = [&](const char* name, std::string value) {
+        doc.Set(section, prefix + name, SettingValue::String(std::move(value)));
+    };
+    const auto number = [&](const char* name, int32_t n) {
+        doc.Set(section, prefix + name, SettingValue::Number(static_cast<uint32_t>(n)));
+    };
+    text("Duration", WithStatus(c.duration.GetStatus(), c.duration.GetDays()));
+    number("Units", c.units);
+    number("Connections", c.connections);
+    text("Costs", WithStatus(c.costs.GetStatus(), c.costs.GetValue()));
+    text("Reset", WithStatus(c.resetDate.GetStatus(), c.resetDate.GetOleDate()));
+}
+
+bool ReadCounter(CReader& r, const std::string& prefix, CounterState& s) {
+    return r.Span((prefix + "Duration").c_str(), s.duration) && r.Number((prefix + "Units").c_str(), s.units) &&
+           r.Number((prefix + "Connections").c_str(), s.connections) && r.Money((prefix + "Costs").c_str(), s.costs) &&
+           r.Date((prefix + "Reset").c_str(), s.resetDate);
+}
+
+CounterState WithoutConnection(const CounterState& c, const LogEntry& record) {
+    return {c.duration - record.duration, c.units - record.units, c.connections - 1, c.costs - record.costs,
+            c.resetDate};
+}
+
 } // namespace
 
 std::string CCheckpoint::ToText() const {
@@ -95,13 +122,8 @@ std::string CCheckpoint::ToText() const {
     set(kSection, "User", text(record.userName));
     set(kSection, "Tariff", text(record.tariffName));
     for (size_t i = 0; i < counters.size(); ++i) {
-        const CounterState& c = counters[i];
-        const char* section = kCounterSections[i];
-        set(section, "Duration", text(WithStatus(c.duration.GetStatus(), c.duration.GetDays())));
-        set(section, "Units", number(c.units));
-        set(section, "Connections", number(c.connections));
-        set(section, "Costs", text(WithStatus(c.costs.GetStatus(), c.costs.GetValue())));
-        set(section, "Reset", text(WithStatus(c.resetDate.GetStatus(), c.resetDate.GetOleDate())));
+        SetCounter(doc, kCounterSections[i], "", counters[i]);
+        SetCounter(doc, kCounterSections[i], "Saved", saved[i]);
     }
     return doc.ToText();
 }
@@ -109,7 +131,9 @@ std::string CCheckpoint::ToText() const {
 std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
     const CIniDocument doc = CIniDocument::Parse(text);
     const SettingValue* version = doc.Find(kSection, "Version");
-    if (doc.GetDamagedLine() != 0 || version == nullptr || *version != SettingValue::Number(kVersion)) {
+    const bool withSaved = version != nullptr && *version == SettingValue::Number(kVersion);
+    if (doc.GetDamagedLine() != 0 || version == nullptr ||
+        (!withSaved && *version != SettingValue::Number(kVersionWithoutSaved))) {
         return std::nullopt;
     }
     CCheckpoint c;
@@ -119,11 +143,10 @@ std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
                  r.Text("Connection", c.record.connectionName) && r.Text("Device", c.record.deviceName) &&
                  r.Text("User", c.record.userName) && r.Text("Tariff", c.record.tariffName);
     for (size_t i = 0; i < c.counters.size() && whole; ++i) {
-        CounterState& s = c.counters[i];
         CReader counter(doc, kCounterSections[i]);
-        whole = counter.Span("Duration", s.duration) && counter.Number("Units", s.units) &&
-                counter.Number("Connections", s.connections) && counter.Money("Costs", s.costs) &&
-                counter.Date("Reset", s.resetDate);
+        whole = ReadCounter(counter, "", c.counters[i]);
+        c.saved[i] = WithoutConnection(c.counters[i], c.record);
+        whole = whole && (!withSaved || ReadCounter(counter, "Saved", c.saved[i]));
     }
     return whole ? std::optional(c) : std::nullopt;
 }
