@@ -9,9 +9,7 @@
 namespace {
 
 constexpr const char* kSection = "Checkpoint";
-constexpr uint32_t kVersion = 2;
-// Without the saved counters: they were the counters less the connection.
-constexpr uint32_t kVersionWithoutSaved = 1;
+constexpr uint32_t kVersion = 1;
 constexpr std::array<const char*, 4> kCounterSections = {"Daily", "Weekly", "Monthly", "Total"};
 
 // A value with a status as "status value": the status as stored in files, the value exactly.
@@ -78,29 +76,36 @@ private:
     std::string m_section;
 };
 
-void SetCounter(CIniDocument& doc, const char* section, const std::string& prefix, const CounterState& c) {
-    const auto text = [&](const char* name, std::string value) {
-        doc.Set(section, prefix + name, SettingValue::String(std::move(value)));
-    };
-    const auto number = [&](const char* name, int32_t n) {
-        doc.Set(section, prefix + name, SettingValue::Number(static_cast<uint32_t>(n)));
-    };
-    text("Duration", WithStatus(c.duration.GetStatus(), c.duration.GetDays()));
-    number("Units", c.units);
-    number("Connections", c.connections);
-    text("Costs", WithStatus(c.costs.GetStatus(), c.costs.GetValue()));
-    text("Reset", WithStatus(c.resetDate.GetStatus(), c.resetDate.GetOleDate()));
+// What a connection added to a counter, when it is not the whole connection (the counter was reset
+// while it ran): "status duration units connections status costs".
+std::string AddedText(const CounterFigures& f) {
+    return WithStatus(f.duration.GetStatus(), f.duration.GetDays()) + ' ' + std::to_string(f.units) + ' ' +
+           std::to_string(f.connections) + ' ' + WithStatus(f.costs.GetStatus(), f.costs.GetValue());
 }
 
-bool ReadCounter(CReader& r, const std::string& prefix, CounterState& s) {
-    return r.Span((prefix + "Duration").c_str(), s.duration) && r.Number((prefix + "Units").c_str(), s.units) &&
-           r.Number((prefix + "Connections").c_str(), s.connections) && r.Money((prefix + "Costs").c_str(), s.costs) &&
-           r.Date((prefix + "Reset").c_str(), s.resetDate);
-}
-
-CounterState WithoutConnection(const CounterState& c, const LogEntry& record) {
-    return {c.duration - record.duration, c.units - record.units, c.connections - 1, c.costs - record.costs,
-            c.resetDate};
+std::optional<CounterFigures> ParseAdded(std::string_view text) {
+    std::array<std::string_view, 6> parts;
+    for (std::string_view& part : parts) {
+        const size_t space = text.find(' ');
+        part = text.substr(0, space);
+        text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+    }
+    CounterFigures f;
+    ValueStatus durationStatus{}, costsStatus{};
+    double days = 0;
+    int64_t costs = 0;
+    const auto number = [](std::string_view s, int32_t& out) {
+        return !s.empty() && std::from_chars(s.data(), s.data() + s.size(), out).ptr == s.data() + s.size();
+    };
+    const std::string duration = std::string(parts[0]) + ' ' + std::string(parts[1]);
+    const std::string money = std::string(parts[4]) + ' ' + std::string(parts[5]);
+    if (!text.empty() || !ParseWithStatus(duration, durationStatus, days) || !number(parts[2], f.units) ||
+        !number(parts[3], f.connections) || !ParseWithStatus(money, costsStatus, costs)) {
+        return std::nullopt;
+    }
+    f.duration = CTimeSpan(days, durationStatus);
+    f.costs = CMoney(costs, costsStatus);
+    return f;
 }
 
 } // namespace
@@ -122,8 +127,17 @@ std::string CCheckpoint::ToText() const {
     set(kSection, "User", text(record.userName));
     set(kSection, "Tariff", text(record.tariffName));
     for (size_t i = 0; i < counters.size(); ++i) {
-        SetCounter(doc, kCounterSections[i], "", counters[i]);
-        SetCounter(doc, kCounterSections[i], "Saved", saved[i]);
+        const CounterState& c = counters[i];
+        const char* section = kCounterSections[i];
+        set(section, "Duration", text(WithStatus(c.duration.GetStatus(), c.duration.GetDays())));
+        set(section, "Units", number(c.units));
+        set(section, "Connections", number(c.connections));
+        set(section, "Costs", text(WithStatus(c.costs.GetStatus(), c.costs.GetValue())));
+        set(section, "Reset", text(WithStatus(c.resetDate.GetStatus(), c.resetDate.GetOleDate())));
+        // Most often the whole connection: then left out, which keeps the file small.
+        if (const CounterFigures added = c.Since(saved[i]); !added.Matches(CounterFigures::Of(record))) {
+            set(section, "Added", text(AddedText(added)));
+        }
     }
     return doc.ToText();
 }
@@ -131,9 +145,7 @@ std::string CCheckpoint::ToText() const {
 std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
     const CIniDocument doc = CIniDocument::Parse(text);
     const SettingValue* version = doc.Find(kSection, "Version");
-    const bool withSaved = version != nullptr && *version == SettingValue::Number(kVersion);
-    if (doc.GetDamagedLine() != 0 || version == nullptr ||
-        (!withSaved && *version != SettingValue::Number(kVersionWithoutSaved))) {
+    if (doc.GetDamagedLine() != 0 || version == nullptr || *version != SettingValue::Number(kVersion)) {
         return std::nullopt;
     }
     CCheckpoint c;
@@ -143,10 +155,16 @@ std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
                  r.Text("Connection", c.record.connectionName) && r.Text("Device", c.record.deviceName) &&
                  r.Text("User", c.record.userName) && r.Text("Tariff", c.record.tariffName);
     for (size_t i = 0; i < c.counters.size() && whole; ++i) {
+        CounterState& s = c.counters[i];
         CReader counter(doc, kCounterSections[i]);
-        whole = ReadCounter(counter, "", c.counters[i]);
-        c.saved[i] = WithoutConnection(c.counters[i], c.record);
-        whole = whole && (!withSaved || ReadCounter(counter, "Saved", c.saved[i]));
+        whole = counter.Span("Duration", s.duration) && counter.Number("Units", s.units) &&
+                counter.Number("Connections", s.connections) && counter.Money("Costs", s.costs) &&
+                counter.Date("Reset", s.resetDate);
+        std::string addedText;
+        const std::optional<CounterFigures> added =
+            counter.Text("Added", addedText) ? ParseAdded(addedText) : CounterFigures::Of(c.record);
+        whole = whole && added;
+        c.saved[i] = s.Less(added.value_or(CounterFigures{}));
     }
     return whole ? std::optional(c) : std::nullopt;
 }

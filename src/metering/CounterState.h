@@ -18,6 +18,9 @@ struct CounterFigures {
 
     // A whole connection, as its log record has it.
     static CounterFigures Of(const LogEntry& record);
+    // The same figures, the durations to the second (a difference of two sums of days may differ
+    // from the whole in the last bits).
+    bool Matches(const CounterFigures& other) const;
 };
 
 // What the counter file keeps of one totals counter.
@@ -31,6 +34,10 @@ struct CounterState {
     bool operator==(const CounterState&) const = default;
     // The counter with a connection added; its period (the reset date) stays.
     CounterState Plus(const CounterFigures& figures) const;
+    // The counter without them.
+    CounterState Less(const CounterFigures& figures) const;
     // What was added to earlier to make this state (both of one period).
     CounterFigures Since(const CounterState& earlier) const;
+    // The same state, the durations to the second.
+    bool Matches(const CounterState& other) const;
 };

@@ -59,9 +59,9 @@ std::array<CounterState, 4> CountedCounters(const CCheckpoint& checkpoint, const
                                             bool logged) {
     std::array<CounterState, 4> counted = stored;
     for (size_t i = 0; i < stored.size(); ++i) {
-        if (stored[i] == checkpoint.saved[i]) {
+        if (stored[i].Matches(checkpoint.saved[i])) {
             counted[i] = checkpoint.counters[i];
-        } else if (stored[i] != checkpoint.counters[i] && !logged) {
+        } else if (!stored[i].Matches(checkpoint.counters[i]) && !logged) {
             counted[i] = stored[i].Plus(checkpoint.counters[i].Since(checkpoint.saved[i]));
         }
     }

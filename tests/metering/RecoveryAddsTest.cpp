@@ -73,6 +73,31 @@ TEST(RecoveryAdds, KilledConnectionIsAddedToCountersThatMovedOnSinceItsCheckpoin
     EXPECT_EQ(ReadLog(directory).size(), 2u);
 }
 
+// A connection over midnight counts only its part after the daily reset in the daily counter; when
+// that counter moved on after the kill, only that part is added to it.
+TEST(RecoveryAdds, KilledConnectionOverMidnightAddsToTheDailyCounterOnlyWhatFollowedItsReset) {
+    Installation at;
+    at.world.clock.SetNow(CDateTime::FromDate(2026, 12, 7, 23, 58, 0));
+    {
+        StationDriver driver(at.world, &at.file);
+        driver.Start("Night", 0);
+        driver.RunFor(200000); // units at 23:58, 23:59, 0:00 and 0:01; the daily reset at midnight
+    }
+    const std::string directory = at.world.dir.Path();
+    CounterState daily = Stored(directory, CZaehlerFile::kDaily);
+    daily.connections += 3;
+    daily.costs += CMoney(10000);
+    ASSERT_TRUE(CZaehlerFile(directory).WriteCounter(CZaehlerFile::kDaily, daily));
+
+    const CMeterStation next(at.world.services, &at.file);
+    ASSERT_EQ(next.GetRecovery().size(), 1u);
+    EXPECT_EQ(Stored(directory, CZaehlerFile::kDaily).connections, 3);
+    EXPECT_EQ(Stored(directory, CZaehlerFile::kDaily).units, 2);
+    EXPECT_EQ(Stored(directory, CZaehlerFile::kDaily).costs, CMoney(10000 + 2400));
+    EXPECT_EQ(Stored(directory, CZaehlerFile::kTotal).connections, 1);
+    EXPECT_EQ(Stored(directory, CZaehlerFile::kTotal).units, 4);
+}
+
 // A checkpoint from elsewhere, of a connection long ago, adds its connection; the counters keep
 // their own period.
 TEST(RecoveryAdds, CheckpointOfAnOldConnectionNeverDatesTheCountersBack) {
