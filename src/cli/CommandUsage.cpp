@@ -88,7 +88,11 @@ fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
     What a connection of N seconds starting then (default: now) costs, metered unit by
     unit through the engine of the desktop program on a simulated clock; --trace lists
     every unit. FILE and K as for rate. Writes nothing unless --data-dir is given: then the
-    connection is logged and counted there.
+    connection, once metered to its end, is logged there and added to the counters as they
+    stand on the real clock (a counter whose period is over is reset first; none is reset or
+    dated by the simulated time), its discounted units to the discount counter. With
+    --data-dir, a --start in the future is refused; an interrupted run (SIGINT, SIGTERM,
+    SIGHUP) writes nothing and ends with 128 + the signal's number.
 )"},
     Usage{"watch", R"(fernzahl-cli watch [--once]
     Prints a line for every connection that starts or ends (time, started/ended, source,

@@ -104,7 +104,7 @@ void PrintText(std::FILE* out, const CProtokollRows& rows, const std::vector<uin
     for (const uint32_t row : order) {
         rows.ToEntry(row, e);
         table.push_back({std::to_string(rows[row].recordIndex), startText.Format(e.start),
-                         FormatTimeOfDay(e.duration.GetDays(), facts), std::to_string(e.units),
+                         FormatDuration(e.duration.GetDays(), facts), std::to_string(e.units),
                          FormatAmount(e.costs, facts), e.connectionName, e.userName, e.deviceName, e.tariffName});
     }
     PrintTable(out, table, {0, 3, 4});

@@ -2,6 +2,7 @@
 
 #include "cli/CommandOptions.h"
 #include "cli/CommandUsage.h"
+#include "cli/Interruption.h"
 #include "cli/JsonText.h"
 #include "cli/TariffLookup.h"
 #include "cli/TemporaryDirectory.h"
@@ -13,7 +14,6 @@
 #include "log/ProtokollFile.h"
 #include "metering/MeterStation.h"
 #include "metering/ZaehlerFile.h"
-#include "platform/CheckpointFile.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
 #include "platform/UserName.h"
@@ -21,7 +21,10 @@
 #include "settings/MemorySettingsStore.h"
 #include "tariffs/DefaultTariff.h"
 #include "tariffs/InitialPeriodSource.h"
+#include "tariffs/RabattZaehler.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <ostream>
 
@@ -202,22 +205,59 @@ int RunRateCommand(const std::vector<std::string>& words, const CliContext& cont
 
 namespace {
 
-int ReportEndNotWritten(const CMeterStation::EndWrites& end, const CCheckpointFile& checkpoint,
-                        const CliContext& context) {
+int ReportNotWritten(const CMeterStation::EndWrites& end, const CliContext& context) {
     if (!end.counted) {
         context.err << "fernzahl-cli: the counters could not be saved in " << context.dataDirectory
-                    << CZaehlerFile::kFileName << "; Fernzahl counts the connection from " << checkpoint.GetPath()
-                    << " when it starts\n";
+                    << CZaehlerFile::kFileName << "; the connection is not counted\n";
     }
     if (!end.logged) {
         context.err << "fernzahl-cli: the connection could not be written to the log " << context.dataDirectory
-                    << CProtokollFile::kFileName
-                    << (end.unloggedKeptAs.empty()
-                            ? "; it is lost from the log"
-                            : "; it is kept in " + end.unloggedKeptAs + ", and Fernzahl logs it when it starts")
-                    << '\n';
+                    << CProtokollFile::kFileName << '\n';
     }
     return 1;
+}
+
+// A simulation is no connection of the data folder: it meters in a scratch folder, and only its
+// result is added to the folder's counters and log, on the real clock, so that no counter is reset
+// or dated by the simulated one.
+int CountInDataDirectory(const LogEntry& record, uint32_t discountedUnits, const CliContext& context) {
+    CSystemClock clock;
+    CSilentSoundPlayer silence;
+    const CStringTable noStrings;
+    const CStringTable* strings = context.strings();
+    const Services services{clock, context.settings, strings ? *strings : noStrings, silence, GetLoginName()};
+    CMeterStation station(services);
+    const CMeterStation::EndWrites end = station.AddConnection(record, discountedUnits);
+    return end.logged && end.counted ? 0 : ReportNotWritten(end, context);
+}
+
+uint32_t DiscountCount(const std::string& directory) {
+    return CRabattZaehler(directory).GetCount();
+}
+
+std::string ResultText(const CCommandOptions& options, uint32_t seconds, const CVerbindungsZaehler& connection,
+                       const std::vector<TracedUnit>& trace) {
+    std::string text;
+    if (options.Has("--json")) {
+        text = "{\"seconds\":" + std::to_string(seconds) + ",\"units\":" + std::to_string(connection.GetUnits()) +
+               ",\"costs\":" + FormatAmount(connection.GetCosts(), kPlain);
+        if (options.Has("--trace")) {
+            text += ",\"trace\":[";
+            for (size_t i = 0; i < trace.size(); ++i) {
+                text += (i ? "," : "") + TraceJson(trace[i]);
+            }
+            text += "]";
+        }
+        return text + "}\n";
+    }
+    if (options.Has("--trace")) {
+        text = "  second       price    length   units         costs\n";
+        for (const TracedUnit& unit : trace) {
+            text += TraceLine(unit);
+        }
+    }
+    return text + "Units: " + std::to_string(connection.GetUnits()) +
+           "\nCosts: " + FormatAmount(connection.GetCosts(), kPlain) + "\n";
 }
 
 } // namespace
@@ -235,6 +275,11 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
         }
         return 2;
     }
+    if (useDataDirectory && simulation.moment > CSystemClock().Now()) {
+        context.err << "fernzahl-cli: --start lies in the future; a connection counted in the data folder must "
+                       "have begun by now\n";
+        return 2;
+    }
     // One writer per data folder: the desktop program keeps its counters in memory and would save
     // them over what this run adds.
     CSingleInstance meterLock;
@@ -244,27 +289,22 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
                        "or leave out --data-dir\n";
         return 1;
     }
-    // A connection left by Fernzahl is counted from its saved state as it was then: whatever this
-    // run counted meanwhile would be lost.
-    CCheckpointFile left(context.dataDirectory);
-    if (useDataDirectory && (left.Read() || !left.ListUnlogged().empty())) {
-        context.err << "fernzahl-cli: a connection that Fernzahl metered waits in " << left.GetPath()
-                    << " to be logged; start Fernzahl once first, or leave out --data-dir\n";
+    const CInterruption interruption;
+    CTemporaryDirectory scratch;
+    const std::string& directory = scratch.Path();
+    if (directory.empty()) {
+        context.err << "fernzahl-cli: no folder for the simulation could be made: " << std::strerror(errno) << '\n';
         return 1;
     }
-    CTemporaryDirectory temporary;
-    const std::string directory = useDataDirectory ? context.dataDirectory : temporary.Path();
     PrepareDiscountCounter(directory, simulation, context);
+    const uint32_t discountAtStart = DiscountCount(directory);
     CMemorySettingsStore memorySettings(directory);
     CSimulatedClock clock(simulation.moment, kSimulationStartTick);
     CSilentSoundPlayer silence;
     const CStringTable noStrings;
     const CStringTable* strings = context.strings();
-    const Services services{clock, useDataDirectory ? context.settings : memorySettings, strings ? *strings : noStrings,
-                            silence, GetLoginName()};
-    // Into the data folder as the desktop program meters: a connection whose end cannot be written is
-    // kept for its next start.
-    CMeterStation station(services, useDataDirectory ? &left : nullptr);
+    const Services services{clock, memorySettings, strings ? *strings : noStrings, silence, GetLoginName()};
+    CMeterStation station(services);
 
     std::vector<TracedUnit> trace;
     uint32_t unitStart = 0;
@@ -274,43 +314,29 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
                          meter.GetConnection().GetUnits(), meter.GetConnection().GetCosts()});
         unitStart = meter.GetUnitEnd();
     };
-    station.StartConnection(0, FileToRead(simulation, temporary.Path()), "fernzahl-cli", "Simulation",
-                            simulation.tariffName);
+    station.StartConnection(0, FileToRead(simulation, directory), "fernzahl-cli", "Simulation", simulation.tariffName);
     unitStart = station.Meter().GetUnitEnd();
     // The heartbeat: a tick every 500 ms while the connection lasts; a unit due at its very end is not charged.
     station.ChargeDueUnits(record);
     const uint64_t length = static_cast<uint64_t>(*seconds) * 1000;
-    for (uint64_t at = 500; at < length; at += 500) {
+    for (uint64_t at = 500; at < length && CInterruption::Signal() == 0; at += 500) {
         clock.Advance(500);
         station.CheckNewDay();
         station.ChargeDueUnits(record);
     }
-    clock.Advance(length - clock.GetElapsedMilliseconds());
-    const bool logged = station.EndConnection();
-    const CVerbindungsZaehler& connection = station.Meter().GetConnection();
-
-    std::string text;
-    if (options.Has("--json")) {
-        text = "{\"seconds\":" + std::to_string(*seconds) + ",\"units\":" + std::to_string(connection.GetUnits()) +
-               ",\"costs\":" + FormatAmount(connection.GetCosts(), kPlain);
-        if (options.Has("--trace")) {
-            text += ",\"trace\":[";
-            for (size_t i = 0; i < trace.size(); ++i) {
-                text += (i ? "," : "") + TraceJson(trace[i]);
-            }
-            text += "]";
-        }
-        text += "}\n";
-    } else {
-        if (options.Has("--trace")) {
-            text = "  second       price    length   units         costs\n";
-            for (const TracedUnit& unit : trace) {
-                text += TraceLine(unit);
-            }
-        }
-        text += "Units: " + std::to_string(connection.GetUnits()) +
-                "\nCosts: " + FormatAmount(connection.GetCosts(), kPlain) + "\n";
+    if (CInterruption::Signal() != 0) {
+        context.err << "fernzahl-cli: interrupted; nothing was logged or counted\n";
+        return CInterruption::ExitCode();
     }
+    clock.Advance(length - clock.GetElapsedMilliseconds());
+    station.EndConnection();
+    const std::string text = ResultText(options, *seconds, station.Meter().GetConnection(), trace);
     std::fputs(text.c_str(), context.out);
-    return useDataDirectory && !logged ? ReportEndNotWritten(station.GetLastEnd(), left, context) : 0;
+    if (!useDataDirectory) {
+        return 0;
+    }
+    const uint32_t discountAtEnd = DiscountCount(directory);
+    // A monthly reset in the simulated time clears the discount counter: then the end's count is new.
+    const uint32_t discounted = discountAtEnd >= discountAtStart ? discountAtEnd - discountAtStart : discountAtEnd;
+    return CountInDataDirectory(station.Meter().GetLastLogged(), discounted, context);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // Owns a file descriptor and closes it.
 class CFileDescriptor {
 public:
@@ -17,3 +19,8 @@ public:
 private:
     int m_fd;
 };
+
+// Opens a file of the program's own (flags as for open) without waiting on a FIFO or a device put
+// in its place: only a regular file stays open. Otherwise the descriptor is closed and errno says
+// why (EISDIR for a folder, EINVAL for anything else that is no regular file).
+CFileDescriptor OpenRegularFile(const std::string& path, int flags, unsigned mode = 0);

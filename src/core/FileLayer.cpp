@@ -177,7 +177,7 @@ bool CFileLayer::Flush(int fd) {
 }
 
 bool CFileLayer::FlushFile(const std::string& path) {
-    const CFileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const CFileDescriptor fd = OpenRegularFile(path, O_RDONLY);
     return fd.IsOpen() && Flush(fd.Get());
 }
 
@@ -193,6 +193,30 @@ bool CFileLayer::Rename(const std::string& from, const std::string& to) {
 
 bool CFileLayer::Link(const std::string& from, const std::string& to) {
     return !Injected(Kind::Link, to) && link(from.c_str(), to.c_str()) == 0;
+}
+
+bool CFileLayer::RenameNoReplace(const std::string& from, const std::string& to) {
+    if (Injected(Kind::Rename, to)) {
+        return false;
+    }
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return false;
+    }
+    // The name is taken first, so that no file that appears meanwhile is replaced.
+    const CFileDescriptor taken(open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!taken.IsOpen()) {
+        return false;
+    }
+    if (rename(from.c_str(), to.c_str()) != 0) {
+        const int error = errno;
+        unlink(to.c_str());
+        errno = error;
+        return false;
+    }
+    return true;
 }
 
 bool CFileLayer::Remove(const std::string& path) {
@@ -235,8 +259,9 @@ bool CFileLayer::ReplaceThroughStream(const std::string& path, const std::functi
     }
     struct stat info {};
     if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        const CFileDescriptor fd(open(path.c_str(), O_WRONLY | O_CLOEXEC));
-        return fd.IsOpen() && throughStream(fd.Get());
+        // A FIFO without a reader fails (ENXIO) instead of waiting for one.
+        const CFileDescriptor fd(open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        return fd.IsOpen() && fcntl(fd.Get(), F_SETFL, 0) == 0 && throughStream(fd.Get());
     }
     return Replace(path, throughStream);
 }
@@ -264,9 +289,9 @@ bool CFileLayer::Create(const std::string& path, std::string_view text) {
     if (temporary.empty()) {
         return false;
     }
-    const bool linked = Link(temporary, path);
+    const bool linked = Link(temporary, path) || (errno != EEXIST && RenameNoReplace(temporary, path));
     const int error = errno;
-    unlink(temporary.c_str());
+    unlink(temporary.c_str()); // gone already when it was renamed
     errno = error;
     return linked && FlushDirectoryOf(path);
 }
@@ -276,10 +301,11 @@ std::string CFileLayer::MoveAside(const std::string& path, const std::string& su
         const std::string aside = path + suffix + (n == 1 ? std::string() : "-" + std::to_string(n));
         if (Link(path, aside)) {
             // Under both names is better than under none: the old name stays when it cannot go.
-            if (!Remove(path) || !FlushDirectoryOf(path)) {
-                return {};
-            }
-            return aside;
+            return Remove(path) && FlushDirectoryOf(path) ? aside : std::string();
+        }
+        // No hard links here (FAT, SMB), or a folder in a file's place.
+        if (errno != EEXIST && RenameNoReplace(path, aside)) {
+            return FlushDirectoryOf(path) ? aside : std::string();
         }
         if (errno != EEXIST) {
             return {};

@@ -28,6 +28,9 @@ public:
     static bool Rename(const std::string& from, const std::string& to);
     // A new name for a file that never replaces another file.
     static bool Link(const std::string& from, const std::string& to);
+    // Renames a file, never over another file (EEXIST then): renameat2 with RENAME_NOREPLACE, and
+    // where the file system lacks that, a name taken exclusively and renamed over.
+    static bool RenameNoReplace(const std::string& from, const std::string& to);
     // A file that is already gone counts as removed.
     static bool Remove(const std::string& path);
 
@@ -44,10 +47,11 @@ public:
     // named; a device or pipe named as the file is handed to it as it is.
     static bool ReplaceByName(const std::string& path, const std::function<bool(const std::string& file)>& write);
     // The same for a file that must not exist yet: the text is linked in under the path only when
-    // no file of that name exists, so the path names nothing, another file, or the whole text.
+    // no file of that name exists, so the path names nothing, another file, or the whole text. On a
+    // file system without hard links (FAT, exFAT, SMB) it is renamed in, never over another file.
     static bool Create(const std::string& path, std::string_view text);
-    // Renames a file to path + suffix (then suffix + "-2", ...), never over another file: the new
-    // name, empty when it could not be moved.
+    // Renames a file (or a folder in a file's place) to path + suffix (then suffix + "-2", ...), never
+    // over another file: the new name, empty when it could not be moved.
     static std::string MoveAside(const std::string& path, const std::string& suffix = ".damaged");
 
     // The seam: the nth operation from now fails with the error (0: none fails).

@@ -72,7 +72,7 @@ std::unique_ptr<RecordStorage> StorageOf(CFileDescriptor fd, bool writable) {
 }
 
 std::unique_ptr<RecordStorage> OpenExistingForReading(const std::string& path) {
-    CFileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    CFileDescriptor fd = OpenRegularFile(path, O_RDONLY);
     if (!fd.IsOpen() && errno == ENOENT) {
         return std::make_unique<CAbsentStorage>();
     }
@@ -81,11 +81,11 @@ std::unique_ptr<RecordStorage> OpenExistingForReading(const std::string& path) {
 
 std::unique_ptr<RecordStorage> OpenOnDisk(const std::string& path) {
     // Created when missing, never truncated; a file that may only be read is opened for reading.
-    CFileDescriptor fd(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    CFileDescriptor fd = OpenRegularFile(path, O_RDWR | O_CREAT, 0666);
     if (fd.IsOpen()) {
         return StorageOf(std::move(fd), true);
     }
-    return StorageOf(CFileDescriptor(open(path.c_str(), O_RDONLY | O_CLOEXEC)), false);
+    return StorageOf(OpenRegularFile(path, O_RDONLY), false);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "detection/VerbindungsWaechter.h"
 
 #include "core/Clock.h"
+#include "core/FileDescriptor.h"
 #include "core/FileNames.h"
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
@@ -9,6 +10,8 @@
 #include "detection/ModemLine.h"
 #include "settings/SettingsStore.h"
 #include "tariffs/DefaultTariff.h"
+
+#include <fcntl.h>
 
 #include <cstdio>
 #include <utility>
@@ -21,12 +24,7 @@ std::optional<std::string> ReadableTariffFile(const std::string& directory, cons
     if (!path) {
         return std::nullopt;
     }
-    std::FILE* file = std::fopen(path->c_str(), "rb");
-    if (file == nullptr) {
-        return std::nullopt;
-    }
-    std::fclose(file);
-    return path;
+    return OpenRegularFile(*path, O_RDONLY).IsOpen() ? path : std::nullopt;
 }
 } // namespace
 

@@ -34,7 +34,7 @@ const std::string& CExportLine::Format(const LogEntry& entry) {
     m_line.clear();
     m_start.Append(m_line, entry.start);
     m_line += ';';
-    AppendTimeOfDay(m_line, entry.duration.GetDays(), m_facts);
+    AppendDuration(m_line, entry.duration.GetDays(), m_facts);
     m_line += ';';
     m_line.append(number, end);
     m_line += ';';

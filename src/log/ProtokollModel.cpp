@@ -27,7 +27,7 @@ QString CProtokollModel::Cell(const ProtokollZeile& row, int column) const {
     case CProtokollRows::kStart:
         return QString::fromStdString(m_startText.Format(row.start));
     case CProtokollRows::kDuration:
-        return QString::fromStdString(FormatTimeOfDay(row.duration.GetDays(), m_facts));
+        return QString::fromStdString(FormatDuration(row.duration.GetDays(), m_facts));
     case CProtokollRows::kUnits:
         return QString::number(row.units);
     case CProtokollRows::kCosts:

@@ -76,6 +76,38 @@ private:
     std::string m_section;
 };
 
+// What a connection added to a counter, when it is not the whole connection (the counter was reset
+// while it ran): "status duration units connections status costs".
+std::string AddedText(const CounterFigures& f) {
+    return WithStatus(f.duration.GetStatus(), f.duration.GetDays()) + ' ' + std::to_string(f.units) + ' ' +
+           std::to_string(f.connections) + ' ' + WithStatus(f.costs.GetStatus(), f.costs.GetValue());
+}
+
+std::optional<CounterFigures> ParseAdded(std::string_view text) {
+    std::array<std::string_view, 6> parts;
+    for (std::string_view& part : parts) {
+        const size_t space = text.find(' ');
+        part = text.substr(0, space);
+        text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+    }
+    CounterFigures f;
+    ValueStatus durationStatus{}, costsStatus{};
+    double days = 0;
+    int64_t costs = 0;
+    const auto number = [](std::string_view s, int32_t& out) {
+        return !s.empty() && std::from_chars(s.data(), s.data() + s.size(), out).ptr == s.data() + s.size();
+    };
+    const std::string duration = std::string(parts[0]) + ' ' + std::string(parts[1]);
+    const std::string money = std::string(parts[4]) + ' ' + std::string(parts[5]);
+    if (!text.empty() || !ParseWithStatus(duration, durationStatus, days) || !number(parts[2], f.units) ||
+        !number(parts[3], f.connections) || !ParseWithStatus(money, costsStatus, costs)) {
+        return std::nullopt;
+    }
+    f.duration = CTimeSpan(days, durationStatus);
+    f.costs = CMoney(costs, costsStatus);
+    return f;
+}
+
 } // namespace
 
 std::string CCheckpoint::ToText() const {
@@ -102,6 +134,10 @@ std::string CCheckpoint::ToText() const {
         set(section, "Connections", number(c.connections));
         set(section, "Costs", text(WithStatus(c.costs.GetStatus(), c.costs.GetValue())));
         set(section, "Reset", text(WithStatus(c.resetDate.GetStatus(), c.resetDate.GetOleDate())));
+        // Most often the whole connection: then left out, which keeps the file small.
+        if (const CounterFigures added = c.Since(saved[i]); !added.Matches(CounterFigures::Of(record))) {
+            set(section, "Added", text(AddedText(added)));
+        }
     }
     return doc.ToText();
 }
@@ -124,6 +160,11 @@ std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
         whole = counter.Span("Duration", s.duration) && counter.Number("Units", s.units) &&
                 counter.Number("Connections", s.connections) && counter.Money("Costs", s.costs) &&
                 counter.Date("Reset", s.resetDate);
+        std::string addedText;
+        const std::optional<CounterFigures> added =
+            counter.Text("Added", addedText) ? ParseAdded(addedText) : CounterFigures::Of(c.record);
+        whole = whole && added;
+        c.saved[i] = s.Less(added.value_or(CounterFigures{}));
     }
     return whole ? std::optional(c) : std::nullopt;
 }

@@ -9,14 +9,18 @@
 #include <string_view>
 
 // The state of a running connection as the next start needs it, should the program end without
-// logging it: the log record as it stands and each totals counter as it would be saved now. The
-// counters are kept whole, not as changes, so that storing them a second time changes nothing. The
-// discount counter needs no entry: it is saved at every discounted unit.
+// logging it: the log record as it stands, each totals counter as it would be saved now, and what
+// the counter file held of it then (kept as what the connection adds to it, written only where that
+// is not the whole connection). A counter file that still holds the latter takes the former whole
+// (so storing it twice changes nothing), one that holds the former has counted the connection, and
+// one that moved on meanwhile gets the difference added. The discount counter needs no entry: it is saved at every
+// discounted unit.
 struct CCheckpoint {
     static constexpr const char* kFileName = "Fernzahl.run";
 
     LogEntry record;
     std::array<CounterState, 4> counters; // daily, weekly, monthly, total
+    std::array<CounterState, 4> saved;    // the same counters as their file held them (to the second)
 
     // A small INI text, readable by people.
     std::string ToText() const;

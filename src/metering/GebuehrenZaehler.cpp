@@ -53,12 +53,12 @@ uint32_t CGebuehrenZaehler::GetElapsedSeconds() const {
 std::string CGebuehrenZaehler::FormatCounter(const CStringTable& strings, const LocaleFacts& facts) const {
     const double days = m_running ? CTimeSpan::FromSeconds(GetElapsedSeconds()).GetDays() : m_duration.GetDays();
     return strings.Format(Str::kCounterTotals,
-                          {FormatTimeOfDay(days, facts), std::to_string(m_units), FormatAmount(m_costs, facts)});
+                          {FormatDuration(days, facts), std::to_string(m_units), FormatAmount(m_costs, facts)});
 }
 
 std::string CGebuehrenZaehler::FormatShort(bool costsFirst, const CStringTable& strings,
                                            const LocaleFacts& facts) const {
-    const std::string time = FormatTimeOfDay(CTimeSpan::FromSeconds(GetElapsedSeconds()).GetDays(), facts);
+    const std::string time = FormatDuration(CTimeSpan::FromSeconds(GetElapsedSeconds()).GetDays(), facts);
     const std::string costs = FormatAmount(m_costs, facts);
     return costsFirst ? strings.Format(Str::kShortText, {costs, time}) : strings.Format(Str::kShortText, {time, costs});
 }

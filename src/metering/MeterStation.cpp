@@ -4,11 +4,13 @@
 #include "log/ProtokollFile.h"
 #include "metering/Checkpoint.h"
 #include "settings/SettingsStore.h"
+#include "tariffs/RabattZaehler.h"
 
 CMeterStation::CMeterStation(const Services& services, CheckpointStore* checkpoints)
     : m_services(services), m_tariff(services.clock, services.settings.GetProgramDirectory()),
       m_meter(m_tariff, services),
-      m_recovery(checkpoints ? CRunRecovery::Recover(*checkpoints, services.settings.GetProgramDirectory())
+      m_recovery(checkpoints ? CRunRecovery::Recover(*checkpoints, services.settings.GetProgramDirectory(),
+                                                     services.clock.Now())
                              : std::vector<CRunRecovery::Result>{}),
       m_counters{CSummenZaehler(kDaily, CSummenZaehler::ResetMode::Daily, m_tariff, services),
                  CSummenZaehler(kWeekly, CSummenZaehler::ResetMode::Weekly, m_tariff, services),
@@ -77,9 +79,9 @@ int CMeterStation::ChargeDueUnits(const std::function<void()>& onUnit) {
 
 // The writes in this order: the final checkpoint, the counters, the log record (each flushed to
 // the disk), the checkpoint's removal. Until the removal, the next start finds a checkpoint whose
-// counter values it stores again whole (a second time changes nothing) and whose record it appends
-// unless the log already holds it; so the connection is counted and logged once, wherever the
-// program stops. When a write fails, the checkpoint is kept for the next start instead.
+// counters it finds counted or counts, and whose record it appends unless the log already holds
+// it; so the connection is counted and logged once, wherever the program stops. When a write
+// fails, the checkpoint is kept for the next start instead.
 bool CMeterStation::EndConnection(bool askForDescription) {
     const std::string finalState = KeepCheckpoint(true);
     Reached(EndStep::CheckpointWritten);
@@ -110,6 +112,20 @@ bool CMeterStation::EndConnection(bool askForDescription) {
         m_checkpoints->Remove();
     }
     return (!askForDescription || m_meter.AskDescription()) && logged && counted;
+}
+
+CMeterStation::EndWrites CMeterStation::AddConnection(const LogEntry& record, uint32_t discountedUnits) {
+    EndWrites end;
+    for (CSummenZaehler& counter : m_counters) {
+        end.counted = counter.Add(CounterFigures::Of(record)) && end.counted;
+    }
+    if (discountedUnits > 0) {
+        CRabattZaehler discount(m_services.settings.GetProgramDirectory());
+        discount.SetCount(discount.GetCount() + discountedUnits);
+        end.counted = discount.Save() && end.counted;
+    }
+    end.logged = CProtokollFile(m_services.settings.GetProgramDirectory()).Append(record).has_value();
+    return end;
 }
 
 bool CMeterStation::RetryUnlogged(bool now) {
@@ -143,6 +159,7 @@ std::string CMeterStation::CheckpointText() const {
     checkpoint.record = m_meter.MakeLogEntry();
     for (size_t i = 0; i < m_counters.size(); ++i) {
         checkpoint.counters[i] = m_counters[i].GetStateAtEnd();
+        checkpoint.saved[i] = m_counters[i].GetSavedState();
     }
     return checkpoint.ToText();
 }

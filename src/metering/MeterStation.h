@@ -63,6 +63,9 @@ public:
         std::string unloggedKeptAs; // where the checkpoint of an unlogged connection is kept; empty when nowhere
     };
     const EndWrites& GetLastEnd() const { return m_end; }
+    // Counts and logs a connection metered elsewhere (a simulation's, on a clock of its own) as the
+    // counters stand on this station's clock, with the units it counted at the discount price.
+    EndWrites AddConnection(const LogEntry& record, uint32_t discountedUnits);
     // A record that could be neither written nor kept (a disk full from before the connection began)
     // waits here and is written again at most once a minute, and before the next record: true when
     // one was written now.

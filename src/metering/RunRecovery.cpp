@@ -35,35 +35,95 @@ bool IsLogged(const std::string& directory, const LogEntry& record) {
     return false;
 }
 
-bool Log(const std::string& directory, const LogEntry& record) {
-    return IsLogged(directory, record) || CProtokollFile(directory).Append(record).has_value();
+// The counters as their file holds them now; a counter without a record starts now. Nothing when
+// the file cannot be opened.
+std::optional<std::array<CounterState, 4>> StoredCounters(const std::string& directory, const CDateTime& now) {
+    CZaehlerFile file(directory);
+    if (!file.OpenRecordFile()) {
+        return std::nullopt;
+    }
+    CounterState startingNow;
+    startingNow.resetDate = now;
+    std::array<CounterState, 4> stored;
+    for (uint8_t number = CZaehlerFile::kDaily; number <= CZaehlerFile::kTotal; ++number) {
+        stored[number] = file.FindFirst(0, number) ? file.State() : startingNow;
+    }
+    return stored;
 }
 
-bool Count(const std::string& directory, const CCheckpoint& checkpoint) {
+// What each counter must hold with the connection counted once. A counter that still holds what the
+// checkpoint saw takes the checkpoint's state whole; one that holds that state has counted it. One
+// that moved on since (a reset, another connection, a changed file) has counted it when the log
+// holds the record, which is written after the counters; else it gets the connection added.
+std::array<CounterState, 4> CountedCounters(const CCheckpoint& checkpoint, const std::array<CounterState, 4>& stored,
+                                            bool logged) {
+    std::array<CounterState, 4> counted = stored;
+    for (size_t i = 0; i < stored.size(); ++i) {
+        if (stored[i].Matches(checkpoint.saved[i])) {
+            counted[i] = checkpoint.counters[i];
+        } else if (!stored[i].Matches(checkpoint.counters[i]) && !logged) {
+            counted[i] = stored[i].Plus(checkpoint.counters[i].Since(checkpoint.saved[i]));
+        }
+    }
+    return counted;
+}
+
+// A counter that moved on gets more than the checkpoint's state: the checkpoint first says so, so
+// that a stop after the counters are written finds them counted.
+bool Retarget(CheckpointStore& store, CCheckpoint checkpoint, const std::array<CounterState, 4>& stored,
+              const std::array<CounterState, 4>& counted) {
+    bool moved = false;
+    for (size_t i = 0; i < stored.size(); ++i) {
+        if (counted[i] != checkpoint.counters[i] && counted[i] != stored[i]) {
+            checkpoint.saved[i] = stored[i];
+            checkpoint.counters[i] = counted[i];
+            moved = true;
+        }
+    }
+    return !moved || store.Write(checkpoint.ToText());
+}
+
+bool Count(const std::string& directory, const std::array<CounterState, 4>& stored,
+           const std::array<CounterState, 4>& counted) {
     bool written = true;
     for (uint8_t number = CZaehlerFile::kDaily; number <= CZaehlerFile::kTotal; ++number) {
-        written = CZaehlerFile(directory).WriteCounter(number, checkpoint.counters[number]) && written;
+        if (counted[number] != stored[number]) {
+            written = CZaehlerFile(directory).WriteCounter(number, counted[number]) && written;
+        }
     }
     return written;
 }
 
-CRunRecovery::Result RecoverRunning(CheckpointStore& store, const std::string& directory, const std::string& text) {
+std::optional<CRunRecovery::Result> RecoverRunning(CheckpointStore& store, const std::string& directory,
+                                                   const std::string& text, const CDateTime& now) {
     const std::optional<CCheckpoint> checkpoint = CCheckpoint::Parse(text);
     if (!checkpoint) {
-        return {CRunRecovery::Outcome::Unreadable, {}, store.SetAside(), {}};
+        return CRunRecovery::Result{CRunRecovery::Outcome::Unreadable, {}, store.SetAside(), {}};
     }
-    const bool counted = Count(directory, *checkpoint);
-    const bool logged = Log(directory, checkpoint->record);
-    if (!counted) {
-        // Left where it is: the next start counts it again whole, and logs it unless it is logged.
-        return {CRunRecovery::Outcome::NotWritten, checkpoint->record, store.GetName(), checkpoint->counters};
+    const bool logged = IsLogged(directory, checkpoint->record);
+    const std::optional<std::array<CounterState, 4>> stored = StoredCounters(directory, now);
+    const std::array<CounterState, 4> counted =
+        stored ? CountedCounters(*checkpoint, *stored, logged) : checkpoint->counters;
+    if (stored && !Retarget(store, *checkpoint, *stored, counted)) {
+        // Nothing counted: left where it is for the next start.
+        return CRunRecovery::Result{CRunRecovery::Outcome::NotWritten, checkpoint->record, store.GetName(), {}};
     }
-    if (!logged) {
+    if (!stored || !Count(directory, *stored, counted)) {
+        // The meter takes the counters over and saves them with its next save; what is left is the
+        // record, which the next start writes from a checkpoint kept for that alone.
+        const std::string keptAs = logged ? store.GetName() : store.KeepUnlogged();
+        return CRunRecovery::Result{CRunRecovery::Outcome::NotWritten, checkpoint->record,
+                                    keptAs.empty() ? store.GetName() : keptAs, counted};
+    }
+    if (!logged && !CProtokollFile(directory).Append(checkpoint->record)) {
         // Kept, so that the next connection's checkpoint does not replace it.
-        return {CRunRecovery::Outcome::NotWritten, checkpoint->record, store.KeepUnlogged(), {}};
+        return CRunRecovery::Result{CRunRecovery::Outcome::NotWritten, checkpoint->record, store.KeepUnlogged(), {}};
     }
     store.Remove();
-    return {CRunRecovery::Outcome::Recovered, checkpoint->record, {}, {}};
+    if (logged && counted == *stored) {
+        return std::nullopt; // told when it was logged; a checkpoint whose removal failed then is only removed now
+    }
+    return CRunRecovery::Result{CRunRecovery::Outcome::Recovered, checkpoint->record, {}, {}};
 }
 
 CRunRecovery::Result RecoverUnlogged(CheckpointStore& store, const std::string& directory, const std::string& name) {
@@ -71,7 +131,7 @@ CRunRecovery::Result RecoverUnlogged(CheckpointStore& store, const std::string& 
     if (!checkpoint) {
         return {CRunRecovery::Outcome::Unreadable, {}, name, {}};
     }
-    if (!Log(directory, checkpoint->record)) {
+    if (!IsLogged(directory, checkpoint->record) && !CProtokollFile(directory).Append(checkpoint->record)) {
         return {CRunRecovery::Outcome::NotWritten, checkpoint->record, name, {}};
     }
     store.RemoveUnlogged(name);
@@ -80,14 +140,17 @@ CRunRecovery::Result RecoverUnlogged(CheckpointStore& store, const std::string& 
 
 } // namespace
 
-std::vector<CRunRecovery::Result> CRunRecovery::Recover(CheckpointStore& store, const std::string& programDirectory) {
+std::vector<CRunRecovery::Result> CRunRecovery::Recover(CheckpointStore& store, const std::string& programDirectory,
+                                                        const CDateTime& now) {
     std::vector<Result> results;
     // The ones kept earlier first, so that the log stays in the order the connections ended.
     for (const std::string& name : store.ListUnlogged()) {
         results.push_back(RecoverUnlogged(store, programDirectory, name));
     }
     if (const std::optional<std::string> text = store.Read()) {
-        results.push_back(RecoverRunning(store, programDirectory, *text));
+        if (std::optional<Result> result = RecoverRunning(store, programDirectory, *text, now)) {
+            results.push_back(std::move(*result));
+        }
     }
     return results;
 }

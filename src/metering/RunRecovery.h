@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DateTime.h"
 #include "log/LogEntry.h"
 #include "metering/CounterState.h"
 
@@ -26,17 +27,20 @@ public:
         Outcome outcome = Outcome::Recovered;
         LogEntry record;    // the connection, when the checkpoint could be read
         std::string keptAs; // where a checkpoint that was set aside is now; empty when it could not be moved
-        // The counters as the checkpoint has them, when the counter file could not take them: the
+        // The counters with the connection counted, when the counter file could not take them: the
         // meter then starts from these, and saves them with its next save.
         std::optional<std::array<CounterState, 4>> uncounted;
     };
 
-    // The checkpoint of the connection that was running gives the counters its values whole and the
-    // log its record unless the log holds it already; so every step can be repeated, and a crash
-    // during the recovery, or one between the normal end's writes, still counts the connection
-    // exactly once. A checkpoint kept because its record could not be written gives only the record
-    // (its counters were saved by the run that kept it). One result per checkpoint found.
-    static std::vector<Result> Recover(CheckpointStore& store, const std::string& programDirectory);
+    // The checkpoint of the connection that was running adds the connection to the counters as they
+    // are now and gives the log its record, unless the log holds it already; never does it write an
+    // older state of a counter back. Every step can be repeated, so a crash during the recovery, or
+    // one between the normal end's writes, still counts the connection exactly once, and a checkpoint
+    // whose removal failed is only removed (no result). A checkpoint kept because its record could
+    // not be written gives only the record (its counters were saved by the run that kept it). One
+    // result per checkpoint that had something to do; now dates a counter that has no record yet.
+    static std::vector<Result> Recover(CheckpointStore& store, const std::string& programDirectory,
+                                       const CDateTime& now);
     // What the user is told of it (once: the checkpoint is gone afterwards).
     static std::string Describe(const Result& result, const CStringTable& strings);
 };

@@ -29,27 +29,42 @@ CSummenZaehler::CSummenZaehler(uint8_t recordNumber, ResetMode mode, CTarif& tar
         Reset();
         return;
     }
-    m_duration = m_file.duration;
-    m_units = m_file.units;
-    m_connections = m_file.connections;
-    m_resetDate = m_file.resetDate;
-    m_costs = m_file.costs;
+    m_saved = m_file.State();
+    Assign(m_saved);
     AutoReset();
 }
 
-bool CSummenZaehler::Save() {
-    return m_file.WriteCounter(m_recordNumber, {m_duration, m_units, m_connections, m_costs, m_resetDate});
-}
-
-void CSummenZaehler::TakeOver(const CounterState& state) {
+void CSummenZaehler::Assign(const CounterState& state) {
     m_duration = state.duration;
     m_units = state.units;
     m_connections = state.connections;
     m_costs = state.costs;
     m_resetDate = state.resetDate;
+}
+
+CounterState CSummenZaehler::Current() const {
+    return {m_duration, m_units, m_connections, m_costs, m_resetDate};
+}
+
+bool CSummenZaehler::Save() {
+    const CounterState state = Current();
+    if (!m_file.WriteCounter(m_recordNumber, state)) {
+        return false;
+    }
+    m_saved = state;
+    return true;
+}
+
+void CSummenZaehler::TakeOver(const CounterState& state) {
+    Assign(state);
     if (!AutoReset()) {
         Save();
     }
+}
+
+bool CSummenZaehler::Add(const CounterFigures& figures) {
+    Assign(Current().Plus(figures));
+    return Save();
 }
 
 CounterState CSummenZaehler::GetStateAtEnd() const {

@@ -31,6 +31,9 @@ public:
     bool Save();
     // Starts from a state the counter file could not take (a recovered connection's), and saves it.
     void TakeOver(const CounterState& state);
+    // Adds a connection that was metered elsewhere (a simulation's) and saves; false when the counter
+    // could not be saved (it still holds the connection).
+    bool Add(const CounterFigures& figures);
 
     // The counter's text for the main window.
     std::string FormatTotals() const;
@@ -40,8 +43,14 @@ public:
     CTimeSpan GetTotalDuration() const;
     // What the counter would save if the connection it counts ended now.
     CounterState GetStateAtEnd() const;
+    // What the counter file holds of it, as far as this counter knows: what it loaded or last saved.
+    const CounterState& GetSavedState() const { return m_saved; }
 
 private:
+    void Assign(const CounterState& state);
+    // As stored, without a running connection's time.
+    CounterState Current() const;
+
     const Services& m_services;
     int32_t m_connections = 0;
     CDateTime m_resetDate;
@@ -49,4 +58,5 @@ private:
     ResetMode m_mode;
     CZaehlerFile m_file;
     uint32_t m_connectionStartTick = 0;
+    CounterState m_saved;
 };

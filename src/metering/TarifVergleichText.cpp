@@ -123,7 +123,7 @@ std::string CTarifVergleichText::ConnectionCell(size_t line, size_t connection, 
     case kDevice:
         return m_rows.Text(row.deviceName);
     case kDuration:
-        return m_style != Style::kPlain ? FormatTimeOfDay(row.duration.GetDays(), m_facts)
+        return m_style != Style::kPlain ? FormatDuration(row.duration.GetDays(), m_facts)
                                         : std::to_string(row.duration.GetTotalSeconds());
     case kLoggedUnits:
         return std::to_string(row.units);

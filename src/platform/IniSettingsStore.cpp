@@ -15,7 +15,34 @@ CIniSettingsStore::CIniSettingsStore(std::string settingsFile, std::string dataD
     }
 }
 
-std::optional<CIniDocument> CIniSettingsStore::ReadDocument() const {
+std::optional<FileIdentity> FileIdentity::Of(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return FileIdentity{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
+bool FileIdentity::operator==(const FileIdentity& o) const {
+    const auto same = [](const timespec& a, const timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    };
+    return device == o.device && inode == o.inode && size == o.size && same(modified, o.modified) &&
+           same(changed, o.changed);
+}
+
+const std::optional<CIniDocument>& CIniSettingsStore::ReadDocument() const {
+    // Taken before the read: a change during it makes the next access read again.
+    const std::optional<FileIdentity> identity = FileIdentity::Of(m_file);
+    if (identity && m_readIdentity && *identity == *m_readIdentity) {
+        return m_read;
+    }
+    m_read = ReadFromDisk();
+    m_readIdentity = m_read ? identity : std::nullopt;
+    return m_read;
+}
+
+std::optional<CIniDocument> CIniSettingsStore::ReadFromDisk() const {
     std::string text;
     if (!ReadWholeFile(m_file, text)) {
         std::error_code error;
@@ -25,13 +52,14 @@ std::optional<CIniDocument> CIniSettingsStore::ReadDocument() const {
     return CIniDocument::Parse(text);
 }
 
-std::optional<CIniDocument> CIniSettingsStore::Load() const {
-    std::optional<CIniDocument> doc = ReadDocument();
-    return doc && doc->GetDamagedLine() != 0 ? CIniDocument() : doc;
+const CIniDocument& CIniSettingsStore::Load() const {
+    static const CIniDocument defaults;
+    const std::optional<CIniDocument>& doc = ReadDocument();
+    return doc && doc->GetDamagedLine() == 0 ? *doc : defaults;
 }
 
 std::optional<int> CIniSettingsStore::FindDamage() const {
-    const std::optional<CIniDocument> doc = ReadDocument();
+    const std::optional<CIniDocument>& doc = ReadDocument();
     return doc && doc->GetDamagedLine() != 0 ? std::optional(doc->GetDamagedLine()) : std::nullopt;
 }
 
@@ -56,8 +84,7 @@ CFileDescriptor CIniSettingsStore::LockDirectory() const {
 }
 
 std::optional<SettingValue> CIniSettingsStore::ReadValue(const std::string& section, const std::string& name) {
-    const CIniDocument doc = Load().value_or(CIniDocument());
-    const SettingValue* value = doc.Find(section, name);
+    const SettingValue* value = Load().Find(section, name);
     return value ? std::optional<SettingValue>(*value) : std::nullopt;
 }
 
@@ -71,13 +98,12 @@ std::optional<SettingsSection> CIniSettingsStore::OpenSettingsKey(bool create, c
         const bool written = Modify([&](CIniDocument& doc) { values = doc.Section(section); });
         return written ? std::optional(values) : std::nullopt;
     }
-    const CIniDocument doc = Load().value_or(CIniDocument());
-    const SettingsSection* values = doc.FindSection(section);
+    const SettingsSection* values = Load().FindSection(section);
     return values ? std::optional(*values) : std::nullopt;
 }
 
 std::vector<std::pair<std::string, SettingsSection>> CIniSettingsStore::ListAll() {
-    return Load().value_or(CIniDocument()).Sections();
+    return Load().Sections();
 }
 
 std::string CIniSettingsStore::GetProgramDirectory() {

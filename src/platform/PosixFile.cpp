@@ -6,7 +6,7 @@
 
 bool ReadWholeFile(const std::string& path, std::string& text) {
     text.clear();
-    CFileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    CFileDescriptor fd = OpenRegularFile(path, O_RDONLY);
     if (!fd.IsOpen()) {
         return false;
     }

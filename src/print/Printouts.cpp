@@ -52,7 +52,7 @@ bool PrintLog(QPrinter& printer, const CProtokollRows& rows, const std::vector<u
         if (!page.Fits(0, start)) {
             start = r.start.Format("%x %H:%M");
         }
-        page.Row({start, FormatTimeOfDay(r.duration.GetDays(), facts), std::to_string(r.units),
+        page.Row({start, FormatDuration(r.duration.GetDays(), facts), std::to_string(r.units),
                   FormatAmount(r.costs, facts), rows.Text(r.connectionName), rows.Text(r.userName),
                   rows.Text(r.deviceName), rows.Text(r.tariffName)},
                  fitted);

@@ -55,10 +55,14 @@ std::string FormatTimeOfDay(double days, const LocaleFacts& facts) {
     return text;
 }
 
-std::string FormatDuration(double days, const LocaleFacts& facts) {
+void AppendDuration(std::string& out, double days, const LocaleFacts& facts) {
     const double v = WithTolerance(days);
+    AppendHms(out, Low16(v * 24.0), v, facts);
+}
+
+std::string FormatDuration(double days, const LocaleFacts& facts) {
     std::string text;
-    AppendHms(text, Low16(v * 24.0), v, facts);
+    AppendDuration(text, days, facts);
     return text;
 }
 

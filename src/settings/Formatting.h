@@ -13,6 +13,8 @@ std::string FormatTimeOfDay(double days, const LocaleFacts& facts);
 std::string FormatTimeOfDay(double days);
 // The same, appended to a text (for long exports).
 void AppendTimeOfDay(std::string& out, double days, const LocaleFacts& facts);
+// A duration in hours, minutes and seconds; the hours go on past 24 ("25:00:00").
+void AppendDuration(std::string& out, double days, const LocaleFacts& facts);
 // Like FormatTimeOfDay, but the hours are the total number of hours.
 std::string FormatDuration(double days, const LocaleFacts& facts);
 std::string FormatDuration(double days);

@@ -186,44 +186,41 @@ std::string CIniDocument::ToText() const {
     return out;
 }
 
+std::optional<size_t> CIniDocument::IndexOf(const std::string& section) const {
+    const auto found = m_sectionIndex.find(section);
+    return found == m_sectionIndex.end() ? std::nullopt : std::optional(found->second);
+}
+
 const SettingsSection* CIniDocument::FindSection(const std::string& section) const {
-    for (const auto& [name, values] : m_sections) {
-        if (name == section) {
-            return &values;
-        }
-    }
-    return nullptr;
+    const std::optional<size_t> index = IndexOf(section);
+    return index ? &m_sections[*index].second : nullptr;
 }
 
 const SettingValue* CIniDocument::Find(const std::string& section, const std::string& name) const {
-    const SettingsSection* values = FindSection(section);
-    if (values == nullptr) {
+    const std::optional<size_t> index = IndexOf(section);
+    if (!index) {
         return nullptr;
     }
-    for (const auto& [valueName, value] : *values) {
-        if (valueName == name) {
-            return &value;
-        }
-    }
-    return nullptr;
+    const auto found = m_valueIndex[*index].find(name);
+    return found == m_valueIndex[*index].end() ? nullptr : &m_sections[*index].second[found->second].second;
 }
 
 SettingsSection& CIniDocument::Section(const std::string& section) {
-    for (auto& [name, values] : m_sections) {
-        if (name == section) {
-            return values;
-        }
+    if (const std::optional<size_t> index = IndexOf(section)) {
+        return m_sections[*index].second;
     }
+    m_sectionIndex.emplace(section, m_sections.size());
+    m_valueIndex.emplace_back();
     return m_sections.emplace_back(section, SettingsSection{}).second;
 }
 
 void CIniDocument::Set(const std::string& section, const std::string& name, const SettingValue& value) {
     SettingsSection& values = Section(section);
-    for (auto& [valueName, existing] : values) {
-        if (valueName == name) {
-            existing = value;
-            return;
-        }
+    std::unordered_map<std::string, size_t>& names = m_valueIndex[*IndexOf(section)];
+    const auto [found, added] = names.emplace(name, values.size());
+    if (added) {
+        values.emplace_back(name, value);
+    } else {
+        values[found->second].second = value;
     }
-    values.emplace_back(name, value);
 }

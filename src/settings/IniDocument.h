@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -34,6 +35,12 @@ private:
     // False when the line cannot be read; current is the section it is in, nothing before the first.
     bool ParseLine(std::string_view line, std::optional<std::string>& current);
 
+    // Where each section is in m_sections, and each value in its section: one lookup per key, so
+    // that a file of many values is read in linear time.
+    std::optional<size_t> IndexOf(const std::string& section) const;
+
     std::vector<std::pair<std::string, SettingsSection>> m_sections;
+    std::unordered_map<std::string, size_t> m_sectionIndex;
+    std::vector<std::unordered_map<std::string, size_t>> m_valueIndex;
     int m_damagedLine = 0;
 };

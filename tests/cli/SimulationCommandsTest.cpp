@@ -6,6 +6,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
 #include "support/EnvironmentGuard.h"
+#include "support/LogBuilder.h"
 #include "support/TariffBuilder.h"
 
 #include <filesystem>
@@ -73,35 +74,51 @@ TEST_F(SimulationCommandsTest, MeterWithTheDataDirectoryLogsAndCountsTheConnecti
 }
 
 // The desktop program holds the folder (here under another name for it): its counters in memory
-// would be saved over this run's. And a run on an earlier day never takes today out of the counters.
-TEST_F(SimulationCommandsTest, MeterNeverWritesBesideARunningMeterNorMovesACounterBack) {
+// would be saved over this run's.
+TEST_F(SimulationCommandsTest, MeterNeverWritesBesideARunningMeter) {
     CTariffBuilder(dir.File("Plain.tff")).WithZoneEveryDay({.seconds = 90, .price = 1200});
     const std::vector<std::string> meter = {"--tariff", "Plain", "--start", "2026-12-07 10:00:00", "--seconds", "100"};
     CTempDir runtime;
     const CEnvironmentGuard runtimeDirectory("XDG_RUNTIME_DIR", runtime.Path());
-    {
-        std::filesystem::create_directory_symlink(dir.Path(), runtime.File("link"));
-        CSingleInstance desktop;
-        ASSERT_EQ(desktop.Acquire(runtime.File("link")), CSingleInstance::Result::Acquired);
-        EXPECT_EQ(Run(MeterLogged, meter), 1);
-        // Said is who holds it, not that it meters: an idle window holds the folder too.
-        EXPECT_NE(err.str().find(" is held by " + std::filesystem::read_symlink("/proc/self/exe").string() +
-                                 " (process " + std::to_string(getpid()) + ")"),
-                  std::string::npos)
-            << err.str();
-        EXPECT_FALSE(FileExists(dir.File("Fernzahl.log")));
-    }
-    // Nor beside a connection that Fernzahl left to be logged at its next start.
-    WriteFile(dir.File("Fernzahl.run.unlogged"), "[Checkpoint]\n");
+    std::filesystem::create_directory_symlink(dir.Path(), runtime.File("link"));
+    CSingleInstance desktop;
+    ASSERT_EQ(desktop.Acquire(runtime.File("link")), CSingleInstance::Result::Acquired);
     EXPECT_EQ(Run(MeterLogged, meter), 1);
-    EXPECT_NE(err.str().find("waits in"), std::string::npos) << err.str();
-    std::filesystem::remove(dir.File("Fernzahl.run.unlogged"));
-    ASSERT_EQ(Run(MeterLogged, meter), 0);
-    ASSERT_EQ(Run(MeterLogged, {"--tariff", "Plain", "--start", "2026-12-06 10:00:00", "--seconds", "100"}), 0);
-    CZaehlerFile daily(dir.Path());
-    ASSERT_TRUE(daily.OpenRecordFile() && daily.FindFirst(0, CZaehlerFile::kDaily));
-    EXPECT_TRUE(daily.resetDate.IsSameDay(CDateTime::FromDate(2026, 12, 7, 0, 0, 0)));
-    EXPECT_EQ(daily.connections, 2);
+    // Said is who holds it, not that it meters: an idle window holds the folder too.
+    EXPECT_NE(err.str().find(" is held by " + std::filesystem::read_symlink("/proc/self/exe").string() +
+                             " (process " + std::to_string(getpid()) + ")"),
+              std::string::npos)
+        << err.str();
+    EXPECT_FALSE(FileExists(dir.File("Fernzahl.log")));
+}
+
+// A simulation is no connection of the folder: its counters follow the real clock. One on an
+// earlier day, or running past midnight, adds to today's counters and dates none of them; one in
+// the future is refused. No checkpoint is ever left.
+TEST_F(SimulationCommandsTest, MeterCountsOnTheRealClockAndRefusesTheFuture) {
+    CTariffBuilder(dir.File("Plain.tff")).WithZoneEveryDay({.seconds = 90, .price = 1200});
+    ASSERT_EQ(Run(MeterLogged, {"--tariff", "Plain", "--seconds", "100"}), 0) << err.str();
+    const std::string lateYesterday = (CSystemClock().Now() - CTimeSpan::FromSeconds(86400)).Format("%Y-%m-%d 23:59");
+    ASSERT_EQ(Run(MeterLogged, {"--tariff", "Plain", "--start", lateYesterday, "--seconds", "7200"}), 0);
+    CZaehlerFile counters(dir.Path());
+    ASSERT_TRUE(counters.OpenRecordFile());
+    for (uint8_t number = CZaehlerFile::kDaily; number <= CZaehlerFile::kTotal; ++number) {
+        ASSERT_TRUE(counters.FindFirst(0, number));
+        EXPECT_EQ(counters.connections, 2) << int(number);
+        EXPECT_EQ(counters.costs, CMoney(2400 + 80 * 1200)) << int(number);
+        EXPECT_FALSE(counters.resetDate > CSystemClock().Now()) << int(number);
+    }
+    ASSERT_TRUE(counters.FindFirst(0, CZaehlerFile::kDaily));
+    EXPECT_TRUE(counters.resetDate.IsSameDay(CSystemClock().Now()));
+    counters.Close();
+    EXPECT_FALSE(FileExists(dir.File("Fernzahl.run")));
+
+    const std::string tomorrow = (CSystemClock().Now() + CTimeSpan::FromSeconds(86400)).Format("%Y-%m-%d %H:%M");
+    EXPECT_EQ(Run(MeterLogged, {"--tariff", "Plain", "--start", tomorrow, "--seconds", "60"}), 2);
+    EXPECT_NE(err.str().find("--start lies in the future"), std::string::npos) << err.str();
+    EXPECT_EQ(ReadLog(dir.Path()).size(), 2u);
+    // Without the data folder nothing is counted, so any time may be asked about.
+    EXPECT_EQ(Run(MeterOnly, {"--tariff", "Plain", "--start", tomorrow, "--seconds", "60"}), 0) << err.str();
 }
 
 TEST_F(SimulationCommandsTest, RateShowsTheZoneAndDiscountOfTheMoment) {

@@ -44,8 +44,11 @@ TEST_F(ExportTest, GermanLinesInFileOrderWithoutTheDeletedRecord) {
     Append(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 3725, 1200, "T-Online");
     Append(CDateTime::FromDate(2026, 12, 7, 11, 0, 0), 60, 500, "gone", true);
     Append(CDateTime::FromDate(2026, 12, 8), 25 * 3600, 0, "Grüße;extra");
+    Append(CDateTime::FromDate(2026, 12, 9), 502 * 3600 + 39 * 60 + 14, 0, "long");
+    // A duration keeps its days: hours go on past 24.
     EXPECT_EQ(Export(), std::string(kHeader) + "07.12.2026 10:00:00;01:02:05;3;0,12;T-Online;anna;ppp0;Mobil\r\n"
-                                               "08.12.2026;01:00:00;3;0,00;Grüße;extra;anna;ppp0;Mobil\r\n");
+                                               "08.12.2026;25:00:00;3;0,00;Grüße;extra;anna;ppp0;Mobil\r\n"
+                                               "09.12.2026;502:39:14;3;0,00;long;anna;ppp0;Mobil\r\n");
 }
 
 TEST_F(ExportTest, AmericanLocaleAndRounding) {

@@ -154,7 +154,12 @@ TEST(Checkpoint, EndInterruptedAtAnyStepIsCountedOnce) {
             EXPECT_THROW(driver.station.EndConnection(), SimulatedCrash);
         }
         const CMeterStation next(at.world.services, &at.file);
-        EXPECT_EQ(next.GetRecovery().at(0).outcome, CRunRecovery::Outcome::Recovered) << "step " << int(step);
+        // A connection already logged was counted before it: only its checkpoint is left to remove.
+        if (step == EndStep::Logged) {
+            EXPECT_TRUE(next.GetRecovery().empty());
+        } else {
+            EXPECT_EQ(next.GetRecovery().at(0).outcome, CRunRecovery::Outcome::Recovered) << "step " << int(step);
+        }
         const std::vector<LogEntry> log = ReadLog(at.world.dir.Path());
         ASSERT_EQ(log.size(), 1u) << "step " << int(step);
         ExpectCountedOnceAs(at.world.dir.Path(), log[0]);

@@ -129,15 +129,15 @@ TEST_F(MeterTest, ElapsedTimeSurvivesTheWrapOfTheTickCounter) {
     EXPECT_EQ(driver->Units(), 3);
 }
 
-TEST_F(MeterTest, ConnectionOfTwentyFiveHoursShowsOneHourInEveryText) {
+TEST_F(MeterTest, ConnectionOfTwentyFiveHoursShowsTwentyFiveHoursInEveryText) {
     UseTariff({}, {.seconds = 3600, .price = 1200});
     driver->Start();
     world.clock.Advance(25 * 3600 * 1000ull);
     driver->station.ChargeDueUnits();
-    EXPECT_NE(Meter().GetShortText().find("01:00:00"), std::string::npos) << Meter().GetShortText();
-    EXPECT_NE(Meter().GetConnectionText().find("01:00:00"), std::string::npos);
+    EXPECT_NE(Meter().GetShortText().find("25:00:00"), std::string::npos) << Meter().GetShortText();
+    EXPECT_NE(Meter().GetConnectionText().find("25:00:00"), std::string::npos);
     driver->station.EndConnection();
-    EXPECT_NE(Meter().GetConnection().FormatCounter(world.strings, LocaleFacts{}).find("01:00:00"), std::string::npos);
+    EXPECT_NE(Meter().GetConnection().FormatCounter(world.strings, LocaleFacts{}).find("25:00:00"), std::string::npos);
 }
 
 TEST_F(MeterTest, TextsFollowTheRunAndCostsFirst) {

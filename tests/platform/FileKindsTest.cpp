@@ -1,0 +1,84 @@
+#include "core/FileLayer.h"
+#include "metering/MeterStation.h"
+#include "platform/CheckpointFile.h"
+#include "support/MeteringWorld.h"
+#include "support/Process.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace {
+
+// A file system without hard links (FAT, exFAT, SMB) answers link() with EPERM: a new file is
+// renamed in instead, and still never over another file.
+TEST(FileKinds, CreateWorksWithoutHardLinksAndNeverReplacesAFile) {
+    CTempDir dir;
+    constexpr unsigned kLink = 3; // after the temporary's write and flush
+    CFileLayer::FailOperation(kLink, EPERM);
+    EXPECT_TRUE(CFileLayer::Create(dir.File("new"), "text"));
+    CFileLayer::FailOperation(0);
+    EXPECT_EQ(ReadFile(dir.File("new")), "text");
+
+    CFileLayer::FailOperation(kLink, EPERM);
+    EXPECT_FALSE(CFileLayer::Create(dir.File("new"), "other"));
+    CFileLayer::FailOperation(0);
+    EXPECT_EQ(ReadFile(dir.File("new")), "text");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1); // no temporary left
+}
+
+TEST(FileKinds, MoveAsideWorksWithoutHardLinksAndNeverReplacesAFile) {
+    CTempDir dir;
+    WriteFile(dir.File("fernzahl.ini"), "damaged");
+    WriteFile(dir.File("fernzahl.ini.damaged"), "kept before");
+    CFileLayer::FailOperation(1, EPERM);
+    EXPECT_EQ(CFileLayer::MoveAside(dir.File("fernzahl.ini")), dir.File("fernzahl.ini.damaged-2"));
+    CFileLayer::FailOperation(0);
+    EXPECT_FALSE(FileExists(dir.File("fernzahl.ini")));
+    EXPECT_EQ(ReadFile(dir.File("fernzahl.ini.damaged")), "kept before");
+    EXPECT_EQ(ReadFile(dir.File("fernzahl.ini.damaged-2")), "damaged");
+}
+
+// A folder or a FIFO where the checkpoint belongs is no checkpoint: set aside under a name the user
+// is told, and never waited on.
+TEST(FileKinds, CheckpointThatIsNoFileIsSetAsideUnderAName) {
+    for (const bool fifo : {false, true}) {
+        MeteringWorld world{CDateTime::FromDate(2026, 12, 7, 10, 0, 0)};
+        CCheckpointFile file(world.dir.Path());
+        if (fifo) {
+            ASSERT_EQ(mkfifo(file.GetPath().c_str(), 0600), 0);
+        } else {
+            std::filesystem::create_directory(file.GetPath());
+        }
+        const CMeterStation station(world.services, &file);
+        ASSERT_EQ(station.GetRecovery().size(), 1u);
+        EXPECT_EQ(station.GetRecovery()[0].outcome, CRunRecovery::Outcome::Unreadable);
+        EXPECT_EQ(station.GetRecovery()[0].keptAs, file.GetPath() + ".damaged");
+        EXPECT_FALSE(std::filesystem::exists(file.GetPath()));
+    }
+}
+
+// The real fernzahl-cli with a FIFO in the place of each file it reads: every command ends.
+TEST(FileKinds, CommandsNeverWaitOnAFifo) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {"fernzahl.ini", {"settings", "list"}},
+        {"fernzahl.ini", {"settings", "get", "Optionen", "Zaehler"}},
+        {"Fernzahl.ctr", {"counters"}},
+        {"Fernzahl.log", {"log", "list"}},
+        {"Fernzahl.tff", {"meter", "--seconds", "60"}},
+        {"Fernzahl.ctr", {"meter", "--seconds", "60"}},
+    };
+    for (const auto& [name, words] : cases) {
+        CTempDir home;
+        ASSERT_EQ(mkfifo(home.File(name).c_str(), 0600), 0);
+        std::vector<std::string> argv = {BinaryPath("fernzahl-cli"), "--data-dir", home.Path()};
+        argv.insert(argv.end(), words.begin(), words.end());
+        const ProcessResult result =
+            RunProcess(argv, {.set = {{"FERNZAHL_HOME", home.Path()}}}, std::chrono::seconds(10));
+        EXPECT_NE(result.exitCode, -1) << name << " " << words[0] << ": did not end";
+    }
+}
+
+} // namespace
