@@ -339,17 +339,24 @@ QString CFernzahlDlg::CounterText(int period) const {
     return Text(totals);
 }
 
-// Set as the focus comes, not at every beat: a description that changes each second would be read
-// out each second.
+// A period's button carries its figures in its accessible name while it has the focus: the name
+// is set before the focus is announced, so a screen reader says the figures with the period. (Qt
+// sends a changed description without its text, so a description could not be read out.) Not at
+// every beat: a name that changes each second would be read out each second.
 bool CFernzahlDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         for (int i = 0; i < 4; ++i) {
             if (watched == m_choices[i]) {
-                m_choices[i]->setAccessibleDescription(CounterText(i));
+                m_choices[i]->setAccessibleName(event->type() == QEvent::FocusIn ? SpokenPeriod(i) : QString());
             }
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+QString CFernzahlDlg::SpokenPeriod(int period) const {
+    return QString(m_choices[period]->text()).remove(QLatin1Char('&')) + QStringLiteral(": ") +
+           CounterText(period).replace(QLatin1Char('\n'), QStringLiteral(", "));
 }
 
 void CFernzahlDlg::AddNothingWatchedLine() {

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -113,9 +114,13 @@ void CListView::UpdateWholeRow(int row) {
 void CListView::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
     viewport()->update();
-    if (currentIndex().isValid()) {
-        QTableView::currentChanged(currentIndex(), currentIndex());
-    }
+    // The current row is told after the list itself has been announced as focused (that comes
+    // once this event has been handled); told before, a screen reader says only the list.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus() && currentIndex().isValid()) {
+            QTableView::currentChanged(currentIndex(), currentIndex());
+        }
+    });
 }
 
 void CListView::focusOutEvent(QFocusEvent* event) {

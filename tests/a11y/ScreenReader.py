@@ -7,25 +7,61 @@ Run by ScreenReader.sh inside Xvfb and a private session bus.
 Arguments: the directory of the built programs, a scratch directory."""
 
 import os
+import pty
 import re
 import subprocess
 import sys
+import threading
 import time
+import tty
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import KeyboardAndScreenReader as kb  # noqa: E402  (the keyboard and the bus, shared)
 
 SCRATCH = sys.argv[2]
-DEBUG = os.path.join(SCRATCH, "orca.debug")
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'")
+# An utterance ends where Orca's note of its voice begins.
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'[{\[]")
+
+
+class DebugOutput:
+    """Orca's debug output, read as it is written: Orca writes it to a terminal, which Python writes
+    to line by line (a file would get it in blocks, long after it was said)."""
+
+    def __init__(self):
+        self.master, self.terminal = pty.openpty()
+        tty.setraw(self.terminal)
+        self.path = os.ttyname(self.terminal)
+        self.text = []
+        self.lock = threading.Lock()
+        threading.Thread(target=self.read, daemon=True).start()
+
+    def read(self):
+        while True:
+            try:
+                chunk = os.read(self.master, 65536)
+            except OSError:
+                return
+            with self.lock:
+                self.text.append(chunk.decode("utf-8", "replace"))
+
+    def all(self):
+        with self.lock:
+            return "".join(self.text)
+
+
+DEBUG = DebugOutput()
 
 
 def desktop_home():
-    """Orca, speech-dispatcher and ALSA look here: sound goes nowhere, else speech hangs."""
+    """Orca, speech-dispatcher and ALSA look here: sound goes to ALSA's null device (there is no
+    sound server to try first, and without a sound device speech-dispatcher refuses to start)."""
     home = os.path.join(SCRATCH, "user")
-    os.makedirs(home, exist_ok=True)
+    speechd = os.path.join(home, ".config", "speech-dispatcher")
+    os.makedirs(speechd, exist_ok=True)
     with open(os.path.join(home, ".asoundrc"), "w") as alsa:
         alsa.write("pcm.!default { type null }\nctl.!default { type hw card 0 }\n")
+    with open(os.path.join(speechd, "speechd.conf"), "w") as conf:
+        conf.write('AudioOutputMethod "alsa"\nInclude "/etc/speech-dispatcher/clients/*.conf"\n')
     runtime = os.path.join(SCRATCH, "user-run")
     os.makedirs(runtime, mode=0o700, exist_ok=True)
     os.environ.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
@@ -34,11 +70,7 @@ def desktop_home():
 
 def speech():
     """Everything Orca has said so far, one utterance an entry."""
-    try:
-        with open(DEBUG, encoding="utf-8", errors="replace") as debug:
-            return SPOKEN.findall(debug.read())
-    except FileNotFoundError:
-        return []
+    return SPOKEN.findall(DEBUG.all())
 
 
 def hear(since, *words, timeout=20.0):
@@ -58,18 +90,19 @@ def mark():
 
 
 def start_orca():
-    orca = subprocess.Popen(["orca", "--replace", f"--debug-file={DEBUG}"], stdout=subprocess.DEVNULL,
+    orca = subprocess.Popen(["orca", "--replace", f"--debug-file={DEBUG.path}"], stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     hear(0, "Screen reader on", timeout=60)
     return orca
 
 
 def prepare_meter():
-    """The installation of the keyboard test, watching a fake PPP tree, with a small budget."""
+    """The installation of the keyboard test, watching a fake PPP tree, with a small budget; the
+    window stays where the user has it when a connection comes and goes."""
     kb.prepare_home()
     with open(os.path.join(kb.HOME, "fernzahl.ini"), "w", encoding="utf-8") as ini:
-        ini.write("[Allgemein]\nSplashScreen=0\nFirstSteps=1\n\n[Überwachung]\nDFÜNetzwerk=1\nVorlaufzeit=0\n\n"
-                  "[Budget]\nLimit=1000\n")
+        ini.write("[Allgemein]\nSplashScreen=0\nFirstSteps=1\nSichtbarBeiVerb=0\n\n"
+                  "[Überwachung]\nDFÜNetzwerk=1\nVorlaufzeit=0\n\n[Budget]\nLimit=1000\n")
 
 
 def link(up):
@@ -135,7 +168,7 @@ def flow_log_first_row_and_delete_question():
     kb.press("Delete", 1.0)
     hear(since, "No push button")
     kb.press("Escape", 0.8)
-    kb.close_back_to("Fernzahl")
+    back_to_main_window()
 
 
 def flow_options_tab_reaches_the_page():
@@ -147,7 +180,51 @@ def flow_options_tab_reaches_the_page():
     said = hear(since, "check box")
     if said.lstrip().startswith("OK"):
         raise AssertionError(f"Tab left the tabs for the buttons: {said!r}")
-    kb.close_back_to("Fernzahl")
+    back_to_main_window()
+
+
+def back_to_main_window():
+    """Escape until the main window is active; a message box has the program's name too."""
+    for _ in range(5):
+        if kb.active_window().getRole() == kb.pyatspi.ROLE_FRAME:
+            return
+        kb.press("Escape", 0.5)
+    raise AssertionError("Escape does not lead back to the main window")
+
+
+def windows():
+    app = kb.application()
+    if app is None:
+        return "none (the program is gone)"
+    found = []
+    for i in range(app.childCount):
+        window = app.getChildAtIndex(i)
+        state = kb.states(window) if window is not None else None
+        if window is not None and state is not None:
+            found.append(f"{window.name!r}{' active' if state.contains(kb.pyatspi.STATE_ACTIVE) else ''}"
+                         f"{' showing' if state.contains(kb.pyatspi.STATE_SHOWING) else ''}")
+    active = subprocess.run(["sh", "-c", "xprop -id $(xprop -root _NET_ACTIVE_WINDOW | cut -d' ' -f5) WM_NAME WM_CLASS"],
+                            capture_output=True, text=True, check=False).stdout
+    return (", ".join(found) or "none") + "; the desktop's active window: " + active.replace("\n", " ")
+
+
+def end(process):
+    process.terminate()
+    try:
+        process.wait(10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
+def end_speech_dispatcher():
+    """The one Orca started, not any other on this machine."""
+    pid_file = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "pid", "speech-dispatcher.pid")
+    try:
+        with open(pid_file) as pid:
+            os.kill(int(pid.read().strip()), 15)
+    except (OSError, ValueError):
+        pass
 
 
 def main():
@@ -159,24 +236,24 @@ def main():
     prepare_meter()
     start = mark()
     program = kb.start_program()
-    flows = [lambda: flow_start_and_budget(start), flow_counters, flow_connection_end,
-             flow_log_first_row_and_delete_question, flow_options_tab_reaches_the_page]
+    flows = [("start", lambda: flow_start_and_budget(start)), ("counters", flow_counters),
+             ("connection", flow_connection_end), ("log", flow_log_first_row_and_delete_question),
+             ("options", flow_options_tab_reaches_the_page)]
     failures = []
     try:
-        for flow in flows:
+        for name, flow in flows:
+            since = start if name == "start" else mark()
             try:
                 flow()
             except Exception as error:  # one broken flow must not hide the others
                 failures.append(str(error))
-                print(f"FAIL: {error}", flush=True)
-                kb.close_back_to("Fernzahl")
+                print(f"FAIL: {error}; the program's windows: {windows()}", flush=True)
+                back_to_main_window()
+            print(f"{name}: Orca said: {' | '.join(speech()[since:])}", flush=True)
     finally:
-        program.terminate()
-        program.wait(20)
-        for process in (orca, manager, notifications):
-            process.terminate()
-            process.wait(20)
-        subprocess.run(["pkill", "-f", "speech-dispatcher"], check=False)
+        for process in (program, orca, manager, notifications):
+            end(process)
+        end_speech_dispatcher()
     print(f"{len(failures)} failure(s)")
     return 1 if failures else 0
 
