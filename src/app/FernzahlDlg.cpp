@@ -74,6 +74,7 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
     m_counterCaption->setAccessibleName(Text(services.strings.Get(Str::kCountersGroup)));
     m_connectionCaption = CFormLoader::Find<QGroupBox>(form, Form::kMain, Control::kConnectionCaption);
     m_connectionText = CFormLoader::Find<QLabel>(form, Form::kMain, Control::kConnectionText);
+    // A stop of its own, so that the running connection can be read at any time.
     m_counterText = CFormLoader::Find<QLabel>(form, Form::kMain, Control::kCounterText);
     for (int i = 0; i < 4; ++i) {
         m_choices[i] = CFormLoader::Find<QRadioButton>(form, Form::kMain, Control::kFirstCounterChoice + i);
@@ -85,6 +86,10 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
             }
         });
     }
+    // A stop of its own after the counters, so that the running connection can be read at any time.
+    m_connectionText->setFocusPolicy(Qt::TabFocus);
+    m_connectionText->installEventFilter(this);
+    setTabOrder(m_choices[3], m_connectionText);
     AddNothingWatchedLine();
     m_loop.Station().Meter().SetDescriptionPrompt(&m_prompt);
     m_loop.AddObserver(*this);
@@ -155,6 +160,8 @@ void CFernzahlDlg::Initialise() {
     UpdateMenuState();
     m_counterChoice = static_cast<int>(settings.Read(Setting::kZaehlerAnzeige)) & 3;
     m_choices[m_counterChoice]->setChecked(true);
+    // The window opens on the counters, the first stop, whatever the form's order of creation.
+    m_choices[m_counterChoice]->setFocus();
     m_connectionCaption->setTitle(Text(m_services.strings.Get(Str::kLastConnection)));
     RefreshConnectionText();
     RefreshCounterDisplay();
@@ -339,24 +346,30 @@ QString CFernzahlDlg::CounterText(int period) const {
     return Text(totals);
 }
 
-// A period's button carries its figures in its accessible name while it has the focus: the name
-// is set before the focus is announced, so a screen reader says the figures with the period. (Qt
-// sends a changed description without its text, so a description could not be read out.) Not at
-// every beat: a name that changes each second would be read out each second.
+// A period's button carries its figures in its accessible name while it has the focus, and the
+// connection's text its caption: the name is set before the focus is announced, so a screen reader
+// says the figures with the period. (Qt sends a changed description without its text, so a
+// description could not be read out.) Not at every beat: a name that changes each second would be
+// read out each second.
 bool CFernzahlDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    const bool in = event->type() == QEvent::FocusIn;
+    if (in || event->type() == QEvent::FocusOut) {
+        if (watched == m_connectionText) {
+            m_connectionText->setAccessibleName(in ? SpokenText(m_connectionCaption->title(), m_connectionText->text())
+                                                   : QString());
+        }
         for (int i = 0; i < 4; ++i) {
             if (watched == m_choices[i]) {
-                m_choices[i]->setAccessibleName(event->type() == QEvent::FocusIn ? SpokenPeriod(i) : QString());
+                m_choices[i]->setAccessibleName(in ? SpokenText(m_choices[i]->text(), CounterText(i)) : QString());
             }
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-QString CFernzahlDlg::SpokenPeriod(int period) const {
-    return QString(m_choices[period]->text()).remove(QLatin1Char('&')) + QStringLiteral(": ") +
-           CounterText(period).replace(QLatin1Char('\n'), QStringLiteral(", "));
+QString CFernzahlDlg::SpokenText(QString caption, QString text) {
+    return caption.remove(QLatin1Char('&')) + QStringLiteral(": ") +
+           text.replace(QLatin1Char('\n'), QStringLiteral(", "));
 }
 
 void CFernzahlDlg::AddNothingWatchedLine() {

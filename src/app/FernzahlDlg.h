@@ -130,7 +130,7 @@ private:
     void RefreshCounterDisplay();
     // The figures of a period (0 daily .. 3 total), the monthly one with the budget's line.
     QString CounterText(int period) const;
-    QString SpokenPeriod(int period) const;
+    static QString SpokenText(QString caption, QString text);
     void RefreshConnectionText();
     // While neither dial-up networking nor the modem line is watched, a line says so and offers
     // the options: nothing would ever be metered.

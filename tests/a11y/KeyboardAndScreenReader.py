@@ -226,12 +226,15 @@ def check_tab_order(title, window):
     if focused(window) is None:
         press("Tab")
     reached = set()
+    order = []
     in_list = None
     for _ in range(2 * len(wanted) + 4):
         now = focused(window)
         if os.environ.get("A11Y_TRACE"):
             print("  focus:", describe(now), flush=True)
         if now is not None:
+            if key_of(now) not in reached:
+                order.append(now)
             reached.add(key_of(now))
             if in_list is not None and key_of(now) == key_of(in_list):
                 fail(title, f"Tab does not leave the list {in_list.name!r}")
@@ -249,6 +252,28 @@ def check_tab_order(title, window):
         if acc.getRole() == pyatspi.ROLE_PAGE_TAB_LIST:
             continue
         fail(title, f"Tab never reaches the {describe(acc)}")
+    check_closing_buttons_last(title, order)
+
+
+CLOSING = {"OK", "Cancel", "Help", "Close", "Apply"}
+
+
+def check_closing_buttons_last(title, order):
+    """Round the window, Tab goes from the tabs (or the first field) through the controls to the
+    buttons that close the window, and from them back to the start."""
+    closing = [acc.getRole() == pyatspi.ROLE_PUSH_BUTTON and acc.name in CLOSING for acc in order]
+    if not any(closing):
+        return
+    tabs = [i for i, acc in enumerate(order) if acc.getRole() == pyatspi.ROLE_PAGE_TAB_LIST]
+    if tabs:
+        closing = closing[tabs[0]:] + closing[:tabs[0]]
+        runs = sum(1 for a, b in zip(closing, closing[1:]) if a and not b)
+        wrong = runs > 0 or not closing[-1]
+    else:
+        wrong = sum(1 for a, b in zip(closing, closing[1:] + closing[:1]) if a and not b) > 1
+    if wrong:
+        fail(title, "Tab does not go through the controls to the closing buttons: " +
+             ", ".join(describe(acc) for acc in order))
 
 
 def check_window(title, window=None):

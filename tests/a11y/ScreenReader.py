@@ -146,12 +146,23 @@ def flow_counters():
 
 
 def flow_connection_end():
-    """A connection's end, with its costs, is spoken while the window stays where it is."""
-    since = mark()
+    """While a connection runs, the window tells it when asked (Tab to it), and does not read it out
+    at every beat; its end, with its costs, is spoken while the window stays where it is."""
     link(True)
     end = time.time() + 20
     while not metering() and time.time() < end:
         kb.pump(0.3)
+    since = mark()
+    for _ in range(8):
+        kb.press("Tab", 0.5)
+        if "Current connection:" in " | ".join(speech()[since:]):
+            break
+    hear(since, "Current connection:", "provider")
+    quiet = mark()
+    kb.pump(3.0)
+    if any("Current connection" in said for said in speech()[quiet:]):
+        raise AssertionError(f"the running connection is read out again and again: {speech()[quiet:]!r}")
+    since = mark()
     link(False)
     hear(since, "Connection ended", "provider", "0.12")
 
