@@ -55,26 +55,23 @@ void CUiResources::FillMenu(QMenu& menu, const MenuPopup& popup, const std::func
             menu.addSeparator();
             continue;
         }
-        QString text = QString::fromStdString(item.text);
         QKeySequence shortcut;
+        Qt::ShortcutContext context = Qt::WindowShortcut;
         for (unsigned table : {209u, 210u}) {
             for (const Accelerator& accelerator : Accelerators().Table(table)) {
-                const QString keys = QString::fromStdString(accelerator.keys);
-                if (accelerator.command != item.command) {
+                if (accelerator.command != item.command || (table != shortcutTable && !shortcut.isEmpty())) {
                     continue;
                 }
-                if (table == shortcutTable) {
-                    shortcut = QKeySequence::fromString(keys);
-                } else {
-                    // Shown after a tab, as menus show shortcuts, in the user's language ("Strg+L");
-                    // the accelerator router acts on it.
-                    text += QLatin1Char('\t') + QKeySequence::fromString(keys).toString(QKeySequence::NativeText);
-                }
+                shortcut = QKeySequence::fromString(QString::fromStdString(accelerator.keys));
+                // A key the window's accelerator router acts on is only shown, as menus show
+                // shortcuts (in the user's language, and to a screen reader as the item's key, not
+                // in its name); it acts here only while the menu itself has the keyboard.
+                context = table == shortcutTable ? Qt::WindowShortcut : Qt::WidgetShortcut;
             }
         }
-        QAction* action = menu.addAction(text);
+        QAction* action = menu.addAction(QString::fromStdString(item.text));
         action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutContext(context);
         action->setData(item.command);
         const unsigned command = item.command;
         QObject::connect(action, &QAction::triggered, &menu, [onCommand, command] { onCommand(command); });

@@ -493,7 +493,25 @@ def add_zone(sheet, start, end):
 
 
 def flow_main_window():
-    check_window("Fernzahl")
+    window = check_window("Fernzahl")
+    check_menu_items("Fernzahl", window)
+
+
+def check_menu_items(title, window):
+    """A menu item is named by its words alone; its key is its key binding, which a screen reader
+    says apart (a key inside the name is read as part of it)."""
+    keyed = 0
+    for bar in (acc for acc in walk(window) if acc.getRole() == pyatspi.ROLE_MENU_BAR):
+        for popup in (bar.getChildAtIndex(i).getChildAtIndex(0) for i in range(bar.childCount)):
+            for item in (popup.getChildAtIndex(i) for i in range(popup.childCount)):
+                if item.getRole() != pyatspi.ROLE_MENU_ITEM:
+                    continue
+                if "\t" in item.name:
+                    fail(title, f"the menu item {item.name!r} carries its key in its name")
+                action = item.queryAction()
+                keyed += any(action.getKeyBinding(i).startswith("Ctrl+") for i in range(action.nActions))
+    if keyed == 0:
+        fail(title, "no menu item has its shortcut as its key binding")
 
 
 def flow_about():
