@@ -2197,6 +2197,11 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>&amp;für</translation>
     </message>
     <message>
+      <source>Show a chart of</source>
+      <comment>id1161.accessibleName</comment>
+      <translation>Diagramm zeigen für</translation>
+    </message>
+    <message>
       <source>costs</source>
       <comment>id1161.item[0].text</comment>
       <translation>Kosten</translation>

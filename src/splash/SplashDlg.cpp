@@ -19,6 +19,8 @@ CSplashDlg::CSplashDlg(const CStringTable& strings, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       m_caption(QString::fromStdString(strings.Get(Str::kAboutCaption))) {
     CFormLoader::LoadInto(this, 142);
+    // The caption is painted: a screen reader learns it only from the name.
+    setAccessibleName(m_caption);
     setFixedSize(kPictureSize, kPictureSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSet>
 #include <QUiLoader>
 #include <QVBoxLayout>
 
@@ -26,15 +27,20 @@ public:
 };
 // A screen reader names a field by its label, as a sighted user reads it. Qt looks only among
 // the field's siblings and else takes a group's title or any text nearby, so the name is given
-// outright: the first label that points at a field names it; a second one is a hint beside it.
+// outright: the first label that points at a field names it; a second one, the unit or hint beside
+// it ("percent of the limit"), completes the name, since a screen reader reads only one label and
+// no description of a text field.
 // An editable drop-down list is named in its text field too, where the focus goes.
 void NameFieldsByTheirLabels(const QWidget* form) {
+    QSet<const QWidget*> named;
     for (const QLabel* label : form->findChildren<QLabel*>()) {
         QWidget* field = label->buddy();
-        if (field == nullptr || !field->accessibleName().isEmpty()) {
+        if (field == nullptr || (!named.contains(field) && !field->accessibleName().isEmpty())) {
             continue;
         }
-        const QString name = QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        const QString text = QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        const QString name = named.contains(field) ? field->accessibleName() + QLatin1Char(' ') + text : text;
+        named.insert(field);
         field->setAccessibleName(name);
         if (const auto* list = qobject_cast<QComboBox*>(field); list != nullptr && list->lineEdit() != nullptr) {
             list->lineEdit()->setAccessibleName(name);

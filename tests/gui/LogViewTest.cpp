@@ -8,7 +8,9 @@
 #include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
 #include "ui/HelpWindow.h"
+
 #include "ui/ListView.h"
+#include <QTextBrowser>
 
 #include <QAction>
 #include <QComboBox>
@@ -71,9 +73,10 @@ TEST_F(LogViewTest, FilterHelpOpensTheGuideAtTheFiltersOwnSection) {
     CHelpWindow* help = WaitForHelpWindow();
     qputenv("PATH", path);
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->source().fileName(), QStringLiteral("index.html"));
-    EXPECT_EQ(help->source().fragment(), QStringLiteral("log-filter"));
-    EXPECT_TRUE(WaitUntil([&] { return help->verticalScrollBar()->value() > 0; })) << "scrolled to the section";
+    EXPECT_EQ(help->Browser()->source().fileName(), QStringLiteral("index.html"));
+    EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("log-filter"));
+    EXPECT_TRUE(WaitUntil([&] { return help->Browser()->verticalScrollBar()->value() > 0; }))
+        << "scrolled to the section";
     help->close();
 }
 

@@ -10,6 +10,8 @@
 #include "support/EnvironmentGuard.h"
 #include "ui/HelpWindow.h"
 
+#include <QTextBrowser>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -122,9 +124,16 @@ TEST_F(MainWindowTest, FirstStepsWithoutABrowserOpenInAWindowOfItsOwn) {
     CHelpWindow* help = WaitForHelpWindow();
     noBrowser.reset();
     ASSERT_NE(help, nullptr);
-    EXPECT_FALSE(help->documentTitle().isEmpty()) << "the bundled page, read";
+    EXPECT_FALSE(help->Browser()->documentTitle().isEmpty()) << "the bundled page, read";
+    EXPECT_EQ(help->windowTitle(), help->Browser()->documentTitle()) << "named by its page";
     EXPECT_EQ(world.settings.Read(Setting::kFirstSteps), 1u);
-    help->close();
+    // Read by keyboard: the arrows move a caret through the text; Escape closes the window.
+    const int before = help->Browser()->textCursor().position();
+    QTest::keyClick(help->Browser(), Qt::Key_Down);
+    EXPECT_GT(help->Browser()->textCursor().position(), before);
+    const QPointer<CHelpWindow> open(help);
+    QTest::keyClick(help->Browser(), Qt::Key_Escape);
+    EXPECT_TRUE(WaitUntil([&] { return open.isNull(); }));
 }
 
 // Exit chosen during a modem connection: the user is there, and is asked to describe it.

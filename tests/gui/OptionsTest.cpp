@@ -59,6 +59,11 @@ TEST_F(OptionsTest, EveryFormHoldsEveryControlItsWindowUses) {
         EXPECT_NO_THROW(CFormLoader::LoadInto(&host, name.section(QLatin1Char('.'), 0, 0).toInt()))
             << name.toStdString();
     }
+    // A field with its unit beside it is named with both: a screen reader reads one label only.
+    QWidget budget;
+    CFormLoader::LoadInto(&budget, 201);
+    EXPECT_EQ(budget.findChild<QWidget*>(QStringLiteral("id1201"))->accessibleName().toStdString(),
+              "Warn at: percent of the limit (1 to 100)");
     COptionenSheet sheet(services, true, {}, nullptr);
     for (int page = 0; page < sheet.Tabs()->count(); ++page) {
         EXPECT_NO_THROW(sheet.Page(page)->EnsureLoaded()) << "page " << page;
