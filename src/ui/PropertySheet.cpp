@@ -4,13 +4,30 @@
 #include "ui/FormPage.h"
 #include "ui/UiResources.h"
 
+#include <QAccessibleWidget>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+namespace {
+// The pages' stack is only where the pages lie: as a plain pane a screen reader passes over it,
+// where a layered pane would be announced at each entry into a page.
+QAccessibleInterface* PagesAccessible(const QString& className, QObject* object) {
+    auto* stack = qobject_cast<QStackedWidget*>(object);
+    return stack != nullptr && className == QLatin1String("QStackedWidget") &&
+                   qobject_cast<QTabWidget*>(stack->parentWidget()) != nullptr &&
+                   qobject_cast<CPropertySheet*>(stack->parentWidget()->parentWidget()) != nullptr
+               ? new QAccessibleWidget(stack, QAccessible::Pane)
+               : nullptr;
+}
+} // namespace
+
 CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
     : QDialog(parent), m_tabs(new QTabWidget(this)) {
+    static const bool pagesAsPane = (QAccessible::installFactory(PagesAccessible), true);
+    Q_UNUSED(pagesAsPane);
     setWindowTitle(caption);
     // Every tab stays in sight: the sheet grows to fit them rather than scrolling them.
     m_tabs->setUsesScrollButtons(false);

@@ -183,7 +183,8 @@ def flow_log_first_row_and_delete_question():
 
 
 def flow_options_tab_reaches_the_page():
-    """From the options' tabs, Tab goes into the page, not to OK."""
+    """From the options' tabs, Tab goes into the page, not to OK, and the stack of pages is not
+    announced on the way."""
     kb.press("ctrl+o", 1.0)
     kb.wait_for_window("Options")
     since = mark()
@@ -191,6 +192,8 @@ def flow_options_tab_reaches_the_page():
     said = hear(since, "check box")
     if said.lstrip().startswith("OK"):
         raise AssertionError(f"Tab left the tabs for the buttons: {said!r}")
+    if "layered pane" in said:
+        raise AssertionError(f"the stack of pages is announced: {said!r}")
     back_to_main_window()
 
 
