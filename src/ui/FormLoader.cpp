@@ -47,6 +47,22 @@ void NameFieldsByTheirLabels(const QWidget* form) {
         }
     }
 }
+
+// Qt tells a screen reader no value of a drop-down list that has a name of its own, so the chosen
+// entry goes into the name: said with the list when the list takes the focus.
+void NameListsWithTheirChoice(const QWidget* form) {
+    for (QComboBox* list : form->findChildren<QComboBox*>()) {
+        const QString label = list->accessibleName();
+        if (label.isEmpty() || list->isEditable()) {
+            continue;
+        }
+        const auto name = [list, label] {
+            list->setAccessibleName((label + QLatin1Char(' ') + list->currentText()).trimmed());
+        };
+        name();
+        QObject::connect(list, &QComboBox::currentTextChanged, list, name);
+    }
+}
 } // namespace
 
 QWidget* CFormLoader::LoadInto(QWidget* host, int templateId) {
@@ -57,6 +73,7 @@ QWidget* CFormLoader::LoadInto(QWidget* host, int templateId) {
         throw CFormError("the resource library lacks form " + std::to_string(templateId));
     }
     NameFieldsByTheirLabels(form);
+    NameListsWithTheirChoice(form);
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(form);

@@ -64,6 +64,12 @@ TEST_F(OptionsTest, EveryFormHoldsEveryControlItsWindowUses) {
     CFormLoader::LoadInto(&budget, 201);
     EXPECT_EQ(budget.findChild<QWidget*>(QStringLiteral("id1201"))->accessibleName().toStdString(),
               "Warn at: percent of the limit (1 to 100)");
+    // A drop-down list's choice is said with its name, as Qt tells no value of a named list.
+    QWidget summary;
+    CFormLoader::LoadInto(&summary, 197);
+    auto* chartOf = summary.findChild<QComboBox*>(QStringLiteral("id1161"));
+    chartOf->setCurrentIndex(2);
+    EXPECT_EQ(chartOf->accessibleName().toStdString(), "Show a chart of units");
     COptionenSheet sheet(services, true, {}, nullptr);
     for (int page = 0; page < sheet.Tabs()->count(); ++page) {
         EXPECT_NO_THROW(sheet.Page(page)->EnsureLoaded()) << "page " << page;
