@@ -30,7 +30,7 @@
 
 namespace {
 
-const LocaleFacts kPlain{":", ".", 2};
+const LocaleFacts kPlain{":", ".", 2, ""};
 constexpr uint32_t kSimulationStartTick = 1000;
 
 // Asks the rate for the units after the initial period.
@@ -56,7 +56,7 @@ struct Simulation {
 bool ReadTariff(const CCommandOptions& options, const CliContext& context, Simulation& simulation) {
     const std::optional<std::string> tariff = options.Get("--tariff");
     if (!tariff) {
-        const CStringTable* strings = context.strings();
+        const CStringTable* strings = context.windowStrings();
         simulation.tariffPath = DefaultTariffFile(context.dataDirectory);
         std::error_code error;
         simulation.builtInRate = !std::filesystem::is_regular_file(simulation.tariffPath, error);
@@ -224,7 +224,7 @@ int CountInDataDirectory(const LogEntry& record, uint32_t discountedUnits, const
     CSystemClock clock;
     CSilentSoundPlayer silence;
     const CStringTable noStrings;
-    const CStringTable* strings = context.strings();
+    const CStringTable* strings = context.windowStrings();
     const Services services{clock, context.settings, strings ? *strings : noStrings, silence, GetLoginName()};
     CMeterStation station(services);
     const CMeterStation::EndWrites end = station.AddConnection(record, discountedUnits);
@@ -302,7 +302,7 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
     CSimulatedClock clock(simulation.moment, kSimulationStartTick);
     CSilentSoundPlayer silence;
     const CStringTable noStrings;
-    const CStringTable* strings = context.strings();
+    const CStringTable* strings = context.windowStrings();
     const Services services{clock, memorySettings, strings ? *strings : noStrings, silence, GetLoginName()};
     CMeterStation station(services);
 

@@ -14,7 +14,7 @@
 
 namespace {
 
-const LocaleFacts kPlain{":", ".", 2};
+const LocaleFacts kPlain{":", ".", 2, ""};
 
 constexpr const char* kOptionNames[] = {"minimumCharge", "discount", "fridayOwnTable", "sundayOwnTable",
                                         "holidaysAsSundays"};

@@ -85,4 +85,36 @@ TEST(ResourceLibrary, GermanFilesStandInForTheEnglishOnesAndTheGuideHasEveryPage
     }
 }
 
+// Swiss German is German with "ss" for "ß", made from the German texts; and whichever language
+// shows them, the names a record stores for "none" in another language are this one's.
+TEST(ResourceLibrary, SwissGermanWritesSsAndEveryLanguageKnowsTheOthersStoredNames) {
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    CResourceLibrary library;
+    ASSERT_TRUE(library.Load());
+    ASSERT_TRUE(library.UseLanguage("de"));
+    const CStringTable german = library.Strings();
+    ASSERT_TRUE(library.UseLanguage("de_CH"));
+    EXPECT_EQ(CResourceLibrary::Language(), "de_CH");
+    size_t sharpS = 0;
+    for (const unsigned id : german.Ids()) {
+        const std::string swiss = library.Strings().Get(id);
+        EXPECT_EQ(swiss.find("ß"), std::string::npos) << id << ": " << swiss;
+        std::string expected = german.Get(id);
+        for (size_t at = expected.find("ß"); at != std::string::npos; at = expected.find("ß", at)) {
+            expected.replace(at, std::string("ß").size(), "ss");
+            ++sharpS;
+        }
+        EXPECT_EQ(swiss, expected) << id;
+    }
+    EXPECT_GT(sharpS, 0u) << "the German texts no longer hold a ß to test with";
+    EXPECT_EQ(CResourceLibrary::ReadFile("forms/165.ui").find("ß"), std::string::npos);
+    EXPECT_EQ(library.Strings().ShownName("(Default tariff)"), "(Standardtarif)");
+    library.UseLanguage({});
+    EXPECT_EQ(library.Strings().ShownName("(unbekannter Benutzer)"), "(unknown user)");
+    EXPECT_EQ(CResourceLibrary::StringsOf("de_AT").Get(571), "(Standardtarif)") << "a variant the library lacks";
+}
+
 } // namespace

@@ -20,6 +20,7 @@
 #include "tariff_editor/TarifeSheet.h"
 #include "tariffs/ZuordnungDlg.h"
 #include "ui/FormPage.h"
+#include "ui/HelpWindow.h"
 #include "ui/ListView.h"
 #include "ui/TextTableModel.h"
 
@@ -81,6 +82,21 @@ TEST_F(OptionsTest, EveryFormHoldsEveryControlItsWindowUses) {
     EXPECT_NO_THROW(CTarifAuswahlDlg(fresh, world.library.Strings(), nullptr).show());
     EXPECT_NO_THROW(CTarifOptionenDlg(world.library.Strings(), tariff, nullptr).show());
     EXPECT_NO_THROW(CFeiertageDlg(2026, nullptr).show());
+}
+
+// The About box's "Licence and help" opens the guide where it gives the licence.
+TEST_F(OptionsTest, AboutBoxOpensTheLicenceInTheGuide) {
+    CTempDir noPrograms;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(noPrograms.Path())); // no browser: the program's own window
+    CAboutDlg about(world.library.Strings());
+    Find<QPushButton>(&about, Control::kAboutLink)->click();
+    CHelpWindow* help = WaitForHelpWindow();
+    qputenv("PATH", path);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->source().fragment(), QStringLiteral("licence"));
+    EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("GNU General Public License")));
+    help->close();
 }
 
 TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
