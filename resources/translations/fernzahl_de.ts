@@ -525,7 +525,8 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Price/unit</source>
       <comment>533</comment>
-      <translation>Preis/Einheit</translation>
+      <translation>Preis/
+Einheit</translation>
     </message>
     <message>
       <source>Holiday</source>
@@ -535,12 +536,14 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Start charge</source>
       <comment>536</comment>
-      <translation>Anfangsgebühr</translation>
+      <translation>Anfangs-
+gebühr</translation>
     </message>
     <message>
       <source>Min. charge</source>
       <comment>537</comment>
-      <translation>Mindestgebühr</translation>
+      <translation>Mindest-
+gebühr</translation>
     </message>
     <message>
       <source>Discount</source>
@@ -550,12 +553,14 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Initial (s)</source>
       <comment>539</comment>
-      <translation>Anfangsdauer (s)</translation>
+      <translation>Anfangs-
+dauer (s)</translation>
     </message>
     <message>
       <source>Discount unit (s)</source>
       <comment>540</comment>
-      <translation>Rabatttakt (s)</translation>
+      <translation>Rabatt-
+takt (s)</translation>
     </message>
     <message>
       <source>Yes</source>
@@ -915,7 +920,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif berec
     <message>
       <source>&amp;About Fernzahl…</source>
       <comment>57664</comment>
-      <translation>Ü&amp;ber Fernzahl…</translation>
+      <translation>&amp;Über Fernzahl…</translation>
     </message>
   </context>
   <context>
@@ -953,7 +958,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif berec
     <message>
       <source>&amp;About Fernzahl…</source>
       <comment>57664</comment>
-      <translation>Ü&amp;ber Fernzahl…</translation>
+      <translation>&amp;Über Fernzahl…</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
@@ -1772,7 +1777,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif berec
     <message>
       <source>&amp;Most:</source>
       <comment>mostLabel.text</comment>
-      <translation>&amp;Höchstens:</translation>
+      <translation>Hö&amp;chstens:</translation>
     </message>
     <message>
       <source>A whole number of units</source>
