@@ -722,12 +722,12 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif berec
     <message>
       <source>Logged units</source>
       <comment>645</comment>
-      <translation>Einheiten laut Protokoll</translation>
+      <translation>Gezählte Einheiten</translation>
     </message>
     <message>
       <source>Logged costs</source>
       <comment>646</comment>
-      <translation>Kosten laut Protokoll</translation>
+      <translation>Gezählte Kosten</translation>
     </message>
     <message>
       <source>Each connection under %1:</source>
