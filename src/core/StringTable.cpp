@@ -93,13 +93,19 @@ std::string CStringTable::FormatCount(unsigned id, int64_t count, std::initializ
 
 void CStringTable::AddStoredNamesOf(const CStringTable& otherLanguage) {
     for (const unsigned id : Str::kStoredNames) {
-        if (otherLanguage.Contains(id)) {
-            m_storedNames.emplace(otherLanguage.Get(id), id);
+        const std::string name = otherLanguage.Get(id);
+        if (!name.empty()) {
+            m_storedNames.emplace(name, id);
+            m_storedNameStarts.set(static_cast<unsigned char>(name.front()));
         }
     }
 }
 
 const std::string& CStringTable::ShownName(const std::string& stored) const {
+    // Asked once per record by the export of a whole log: most names end here.
+    if (stored.empty() || !m_storedNameStarts.test(static_cast<unsigned char>(stored.front()))) {
+        return stored;
+    }
     const auto name = m_storedNames.find(stored);
     if (name == m_storedNames.end()) {
         return stored;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -40,6 +41,7 @@ public:
 private:
     std::unordered_map<unsigned, std::string> m_strings;
     std::unordered_map<std::string, unsigned> m_storedNames; // other languages' placeholders
+    std::bitset<256> m_storedNameStarts; // their first bytes: most names are told apart by the first
 };
 
 // Replaces %1..%9 by the arguments; "%%" is a percent sign; a placeholder without argument stays.
