@@ -1,5 +1,6 @@
 #include "platform/ResourceLibrary.h"
 #include "support/EnvironmentGuard.h"
+#include "support/TempDir.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -111,6 +112,11 @@ TEST(ResourceLibrary, SwissGermanWritesSsAndEveryLanguageKnowsTheOthersStoredNam
     }
     EXPECT_GT(sharpS, 0u) << "the German texts no longer hold a ß to test with";
     EXPECT_EQ(CResourceLibrary::ReadFile("forms/165.ui").find("ß"), std::string::npos);
+    for (const char* page : {"index.html", "first-steps.html"}) {
+        const std::string guide = ReadFile(std::string(FERNZAHL_BIN_DIR "/help/de_CH/") + page);
+        EXPECT_FALSE(guide.empty()) << page;
+        EXPECT_EQ(guide.find("ß"), std::string::npos) << "the Swiss guide: " << page;
+    }
     EXPECT_EQ(library.Strings().ShownName("(Default tariff)"), "(Standardtarif)");
     library.UseLanguage({});
     EXPECT_EQ(library.Strings().ShownName("(unbekannter Benutzer)"), "(unknown user)");
