@@ -56,15 +56,20 @@ TEST(ResourceLibrary, BuiltLibraryHoldsTheCatalogueFormsTablesAndPictures) {
     }
 }
 
+// The library found beside the tests, in a program of its own.
+struct TranslatedLibrary : ::testing::Test {
+    int argc = 1;
+    char name[5] = "test";
+    char* argv[2] = {name, nullptr};
+    QCoreApplication app{argc, argv};
+    CResourceLibrary library;
+
+    void SetUp() override { ASSERT_TRUE(library.Load()); }
+};
+
 // A translation stands in for the English files it has; the rest (pictures) stay shared. The
 // user guide has each of its pages in the language.
-TEST(ResourceLibrary, GermanFilesStandInForTheEnglishOnesAndTheGuideHasEveryPage) {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-    CResourceLibrary library;
-    ASSERT_TRUE(library.Load());
+TEST_F(TranslatedLibrary, GermanFilesStandInForTheEnglishOnesAndTheGuideHasEveryPage) {
     const std::string english = library.Strings().Get(400);
     const size_t texts = library.Strings().Size();
     EXPECT_FALSE(library.UseLanguage("xx"));
@@ -88,13 +93,7 @@ TEST(ResourceLibrary, GermanFilesStandInForTheEnglishOnesAndTheGuideHasEveryPage
 
 // Swiss German is German with "ss" for "ß", made from the German texts; and whichever language
 // shows them, the names a record stores for "none" in another language are this one's.
-TEST(ResourceLibrary, SwissGermanWritesSsAndEveryLanguageKnowsTheOthersStoredNames) {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-    CResourceLibrary library;
-    ASSERT_TRUE(library.Load());
+TEST_F(TranslatedLibrary, SwissGermanWritesSsAndEveryLanguageKnowsTheOthersStoredNames) {
     ASSERT_TRUE(library.UseLanguage("de"));
     const CStringTable german = library.Strings();
     ASSERT_TRUE(library.UseLanguage("de_CH"));
