@@ -20,6 +20,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const CStringTable kStrings = CStringTable::Parse("419\t(all)\n");
+
 void ReadSequential64KiB(benchmark::State& state) {
     const std::string path = MillionRecordLog() + CProtokollFile::kFileName;
     std::vector<char> block(64 * 1024);
@@ -109,7 +111,7 @@ void ExportWholeLog(benchmark::State& state) {
 // all pass), rows with interned texts, ordered by start; and its re-sort by name, a refill.
 CProtokollFilter ScannedFilter() {
     CProtokollFilter filter;
-    filter.Scan(MillionRecordLog(), CDateTime::FromDate(2030, 1, 1), "(all)");
+    filter.Scan(MillionRecordLog(), CDateTime::FromDate(2030, 1, 1), kStrings);
     filter.SetActive(true);
     return filter;
 }
@@ -118,7 +120,7 @@ void FillRows(benchmark::State& state, CProtokollRows::Column column) {
     const CProtokollFilter filter = ScannedFilter();
     for (auto _ : state) {
         CProtokollRows rows;
-        rows.Read(MillionRecordLog(), &filter);
+        rows.Read(MillionRecordLog(), &filter, kStrings);
         const std::vector<uint32_t> order = rows.Order(column, false);
         benchmark::DoNotOptimize(order.data());
         state.counters["rows"] = static_cast<double>(rows.Size());
@@ -152,7 +154,7 @@ void MemoryOfRows(benchmark::State& state) {
     for (auto _ : state) {
         const long before = ResidentBytes();
         CProtokollRows rows;
-        rows.Read(MillionRecordLog(), &filter);
+        rows.Read(MillionRecordLog(), &filter, kStrings);
         const std::vector<uint32_t> order = rows.Order(CProtokollRows::kStart, false);
         state.counters["bytes_per_row"] = static_cast<double>(ResidentBytes() - before) / rows.Size();
     }

@@ -4,6 +4,7 @@
 
 #include "BenchSupport.h"
 #include "RatioReporter.h"
+#include "core/StringTable.h"
 
 #include "log/ProtokollRows.h"
 #include "summary/Zusammenfassung.h"
@@ -19,10 +20,12 @@
 
 namespace {
 
+const CStringTable kStrings;
+
 const CProtokollRows& Rows() {
     static const CProtokollRows rows = [] {
         CProtokollRows read;
-        read.Read(MillionRecordLog(), nullptr);
+        read.Read(MillionRecordLog(), nullptr, kStrings);
         return read;
     }();
     return rows;

@@ -10,10 +10,12 @@
 
 #include <cstdio>
 
+const CStringTable kStrings;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string directory = WriteFuzzFile(CProtokollFile::kFileName, data, size);
     CProtokollRows rows;
-    rows.Read(directory, nullptr);
+    rows.Read(directory, nullptr, kStrings);
     // The locale's facts once, as the log view takes them.
     static const LocaleFacts facts = LocaleFacts::FromCLibrary();
     CDateTimeText startText;

@@ -3,9 +3,12 @@
 // file per language (context "strings" with the string's number, "menu N" with the command's
 // number, "form N" with the control's name and property), and this tool
 //   check SOURCE_DIR TS...            proves each file complete: every text translated, none left
-//                                     over, the same %1..%9, no access key twice in a menu or window
-//   generate SOURCE_DIR TS OUT_DIR    writes the translated strings.txt, menus.txt and forms/N.ui
-//                                     (a text without translation stays English)
+//                                     over, the same %1..%9, a text with a count in its two forms,
+//                                     no access key twice in a menu or window
+//   generate SOURCE_DIR TS OUT_DIR [FROM=TO...]
+//                                     writes the translated strings.txt, menus.txt and forms/N.ui
+//                                     (a text without translation stays English), each FROM in
+//                                     them written TO: a variant of the language
 //   update SOURCE_DIR TS              adds new texts as unfinished and drops those no longer used,
 //                                     as lupdate would
 #include "core/MenuTable.h"
@@ -34,7 +37,10 @@ struct Text {
     QString source;
     QString accessKeyGroup; // empty: the text has no access key of its own (tooltips, list items)
 
-    QString Key() const { return context + QChar(0x1f) + comment + QChar(0x1f) + source; }
+    // A text with a count holds its forms apart by CStringTable::kFormSeparator; a Linguist file
+    // has it as a numerus message, its source the English forms joined by '|'.
+    bool HasForms() const { return source.contains(QChar(CStringTable::kFormSeparator)); }
+    QString Key() const { return context + QChar(0x1e) + comment + QChar(0x1e) + source; }
     QString Where() const { return context + " / " + comment + ": \"" + QString(source).replace('\n', "\\n") + '"'; }
 };
 
@@ -234,11 +240,21 @@ struct LinguistFile {
     std::vector<Text> entries; // in the file's order
 };
 
+// The <numerusform>s of a <translation>, joined as a text with forms holds them.
+QString ReadForms(QXmlStreamReader& reader) {
+    QStringList forms;
+    while (reader.readNextStartElement()) {
+        forms.push_back(reader.readElementText());
+    }
+    return forms.join(QChar(CStringTable::kFormSeparator));
+}
+
 LinguistFile ReadLinguistFile(const QString& path) {
     LinguistFile file;
     QXmlStreamReader reader(ReadFile(path));
     Text entry;
     Translation translation;
+    bool numerus = false;
     while (!reader.atEnd()) {
         reader.readNext();
         if (!reader.isStartElement() && !(reader.isEndElement() && reader.name() == QLatin1String("message"))) {
@@ -255,14 +271,19 @@ LinguistFile ReadLinguistFile(const QString& path) {
         } else if (name == "message") {
             entry = {entry.context, {}, {}, {}};
             translation = {};
+            numerus = reader.attributes().value("numerus") == QLatin1String("yes");
         } else if (name == "source") {
             entry.source = reader.readElementText();
+            if (numerus) {
+                entry.source.replace('|', QChar(CStringTable::kFormSeparator));
+            }
         } else if (name == "comment") {
             entry.comment = reader.readElementText();
         } else if (name == "translation") {
             const QString type = reader.attributes().value("type").toString();
             translation.finished = type.isEmpty();
-            translation.text = reader.readElementText(QXmlStreamReader::SkipChildElements);
+            translation.text =
+                numerus ? ReadForms(reader) : reader.readElementText(QXmlStreamReader::SkipChildElements);
         }
     }
     if (reader.hasError()) {
@@ -301,14 +322,24 @@ QByteArray LinguistText(const QString& language, const std::vector<Text>& texts,
             writer.writeTextElement("name", context);
         }
         const Translation translation = translations.value(text.Key());
+        const QChar separator(CStringTable::kFormSeparator);
         writer.writeStartElement("message");
-        writer.writeTextElement("source", text.source);
+        if (text.HasForms()) {
+            writer.writeAttribute("numerus", "yes");
+        }
+        writer.writeTextElement("source", QString(text.source).replace(separator, '|'));
         writer.writeTextElement("comment", text.comment);
         writer.writeStartElement("translation");
         if (!translation.finished) {
             writer.writeAttribute("type", "unfinished");
         }
-        writer.writeCharacters(translation.text);
+        if (text.HasForms()) {
+            for (const QString& form : translation.text.split(separator)) {
+                writer.writeTextElement("numerusform", form);
+            }
+        } else {
+            writer.writeCharacters(translation.text);
+        }
         writer.writeEndElement();
         writer.writeEndElement();
     }
@@ -384,6 +415,11 @@ int CheckLinguistFile(const QString& path, const std::vector<Text>& texts) {
         if (it == file.translations.end() || !it->finished || it->text.isEmpty()) {
             std::printf("%s: missing translation: %s\n", qPrintable(language), qPrintable(text.Where()));
             ++problems;
+        } else if (it->text.count(QChar(CStringTable::kFormSeparator)) !=
+                   text.source.count(QChar(CStringTable::kFormSeparator))) {
+            std::printf("%s: not the forms for one and for more: %s -> \"%s\"\n", qPrintable(language),
+                        qPrintable(text.Where()), qPrintable(it->text));
+            ++problems;
         } else if (Placeholders(it->text) != Placeholders(text.source)) {
             std::printf("%s: placeholders differ: %s -> \"%s\"\n", qPrintable(language), qPrintable(text.Where()),
                         qPrintable(it->text));
@@ -411,9 +447,20 @@ int Check(const QString& sourceDir, const QStringList& linguistFiles) {
     return problems == 0 ? 0 : 1;
 }
 
-int Generate(const QString& sourceDir, const QString& linguistPath, const QString& outputDir) {
+// A variant of a language made from its file: each "from=to" of `spellings` applied to every
+// translated text ("ß=ss" makes Swiss German from German).
+int Generate(const QString& sourceDir, const QString& linguistPath, const QString& outputDir,
+             const QStringList& spellings) {
     const LinguistFile file = ReadLinguistFile(linguistPath);
-    WalkSources(sourceDir, Translator(file.translations), [&outputDir](const QString& name, const QByteArray& content) {
+    const Translate translate = Translator(file.translations);
+    const Translate variant = [&](const Text& text) {
+        QString translated = translate(text);
+        for (const QString& spelling : spellings) {
+            translated.replace(spelling.section('=', 0, 0), spelling.section('=', 1));
+        }
+        return translated;
+    };
+    WalkSources(sourceDir, variant, [&outputDir](const QString& name, const QByteArray& content) {
         WriteFile(outputDir + '/' + name, content);
     });
     return 0;
@@ -437,14 +484,14 @@ int main(int argc, char** argv) {
     if (args.size() >= 3 && args[0] == "check") {
         return Check(args[1], args.mid(2));
     }
-    if (args.size() == 4 && args[0] == "generate") {
-        return Generate(args[1], args[2], args[3]);
+    if (args.size() >= 4 && args[0] == "generate") {
+        return Generate(args[1], args[2], args[3], args.mid(4));
     }
     if (args.size() == 3 && args[0] == "update") {
         return Update(args[1], args[2]);
     }
     std::fprintf(stderr, "usage: translate_resources check SOURCE_DIR TS...\n"
-                         "       translate_resources generate SOURCE_DIR TS OUTPUT_DIR\n"
+                         "       translate_resources generate SOURCE_DIR TS OUTPUT_DIR [FROM=TO...]\n"
                          "       translate_resources update SOURCE_DIR TS\n");
     return 2;
 }

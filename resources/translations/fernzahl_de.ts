@@ -9,6 +9,21 @@
       <translation>Fernzahl</translation>
     </message>
     <message>
+      <source>Meters the telephone charges of dial-up connections.</source>
+      <comment>101</comment>
+      <translation>Zählt die Telefongebühren von DFÜ-Verbindungen.</translation>
+    </message>
+    <message>
+      <source>Keep data files and settings in &lt;dir&gt;.</source>
+      <comment>102</comment>
+      <translation>Datendateien und Einstellungen in &lt;Ordner&gt; ablegen.</translation>
+    </message>
+    <message>
+      <source>dir</source>
+      <comment>103</comment>
+      <translation>Ordner</translation>
+    </message>
+    <message>
       <source>Fernzahl could not start its timer and has to quit.</source>
       <comment>110</comment>
       <translation>Fernzahl konnte seinen Zeitgeber nicht starten und muss beendet werden.</translation>
@@ -47,7 +62,7 @@
       <source>Do you really want to quit Fernzahl?
 A connection that is running now will be logged and no longer metered.</source>
       <comment>121</comment>
-      <translation>Wollen Sie Fernzahl wirklich beenden?
+      <translation>Möchten Sie Fernzahl wirklich beenden?
 Eine jetzt laufende Verbindung wird protokolliert und nicht mehr gezählt.</translation>
     </message>
     <message>
@@ -161,7 +176,7 @@ Benutzer: %6</translation>
     <message>
       <source>Do you want to reset this counter to zero?</source>
       <comment>190</comment>
-      <translation>Wollen Sie diesen Zähler auf null zurücksetzen?</translation>
+      <translation>Möchten Sie diesen Zähler auf null zurücksetzen?</translation>
     </message>
     <message>
       <source>Day</source>
@@ -204,9 +219,9 @@ Benutzer: %6</translation>
       <translation>Fernzahl – der Gebührenzähler für DFÜ-Verbindungen</translation>
     </message>
     <message>
-      <source>help/index.html</source>
+      <source>help/index.html#licence</source>
       <comment>225</comment>
-      <translation>help/de/index.html</translation>
+      <translation>help/de/index.html#licence</translation>
     </message>
     <message>
       <source>Options</source>
@@ -253,10 +268,13 @@ Benutzer: %6</translation>
       <comment>402</comment>
       <translation>Summe</translation>
     </message>
-    <message>
-      <source>%1 connections</source>
+    <message numerus="yes">
+      <source>%1 connection|%1 connections</source>
       <comment>403</comment>
-      <translation>%1 Verbindungen</translation>
+      <translation>
+        <numerusform>%1 Verbindung</numerusform>
+        <numerusform>%1 Verbindungen</numerusform>
+      </translation>
     </message>
     <message>
       <source>Printed with Fernzahl</source>
@@ -303,10 +321,13 @@ Benutzer: %6</translation>
       <comment>417</comment>
       <translation>Tarif</translation>
     </message>
-    <message>
-      <source>%1 connections   Time: %2   Units: %3   Costs: %4</source>
+    <message numerus="yes">
+      <source>%1 connection   Time: %2   Units: %3   Costs: %4|%1 connections   Time: %2   Units: %3   Costs: %4</source>
       <comment>418</comment>
-      <translation>%1 Verbindungen   Zeit: %2   Einheiten: %3   Kosten: %4</translation>
+      <translation>
+        <numerusform>%1 Verbindung   Zeit: %2   Einheiten: %3   Kosten: %4</numerusform>
+        <numerusform>%1 Verbindungen   Zeit: %2   Einheiten: %3   Kosten: %4</numerusform>
+      </translation>
     </message>
     <message>
       <source>(all)</source>
@@ -317,21 +338,21 @@ Benutzer: %6</translation>
       <source>Do you want to delete the whole log?
 This cannot be undone.</source>
       <comment>430</comment>
-      <translation>Wollen Sie das ganze Protokoll löschen?
+      <translation>Möchten Sie das ganze Protokoll löschen?
 Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
       <source>Do you want to delete all entries shown in the list?
 This cannot be undone.</source>
       <comment>431</comment>
-      <translation>Wollen Sie alle in der Liste angezeigten Einträge löschen?
+      <translation>Möchten Sie alle in der Liste angezeigten Einträge löschen?
 Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
       <source>Do you want to delete the selected entries?
 This cannot be undone.</source>
       <comment>432</comment>
-      <translation>Wollen Sie die markierten Einträge löschen?
+      <translation>Möchten Sie die markierten Einträge löschen?
 Das kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
@@ -424,7 +445,7 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Zones for Monday to Friday</source>
       <comment>502</comment>
-      <translation>Tarifzonen für Montag bis Freitag</translation>
+      <translation>Tarifzeiten für Montag bis Freitag</translation>
     </message>
     <message>
       <source>Mon–Thu</source>
@@ -434,7 +455,7 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Zones for Monday to Thursday</source>
       <comment>504</comment>
-      <translation>Tarifzonen für Montag bis Donnerstag</translation>
+      <translation>Tarifzeiten für Montag bis Donnerstag</translation>
     </message>
     <message>
       <source>Friday</source>
@@ -444,7 +465,7 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Zones for Friday</source>
       <comment>506</comment>
-      <translation>Tarifzonen für Freitag</translation>
+      <translation>Tarifzeiten für Freitag</translation>
     </message>
     <message>
       <source>Weekend</source>
@@ -454,7 +475,7 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Zones for Saturday and Sunday</source>
       <comment>508</comment>
-      <translation>Tarifzonen für Samstag und Sonntag</translation>
+      <translation>Tarifzeiten für Samstag und Sonntag</translation>
     </message>
     <message>
       <source>Saturday</source>
@@ -464,7 +485,7 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Zones for Saturday</source>
       <comment>510</comment>
-      <translation>Tarifzonen für Samstag</translation>
+      <translation>Tarifzeiten für Samstag</translation>
     </message>
     <message>
       <source>Sunday</source>
@@ -474,7 +495,7 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Zones for Sunday</source>
       <comment>512</comment>
-      <translation>Tarifzonen für Sonntag</translation>
+      <translation>Tarifzeiten für Sonntag</translation>
     </message>
     <message>
       <source>Holidays</source>
@@ -484,7 +505,7 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Zones for holidays</source>
       <comment>514</comment>
-      <translation>Tarifzonen für Feiertage</translation>
+      <translation>Tarifzeiten für Feiertage</translation>
     </message>
     <message>
       <source>From</source>
@@ -504,7 +525,8 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Price/unit</source>
       <comment>533</comment>
-      <translation>Preis/Einheit</translation>
+      <translation>Preis/
+Einheit</translation>
     </message>
     <message>
       <source>Holiday</source>
@@ -514,12 +536,14 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Start charge</source>
       <comment>536</comment>
-      <translation>Anfangsgebühr</translation>
+      <translation>Anfangs-
+gebühr</translation>
     </message>
     <message>
       <source>Min. charge</source>
       <comment>537</comment>
-      <translation>Mindestgebühr</translation>
+      <translation>Mindest-
+gebühr</translation>
     </message>
     <message>
       <source>Discount</source>
@@ -529,12 +553,14 @@ Wählen Sie die Einträge erneut.</translation>
     <message>
       <source>Initial (s)</source>
       <comment>539</comment>
-      <translation>Anfangszeit (s)</translation>
+      <translation>Anfangs-
+dauer (s)</translation>
     </message>
     <message>
       <source>Discount unit (s)</source>
       <comment>540</comment>
-      <translation>Rabatt-Takt (s)</translation>
+      <translation>Rabatt-
+takt (s)</translation>
     </message>
     <message>
       <source>Yes</source>
@@ -550,28 +576,31 @@ Wählen Sie die Einträge erneut.</translation>
       <source>The end of a zone must not lie before its start.
 Enter a zone across midnight as two zones.</source>
       <comment>550</comment>
-      <translation>Das Ende einer Tarifzone darf nicht vor ihrem Beginn liegen.
-Geben Sie eine Tarifzone über Mitternacht als zwei Tarifzonen ein.</translation>
+      <translation>Das Ende einer Tarifzeit darf nicht vor ihrem Beginn liegen.
+Geben Sie eine Tarifzeit über Mitternacht als zwei Tarifzeiten ein.</translation>
     </message>
     <message>
       <source>The zone %1 to %2 overlaps other zones. Where zones overlap, the zone higher in the list applies:</source>
       <comment>551</comment>
-      <translation>Die Tarifzone %1 bis %2 überschneidet sich mit anderen Tarifzonen. Wo sich Tarifzonen überschneiden, gilt die weiter oben in der Liste:</translation>
+      <translation>Die Tarifzeit %1 bis %2 überschneidet sich mit anderen Tarifzeiten. Wo sich Tarifzeiten überschneiden, gilt die weiter oben in der Liste:</translation>
     </message>
     <message>
       <source>from %1 to %2 the zone %3 to %4</source>
       <comment>552</comment>
-      <translation>von %1 bis %2 die Tarifzone %3 bis %4</translation>
+      <translation>von %1 bis %2 die Tarifzeit %3 bis %4</translation>
     </message>
     <message>
       <source>Move a zone up or down to change which one applies.</source>
       <comment>553</comment>
-      <translation>Verschieben Sie eine Tarifzone nach oben oder unten, um zu ändern, welche gilt.</translation>
+      <translation>Verschieben Sie eine Tarifzeit nach oben oder unten, um zu ändern, welche gilt.</translation>
     </message>
-    <message>
-      <source>%1 units counted at the discount price</source>
+    <message numerus="yes">
+      <source>%1 unit charged at the discount price|%1 units charged at the discount price</source>
       <comment>560</comment>
-      <translation>%1 Einheiten zum Rabattpreis gezählt</translation>
+      <translation>
+        <numerusform>%1 Einheit zum Rabattpreis berechnet</numerusform>
+        <numerusform>%1 Einheiten zum Rabattpreis berechnet</numerusform>
+      </translation>
     </message>
     <message>
       <source>Tariff</source>
@@ -592,8 +621,8 @@ Geben Sie eine Tarifzone über Mitternacht als zwei Tarifzonen ein.</translation
       <source>Do you want to delete this tariff file?
 Dial-up entries assigned to it will be metered with the default tariff.</source>
       <comment>573</comment>
-      <translation>Wollen Sie diese Tarifdatei löschen?
-DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezählt.</translation>
+      <translation>Möchten Sie diese Tarifdatei löschen?
+DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif berechnet.</translation>
     </message>
     <message>
       <source>New tariff file</source>
@@ -618,12 +647,12 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>%1–%2: %3 a minute. Zones overlap here; the first in the list applies.</source>
       <comment>581</comment>
-      <translation>%1–%2: %3 je Minute. Hier überschneiden sich Tarifzonen; es gilt die erste in der Liste.</translation>
+      <translation>%1–%2: %3 je Minute. Hier überschneiden sich Tarifzeiten; es gilt die erste in der Liste.</translation>
     </message>
     <message>
       <source>%1–%2: no zone; the default rate applies (%3 a minute).</source>
       <comment>582</comment>
-      <translation>%1–%2: keine Tarifzone; es gilt der Standardpreis (%3 je Minute).</translation>
+      <translation>%1–%2: keine Tarifzeit; es gilt der Standardpreis (%3 je Minute).</translation>
     </message>
     <message>
       <source>The tariff holds all these holidays already.</source>
@@ -648,7 +677,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>This month's connections have cost %1, more than %2%% of your monthly budget of %3. %4 is left.</source>
       <comment>603</comment>
-      <translation>Die Verbindungen dieses Monats haben %1 gekostet, mehr als %2%% Ihres Monatsbudgets von %3. Übrig sind %4.</translation>
+      <translation>Die Verbindungen dieses Monats haben %1 gekostet, mehr als %2 %% Ihres Monatsbudgets von %3. Übrig sind %4.</translation>
     </message>
     <message>
       <source>This month's connections have cost %1, more than your monthly budget of %2.</source>
@@ -693,12 +722,12 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Logged units</source>
       <comment>645</comment>
-      <translation>Ist-Einheiten</translation>
+      <translation>Gezählte Einheiten</translation>
     </message>
     <message>
       <source>Logged costs</source>
       <comment>646</comment>
-      <translation>Ist-Kosten</translation>
+      <translation>Gezählte Kosten</translation>
     </message>
     <message>
       <source>Each connection under %1:</source>
@@ -728,7 +757,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>%1 is connected, metered with the tariff %2.</source>
       <comment>662</comment>
-      <translation>%1 ist verbunden und wird mit dem Tarif %2 gezählt.</translation>
+      <translation>%1 ist verbunden und wird mit dem Tarif %2 berechnet.</translation>
     </message>
     <message>
       <source>%1: %2, 1 unit, %3</source>
@@ -791,14 +820,14 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Bitte geben Sie eine ganze Zahl ein, die nicht negativ ist.</translation>
     </message>
     <message>
-      <source>Please enter a valid date and time.</source>
+      <source>Please enter a date the way your system writes it, such as %1, or as 2026-12-24.</source>
       <comment>61720</comment>
-      <translation>Bitte geben Sie ein gültiges Datum mit Uhrzeit ein.</translation>
+      <translation>Bitte geben Sie ein Datum so ein, wie Ihr System es schreibt, etwa %1, oder als 2026-12-24.</translation>
     </message>
     <message>
-      <source>Please enter a valid amount of money.</source>
+      <source>Please enter an amount of money as %1 is written.</source>
       <comment>61721</comment>
-      <translation>Bitte geben Sie einen gültigen Geldbetrag ein.</translation>
+      <translation>Bitte geben Sie einen Geldbetrag so ein, wie %1 geschrieben ist.</translation>
     </message>
     <message>
       <source>Please enter a date and time the way your system writes them, such as %1, or as 2026-12-24 18:30:00.</source>
@@ -891,7 +920,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>&amp;About Fernzahl…</source>
       <comment>57664</comment>
-      <translation>&amp;Info über Fernzahl…</translation>
+      <translation>&amp;Über Fernzahl…</translation>
     </message>
   </context>
   <context>
@@ -929,7 +958,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>&amp;About Fernzahl…</source>
       <comment>57664</comment>
-      <translation>&amp;Info über Fernzahl…</translation>
+      <translation>&amp;Über Fernzahl…</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
@@ -1082,7 +1111,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>By &amp;name</source>
       <comment>32836</comment>
-      <translation>Nach &amp;Name</translation>
+      <translation>Nach &amp;Namen</translation>
     </message>
     <message>
       <source>By &amp;hour</source>
@@ -1115,7 +1144,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>About Fernzahl</source>
       <comment>id100.windowTitle</comment>
-      <translation>Info über Fernzahl</translation>
+      <translation>Über Fernzahl</translation>
     </message>
     <message>
       <source>&amp;Licence and help</source>
@@ -1171,12 +1200,12 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Zones</source>
       <comment>id107.windowTitle</comment>
-      <translation>Tarifzonen</translation>
+      <translation>Tarifzeiten</translation>
     </message>
     <message>
       <source>Zones</source>
       <comment>id1106.text</comment>
-      <translation>Tarifzonen</translation>
+      <translation>Tarifzeiten</translation>
     </message>
     <message>
       <source>&amp;Add…</source>
@@ -1201,7 +1230,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Where zones overlap, the zone higher in the list applies.</source>
       <comment>id1181.toolTip</comment>
-      <translation>Wo sich Tarifzonen überschneiden, gilt die weiter oben in der Liste.</translation>
+      <translation>Wo sich Tarifzeiten überschneiden, gilt die weiter oben in der Liste.</translation>
     </message>
     <message>
       <source>Move do&amp;wn</source>
@@ -1211,17 +1240,17 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Where zones overlap, the zone higher in the list applies.</source>
       <comment>id1182.toolTip</comment>
-      <translation>Wo sich Tarifzonen überschneiden, gilt die weiter oben in der Liste.</translation>
+      <translation>Wo sich Tarifzeiten überschneiden, gilt die weiter oben in der Liste.</translation>
     </message>
     <message>
       <source>The day at a glance: price per minute, green for the cheapest zone, red for the dearest</source>
       <comment>stripLabel.text</comment>
-      <translation>Der Tag auf einen Blick: Preis je Minute, grün für die günstigste Tarifzone, rot für die teuerste</translation>
+      <translation>Der Tag auf einen Blick: Preis je Minute, grün für die günstigste Tarifzeit, rot für die teuerste</translation>
     </message>
     <message>
       <source>Hatched: no zone covers that time, so the default rate applies. A dark edge on top: zones overlap there, and the first one in the list applies. Zones are saved as soon as you add, edit or delete them; Cancel does not undo that.</source>
       <comment>stripHint.text</comment>
-      <translation>Schraffiert: Keine Tarifzone deckt diese Zeit ab, also gilt der Standardpreis. Ein dunkler Rand oben: Dort überschneiden sich Tarifzonen, und es gilt die erste in der Liste. Tarifzonen werden gespeichert, sobald Sie sie hinzufügen, bearbeiten oder löschen; „Abbrechen“ macht das nicht rückgängig.</translation>
+      <translation>Schraffiert: Keine Tarifzeit deckt diese Zeit ab, also gilt der Standardpreis. Ein dunkler Rand oben: Dort überschneiden sich Tarifzeiten, und es gilt die erste in der Liste. Tarifzeiten werden gespeichert, sobald Sie sie hinzufügen, bearbeiten oder löschen; „Abbrechen“ macht das nicht rückgängig.</translation>
     </message>
   </context>
   <context>
@@ -1602,7 +1631,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Automatic follows the language of your desktop; numbers, dates and amounts always follow your locale.</source>
       <comment>id1190.toolTip</comment>
-      <translation>„Automatisch“ folgt der Sprache Ihres Desktops; Zahlen, Daten und Beträge folgen immer Ihren Ländereinstellungen.</translation>
+      <translation>„Automatisch“ folgt der Sprache Ihres Desktops; Zahlen, Datumsangaben und Beträge folgen immer Ihren Ländereinstellungen.</translation>
     </message>
     <message>
       <source>Automatic</source>
@@ -1658,7 +1687,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Show only the connections that match all of these:</source>
       <comment>explanation.text</comment>
-      <translation>Nur die Verbindungen anzeigen, auf die all dies zutrifft:</translation>
+      <translation>Nur Verbindungen anzeigen, die alle diese Bedingungen erfüllen:</translation>
     </message>
     <message>
       <source>&amp;Connection:</source>
@@ -1738,7 +1767,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>&amp;Fewest:</source>
       <comment>fewestLabel.text</comment>
-      <translation>&amp;Wenigste:</translation>
+      <translation>&amp;Mindestens:</translation>
     </message>
     <message>
       <source>A whole number of units</source>
@@ -1748,7 +1777,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>&amp;Most:</source>
       <comment>mostLabel.text</comment>
-      <translation>&amp;Meiste:</translation>
+      <translation>Hö&amp;chstens:</translation>
     </message>
     <message>
       <source>A whole number of units</source>
@@ -1849,7 +1878,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>&amp;Minimum charge: start charge, initial period and minimum charge per zone</source>
       <comment>id1108.text</comment>
-      <translation>&amp;Mindestgebühr: Anfangsgebühr, Anfangszeit und Mindestgebühr je Tarifzone</translation>
+      <translation>&amp;Mindestgebühr: Anfangsgebühr, Anfangsdauer und Mindestgebühr je Tarifzeit</translation>
     </message>
     <message>
       <source>&amp;Discount: a number of units per period at a lower price</source>
@@ -1859,17 +1888,17 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Days with zones of their own</source>
       <comment>daysGroup.title</comment>
-      <translation>Tage mit eigenen Tarifzonen</translation>
+      <translation>Tage mit eigenen Tarifzeiten</translation>
     </message>
     <message>
       <source>&amp;Friday has zones of its own</source>
       <comment>id1105.text</comment>
-      <translation>&amp;Freitag hat eigene Tarifzonen</translation>
+      <translation>&amp;Freitag hat eigene Tarifzeiten</translation>
     </message>
     <message>
       <source>&amp;Sunday has zones of its own, apart from Saturday</source>
       <comment>id1106.text</comment>
-      <translation>&amp;Sonntag hat eigene Tarifzonen, getrennt vom Samstag</translation>
+      <translation>&amp;Sonntag hat eigene Tarifzeiten, getrennt vom Samstag</translation>
     </message>
     <message>
       <source>&amp;Holidays are charged like Sundays</source>
@@ -1897,7 +1926,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Zone</source>
       <comment>id185.windowTitle</comment>
-      <translation>Tarifzone</translation>
+      <translation>Tarifzeit</translation>
     </message>
     <message>
       <source>Time of day</source>
@@ -1982,12 +2011,12 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>&amp;No discount in this zone</source>
       <comment>id1119.text</comment>
-      <translation>&amp;Kein Rabatt in dieser Tarifzone</translation>
+      <translation>&amp;Kein Rabatt in dieser Tarifzeit</translation>
     </message>
     <message>
       <source>Seconds per &amp;unit:</source>
       <comment>discountSecondsLabel.text</comment>
-      <translation>Takt im &amp;Rabatt (Sekunden je Einheit):</translation>
+      <translation>&amp;Rabatttakt (Sekunden je Einheit):</translation>
     </message>
     <message>
       <source>0 to 65535 seconds</source>
@@ -2020,7 +2049,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>On these days the holiday zones apply. Each entry is one calendar day: enter movable feasts and every year's holidays anew, or add a year's public holidays at one go.</source>
       <comment>explanation.text</comment>
-      <translation>An diesen Tagen gelten die Tarifzonen für Feiertage. Jeder Eintrag ist ein Kalendertag: Geben Sie bewegliche Feste und die Feiertage jedes Jahres neu ein, oder fügen Sie die gesetzlichen Feiertage eines Jahres auf einmal hinzu.</translation>
+      <translation>An diesen Tagen gelten die Tarifzeiten für Feiertage. Jeder Eintrag ist ein Kalendertag: Geben Sie bewegliche Feste und die Feiertage jedes Jahres neu ein, oder fügen Sie die gesetzlichen Feiertage eines Jahres auf einmal hinzu.</translation>
     </message>
     <message>
       <source>Holiday dates</source>
@@ -2045,7 +2074,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>As your system writes dates, or as 2026-12-24</source>
       <comment>id1126.toolTip</comment>
-      <translation>So, wie Ihr System Daten schreibt, oder als 2026-12-24</translation>
+      <translation>So, wie Ihr System ein Datum schreibt, oder als 2026-12-24</translation>
     </message>
     <message>
       <source>&amp;Add</source>
@@ -2055,7 +2084,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Type the date as your system writes dates, or as 2026-12-24. Dates are saved as soon as you add or delete them; Cancel does not undo that.</source>
       <comment>dateHint.text</comment>
-      <translation>Geben Sie das Datum so ein, wie Ihr System Daten schreibt, oder als 2026-12-24. Daten werden gespeichert, sobald Sie sie hinzufügen oder löschen; „Abbrechen“ macht das nicht rückgängig.</translation>
+      <translation>Geben Sie das Datum so ein, wie Ihr System es schreibt, oder als 2026-12-24. Jedes Datum wird gespeichert, sobald Sie sie hinzufügen oder löschen; „Abbrechen“ macht das nicht rückgängig.</translation>
     </message>
   </context>
   <context>
@@ -2098,7 +2127,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>0 units counted at the discount price</source>
       <comment>id1128.text</comment>
-      <translation>0 Einheiten zum Rabattpreis gezählt</translation>
+      <translation>0 Einheiten zum Rabattpreis berechnet</translation>
     </message>
     <message>
       <source>&amp;Reset counter</source>
@@ -2113,7 +2142,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>In each counting period the first units outside the initial period are charged at the discount price, until the counter reaches the number above. The discount is saved when you press OK.</source>
       <comment>discountHint.text</comment>
-      <translation>In jedem Zählzeitraum werden die ersten Einheiten außerhalb der Anfangszeit zum Rabattpreis berechnet, bis der Zähler die obige Anzahl erreicht. Der Rabatt wird gespeichert, wenn Sie „OK“ drücken.</translation>
+      <translation>In jedem Zählzeitraum werden die ersten Einheiten außerhalb der Anfangsdauer zum Rabattpreis berechnet, bis der Zähler die obige Anzahl erreicht. Der Rabatt wird gespeichert, wenn Sie „OK“ drücken.</translation>
     </message>
   </context>
   <context>
@@ -2300,7 +2329,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>The default tariff cannot be deleted. Dial-up entries that used a deleted tariff are metered with the default tariff. New and deleted files take effect at once, even if you then press Cancel.</source>
       <comment>listHint.text</comment>
-      <translation>Der Standardtarif kann nicht gelöscht werden. DFÜ-Einträge, die einen gelöschten Tarif verwendet haben, werden mit dem Standardtarif gezählt. Neue und gelöschte Dateien gelten sofort, auch wenn Sie danach „Abbrechen“ drücken.</translation>
+      <translation>Der Standardtarif kann nicht gelöscht werden. DFÜ-Einträge, die einen gelöschten Tarif verwendet haben, werden mit dem Standardtarif berechnet. Neue und gelöschte Dateien gelten sofort, auch wenn Sie danach „Abbrechen“ drücken.</translation>
     </message>
   </context>
   <context>
@@ -2409,7 +2438,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
     <message>
       <source>Each dial-up entry can be metered with a tariff of its own. Choose an entry in the list, choose a tariff file below, then click Assign. Entries without a tariff of their own use the default tariff.</source>
       <comment>explanation.text</comment>
-      <translation>Jeder DFÜ-Eintrag kann mit einem eigenen Tarif gezählt werden. Wählen Sie einen Eintrag in der Liste, wählen Sie unten eine Tarifdatei, und klicken Sie dann auf „Zuordnen“. Einträge ohne eigenen Tarif verwenden den Standardtarif.</translation>
+      <translation>Jeder DFÜ-Eintrag kann mit einem eigenen Tarif berechnet werden. Wählen Sie einen Eintrag in der Liste, wählen Sie unten eine Tarifdatei, und klicken Sie dann auf „Zuordnen“. Einträge ohne eigenen Tarif verwenden den Standardtarif.</translation>
     </message>
     <message>
       <source>Dial-up &amp;entries:</source>

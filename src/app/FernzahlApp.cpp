@@ -2,6 +2,7 @@
 
 #include "app/FernzahlDlg.h"
 #include "core/ResourceIds.h"
+#include "core/StringTable.h"
 #include "platform/CanberraSoundPlayer.h"
 #include "platform/ConnectionSources.h"
 #include "platform/ExampleTariff.h"
@@ -29,17 +30,35 @@ CFernzahlApp::CFernzahlApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 CFernzahlApp::~CFernzahlApp() = default;
 
-int CFernzahlApp::Run() {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Meters the telephone charges of dial-up connections."));
+namespace {
+// The options, described in the language of the texts; in English where the library is missing.
+QCommandLineOption AddOptions(QCommandLineParser& parser, const CStringTable& strings) {
+    const auto text = [&strings](unsigned id, const char* english) {
+        const std::string translated = strings.Get(id);
+        return translated.empty() ? QString::fromLatin1(english) : QString::fromStdString(translated);
+    };
+    parser.setApplicationDescription(
+        text(Str::kProgramDescription, "Meters the telephone charges of dial-up connections."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Keep data files and settings in <dir>."), QStringLiteral("dir"));
+                                     text(Str::kDataDirOption, "Keep data files and settings in <dir>."),
+                                     text(Str::kDataDirValue, "dir"));
     parser.addOption(dataDir);
-    parser.process(*this);
+    return dataDir;
+}
+} // namespace
+
+int CFernzahlApp::Run() {
+    QCommandLineParser parser;
+    const QCommandLineOption dataDir = AddOptions(parser, CStringTable());
+    const bool parsed = parser.parse(arguments());
+    if (!parsed || parser.isSet(QStringLiteral("version"))) {
+        parser.process(*this); // tells what it could not read, or the version, and ends
+    }
+    const bool help = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
     // The program takes no file or other word: a mistyped option must not start a meter unnoticed.
-    if (!parser.positionalArguments().isEmpty()) {
+    if (!help && !parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "fernzahl: unknown argument '%s'\n%s", qPrintable(parser.positionalArguments().first()),
                      qPrintable(parser.helpText()));
         return 1;
@@ -52,7 +71,11 @@ int CFernzahlApp::Run() {
     CTerminationSignals termination;
     connect(&termination, &CTerminationSignals::TerminationRequested, this, [this] { m_terminationRequested = true; });
     m_paths = DataPaths::Resolve(parser.value(dataDir).toStdString());
-    if (!m_resources.Load()) {
+    const bool loaded = m_resources.Load();
+    if (help) {
+        return ShowHelp(loaded);
+    }
+    if (!loaded) {
         CMessageBox::Show(nullptr, QString::fromLatin1(CResourceLibrary::kNotFoundMessage), CMessageBox::Buttons::Ok,
                           CMessageBox::Icon::Stop);
         return 1;
@@ -95,6 +118,18 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     window.show();
     exec();
     removeEventFilter(&m_accelerators);
+}
+
+// In the language the window would speak, read without taking the data folder or writing a file.
+int CFernzahlApp::ShowHelp(bool libraryLoaded) {
+    if (libraryLoaded) {
+        CIniSettingsStore settings(m_paths.settingsFile, m_paths.dataDirectory);
+        CUiLanguage::Apply(m_resources, settings.Read(Setting::kSprache));
+    }
+    QCommandLineParser parser;
+    AddOptions(parser, m_resources.Strings());
+    parser.process(*this); // shows the help and ends
+    return 0;
 }
 
 // Through the session bus, with this start's activation token, so that Wayland lets the window come

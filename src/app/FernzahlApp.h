@@ -26,6 +26,8 @@ public:
 private:
     // A second start: the running program is asked to show itself. The exit code.
     int AskHolderToShow();
+    // --help, in the language of the window; ends the program.
+    int ShowHelp(bool libraryLoaded);
     void SetAsideDamagedSettings();
     void InstallDeliveredDefaultTariff();
     void InstallExampleTariff();

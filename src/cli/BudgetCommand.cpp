@@ -45,8 +45,8 @@ void PrintText(const CBudget& budget, std::FILE* out) {
     const char* state = standing == kOverLimit   ? "past the limit"
                         : standing == kOverShare ? "past the warning share"
                                                  : "within the budget";
-    std::fprintf(out, "month       %s to %s\n", budget.Month().Begin().Format("%Y-%m-%d").c_str(),
-                 budget.Month().LastDay().Format("%Y-%m-%d").c_str());
+    std::fprintf(out, "month       %s to %s\n", budget.Month().Begin().Format("%x").c_str(),
+                 budget.Month().LastDay().Format("%x").c_str());
     PrintTable(out,
                {{"limit", FormatAmount(budget.Limit(), facts)},
                 {"spent", FormatAmount(budget.Spent(), facts)},

@@ -9,7 +9,11 @@
 #include <ostream>
 
 std::string PlainAmount(const CMoney& amount) {
-    return FormatAmount(amount, LocaleFacts{":", ".", 2});
+    return FormatAmount(amount, LocaleFacts{":", ".", 2, ""});
+}
+
+std::string Counted(int64_t count, const std::string& noun) {
+    return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
 }
 
 std::string CsvField(const std::string& text) {

@@ -4,6 +4,7 @@
 
 struct CliContext;
 
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <set>
@@ -14,6 +15,8 @@ struct CliContext;
 
 // Amounts for machines: "." and at least two decimals.
 std::string PlainAmount(const CMoney& amount);
+// A count with its English noun in the count's form: "1 connection", "2 connections".
+std::string Counted(int64_t count, const std::string& noun);
 // A text as one RFC 4180 field, quoted.
 std::string CsvField(const std::string& text);
 // False when not every byte was written.

@@ -30,8 +30,8 @@ std::optional<LogRequest> ParseRequest(std::string_view command, std::vector<std
     return ParseLogRequest(command, words, context, strings, false, std::move(values), {});
 }
 
-void ReadShownRows(const LogRequest& request, const CliContext& context, Comparison& out) {
-    request.selection.Read(context.dataDirectory, out.rows);
+void ReadShownRows(const LogRequest& request, const CliContext& context, const CStringTable& strings, Comparison& out) {
+    request.selection.Read(context.dataDirectory, strings, out.rows);
     std::vector<uint32_t> logOrder(out.rows.Size());
     for (uint32_t row = 0; row < logOrder.size(); ++row) {
         logOrder[row] = row;
@@ -141,7 +141,7 @@ int RunRerateCommand(const std::vector<std::string>& words, const CliContext& co
         return 1;
     }
     Comparison c;
-    ReadShownRows(*request, context, c);
+    ReadShownRows(*request, context, *strings, c);
     c.comparison->Compare({{TariffTitle(*path), *path}}, rules);
     if (!c.comparison->Lines().front().readable) {
         context.err << "fernzahl-cli: cannot read the tariff file " << *path << '\n';
@@ -164,7 +164,7 @@ int RunCompareCommand(const std::vector<std::string>& words, const CliContext& c
         return 1;
     }
     Comparison c;
-    ReadShownRows(*request, context, c);
+    ReadShownRows(*request, context, *strings, c);
     c.comparison->Compare(CTarifVergleich::TariffFilesOf(context.dataDirectory),
                           CNachberechnung::CounterRules::FromSettings(context.settings));
     PrintCompared(request->format, context, c, *strings);

@@ -1,6 +1,7 @@
 #include "cli/CountersCommand.h"
 
 #include "cli/BudgetCommand.h"
+#include "cli/CommandOutput.h"
 #include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
 #include "metering/ZaehlerFile.h"
@@ -14,7 +15,7 @@
 namespace {
 
 constexpr const char* kNames[] = {"daily", "weekly", "monthly", "total", "discount"};
-const LocaleFacts kPlain{":", ".", 2};
+const LocaleFacts kPlain{":", ".", 2, ""};
 
 // A counter not stored yet is a counter at zero that has never been reset.
 std::string Line(uint8_t number, const std::optional<CounterState>& stored, bool json) {
@@ -31,12 +32,12 @@ std::string Line(uint8_t number, const std::optional<CounterState>& stored, bool
                ",\"units\":" + std::to_string(c.units) + ",\"costs\":" + FormatAmount(c.costs, kPlain) + "}";
     }
     if (number == CZaehlerFile::kDiscount) {
-        return "discount  " + std::to_string(c.units) + " units counted at the discount price";
+        return "discount  " + Counted(c.units, "unit") + " charged at the discount price";
     }
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
     const std::string reset = stored ? "since " + CDateTimeText().Format(c.resetDate) : "not reset yet";
-    return name + std::string(10 - name.size(), ' ') + reset + "  " + std::to_string(c.connections) + " connections  " +
-           FormatDuration(c.duration.GetDays(), facts) + "  " + std::to_string(c.units) + " units  " +
+    return name + std::string(10 - name.size(), ' ') + reset + "  " + Counted(c.connections, "connection") + "  " +
+           FormatDuration(c.duration.GetDays(), facts) + "  " + Counted(c.units, "unit") + "  " +
            FormatAmount(c.costs, facts);
 }
 

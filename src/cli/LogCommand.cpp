@@ -72,17 +72,19 @@ int Export(const std::vector<std::string>& words, const CliContext& context) {
         return 1;
     }
     const std::string output = request->options.Get("--output").value_or("");
-    // Exports keep the log's order; the whole log is written straight from the file.
+    // The text export is the window's, in its language; CSV and JSON are for scripts. Exports keep
+    // the log's order; the whole log is written straight from the file.
+    const CStringTable& shownIn = request->format == "text" ? *context.windowStrings() : *strings;
     CProtokollRows rows;
     if (request->selection.IsFiltered() || request->format != "text") {
-        request->selection.Read(context.dataDirectory, rows);
+        request->selection.Read(context.dataDirectory, shownIn, rows);
     }
     std::vector<uint32_t> logOrder(rows.Size());
     std::iota(logOrder.begin(), logOrder.end(), 0u);
     CProtokollFile log(context.dataDirectory);
     const auto writeTo = [&](std::FILE* out) {
         if (request->format == "text") {
-            return log.WriteExport(out, request->selection.IsFiltered() ? &rows : nullptr, *strings);
+            return log.WriteExport(out, request->selection.IsFiltered() ? &rows : nullptr, shownIn);
         }
         if (request->format == "csv") {
             return Write(out, kCsvHeader) && WriteRows(out, rows, logOrder, CsvLine);
@@ -127,7 +129,7 @@ int List(const std::vector<std::string>& words, const CliContext& context) {
         return 1;
     }
     CProtokollRows rows;
-    request->selection.Read(context.dataDirectory, rows);
+    request->selection.Read(context.dataDirectory, *strings, rows);
     const std::vector<uint32_t> order = request->selection.Order(rows);
     const bool totals = request->options.Has("--totals");
     if (request->format == "text") {
@@ -164,9 +166,11 @@ int Print(const std::vector<std::string>& words, const CliContext& context) {
     if (!LogIsReadable(context)) {
         return 1;
     }
+    // Paper is for people: in the window's language.
+    const CStringTable& shownIn = *context.windowStrings();
     CProtokollRows rows;
-    request->selection.Read(context.dataDirectory, rows);
-    return WriteLogPdf(*pdf, context, rows, request->selection.Order(rows), *strings);
+    request->selection.Read(context.dataDirectory, shownIn, rows);
+    return WriteLogPdf(*pdf, context, rows, request->selection.Order(rows), shownIn);
 }
 
 } // namespace

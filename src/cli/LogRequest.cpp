@@ -24,8 +24,7 @@ std::optional<LogRequest> ParseLogRequest(std::string_view command, const std::v
         WrongUse(context.err, command, "unknown format '" + request.format + "' (text, csv or json)");
         return std::nullopt;
     }
-    if (!request.selection.Parse(request.options, context.dataDirectory, CSystemClock().Now(),
-                                 strings.Get(Str::kAllEntries), ordered)) {
+    if (!request.selection.Parse(request.options, context.dataDirectory, CSystemClock().Now(), strings, ordered)) {
         WrongUse(context.err, command, request.selection.GetError());
         return std::nullopt;
     }

@@ -2,6 +2,7 @@
 
 #include "cli/CommandOptions.h"
 #include "core/NumberText.h"
+#include "core/StringTable.h"
 #include "settings/DateTimeInput.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ bool CLogSelection::Refuse(const std::string& option, const std::string& value, 
 }
 
 bool CLogSelection::Parse(const CCommandOptions& options, const std::string& directory, const CDateTime& now,
-                          const std::string& catchAll, bool withOrder) {
+                          const CStringTable& strings, bool withOrder) {
     if (withOrder && !ParseSort(options)) {
         return false;
     }
@@ -71,7 +72,7 @@ bool CLogSelection::Parse(const CCommandOptions& options, const std::string& dir
         return true;
     }
     // As in the log view: bounds that enclose the whole log, narrowed by what was asked for.
-    m_filter.Scan(directory, now, catchAll);
+    m_filter.Scan(directory, now, strings);
     m_filter.SetActive(true);
     for (const auto& [flag, period] :
          {std::pair{"--today", CProtokollFilter::Today(now)}, std::pair{"--this-week", CProtokollFilter::ThisWeek(now)},
@@ -81,7 +82,7 @@ bool CLogSelection::Parse(const CCommandOptions& options, const std::string& dir
             m_filter.to = std::min(m_filter.to, period.to);
         }
     }
-    return ParseBounds(options) && ParseTexts(options);
+    return ParseBounds(options) && ParseTexts(options, strings);
 }
 
 bool CLogSelection::ParseBounds(const CCommandOptions& options) {
@@ -127,11 +128,11 @@ bool CLogSelection::ParseBounds(const CCommandOptions& options) {
     return true;
 }
 
-bool CLogSelection::ParseTexts(const CCommandOptions& options) {
+bool CLogSelection::ParseTexts(const CCommandOptions& options, const CStringTable& strings) {
     for (const auto& [option, field] : kTextOptions) {
         if (const std::optional<std::string> text = options.Get(option)) {
             const std::vector<std::string>& choices = m_filter.Choices(field);
-            const auto found = std::find(choices.begin() + 1, choices.end(), *text);
+            const auto found = std::find(choices.begin() + 1, choices.end(), strings.ShownName(*text));
             m_nothingMatches = m_nothingMatches || found == choices.end();
             m_filter.Select(field, found == choices.end() ? 0 : static_cast<int>(found - choices.begin()));
         }
@@ -153,12 +154,12 @@ bool CLogSelection::ParseSort(const CCommandOptions& options) {
     return true;
 }
 
-void CLogSelection::Read(const std::string& directory, CProtokollRows& rows) const {
+void CLogSelection::Read(const std::string& directory, const CStringTable& strings, CProtokollRows& rows) const {
     if (m_nothingMatches) {
         rows = CProtokollRows();
         return;
     }
-    rows.Read(directory, &m_filter);
+    rows.Read(directory, &m_filter, strings);
 }
 
 std::vector<uint32_t> CLogSelection::Order(const CProtokollRows& rows) const {

@@ -21,18 +21,19 @@ public:
     // Builds the selection; false with the reason in GetError for a value that cannot be read.
     // With withOrder, --sort and --descending name the log's order; without, they are the
     // command's own (a summary sorts its groups) and left to it.
+    // A name is matched as the log view shows it: any language's placeholder of a name is one name.
     bool Parse(const CCommandOptions& options, const std::string& directory, const CDateTime& now,
-               const std::string& catchAll, bool withOrder);
+               const CStringTable& strings, bool withOrder);
     const std::string& GetError() const { return m_error; }
 
     // The rows that pass, read from the log, and their order.
-    void Read(const std::string& directory, CProtokollRows& rows) const;
+    void Read(const std::string& directory, const CStringTable& strings, CProtokollRows& rows) const;
     std::vector<uint32_t> Order(const CProtokollRows& rows) const;
     bool IsFiltered() const { return m_filter.IsActive(); }
 
 private:
     bool ParseBounds(const CCommandOptions& options);
-    bool ParseTexts(const CCommandOptions& options);
+    bool ParseTexts(const CCommandOptions& options, const CStringTable& strings);
     bool ParseSort(const CCommandOptions& options);
     bool Refuse(const std::string& option, const std::string& value, const char* expected);
 

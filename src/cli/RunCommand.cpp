@@ -1,7 +1,6 @@
 #include "cli/RunCommand.h"
 
 #include "cli/CommandUsage.h"
-#include "core/LanguageChoice.h"
 #include "core/StringTable.h"
 #include "metering/MeterLoop.h"
 #include "platform/CanberraSoundPlayer.h"
@@ -24,7 +23,7 @@
 
 namespace {
 
-const LocaleFacts kPlain{":", ".", 2};
+const LocaleFacts kPlain{":", ".", 2, ""};
 
 // What the terminal (or the journal) is told: a line at each start and end on standard output,
 // the notices and failures on standard error; the notices also go to the desktop where it has a
@@ -81,16 +80,14 @@ int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& co
         return 1;
     }
     // The texts and the names a record is given by default, in the language the window would use.
-    CResourceLibrary library;
-    if (!library.Load()) {
+    const CStringTable* strings = context.windowStrings();
+    if (strings == nullptr) {
         context.err << "fernzahl-cli: " << CResourceLibrary::kNotFoundMessage << "; the meter needs its texts\n";
         return 1;
     }
-    library.UseLanguage(
-        ChooseLanguage(context.settings.Read(Setting::kSprache), CResourceLibrary::SystemUiLanguages()));
     CSystemClock clock;
     CCanberraSoundPlayer sound;
-    const Services services{clock, context.settings, library.Strings(), sound, GetLoginName()};
+    const Services services{clock, context.settings, *strings, sound, GetLoginName()};
     const std::unique_ptr<CConnectionSources> sources = CConnectionSources::FromEnvironment();
     CCheckpointFile checkpoint(context.dataDirectory);
     CMeterLoop loop(services, sources->DialUp(), sources->ModemLine(), &checkpoint);

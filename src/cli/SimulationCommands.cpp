@@ -17,6 +17,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
 #include "platform/UserName.h"
+#include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
 #include "settings/MemorySettingsStore.h"
 #include "tariffs/DefaultTariff.h"
@@ -30,7 +31,7 @@
 
 namespace {
 
-const LocaleFacts kPlain{":", ".", 2};
+const LocaleFacts kPlain{":", ".", 2, ""};
 constexpr uint32_t kSimulationStartTick = 1000;
 
 // Asks the rate for the units after the initial period.
@@ -56,7 +57,7 @@ struct Simulation {
 bool ReadTariff(const CCommandOptions& options, const CliContext& context, Simulation& simulation) {
     const std::optional<std::string> tariff = options.Get("--tariff");
     if (!tariff) {
-        const CStringTable* strings = context.strings();
+        const CStringTable* strings = context.windowStrings();
         simulation.tariffPath = DefaultTariffFile(context.dataDirectory);
         std::error_code error;
         simulation.builtInRate = !std::filesystem::is_regular_file(simulation.tariffPath, error);
@@ -119,24 +120,25 @@ void PrepareDiscountCounter(const std::string& directory, const Simulation& simu
 }
 
 std::string RateText(const CTarif& tarif, const Simulation& simulation) {
+    const LocaleFacts facts = LocaleFacts::FromCLibrary(); // for people, as every table of the terminal
     char zone[64];
-    std::snprintf(zone, sizeof zone, "%s-%s%s", FormatQuarterHour(tarif.GetZoneFirstQuarter(), false, kPlain).c_str(),
-                  FormatQuarterHour(tarif.GetZoneLastQuarter(), true, kPlain).c_str(),
+    std::snprintf(zone, sizeof zone, "%s-%s%s", FormatQuarterHour(tarif.GetZoneFirstQuarter(), false, facts).c_str(),
+                  FormatQuarterHour(tarif.GetZoneLastQuarter(), true, facts).c_str(),
                   tarif.HasZone() ? "" : " (no zone: the default rate)");
     const std::string discount = tarif.IsDiscountActive()
                                      ? "active, " + std::to_string(tarif.GetDiscountCounter().GetCount()) + " of " +
                                            std::to_string(tarif.GetDiscountLimit()) + " units counted, " +
-                                           FormatAmount(tarif.GetDiscountPrice(), kPlain) + " per unit of " +
+                                           FormatAmount(tarif.GetDiscountPrice(), facts) + " per unit of " +
                                            std::to_string(tarif.GetDiscountSecondsPerUnit()) + " s"
                                      : "not active";
     return "Tariff file:      " + simulation.tariffPath +
            (simulation.builtInRate ? " (missing: the built-in rate)" : "") +
-           "\nAt:               " + simulation.moment.Format("%Y-%m-%d %H:%M (%A)") +
+           "\nAt:               " + CDateTimeText().Format(simulation.moment) + simulation.moment.Format(" (%A)") +
            "\nDay kind:         " + NameOfDayKind(tarif.GetDayKind()) + " (" + std::to_string(tarif.GetDayKind()) +
            ")\nZone:             " + zone + "\nSeconds per unit: " + std::to_string(tarif.GetZoneSecondsPerUnit()) +
-           "\nPrice per unit:   " + FormatAmount(tarif.GetZonePrice(), kPlain) +
-           "\nStart charge:     " + FormatAmount(tarif.GetStartCharge(), kPlain) +
-           "\nMinimum charge:   " + FormatAmount(tarif.GetMinimumCharge(), kPlain) +
+           "\nPrice per unit:   " + FormatAmount(tarif.GetZonePrice(), facts) +
+           "\nStart charge:     " + FormatAmount(tarif.GetStartCharge(), facts) +
+           "\nMinimum charge:   " + FormatAmount(tarif.GetMinimumCharge(), facts) +
            "\nInitial period:   " + std::to_string(tarif.GetInitialPeriod()) + " s\nDiscount:         " + discount +
            "\n";
 }
@@ -166,10 +168,10 @@ struct TracedUnit {
     CMoney costs;
 };
 
-std::string TraceLine(const TracedUnit& u) {
+std::string TraceLine(const TracedUnit& u, const LocaleFacts& facts) {
     char line[160];
-    std::snprintf(line, sizeof line, "%8u s  %10s  %6u s  %6d  %12s\n", u.second, FormatAmount(u.price, kPlain).c_str(),
-                  u.length, u.units, FormatAmount(u.costs, kPlain).c_str());
+    std::snprintf(line, sizeof line, "%8u s  %10s  %6u s  %6d  %12s\n", u.second, FormatAmount(u.price, facts).c_str(),
+                  u.length, u.units, FormatAmount(u.costs, facts).c_str());
     return line;
 }
 
@@ -224,7 +226,7 @@ int CountInDataDirectory(const LogEntry& record, uint32_t discountedUnits, const
     CSystemClock clock;
     CSilentSoundPlayer silence;
     const CStringTable noStrings;
-    const CStringTable* strings = context.strings();
+    const CStringTable* strings = context.windowStrings();
     const Services services{clock, context.settings, strings ? *strings : noStrings, silence, GetLoginName()};
     CMeterStation station(services);
     const CMeterStation::EndWrites end = station.AddConnection(record, discountedUnits);
@@ -250,14 +252,16 @@ std::string ResultText(const CCommandOptions& options, uint32_t seconds, const C
         }
         return text + "}\n";
     }
+    // Text for people, in the locale's numbers as every table of the terminal.
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
     if (options.Has("--trace")) {
         text = "  second       price    length   units         costs\n";
         for (const TracedUnit& unit : trace) {
-            text += TraceLine(unit);
+            text += TraceLine(unit, facts);
         }
     }
     return text + "Units: " + std::to_string(connection.GetUnits()) +
-           "\nCosts: " + FormatAmount(connection.GetCosts(), kPlain) + "\n";
+           "\nCosts: " + FormatAmount(connection.GetCosts(), facts) + "\n";
 }
 
 } // namespace
@@ -302,7 +306,7 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
     CSimulatedClock clock(simulation.moment, kSimulationStartTick);
     CSilentSoundPlayer silence;
     const CStringTable noStrings;
-    const CStringTable* strings = context.strings();
+    const CStringTable* strings = context.windowStrings();
     const Services services{clock, memorySettings, strings ? *strings : noStrings, silence, GetLoginName()};
     CMeterStation station(services);
 

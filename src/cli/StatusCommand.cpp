@@ -21,7 +21,7 @@
 
 namespace {
 
-const LocaleFacts kPlain{":", ".", 2};
+const LocaleFacts kPlain{":", ".", 2, ""};
 constexpr int kAskTimeoutMs = 5000;
 constexpr int kFollowIntervalMs = 1000;
 

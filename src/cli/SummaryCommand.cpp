@@ -86,14 +86,17 @@ int RunSummaryCommand(const std::vector<std::string>& words, const CliContext& c
     if (!LogIsReadable(context)) {
         return 1;
     }
+    // Paper is for people: a printout in the window's language, its names too.
+    const std::optional<std::string> pdf = request->options.Get("--pdf");
+    const CStringTable& shownIn = pdf ? *context.windowStrings() : *strings;
     CProtokollRows rows;
-    request->selection.Read(context.dataDirectory, rows);
+    request->selection.Read(context.dataDirectory, shownIn, rows);
     Z summary;
     summary.Build(static_cast<Z::Mode>(mode), rows);
     const std::vector<uint32_t> order =
         summary.Order(static_cast<Z::Column>(column), request->options.Has("--descending"));
-    if (const std::optional<std::string> pdf = request->options.Get("--pdf")) {
-        return WriteSummaryPdf(*pdf, context, summary, order, *strings);
+    if (pdf) {
+        return WriteSummaryPdf(*pdf, context, summary, order, shownIn);
     }
     if (request->format == "text") {
         PrintText(context.out, summary, order, *strings);

@@ -14,23 +14,29 @@
 
 namespace {
 
-const LocaleFacts kPlain{":", ".", 2};
+const LocaleFacts kPlain{":", ".", 2, ""};
 
 constexpr const char* kOptionNames[] = {"minimumCharge", "discount", "fridayOwnTable", "sundayOwnTable",
                                         "holidaysAsSundays"};
 
-std::string DateText(double oleDate) {
+std::string IsoDate(double oleDate) {
     const LocalTime t = CDateTime(oleDate).ToLocalTime();
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", t.year, t.month, t.day);
-    return std::string(text) + (oleDate != static_cast<int64_t>(oleDate) ? " (with a time of day: never matches)" : "");
+    return text;
 }
 
-std::string ZoneText(const CTarifFile& f) {
-    return FormatQuarterHour(f.GetFirstQuarter(), false, kPlain) + "-" +
-           FormatQuarterHour(f.GetLastQuarter(), true, kPlain) + "  " + std::to_string(f.GetSecondsPerUnit()) +
-           " s per unit at " + FormatAmount(f.GetUnitPrice(), kPlain) + "; start charge " +
-           FormatAmount(f.GetStartCharge(), kPlain) + ", minimum charge " + FormatAmount(f.GetMinimumCharge(), kPlain) +
+// The text is for people: dates and amounts as the locale writes them, as every table of the terminal.
+std::string DateText(double oleDate) {
+    return CDateTime(oleDate).Format("%x") +
+           (oleDate != static_cast<int64_t>(oleDate) ? " (with a time of day: never matches)" : "");
+}
+
+std::string ZoneText(const CTarifFile& f, const LocaleFacts& facts) {
+    return FormatQuarterHour(f.GetFirstQuarter(), false, facts) + "-" +
+           FormatQuarterHour(f.GetLastQuarter(), true, facts) + "  " + std::to_string(f.GetSecondsPerUnit()) +
+           " s per unit at " + FormatAmount(f.GetUnitPrice(), facts) + "; start charge " +
+           FormatAmount(f.GetStartCharge(), facts) + ", minimum charge " + FormatAmount(f.GetMinimumCharge(), facts) +
            ", initial period " + std::to_string(f.GetInitialPeriod()) + " s; discount units of " +
            std::to_string(f.GetDiscountSecondsPerUnit()) + " s" +
            (f.GetNoDiscount() ? ", no discount in this zone" : "");
@@ -72,7 +78,7 @@ std::string Dump(CTarifFile& file, bool json) {
                 "},\"holidays\":[";
         bool first = true;
         for (bool more = file.FindFirst(CTarifFile::kByKind, CTarifFile::kHoliday); more; more = file.FindNext()) {
-            text += (first ? "" : ",") + JsonString(DateText(file.GetHolidayDate()).substr(0, 10));
+            text += (first ? "" : ",") + JsonString(IsoDate(file.GetHolidayDate()));
             first = false;
         }
         text += "],\"zones\":[";
@@ -93,7 +99,8 @@ std::string Dump(CTarifFile& file, bool json) {
     for (int i = 0; i < 5; ++i) {
         text += std::string("  ") + labels[i] + ": " + (options[i] ? "yes" : "no") + "\n";
     }
-    text += "Discount: " + std::to_string(limit) + " units per period at " + FormatAmount(price, kPlain) +
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
+    text += "Discount: " + std::to_string(limit) + " units per period at " + FormatAmount(price, facts) +
             (hasDiscount ? "\n" : " (no discount record: the defaults)\n");
     text += "Holidays:\n";
     for (bool more = file.FindFirst(CTarifFile::kByKind, CTarifFile::kHoliday); more; more = file.FindNext()) {
@@ -103,7 +110,7 @@ std::string Dump(CTarifFile& file, bool json) {
         text += "Zones for " + std::string(kind.name) + " (" + std::to_string(kind.kind) + "):\n";
         for (bool more = file.FindFirst(CTarifFile::kByKind, static_cast<int32_t>(kind.kind)); more;
              more = file.FindNext()) {
-            text += "  " + ZoneText(file) + "\n";
+            text += "  " + ZoneText(file, facts) + "\n";
         }
     }
     return text;

@@ -56,8 +56,8 @@ int RunTariffHolidaysCommand(const std::vector<std::string>& words, const CliCon
     for (const CPublicHolidays::Holiday& holiday : holidays) {
         const bool wasHeld = std::find(held.begin(), held.end(), holiday.day) != held.end();
         const char* state = wasHeld ? "in the tariff" : (options.Has("--add") ? "added" : "missing");
-        std::fprintf(context.out, "%s  %-28s  %s\n", CDateTime(holiday.day).Format("%Y-%m-%d").c_str(),
-                     holiday.name.c_str(), state);
+        std::fprintf(context.out, "%s  %-28s  %s\n", CDateTime(holiday.day).Format("%x").c_str(), holiday.name.c_str(),
+                     state);
     }
     return 0;
 }

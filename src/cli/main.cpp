@@ -4,13 +4,14 @@
 #include "cli/CompareCommands.h"
 #include "cli/CountersCommand.h"
 #include "cli/LogCommand.h"
-#include "cli/SettingsCommand.h"
 #include "cli/RunCommand.h"
+#include "cli/SettingsCommand.h"
 #include "cli/SimulationCommands.h"
 #include "cli/StatusCommand.h"
 #include "cli/SummaryCommand.h"
 #include "cli/TariffCommand.h"
 #include "cli/WatchCommand.h"
+#include "core/LanguageChoice.h"
 #include "platform/DataPaths.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/ResourceLibrary.h"
@@ -22,6 +23,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -72,12 +74,25 @@ int RunCommand(int argc, char** argv) {
                   << ".damaged\n";
     }
     std::unique_ptr<CResourceLibrary> library;
-    const CliContext context{store, paths.dataDirectory, stdout, std::cerr, [&]() -> const CStringTable* {
-                                 if (!library) {
-                                     library = std::make_unique<CResourceLibrary>();
-                                     library->Load();
+    std::optional<CStringTable> windowStrings;
+    const auto loaded = [&] {
+        if (!library) {
+            library = std::make_unique<CResourceLibrary>();
+            library->Load();
+        }
+        return !library->GetPath().empty();
+    };
+    const CliContext context{store,
+                             paths.dataDirectory,
+                             stdout,
+                             std::cerr,
+                             [&]() -> const CStringTable* { return loaded() ? &library->Strings() : nullptr; },
+                             [&]() -> const CStringTable* {
+                                 if (loaded() && !windowStrings) {
+                                     windowStrings = CResourceLibrary::StringsOf(ChooseLanguage(
+                                         store.Read(Setting::kSprache), CResourceLibrary::SystemUiLanguages()));
                                  }
-                                 return library->GetPath().empty() ? nullptr : &library->Strings();
+                                 return windowStrings ? &*windowStrings : nullptr;
                              }};
     using Command = int (*)(const std::vector<std::string>&, const CliContext&);
     const std::map<std::string, Command> commands = {

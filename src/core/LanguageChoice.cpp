@@ -1,6 +1,7 @@
 #include "core/LanguageChoice.h"
 
 #include <cctype>
+#include <string>
 
 namespace {
 // "de-AT" and "de_CH" are German, as is "DE".
@@ -11,11 +12,33 @@ std::string PrimaryLanguage(const std::string& tag) {
     }
     return primary;
 }
+
+// "de-CH", "de_CH.UTF-8" and "de_ch" are Swiss.
+bool IsSwiss(const std::string& tag) {
+    const size_t region = tag.find_first_of("-_");
+    if (region == std::string::npos || tag.size() < region + 3) {
+        return false;
+    }
+    const std::string code = tag.substr(region + 1, 2);
+    const bool ends = tag.size() == region + 3 || std::string("-_.@").find(tag[region + 3]) != std::string::npos;
+    return ends && std::toupper(static_cast<unsigned char>(code[0])) == 'C' &&
+           std::toupper(static_cast<unsigned char>(code[1])) == 'H';
+}
+
+// German as the desktop's first German tag writes it.
+std::string GermanOf(const std::vector<std::string>& uiLanguages) {
+    for (const std::string& tag : uiLanguages) {
+        if (PrimaryLanguage(tag) == Language::kGermanCode) {
+            return IsSwiss(tag) ? Language::kSwissGermanCode : Language::kGermanCode;
+        }
+    }
+    return Language::kGermanCode;
+}
 } // namespace
 
 std::string ChooseLanguage(uint32_t choice, const std::vector<std::string>& uiLanguages) {
     if (choice == Language::kGerman) {
-        return Language::kGermanCode;
+        return GermanOf(uiLanguages);
     }
     if (choice == Language::kEnglish) {
         return {};
@@ -24,11 +47,15 @@ std::string ChooseLanguage(uint32_t choice, const std::vector<std::string>& uiLa
     for (const std::string& tag : uiLanguages) {
         const std::string primary = PrimaryLanguage(tag);
         if (primary == Language::kGermanCode) {
-            return primary;
+            return GermanOf({tag});
         }
         if (primary == "en") {
             return {};
         }
     }
     return {};
+}
+
+std::string BaseLanguage(const std::string& language) {
+    return language.substr(0, language.find('_'));
 }

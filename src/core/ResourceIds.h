@@ -291,6 +291,8 @@ inline constexpr unsigned kDiscountExcluded = 546;
 inline constexpr unsigned kDiscountUnits = 560;
 inline constexpr unsigned kTariffColumn = 570;
 inline constexpr unsigned kDefaultTariff = 571;
+// What a record stores where it has no name of its own, in the language of the program that wrote it.
+inline constexpr unsigned kStoredNames[] = {kUnknownUser, kNoName, kDefaultTariff};
 inline constexpr unsigned kTariffFileFilter = 572;
 inline constexpr unsigned kDeleteTariffQuestion = 573;
 inline constexpr unsigned kTariffFileNotDeleted = 481;
@@ -330,10 +332,12 @@ inline constexpr unsigned kMeteringInBackground = 668;
 inline constexpr unsigned kCountersGroup = 669;
 inline constexpr unsigned kWholeNumber = 61712;
 inline constexpr unsigned kTooManyCharacters = 61716;
-inline constexpr unsigned kDateTime = 61720;
+inline constexpr unsigned kDateExample = 61720;
 inline constexpr unsigned kDateTimeExample = 61722;
-inline constexpr unsigned kAmount = 61721;
 inline constexpr unsigned kNumberOutOfRange = 61714;
 inline constexpr unsigned kNotAnUnsignedNumber = 61719;
 inline constexpr unsigned kApplicationTitle = 57344;
+inline constexpr unsigned kProgramDescription = 101;
+inline constexpr unsigned kDataDirOption = 102;
+inline constexpr unsigned kDataDirValue = 103;
 } // namespace Str

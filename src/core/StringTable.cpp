@@ -1,6 +1,7 @@
 #include "core/StringTable.h"
 
 #include "core/NumberText.h"
+#include "core/ResourceIds.h"
 #include "core/TextLines.h"
 
 #include <algorithm>
@@ -21,6 +22,9 @@ std::string Unescape(std::string_view text) {
             break;
         case 't':
             out += '\t';
+            break;
+        case '|':
+            out += CStringTable::kFormSeparator;
             break;
         default:
             out += text[i];
@@ -59,7 +63,11 @@ std::string CStringTable::Escape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
-        out += c == '\\' ? "\\\\" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
+        out += c == '\\'             ? "\\\\"
+               : c == '\n'           ? "\\n"
+               : c == '\t'           ? "\\t"
+               : c == kFormSeparator ? "\\|"
+                                     : std::string(1, c);
     }
     return out;
 }
@@ -71,6 +79,39 @@ std::string CStringTable::Get(unsigned id) const {
 
 std::string CStringTable::Format(unsigned id, std::initializer_list<std::string_view> args) const {
     return FormatPlaceholders(Get(id), args);
+}
+
+std::string CStringTable::FormatCount(unsigned id, int64_t count, std::initializer_list<std::string_view> args) const {
+    const std::string text = Get(id);
+    const std::string_view forms = text;
+    const size_t separator = count == 1 ? forms.find(kFormSeparator) : forms.rfind(kFormSeparator);
+    if (separator == std::string_view::npos) {
+        return FormatPlaceholders(forms, args);
+    }
+    return FormatPlaceholders(count == 1 ? forms.substr(0, separator) : forms.substr(separator + 1), args);
+}
+
+void CStringTable::AddStoredNamesOf(const CStringTable& otherLanguage) {
+    for (const unsigned id : Str::kStoredNames) {
+        const std::string name = otherLanguage.Get(id);
+        if (!name.empty()) {
+            m_storedNames.emplace(name, id);
+            m_storedNameStarts.set(static_cast<unsigned char>(name.front()));
+        }
+    }
+}
+
+const std::string& CStringTable::ShownName(const std::string& stored) const {
+    // Asked once per record by the export of a whole log: most names end here.
+    if (stored.empty() || !m_storedNameStarts.test(static_cast<unsigned char>(stored.front()))) {
+        return stored;
+    }
+    const auto name = m_storedNames.find(stored);
+    if (name == m_storedNames.end()) {
+        return stored;
+    }
+    const auto shown = m_strings.find(name->second);
+    return shown == m_strings.end() ? stored : shown->second;
 }
 
 std::string FormatPlaceholders(std::string_view pattern, std::initializer_list<std::string_view> args) {

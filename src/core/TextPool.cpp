@@ -18,12 +18,16 @@ std::optional<uint32_t> CTextPool::Find(std::string_view text) const {
     return known == m_ids.end() ? std::nullopt : std::optional(known->second);
 }
 
-void CTextPool::Transform(const std::function<std::string(const std::string&)>& change) {
+std::vector<uint32_t> CTextPool::Transform(const std::function<std::string(const std::string&)>& change) {
+    std::vector<std::string> stored;
+    stored.swap(m_texts);
     m_ids.clear();
-    for (uint32_t id = 0; id < m_texts.size(); ++id) {
-        m_texts[id] = change(m_texts[id]);
-        m_ids.emplace(m_texts[id], id);
+    std::vector<uint32_t> newIds;
+    newIds.reserve(stored.size());
+    for (const std::string& text : stored) {
+        newIds.push_back(Intern(change(text)));
     }
+    return newIds;
 }
 
 std::vector<uint32_t> CTextPool::ByteOrderRanks() const {

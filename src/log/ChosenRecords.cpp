@@ -1,6 +1,7 @@
 #include "log/ChosenRecords.h"
 
 #include "core/FileLayer.h"
+#include "core/StringTable.h"
 #include "log/ProtokollFile.h"
 #include "log/ProtokollRows.h"
 
@@ -28,7 +29,7 @@ void CChosenRecords::Add(const CProtokollRows& rows, size_t position) {
                          rows.Text(row.deviceName), rows.Text(row.userName)});
 }
 
-CChosenRecords::Outcome CChosenRecords::Delete(const std::string& directory) const {
+CChosenRecords::Outcome CChosenRecords::Delete(const std::string& directory, const CStringTable& strings) const {
     if (m_records.empty()) {
         return Outcome::kDeleted; // nor is a missing log created
     }
@@ -36,11 +37,13 @@ CChosenRecords::Outcome CChosenRecords::Delete(const std::string& directory) con
     if (!log.OpenRecordFile()) {
         return Outcome::kNotWritten;
     }
-    const bool unchanged = std::all_of(m_records.begin(), m_records.end(), [&log](const Identity& chosen) {
+    // The chosen rows' names are as the rows show them.
+    const bool unchanged = std::all_of(m_records.begin(), m_records.end(), [&](const Identity& chosen) {
         log.GoToRecord(chosen.recordIndex);
         const LogEntry& e = log.Entry();
-        return log.GetStatus() != 0 && e.start == chosen.start && e.connectionName == chosen.connectionName &&
-               e.deviceName == chosen.deviceName && e.userName == chosen.userName;
+        return log.GetStatus() != 0 && e.start == chosen.start &&
+               strings.ShownName(e.connectionName) == chosen.connectionName && e.deviceName == chosen.deviceName &&
+               strings.ShownName(e.userName) == chosen.userName;
     });
     if (!unchanged) {
         return Outcome::kChanged;

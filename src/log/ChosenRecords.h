@@ -7,6 +7,7 @@
 #include <vector>
 
 class CProtokollRows;
+class CStringTable;
 
 // Logged connections as the user chose them: each record's index with the fields that tell one
 // connection from another. They are taken before the user is asked, so that what is deleted is what
@@ -24,7 +25,7 @@ public:
     // Deletes the chosen records when each still holds its connection; when one does not (deleted
     // meanwhile, or the log replaced), nothing is deleted. With kNotWritten the records before the
     // failed write are deleted, the others kept.
-    Outcome Delete(const std::string& directory) const;
+    Outcome Delete(const std::string& directory, const CStringTable& strings) const;
 
 private:
     struct Identity {

@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
+#include "settings/AmountInput.h"
 #include "settings/DateTimeInput.h"
 #include "settings/Formatting.h"
 
@@ -32,7 +33,7 @@ void CFilterDlg::Load() {
     // An inactive filter offers what the log holds now; an active one shows the criteria in force.
     if (!m_filter.IsActive()) {
         QApplication::setOverrideCursor(Qt::WaitCursor); // a long log takes a moment to scan
-        m_filter.Scan(m_directory, m_now, m_strings.Get(Str::kAllEntries));
+        m_filter.Scan(m_directory, m_now, m_strings);
         QApplication::restoreOverrideCursor();
     }
     for (const auto& [field, box] : kTextBoxes) {
@@ -80,11 +81,13 @@ std::optional<FieldError> CFilterDlg::Validate() {
     }
     for (const auto& [control, bound] :
          {std::pair{Control::kFilterDearest, &m_typed.dearest}, {Control::kFilterCheapest, &m_typed.cheapest}}) {
-        const std::optional<CMoney> value = CMoney::Parse(text(control));
-        if (!value) {
-            return refuse(control, Str::kAmount);
+        // Costs may be below nothing: a refund.
+        const CAmountInput amount =
+            CAmountInput::Check(text(control), LocaleFacts::FromCLibrary(), CAmountInput::Sign::kEither);
+        if (!amount.IsValid()) {
+            return FieldError{Control<QLineEdit>(control), Text(amount.Message(m_strings))};
         }
-        *bound = *value;
+        *bound = amount.Value();
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include "settings/Formatting.h"
 
 std::string LogTotals::Format(const CStringTable& strings, const LocaleFacts& facts) const {
-    return strings.Format(Str::kLogTotals, {std::to_string(count), FormatDuration(duration.GetDays(), facts),
-                                            std::to_string(units), FormatAmount(costs, facts)});
+    return strings.FormatCount(Str::kLogTotals, count,
+                               {std::to_string(count), FormatDuration(duration.GetDays(), facts), std::to_string(units),
+                                FormatAmount(costs, facts)});
 }

@@ -151,17 +151,17 @@ void CProtokollDlg::Refill() {
     auto order = std::make_shared<std::vector<uint32_t>>();
     const auto column = static_cast<CProtokollRows::Column>(m_sortColumn);
     // The reader works on its own copy of the filter, so the window may go on meanwhile.
-    m_reader = QThread::create(
-        [this, rows, order, column, descending = m_descending, filter = m_filter, directory = m_directory] {
-            const bool complete = rows->Read(directory, &filter, [this](uint32_t done, uint32_t total) {
-                m_done = done;
-                m_total = total;
-                return !m_cancel;
-            });
-            if (complete) {
-                *order = rows->Order(column, descending);
-            }
+    m_reader = QThread::create([this, rows, order, column, descending = m_descending, filter = m_filter,
+                                directory = m_directory] {
+        const bool complete = rows->Read(directory, &filter, m_services.strings, [this](uint32_t done, uint32_t total) {
+            m_done = done;
+            m_total = total;
+            return !m_cancel;
         });
+        if (complete) {
+            *order = rows->Order(column, descending);
+        }
+    });
     QThread* reader = m_reader;
     connect(reader, &QThread::finished, this, [this, reader, rows, order] {
         if (m_reader == reader) {
@@ -246,7 +246,7 @@ void CProtokollDlg::UpdateFilterState() {
 void CProtokollDlg::ApplyQuickFilter(const CProtokollFilter::Period& period) {
     m_filter.SetActive(false);
     QApplication::setOverrideCursor(Qt::WaitCursor); // a long log takes a moment to scan
-    m_filter.Scan(m_directory, m_services.clock.Now(), m_services.strings.Get(Str::kAllEntries));
+    m_filter.Scan(m_directory, m_services.clock.Now(), m_services.strings);
     QApplication::restoreOverrideCursor();
     m_filter.SetActive(true);
     m_filter.from = period.from;
@@ -355,7 +355,7 @@ void CProtokollDlg::DeleteWholeLog() {
     CProtokollRows whole;
     if (m_filter.IsActive()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        whole.Read(m_directory, nullptr);
+        whole.Read(m_directory, nullptr, m_services.strings);
         QApplication::restoreOverrideCursor();
     }
     const CChosenRecords chosen = CChosenRecords::All(m_filter.IsActive() ? whole : Rows());
@@ -366,7 +366,7 @@ void CProtokollDlg::DeleteWholeLog() {
 
 bool CProtokollDlg::DeleteRecords(const CChosenRecords& chosen) {
     QApplication::setOverrideCursor(Qt::WaitCursor); // the log is rewritten
-    const CChosenRecords::Outcome outcome = chosen.Delete(m_directory);
+    const CChosenRecords::Outcome outcome = chosen.Delete(m_directory, m_services.strings);
     QApplication::restoreOverrideCursor();
     switch (outcome) {
     case CChosenRecords::Outcome::kDeleted:

@@ -129,6 +129,10 @@ bool CProtokollFile::WriteExport(std::FILE* out, const CProtokollRows* rows, con
         }
     } else if (OpenForReading()) {
         for (bool more = FirstValid(); more; more = NextValid()) {
+            // As the log view shows them: one name for a name's placeholder in any language.
+            for (std::string* name : {&m_entry.connectionName, &m_entry.userName, &m_entry.tariffName}) {
+                *name = strings.ShownName(*name);
+            }
             writer.Append(line.Format(m_entry));
         }
         Close();

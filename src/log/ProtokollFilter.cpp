@@ -1,5 +1,7 @@
 #include "log/ProtokollFilter.h"
 
+#include "core/ResourceIds.h"
+#include "core/StringTable.h"
 #include "log/ProtokollFile.h"
 
 #include <algorithm>
@@ -51,9 +53,9 @@ std::optional<std::string> CProtokollFilter::ChosenText(TextField field) const {
     return m_choices[field][chosen];
 }
 
-void CProtokollFilter::Scan(const std::string& directory, const CDateTime& now, const std::string& catchAll) {
+void CProtokollFilter::Scan(const std::string& directory, const CDateTime& now, const CStringTable& strings) {
     for (std::vector<std::string>& list : m_choices) {
-        list.assign(1, catchAll);
+        list.assign(1, strings.Get(Str::kAllEntries));
     }
     from = now;
     shortest = longest = CDateTime();
@@ -64,7 +66,7 @@ void CProtokollFilter::Scan(const std::string& directory, const CDateTime& now, 
         for (bool more = log.FirstValid(); more; more = log.NextValid()) {
             const LogEntry& e = log.Entry();
             for (const TextField field : {kConnection, kUser, kDevice, kTariff}) {
-                AddOnce(m_choices[field], TextOf(e, field));
+                AddOnce(m_choices[field], strings.ShownName(TextOf(e, field)));
             }
             // The bounds enclose every start by a second; "to" is never lowered.
             if (e.start > to) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class CStringTable;
+
 // The criteria of the log filter: a period of starts, ranges of duration, units and costs, and one
 // chosen value for each of the four texts. A scan of the log offers the texts that occur there and
 // bounds that enclose the whole log. All bounds are inclusive.
@@ -28,9 +30,10 @@ public:
     // The text chosen for a field, or nothing when all pass.
     std::optional<std::string> ChosenText(TextField field) const;
 
-    // Rebuilds the lists (the catch-all text first, then each text in order of first appearance)
-    // and the bounds from the log in the directory; "now" is where the period starts from.
-    void Scan(const std::string& directory, const CDateTime& now, const std::string& catchAll);
+    // Rebuilds the lists (the catch-all text first, then each text in order of first appearance,
+    // names as the strings show them) and the bounds from the log in the directory; "now" is where
+    // the period starts from.
+    void Scan(const std::string& directory, const CDateTime& now, const CStringTable& strings);
     // Today, the week (Monday to Sunday) and the month around the moment, as the quick filters
     // show them.
     static Period Today(const CDateTime& now);

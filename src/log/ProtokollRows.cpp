@@ -1,6 +1,7 @@
 #include "log/ProtokollRows.h"
 
 #include "core/ResourceIds.h"
+#include "core/StringTable.h"
 #include "core/TextEncoding.h"
 #include "log/ProtokollFile.h"
 #include "log/ProtokollFilter.h"
@@ -23,7 +24,8 @@ unsigned CProtokollRows::Heading(int column) {
     return Str::kFirstLogColumn + kHeadings[column];
 }
 
-bool CProtokollRows::Read(const std::string& directory, const CProtokollFilter* filter, const Progress& progress) {
+bool CProtokollRows::Read(const std::string& directory, const CProtokollFilter* filter, const CStringTable& strings,
+                          const Progress& progress) {
     m_rows.clear();
     m_texts = CTextPool();
     for (auto& recent : m_recentTexts) {
@@ -52,13 +54,14 @@ bool CProtokollRows::Read(const std::string& directory, const CProtokollFilter* 
         return true;
     });
     log.Close();
-    m_texts.Transform([](const std::string& stored) {
+    const std::vector<uint32_t> newIds = m_texts.Transform([&strings](const std::string& stored) {
         std::string text;
         DecodeTextBytes(stored, text);
-        return text;
+        return strings.ShownName(text);
     });
+    Renumber(newIds);
     if (filter != nullptr && filter->IsActive()) {
-        KeepMatching(*filter);
+        KeepMatching(*filter, strings);
     }
     for (const ProtokollZeile& row : m_rows) {
         AddToTotals(row);
@@ -66,12 +69,29 @@ bool CProtokollRows::Read(const std::string& directory, const CProtokollFilter* 
     return complete;
 }
 
-void CProtokollRows::KeepMatching(const CProtokollFilter& filter) {
-    // The chosen texts as ids of the pool; a text the log does not hold lets nothing through.
+// Only a log that holds one name in two languages has texts made one.
+void CProtokollRows::Renumber(const std::vector<uint32_t>& newIds) {
+    bool same = true;
+    for (uint32_t id = 0; id < newIds.size() && same; ++id) {
+        same = newIds[id] == id;
+    }
+    if (same) {
+        return;
+    }
+    for (ProtokollZeile& row : m_rows) {
+        for (uint32_t* text : {&row.connectionName, &row.deviceName, &row.userName, &row.tariffName}) {
+            *text = newIds[*text];
+        }
+    }
+}
+
+void CProtokollRows::KeepMatching(const CProtokollFilter& filter, const CStringTable& strings) {
+    // The chosen texts as ids of the pool, a name as these strings show it; a text the log does not
+    // hold lets nothing through.
     std::array<std::optional<uint32_t>, 4> chosen;
     for (const Column column : {kConnection, kUser, kDevice, kTariff}) {
         if (const std::optional<std::string> text = filter.ChosenText(FilterField(column))) {
-            chosen[column - kConnection] = m_texts.Find(*text).value_or(UINT32_MAX);
+            chosen[column - kConnection] = m_texts.Find(strings.ShownName(*text)).value_or(UINT32_MAX);
         }
     }
     auto passes = [&](const ProtokollZeile& row) {

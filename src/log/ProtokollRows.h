@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+class CStringTable;
+
 // The rows of the log that a filter lets through, read in one pass in log order, with their
 // texts interned. The log view, the summary, printing, the export and the command line share them.
 class CProtokollRows {
@@ -24,8 +26,10 @@ public:
     // answers false to stop the reading.
     using Progress = std::function<bool(uint32_t done, uint32_t total)>;
 
-    // False when the reading was stopped; the rows are then those read so far.
-    bool Read(const std::string& directory, const CProtokollFilter* filter, const Progress& progress = {});
+    // False when the reading was stopped; the rows are then those read so far. A name stored in
+    // another language's words for "none" (CStringTable::ShownName) reads as the strings' own.
+    bool Read(const std::string& directory, const CProtokollFilter* filter, const CStringTable& strings,
+              const Progress& progress = {});
 
     size_t Size() const { return m_rows.size(); }
     const ProtokollZeile& operator[](size_t row) const { return m_rows[row]; }
@@ -41,7 +45,8 @@ public:
 
 private:
     uint32_t Intern(Column column, std::string_view text);
-    void KeepMatching(const CProtokollFilter& filter);
+    void Renumber(const std::vector<uint32_t>& newIds);
+    void KeepMatching(const CProtokollFilter& filter, const CStringTable& strings);
     void AddToTotals(const ProtokollZeile& row);
     static CProtokollFilter::TextField FilterField(Column column);
     // The row's value in a column of numbers, as one number that orders as the column does.

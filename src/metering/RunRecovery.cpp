@@ -6,6 +6,7 @@
 #include "metering/Checkpoint.h"
 #include "metering/CheckpointStore.h"
 #include "metering/ZaehlerFile.h"
+#include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
 #include "settings/LocaleFacts.h"
 
@@ -158,17 +159,18 @@ std::vector<CRunRecovery::Result> CRunRecovery::Recover(CheckpointStore& store, 
 std::string CRunRecovery::Describe(const Result& result, const CStringTable& strings) {
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
     const LogEntry& r = result.record;
+    const std::string started = CDateTimeText().Format(r.start); // as the window's lists write it
     switch (result.outcome) {
     case Outcome::Recovered:
-        return strings.Format(Str::kRunRecovered,
-                              {r.connectionName, r.start.Format("%c"), FormatDuration(r.duration.GetDays(), facts),
-                               FormatAmount(r.costs, facts)});
+        return strings.Format(
+            Str::kRunRecovered,
+            {r.connectionName, started, FormatDuration(r.duration.GetDays(), facts), FormatAmount(r.costs, facts)});
     case Outcome::LoggedLater:
-        return strings.Format(Str::kUnloggedRunLogged, {r.connectionName, r.start.Format("%c")});
+        return strings.Format(Str::kUnloggedRunLogged, {r.connectionName, started});
     case Outcome::Unreadable:
         return strings.Format(Str::kCheckpointUnreadable, {result.keptAs});
     case Outcome::NotWritten:
-        return strings.Format(Str::kRunNotRecorded, {r.connectionName, r.start.Format("%c"), result.keptAs});
+        return strings.Format(Str::kRunNotRecorded, {r.connectionName, started, result.keptAs});
     }
     return {};
 }

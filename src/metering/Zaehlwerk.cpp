@@ -6,6 +6,7 @@
 #include "core/StringTable.h"
 #include "log/ProtokollFile.h"
 #include "metering/DescriptionPrompt.h"
+#include "settings/DateTimeText.h"
 #include "settings/LocaleFacts.h"
 #include "settings/SettingsStore.h"
 #include "tariffs/Tarif.h"
@@ -147,7 +148,7 @@ std::string CZaehlwerk::GetConnectionText() const {
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
     const std::string& name = m_connection.connectionName;
     return strings.Format(Str::kConnectionText,
-                          {m_connection.FormatCounter(strings, facts), m_connection.startTime.Format("%c"),
+                          {m_connection.FormatCounter(strings, facts), CDateTimeText().Format(m_connection.startTime),
                            name.empty() ? strings.Get(Str::kNoName) : name, m_connection.tariffName,
                            m_connection.deviceName, m_connection.userName});
 }

@@ -1,7 +1,9 @@
 #include "platform/ResourceLibrary.h"
 
+#include "core/LanguageChoice.h"
 #include "platform/InstalledFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QResource>
@@ -14,6 +16,11 @@ namespace fs = std::filesystem;
 namespace {
 std::string Prefixed(const std::string& language, const std::string& name) {
     return ":/fernzahl/" + (language.empty() ? name : language + '/' + name);
+}
+
+std::string ReadExactly(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 } // namespace
 
@@ -30,7 +37,7 @@ bool CResourceLibrary::Load() {
         if (!fs::is_regular_file(candidate, error) || !QResource::registerResource(QString::fromStdString(candidate))) {
             continue;
         }
-        m_strings = CStringTable::Parse(ReadFile("strings.txt"));
+        ReadStrings();
         if (m_strings.Size() > 0) {
             m_path = candidate;
             return true;
@@ -40,11 +47,33 @@ bool CResourceLibrary::Load() {
     return false;
 }
 
+// The language as the bundle has it: itself, else the language it is a variant of, else English.
+std::string CResourceLibrary::Carried(const std::string& language) {
+    for (const std::string& candidate : {language, BaseLanguage(language)}) {
+        if (QFile::exists(QString::fromStdString(Prefixed(candidate, "strings.txt")))) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
 bool CResourceLibrary::UseLanguage(const std::string& language) {
-    const bool available = language.empty() || QFile::exists(QString::fromStdString(Prefixed(language, "strings.txt")));
-    s_language = available ? language : std::string();
-    m_strings = CStringTable::Parse(ReadFile("strings.txt"));
-    return available;
+    s_language = language.empty() ? std::string() : Carried(language);
+    ReadStrings();
+    return language.empty() || !s_language.empty();
+}
+
+void CResourceLibrary::ReadStrings() {
+    m_strings = StringsOf(s_language);
+}
+
+CStringTable CResourceLibrary::StringsOf(const std::string& language) {
+    CStringTable strings = CStringTable::Parse(ReadExactly(Prefixed(Carried(language), "strings.txt")));
+    strings.AddStoredNamesOf(CStringTable::Parse(ReadExactly(Prefixed({}, "strings.txt"))));
+    for (const QString& other : QDir(":/fernzahl").entryList(QDir::Dirs)) {
+        strings.AddStoredNamesOf(CStringTable::Parse(ReadExactly(Prefixed(other.toStdString(), "strings.txt"))));
+    }
+    return strings;
 }
 
 std::vector<std::string> CResourceLibrary::SystemUiLanguages() {
@@ -66,9 +95,5 @@ std::string CResourceLibrary::ResourcePath(const std::string& name) {
 }
 
 std::string CResourceLibrary::ReadFile(const std::string& name) {
-    QFile file(QString::fromStdString(ResourcePath(name)));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll().toStdString();
+    return ReadExactly(ResourcePath(name));
 }

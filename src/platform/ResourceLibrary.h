@@ -24,13 +24,17 @@ public:
     // bundle was found.
     bool Load();
     // Texts, menus and forms in that language ("de") from now on, for the whole program; "" is
-    // English. False, and English, when the bundle lacks the language.
+    // English. A variant the bundle lacks ("de_CH") is its language. False, and English, when the
+    // bundle lacks the language.
     bool UseLanguage(const std::string& language);
     // The language in use; "" for English.
     static const std::string& Language() { return s_language; }
     // The user's UI languages as the desktop gives them (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
     static std::vector<std::string> SystemUiLanguages();
     const CStringTable& Strings() const { return m_strings; }
+    // The texts of a language of the loaded bundle ("" English, and English where it lacks the
+    // language), knowing the names a record stores in every language of the bundle as one.
+    static CStringTable StringsOf(const std::string& language);
     const std::string& GetPath() const { return m_path; }
 
     // The content of a file of the bundle ("menus.txt", "forms/142.ui"); empty when missing.
@@ -39,6 +43,9 @@ public:
     static std::string ResourcePath(const std::string& name);
 
 private:
+    void ReadStrings();
+    static std::string Carried(const std::string& language);
+
     inline static std::string s_language;
 
     std::string m_path;

@@ -61,7 +61,8 @@ bool PrintLog(QPrinter& printer, const CProtokollRows& rows, const std::vector<u
     const LogTotals& totals = rows.Totals();
     page.Closing({strings.Get(Str::kLogTotal), FormatDuration(totals.duration.GetDays(), facts),
                   std::to_string(totals.units), FormatAmount(totals.costs, facts),
-                  strings.Format(Str::kLogPrintedRows, {std::to_string(order.size())})});
+                  strings.FormatCount(Str::kLogPrintedRows, static_cast<int64_t>(order.size()),
+                                      {std::to_string(order.size())})});
     return true;
 }
 

@@ -4,17 +4,86 @@
 #include "core/StringTable.h"
 #include "settings/Formatting.h"
 
-CAmountInput CAmountInput::Check(std::string_view text, const LocaleFacts& facts) {
-    // The locale's separator becomes the point; a "," in a locale that writes "." stays a stranger,
-    // so "1,500" in English is refused rather than read as one and a half.
-    std::string plain(text);
-    if (const size_t at = text.find(facts.decimalSeparator);
-        !facts.decimalSeparator.empty() && at != std::string_view::npos) {
-        plain = std::string(text.substr(0, at)) + "." + std::string(text.substr(at + facts.decimalSeparator.size()));
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+constexpr size_t kMostDecimals = 4;
+
+bool AllDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+}
+
+// The whole part as digits: the locale's groups of three after a first of one to three, or none.
+std::optional<std::string> WholeDigits(std::string_view text, const std::string& grouping) {
+    if (grouping.empty() || text.find(grouping) == std::string_view::npos) {
+        return AllDigits(text) ? std::optional(std::string(text)) : std::nullopt;
     }
+    std::string digits;
+    size_t begin = 0;
+    for (size_t group = 0;; ++group) {
+        const size_t end = std::min(text.find(grouping, begin), text.size());
+        const std::string_view part = text.substr(begin, end - begin);
+        const bool fits = group == 0 ? !part.empty() && part.size() <= 3 : part.size() == 3;
+        if (!fits || !AllDigits(part)) {
+            return std::nullopt;
+        }
+        digits += part;
+        if (end == text.size()) {
+            return digits;
+        }
+        begin = end + grouping.size();
+    }
+}
+
+// The amount as "digits.decimals" when the text has it in this form: a whole part read by the
+// grouping given, then this decimal separator and one to four decimals.
+std::optional<std::string> Plain(std::string_view text, const std::string& decimal, const std::string& grouping) {
+    const size_t separator = decimal.empty() ? std::string_view::npos : text.find(decimal);
+    const std::string_view decimals =
+        separator == std::string_view::npos ? std::string_view() : text.substr(separator + decimal.size());
+    const std::optional<std::string> whole = WholeDigits(text.substr(0, separator), grouping);
+    if (!whole || (separator != std::string_view::npos &&
+                   (decimals.empty() || decimals.size() > kMostDecimals || !AllDigits(decimals)))) {
+        return std::nullopt;
+    }
+    if (whole->empty() && decimals.empty()) {
+        return std::nullopt;
+    }
+    return decimals.empty() ? *whole : *whole + '.' + std::string(decimals);
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+} // namespace
+
+CAmountInput CAmountInput::Check(std::string_view text, const LocaleFacts& facts, Sign sign) {
     CAmountInput result;
-    if (plain.find_first_of(",-+") == std::string::npos) {
-        result.m_value = CMoney::Parse(plain);
+    text = Trimmed(text);
+    const bool negative = sign == Sign::kEither && !text.empty() && text.front() == '-';
+    if (negative) {
+        text.remove_prefix(1);
+    }
+    // The locale's own form first, so that "1.000" in German is a thousand; then a point without
+    // grouping, so that "25.50" is what it says everywhere.
+    std::optional<std::string> plain = Plain(text, facts.decimalSeparator, facts.groupingSeparator);
+    if (!plain) {
+        plain = Plain(text, ".", {});
+    }
+    if (plain) {
+        result.m_value = CMoney::Parse((negative ? "-" : "") + *plain);
+    }
+    if (!result.m_value) {
+        result.m_example = FormatGroupedAmount(CMoney(12345600), facts);
     }
     return result;
 }
@@ -23,7 +92,7 @@ CAmountInput CAmountInput::Check(std::string_view text, const LocaleFacts& facts
     CAmountInput result = Check(text, facts);
     if (result.IsValid() && (result.Value() < minValue || result.Value() > maxValue)) {
         result.m_value.reset();
-        result.m_range = {FormatAmount(minValue, facts), FormatAmount(maxValue, facts)};
+        result.m_range = {FormatGroupedAmount(minValue, facts), FormatGroupedAmount(maxValue, facts)};
     }
     return result;
 }
@@ -33,5 +102,5 @@ std::string CAmountInput::Message(const CStringTable& strings) const {
         return {};
     }
     return m_range ? strings.Format(Str::kAmountOutOfRange, {m_range->first, m_range->second})
-                   : strings.Get(kNotAnAmount);
+                   : strings.Format(kNotAnAmount, {m_example});
 }

@@ -90,6 +90,17 @@ std::string FormatAmount(const CMoney& amount, const LocaleFacts& facts) {
     return text;
 }
 
+std::string FormatGroupedAmount(const CMoney& amount, const LocaleFacts& facts) {
+    std::string text = FormatAmount(amount, facts);
+    const size_t first = amount.GetValue() < 0 ? 1 : 0;
+    const size_t end =
+        facts.decimalSeparator.empty() ? text.size() : std::min(text.find(facts.decimalSeparator), text.size());
+    for (size_t at = end; at > first + 3; at -= 3) {
+        text.insert(at - 3, facts.groupingSeparator);
+    }
+    return text;
+}
+
 std::string FormatTimeOfDay(double days) {
     return FormatTimeOfDay(days, LocaleFacts::FromCLibrary());
 }

@@ -24,3 +24,6 @@ std::string FormatQuarterHour(int index, bool end);
 // The amount with the locale's decimal separator and at least the locale's currency decimals.
 std::string FormatAmount(const CMoney& amount, const LocaleFacts& facts);
 std::string FormatAmount(const CMoney& amount);
+// The same with the thousands grouped as the locale groups them ("100.000,00"), for a person to
+// read; files and lists keep the plain form.
+std::string FormatGroupedAmount(const CMoney& amount, const LocaleFacts& facts);

@@ -39,5 +39,6 @@ LocaleFacts LocaleFacts::FromCLibrary() {
         facts.decimalSeparator = conv->decimal_point;
     }
     facts.currencyDecimals = conv->frac_digits == CHAR_MAX ? 2 : conv->frac_digits;
+    facts.groupingSeparator = conv->thousands_sep ? conv->thousands_sep : "";
     return facts;
 }

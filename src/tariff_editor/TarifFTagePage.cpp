@@ -64,7 +64,9 @@ void CTarifFTagePage::AddTypedDate() {
     auto* field = Control<QLineEdit>(Control::kHolidayDate);
     const std::optional<CDateTime> date = ParseDateInput(field->text().toStdString());
     if (!date) {
-        FieldError{field, QString::fromStdString(m_strings.Get(Str::kDateTime))}.Show(this);
+        // The form expected, shown by example: Christmas Eve, as the user's locale writes it.
+        const std::string example = CDateTime::FromDate(2026, 12, 24).Format("%x");
+        FieldError{field, QString::fromStdString(m_strings.Format(Str::kDateExample, {example}))}.Show(this);
         return;
     }
     if (!m_records.AddHoliday(date->GetDayNumber())) {

@@ -56,5 +56,5 @@ void CRabattZaehler::SetCount(uint32_t count) {
 }
 
 std::string CRabattZaehler::FormatCount(const CStringTable& strings) const {
-    return strings.Format(Str::kDiscountUnits, {std::to_string(m_count)});
+    return strings.FormatCount(Str::kDiscountUnits, m_count, {std::to_string(m_count)});
 }

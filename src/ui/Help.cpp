@@ -1,5 +1,6 @@
 #include "ui/Help.h"
 
+#include "core/LanguageChoice.h"
 #include "core/ResourceIds.h"
 #include "platform/InstalledFiles.h"
 #include "platform/ResourceLibrary.h"
@@ -17,8 +18,11 @@ QString CHelp::PagePath(const QString& page) {
     const std::string file = page.section(QLatin1Char('#'), 0, 0).toStdString();
     const std::string& language = CResourceLibrary::Language();
     std::string path;
-    if (!language.empty()) {
-        path = CInstalledFiles::Find("help/" + language + '/' + file);
+    // A variant ("de_CH") reads its language's guide.
+    for (const std::string& folder : {language, BaseLanguage(language)}) {
+        if (path.empty() && !folder.empty()) {
+            path = CInstalledFiles::Find("help/" + folder + '/' + file);
+        }
     }
     return QString::fromStdString(path.empty() ? CInstalledFiles::Find("help/" + file) : path);
 }

@@ -1,5 +1,6 @@
 #include "platform/ResourceLibrary.h"
 #include "support/EnvironmentGuard.h"
+#include "support/TempDir.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -55,15 +56,20 @@ TEST(ResourceLibrary, BuiltLibraryHoldsTheCatalogueFormsTablesAndPictures) {
     }
 }
 
+// The library found beside the tests, in a program of its own.
+struct TranslatedLibrary : ::testing::Test {
+    int argc = 1;
+    char name[5] = "test";
+    char* argv[2] = {name, nullptr};
+    QCoreApplication app{argc, argv};
+    CResourceLibrary library;
+
+    void SetUp() override { ASSERT_TRUE(library.Load()); }
+};
+
 // A translation stands in for the English files it has; the rest (pictures) stay shared. The
 // user guide has each of its pages in the language.
-TEST(ResourceLibrary, GermanFilesStandInForTheEnglishOnesAndTheGuideHasEveryPage) {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-    CResourceLibrary library;
-    ASSERT_TRUE(library.Load());
+TEST_F(TranslatedLibrary, GermanFilesStandInForTheEnglishOnesAndTheGuideHasEveryPage) {
     const std::string english = library.Strings().Get(400);
     const size_t texts = library.Strings().Size();
     EXPECT_FALSE(library.UseLanguage("xx"));
@@ -83,6 +89,37 @@ TEST(ResourceLibrary, GermanFilesStandInForTheEnglishOnesAndTheGuideHasEveryPage
                 << page.path() << " has no German page";
         }
     }
+}
+
+// Swiss German is German with "ss" for "ß", made from the German texts; and whichever language
+// shows them, the names a record stores for "none" in another language are this one's.
+TEST_F(TranslatedLibrary, SwissGermanWritesSsAndEveryLanguageKnowsTheOthersStoredNames) {
+    ASSERT_TRUE(library.UseLanguage("de"));
+    const CStringTable german = library.Strings();
+    ASSERT_TRUE(library.UseLanguage("de_CH"));
+    EXPECT_EQ(CResourceLibrary::Language(), "de_CH");
+    size_t sharpS = 0;
+    for (const unsigned id : german.Ids()) {
+        const std::string swiss = library.Strings().Get(id);
+        EXPECT_EQ(swiss.find("ß"), std::string::npos) << id << ": " << swiss;
+        std::string expected = german.Get(id);
+        for (size_t at = expected.find("ß"); at != std::string::npos; at = expected.find("ß", at)) {
+            expected.replace(at, std::string("ß").size(), "ss");
+            ++sharpS;
+        }
+        EXPECT_EQ(swiss, expected) << id;
+    }
+    EXPECT_GT(sharpS, 0u) << "the German texts no longer hold a ß to test with";
+    EXPECT_EQ(CResourceLibrary::ReadFile("forms/165.ui").find("ß"), std::string::npos);
+    for (const char* page : {"index.html", "first-steps.html"}) {
+        const std::string guide = ReadFile(std::string(FERNZAHL_BIN_DIR "/help/de_CH/") + page);
+        EXPECT_FALSE(guide.empty()) << page;
+        EXPECT_EQ(guide.find("ß"), std::string::npos) << "the Swiss guide: " << page;
+    }
+    EXPECT_EQ(library.Strings().ShownName("(Default tariff)"), "(Standardtarif)");
+    library.UseLanguage({});
+    EXPECT_EQ(library.Strings().ShownName("(unbekannter Benutzer)"), "(unknown user)");
+    EXPECT_EQ(CResourceLibrary::StringsOf("de_AT").Get(571), "(Standardtarif)") << "a variant the library lacks";
 }
 
 } // namespace

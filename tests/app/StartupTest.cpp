@@ -82,6 +82,28 @@ TEST_F(StartupTest, StrayArgumentIsRefusedAndTouchesNothing) {
     EXPECT_FALSE(FileExists(installation));
 }
 
+// --help speaks the language the window would, also while another instance holds the folder, and
+// writes nothing: a German desktop, then English chosen on it, then a wrong option.
+TEST_F(StartupTest, HelpSpeaksTheWindowsLanguageAndTouchesNothing) {
+    const std::string installation = home.File("never-created");
+    ProcessEnvironment german = Environment();
+    german.set["FERNZAHL_HOME"] = installation;
+    german.set["LANGUAGE"] = "de";
+    const ProcessResult helped = RunProcess({BinaryPath("fernzahl"), "--help"}, german, std::chrono::seconds(20));
+    EXPECT_EQ(helped.exitCode, 0) << helped.err;
+    EXPECT_NE(helped.out.find("Zählt die Telefongebühren von DFÜ-Verbindungen."), std::string::npos) << helped.out;
+    EXPECT_NE(helped.out.find("--data-dir <Ordner>"), std::string::npos) << helped.out;
+    EXPECT_FALSE(FileExists(installation));
+    german.set["FERNZAHL_HOME"] = home.Path();
+    WriteFile(home.File("fernzahl.ini"), "[Allgemein]\nSprache=1\n");
+    const ProcessResult english = RunProcess({BinaryPath("fernzahl"), "-h"}, german, std::chrono::seconds(20));
+    EXPECT_NE(english.out.find("Meters the telephone charges of dial-up connections."), std::string::npos)
+        << english.out;
+    const ProcessResult wrong = RunProcess({BinaryPath("fernzahl"), "--no-such"}, german, std::chrono::seconds(20));
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_NE(wrong.err.find("no-such"), std::string::npos) << wrong.err;
+}
+
 // The second start asks the first to come up (a signal the first must take, not die of) and ends.
 TEST_F(StartupTest, SecondStartEndsSilentlyAndTheFirstRunsOn) {
     CChildProcess first({BinaryPath("fernzahl")}, Environment()); // held up by the splash picture

@@ -18,6 +18,7 @@ struct CliFixture : ::testing::Test {
     CTempDir dir;
     CIniSettingsStore store{dir.File("fernzahl.ini"), dir.Path()};
     CStringTable strings = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
+    const CStringTable* windowStrings = nullptr; // the window's language; English unless a test sets it
     std::ostringstream err;
     std::string out;
 
@@ -26,7 +27,12 @@ struct CliFixture : ::testing::Test {
         size_t length = 0;
         std::FILE* stream = open_memstream(&buffer, &length);
         err.str("");
-        const CliContext context{store, dir.Path(), stream, err, [this] { return &strings; }};
+        const CliContext context{store,
+                                 dir.Path(),
+                                 stream,
+                                 err,
+                                 [this] { return &strings; },
+                                 [this] { return windowStrings ? windowStrings : &strings; }};
         const int code = command(words, context);
         std::fclose(stream);
         out.assign(buffer, length);

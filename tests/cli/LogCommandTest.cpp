@@ -154,4 +154,42 @@ TEST(LogCommand, FreshFolderIsAnEmptyLogAndNothingIsCreated) {
     EXPECT_EQ(f.Run(RunLogCommand, {"export", "--output"}), 2);
 }
 
+// A log written under both languages: the names a record stores for "none" are one name, matched by
+// either language's words, shown in the language of the output: English for the terminal, the
+// window's for the text export and the printouts.
+TEST(LogCommand, EitherLanguagesPlaceholderIsOneNameInTheTerminalAndTheWindowsLanguageInTheTextExport) {
+    struct Fixture : CliFixture {
+        void TestBody() override {}
+    } f;
+    CLocaleGuard locale("de_DE.UTF-8");
+    for (const auto& [tariff, user] :
+         {std::pair{"(Default tariff)", "(unknown user)"}, std::pair{"(Standardtarif)", "(unbekannter Benutzer)"}}) {
+        LogEntry entry = SampleEntry(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "T-Online");
+        entry.tariffName = tariff;
+        entry.userName = user;
+        AppendToLog(f.dir.Path(), entry);
+    }
+    const std::string cli = BinaryPath("fernzahl-cli");
+    const ProcessResult listed =
+        RunProcess({cli, "--data-dir", f.dir.Path(), "log", "list", "--format", "csv", "--tariff", "(Standardtarif)"});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_EQ(listed.out,
+              "record,start,duration,units,costs,connection,user,device,tariff\r\n"
+              "0,2026-12-07T10:00:00,90,3,0.12,\"T-Online\",\"(unknown user)\",\"ppp0\",\"(Default tariff)\"\r\n"
+              "1,2026-12-07T10:00:00,90,3,0.12,\"T-Online\",\"(unknown user)\",\"ppp0\",\"(Default tariff)\"\r\n");
+    const ProcessResult summed =
+        RunProcess({cli, "--data-dir", f.dir.Path(), "summary", "--by", "user", "--format", "csv"});
+    EXPECT_EQ(summed.out, "label,count,duration,units,costs\r\n\"(unknown user)\",2,180,6,0.24\r\n") << summed.err;
+    // The window set to German: the text export is the window's, headings and names.
+    WriteFile(f.dir.File("fernzahl.ini"), "[Allgemein]\nSprache=2\n");
+    const ProcessResult exported =
+        RunProcess({cli, "--data-dir", f.dir.Path(), "log", "export", "--user", "(unknown user)"},
+                   {.set = {{"LC_ALL", "de_DE.UTF-8"}}});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_EQ(exported.out,
+              "Beginn;Dauer;Einheiten;Kosten;Verbindung;Benutzer;Gerät;Tarif\r\n"
+              "07.12.2026 10:00:00;00:01:30;3;0,12;T-Online;(unbekannter Benutzer);ppp0;(Standardtarif)\r\n"
+              "07.12.2026 10:00:00;00:01:30;3;0,12;T-Online;(unbekannter Benutzer);ppp0;(Standardtarif)\r\n");
+}
+
 } // namespace

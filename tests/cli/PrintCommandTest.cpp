@@ -9,15 +9,18 @@
 
 namespace {
 
-// The printouts of fernzahl-cli as text, one string per page, read back with pdftotext.
+// The printouts of fernzahl-cli as text, one string per page, read back with pdftotext. Paper is
+// for people: it speaks the language the window would, here English chosen on a German desktop.
 struct PrintCommandTest : ::testing::Test {
     CTempDir dir;
 
+    void SetUp() override { WriteFile(dir.File("fernzahl.ini"), "[Allgemein]\nSprache=1\n"); }
     std::vector<std::string> Pages(const std::vector<std::string>& words) {
         std::vector<std::string> argv = {BinaryPath("fernzahl-cli"), "--data-dir", dir.Path()};
         argv.insert(argv.end(), words.begin(), words.end());
         argv.insert(argv.end(), {"--pdf", dir.File("out.pdf")});
-        const ProcessResult printed = RunProcess(argv, {.set = {{"LC_ALL", "de_DE.UTF-8"}}});
+        const ProcessResult printed =
+            RunProcess(argv, {.set = {{"LC_ALL", "de_DE.UTF-8"}}, .unset = {"LANGUAGE", "LC_MESSAGES", "LANG"}});
         EXPECT_EQ(printed.exitCode, 0) << printed.err;
         return PdfTextPages(dir.File("out.pdf"));
     }
@@ -39,6 +42,14 @@ TEST_F(PrintCommandTest, LogPrintsTitleHeadingsRowsInListOrderAndTotals) {
     EXPECT_EQ(page.find(std::string(60, 'W')), std::string::npos);
     EXPECT_TRUE(std::regex_search(page, std::regex("26:00:00 +3 +0,12 +Nachtschicht"))) << "a row's duration";
     EXPECT_TRUE(std::regex_search(page, std::regex("Total +26:01:00 +6 +0,46 +2 connections"))) << page;
+
+    // The window's language, German by the desktop, with one connection in its form for one.
+    WriteFile(dir.File("fernzahl.ini"), "[Allgemein]\nSprache=0\n");
+    const std::string german = Pages({"log", "print", "--connection", "Nachtschicht"}).at(0);
+    EXPECT_TRUE(std::regex_search(german, std::regex("^Verbindungsprotokoll\\s+Fernzahl\\s+Beginn +Dauer +Einheiten +"
+                                                     "Kosten +Verbindung +Benutzer +Gerät +Tarif\n")))
+        << german;
+    EXPECT_TRUE(std::regex_search(german, std::regex("Summe +26:00:00 +3 +0,12 +1 Verbindung\n"))) << german;
 }
 
 TEST_F(PrintCommandTest, ALongListGoesOnWithARunningHeaderAndNoHeadings) {
@@ -64,7 +75,8 @@ TEST_F(PrintCommandTest, ALongListGoesOnWithARunningHeaderAndNoHeadings) {
     EXPECT_EQ(RunProcess(full).exitCode, 1);
     EXPECT_EQ(RunProcess(again, {.set = {{"FERNZAHL_FAIL_AT", "1"}}}).exitCode, 1);
     EXPECT_EQ(ReadFile(dir.File("out.pdf")), printed);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2); // the log and the printout
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3)
+        << "the log, the settings and the printout";
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
 #include "support/EnvironmentGuard.h"
+#include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
 #include "support/TariffBuilder.h"
 
@@ -49,6 +50,18 @@ TEST_F(SimulationCommandsTest, MeterTracesTheMinimumChargeScheme) {
     EXPECT_NE(out.find("     130 s        0.10      10 s       8          1.30\n"), std::string::npos);
     EXPECT_NE(out.find("     140 s        0.10      10 s       9          1.40\n"), std::string::npos);
     EXPECT_NE(out.find("Units: 9\nCosts: 1.40\n"), std::string::npos);
+    // The text is for people: the locale's numbers, as every table of the terminal; JSON keeps the point.
+    const CLocaleGuard german("de_DE.UTF-8");
+    ASSERT_EQ(Run(MeterOnly,
+                  {"--tariff", dir.File("Min.tff"), "--start", "2026-12-07 10:00:00", "--seconds", "141", "--trace"}),
+              0);
+    EXPECT_NE(out.find("     140 s        0,10      10 s       9          1,40\nUnits: 9\nCosts: 1,40\n"),
+              std::string::npos)
+        << out;
+    ASSERT_EQ(Run(MeterOnly,
+                  {"--tariff", dir.File("Min.tff"), "--start", "2026-12-07 10:00:00", "--seconds", "141", "--json"}),
+              0);
+    EXPECT_EQ(out, "{\"seconds\":141,\"units\":9,\"costs\":1.40}\n");
 }
 
 TEST_F(SimulationCommandsTest, MeterStartsFromTheGivenDiscountCount) {
@@ -85,8 +98,8 @@ TEST_F(SimulationCommandsTest, MeterNeverWritesBesideARunningMeter) {
     ASSERT_EQ(desktop.Acquire(runtime.File("link")), CSingleInstance::Result::Acquired);
     EXPECT_EQ(Run(MeterLogged, meter), 1);
     // Said is who holds it, not that it meters: an idle window holds the folder too.
-    EXPECT_NE(err.str().find(" is held by " + std::filesystem::read_symlink("/proc/self/exe").string() +
-                             " (process " + std::to_string(getpid()) + ")"),
+    EXPECT_NE(err.str().find(" is held by " + std::filesystem::read_symlink("/proc/self/exe").string() + " (process " +
+                             std::to_string(getpid()) + ")"),
               std::string::npos)
         << err.str();
     EXPECT_FALSE(FileExists(dir.File("Fernzahl.log")));

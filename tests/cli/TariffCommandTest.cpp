@@ -3,12 +3,17 @@
 #include "CliFixture.h"
 #include "core/DateTime.h"
 #include "core/FileLayer.h"
+#include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
 #include "tariffs/TarifFile.h"
 
 namespace {
 
+// Under German: the text for people writes dates and amounts as the locale does, JSON in ISO and
+// with a point.
 struct TariffCommandTest : CliFixture {
+    CLocaleGuard locale{"de_DE.UTF-8"};
+
     void SetUp() override {
         CTarifFile file(dir.File("Mobil.TFF"));
         ASSERT_TRUE(file.OpenRecordFile());
@@ -36,9 +41,9 @@ struct TariffCommandTest : CliFixture {
 TEST_F(TariffCommandTest, DumpsATariffNamedByItsTitle) {
     ASSERT_EQ(Run(RunTariffCommand, {"dump", "mobil"}), 0) << err.str();
     EXPECT_NE(out.find("discount scheme: yes"), std::string::npos) << out;
-    EXPECT_NE(out.find("Discount: 400 units per period at 0.06 (no discount record"), std::string::npos);
-    EXPECT_NE(out.find("2026-12-25"), std::string::npos);
-    EXPECT_NE(out.find("08:00-23:59  90 s per unit at 0.12"), std::string::npos);
+    EXPECT_NE(out.find("Discount: 400 units per period at 0,06 (no discount record"), std::string::npos);
+    EXPECT_NE(out.find("25.12.2026"), std::string::npos);
+    EXPECT_NE(out.find("08:00-23:59  90 s per unit at 0,12"), std::string::npos);
     EXPECT_NE(out.find("no discount in this zone"), std::string::npos);
 }
 
@@ -56,11 +61,11 @@ TEST_F(TariffCommandTest, HolidaysListsTheYearsPublicHolidaysAndAddsTheMissingOn
         return at == std::string::npos ? std::string() : out.substr(at, out.find('\n', at) - at);
     };
     ASSERT_EQ(Run(RunTariffCommand, {"holidays", "Mobil", "--year", "2026", "--set", "de"}), 0) << err.str();
-    EXPECT_TRUE(line("2026-04-03  Good Friday ").ends_with("  missing")) << out;
-    EXPECT_TRUE(line("2026-12-25  Christmas Day ").ends_with("  in the tariff")) << out;
+    EXPECT_TRUE(line("03.04.2026  Good Friday ").ends_with("  missing")) << out;
+    EXPECT_TRUE(line("25.12.2026  Christmas Day ").ends_with("  in the tariff")) << out;
     ASSERT_EQ(Run(RunTariffCommand, {"holidays", "Mobil", "--set", "AT", "--year", "2026", "--add"}), 0);
-    EXPECT_TRUE(line("2026-06-04  Corpus Christi ").ends_with("  added")) << out;
-    EXPECT_TRUE(line("2026-12-25  Christmas Day ").ends_with("  in the tariff")) << out;
+    EXPECT_TRUE(line("04.06.2026  Corpus Christi ").ends_with("  added")) << out;
+    EXPECT_TRUE(line("25.12.2026  Christmas Day ").ends_with("  in the tariff")) << out;
     ASSERT_EQ(Run(RunTariffCommand, {"dump", "Mobil", "--json"}), 0);
     EXPECT_NE(out.find(R"("holidays":["2026-12-25","2026-01-01","2026-01-06","2026-04-06",)"), std::string::npos)
         << out;

@@ -22,6 +22,21 @@ TEST(StringTable, ParsesNumberedLinesAndEscapes) {
     EXPECT_EQ(table.Size(), 2u);
 }
 
+// A text with a count keeps its form for one apart from the one for other counts, as Qt's numerus
+// forms do; the shipped texts with a count read "1 connection".
+TEST(StringTable, ATextWithACountTakesTheFormForOneOnlyForOne) {
+    const CStringTable table = CStringTable::Parse("1\t%1 Verbindung\\|%1 Verbindungen\n2\t%1 Mal\n");
+    EXPECT_EQ(table.FormatCount(1, 1, {"1"}), "1 Verbindung");
+    for (const int64_t count : {0, 2, -1, 21}) {
+        EXPECT_EQ(table.FormatCount(1, count, {std::to_string(count)}), std::to_string(count) + " Verbindungen");
+    }
+    EXPECT_EQ(table.FormatCount(2, 1, {"1"}), "1 Mal") << "one form serves every count";
+    EXPECT_EQ(CStringTable::Parse("1\t" + CStringTable::Escape(table.Get(1))).Get(1), table.Get(1));
+    const CStringTable shipped = ShippedCatalogue();
+    EXPECT_EQ(shipped.FormatCount(403, 1, {"1"}), "1 connection");
+    EXPECT_EQ(shipped.FormatCount(560, 2, {"2"}), "2 units charged at the discount price");
+}
+
 TEST(StringTable, FillsPlaceholdersInAnyOrder) {
     EXPECT_EQ(FormatPlaceholders("%2 before %1, 100%%", {"a", "b"}), "b before a, 100%");
     EXPECT_EQ(FormatPlaceholders("%1 and %3", {"x"}), "x and %3");

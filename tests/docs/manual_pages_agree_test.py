@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """The manual pages and --help of both programs agree: every option either names is in the other,
 every environment variable the programs read is in a manual page and every one a page names is
-read, and a variable both pages describe is described alike.
+read, and a variable both pages describe is described alike. A page in another language
+(docs/man/LANG/) names the same options and variables as the English one.
 
 Usage: manual_pages_agree_test.py SOURCE_DIR BIN_DIR
 """
+import glob
 import os
 import re
 import subprocess
@@ -76,6 +78,17 @@ def main():
         faults += [f"{program}: {option} is in {program}.1, not in --help" for option in sorted(in_page - in_help)]
         faults += [f"{program}: {name} is in --help, not in {program}.1's ENVIRONMENT"
                    for name in sorted(set(VARIABLE.findall(usage)) - set(variable_paragraphs(pages[program])))]
+    for translated in sorted(glob.glob(os.path.join(source_dir, "docs", "man", "*", "*.1"))):
+        program = os.path.basename(translated)[:-2]
+        language = os.path.basename(os.path.dirname(translated))
+        with open(translated, encoding="utf-8") as page:
+            text = page.read()
+        english = plain(pages[program])
+        for kind, found in (("option", options), ("variable", lambda words: set(VARIABLE.findall(words)))):
+            faults += [f"{language}/{program}.1 lacks the {kind} {name}"
+                       for name in sorted(found(english) - found(plain(text)))]
+            faults += [f"{language}/{program}.1 has the {kind} {name}, which {program}.1 lacks"
+                       for name in sorted(found(plain(text)) - found(english))]
     described = {program: variable_paragraphs(page) for program, page in pages.items()}
     named = set(described["fernzahl"]) | set(described["fernzahl-cli"])
     read = variables_read(source_dir)

@@ -3,6 +3,7 @@
 #include "TextFit.h"
 #include "app/AboutDlg.h"
 #include "app/FernzahlDlg.h"
+#include "core/ResourceIds.h"
 #include "log/BeschreibungDlg.h"
 #include "log/FilterDlg.h"
 #include "log/ProtokollDlg.h"
@@ -105,9 +106,16 @@ TEST_P(FormTextTest, NoTextOfAnyWindowIsCut) {
     CTariffBuilder(tariff)
         .WithOptions({.minimumCharge = true, .discount = true})
         .WithZoneEveryDay({.seconds = 60, .price = 900});
-    AppendToLog(world.dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "T-Online", 1));
-    world.dialUp.entries = {"T-Online"};
     const CStringTable& strings = world.library.Strings();
+    AppendToLog(world.dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 90, 1200, "T-Online", 1));
+    // The widest values a log has of its own: the names a record without them is given.
+    LogEntry unnamed = SampleEntry(CDateTime::FromDate(2026, 12, 17, 22, 0, 0), 36000, 123456, "", 1234);
+    unnamed.connectionName = strings.Get(Str::kNoName);
+    unnamed.userName = strings.Get(Str::kUnknownUser);
+    unnamed.tariffName = strings.Get(Str::kDefaultTariff);
+    unnamed.deviceName = "ttyUSB0";
+    AppendToLog(world.dir.Path(), unnamed);
+    world.dialUp.entries = {"T-Online"};
     CFernzahlDlg main(world.services, world.dialUp, world.dialUp, world.modem);
     CProtokollDlg log(world.services, nullptr);
     log.show();

@@ -113,7 +113,7 @@ TEST_F(LogViewTest, SortedFromTheMenuAndByShortcutWithThePresentOrderChecked) {
 
 TEST_F(LogViewTest, SortFilterAndDeleteAsAUserWould) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"mid", "apple", "Zebra"}));
-    EXPECT_EQ(Totals(), world.library.Strings().Format(418, {"3", "00:06:00", "6", "0,72"}));
+    EXPECT_EQ(Totals(), world.library.Strings().FormatCount(418, 3, {"3", "00:06:00", "6", "0,72"}));
     ClickColumn(4);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Zebra", "apple", "mid"}));
     ClickColumn(4);
@@ -143,7 +143,7 @@ TEST_F(LogViewTest, SortFilterAndDeleteAsAUserWould) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"apple"}));
     EXPECT_TRUE(Find<QLabel>(&view, 1154)->isVisible());
     EXPECT_TRUE(view.IsCommandEnabled(CProtokollDlg::kRemoveFilter));
-    EXPECT_EQ(Totals(), world.library.Strings().Format(418, {"1", "00:02:00", "2", "0,24"}));
+    EXPECT_EQ(Totals(), "1 connection   Time: 00:02:00   Units: 2   Costs: 0,24") << "one in its form for one";
 
     list->setCurrentIndex(list->model()->index(0, 0));
     EXPECT_EQ(Answering([&] { view.OnCommand(CProtokollDlg::kDeleteSelected); }), world.library.Strings().Get(432));

@@ -13,6 +13,7 @@
 #include "settings/Formatting.h"
 #include "settings/OptionenSheet.h"
 #include "support/EnvironmentGuard.h"
+#include "support/LocaleGuard.h"
 #include "tariff_editor/FeiertageDlg.h"
 #include "tariff_editor/TarifAuswahlDlg.h"
 #include "tariff_editor/TarifOptionenDlg.h"
@@ -20,6 +21,7 @@
 #include "tariff_editor/TarifeSheet.h"
 #include "tariffs/ZuordnungDlg.h"
 #include "ui/FormPage.h"
+#include "ui/HelpWindow.h"
 #include "ui/ListView.h"
 #include "ui/TextTableModel.h"
 
@@ -92,6 +94,21 @@ TEST_F(OptionsTest, EveryFormHoldsEveryControlItsWindowUses) {
     EXPECT_NO_THROW(CTarifAuswahlDlg(fresh, world.library.Strings(), nullptr).show());
     EXPECT_NO_THROW(CTarifOptionenDlg(world.library.Strings(), tariff, nullptr).show());
     EXPECT_NO_THROW(CFeiertageDlg(2026, nullptr).show());
+}
+
+// The About box's "Licence and help" opens the guide where it gives the licence.
+TEST_F(OptionsTest, AboutBoxOpensTheLicenceInTheGuide) {
+    CTempDir noPrograms;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(noPrograms.Path())); // no browser: the program's own window
+    CAboutDlg about(world.library.Strings());
+    Find<QPushButton>(&about, Control::kAboutLink)->click();
+    CHelpWindow* help = WaitForHelpWindow();
+    qputenv("PATH", path);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->source().fragment(), QStringLiteral("licence"));
+    EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("GNU General Public License")));
+    help->close();
 }
 
 TEST_F(OptionsTest, SheetRefusesWhatItMustAndWritesOnlyThePagesShown) {
@@ -223,11 +240,14 @@ TEST_F(OptionsTest, BudgetPageTakesAnAmountInItsRangeAndAShareInPercent) {
     auto* share = Find<QLineEdit>(sheet.Page(7), 1201);
     EXPECT_EQ(limit->text().toStdString(), FormatAmount(CMoney(0)));
     EXPECT_EQ(share->text(), QStringLiteral("80"));
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
     limit->setText(QStringLiteral("ten"));
-    EXPECT_EQ(Answering([&] { sheet.accept(); }), Text(61721));
+    EXPECT_EQ(Answering([&] { sheet.accept(); }),
+              world.library.Strings().Format(61721, {FormatGroupedAmount(CMoney(1234'5600), facts)}));
     limit->setText(QStringLiteral("100000.01"));
     EXPECT_EQ(Answering([&] { sheet.accept(); }),
-              world.library.Strings().Format(606, {FormatAmount(CMoney(0)), FormatAmount(CMoney(100000'0000))}));
+              world.library.Strings().Format(
+                  606, {FormatGroupedAmount(CMoney(0), facts), FormatGroupedAmount(CMoney(100000'0000), facts)}));
     EXPECT_EQ(sheet.focusWidget(), limit);
     limit->setText(QStringLiteral("25.5"));
     share->setText(QStringLiteral("101"));
@@ -236,6 +256,15 @@ TEST_F(OptionsTest, BudgetPageTakesAnAmountInItsRangeAndAShareInPercent) {
     EXPECT_EQ(Answering([&] { sheet.accept(); }), "");
     EXPECT_EQ(world.settings.Read(Setting::kBudgetLimit), 25'5000u);
     EXPECT_EQ(world.settings.Read(Setting::kBudgetWarnShare), 90u);
+
+    // A thousand as a German writes it is a thousand, not one.
+    const CLocaleGuard german("de_DE.UTF-8");
+    COptionenSheet again(world.services, true, {}, nullptr);
+    again.show();
+    again.Tabs()->setCurrentIndex(7);
+    Find<QLineEdit>(again.Page(7), 1200)->setText(QStringLiteral("1.000"));
+    EXPECT_EQ(Answering([&] { again.accept(); }), "");
+    EXPECT_EQ(world.settings.Read(Setting::kBudgetLimit), 1000'0000u);
 }
 
 TEST_F(OptionsTest, DeletingATariffFileResetsItsAssignmentsAndCancelOnlyCloses) {

@@ -1,10 +1,13 @@
 #include "TextFit.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTabBar>
+#include <QTableView>
 
 namespace {
 
@@ -54,10 +57,43 @@ void CheckHeadings(CCutReport& report, const QHeaderView& header) {
     }
 }
 
+// Each column as wide as its widest value, as the delegate would draw it, and all of them within
+// the list: a horizontal scroll bar hides a column from a user who does not scroll.
+void CheckValues(CCutReport& report, const QAbstractItemView& list) {
+    const auto* table = qobject_cast<const QTableView*>(&list);
+    if (table == nullptr || table->model() == nullptr || table->model()->rowCount() == 0) {
+        return;
+    }
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+        if (!table->isColumnHidden(column)) {
+            const QString heading = table->model()->headerData(column, Qt::Horizontal).toString();
+            report.Check(list, "values of " + heading, list.sizeHintForColumn(column), table->columnWidth(column));
+        }
+    }
+    if (table->horizontalScrollBar()->isVisible()) {
+        report.Check(list, "its columns", table->horizontalHeader()->length(), table->viewport()->width());
+    }
+}
+
+// A title bar shows the title in bold, commonly a size larger than the window's text, beside the
+// window's icon and buttons.
+void CheckTitle(CCutReport& report, const QWidget& window) {
+    constexpr int kTitleBarButtons = 100;
+    QFont bold = window.font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    const QString title = window.windowTitle();
+    report.Check(window, "title " + title, QFontMetrics(bold).horizontalAdvance(title) + kTitleBarButtons,
+                 window.width());
+}
+
 } // namespace
 
 std::vector<std::string> CutTexts(const QWidget& window) {
     CCutReport report;
+    if (window.isWindow() && !window.windowTitle().isEmpty()) {
+        CheckTitle(report, window);
+    }
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(&window)) {
             continue;
@@ -74,6 +110,8 @@ std::vector<std::string> CutTexts(const QWidget& window) {
             CheckTabs(report, *tabs);
         } else if (const auto* header = qobject_cast<const QHeaderView*>(widget)) {
             CheckHeadings(report, *header);
+        } else if (const auto* list = qobject_cast<const QAbstractItemView*>(widget)) {
+            CheckValues(report, *list);
         }
     }
     return report.Cut();

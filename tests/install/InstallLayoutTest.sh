@@ -17,7 +17,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install 
 id=org.fernzahl.Fernzahl
 for file in bin/fernzahl bin/fernzahl-cli share/fernzahl/Fernzahl.dll share/fernzahl/help/index.html share/fernzahl/help/de/index.html \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
-    share/man/man1/fernzahl.1.gz share/man/man1/fernzahl-cli.1.gz share/doc/fernzahl/copyright \
+    share/man/man1/fernzahl.1.gz share/man/man1/fernzahl-cli.1.gz share/man/de/man1/fernzahl.1.gz share/man/de/man1/fernzahl-cli.1.gz \
+    share/doc/fernzahl/copyright \
     share/doc/fernzahl/changelog.gz; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
@@ -35,8 +36,8 @@ done
 hints=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1) && [ -z "$hints" ] || fail "$hints"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "AppStream metadata"
 appstreamcli validate-tree --no-net "$prefix" >/dev/null || fail "AppStream metadata with its desktop entry"
-for page in fernzahl fernzahl-cli; do
-    warnings=$(zcat "$prefix/share/man/man1/$page.1.gz" | preconv | groff -man -Tutf8 -ww -z 2>&1)
+for page in man1/fernzahl man1/fernzahl-cli de/man1/fernzahl de/man1/fernzahl-cli; do
+    warnings=$(zcat "$prefix/share/man/$page.1.gz" | preconv | groff -man -Tutf8 -ww -z 2>&1)
     [ -z "$warnings" ] || fail "$page.1: $warnings"
 done
 

@@ -1,4 +1,5 @@
 #include "log/ChosenRecords.h"
+#include "core/StringTable.h"
 
 #include "core/FileLayer.h"
 #include "log/ProtokollRows.h"
@@ -11,6 +12,8 @@
 
 namespace {
 
+const CStringTable kStrings;
+
 const CDateTime kNoon = CDateTime::FromDate(2026, 12, 7, 12, 0, 0);
 
 struct ChosenRecordsTest : ::testing::Test {
@@ -21,7 +24,7 @@ struct ChosenRecordsTest : ::testing::Test {
         for (const char* name : {"first", "second", "third"}) {
             Append(name);
         }
-        rows.Read(dir.Path(), nullptr);
+        rows.Read(dir.Path(), nullptr, kStrings);
     }
     void Append(const std::string& name) {
         AppendToLog(dir.Path(),
@@ -44,32 +47,32 @@ TEST_F(ChosenRecordsTest, DeletesWhatWasChosenAndNothingWhenTheLogChanged) {
     const CChosenRecords newest = CChosenRecords::Of(rows, {Newest()});
     const CChosenRecords all = CChosenRecords::All(rows);
     Append("logged meanwhile");
-    EXPECT_EQ(newest.Delete(dir.Path()), CChosenRecords::Outcome::kDeleted);
+    EXPECT_EQ(newest.Delete(dir.Path(), kStrings), CChosenRecords::Outcome::kDeleted);
     EXPECT_EQ(Names(), (std::vector<std::string>{"first", "second", "logged meanwhile"}));
-    EXPECT_EQ(all.Delete(dir.Path()), CChosenRecords::Outcome::kChanged) << "the third is gone already";
+    EXPECT_EQ(all.Delete(dir.Path(), kStrings), CChosenRecords::Outcome::kChanged) << "the third is gone already";
     EXPECT_EQ(Names(), (std::vector<std::string>{"first", "second", "logged meanwhile"}));
 
-    rows.Read(dir.Path(), nullptr);
+    rows.Read(dir.Path(), nullptr, kStrings);
     const CChosenRecords first = CChosenRecords::Of(rows, {0});
     std::filesystem::remove(dir.File("Fernzahl.log"));
     Append("new log");
-    EXPECT_EQ(first.Delete(dir.Path()), CChosenRecords::Outcome::kChanged) << "a new log at the same index";
+    EXPECT_EQ(first.Delete(dir.Path(), kStrings), CChosenRecords::Outcome::kChanged) << "a new log at the same index";
     EXPECT_EQ(Names(), (std::vector<std::string>{"new log"}));
 
-    rows.Read(dir.Path(), nullptr);
-    EXPECT_EQ(CChosenRecords::All(rows).Delete(dir.Path()), CChosenRecords::Outcome::kDeleted);
+    rows.Read(dir.Path(), nullptr, kStrings);
+    EXPECT_EQ(CChosenRecords::All(rows).Delete(dir.Path(), kStrings), CChosenRecords::Outcome::kDeleted);
     EXPECT_FALSE(std::filesystem::exists(dir.File("Fernzahl.log"))) << "a log of deleted slots goes";
 }
 
 TEST_F(ChosenRecordsTest, FailedWriteIsToldAndKeepsTheRestOfTheChoice) {
     const CChosenRecords all = CChosenRecords::All(rows);
     CFileLayer::FailOperation(2, EIO);
-    EXPECT_EQ(all.Delete(dir.Path()), CChosenRecords::Outcome::kNotWritten);
+    EXPECT_EQ(all.Delete(dir.Path(), kStrings), CChosenRecords::Outcome::kNotWritten);
     CFileLayer::FailOperation(0);
     EXPECT_EQ(Names(), (std::vector<std::string>{"second", "third"}));
 
     CFileLayer::FailOperation(1, EIO);
-    EXPECT_EQ(CChosenRecords::All(CProtokollRows()).Delete(dir.Path()), CChosenRecords::Outcome::kDeleted)
+    EXPECT_EQ(CChosenRecords::All(CProtokollRows()).Delete(dir.Path(), kStrings), CChosenRecords::Outcome::kDeleted)
         << "an empty choice writes nothing";
     CFileLayer::FailOperation(0);
 }

@@ -66,11 +66,11 @@ TEST_F(ExportTest, ShownRowsAreWrittenInLogOrderWhateverTheListsOrder) {
     Append(CDateTime::FromDate(2026, 1, 3, 3, 4, 5), 60, 900, "hidden");
     Append(CDateTime::FromDate(2025, 1, 2, 3, 4, 5), 60, 500, "third");
     CProtokollFilter filter;
-    filter.Scan(dir.Path(), CDateTime::FromDate(2026, 12, 7), "(all)");
+    filter.Scan(dir.Path(), CDateTime::FromDate(2026, 12, 7), Strings());
     filter.dearest = CMoney(500);
     filter.SetActive(true);
     CProtokollRows rows;
-    rows.Read(dir.Path(), &filter);
+    rows.Read(dir.Path(), &filter, Strings());
     EXPECT_EQ(rows.Order(CProtokollRows::kCosts, true), (std::vector<uint32_t>{1, 0}));
     ASSERT_TRUE(log.ExportText(dir.File("rows.txt"), &rows, Strings()));
     EXPECT_EQ(ReadFile(dir.File("rows.txt")), std::string(kHeader) +

@@ -1,4 +1,5 @@
 #include "log/ProtokollRows.h"
+#include "core/StringTable.h"
 #include "log/ProtokollFilter.h"
 
 #include "support/LogBuilder.h"
@@ -7,6 +8,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+const CStringTable kStrings = CStringTable::Parse("419\t(all)\n");
 
 struct ProtokollRowsTest : ::testing::Test {
     CTempDir dir;
@@ -17,7 +20,7 @@ struct ProtokollRowsTest : ::testing::Test {
     }
     std::vector<std::string> Shown(CProtokollRows::Column column = CProtokollRows::kStart, bool descending = false) {
         CProtokollRows rows;
-        rows.Read(dir.Path(), &filter);
+        rows.Read(dir.Path(), &filter, kStrings);
         std::vector<std::string> names;
         for (const uint32_t row : rows.Order(column, descending)) {
             names.push_back(rows.Text(rows[row].connectionName));
@@ -34,12 +37,12 @@ TEST_F(ProtokollRowsTest, ScanEnclosesTheLogBySecondsAndListsTextsInOrderOfAppea
     Append(kNoon + CTimeSpan::FromSeconds(3600), "B");
     Append(kNoon - CTimeSpan::FromSeconds(3600), "b");
     filter.to = kNoon + CTimeSpan::FromSeconds(7200); // later than the log: not lowered
-    filter.Scan(dir.Path(), CDateTime::FromDate(2027, 1, 1), "(all)");
+    filter.Scan(dir.Path(), CDateTime::FromDate(2027, 1, 1), kStrings);
     EXPECT_EQ(filter.Choices(CProtokollFilter::kConnection), (std::vector<std::string>{"(all)", "b", "B"}));
     EXPECT_EQ(filter.from, kNoon - CTimeSpan::FromSeconds(3600) - kSecond);
     EXPECT_EQ(filter.to, kNoon + CTimeSpan::FromSeconds(7200));
     filter.to = CDateTime::FromDate(2000, 1, 1);
-    filter.Scan(dir.Path(), CDateTime::FromDate(2027, 1, 1), "(all)");
+    filter.Scan(dir.Path(), CDateTime::FromDate(2027, 1, 1), kStrings);
     EXPECT_EQ(filter.to, kNoon + CTimeSpan::FromSeconds(3600) + kSecond);
     EXPECT_EQ(filter.dearest, CMoney(1200));
     filter.SetActive(true);
@@ -52,7 +55,7 @@ TEST_F(ProtokollRowsTest, BoundsAreInclusiveAndASecondOutsideFails) {
     Append(kNoon, "at");
     Append(kNoon + kSecond, "after");
     Append(kNoon - kSecond, "before");
-    filter.Scan(dir.Path(), kNoon, "(all)");
+    filter.Scan(dir.Path(), kNoon, kStrings);
     filter.from = filter.to = kNoon;
     filter.SetActive(true);
     EXPECT_EQ(Shown(), (std::vector<std::string>{"at"}));
@@ -102,11 +105,11 @@ TEST_F(ProtokollRowsTest, OrderPutsCapitalsFirstAndInvalidDurationsFirstInBothDi
 TEST_F(ProtokollRowsTest, TotalsCountOnlyTheShownRows) {
     Append(kNoon, "a", 1200, 60);
     Append(kNoon + CTimeSpan::FromSeconds(86400), "b", 3400, 120);
-    filter.Scan(dir.Path(), kNoon, "(all)");
+    filter.Scan(dir.Path(), kNoon, kStrings);
     filter.from = kNoon + kSecond;
     filter.SetActive(true);
     CProtokollRows rows;
-    rows.Read(dir.Path(), &filter);
+    rows.Read(dir.Path(), &filter, kStrings);
     EXPECT_EQ(rows.Totals().count, 1u);
     EXPECT_EQ(rows.Totals().costs, CMoney(3400));
     EXPECT_EQ(rows.Totals().units, 3);

@@ -5,6 +5,7 @@
 #include "metering/CheckpointWriter.h"
 #include "metering/ZaehlerFile.h"
 #include "platform/CheckpointFile.h"
+#include "support/LocaleGuard.h"
 #include "support/LogBuilder.h"
 #include "support/StationDriver.h"
 #include "support/TariffBuilder.h"
@@ -110,8 +111,10 @@ TEST(Checkpoint, KilledRunIsLoggedAndCountedAtTheNextStartUpToItsLastCheckpoint)
     EXPECT_EQ(log[0].costs, CMoney(2400));
     ExpectCountedOnceAs(at.world.dir.Path(), log[0]);
     EXPECT_EQ(next.GetCounter(CMeterStation::kTotal).GetConnections(), 1); // loaded after the recovery
+    const CLocaleGuard german("de_DE.UTF-8");
     const std::string message = CRunRecovery::Describe(next.GetRecovery().at(0), at.world.strings);
     EXPECT_NE(message.find("T-Online"), std::string::npos) << message;
+    EXPECT_NE(message.find("started 07.12.2026 09:59:50"), std::string::npos) << "as the window's lists write it";
     EXPECT_FALSE(at.file.Read());
     EXPECT_TRUE(CMeterStation(at.world.services, &at.file).GetRecovery().empty());
 }

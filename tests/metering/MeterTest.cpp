@@ -5,6 +5,7 @@
 #include "support/TariffBuilder.h"
 
 #include "settings/Formatting.h"
+#include "support/LocaleGuard.h"
 #include "support/TimeZoneGuard.h"
 
 #include <gtest/gtest.h>
@@ -153,6 +154,20 @@ TEST_F(MeterTest, TextsFollowTheRunAndCostsFirst) {
     const std::string text = Meter().GetConnectionText();
     for (const char* part : {"T-Online", "Mobil", "ppp0", "anna"}) {
         EXPECT_NE(text.find(part), std::string::npos) << part;
+    }
+}
+
+// The start reads as every other moment of the window does, in the locale's date and time; the
+// C library's "%c" would write "Mo 07 Dez 2026 10:00:00 CET".
+TEST_F(MeterTest, TheStartIsWrittenAsTheWindowWritesItsOtherMoments) {
+    UseTariff({}, {.seconds = 90, .price = 1200});
+    driver->Start("T-Online", 0);
+    for (const auto& [locale, start] :
+         {std::pair{"de_DE.UTF-8", "07.12.2026 10:00:00"}, std::pair{"en_US.UTF-8", "12/07/2026 10:00:00 AM"}}) {
+        CLocaleGuard guard(locale);
+        ASSERT_TRUE(guard.IsActive()) << locale;
+        const std::string text = Meter().GetConnectionText();
+        EXPECT_NE(text.find(start), std::string::npos) << text;
     }
 }
 

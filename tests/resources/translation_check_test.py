@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The translation check fails where it must, on a copy of each language's file spoilt one way at a
 time: a text left untranslated, an access key doubled in a menu and in a window, a placeholder
-lost, a translation left over. Arguments: the check tool, the resources folder."""
+lost, a text with a count in one form only, a translation left over. Arguments: the check tool, the resources folder."""
 import subprocess
 import sys
 import tempfile
@@ -39,6 +39,11 @@ def placeholder_lost(root):
     page.text = page.text.replace("%1", "")
 
 
+def one_form_only(root):
+    forms = message(root, "strings", "403").find("translation")
+    forms.remove(forms.findall("numerusform")[0])
+
+
 def left_over(root):
     gone = ET.SubElement(root.find("context"), "message")
     ET.SubElement(gone, "source").text = "A text the program no longer has"
@@ -50,6 +55,7 @@ SPOILS = [(untranslated, "missing translation: strings / 190"),
           (menu_key_twice, "twice in menu 174 / &Delete"),
           (window_key_twice, "twice in window 165"),
           (placeholder_lost, "placeholders differ: strings / 401"),
+          (one_form_only, "not the forms for one and for more: strings / 403"),
           (left_over, "left over, no longer a text of the program: strings / 99999")]
 
 

@@ -1,4 +1,5 @@
 #include "summary/Zusammenfassung.h"
+#include "core/StringTable.h"
 
 #include "log/ProtokollRows.h"
 #include "support/LocaleGuard.h"
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+const CStringTable kStrings;
 
 using Z = CZusammenfassung;
 
@@ -21,7 +24,7 @@ struct ZusammenfassungTest : ::testing::Test {
     }
     Z Build(Z::Mode mode) {
         CProtokollRows rows;
-        rows.Read(dir.Path(), nullptr);
+        rows.Read(dir.Path(), nullptr, kStrings);
         Z summary;
         summary.Build(mode, rows);
         return summary;

@@ -135,7 +135,7 @@ TEST(TariffRecords, ZonesChangePlacesAndAFailedSwapLosesNone) {
 
 TEST(ZoneInput, NewZoneValuesSixteenBitFieldsAmountsAndOrder) {
     const CStringTable strings = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
-    const LocaleFacts german{":", ",", 2};
+    const LocaleFacts german{":", ",", 2, ""};
     ZoneTexts texts = CZoneInput::TextsOf(TariffZone{}, german);
     EXPECT_EQ(texts.price, "0,12");
     EXPECT_EQ(texts.startCharge, "0,50");
@@ -154,12 +154,12 @@ TEST(ZoneInput, NewZoneValuesSixteenBitFieldsAmountsAndOrder) {
 
     texts.minimumCharge = "1,5";
     EXPECT_TRUE(CZoneInput::Check(texts, german, strings).IsValid());
-    const LocaleFacts english{":", ".", 2};
+    const LocaleFacts english{":", ".", 2, ""};
     ZoneTexts englishTexts = CZoneInput::TextsOf(TariffZone{}, english);
     englishTexts.minimumCharge = "1,5";
     refused = CZoneInput::Check(englishTexts, english, strings);
     EXPECT_EQ(refused.RefusedField(), CZoneInput::Field::kMinimumCharge) << "1,5 is no amount in English";
-    EXPECT_EQ(refused.Message(), strings.Get(61721));
+    EXPECT_EQ(refused.Message(), strings.Format(61721, {"1234.56"})) << "by example";
 
     texts.firstQuarter = 80; // 20:00 to 07:59
     texts.lastQuarter = 31;
@@ -174,7 +174,7 @@ TEST(ZoneInput, NewZoneValuesSixteenBitFieldsAmountsAndOrder) {
 // hide; they are kept as they are, and only the fields shown are checked.
 TEST(ZoneInput, HiddenFieldsKeepTheirValuesUnchecked) {
     const CStringTable strings = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
-    const LocaleFacts english{":", ".", 2};
+    const LocaleFacts english{":", ".", 2, ""};
     TariffZone written{.startCharge = CMoney(-5000), .noDiscount = true, .discountSecondsPerUnit = 7};
     ZoneTexts texts = CZoneInput::TextsOf(written, english);
     texts.price = "0.20";
@@ -194,7 +194,7 @@ TEST(ZoneInput, HiddenFieldsKeepTheirValuesUnchecked) {
 // where and which zone applies.
 TEST(DayCoverage, AnOverlapNamesWhereAndWhichZoneApplies) {
     const CStringTable strings = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
-    const LocaleFacts facts{":", ".", 2};
+    const LocaleFacts facts{":", ".", 2, ""};
     const TariffZone day{.firstQuarter = 32, .lastQuarter = 71};
     const TariffZone lunch{.firstQuarter = 48, .lastQuarter = 55};
     const TariffZone night{.firstQuarter = 80, .lastQuarter = 95};
@@ -209,7 +209,7 @@ TEST(DayCoverage, AnOverlapNamesWhereAndWhichZoneApplies) {
 }
 
 TEST(TypedInput, AmountsAndDatesInTheUsersLocaleAndInIso) {
-    const LocaleFacts german{":", ",", 2};
+    const LocaleFacts german{":", ",", 2, ""};
     EXPECT_EQ(CAmountInput::Check(" 1,25 ", german).Value(), CMoney(12500));
     EXPECT_EQ(CAmountInput::Check("1.2345", german).Value(), CMoney(12345));
     for (const char* wrong : {"", "-1", "1,2,3", "1,23456", "1.234,5", "zwei"}) {
@@ -229,6 +229,56 @@ TEST(TypedInput, AmountsAndDatesInTheUsersLocaleAndInIso) {
     for (const char* wrong : {"", "tomorrow", "12/24/2026 x", "2026-13-01"}) {
         EXPECT_FALSE(ParseDateInput(wrong)) << wrong;
     }
+}
+
+// Amounts as the locale writes them, its thousands grouped or not; a text that is no amount in the
+// locale's form nor with a plain point is refused with an example, never read as another amount.
+TEST(TypedInput, AmountsGroupedAsTheLocaleGroupsThemAndNothingReadTwoWays) {
+    const CStringTable strings = CStringTable::Parse("61721\tLike %1.\n606\tFrom %1 to %2.\n");
+    const struct {
+        const char* locale;
+        std::vector<std::pair<const char*, int64_t>> read;
+        std::vector<const char*> refused;
+        const char* example;
+    } cases[] = {
+        {"de_DE.UTF-8",
+         {{"1.000", 10000000},
+          {"1.000,50", 10005000},
+          {"25.50", 255000},
+          {"25,50", 255000},
+          {"1.234.567", 12345670000},
+          {"0,0005", 5},
+          {",5", 5000},
+          {"1000", 10000000}},
+         {"1,000.50", "1.00.000", "1.0000,5", "10.00,5", "1.000,", "1,5,0", "-1.000"},
+         "Like 1.234,56."},
+        {"en_US.UTF-8",
+         {{"1,000", 10000000}, {"1,000.50", 10005000}, {"1.000", 10000}, {"25.50", 255000}, {"1,234,567", 12345670000}},
+         {"1.000,50", "1,5", "25,50", "1,00,000", "1,000.", "1..5"},
+         "Like 1,234.56."},
+    };
+    for (const auto& [locale, read, refused, example] : cases) {
+        CLocaleGuard guard(locale);
+        ASSERT_TRUE(guard.IsActive()) << locale;
+        const LocaleFacts facts = LocaleFacts::FromCLibrary();
+        for (const auto& [text, value] : read) {
+            const CAmountInput amount = CAmountInput::Check(text, facts);
+            ASSERT_TRUE(amount.IsValid()) << locale << ": " << text;
+            EXPECT_EQ(amount.Value(), CMoney(value)) << locale << ": " << text;
+        }
+        for (const char* text : refused) {
+            const CAmountInput amount = CAmountInput::Check(text, facts);
+            EXPECT_FALSE(amount.IsValid()) << locale << ": " << text << " taken as " << amount.Value().GetValue();
+            EXPECT_EQ(amount.Message(strings), example) << locale << ": " << text;
+        }
+        EXPECT_EQ(CAmountInput::Check("-1,000", facts, CAmountInput::Sign::kEither).Value(),
+                  CMoney(std::string(locale) == "de_DE.UTF-8" ? -10000 : -10000000))
+            << "a filter's bound may be below nothing";
+    }
+    CLocaleGuard guard("de_DE.UTF-8");
+    EXPECT_EQ(
+        CAmountInput::Check("100.000,01", LocaleFacts::FromCLibrary(), CMoney(0), CMoney(1000000000)).Message(strings),
+        "From 0,00 to 100.000,00.");
 }
 
 TEST(DayCoverage, FirstZoneWinsGapsAndOverlapsShow) {
