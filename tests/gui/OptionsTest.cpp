@@ -34,6 +34,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -106,8 +107,8 @@ TEST_F(OptionsTest, AboutBoxOpensTheLicenceInTheGuide) {
     CHelpWindow* help = WaitForHelpWindow();
     qputenv("PATH", path);
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->source().fragment(), QStringLiteral("licence"));
-    EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("GNU General Public License")));
+    EXPECT_EQ(help->Browser()->source().fragment(), QStringLiteral("licence"));
+    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("GNU General Public License")));
     help->close();
 }
 
