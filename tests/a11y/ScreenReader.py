@@ -184,7 +184,7 @@ def flow_log_first_row_and_delete_question():
 
 def flow_options_tab_reaches_the_page():
     """From the options' tabs, Tab goes into the page, not to OK, and the stack of pages is not
-    announced on the way."""
+    announced on the way; a list of one column says its current entry."""
     kb.press("ctrl+o", 1.0)
     kb.wait_for_window("Options")
     since = mark()
@@ -194,6 +194,12 @@ def flow_options_tab_reaches_the_page():
         raise AssertionError(f"Tab left the tabs for the buttons: {said!r}")
     if "layered pane" in said:
         raise AssertionError(f"the stack of pages is announced: {said!r}")
+    kb.press("shift+Tab", 0.5)
+    for _ in range(6):
+        kb.press("Right", 0.4)
+    since = mark()
+    kb.press("Tab", 1.0)
+    hear(since, "Tariff files in the data folder", "table with 2 rows 1 column", "(Default tariff)")
     back_to_main_window()
 
 
