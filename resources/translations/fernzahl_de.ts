@@ -766,6 +766,31 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif gezä
       <translation>Zähler</translation>
     </message>
     <message>
+      <source>fernzahl-cli is adding a simulated connection to this data folder (%1, process %2). Start Fernzahl again once it has finished; to stop it instead, end it with kill %2 (it then adds nothing).</source>
+      <comment>670</comment>
+      <translation>fernzahl-cli fügt diesem Datenordner gerade eine simulierte Verbindung hinzu (%1, Prozess %2). Starten Sie Fernzahl erneut, wenn es fertig ist; um es stattdessen abzubrechen, beenden Sie es mit kill %2 (es fügt dann nichts hinzu).</translation>
+    </message>
+    <message>
+      <source>Fernzahl is already running for this data folder, from a program file that has been replaced since it started, usually by an update (%1, process %2), so it cannot be asked to show its window. End it with Exit in its menu or in the notification area, or with kill %2, and start Fernzahl again.</source>
+      <comment>671</comment>
+      <translation>Fernzahl läuft für diesen Datenordner bereits, aus einer Programmdatei, die seit seinem Start ersetzt wurde, meist durch ein Update (%1, Prozess %2), und kann daher nicht gebeten werden, sein Fenster zu zeigen. Beenden Sie es mit „Beenden“ in seinem Menü oder im Infobereich oder mit kill %2 und starten Sie Fernzahl erneut.</translation>
+    </message>
+    <message>
+      <source>Another copy of Fernzahl is already running for this data folder (%1, process %2) and could not be asked to show its window. Bring it up from its icon in the notification area, or end it (kill %2) and start Fernzahl again.</source>
+      <comment>672</comment>
+      <translation>Eine andere Kopie von Fernzahl läuft für diesen Datenordner bereits (%1, Prozess %2) und konnte nicht gebeten werden, ihr Fenster zu zeigen. Holen Sie sie über ihr Symbol im Infobereich hervor oder beenden Sie sie (kill %2) und starten Sie Fernzahl erneut.</translation>
+    </message>
+    <message>
+      <source>The data folder %1 is in use: %2 (process %3) holds its lock file %4. End that program and start Fernzahl again, or start Fernzahl with another data folder (fernzahl --data-dir FOLDER).</source>
+      <comment>673</comment>
+      <translation>Der Datenordner %1 ist belegt: %2 (Prozess %3) hält seine Sperrdatei %4. Beenden Sie dieses Programm und starten Sie Fernzahl erneut, oder starten Sie Fernzahl mit einem anderen Datenordner (fernzahl --data-dir ORDNER).</translation>
+    </message>
+    <message>
+      <source>The data folder %1 is in use: another program holds its lock file %2, and which one cannot be found out (a process of another user or on another computer). End that program and start Fernzahl again, or start Fernzahl with another data folder (fernzahl --data-dir FOLDER).</source>
+      <comment>674</comment>
+      <translation>Der Datenordner %1 ist belegt: Ein anderes Programm hält seine Sperrdatei %2, und welches, lässt sich nicht herausfinden (ein Prozess eines anderen Benutzers oder auf einem anderen Rechner). Beenden Sie dieses Programm und starten Sie Fernzahl erneut, oder starten Sie Fernzahl mit einem anderen Datenordner (fernzahl --data-dir ORDNER).</translation>
+    </message>
+    <message>
       <source>Fernzahl</source>
       <comment>57344</comment>
       <translation>Fernzahl</translation>

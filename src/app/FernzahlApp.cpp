@@ -98,22 +98,41 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
 }
 
 // Through the session bus, with this start's activation token, so that Wayland lets the window come
-// up; without a bus, by a signal. A meter without a window cannot show one: the user is told which
-// process it is and how to end it.
+// up; without a bus, by a signal. A holder that cannot be asked is named, with what to do: a second
+// start never ends as if it had worked.
 int CFernzahlApp::AskHolderToShow() {
     if (CMeterBusService::ActivateRunning(m_paths.dataDirectory, CMeterBusService::StartToken()) ||
         m_instance.AskHolderToShow()) {
         return 0;
     }
-    const std::optional<CSingleInstance::Holder> holder = m_instance.FindHolder();
-    if (!holder || std::filesystem::path(holder->program).filename() != "fernzahl-cli") {
-        return 0;
-    }
-    CMessageBox::Show(nullptr,
-                      QString::fromStdString(m_resources.Strings().Format(
-                          Str::kMeteringInBackground, {holder->program, std::to_string(holder->pid)})),
-                      CMessageBox::Buttons::Ok, CMessageBox::Icon::Information);
+    CMessageBox::Show(nullptr, QString::fromStdString(DescribeHolder()), CMessageBox::Buttons::Ok,
+                      CMessageBox::Icon::Information);
     return 1;
+}
+
+std::string CFernzahlApp::DescribeHolder() const {
+    using Kind = CSingleInstance::Holder::Kind;
+    const CStringTable& strings = m_resources.Strings();
+    const std::optional<CSingleInstance::Holder> holder = m_instance.FindHolder();
+    if (!holder) {
+        return strings.Format(Str::kFolderHeldByUnknown, {m_paths.dataDirectory, m_instance.HeldPath()});
+    }
+    const std::string& program = holder->program;
+    const std::string pid = std::to_string(holder->pid);
+    switch (holder->kind) {
+    case Kind::HeadlessMeter:
+        return strings.Format(Str::kMeteringInBackground, {program, pid});
+    case Kind::Simulation:
+        return strings.Format(Str::kSimulationHoldsFolder, {program, pid});
+    case Kind::ReplacedProgram:
+        return strings.Format(Str::kReplacedProgramHoldsFolder, {program, pid});
+    case Kind::ThisProgram:
+    case Kind::OtherCopy:
+        return strings.Format(Str::kOtherCopyHoldsFolder, {program, pid});
+    case Kind::OtherProgram:
+        break;
+    }
+    return strings.Format(Str::kFolderHeldByProgram, {m_paths.dataDirectory, program, pid, m_instance.HeldPath()});
 }
 
 // A damaged settings file gives the defaults; it is kept aside, so that no save replaces it.

@@ -26,6 +26,8 @@ public:
 private:
     // A second start: the running program is asked to show itself. The exit code.
     int AskHolderToShow();
+    // Which process holds the data folder, and what the user can do about it.
+    std::string DescribeHolder() const;
     void SetAsideDamagedSettings();
     void InstallDeliveredDefaultTariff();
     void InstallExampleTariff();

@@ -75,7 +75,8 @@ int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& co
     QCoreApplication application(argc, argv);
     CTerminationSignals termination;
     CSingleInstance lock;
-    if (lock.Acquire(context.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
+    if (lock.Acquire(context.dataDirectory, CSingleInstance::Purpose::Meter) ==
+        CSingleInstance::Result::HeldByAnother) {
         context.err << "fernzahl-cli: " << context.dataDirectory << " is metered already by " << lock.DescribeHolder()
                     << "; one meter a data folder\n";
         return 1;

@@ -283,7 +283,8 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
     // One writer per data folder: the desktop program keeps its counters in memory and would save
     // them over what this run adds.
     CSingleInstance meterLock;
-    if (useDataDirectory && meterLock.Acquire(context.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
+    if (useDataDirectory && meterLock.Acquire(context.dataDirectory, CSingleInstance::Purpose::Simulation) ==
+                                CSingleInstance::Result::HeldByAnother) {
         context.err << "fernzahl-cli: " << context.dataDirectory << " is held by " << meterLock.DescribeHolder()
                     << ", which may write its counters over what this run adds; meter into it once that has ended, "
                        "or leave out --data-dir\n";

@@ -98,6 +98,50 @@ TEST_F(StartupTest, SecondStartEndsSilentlyAndTheFirstRunsOn) {
     EXPECT_EQ(first.Wait(std::chrono::seconds(20)), 0);
 }
 
+// Without a session bus, and with a holder that the signal would not reach or would end, a second
+// start names the holder and what to do, and ends with 1; the holder runs on.
+TEST_F(StartupTest, SecondStartThatCannotReachTheHolderSaysWhoHoldsTheFolder) {
+    ProcessEnvironment env = Environment();
+    env.set["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + runtime.File("no-bus");
+    const auto secondStartSays = [&](CChildProcess& holder, const std::string& expected) {
+        const ProcessResult second = RunProcess({BinaryPath("fernzahl")}, env, std::chrono::seconds(20));
+        EXPECT_EQ(second.exitCode, 1) << second.err;
+        EXPECT_NE(second.err.find(expected), std::string::npos) << second.err;
+        EXPECT_TRUE(holder.IsRunning());
+        holder.Signal(SIGTERM);
+        holder.Wait(std::chrono::seconds(20));
+    };
+    {
+        CChildProcess simulation(
+            {BinaryPath("fernzahl-cli"), "meter", "--data-dir", home.Path(), "--seconds", "4000000000"}, env,
+            "/dev/null");
+        ASSERT_TRUE(PollUntil([&] { return IsLockHeld(); }));
+        secondStartSays(simulation, "fernzahl-cli is adding a simulated connection");
+    }
+    {
+        // An update replaced the program file of the running one.
+        CTempDir old;
+        fs::copy_file(BinaryPath("fernzahl"), old.File("fernzahl"));
+        fs::copy_file(BinaryPath("Fernzahl.dll"), old.File("Fernzahl.dll"));
+        fs::permissions(old.File("fernzahl"), fs::perms::owner_exec, fs::perm_options::add);
+        CChildProcess replaced({old.File("fernzahl")}, env, "/dev/null");
+        ASSERT_TRUE(PollUntil([&] { return IsLockHeld(); }));
+        fs::remove(old.File("fernzahl"));
+        secondStartSays(replaced, old.File("fernzahl") + " (deleted), process ");
+    }
+    {
+        // Another program holds the folder's lock file; the pid in it is long gone.
+        WriteFile(home.File("fernzahl.lock"), "999999999 window\n");
+        CChildProcess other({"/usr/bin/flock", "--no-fork", home.File("fernzahl.lock"), "/usr/bin/sleep", "60"}, env,
+                            "/dev/null");
+        ASSERT_TRUE(PollUntil([&] {
+            const CFileDescriptor probe(open(home.File("fernzahl.lock").c_str(), O_RDONLY | O_CLOEXEC));
+            return flock(probe.Get(), LOCK_EX | LOCK_NB) != 0;
+        }));
+        secondStartSays(other, "is in use: /usr/bin/sleep (process ");
+    }
+}
+
 TEST_F(StartupTest, DamagedSettingsFileIsKeptAsideWithAMessageAndTheDefaultsApply) {
     WriteFile(home.File("fernzahl.ini"), "[Allgemein]\nSplashScreen=0\n\xFF\xFE garbage\n");
     const std::string said = RunUntilItSays("is damaged");
