@@ -1,7 +1,7 @@
 #include "platform/SingleInstance.h"
 
+#include "core/FileDescriptor.h"
 #include "core/FileLayer.h"
-#include "platform/PosixFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <sstream>
 #include <sys/file.h>

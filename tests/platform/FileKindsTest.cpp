@@ -60,6 +60,19 @@ TEST(FileKinds, CheckpointThatIsNoFileIsSetAsideUnderAName) {
     }
 }
 
+// A FIFO where the tariff file belongs is no tariff: the connection starts at the default rate at
+// once, and the FIFO is left as it is.
+TEST(FileKinds, TariffThatIsAFifoIsNeverWaitedOn) {
+    MeteringWorld world{CDateTime::FromDate(2026, 12, 7, 10, 0, 0)};
+    ASSERT_EQ(mkfifo(world.TariffPath().c_str(), 0600), 0);
+    CMeterStation station(world.services);
+    station.StartConnection(0, world.TariffPath(), "ttyS0", "tonline", "Fernzahl");
+    EXPECT_FALSE(station.Tariff().HasZone());
+    struct stat info {};
+    ASSERT_EQ(stat(world.TariffPath().c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
 // The real fernzahl-cli with a FIFO in the place of each file it reads: every command ends.
 TEST(FileKinds, CommandsNeverWaitOnAFifo) {
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
