@@ -20,9 +20,10 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
-CFernzahlApp::CFernzahlApp(int& argc, char** argv) : QApplication(argc, argv) {
+CFernzahlApp::CFernzahlApp(int& argc, char** argv) : QApplication(argc, argv), m_arguments(argv, argv + argc) {
     setApplicationName(QStringLiteral("fernzahl"));
     setApplicationVersion(QStringLiteral(FERNZAHL_VERSION));
 }
@@ -51,7 +52,7 @@ int CFernzahlApp::Run() {
     // ends a running connection cleanly first.
     CTerminationSignals termination;
     connect(&termination, &CTerminationSignals::TerminationRequested, this, [this] { m_terminationRequested = true; });
-    m_paths = DataPaths::Resolve(parser.value(dataDir).toStdString());
+    m_paths = DataPaths::Resolve(DataDirectoryArgument());
     if (!m_resources.Load()) {
         CMessageBox::Show(nullptr, QString::fromLatin1(CResourceLibrary::kNotFoundMessage), CMessageBox::Buttons::Ok,
                           CMessageBox::Icon::Stop);
@@ -74,6 +75,20 @@ int CFernzahlApp::Run() {
         RunMainWindow(termination);
     }
     return 0;
+}
+
+// The folder as its bytes: the parser's text has lost what is not text in the locale's encoding.
+// The parser has checked the command line; the last --data-dir counts, as there.
+std::string CFernzahlApp::DataDirectoryArgument() const {
+    std::string folder;
+    for (size_t i = 1; i < m_arguments.size() && m_arguments[i] != "--"; ++i) {
+        if (m_arguments[i] == "--data-dir" && i + 1 < m_arguments.size()) {
+            folder = m_arguments[++i];
+        } else if (m_arguments[i].starts_with("--data-dir=")) {
+            folder = m_arguments[i].substr(std::strlen("--data-dir="));
+        }
+    }
+    return folder;
 }
 
 void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {

@@ -66,6 +66,9 @@ std::string CAutostart::ExecLine(const std::string& path) {
 }
 
 bool CAutostart::Enable(const std::string& programPath) const {
+    if (programPath.empty()) {
+        return false; // an entry that starts nothing would only look like a success
+    }
     std::error_code error;
     fs::create_directories(m_directory, error);
     return CFileLayer::Replace(EntryPath(), "[Desktop Entry]\nType=Application\nName=Fernzahl\n"

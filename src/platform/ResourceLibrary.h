@@ -39,8 +39,11 @@ public:
     static std::string ResourcePath(const std::string& name);
 
 private:
+    void Unregister();
+
     inline static std::string s_language;
 
     std::string m_path;
+    std::string m_bundle; // the bundle's bytes, registered with Qt while loaded
     CStringTable m_strings;
 };

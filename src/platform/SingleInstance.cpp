@@ -2,6 +2,7 @@
 
 #include "core/FileDescriptor.h"
 #include "core/FileLayer.h"
+#include "platform/InstalledFiles.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -109,11 +110,6 @@ std::string ProgramOf(pid_t pid) {
     return name;
 }
 
-std::string OwnProgram() {
-    std::error_code error;
-    return std::filesystem::read_symlink("/proc/self/exe", error).string();
-}
-
 } // namespace
 
 std::string CSingleInstance::FolderKey(const std::string& dataDirectory) {
@@ -183,7 +179,8 @@ std::optional<CSingleInstance::Holder> CSingleInstance::FindHolder() const {
     if (program.empty()) {
         return std::nullopt;
     }
-    return Holder{pid, program, Classify(program, fileIsTrue ? purpose : std::string(), OwnProgram())};
+    return Holder{pid, program,
+                  Classify(program, fileIsTrue ? purpose : std::string(), CInstalledFiles::ProgramFile())};
 }
 
 CSingleInstance::Holder::Kind CSingleInstance::Classify(const std::string& program, const std::string& purpose,

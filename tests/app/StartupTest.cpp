@@ -142,6 +142,27 @@ TEST_F(StartupTest, SecondStartThatCannotReachTheHolderSaysWhoHoldsTheFolder) {
     }
 }
 
+// Folder names are bytes: a program in a folder named in Latin-1 ("B\xFCro") finds its resource
+// library and example tariff beside it, and --data-dir names a folder of such a name as it is.
+TEST_F(StartupTest, FoldersNamedInAnotherEncodingAreUsedByTheirBytes) {
+    const std::string program = home.File("B\xFCro");
+    const std::string data = home.File("D\xFCten");
+    fs::create_directories(program);
+    fs::create_directories(data);
+    for (const char* file : {"fernzahl", "Fernzahl.dll", "Fernzahl-example.tff"}) {
+        fs::copy_file(BinaryPath(file), program + "/" + file);
+    }
+    WriteFile(data + "/fernzahl.ini", "[Allgemein]\nSplashScreen=0\n");
+    const std::string output = runtime.File("fernzahl.err");
+    CChildProcess fernzahl({program + "/fernzahl", "--data-dir", data}, Environment(), output);
+    ASSERT_TRUE(PollUntil([&] { return FileExists(data + "/Fernzahl.tff") || !fernzahl.IsRunning(); }))
+        << ReadFile(output);
+    fernzahl.Signal(SIGTERM);
+    EXPECT_EQ(fernzahl.Wait(std::chrono::seconds(20)), 0) << ReadFile(output);
+    EXPECT_EQ(ReadFile(data + "/Fernzahl.tff"), ReadFile(BinaryPath("Fernzahl-example.tff")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.Path()), {}), 2) << "no folder of another name";
+}
+
 TEST_F(StartupTest, DamagedSettingsFileIsKeptAsideWithAMessageAndTheDefaultsApply) {
     WriteFile(home.File("fernzahl.ini"), "[Allgemein]\nSplashScreen=0\n\xFF\xFE garbage\n");
     const std::string said = RunUntilItSays("is damaged");
