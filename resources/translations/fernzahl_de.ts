@@ -380,6 +380,16 @@ Das kann nicht rückgängig gemacht werden.</translation>
       <translation>Bitte wählen Sie ein serielles Gerät aus der Liste, oder geben Sie seinen vollständigen Pfad ein, etwa /dev/ttyACM0.</translation>
     </message>
     <message>
+      <source>Fernzahl may not open the modem device %1, so it cannot see when the modem is connected. No group of users may open it: ask your administrator to give you access, for example with a udev rule that gives the device to a group you belong to (such as dialout).</source>
+      <comment>463</comment>
+      <translation>Fernzahl darf das Modemgerät %1 nicht öffnen und kann daher nicht sehen, wann das Modem verbunden ist. Keine Benutzergruppe darf es öffnen: Bitten Sie Ihren Administrator um Zugriff, zum Beispiel mit einer udev-Regel, die das Gerät einer Ihrer Gruppen gibt (etwa dialout).</translation>
+    </message>
+    <message>
+      <source>The modem device in the settings is longer than %1 characters, so Fernzahl watches no modem line. Please choose the device again in the options (Monitoring).</source>
+      <comment>464</comment>
+      <translation>Das Modemgerät in den Einstellungen ist länger als %1 Zeichen, daher überwacht Fernzahl keine Modemleitung. Bitte wählen Sie das Gerät in den Optionen (Überwachung) erneut.</translation>
+    </message>
+    <message>
       <source>Connection summary</source>
       <comment>470</comment>
       <translation>Zusammenfassung der Verbindungen</translation>
