@@ -71,6 +71,16 @@ Eine jetzt laufende Verbindung wird protokolliert und nicht mehr gezählt.</tran
       <translation>Die Verbindung „%1“ (begonnen am %2), die bei ihrem Ende nicht ins Protokoll geschrieben werden konnte, ist jetzt protokolliert.</translation>
     </message>
     <message>
+      <source>The log %1 still cannot be written, so these connections, which waited for it, are lost now that Fernzahl ends: %2. Please note them down.</source>
+      <comment>126</comment>
+      <translation>Das Protokoll %1 kann weiterhin nicht geschrieben werden, daher gehen diese Verbindungen, die darauf warteten, jetzt mit dem Ende von Fernzahl verloren: %2. Bitte notieren Sie sie.</translation>
+    </message>
+    <message>
+      <source>Fernzahl cannot keep its files in the data folder %1: %2. Please check the folder, or start Fernzahl with another one (fernzahl --data-dir FOLDER).</source>
+      <comment>127</comment>
+      <translation>Fernzahl kann seine Dateien nicht im Datenordner %1 ablegen: %2. Bitte prüfen Sie den Ordner oder starten Sie Fernzahl mit einem anderen (fernzahl --data-dir ORDNER).</translation>
+    </message>
+    <message>
       <source>%1 · %2</source>
       <comment>170</comment>
       <translation>%1 · %2</translation>

@@ -59,6 +59,13 @@ int CFernzahlApp::Run() {
         return 1;
     }
     // Only now, since it makes the data folder: without the library nothing is touched.
+    if (const std::optional<std::string> problem = DataPaths::MakeDataDirectory(m_paths.dataDirectory)) {
+        CMessageBox::Show(nullptr,
+                          QString::fromStdString(m_resources.Strings().Format(Str::kDataFolderUnusable,
+                                                                              {m_paths.dataDirectory, *problem})),
+                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+        return 1;
+    }
     if (m_instance.Acquire(m_paths.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
         return AskHolderToShow();
     }

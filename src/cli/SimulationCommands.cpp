@@ -14,6 +14,7 @@
 #include "log/ProtokollFile.h"
 #include "metering/MeterStation.h"
 #include "metering/ZaehlerFile.h"
+#include "platform/DataPaths.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
 #include "platform/UserName.h"
@@ -279,6 +280,12 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
         context.err << "fernzahl-cli: --start lies in the future; a connection counted in the data folder must "
                        "have begun by now\n";
         return 2;
+    }
+    if (const std::optional<std::string> problem =
+            useDataDirectory ? DataPaths::MakeDataDirectory(context.dataDirectory) : std::nullopt) {
+        context.err << "fernzahl-cli: the data folder " << context.dataDirectory << " cannot be used: " << *problem
+                    << "; nothing was metered\n";
+        return 1;
     }
     // One writer per data folder: the desktop program keeps its counters in memory and would save
     // them over what this run adds.

@@ -163,6 +163,23 @@ TEST_F(StartupTest, FoldersNamedInAnotherEncodingAreUsedByTheirBytes) {
     EXPECT_EQ(std::distance(fs::directory_iterator(home.Path()), {}), 2) << "no folder of another name";
 }
 
+// A data folder that is a symbolic link to itself can hold no file: every program that would
+// write there says so and ends with 1, instead of metering what it cannot keep.
+TEST_F(StartupTest, DataFolderInASymbolicLinkLoopIsRefusedWithTheReason) {
+    const std::string loop = home.File("loop");
+    fs::create_symlink(loop, loop);
+    ProcessEnvironment env = Environment();
+    env.set["FERNZAHL_HOME"] = loop;
+    for (const std::vector<std::string>& argv :
+         {std::vector<std::string>{BinaryPath("fernzahl")},
+          {BinaryPath("fernzahl-cli"), "run"},
+          {BinaryPath("fernzahl-cli"), "meter", "--data-dir", loop, "--seconds", "60"}}) {
+        const ProcessResult result = RunProcess(argv, env, std::chrono::seconds(20));
+        EXPECT_EQ(result.exitCode, 1) << argv.back() << ": " << result.err;
+        EXPECT_NE(result.err.find("Too many levels of symbolic links"), std::string::npos) << result.err;
+    }
+}
+
 TEST_F(StartupTest, DamagedSettingsFileIsKeptAsideWithAMessageAndTheDefaultsApply) {
     WriteFile(home.File("fernzahl.ini"), "[Allgemein]\nSplashScreen=0\n\xFF\xFE garbage\n");
     const std::string said = RunUntilItSays("is damaged");
