@@ -15,6 +15,7 @@
 #include <sstream>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <vector>
 
@@ -70,15 +71,19 @@ const char* PurposeName(CSingleInstance::Purpose purpose) {
 }
 
 // The processes holding an flock on the file, as the kernel lists them: a lock file may name a
-// process long gone, or none at all when another program took the lock.
+// process long gone, or none at all when another program took the lock. Those on the file's own
+// device come first; some file systems (btrfs) show the file under another device number.
 std::vector<pid_t> FlockHolders(const std::string& path) {
     struct stat info {};
     std::string text;
     if (stat(path.c_str(), &info) != 0 || !ReadWholeFile("/proc/locks", text)) {
         return {};
     }
+    char device[32];
+    std::snprintf(device, sizeof device, "%02x:%02x", major(info.st_dev), minor(info.st_dev));
     const std::string inode = ":" + std::to_string(info.st_ino);
     std::vector<pid_t> holders;
+    size_t onDevice = 0;
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
@@ -88,7 +93,9 @@ std::vector<pid_t> FlockHolders(const std::string& path) {
         pid_t pid = 0;
         if (words >> number >> type >> advisory >> access >> pid >> file && type == "FLOCK" &&
             file.size() > inode.size() && file.ends_with(inode)) {
-            holders.push_back(pid);
+            const bool sameDevice = file == device + inode;
+            holders.insert(holders.begin() + static_cast<std::ptrdiff_t>(sameDevice ? onDevice++ : holders.size()),
+                           pid);
         }
     }
     return holders;
