@@ -86,6 +86,16 @@ Eine jetzt laufende Verbindung wird protokolliert und nicht mehr gezählt.</tran
       <translation>Die Verbindung „%1“ (begonnen am %2), die bei ihrem Ende nicht ins Protokoll geschrieben werden konnte, ist jetzt protokolliert.</translation>
     </message>
     <message>
+      <source>The log %1 still cannot be written, so these connections, which waited for it, are lost now that Fernzahl ends: %2. Please note them down.</source>
+      <comment>126</comment>
+      <translation>Das Protokoll %1 kann weiterhin nicht geschrieben werden, daher gehen diese Verbindungen, die darauf warteten, jetzt mit dem Ende von Fernzahl verloren: %2. Bitte notieren Sie sie.</translation>
+    </message>
+    <message>
+      <source>Fernzahl cannot keep its files in the data folder %1: %2. Please check the folder, or start Fernzahl with another one (fernzahl --data-dir FOLDER).</source>
+      <comment>127</comment>
+      <translation>Fernzahl kann seine Dateien nicht im Datenordner %1 ablegen: %2. Bitte prüfen Sie den Ordner oder starten Sie Fernzahl mit einem anderen (fernzahl --data-dir ORDNER).</translation>
+    </message>
+    <message>
       <source>%1 · %2</source>
       <comment>170</comment>
       <translation>%1 · %2</translation>
@@ -399,6 +409,16 @@ Das kann nicht rückgängig gemacht werden.</translation>
       <source>Please choose a serial device from the list, or type its full path, such as /dev/ttyACM0.</source>
       <comment>462</comment>
       <translation>Bitte wählen Sie ein serielles Gerät aus der Liste, oder geben Sie seinen vollständigen Pfad ein, etwa /dev/ttyACM0.</translation>
+    </message>
+    <message>
+      <source>Fernzahl may not open the modem device %1, so it cannot see when the modem is connected. No group of users may open it: ask your administrator to give you access, for example with a udev rule that gives the device to a group you belong to (such as dialout).</source>
+      <comment>463</comment>
+      <translation>Fernzahl darf das Modemgerät %1 nicht öffnen und kann daher nicht sehen, wann das Modem verbunden ist. Keine Benutzergruppe darf es öffnen: Bitten Sie Ihren Administrator um Zugriff, zum Beispiel mit einer udev-Regel, die das Gerät einer Ihrer Gruppen gibt (etwa dialout).</translation>
+    </message>
+    <message>
+      <source>The modem device in the settings is longer than %1 characters, so Fernzahl watches no modem line. Please choose the device again in the options (Monitoring).</source>
+      <comment>464</comment>
+      <translation>Das Modemgerät in den Einstellungen ist länger als %1 Zeichen, daher überwacht Fernzahl keine Modemleitung. Bitte wählen Sie das Gerät in den Optionen (Überwachung) erneut.</translation>
     </message>
     <message>
       <source>Connection summary</source>
@@ -793,6 +813,31 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif berec
       <source>Counters</source>
       <comment>669</comment>
       <translation>Zähler</translation>
+    </message>
+    <message>
+      <source>fernzahl-cli is adding a simulated connection to this data folder (%1, process %2). Start Fernzahl again once it has finished; to stop it instead, end it with kill %2 (it then adds nothing).</source>
+      <comment>670</comment>
+      <translation>fernzahl-cli fügt diesem Datenordner gerade eine simulierte Verbindung hinzu (%1, Prozess %2). Starten Sie Fernzahl erneut, wenn es fertig ist; um es stattdessen abzubrechen, beenden Sie es mit kill %2 (es fügt dann nichts hinzu).</translation>
+    </message>
+    <message>
+      <source>Fernzahl is already running for this data folder, from a program file that has been replaced since it started, usually by an update (%1, process %2), so it cannot be asked to show its window. End it with Exit in its menu or in the notification area, or with kill %2, and start Fernzahl again.</source>
+      <comment>671</comment>
+      <translation>Fernzahl läuft für diesen Datenordner bereits, aus einer Programmdatei, die seit seinem Start ersetzt wurde, meist durch ein Update (%1, Prozess %2), und kann daher nicht gebeten werden, sein Fenster zu zeigen. Beenden Sie es mit „Beenden“ in seinem Menü oder im Infobereich oder mit kill %2 und starten Sie Fernzahl erneut.</translation>
+    </message>
+    <message>
+      <source>Another copy of Fernzahl is already running for this data folder (%1, process %2) and could not be asked to show its window. Bring it up from its icon in the notification area, or end it (kill %2) and start Fernzahl again.</source>
+      <comment>672</comment>
+      <translation>Eine andere Kopie von Fernzahl läuft für diesen Datenordner bereits (%1, Prozess %2) und konnte nicht gebeten werden, ihr Fenster zu zeigen. Holen Sie sie über ihr Symbol im Infobereich hervor oder beenden Sie sie (kill %2) und starten Sie Fernzahl erneut.</translation>
+    </message>
+    <message>
+      <source>The data folder %1 is in use: %2 (process %3) holds its lock file %4. End that program and start Fernzahl again, or start Fernzahl with another data folder (fernzahl --data-dir FOLDER).</source>
+      <comment>673</comment>
+      <translation>Der Datenordner %1 ist belegt: %2 (Prozess %3) hält seine Sperrdatei %4. Beenden Sie dieses Programm und starten Sie Fernzahl erneut, oder starten Sie Fernzahl mit einem anderen Datenordner (fernzahl --data-dir ORDNER).</translation>
+    </message>
+    <message>
+      <source>The data folder %1 is in use: another program holds its lock file %2, and which one cannot be found out (a process of another user or on another computer). End that program and start Fernzahl again, or start Fernzahl with another data folder (fernzahl --data-dir FOLDER).</source>
+      <comment>674</comment>
+      <translation>Der Datenordner %1 ist belegt: Ein anderes Programm hält seine Sperrdatei %2, und welches, lässt sich nicht herausfinden (ein Prozess eines anderen Benutzers oder auf einem anderen Rechner). Beenden Sie dieses Programm und starten Sie Fernzahl erneut, oder starten Sie Fernzahl mit einem anderen Datenordner (fernzahl --data-dir ORDNER).</translation>
     </message>
     <message>
       <source>Fernzahl</source>

@@ -21,9 +21,10 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
-CFernzahlApp::CFernzahlApp(int& argc, char** argv) : QApplication(argc, argv) {
+CFernzahlApp::CFernzahlApp(int& argc, char** argv) : QApplication(argc, argv), m_arguments(argv, argv + argc) {
     setApplicationName(QStringLiteral("fernzahl"));
     setApplicationVersion(QStringLiteral(FERNZAHL_VERSION));
 }
@@ -51,7 +52,7 @@ QCommandLineOption AddOptions(QCommandLineParser& parser, const CStringTable& st
 
 int CFernzahlApp::Run() {
     QCommandLineParser parser;
-    const QCommandLineOption dataDir = AddOptions(parser, CStringTable());
+    AddOptions(parser, CStringTable());
     const bool parsed = parser.parse(arguments());
     if (!parsed || parser.isSet(QStringLiteral("version"))) {
         parser.process(*this); // tells what it could not read, or the version, and ends
@@ -70,7 +71,7 @@ int CFernzahlApp::Run() {
     // ends a running connection cleanly first.
     CTerminationSignals termination;
     connect(&termination, &CTerminationSignals::TerminationRequested, this, [this] { m_terminationRequested = true; });
-    m_paths = DataPaths::Resolve(parser.value(dataDir).toStdString());
+    m_paths = DataPaths::Resolve(DataDirectoryArgument());
     const bool loaded = m_resources.Load();
     if (help) {
         return ShowHelp(loaded);
@@ -81,6 +82,13 @@ int CFernzahlApp::Run() {
         return 1;
     }
     // Only now, since it makes the data folder: without the library nothing is touched.
+    if (const std::optional<std::string> problem = DataPaths::MakeDataDirectory(m_paths.dataDirectory)) {
+        CMessageBox::Show(nullptr,
+                          QString::fromStdString(m_resources.Strings().Format(Str::kDataFolderUnusable,
+                                                                              {m_paths.dataDirectory, *problem})),
+                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+        return 1;
+    }
     if (m_instance.Acquire(m_paths.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
         return AskHolderToShow();
     }
@@ -97,6 +105,20 @@ int CFernzahlApp::Run() {
         RunMainWindow(termination);
     }
     return 0;
+}
+
+// The folder as its bytes: the parser's text has lost what is not text in the locale's encoding.
+// The parser has checked the command line; the last --data-dir counts, as there.
+std::string CFernzahlApp::DataDirectoryArgument() const {
+    std::string folder;
+    for (size_t i = 1; i < m_arguments.size() && m_arguments[i] != "--"; ++i) {
+        if (m_arguments[i] == "--data-dir" && i + 1 < m_arguments.size()) {
+            folder = m_arguments[++i];
+        } else if (m_arguments[i].starts_with("--data-dir=")) {
+            folder = m_arguments[i].substr(std::strlen("--data-dir="));
+        }
+    }
+    return folder;
 }
 
 void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
@@ -133,22 +155,41 @@ int CFernzahlApp::ShowHelp(bool libraryLoaded) {
 }
 
 // Through the session bus, with this start's activation token, so that Wayland lets the window come
-// up; without a bus, by a signal. A meter without a window cannot show one: the user is told which
-// process it is and how to end it.
+// up; without a bus, by a signal. A holder that cannot be asked is named, with what to do: a second
+// start never ends as if it had worked.
 int CFernzahlApp::AskHolderToShow() {
     if (CMeterBusService::ActivateRunning(m_paths.dataDirectory, CMeterBusService::StartToken()) ||
         m_instance.AskHolderToShow()) {
         return 0;
     }
-    const std::optional<CSingleInstance::Holder> holder = m_instance.FindHolder();
-    if (!holder || std::filesystem::path(holder->program).filename() != "fernzahl-cli") {
-        return 0;
-    }
-    CMessageBox::Show(nullptr,
-                      QString::fromStdString(m_resources.Strings().Format(
-                          Str::kMeteringInBackground, {holder->program, std::to_string(holder->pid)})),
-                      CMessageBox::Buttons::Ok, CMessageBox::Icon::Information);
+    CMessageBox::Show(nullptr, QString::fromStdString(DescribeHolder()), CMessageBox::Buttons::Ok,
+                      CMessageBox::Icon::Information);
     return 1;
+}
+
+std::string CFernzahlApp::DescribeHolder() const {
+    using Kind = CSingleInstance::Holder::Kind;
+    const CStringTable& strings = m_resources.Strings();
+    const std::optional<CSingleInstance::Holder> holder = m_instance.FindHolder();
+    if (!holder) {
+        return strings.Format(Str::kFolderHeldByUnknown, {m_paths.dataDirectory, m_instance.HeldPath()});
+    }
+    const std::string& program = holder->program;
+    const std::string pid = std::to_string(holder->pid);
+    switch (holder->kind) {
+    case Kind::HeadlessMeter:
+        return strings.Format(Str::kMeteringInBackground, {program, pid});
+    case Kind::Simulation:
+        return strings.Format(Str::kSimulationHoldsFolder, {program, pid});
+    case Kind::ReplacedProgram:
+        return strings.Format(Str::kReplacedProgramHoldsFolder, {program, pid});
+    case Kind::ThisProgram:
+    case Kind::OtherCopy:
+        return strings.Format(Str::kOtherCopyHoldsFolder, {program, pid});
+    case Kind::OtherProgram:
+        break;
+    }
+    return strings.Format(Str::kFolderHeldByProgram, {m_paths.dataDirectory, program, pid, m_instance.HeldPath()});
 }
 
 // A damaged settings file gives the defaults; it is kept aside, so that no save replaces it.

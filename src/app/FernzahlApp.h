@@ -8,6 +8,8 @@
 #include <QApplication>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class CIniSettingsStore;
 class CTerminationSignals;
@@ -24,16 +26,21 @@ public:
     int Run();
 
 private:
+    // The value of --data-dir as given; empty when there is none.
+    std::string DataDirectoryArgument() const;
     // A second start: the running program is asked to show itself. The exit code.
     int AskHolderToShow();
     // --help, in the language of the window; ends the program.
     int ShowHelp(bool libraryLoaded);
+    // Which process holds the data folder, and what the user can do about it.
+    std::string DescribeHolder() const;
     void SetAsideDamagedSettings();
     void InstallDeliveredDefaultTariff();
     void InstallExampleTariff();
     // Runs the main window until it closes.
     void RunMainWindow(CTerminationSignals& termination);
 
+    std::vector<std::string> m_arguments; // the command line as its bytes
     DataPaths m_paths;
     CSingleInstance m_instance;
     CResourceLibrary m_resources;

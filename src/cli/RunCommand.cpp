@@ -6,6 +6,7 @@
 #include "platform/CanberraSoundPlayer.h"
 #include "platform/CheckpointFile.h"
 #include "platform/ConnectionSources.h"
+#include "platform/DataPaths.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/MeterBusService.h"
 #include "platform/ResourceLibrary.h"
@@ -73,8 +74,14 @@ int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& co
     char* argv[] = {name, nullptr};
     QCoreApplication application(argc, argv);
     CTerminationSignals termination;
+    if (const std::optional<std::string> problem = DataPaths::MakeDataDirectory(context.dataDirectory)) {
+        context.err << "fernzahl-cli: the data folder " << context.dataDirectory << " cannot be used: " << *problem
+                    << '\n';
+        return 1;
+    }
     CSingleInstance lock;
-    if (lock.Acquire(context.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
+    if (lock.Acquire(context.dataDirectory, CSingleInstance::Purpose::Meter) ==
+        CSingleInstance::Result::HeldByAnother) {
         context.err << "fernzahl-cli: " << context.dataDirectory << " is metered already by " << lock.DescribeHolder()
                     << "; one meter a data folder\n";
         return 1;

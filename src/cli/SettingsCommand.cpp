@@ -50,13 +50,28 @@ void Print(std::FILE* out, const SettingValue& value, bool amount) {
     std::fprintf(out, "%s\n", text.c_str());
 }
 
+// A number setting the settings file holds as a text (written by hand, "15 ; day") is read by the
+// program as that number, or as its default when the text is none: shown as the program reads it.
+SettingValue AsTheProgramReads(const std::string& name, const SettingValue& stored,
+                               const std::optional<SettingValue>& fallback, std::ostream& err) {
+    if (!fallback || fallback->kind != SettingValue::Kind::Number || stored.kind != SettingValue::Kind::String) {
+        return stored;
+    }
+    if (const std::optional<uint32_t> number = ParseUint32(stored.text)) {
+        return SettingValue::Number(*number);
+    }
+    err << "fernzahl-cli: " << name << "=\"" << stored.text
+        << "\" in the settings file is no number; the default applies\n";
+    return *fallback;
+}
+
 int Get(const std::string& section, const std::string& name, SettingsStore& store, std::FILE* out, std::ostream& err) {
     const bool amount = IsAmount(section, name);
     const std::optional<SettingsSection> values = store.OpenSettingsKey(false, section);
     if (values) {
         for (const auto& [valueName, value] : *values) {
             if (valueName == name) {
-                Print(out, value, amount);
+                Print(out, AsTheProgramReads(name, value, TableDefault(section, name), err), amount);
                 return 0;
             }
         }

@@ -14,6 +14,7 @@
 #include "log/ProtokollFile.h"
 #include "metering/MeterStation.h"
 #include "metering/ZaehlerFile.h"
+#include "platform/DataPaths.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemClock.h"
 #include "platform/UserName.h"
@@ -284,10 +285,17 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
                        "have begun by now\n";
         return 2;
     }
+    if (const std::optional<std::string> problem =
+            useDataDirectory ? DataPaths::MakeDataDirectory(context.dataDirectory) : std::nullopt) {
+        context.err << "fernzahl-cli: the data folder " << context.dataDirectory << " cannot be used: " << *problem
+                    << "; nothing was metered\n";
+        return 1;
+    }
     // One writer per data folder: the desktop program keeps its counters in memory and would save
     // them over what this run adds.
     CSingleInstance meterLock;
-    if (useDataDirectory && meterLock.Acquire(context.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
+    if (useDataDirectory && meterLock.Acquire(context.dataDirectory, CSingleInstance::Purpose::Simulation) ==
+                                CSingleInstance::Result::HeldByAnother) {
         context.err << "fernzahl-cli: " << context.dataDirectory << " is held by " << meterLock.DescribeHolder()
                     << ", which may write its counters over what this run adds; meter into it once that has ended, "
                        "or leave out --data-dir\n";

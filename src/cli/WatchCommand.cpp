@@ -53,18 +53,28 @@ const char* StatusName(ModemLine::Status status) {
 }
 
 // The command line speaks English whether or not the resource library is there.
-void TellNoPermission(const CliContext& context, const CVerbindungsWaechter::ModemProblem& problem) {
-    context.err << "fernzahl-cli: you may not open " << problem.device << "; it belongs to the group \""
-                << problem.group << "\" (sudo adduser $USER " << problem.group << ", then log out and back in)\n";
+void TellModemProblem(const CliContext& context, const CVerbindungsWaechter::ModemProblem& problem) {
+    if (problem.device.empty()) {
+        context.err << "fernzahl-cli: the modem device in the settings (Überwachung/Gerät) is longer than "
+                    << SettingsStore::kMaxStringLength << " characters; no modem line is watched\n";
+    } else if (problem.group.empty()) {
+        context.err << "fernzahl-cli: you may not open " << problem.device
+                    << ", and no group may; ask the administrator for access (a udev rule giving it to a group "
+                       "such as dialout)\n";
+    } else {
+        context.err << "fernzahl-cli: you may not open " << problem.device << "; members of the group \""
+                    << problem.group << "\" may (sudo adduser $USER " << problem.group
+                    << ", then log out and back in)\n";
+    }
 }
 
 // The modem line's device and what it reports, watched or not: modem-line, device, status.
 void PrintModemLine(const CliContext& context, ModemLine& modem) {
     const std::string device = ModemDevice::Watched(context.settings);
-    const ModemLine::Reading reading = modem.Read(device);
+    const ModemLine::Reading reading = device.empty() ? ModemLine::Reading{} : modem.Read(device);
     std::fprintf(context.out, "modem-line\t%s\t%s\n", device.c_str(), StatusName(reading.status));
-    if (reading.status == ModemLine::Status::kNoPermission) {
-        TellNoPermission(context, {device, reading.group});
+    if (device.empty() || reading.status == ModemLine::Status::kNoPermission) {
+        TellModemProblem(context, {device, reading.group});
     }
 }
 
@@ -107,7 +117,7 @@ int RunWatchCommand(const std::vector<std::string>& words, const CliContext& con
         const int before = watcher.GetState();
         watcher.Poll();
         if (const auto problem = watcher.TakeModemProblem()) {
-            TellNoPermission(context, *problem);
+            TellModemProblem(context, *problem);
         }
         if (watcher.HasStarted()) {
             PrintLine(context.out, clock, "started", watcher.GetState(), watcher);

@@ -24,3 +24,7 @@ private:
 // in its place: only a regular file stays open. Otherwise the descriptor is closed and errno says
 // why (EISDIR for a folder, EINVAL for anything else that is no regular file).
 CFileDescriptor OpenRegularFile(const std::string& path, int flags, unsigned mode = 0);
+
+// Reads a whole file; false (and empty text) when it cannot be read or is no regular file (a
+// FIFO or device in its place is never waited on).
+bool ReadWholeFile(const std::string& path, std::string& text);

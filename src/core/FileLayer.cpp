@@ -36,6 +36,7 @@ void ReadFaultFromEnvironment() {
 using Kind = CFileLayer::Operation::Kind;
 
 std::atomic<bool> g_recording{false};
+std::atomic<bool> g_withoutHardLinks{false};
 std::mutex g_recordMutex;
 std::vector<CFileLayer::Operation> g_recorded;
 
@@ -192,7 +193,14 @@ bool CFileLayer::Rename(const std::string& from, const std::string& to) {
 }
 
 bool CFileLayer::Link(const std::string& from, const std::string& to) {
-    return !Injected(Kind::Link, to) && link(from.c_str(), to.c_str()) == 0;
+    if (Injected(Kind::Link, to)) {
+        return false;
+    }
+    if (g_withoutHardLinks) {
+        errno = EPERM;
+        return false;
+    }
+    return link(from.c_str(), to.c_str()) == 0;
 }
 
 bool CFileLayer::RenameNoReplace(const std::string& from, const std::string& to) {
@@ -323,6 +331,10 @@ void CFileLayer::FailOperation(unsigned n, int error) {
 
 unsigned CFileLayer::CountOperations() {
     return g_operations;
+}
+
+void CFileLayer::WithoutHardLinks(bool without) {
+    g_withoutHardLinks = without;
 }
 
 void CFileLayer::RecordOperations() {

@@ -58,6 +58,8 @@ public:
     static void FailOperation(unsigned n, int error = ENOSPC);
     // The operations counted since the start or the last FailOperation.
     static unsigned CountOperations();
+    // The seam's file system without hard links (FAT, exFAT, SMB): every link fails with EPERM.
+    static void WithoutHardLinks(bool without);
 
     // One operation as the seam saw it, so that a test can pin the order of the writes.
     struct Operation {

@@ -1,10 +1,9 @@
 #include "core/MemoryDirectory.h"
 
+#include "core/FileDescriptor.h"
 #include "core/RecordStorage.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <mutex>
 
 namespace {
@@ -86,10 +85,9 @@ std::unique_ptr<RecordStorage> CMemoryDirectory::Open(std::string_view path) {
 }
 
 std::optional<std::vector<uint8_t>> CMemoryDirectory::ReadFromDisk(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file.good() && !file.eof()) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
         return std::nullopt;
     }
-    return bytes;
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }

@@ -9,6 +9,11 @@ std::string PortPath(int port) {
 }
 
 std::string Watched(SettingsStore& settings) {
+    // A path too long for the setting is not what the user chose there: nothing is watched rather
+    // than another port.
+    if (settings.IsTooLong(Setting::kModemDevice)) {
+        return {};
+    }
     // Only a full path counts: a relative one would depend on where the program was started.
     const std::string device = settings.Read(Setting::kModemDevice);
     return device.starts_with('/') ? device : PortPath(static_cast<int>(settings.Read(Setting::kPort)));

@@ -16,7 +16,7 @@ public:
     enum class Status { kCarrier, kNoCarrier, kAbsent, kNoPermission };
     struct Reading {
         Status status = Status::kAbsent;
-        std::string group; // the group that owns a device this user may not open
+        std::string group; // the group whose members may open a device this user may not; empty when none
     };
 
     virtual ~ModemLine() = default;

@@ -39,6 +39,9 @@ void CVerbindungsWaechter::ReadSettings() {
     m_dialUpMonitoring = settings.Read(Setting::kDfueNetzwerk) != 0 && m_dialUpAvailable;
     m_modemMonitoring = settings.Read(Setting::kModem) != 0;
     m_modemDevice = ModemDevice::Watched(settings);
+    if (m_modemMonitoring && m_modemDevice.empty()) {
+        NoteProblem({});
+    }
     m_leadTime = static_cast<int>(settings.Read(Setting::kVorlaufzeit));
     m_tolerance = static_cast<int>(settings.Read(Setting::kToleranzzeit));
 }
@@ -67,9 +70,9 @@ void CVerbindungsWaechter::PollDialUp() {
 
 void CVerbindungsWaechter::PollModemLine() {
     const uint32_t now = m_services.clock.GetTickCount();
-    const ModemLine::Reading reading = m_modem.Read(m_modemDevice);
+    const ModemLine::Reading reading = m_modemDevice.empty() ? ModemLine::Reading{} : m_modem.Read(m_modemDevice);
     if (reading.status == ModemLine::Status::kNoPermission) {
-        NoteNoPermission(reading.group);
+        NoteProblem(reading.group);
     }
     if (reading.status != ModemLine::Status::kCarrier) {
         m_carrierOffTick = now;
@@ -84,7 +87,7 @@ void CVerbindungsWaechter::PollModemLine() {
     }
 }
 
-void CVerbindungsWaechter::NoteNoPermission(const std::string& group) {
+void CVerbindungsWaechter::NoteProblem(const std::string& group) {
     if (m_modemProblemToldFor == m_modemDevice) {
         return;
     }
@@ -98,6 +101,12 @@ std::optional<CVerbindungsWaechter::ModemProblem> CVerbindungsWaechter::TakeMode
 
 std::string CVerbindungsWaechter::Describe(const ModemProblem& problem, const CStringTable& strings,
                                            const std::string& user) {
+    if (problem.device.empty()) {
+        return strings.Format(Str::kModemDeviceTooLong, {std::to_string(SettingsStore::kMaxStringLength)});
+    }
+    if (problem.group.empty()) {
+        return strings.Format(Str::kModemNoGroup, {problem.device});
+    }
     return strings.Format(Str::kModemNoPermission, {problem.device, problem.group, user.empty() ? "$USER" : user});
 }
 

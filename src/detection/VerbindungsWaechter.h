@@ -39,7 +39,8 @@ public:
     std::string GetTariffName() const;
     // Whether dial-up networking can be watched here (the options page asks).
     bool IsDialUpAvailable() const { return m_dialUpAvailable; }
-    // A modem device this user may not open, and the group that owns it.
+    // A modem device this user may not open, and the group whose members may (empty when none
+    // may); or a device in the settings too long to be watched (device empty).
     struct ModemProblem {
         std::string device;
         std::string group;
@@ -62,7 +63,7 @@ private:
     std::optional<AssignedTariff> FindAssignedTariff() const;
     void PollDialUp();
     void PollModemLine();
-    void NoteNoPermission(const std::string& group);
+    void NoteProblem(const std::string& group);
 
     const Services& m_services;
     DialUpSource& m_dialUp;
@@ -74,7 +75,7 @@ private:
     bool m_dialUpMonitoring = false;
     std::string m_modemDevice;
     std::optional<ModemProblem> m_modemProblem;
-    std::string m_modemProblemToldFor; // the device whose problem was told, so it is told once
+    std::optional<std::string> m_modemProblemToldFor; // the device whose problem was told, so it is told once
     int m_leadTime = 10;
     int m_tolerance = 4;
     std::string m_connectionName;

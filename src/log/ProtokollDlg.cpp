@@ -10,6 +10,7 @@
 #include "log/ProtokollFile.h"
 #include "log/ProtokollModel.h"
 #include "metering/TarifVergleichDlg.h"
+#include "platform/PathText.h"
 #include "print/PrintDialogs.h"
 #include "print/Printouts.h"
 #include "settings/SettingsStore.h"
@@ -20,7 +21,6 @@
 #include "ui/UiResources.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -290,16 +290,14 @@ void CProtokollDlg::PrintShown(bool preview) {
 
 void CProtokollDlg::ExportShown() {
     WaitForFill();
-    const std::optional<QString> chosen =
-        AskSavePath(this, QString(), QDir::home().filePath(QStringLiteral("Export.txt")),
-                    m_services.strings.Get(Str::kExportFileFilter), QStringLiteral("txt"));
-    if (!chosen) {
+    const std::optional<std::string> path = AskSavePath(
+        this, QString(), HomeFile("Export.txt"), m_services.strings.Get(Str::kExportFileFilter), QStringLiteral("txt"));
+    if (!path) {
         return;
     }
-    const std::string path = chosen->toStdString();
     CProtokollFile log(m_directory);
-    if (!log.ExportText(path, &Rows(), m_services.strings)) {
-        CMessageBox::ShowNotWritten(this, m_services.strings, path);
+    if (!log.ExportText(*path, &Rows(), m_services.strings)) {
+        CMessageBox::ShowNotWritten(this, m_services.strings, *path);
     }
 }
 

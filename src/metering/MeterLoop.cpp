@@ -94,10 +94,26 @@ void CMeterLoop::CompleteEnd(bool askDescription) {
     }
 }
 
+// A record that waits for room gets a last try; one that still cannot be written is lost with the
+// program, and the user is told which, to note it down.
 void CMeterLoop::EndProgram(bool userPresent) {
     if (m_station.Meter().IsRunning()) {
         EndConnection(userPresent ? Ask::Now : Ask::Never);
     }
+    if (m_station.RetryUnlogged(true)) {
+        Tell([](MeterObserver& o) { o.OnLogChanged(); });
+    }
+    if (m_station.Unlogged().empty()) {
+        return;
+    }
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
+    std::string lost;
+    for (const LogEntry& record : m_station.Unlogged()) {
+        lost += (lost.empty() ? "\"" : "; \"") + record.connectionName + "\", " + record.start.Format("%c") + ", " +
+                FormatDuration(record.duration.GetDays(), facts) + ", " + FormatAmount(record.costs, facts);
+    }
+    FileProblem(m_services.strings.Format(
+        Str::kRecordsLostAtEnd, {m_services.settings.GetProgramDirectory() + CProtokollFile::kFileName, lost}));
 }
 
 void CMeterLoop::ReadSettings() {

@@ -71,6 +71,7 @@ public:
     // one was written now.
     bool RetryUnlogged(bool now = false);
     size_t CountUnlogged() const { return m_unlogged.size(); }
+    const std::vector<LogEntry>& Unlogged() const { return m_unlogged; }
     // The user's reset of one counter; the monthly one also clears the discount counter when wanted.
     void ResetCounter(Counter counter);
     // Writes the running connection's checkpoint now (the session may be about to end).

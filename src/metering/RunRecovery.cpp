@@ -99,7 +99,10 @@ std::optional<CRunRecovery::Result> RecoverRunning(CheckpointStore& store, const
                                                    const std::string& text, const CDateTime& now) {
     const std::optional<CCheckpoint> checkpoint = CCheckpoint::Parse(text);
     if (!checkpoint) {
-        return CRunRecovery::Result{CRunRecovery::Outcome::Unreadable, {}, store.SetAside(), {}};
+        // Where it cannot be set aside it stays, and is told by its own name.
+        const std::string keptAs = store.SetAside();
+        return CRunRecovery::Result{
+            CRunRecovery::Outcome::Unreadable, {}, keptAs.empty() ? store.GetName() : keptAs, {}};
     }
     const bool logged = IsLogged(directory, checkpoint->record);
     const std::optional<std::array<CounterState, 4>> stored = StoredCounters(directory, now);

@@ -1,10 +1,12 @@
 #include "metering/TarifVergleichDlg.h"
 
+#include "core/FileLayer.h"
 #include "core/ResourceIds.h"
 #include "core/Services.h"
 #include "core/StringTable.h"
 #include "log/ProtokollRows.h"
 #include "metering/NachberechnungModel.h"
+#include "platform/PathText.h"
 #include "settings/SettingsStore.h"
 #include "ui/FileDialogFilter.h"
 #include "ui/KostenDiagramm.h"
@@ -13,13 +15,11 @@
 #include "ui/TextTableModel.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QThread>
 
 namespace {
@@ -187,23 +187,17 @@ void CTarifVergleichDlg::Export() {
     if (!line) {
         return;
     }
-    const std::optional<QString> chosen =
-        AskSavePath(this, QString(), QDir::home().filePath(QStringLiteral("Comparison.txt")),
-                    m_services.strings.Get(Str::kCompareFileFilter), QStringLiteral("txt"));
-    if (!chosen) {
+    const std::optional<std::string> path =
+        AskSavePath(this, QString(), HomeFile("Comparison.txt"), m_services.strings.Get(Str::kCompareFileFilter),
+                    QStringLiteral("txt"));
+    if (!path) {
         return;
     }
-    const QString& path = *chosen;
-    const bool csv = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    const bool csv = PathToQt(*path).endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
     // A CSV file is for machines: plain numbers and dates, whatever the locale.
     const CTarifVergleichText plain(*m_comparison, *m_rows, m_services.strings, CTarifVergleichText::Style::kPlain);
     const std::string report = (csv ? plain : *m_text).Report(m_order, *line, csv);
-    QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly) &&
-        file.write(report.data(), static_cast<qint64>(report.size())) == static_cast<qint64>(report.size()) &&
-        file.commit();
-    if (!written) {
-        CMessageBox::ShowNotWritten(this, m_services.strings, path.toStdString());
+    if (!CFileLayer::Replace(*path, report)) {
+        CMessageBox::ShowNotWritten(this, m_services.strings, *path);
     }
 }

@@ -12,12 +12,16 @@ public:
     explicit CAutostart(std::string autostartDirectory) : m_directory(std::move(autostartDirectory)) {}
 
     std::string EntryPath() const { return m_directory + "/fernzahl.desktop"; }
+    // An entry that the desktop has switched off (Hidden=true, X-GNOME-Autostart-enabled=false) is
+    // not enabled; Disable then leaves it as it is.
     bool IsEnabled() const;
     // Writes the entry that starts the program at that path; false when it cannot be written.
     bool Enable(const std::string& programPath) const;
     // Removes the entry; an entry that is not there is no failure.
     bool Disable() const;
 
+    // Whether the entry's text carries the desktop's switch-off.
+    static bool IsSwitchedOff(const std::string& entry);
     // A path as one argument of a desktop entry's Exec key, quoted and escaped as that key wants.
     static std::string ExecArgument(const std::string& path);
     // The Exec key's value that starts the program at that path, whatever bytes the path holds.

@@ -1,8 +1,8 @@
 #include "platform/CheckpointFile.h"
 
+#include "core/FileDescriptor.h"
 #include "core/FileLayer.h"
 #include "metering/Checkpoint.h"
-#include "platform/PosixFile.h"
 
 #include <unistd.h>
 

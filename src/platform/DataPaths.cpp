@@ -1,7 +1,10 @@
 #include "platform/DataPaths.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -40,4 +43,17 @@ DataPaths DataPaths::Resolve(const std::string& dataDirOption) {
     }
     return {WithSlash(fs::path(XdgDirectory("XDG_DATA_HOME", ".local/share")) / "fernzahl"),
             WithSlash(fs::path(XdgDirectory("XDG_CONFIG_HOME", ".config")) / "fernzahl") + "fernzahl.ini"};
+}
+
+std::optional<std::string> DataPaths::MakeDataDirectory(const std::string& dataDirectory) {
+    std::error_code error;
+    fs::create_directories(dataDirectory, error);
+    struct stat info {};
+    if (stat(dataDirectory.c_str(), &info) != 0) {
+        return std::strerror(errno);
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return std::strerror(ENOTDIR);
+    }
+    return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // Where one installation keeps its data files and its settings file.
@@ -11,4 +12,7 @@ struct DataPaths {
     // data directory, so one folder holds a whole installation. Otherwise the XDG directories:
     // $XDG_DATA_HOME/fernzahl and $XDG_CONFIG_HOME/fernzahl/fernzahl.ini.
     static DataPaths Resolve(const std::string& dataDirOption);
+    // Makes the data directory where it is missing; why it cannot hold files (a symbolic link in a
+    // loop, a file in its place), or nothing when it can.
+    static std::optional<std::string> MakeDataDirectory(const std::string& dataDirectory);
 };

@@ -1,8 +1,8 @@
 #include "platform/ExampleTariff.h"
 
+#include "core/FileDescriptor.h"
 #include "core/FileLayer.h"
 #include "core/FileNames.h"
-#include "platform/PosixFile.h"
 
 #include <filesystem>
 

@@ -1,8 +1,9 @@
 #include "platform/IniSettingsStore.h"
 
+#include "core/FileDescriptor.h"
 #include "core/FileLayer.h"
-#include "platform/PosixFile.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PosixFile.h"
+#include "core/FileDescriptor.h"
 #include "settings/IniDocument.h"
 #include "settings/SettingsStore.h"
 

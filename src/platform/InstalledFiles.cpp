@@ -4,17 +4,15 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-fs::path ProgramDirectory() {
+std::string CInstalledFiles::ProgramFile() {
     std::error_code error;
     const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path() : exe.parent_path();
+    return error ? std::string() : exe.string();
 }
-} // namespace
 
 std::vector<std::string> CInstalledFiles::Directories() {
     std::vector<std::string> directories;
-    const fs::path program = ProgramDirectory();
+    const fs::path program = fs::path(ProgramFile()).parent_path();
     if (!program.empty()) {
         directories.push_back(program.string());
         directories.push_back((program.parent_path() / "share" / "fernzahl").string());

@@ -12,4 +12,6 @@ public:
     static std::vector<std::string> Directories();
     // The full path of the first such file, empty when none exists.
     static std::string Find(const std::string& relativePath);
+    // The running program's own file, as its bytes; empty when it cannot be told.
+    static std::string ProgramFile();
 };

@@ -1,6 +1,6 @@
 #include "platform/PppLinks.h"
 
-#include "platform/PosixFile.h"
+#include "core/FileDescriptor.h"
 
 #include "core/NumberText.h"
 #include "core/TextLines.h"

@@ -1,5 +1,6 @@
 #include "platform/ResourceLibrary.h"
 
+#include "core/FileDescriptor.h"
 #include "core/LanguageChoice.h"
 #include "platform/InstalledFiles.h"
 
@@ -25,16 +26,17 @@ std::string ReadExactly(const std::string& path) {
 } // namespace
 
 CResourceLibrary::~CResourceLibrary() {
-    if (!m_path.empty()) {
-        QResource::unregisterResource(QString::fromStdString(m_path));
-    }
+    Unregister();
 }
 
+// Read by its bytes and registered from memory: a path through QString loses what is not text in
+// the locale's encoding (a program in a folder "B\xFCro").
 bool CResourceLibrary::Load() {
     for (const std::string& directory : CInstalledFiles::Directories()) {
         const std::string candidate = (fs::path(directory) / kFileName).string();
-        std::error_code error;
-        if (!fs::is_regular_file(candidate, error) || !QResource::registerResource(QString::fromStdString(candidate))) {
+        if (!ReadWholeFile(candidate, m_bundle) ||
+            !QResource::registerResource(reinterpret_cast<const uchar*>(m_bundle.data()))) {
+            m_bundle.clear();
             continue;
         }
         ReadStrings();
@@ -42,7 +44,7 @@ bool CResourceLibrary::Load() {
             m_path = candidate;
             return true;
         }
-        QResource::unregisterResource(QString::fromStdString(candidate));
+        Unregister();
     }
     return false;
 }
@@ -55,6 +57,13 @@ std::string CResourceLibrary::Carried(const std::string& language) {
         }
     }
     return {};
+}
+
+void CResourceLibrary::Unregister() {
+    if (!m_bundle.empty()) {
+        QResource::unregisterResource(reinterpret_cast<const uchar*>(m_bundle.data()));
+        m_bundle.clear();
+    }
 }
 
 bool CResourceLibrary::UseLanguage(const std::string& language) {

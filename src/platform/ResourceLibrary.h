@@ -45,9 +45,11 @@ public:
 private:
     void ReadStrings();
     static std::string Carried(const std::string& language);
+    void Unregister();
 
     inline static std::string s_language;
 
     std::string m_path;
+    std::string m_bundle; // the bundle's bytes, registered with Qt while loaded
     CStringTable m_strings;
 };

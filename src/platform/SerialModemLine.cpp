@@ -18,9 +18,11 @@ namespace {
 
 constexpr const char* kDev = "/dev/";
 
-std::string OwningGroup(const std::string& path) {
+// The group whose members may open the device as the line is read; none when the group may not
+// read it, or is root's, which no user should join for a modem.
+std::string OpeningGroup(const std::string& path) {
     struct stat status {};
-    if (stat(path.c_str(), &status) != 0) {
+    if (stat(path.c_str(), &status) != 0 || (status.st_mode & S_IRGRP) == 0 || status.st_gid == 0) {
         return {};
     }
     const group* owner = getgrgid(status.st_gid);
@@ -45,7 +47,7 @@ std::vector<std::string> NamesStartingWith(const fs::path& folder, const std::st
 
 ModemLine::Reading Unopened(const std::string& path, int error) {
     if (error == EACCES || error == EPERM) {
-        return {ModemLine::Status::kNoPermission, OwningGroup(path)};
+        return {ModemLine::Status::kNoPermission, OpeningGroup(path)};
     }
     const bool absent = error == ENOENT || error == ENODEV || error == ENXIO;
     return {absent ? ModemLine::Status::kAbsent : ModemLine::Status::kNoCarrier, {}};

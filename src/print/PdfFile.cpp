@@ -1,5 +1,6 @@
 #include "print/PdfFile.h"
 
+#include "core/FileDescriptor.h"
 #include "core/FileLayer.h"
 
 #include <QFile>
@@ -7,7 +8,10 @@
 #include <QGuiApplication>
 #include <QPrinter>
 
+#include <fcntl.h>
+#include <filesystem>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -22,6 +26,33 @@ bool IsWholePdf(const QString& file) {
            pdf.read(16).trimmed().endsWith("%%EOF");
 }
 
+// Draws the PDF into the file of that name. Qt takes a name as text, which loses bytes that are no
+// text in the locale's encoding (a folder "B\xFCro"): such a file is drawn under a name of plain
+// letters in its folder, reached through the folder's descriptor, and renamed to its own.
+bool DrawInto(const std::string& name, const std::function<bool(QPrinter&)>& draw) {
+    const auto drawn = [&draw](const QString& file) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return draw(printer) && IsWholePdf(file);
+    };
+    const QString file = QFile::decodeName(QByteArray::fromStdString(name));
+    if (QFile::encodeName(file).toStdString() == name) {
+        return drawn(file);
+    }
+    const std::string folder = std::filesystem::path(name).parent_path().string();
+    const CFileDescriptor directory(open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    const std::string plain = ".fernzahl-print-" + std::to_string(getpid()) + ".pdf";
+    const bool written =
+        directory.IsOpen() &&
+        drawn(QStringLiteral("/proc/self/fd/%1/").arg(directory.Get()) + QString::fromLatin1(plain.c_str())) &&
+        CFileLayer::Rename(folder + "/" + plain, name);
+    if (!written) {
+        unlink((folder + "/" + plain).c_str());
+    }
+    return written;
+}
+
 } // namespace
 
 bool PrintToPdf(const std::string& path, const std::function<bool(QPrinter&)>& draw) {
@@ -34,11 +65,5 @@ bool PrintToPdf(const std::string& path, const std::function<bool(QPrinter&)>& d
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
     // Drawn beside the file and put in its place once whole: a full disk leaves the last printout.
-    return CFileLayer::ReplaceByName(path, [&draw](const std::string& name) {
-        const QString file = QFile::decodeName(QByteArray::fromStdString(name));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        return draw(printer) && IsWholePdf(file);
-    });
+    return CFileLayer::ReplaceByName(path, [&draw](const std::string& name) { return DrawInto(name, draw); });
 }

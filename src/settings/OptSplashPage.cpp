@@ -1,10 +1,10 @@
 #include "settings/OptSplashPage.h"
 
 #include "core/ResourceIds.h"
+#include "platform/InstalledFiles.h"
 #include "ui/NotWritten.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 
 using Kind = SettingBinding::Kind;
 
@@ -23,7 +23,7 @@ std::optional<FieldError> COptSplashPage::Save() {
         return error;
     }
     const bool written = Control<QCheckBox>(Control::kAutostart)->isChecked()
-                             ? m_autostart.Enable(QCoreApplication::applicationFilePath().toStdString())
+                             ? m_autostart.Enable(CInstalledFiles::ProgramFile())
                              : m_autostart.Disable();
     return written ? std::nullopt : std::optional(NotWritten(Strings(), m_autostart.EntryPath()));
 }

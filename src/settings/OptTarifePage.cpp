@@ -42,12 +42,11 @@ void COptTarifePage::Fill() {
 }
 
 void COptTarifePage::CreateFile() {
-    const std::optional<QString> chosen =
+    const std::optional<std::string> chosen =
         AskSavePath(this, QString::fromStdString(m_strings.Get(Str::kNewTariffFileTitle)),
-                    QString::fromStdString(m_settings.GetProgramDirectory()), m_strings.Get(Str::kTariffFileFilter),
-                    QStringLiteral("TFF"));
-    if (chosen && !CTariffFiles::CreateEmpty(chosen->toStdString())) {
-        ShowMessage(m_strings.Format(Str::kFileNotWritten, {chosen->toStdString()}));
+                    m_settings.GetProgramDirectory(), m_strings.Get(Str::kTariffFileFilter), QStringLiteral("TFF"));
+    if (chosen && !CTariffFiles::CreateEmpty(*chosen)) {
+        ShowMessage(m_strings.Format(Str::kFileNotWritten, {*chosen}));
     }
     Fill();
     if (chosen) {

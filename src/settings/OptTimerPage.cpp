@@ -3,11 +3,10 @@
 #include "core/ResourceIds.h"
 #include "core/SoundPlayer.h"
 #include "core/StringTable.h"
+#include "platform/PathText.h"
 #include "ui/FileDialogFilter.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QLineEdit>
 #include <QPushButton>
 
 using Kind = SettingBinding::Kind;
@@ -33,15 +32,15 @@ void COptTimerPage::Load() {
                                               std::tuple{Control::kBrowse2, Control::kPlay2, Control::kSoundFile2}}) {
         connect(Control<QPushButton>(browse), &QPushButton::clicked, this, [this, field] { Browse(field); });
         connect(Control<QPushButton>(play), &QPushButton::clicked, this,
-                [this, field] { m_sound.Play(Control<QLineEdit>(field)->text().toStdString()); });
+                [this, field] { m_sound.Play(TextOf(field)); });
     }
 }
 
 void COptTimerPage::Browse(int field) {
-    auto* edit = Control<QLineEdit>(field);
-    const QString chosen = QFileDialog::getOpenFileName(this, QString(), edit->text(),
+    const std::string current = TextOf(field);
+    const QString chosen = QFileDialog::getOpenFileName(this, QString(), PathToQt(current),
                                                         ToQtFileFilter(Strings().Get(Str::kSoundFileFilter)));
     if (!chosen.isEmpty()) {
-        edit->setText(chosen);
+        SetTextOf(field, PathFromQt(chosen, current));
     }
 }

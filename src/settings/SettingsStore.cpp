@@ -31,6 +31,11 @@ std::string SettingsStore::ReadSettingString(const std::string& section, const s
     return FitsStringLimit(value->text) ? value->text : defaultValue;
 }
 
+bool SettingsStore::IsTooLong(const StringSetting& s) {
+    const std::optional<SettingValue> value = ReadValue(s.section, s.name);
+    return value && value->kind == SettingValue::Kind::String && !FitsStringLimit(value->text);
+}
+
 bool SettingsStore::FitsStringLimit(const std::string& text) {
     return CountUtf8Characters(text) <= kMaxStringLength;
 }

@@ -55,6 +55,9 @@ public:
     bool Write(const DwordSetting& s, uint32_t value) { return WriteSettingDword(s.section, s.name, value); }
     std::string Read(const StringSetting& s) { return ReadSettingString(s.section, s.name, s.defaultValue); }
     bool Write(const StringSetting& s, const std::string& text) { return WriteSettingString(s.section, s.name, text); }
+    // Whether the setting holds a text too long to be read back (written by hand): Read then gives
+    // the default, which a caller may not take for the user's choice.
+    bool IsTooLong(const StringSetting& s);
 
 protected:
     virtual std::optional<SettingValue> ReadValue(const std::string& section, const std::string& name) = 0;

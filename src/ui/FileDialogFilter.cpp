@@ -1,5 +1,6 @@
 #include "ui/FileDialogFilter.h"
 
+#include "platform/PathText.h"
 #include "ui/FormDlg.h"
 
 #include <QFileDialog>
@@ -22,9 +23,9 @@ QString ToQtFileFilter(const std::string& resourceFilter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-std::optional<QString> AskSavePath(QWidget* parent, const QString& title, const QString& proposed,
-                                   const std::string& resourceFilter, const QString& suffix) {
-    QFileDialog dialog(parent, title, proposed, ToQtFileFilter(resourceFilter));
+std::optional<std::string> AskSavePath(QWidget* parent, const QString& title, const std::string& proposed,
+                                       const std::string& resourceFilter, const QString& suffix) {
+    QFileDialog dialog(parent, title, PathToQt(proposed), ToQtFileFilter(resourceFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -38,5 +39,5 @@ std::optional<QString> AskSavePath(QWidget* parent, const QString& title, const 
     if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return PathFromQt(dialog.selectedFiles().constFirst(), proposed);
 }

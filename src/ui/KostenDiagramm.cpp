@@ -1,15 +1,17 @@
 #include "ui/KostenDiagramm.h"
 
+#include "core/FileLayer.h"
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
+#include "platform/PathText.h"
 #include "ui/FileDialogFilter.h"
 #include "ui/MessageBox.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
-#include <QDir>
 #include <QHorizontalBarSeries>
 #include <QLocale>
 #include <QPainter>
@@ -78,12 +80,16 @@ void CKostenDiagramm::Show(QStringList labels, std::vector<double> values, bool 
     axis->applyNiceNumbers();
 }
 
-bool CKostenDiagramm::Save(const QString& path) {
-    if (!path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        return grab().save(path, "PNG");
+// Drawn into memory and written through the file layer: the name stays its bytes, and a full disk
+// leaves the file that was there.
+bool CKostenDiagramm::Save(const std::string& path) {
+    QBuffer drawn;
+    drawn.open(QIODevice::WriteOnly);
+    if (!PathToQt(path).endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        return grab().save(&drawn, "PNG") && CFileLayer::Replace(path, drawn.data().toStdString());
     }
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&drawn);
     svg.setSize(size());
     svg.setViewBox(rect());
     QPainter painter;
@@ -91,17 +97,13 @@ bool CKostenDiagramm::Save(const QString& path) {
         return false;
     }
     render(&painter);
-    return painter.end();
+    return painter.end() && CFileLayer::Replace(path, drawn.data().toStdString());
 }
 
 void CKostenDiagramm::SaveAs(const CStringTable& strings) {
-    const std::optional<QString> path =
-        AskSavePath(window(), QString(), QDir::home().filePath(QStringLiteral("Chart.png")),
-                    strings.Get(Str::kChartFileFilter), QStringLiteral("png"));
-    if (!path) {
-        return;
-    }
-    if (!Save(*path)) {
-        CMessageBox::ShowNotWritten(window(), strings, path->toStdString());
+    const std::optional<std::string> path = AskSavePath(window(), QString(), HomeFile("Chart.png"),
+                                                        strings.Get(Str::kChartFileFilter), QStringLiteral("png"));
+    if (path && !Save(*path)) {
+        CMessageBox::ShowNotWritten(window(), strings, *path);
     }
 }

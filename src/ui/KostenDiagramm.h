@@ -3,6 +3,7 @@
 #include <QChartView>
 #include <QStringList>
 
+#include <string>
 #include <vector>
 
 class CStringTable;
@@ -19,7 +20,7 @@ public:
     // bars leave room for long labels; the first is on top.
     void Show(QStringList labels, std::vector<double> values, bool decimals, Qt::Orientation bars = Qt::Vertical);
     // A PNG picture, or an SVG drawing when the name ends in ".svg"; false when it was not written.
-    bool Save(const QString& path);
+    bool Save(const std::string& path);
     // Asks where, then saves; tells the user when the file could not be written.
     void SaveAs(const CStringTable& strings);
 };

@@ -2,6 +2,7 @@
 
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
+#include "platform/PathText.h"
 #include "settings/AmountInput.h"
 #include "settings/Formatting.h"
 #include "settings/NumberInput.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 
 namespace {
@@ -71,7 +73,7 @@ void CSettingsPage::Load() {
             LoadIndex(*Control<QComboBox>(binding.control), *binding.number);
             break;
         case SettingBinding::Kind::Text:
-            Control<QLineEdit>(binding.control)->setText(QString::fromStdString(m_settings.Read(*binding.text)));
+            SetTextOf(binding.control, m_settings.Read(*binding.text));
             break;
         }
     }
@@ -83,7 +85,8 @@ std::optional<FieldError> CSettingsPage::Validate() {
             continue;
         }
         auto* field = Control<QLineEdit>(binding.control);
-        const std::string refusal = Refusal(binding, field->text().toStdString(), m_strings);
+        const std::string refusal =
+            Refusal(binding, binding.text ? TextOf(binding.control) : field->text().toStdString(), m_strings);
         if (!refusal.empty()) {
             return FieldError{field, QString::fromStdString(refusal)};
         }
@@ -100,6 +103,18 @@ std::optional<FieldError> CSettingsPage::Save() {
     return std::nullopt;
 }
 
+std::string CSettingsPage::TextOf(int control) const {
+    const QString shown = Control<QLineEdit>(control)->text();
+    const auto given = m_texts.find(control);
+    return given != m_texts.end() && shown == PathToQt(given->second) ? given->second
+                                                                      : QFile::encodeName(shown).toStdString();
+}
+
+void CSettingsPage::SetTextOf(int control, const std::string& value) {
+    m_texts[control] = value;
+    Control<QLineEdit>(control)->setText(PathToQt(value));
+}
+
 bool CSettingsPage::Write(const SettingBinding& binding) {
     switch (binding.kind) {
     case SettingBinding::Kind::Check:
@@ -111,7 +126,7 @@ bool CSettingsPage::Write(const SettingBinding& binding) {
         return m_settings.Write(
             *binding.number, static_cast<uint32_t>(std::max(0, Control<QComboBox>(binding.control)->currentIndex())));
     case SettingBinding::Kind::Text:
-        return m_settings.Write(*binding.text, Control<QLineEdit>(binding.control)->text().toStdString());
+        return m_settings.Write(*binding.text, TextOf(binding.control));
     }
     return false;
 }

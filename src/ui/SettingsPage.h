@@ -3,6 +3,8 @@
 #include "ui/FormPage.h"
 #include "ui/SettingBinding.h"
 
+#include <map>
+#include <string>
 #include <vector>
 
 class CStringTable;
@@ -25,6 +27,10 @@ public:
 
 protected:
     void Load() override;
+    // A text field's value as bytes: a file name the field shows unchanged keeps its own, also
+    // where it is no text in the locale's encoding.
+    std::string TextOf(int control) const;
+    void SetTextOf(int control, const std::string& value);
     SettingsStore& Settings() const { return m_settings; }
     const CStringTable& Strings() const { return m_strings; }
 
@@ -33,6 +39,7 @@ private:
     void LoadIndex(QComboBox& list, const DwordSetting& setting);
 
     std::vector<SettingBinding> m_bindings;
+    std::map<int, std::string> m_texts; // what each text field was last given, as bytes
     SettingsStore& m_settings;
     const CStringTable& m_strings;
 };

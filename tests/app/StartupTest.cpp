@@ -120,6 +120,88 @@ TEST_F(StartupTest, SecondStartEndsSilentlyAndTheFirstRunsOn) {
     EXPECT_EQ(first.Wait(std::chrono::seconds(20)), 0);
 }
 
+// Without a session bus, and with a holder that the signal would not reach or would end, a second
+// start names the holder and what to do, and ends with 1; the holder runs on.
+TEST_F(StartupTest, SecondStartThatCannotReachTheHolderSaysWhoHoldsTheFolder) {
+    ProcessEnvironment env = Environment();
+    env.set["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + runtime.File("no-bus");
+    const auto secondStartSays = [&](CChildProcess& holder, const std::string& expected) {
+        const ProcessResult second = RunProcess({BinaryPath("fernzahl")}, env, std::chrono::seconds(20));
+        EXPECT_EQ(second.exitCode, 1) << second.err;
+        EXPECT_NE(second.err.find(expected), std::string::npos) << second.err;
+        EXPECT_TRUE(holder.IsRunning());
+        holder.Signal(SIGTERM);
+        holder.Wait(std::chrono::seconds(20));
+    };
+    {
+        CChildProcess simulation(
+            {BinaryPath("fernzahl-cli"), "meter", "--data-dir", home.Path(), "--seconds", "4000000000"}, env,
+            "/dev/null");
+        ASSERT_TRUE(PollUntil([&] { return IsLockHeld(); }));
+        secondStartSays(simulation, "fernzahl-cli is adding a simulated connection");
+    }
+    {
+        // An update replaced the program file of the running one.
+        CTempDir old;
+        fs::copy_file(BinaryPath("fernzahl"), old.File("fernzahl"));
+        fs::copy_file(BinaryPath("Fernzahl.dll"), old.File("Fernzahl.dll"));
+        fs::permissions(old.File("fernzahl"), fs::perms::owner_exec, fs::perm_options::add);
+        CChildProcess replaced({old.File("fernzahl")}, env, "/dev/null");
+        ASSERT_TRUE(PollUntil([&] { return IsLockHeld(); }));
+        fs::remove(old.File("fernzahl"));
+        secondStartSays(replaced, old.File("fernzahl") + " (deleted), process ");
+    }
+    {
+        // Another program holds the folder's lock file; the pid in it is long gone.
+        WriteFile(home.File("fernzahl.lock"), "999999999 window\n");
+        CChildProcess other({"/usr/bin/flock", "--no-fork", home.File("fernzahl.lock"), "/usr/bin/sleep", "60"}, env,
+                            "/dev/null");
+        ASSERT_TRUE(PollUntil([&] {
+            const CFileDescriptor probe(open(home.File("fernzahl.lock").c_str(), O_RDONLY | O_CLOEXEC));
+            return flock(probe.Get(), LOCK_EX | LOCK_NB) != 0;
+        }));
+        secondStartSays(other, "is in use: /usr/bin/sleep (process ");
+    }
+}
+
+// Folder names are bytes: a program in a folder named in Latin-1 ("B\xFCro") finds its resource
+// library and example tariff beside it, and --data-dir names a folder of such a name as it is.
+TEST_F(StartupTest, FoldersNamedInAnotherEncodingAreUsedByTheirBytes) {
+    const std::string program = home.File("B\xFCro");
+    const std::string data = home.File("D\xFCten");
+    fs::create_directories(program);
+    fs::create_directories(data);
+    for (const char* file : {"fernzahl", "Fernzahl.dll", "Fernzahl-example.tff"}) {
+        fs::copy_file(BinaryPath(file), program + "/" + file);
+    }
+    WriteFile(data + "/fernzahl.ini", "[Allgemein]\nSplashScreen=0\n");
+    const std::string output = runtime.File("fernzahl.err");
+    CChildProcess fernzahl({program + "/fernzahl", "--data-dir", data}, Environment(), output);
+    ASSERT_TRUE(PollUntil([&] { return FileExists(data + "/Fernzahl.tff") || !fernzahl.IsRunning(); }))
+        << ReadFile(output);
+    fernzahl.Signal(SIGTERM);
+    EXPECT_EQ(fernzahl.Wait(std::chrono::seconds(20)), 0) << ReadFile(output);
+    EXPECT_EQ(ReadFile(data + "/Fernzahl.tff"), ReadFile(BinaryPath("Fernzahl-example.tff")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.Path()), {}), 2) << "no folder of another name";
+}
+
+// A data folder that is a symbolic link to itself can hold no file: every program that would
+// write there says so and ends with 1, instead of metering what it cannot keep.
+TEST_F(StartupTest, DataFolderInASymbolicLinkLoopIsRefusedWithTheReason) {
+    const std::string loop = home.File("loop");
+    fs::create_symlink(loop, loop);
+    ProcessEnvironment env = Environment();
+    env.set["FERNZAHL_HOME"] = loop;
+    for (const std::vector<std::string>& argv :
+         {std::vector<std::string>{BinaryPath("fernzahl")},
+          {BinaryPath("fernzahl-cli"), "run"},
+          {BinaryPath("fernzahl-cli"), "meter", "--data-dir", loop, "--seconds", "60"}}) {
+        const ProcessResult result = RunProcess(argv, env, std::chrono::seconds(20));
+        EXPECT_EQ(result.exitCode, 1) << argv.back() << ": " << result.err;
+        EXPECT_NE(result.err.find("Too many levels of symbolic links"), std::string::npos) << result.err;
+    }
+}
+
 TEST_F(StartupTest, DamagedSettingsFileIsKeptAsideWithAMessageAndTheDefaultsApply) {
     WriteFile(home.File("fernzahl.ini"), "[Allgemein]\nSplashScreen=0\n\xFF\xFE garbage\n");
     const std::string said = RunUntilItSays("is damaged");

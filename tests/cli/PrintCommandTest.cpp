@@ -79,4 +79,16 @@ TEST_F(PrintCommandTest, ALongListGoesOnWithARunningHeaderAndNoHeadings) {
         << "the log, the settings and the printout";
 }
 
+// A printout into a folder whose name is no UTF-8 lands there, under its own name.
+TEST_F(PrintCommandTest, PrintoutGoesIntoAFolderNamedInAnotherEncoding) {
+    AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 12, 0, 0), 60, 1200, "B\xFCro"));
+    const std::string folder = dir.File("B\xFCro");
+    std::filesystem::create_directory(folder);
+    const ProcessResult printed = RunProcess(
+        {BinaryPath("fernzahl-cli"), "--data-dir", dir.Path(), "log", "print", "--pdf", folder + "/Mai \xFC.pdf"});
+    EXPECT_EQ(printed.exitCode, 0) << printed.err;
+    ASSERT_EQ(PdfTextPages(folder + "/Mai \xFC.pdf").size(), 1u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "nothing else left there";
+}
+
 } // namespace

@@ -76,6 +76,20 @@ TEST_F(SettingsCommandTest, GetFallsBackToTheDefaultAndRefusesAnUnknownNameAsSet
     EXPECT_FALSE(FileExists(dir.File("fernzahl.ini")));
 }
 
+// A number written by hand as a text is shown as the program reads it: the number, or the default
+// with the reason.
+TEST_F(SettingsCommandTest, GetShowsAHandWrittenNumberAsTheProgramReadsIt) {
+    WriteFile(dir.File("fernzahl.ini"), "[Zähler]\nResetTag=15 ; day\n[Überwachung]\nVorlaufzeit=\"20\"\n");
+    EXPECT_EQ(Run({"get", "Zähler", "ResetTag"}), 0);
+    EXPECT_EQ(out, "1\n");
+    EXPECT_EQ(store.Read(Setting::kResetTag), 1u);
+    EXPECT_NE(err.str().find("ResetTag=\"15 ; day\" in the settings file is no number"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(Run({"get", "Überwachung", "Vorlaufzeit"}), 0);
+    EXPECT_EQ(out, "20\n");
+    EXPECT_EQ(store.Read(Setting::kVorlaufzeit), 20u);
+}
+
 TEST_F(SettingsCommandTest, ListShowsStoredValuesAndTheRemainingDefaults) {
     Run({"set", "Allgemein", "SplashScreen", "0"});
     EXPECT_EQ(Run({"list"}), 0);

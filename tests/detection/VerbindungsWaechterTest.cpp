@@ -1,5 +1,6 @@
 #include "detection/VerbindungsWaechter.h"
 
+#include "core/ResourceIds.h"
 #include "detection/DialUpSource.h"
 #include "detection/ModemDevice.h"
 #include "detection/ModemLine.h"
@@ -26,13 +27,14 @@ public:
     Reading Read(const std::string& device) override {
         askedDevice = device;
         if (noPermission) {
-            return {Status::kNoPermission, "dialout"};
+            return {Status::kNoPermission, group};
         }
         return {carrier ? Status::kCarrier : Status::kNoCarrier, {}};
     }
     std::vector<SerialDevice> ListDevices() override { return {}; }
     bool carrier = false;
     bool noPermission = false;
+    std::string group = "dialout";
     std::string askedDevice;
 };
 
@@ -172,6 +174,35 @@ TEST_F(WaechterTest, ADeviceWithoutPermissionIsToldOnce) {
     const auto another = w->TakeModemProblem();
     ASSERT_TRUE(another);
     EXPECT_EQ(another->device, "/dev/ttyUSB0");
+}
+
+// Without a group to join the user is sent to the administrator; a device path too long for the
+// setting (written by hand) watches nothing and says so, once, and never falls back to a port.
+TEST_F(WaechterTest, WithoutAGroupToJoinOrWithAnOverlongDeviceTheUserIsToldWhatToDo) {
+    world.settings.Write(Setting::kModemDevice, "/dev/ttyACM0");
+    auto w = Watch(false, true);
+    modem.noPermission = true;
+    modem.group.clear();
+    PollFor(*w, 500);
+    const auto problem = w->TakeModemProblem();
+    ASSERT_TRUE(problem);
+    const std::string told = CVerbindungsWaechter::Describe(*problem, world.strings, world.services.userName);
+    EXPECT_EQ(told, world.strings.Format(Str::kModemNoGroup, {"/dev/ttyACM0"}));
+    EXPECT_EQ(told.find("adduser"), std::string::npos) << told;
+
+    world.settings.WriteSettingString(Setting::kModemDevice.section, Setting::kModemDevice.name,
+                                      "/dev/" + std::string(10000, 'x'));
+    modem.askedDevice.clear();
+    w->ReadSettings();
+    PollFor(*w, 1000);
+    EXPECT_EQ(modem.askedDevice, "") << "no port watched in its place";
+    const auto tooLong = w->TakeModemProblem();
+    ASSERT_TRUE(tooLong);
+    EXPECT_EQ(CVerbindungsWaechter::Describe(*tooLong, world.strings, world.services.userName),
+              world.strings.Format(Str::kModemDeviceTooLong, {"249"}));
+    w->ReadSettings();
+    PollFor(*w, 1000);
+    EXPECT_FALSE(w->TakeModemProblem()) << "told once";
 }
 
 TEST_F(WaechterTest, ConnectionMovingBetweenSourcesContinues) {

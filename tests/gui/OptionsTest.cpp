@@ -233,6 +233,23 @@ TEST_F(OptionsTest, MonitoringPageOffersTheSerialDevicesPresent) {
     EXPECT_EQ(fresh.Read(Setting::kModemDevice), "/dev/serial/by-id/" + latin1);
 }
 
+// A sound file in a folder whose name is no UTF-8 keeps its bytes through the page, also when
+// another file of that folder is chosen; a name typed anew is taken as typed.
+TEST_F(OptionsTest, SoundFileNamedInAnotherEncodingKeepsItsBytes) {
+    const std::string folder = "/home/anna/B\xFCro";
+    ASSERT_TRUE(world.settings.Write(Setting::kDatei1, folder + "/ding.wav"));
+    ASSERT_TRUE(world.settings.Write(Setting::kDatei2, folder + "/dong.wav"));
+    COptionenSheet sheet(world.services, true, {}, nullptr);
+    sheet.show();
+    sheet.Tabs()->setCurrentIndex(3);
+    auto* second = Find<QLineEdit>(sheet.Page(3), Control::kSoundFile2);
+    second->setText(second->text().replace(QStringLiteral("dong"), QStringLiteral("gong")));
+    EXPECT_EQ(Answering([&] { sheet.accept(); }), "");
+    EXPECT_EQ(world.settings.Read(Setting::kDatei1), folder + "/ding.wav");
+    EXPECT_EQ(world.settings.Read(Setting::kDatei2), "/home/anna/B\xEF\xBF\xBDro/gong.wav")
+        << "typed: as the field shows it";
+}
+
 TEST_F(OptionsTest, BudgetPageTakesAnAmountInItsRangeAndAShareInPercent) {
     COptionenSheet sheet(world.services, true, {}, nullptr);
     sheet.show();

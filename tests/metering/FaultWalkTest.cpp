@@ -15,17 +15,30 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 
 namespace {
 
+// The failures walked: a full disk and a failing device, each on a file system with hard links and
+// on one without (FAT, exFAT, SMB), where every link() answers EPERM.
+struct Failure {
+    int error;
+    bool hardLinks;
+    std::string Name() const {
+        return std::string(error == ENOSPC ? "ENOSPC" : "EIO") + (hardLinks ? "" : ", no links");
+    }
+};
+constexpr Failure kFailures[] = {{ENOSPC, true}, {EIO, true}, {ENOSPC, false}, {EIO, false}};
+
 // Runs the action with its nth file operation failing, for n = 1, 2, ... and once more with none
-// failing, first as on a full disk, then as on a failing device; check hears n (0 for the run
-// without a failure) and what the action answered.
+// failing, for each kind of failure; check hears n (0 for the run without a failure) and what the
+// action answered.
 void WalkFailures(const std::function<void()>& prepare, const std::function<bool()>& action,
                   const std::function<void(unsigned, bool)>& check) {
-    for (const int error : {ENOSPC, EIO}) {
+    for (const auto& [error, hardLinks] : kFailures) {
+        CFileLayer::WithoutHardLinks(!hardLinks);
         for (unsigned failing = 1;; ++failing) {
             prepare();
             CFileLayer::FailOperation(failing, error);
@@ -38,6 +51,7 @@ void WalkFailures(const std::function<void()>& prepare, const std::function<bool
             }
         }
     }
+    CFileLayer::WithoutHardLinks(false);
 }
 
 size_t FilesIn(const std::string& directory) {
@@ -143,6 +157,82 @@ TEST(FaultWalk, AutostartEntryIsWholeOrAbsent) {
                      }
                      EXPECT_EQ(FilesIn(dir.File("autostart")), autostart.IsEnabled() ? 1u : 0u);
                  });
+}
+
+const char* KindName(CFileLayer::Operation::Kind kind) {
+    using Kind = CFileLayer::Operation::Kind;
+    switch (kind) {
+    case Kind::Write:
+        return "write";
+    case Kind::Flush:
+        return "flush";
+    case Kind::FlushDirectory:
+        return "flush folder";
+    case Kind::Rename:
+        return "rename";
+    case Kind::Link:
+        return "link";
+    case Kind::Remove:
+        return "remove";
+    }
+    return "?";
+}
+
+// A connection's end with each of its file operations failing in turn, the checkpoint's removal
+// among them, then two starts with room on the disk: the connection is logged and counted once,
+// the first start tells at most what it did, the second tells nothing. With FERNZAHL_FAULT_TABLE
+// set, the outcome of each step is written there as a table.
+TEST(FaultWalk, ConnectionEndUnderEveryFailureCountsOnceAtTheNextStart) {
+    std::string table = "failure | op | kind | file | end: logged, counted | next start tells | log | connections\n";
+    for (const Failure& failure : kFailures) {
+        CFileLayer::WithoutHardLinks(!failure.hardLinks);
+        for (unsigned failing = 1;; ++failing) {
+            MeteringWorld world{CDateTime::FromDate(2026, 12, 7, 10, 0, 0)};
+            CTariffBuilder(world.TariffPath()).WithZoneEveryDay({.seconds = 60, .price = 1200});
+            CCheckpointFile file(world.dir.Path());
+            CMeterStation::EndWrites end;
+            std::vector<CFileLayer::Operation> operations;
+            {
+                StationDriver driver(world, &file);
+                driver.Start("T-Online", 10);
+                driver.RunFor(100000);
+                CFileLayer::RecordOperations();
+                CFileLayer::FailOperation(failing, failure.error);
+                driver.station.EndConnection(false);
+                CFileLayer::FailOperation(0);
+                operations = CFileLayer::TakeRecordedOperations();
+                end = driver.station.GetLastEnd();
+                driver.station.RetryUnlogged(true); // the program's end: a waiting record's last try
+            }
+            const bool failed = failing <= operations.size();
+            const CMeterStation next(world.services, &file);
+            const CMeterStation afterNext(world.services, &file);
+            const std::string step = failure.Name() + " | " + (failed ? std::to_string(failing) : "none");
+            const size_t logged = ReadLog(world.dir.Path()).size();
+            const int connections = afterNext.GetCounter(CMeterStation::kTotal).GetConnections();
+            EXPECT_EQ(logged, 1u) << step;
+            EXPECT_EQ(connections, 1) << step;
+            EXPECT_LE(next.GetRecovery().size(), 1u) << step;
+            EXPECT_TRUE(afterNext.GetRecovery().empty()) << step;
+            EXPECT_FALSE(file.Read()) << step;
+            if (end.logged && end.counted) {
+                EXPECT_TRUE(next.GetRecovery().empty()) << step << ": a whole end is never told again";
+            }
+            const std::string told =
+                next.GetRecovery().empty() ? "nothing" : CRunRecovery::Describe(next.GetRecovery()[0], world.strings);
+            table += step + " | " + (failed ? KindName(operations[failing - 1].kind) : "-") + " | " +
+                     (failed ? std::filesystem::path(operations[failing - 1].path).filename().string() : "-") + " | " +
+                     (end.logged ? "yes" : "no") + ", " + (end.counted ? "yes" : "no") + " | " + told.substr(0, 60) +
+                     " | " + std::to_string(logged) + " | " + std::to_string(connections) + "\n";
+            if (!failed) {
+                break;
+            }
+        }
+    }
+    CFileLayer::WithoutHardLinks(false);
+    if (const char* path = std::getenv("FERNZAHL_FAULT_TABLE")) {
+        WriteFile(path, table);
+    }
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 // What a face of the meter is told, in order.
@@ -18,7 +20,9 @@ public:
     void OnConnectionEnded(const LogEntry& ended) override { events.push_back("ended " + ended.connectionName); }
     void OnLogChanged() override { events.push_back("log"); }
     void OnNotice(const MeterNotice& notice) override { notices.push_back(notice); }
+    void OnFileProblem(const std::string& text) override { problems.push_back(text); }
     std::vector<std::string> events;
+    std::vector<std::string> problems;
     std::vector<MeterNotice> notices;
 };
 
@@ -66,7 +70,8 @@ TEST_F(MeterLoopTest, ConnectionsEndsAreToldWithTheirFiguresAndStartsOnlyWhenWan
     BeatFor(125000);
     dialUp.links.clear();
     BeatFor(1000);
-    EXPECT_EQ(face.events, (std::vector<std::string>{"started", "ended T-Online", "log", "started", "ended Arcor", "log"}));
+    EXPECT_EQ(face.events,
+              (std::vector<std::string>{"started", "ended T-Online", "log", "started", "ended Arcor", "log"}));
     EXPECT_EQ(NoticeTexts(MeterNotice::Kind::ConnectionEnded),
               (std::vector<std::string>{"T-Online: 00:00:30, 1 unit, 0.12", "Arcor: 00:02:05, 3 units, 0.36"}));
     EXPECT_EQ(NoticeTexts(MeterNotice::Kind::ConnectionStarted),
@@ -95,6 +100,39 @@ TEST_F(MeterLoopTest, ABudgetPassedIsToldOnceAndTheProgramsEndLogsTheConnection)
     ASSERT_TRUE(log.OpenRecordFile());
     EXPECT_EQ(log.GetRecordCount(), 1u);
     EXPECT_EQ(loop.Reading().counterCosts[CMeterStation::kTotal], CMoney(4800));
+}
+
+// A record that waits for room (a folder where the log belongs) gets a last try at the program's
+// end; one that still cannot be written is told with its figures, to be noted down.
+TEST_F(MeterLoopTest, ARecordWaitingAtTheEndIsTriedOnceMoreOrToldLost) {
+    for (const bool room : {true, false}) {
+        MeteringWorld there{CDateTime::FromDate(2026, 12, 7, 10, 0, 0)};
+        there.settings.Write(Setting::kDfueNetzwerk, 1);
+        CMeterLoop ending{there.services, dialUp, modem, nullptr};
+        CRecordingFace told;
+        ending.AddObserver(told);
+        std::filesystem::create_directory(there.dir.File("Fernzahl.log"));
+        Connect("T-Online");
+        for (int beat = 0; beat < 60; ++beat) {
+            ending.Beat();
+            there.clock.Advance(CMeterLoop::kBeatMs);
+        }
+        dialUp.links.clear();
+        ending.Beat();
+        ASSERT_EQ(ending.Station().CountUnlogged(), 1u);
+        if (room) {
+            std::filesystem::remove(there.dir.File("Fernzahl.log"));
+        }
+        told.problems.clear(); // the end that could not be written was told then
+        ending.EndProgram(true);
+        EXPECT_EQ(ending.Station().CountUnlogged(), room ? 0u : 1u);
+        ASSERT_EQ(told.problems.size(), room ? 0u : 1u);
+        if (!room) {
+            EXPECT_NE(told.problems[0].find("lost now that Fernzahl ends: \"T-Online\", "), std::string::npos)
+                << told.problems[0];
+            EXPECT_NE(told.problems[0].find(", 00:00:40, 0.12"), std::string::npos) << told.problems[0];
+        }
+    }
 }
 
 } // namespace

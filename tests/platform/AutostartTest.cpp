@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -30,23 +31,47 @@ TEST(Autostart, ExecArgumentEscapesForTheQuotesAndForTheKeysOwnEscaping) {
     EXPECT_EQ(CAutostart::ExecArgument("/100%"), "\"/100%%\"");
 }
 
-// A program in a folder named in Latin-1, with a quote and a backslash: the entry stays a valid
-// desktop entry, and a launcher that reads it starts exactly that program.
-TEST(Autostart, EntryStartsAProgramWhosePathIsNotUtf8) {
+// Programs in folders named in Latin-1, with a quote and a backslash, with a '%', or ending in a
+// newline beside a decoy: the entry stays a valid desktop entry, and GLib starts exactly that program.
+TEST(Autostart, EntryStartsExactlyTheProgramWhateverItsPath) {
     CTempDir dir;
-    const std::string folder = dir.File("B\xFCro'q");
-    std::filesystem::create_directory(folder);
-    const std::string program = folder + "/fern\\zahl";
-    WriteFile(program, "#!/bin/sh\ntouch '" + dir.File("started") + "'\n");
-    std::filesystem::permissions(program, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
-    const CAutostart autostart(dir.File("autostart"));
-    ASSERT_TRUE(autostart.Enable(program));
-    EXPECT_EQ(RunProcess({"/usr/bin/desktop-file-validate", autostart.EntryPath()}).exitCode, 0);
-    EXPECT_EQ(RunProcess({"/usr/bin/gio", "launch", autostart.EntryPath()}).exitCode, 0);
-    for (int i = 0; i < 500 && !FileExists(dir.File("started")); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const auto script = [&](const std::string& path, const std::string& marker) {
+        WriteFile(path, "#!/bin/sh\ntouch '" + dir.File(marker) + "'\n");
+        std::filesystem::permissions(path, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+    };
+    const std::vector<std::pair<std::string, std::string>> programs = {
+        {"B\xFCro'q", "fern\\zahl"}, {"100%d off", "fernzahl"}, {"decoy", "fernzahl\n"}};
+    for (const auto& [folder, name] : programs) {
+        std::filesystem::create_directory(dir.File(folder));
+        script(dir.File(folder + "/fernzahl"), "decoy started"); // beside it, in case the name is cut
+        script(dir.File(folder + "/" + name), "started");
+        const CAutostart autostart(dir.File("autostart"));
+        ASSERT_TRUE(autostart.Enable(dir.File(folder + "/" + name)));
+        EXPECT_EQ(RunProcess({"/usr/bin/desktop-file-validate", autostart.EntryPath()}).exitCode, 0) << folder;
+        EXPECT_EQ(RunProcess({"/usr/bin/gio", "launch", autostart.EntryPath()}).exitCode, 0) << folder;
+        EXPECT_TRUE(PollUntil([&] { return FileExists(dir.File("started")); }, std::chrono::seconds(5))) << folder;
+        EXPECT_FALSE(FileExists(dir.File("decoy started"))) << folder;
+        std::filesystem::remove(dir.File("started"));
     }
-    EXPECT_TRUE(FileExists(dir.File("started")));
+}
+
+// The desktop's own switch-off shows as off, and the entry keeps its keys until the box is ticked.
+TEST(Autostart, EntrySwitchedOffByTheDesktopIsOffAndKept) {
+    CTempDir dir;
+    const CAutostart autostart(dir.File("autostart"));
+    for (const char* off : {"Hidden=true", "X-GNOME-Autostart-enabled=false", "X-GNOME-Autostart-enabled = 0"}) {
+        ASSERT_TRUE(autostart.Enable("/usr/bin/fernzahl"));
+        const std::string entry = ReadFile(autostart.EntryPath()) + "# by the desktop\n" + off + "\n";
+        WriteFile(autostart.EntryPath(), entry);
+        EXPECT_FALSE(autostart.IsEnabled()) << off;
+        EXPECT_TRUE(autostart.Disable());
+        EXPECT_EQ(ReadFile(autostart.EntryPath()), entry) << off;
+        ASSERT_TRUE(autostart.Enable("/usr/bin/fernzahl"));
+        EXPECT_TRUE(autostart.IsEnabled()) << off;
+    }
+    // Only the entry's own group counts.
+    WriteFile(autostart.EntryPath(), "[Desktop Entry]\nExec=fernzahl\n[Desktop Action x]\nHidden=true\n");
+    EXPECT_TRUE(autostart.IsEnabled());
 }
 
 TEST(Autostart, AFolderThatCannotBeMadeRefusesTheEntry) {

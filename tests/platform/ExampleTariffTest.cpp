@@ -1,6 +1,6 @@
 #include "platform/ExampleTariff.h"
+#include "core/FileDescriptor.h"
 #include "core/FileLayer.h"
-#include "platform/PosixFile.h"
 
 #include "support/TempDir.h"
 

@@ -58,6 +58,33 @@ TEST(FileKinds, CheckpointThatIsNoFileIsSetAsideUnderAName) {
         EXPECT_EQ(station.GetRecovery()[0].keptAs, file.GetPath() + ".damaged");
         EXPECT_FALSE(std::filesystem::exists(file.GetPath()));
     }
+    // Whatever operation fails, it is told under a name, its own where it could not be set aside.
+    bool toldByItsOwnName = false;
+    for (unsigned failing = 1; failing < 10 && !toldByItsOwnName; ++failing) {
+        MeteringWorld world{CDateTime::FromDate(2026, 12, 7, 10, 0, 0)};
+        CCheckpointFile file(world.dir.Path());
+        std::filesystem::create_directory(file.GetPath());
+        CFileLayer::FailOperation(failing, EIO);
+        const CMeterStation station(world.services, &file);
+        CFileLayer::FailOperation(0);
+        ASSERT_EQ(station.GetRecovery().size(), 1u);
+        EXPECT_FALSE(station.GetRecovery()[0].keptAs.empty()) << "operation " << failing;
+        toldByItsOwnName = station.GetRecovery()[0].keptAs == file.GetPath();
+    }
+    EXPECT_TRUE(toldByItsOwnName);
+}
+
+// A FIFO where the tariff file belongs is no tariff: the connection starts at the default rate at
+// once, and the FIFO is left as it is.
+TEST(FileKinds, TariffThatIsAFifoIsNeverWaitedOn) {
+    MeteringWorld world{CDateTime::FromDate(2026, 12, 7, 10, 0, 0)};
+    ASSERT_EQ(mkfifo(world.TariffPath().c_str(), 0600), 0);
+    CMeterStation station(world.services);
+    station.StartConnection(0, world.TariffPath(), "ttyS0", "tonline", "Fernzahl");
+    EXPECT_FALSE(station.Tariff().HasZone());
+    struct stat info {};
+    ASSERT_EQ(stat(world.TariffPath().c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 // The real fernzahl-cli with a FIFO in the place of each file it reads: every command ends.

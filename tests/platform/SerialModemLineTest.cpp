@@ -3,6 +3,7 @@
 #include "support/TempDir.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,21 +12,22 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
 using Status = ModemLine::Status;
 
 // A fake device is a plain file: "1" while the carrier is on. Removed, it reads as a USB device
-// that was unplugged (EIO); with no read permission it is refused as the kernel refuses it to
-// someone outside the device's group.
+// that was unplugged (EIO); without its owner's read permission it is refused as the kernel
+// refuses it to someone who is neither its owner nor in its group.
 struct FakeDevices {
     int opens = 0;
 
     CSerialModemLine::DeviceCalls Calls() {
         return {[this](const std::string& path) {
                     struct stat status {};
-                    if (stat(path.c_str(), &status) == 0 && (status.st_mode & 0444) == 0) {
+                    if (stat(path.c_str(), &status) == 0 && (status.st_mode & S_IRUSR) == 0) {
                         errno = EACCES;
                         return -1;
                     }
@@ -101,13 +103,24 @@ TEST_F(SerialModemLineTest, FollowsTheCarrierAndAnUnpluggedDeviceThatComesBack) 
     EXPECT_EQ(devices.opens, 2);
 }
 
-TEST_F(SerialModemLineTest, ADeviceThisUserMayNotOpenNamesItsGroup) {
-    WriteFile(dev.File("ttyUSB0"), "1");
-    chmod(dev.File("ttyUSB0").c_str(), 0);
-    const ModemLine::Reading reading = line.Read("/dev/ttyUSB0");
-    EXPECT_EQ(reading.status, Status::kNoPermission);
-    EXPECT_FALSE(reading.group.empty());
-    chmod(dev.File("ttyUSB0").c_str(), 0660);
+// Only a group whose members may open the device is named: not one without read permission, and
+// not root's.
+TEST_F(SerialModemLineTest, ADeviceThisUserMayNotOpenNamesOnlyAGroupThatMay) {
+    const std::string path = dev.File("ttyUSB0");
+    WriteFile(path, "1");
+    const group* dialout = getgrnam("dialout");
+    if (dialout == nullptr || chown(path.c_str(), static_cast<uid_t>(-1), dialout->gr_gid) != 0) {
+        GTEST_SKIP() << "the device cannot be given to the group dialout here";
+    }
+    for (const auto& [mode, gid, named] : {std::tuple{0060, dialout->gr_gid, "dialout"},
+                                           std::tuple{0, dialout->gr_gid, ""}, std::tuple{0060, gid_t{0}, ""}}) {
+        ASSERT_EQ(chown(path.c_str(), static_cast<uid_t>(-1), gid), 0);
+        chmod(path.c_str(), static_cast<mode_t>(mode));
+        const ModemLine::Reading reading = line.Read("/dev/ttyUSB0");
+        EXPECT_EQ(reading.status, Status::kNoPermission) << std::oct << mode;
+        EXPECT_EQ(reading.group, named) << std::oct << mode << " gid " << gid;
+    }
+    chmod(path.c_str(), 0660);
     EXPECT_EQ(line.Read("/dev/ttyUSB0").status, Status::kCarrier);
     EXPECT_EQ(line.Read("/dev/ttyACM0").status, Status::kAbsent); // another device: the first is let go
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// File names are bytes, Qt's are text: a name that is no text in the locale's encoding (a folder
+// "B\xFCro" under UTF-8) does not come back the same from a QString. These keep the bytes wherever
+// the text is still the one they were shown as.
+
+// A path as Qt shows it.
+QString PathToQt(const std::string& path);
+// A path Qt handed back (a file dialog's choice, a field): where it is `known`, or lies in a folder
+// of `known`, as shown, that part keeps its bytes.
+std::string PathFromQt(const QString& path, const std::string& known);
+// A file in the user's home folder, as its bytes.
+std::string HomeFile(const std::string& name);
