@@ -89,8 +89,8 @@ CFernzahlDlg::CFernzahlDlg(const Services& services, DialUpSource& dialUp, Phone
     // A stop of its own after the counters, so that the running connection can be read at any time.
     m_connectionText->setFocusPolicy(Qt::TabFocus);
     // Seen to have the focus too, by a frame that takes its room always, so that nothing moves.
-    m_connectionText->setStyleSheet(QStringLiteral(
-        "QLabel { border: 1px solid transparent; } QLabel:focus { border-color: palette(highlight); }"));
+    m_connectionText->setStyleSheet(
+        QStringLiteral("QLabel { border: 1px solid transparent; } QLabel:focus { border-color: palette(highlight); }"));
     m_connectionText->installEventFilter(this);
     setTabOrder(m_choices[3], m_connectionText);
     AddNothingWatchedLine();
