@@ -3,7 +3,7 @@
 automation meets it: in every window each control has a name of its own, Tab reaches every control
 and leaves every list, and the everyday tasks work with the keyboard alone.
 
-Run by KeyboardAndScreenReader.sh inside Xvfb and a private session bus.
+Run by OnAVirtualDesktop.sh inside Xvfb and a private session bus.
 Arguments: the directory of the built programs, a scratch directory. While working on it,
 A11Y_FLOWS=name,name runs only those flows and A11Y_TRACE=1 lists where Tab goes."""
 

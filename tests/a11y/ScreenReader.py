@@ -3,7 +3,7 @@
 null sound device and read back from Orca's debug output, while the real fernzahl is driven by
 keyboard through the everyday flows, with a notification server whose popups Orca reads.
 
-Run by ScreenReader.sh inside Xvfb and a private session bus.
+Run by OnAVirtualDesktop.sh inside Xvfb and a private session bus.
 Arguments: the directory of the built programs, a scratch directory."""
 
 import os
