@@ -86,6 +86,21 @@ Eine jetzt laufende Verbindung wird protokolliert und nicht mehr gezählt.</tran
       <translation>Die Verbindung „%1“ (begonnen am %2), die bei ihrem Ende nicht ins Protokoll geschrieben werden konnte, ist jetzt protokolliert.</translation>
     </message>
     <message>
+      <source>The connection &quot;%1&quot;, started %2, was logged when it ended, but the counters could not be saved then. It has now been counted: %3, costs %4.</source>
+      <comment>128</comment>
+      <translation>Die Verbindung „%1“ (begonnen am %2) wurde bei ihrem Ende protokolliert, aber die Zähler konnten damals nicht gesichert werden. Sie ist jetzt gezählt: %3, Kosten %4.</translation>
+    </message>
+    <message>
+      <source>The settings file %1 cannot be read (%2). Fernzahl uses the default settings and can save no setting until the file can be read.</source>
+      <comment>129</comment>
+      <translation>Die Einstellungsdatei %1 kann nicht gelesen werden (%2). Fernzahl verwendet die Standardeinstellungen und kann keine Einstellung speichern, bis die Datei gelesen werden kann.</translation>
+    </message>
+    <message>
+      <source>not a regular file</source>
+      <comment>130</comment>
+      <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
       <source>The log %1 still cannot be written, so these connections, which waited for it, are lost now that Fernzahl ends: %2. Please note them down.</source>
       <comment>126</comment>
       <translation>Das Protokoll %1 kann weiterhin nicht geschrieben werden, daher gehen diese Verbindungen, die darauf warteten, jetzt mit dem Ende von Fernzahl verloren: %2. Bitte notieren Sie sie.</translation>

@@ -19,6 +19,7 @@
 
 #include <QCommandLineParser>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -96,6 +97,7 @@ int CFernzahlApp::Run() {
     CUiLanguage::Apply(m_resources, m_settings->Read(Setting::kSprache));
     setApplicationDisplayName(QString::fromStdString(m_resources.Strings().Get(Str::kApplicationTitle)));
     SetAsideDamagedSettings();
+    ReportUnreadableSettings();
     if (m_settings->Read(Setting::kSplashScreen) != 0) {
         CSplashDlg(m_resources.Strings()).exec();
     }
@@ -204,6 +206,20 @@ void CFernzahlApp::SetAsideDamagedSettings() {
                       QString::fromStdString(m_resources.Strings().Format(
                           Str::kSettingsDamaged, {file, std::to_string(*line), keptAs.empty() ? file : keptAs})),
                       CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
+}
+
+// A settings file that cannot be read (a folder or a pipe in its place, no permission) gives the
+// defaults and takes no save until it can be read: said at the start, not at the first save.
+void CFernzahlApp::ReportUnreadableSettings() {
+    const std::optional<int> error = m_settings->FindReadError();
+    if (!error) {
+        return;
+    }
+    const CStringTable& strings = m_resources.Strings();
+    const std::string reason = *error == EINVAL ? strings.Get(Str::kNotARegularFile) : std::strerror(*error);
+    CMessageBox::Show(
+        nullptr, QString::fromStdString(strings.Format(Str::kSettingsUnreadable, {m_settings->GetFilePath(), reason})),
+        CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
 }
 
 void CFernzahlApp::InstallDeliveredDefaultTariff() {

@@ -35,6 +35,7 @@ private:
     // Which process holds the data folder, and what the user can do about it.
     std::string DescribeHolder() const;
     void SetAsideDamagedSettings();
+    void ReportUnreadableSettings();
     void InstallDeliveredDefaultTariff();
     void InstallExampleTariff();
     // Runs the main window until it closes.

@@ -83,9 +83,9 @@ int Get(const std::string& section, const std::string& name, SettingsStore& stor
     return RefuseUnknown(section, name, err);
 }
 
-int Written(bool written, std::ostream& err) {
+int Written(bool written, const SettingsStore& store, std::ostream& err) {
     if (!written) {
-        err << "fernzahl-cli: the settings could not be written\n";
+        err << "fernzahl-cli: the settings could not be written to " << store.GetFilePath() << '\n';
         return 1;
     }
     return 0;
@@ -102,7 +102,8 @@ int StoreAmount(const std::string& section, const std::string& name, const std::
             << " to " << PlainAmount(most) << ", not \"" << text << "\"\n";
         return 2;
     }
-    return Written(store.WriteSettingDword(section, name, static_cast<uint32_t>(amount.Value().GetValue())), err);
+    return Written(store.WriteSettingDword(section, name, static_cast<uint32_t>(amount.Value().GetValue())), store,
+                   err);
 }
 
 // Only a value the program reads, checked as the options sheet checks it; nothing is written on refusal.
@@ -118,7 +119,7 @@ int StoreChecked(const std::string& section, const std::string& name, const std:
         return 2;
     }
     if (spec->kind == SettingSpec::Kind::String) {
-        return Written(store.WriteSettingString(section, name, text), err);
+        return Written(store.WriteSettingString(section, name, text), store, err);
     }
     if (spec->kind == SettingSpec::Kind::Amount) {
         return StoreAmount(section, name, text, *spec, store, err);
@@ -129,15 +130,16 @@ int StoreChecked(const std::string& section, const std::string& name, const std:
             << " to " << spec->maxValue << ", not \"" << text << "\"\n";
         return 2;
     }
-    return Written(store.WriteSettingDword(section, name, input.Value()), err);
+    return Written(store.WriteSettingDword(section, name, input.Value()), store, err);
 }
 
 // For testers: any name, any value; a whole number is stored as a number unless asString.
 int StoreForced(const std::string& section, const std::string& name, const std::string& text, bool asString,
                 SettingsStore& store, std::ostream& err) {
     const std::optional<uint32_t> number = asString ? std::nullopt : ParseUint32(text);
-    return Written(
-        number ? store.WriteSettingDword(section, name, *number) : store.WriteSettingString(section, name, text), err);
+    return Written(number ? store.WriteSettingDword(section, name, *number)
+                          : store.WriteSettingString(section, name, text),
+                   store, err);
 }
 
 int Set(const std::vector<std::string>& words, SettingsStore& store, std::ostream& err) {

@@ -73,6 +73,11 @@ int RunCommand(int argc, char** argv) {
                   << " cannot be read); the defaults apply, and a save keeps it as " << store.GetFilePath()
                   << ".damaged\n";
     }
+    if (const std::optional<int> error = store.FindReadError()) {
+        std::cerr << "fernzahl-cli: the settings file " << store.GetFilePath() << " cannot be read ("
+                  << (*error == EINVAL ? "not a regular file" : std::strerror(*error))
+                  << "); the defaults apply, and no setting can be saved until it can be read\n";
+    }
     std::unique_ptr<CResourceLibrary> library;
     std::optional<CStringTable> windowStrings;
     const auto loaded = [&] {

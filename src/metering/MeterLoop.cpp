@@ -22,8 +22,8 @@ void CMeterLoop::ReportStart() {
 
 void CMeterLoop::ReportRecovery() {
     for (const CRunRecovery::Result& recovery : m_station.GetRecovery()) {
-        const bool recovered = recovery.outcome == CRunRecovery::Outcome::Recovered ||
-                               recovery.outcome == CRunRecovery::Outcome::LoggedLater;
+        const bool recovered = recovery.outcome != CRunRecovery::Outcome::Unreadable &&
+                               recovery.outcome != CRunRecovery::Outcome::NotWritten;
         Notify({MeterNotice::Kind::Recovery, m_services.strings.Get(Str::kRecoveryTitle),
                 CRunRecovery::Describe(recovery, m_services.strings), !recovered});
     }

@@ -127,7 +127,9 @@ std::optional<CRunRecovery::Result> RecoverRunning(CheckpointStore& store, const
     if (logged && counted == *stored) {
         return std::nullopt; // told when it was logged; a checkpoint whose removal failed then is only removed now
     }
-    return CRunRecovery::Result{CRunRecovery::Outcome::Recovered, checkpoint->record, {}, {}};
+    // Logged but not counted: the end logs even when the counters could not be saved.
+    return CRunRecovery::Result{
+        logged ? CRunRecovery::Outcome::CountedLater : CRunRecovery::Outcome::Recovered, checkpoint->record, {}, {}};
 }
 
 CRunRecovery::Result RecoverUnlogged(CheckpointStore& store, const std::string& directory, const std::string& name) {
@@ -165,8 +167,9 @@ std::string CRunRecovery::Describe(const Result& result, const CStringTable& str
     const std::string started = CDateTimeText().Format(r.start); // as the window's lists write it
     switch (result.outcome) {
     case Outcome::Recovered:
+    case Outcome::CountedLater:
         return strings.Format(
-            Str::kRunRecovered,
+            result.outcome == Outcome::Recovered ? Str::kRunRecovered : Str::kUncountedRunCounted,
             {r.connectionName, started, FormatDuration(r.duration.GetDays(), facts), FormatAmount(r.costs, facts)});
     case Outcome::LoggedLater:
         return strings.Format(Str::kUnloggedRunLogged, {r.connectionName, started});

@@ -3,6 +3,7 @@
 #include "core/FileDescriptor.h"
 #include "core/FileLayer.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
@@ -45,10 +46,11 @@ const std::optional<CIniDocument>& CIniSettingsStore::ReadDocument() const {
 
 std::optional<CIniDocument> CIniSettingsStore::ReadFromDisk() const {
     std::string text;
+    m_readError = 0;
     if (!ReadWholeFile(m_file, text)) {
-        std::error_code error;
+        m_readError = errno;
         // A file that exists but cannot be read must not be overwritten by a write.
-        return fs::exists(m_file, error) || error ? std::nullopt : std::optional(CIniDocument());
+        return m_readError == ENOENT || m_readError == ENOTDIR ? std::optional(CIniDocument()) : std::nullopt;
     }
     return CIniDocument::Parse(text);
 }
@@ -62,6 +64,10 @@ const CIniDocument& CIniSettingsStore::Load() const {
 std::optional<int> CIniSettingsStore::FindDamage() const {
     const std::optional<CIniDocument>& doc = ReadDocument();
     return doc && doc->GetDamagedLine() != 0 ? std::optional(doc->GetDamagedLine()) : std::nullopt;
+}
+
+std::optional<int> CIniSettingsStore::FindReadError() const {
+    return ReadDocument() ? std::nullopt : std::optional(m_readError);
 }
 
 std::optional<std::string> CIniSettingsStore::SetAsideIfDamaged() {

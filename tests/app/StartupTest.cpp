@@ -17,6 +17,7 @@
 #include <csignal>
 #include <filesystem>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 
 namespace fs = std::filesystem;
@@ -207,6 +208,17 @@ TEST_F(StartupTest, DamagedSettingsFileIsKeptAsideWithAMessageAndTheDefaultsAppl
     const std::string said = RunUntilItSays("is damaged");
     EXPECT_NE(said.find("line 3 cannot be read"), std::string::npos) << said;
     EXPECT_EQ(ReadFile(home.File("fernzahl.ini.damaged")), "[Allgemein]\nSplashScreen=0\n\xFF\xFE garbage\n");
+}
+
+// A pipe in the settings file's place is never waited on: the window says so and goes on with the
+// defaults, and the pipe is neither replaced nor set aside.
+TEST_F(StartupTest, SettingsFileThatIsNoFileIsToldAndNeverWaitedOn) {
+    ASSERT_EQ(mkfifo(home.File("fernzahl.ini").c_str(), 0600), 0);
+    const std::string said = RunUntilItSays("cannot be read");
+    EXPECT_NE(said.find(home.File("fernzahl.ini") + " cannot be read (not a regular file)"), std::string::npos)
+        << said;
+    struct stat info {};
+    EXPECT_TRUE(stat(home.File("fernzahl.ini").c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
 }
 
 TEST_F(StartupTest, DeliveredDefaultTariffIsInstalledAndReported) {

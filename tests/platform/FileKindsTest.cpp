@@ -87,11 +87,13 @@ TEST(FileKinds, TariffThatIsAFifoIsNeverWaitedOn) {
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
-// The real fernzahl-cli with a FIFO in the place of each file it reads: every command ends.
+// The real fernzahl-cli with a FIFO in the place of each file it reads: every command ends, and
+// one that falls back to the default settings says why.
 TEST(FileKinds, CommandsNeverWaitOnAFifo) {
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
         {"fernzahl.ini", {"settings", "list"}},
         {"fernzahl.ini", {"settings", "get", "Optionen", "Zaehler"}},
+        {"fernzahl.ini", {"settings", "set", "Zähler", "AutoReset", "1"}},
         {"Fernzahl.ctr", {"counters"}},
         {"Fernzahl.log", {"log", "list"}},
         {"Fernzahl.tff", {"meter", "--seconds", "60"}},
@@ -105,6 +107,15 @@ TEST(FileKinds, CommandsNeverWaitOnAFifo) {
         const ProcessResult result =
             RunProcess(argv, {.set = {{"FERNZAHL_HOME", home.Path()}}}, std::chrono::seconds(10));
         EXPECT_NE(result.exitCode, -1) << name << " " << words[0] << ": did not end";
+        if (name == "fernzahl.ini") {
+            EXPECT_NE(result.err.find(home.File(name) + " cannot be read (not a regular file); the defaults apply"),
+                      std::string::npos)
+                << result.err;
+        }
+        if (words.size() > 1 && words[1] == "set") {
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_NE(result.err.find("could not be written to " + home.File(name)), std::string::npos) << result.err;
+        }
     }
 }
 
