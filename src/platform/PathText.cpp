@@ -34,3 +34,11 @@ std::string HomeFile(const std::string& name) {
     const std::string folder = home && *home == '/' ? home : QFile::encodeName(QDir::homePath()).toStdString();
     return (fs::path(folder) / name).string();
 }
+
+QUrl FileUrl(const std::string& path) {
+    return QUrl::fromEncoded("file://" + QByteArray::fromStdString(path).toPercentEncoding("/"), QUrl::StrictMode);
+}
+
+std::string FileOfUrl(const QUrl& url) {
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 #include <string>
 
@@ -15,3 +16,7 @@ QString PathToQt(const std::string& path);
 std::string PathFromQt(const QString& path, const std::string& known);
 // A file in the user's home folder, as its bytes.
 std::string HomeFile(const std::string& name);
+// A file's address that keeps its bytes (each byte that is not plain is percent-encoded), and the
+// file's path back from such an address, also from one a link in a page resolved.
+QUrl FileUrl(const std::string& path);
+std::string FileOfUrl(const QUrl& url);

@@ -3,6 +3,7 @@
 #include "core/LanguageChoice.h"
 #include "core/ResourceIds.h"
 #include "platform/InstalledFiles.h"
+#include "platform/PathText.h"
 #include "platform/ResourceLibrary.h"
 #include "ui/HelpWindow.h"
 #include "ui/MessageBox.h"
@@ -14,7 +15,7 @@
 #include <cstdio>
 
 // The page in the language of the texts where the guide has it, else the English one.
-QString CHelp::PagePath(const QString& page) {
+std::string CHelp::PagePath(const QString& page) {
     const std::string file = page.section(QLatin1Char('#'), 0, 0).toStdString();
     const std::string& language = CResourceLibrary::Language();
     std::string path;
@@ -24,22 +25,22 @@ QString CHelp::PagePath(const QString& page) {
             path = CInstalledFiles::Find("help/" + folder + '/' + file);
         }
     }
-    return QString::fromStdString(path.empty() ? CInstalledFiles::Find("help/" + file) : path);
+    return path.empty() ? CInstalledFiles::Find("help/" + file) : path;
 }
 
 // xdg-open says whether a browser took the page; Qt's opener only says that xdg-open started.
 void CHelp::Open(const QString& page, const std::function<void()>& shown) {
-    const QString path = PagePath(page);
-    QUrl address = QUrl::fromLocalFile(path);
+    const std::string path = PagePath(page);
+    QUrl address = FileUrl(path);
     if (page.contains(QLatin1Char('#'))) {
         address.setFragment(page.section(QLatin1Char('#'), 1), QUrl::DecodedMode);
     }
     if (CMessageBox::IsNonInteractive()) {
-        const QString section = address.hasFragment() ? QLatin1Char('#') + address.fragment() : QString();
-        std::fprintf(stderr, "fernzahl: help page %s\n", qPrintable(path.isEmpty() ? page : path + section));
+        const std::string section = address.hasFragment() ? '#' + address.fragment().toStdString() : std::string();
+        std::fprintf(stderr, "fernzahl: help page %s\n", path.empty() ? qPrintable(page) : (path + section).c_str());
         return;
     }
-    if (path.isEmpty()) {
+    if (path.empty()) {
         const std::string text = CUiResources::Strings().Format(Str::kHelpPageMissing, {page.toStdString()});
         CMessageBox::Show(nullptr, QString::fromStdString(text), CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
         return;
@@ -59,7 +60,8 @@ void CHelp::Open(const QString& page, const std::function<void()>& shown) {
             ShowInOwnWindow(address, shown);
         }
     });
-    opener->start(QStringLiteral("xdg-open"), {address.toString()});
+    // Encoded: a browser reads the folder's bytes back from it.
+    opener->start(QStringLiteral("xdg-open"), {QString::fromLatin1(address.toEncoded())});
 }
 
 void CHelp::ShowInOwnWindow(const QUrl& page, const std::function<void()>& shown) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QUrl;
 
@@ -16,8 +17,8 @@ public:
     static constexpr const char* kIndex = "index.html";
     static constexpr const char* kFirstSteps = "first-steps.html";
 
-    // The file of the page, without its section.
-    static QString PagePath(const QString& page);
+    // The file of the page, without its section, as its bytes; empty when it is not installed.
+    static std::string PagePath(const QString& page);
     // shown is called once the page is before the user, in the browser or in the program's window.
     static void Open(const QString& page, const std::function<void()>& shown = {});
 

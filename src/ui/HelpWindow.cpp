@@ -1,10 +1,11 @@
 #include "ui/HelpWindow.h"
 
+#include "ui/HelpBrowser.h"
+
 #include <QKeyEvent>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
-CHelpWindow::CHelpWindow(const QUrl& page) : m_browser(new QTextBrowser(this)) {
+CHelpWindow::CHelpWindow(const QUrl& page) : m_browser(new CHelpBrowser(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -5,6 +5,7 @@
 #include "log/BeschreibungDlg.h"
 #include "log/ProtokollFile.h"
 #include "metering/ZaehlerFile.h"
+#include "platform/PathText.h"
 #include "settings/Formatting.h"
 #include "settings/OptionenSheet.h"
 #include "support/EnvironmentGuard.h"
@@ -134,6 +135,25 @@ TEST_F(MainWindowTest, FirstStepsWithoutABrowserOpenInAWindowOfItsOwn) {
     const QPointer<CHelpWindow> open(help);
     QTest::keyClick(help->Browser(), Qt::Key_Escape);
     EXPECT_TRUE(WaitUntil([&] { return open.isNull(); }));
+}
+
+// A guide installed in a folder whose name is no text in the locale's encoding: the page and the
+// page a link leads to are read by their bytes.
+TEST_F(MainWindowTest, HelpWindowReadsAGuideInAFolderNamedByBytes) {
+    CTempDir dir;
+    const std::string folder = dir.File("B\xFCro");
+    std::filesystem::create_directory(folder);
+    WriteFile(folder + "/index.html",
+              "<html><head><title>Inhalt</title></head><body><a href=\"log.html#filter\">Log</a>"
+              "</body></html>");
+    WriteFile(folder + "/log.html", "<html><head><title>Protokoll</title></head><body><p id=\"filter\">Filter"
+                                    "</p></body></html>");
+    CHelpWindow help(FileUrl(folder + "/index.html"));
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("Inhalt"));
+    QTest::keyClick(help.Browser(), Qt::Key_Tab); // to the link
+    QTest::keyClick(help.Browser(), Qt::Key_Return);
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("Protokoll"));
+    EXPECT_EQ(FileOfUrl(help.Browser()->source()), folder + "/log.html");
 }
 
 // Exit chosen during a modem connection: the user is there, and is asked to describe it.
