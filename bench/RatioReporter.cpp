@@ -15,15 +15,32 @@ void CRatioReporter::ReportRuns(const std::vector<Run>& runs) {
 }
 
 void CRatioReporter::CheckLimits(const Run& run) {
+    if (run.error_occurred) {
+        m_missed = true; // nothing measured is no budget kept
+        std::printf("%s: %s: OVER\n", run.benchmark_name().c_str(), run.error_message.c_str());
+        return;
+    }
     if (run.run_type != Run::RT_Iteration || run.iterations == 0) {
         return;
     }
     const std::string name = run.benchmark_name();
-    const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
     for (const Limit& limit : m_limits) {
-        if (name.starts_with(limit.measured) && seconds > limit.seconds) {
+        if (!name.starts_with(limit.measured)) {
+            continue;
+        }
+        const auto counter = run.counters.find(limit.counter);
+        if (!limit.counter.empty() && counter == run.counters.end()) {
+            m_missed = true; // a budget that measures nothing would pass for ever
+            std::printf("%s: no counter %s to check: OVER\n", name.c_str(), limit.counter.c_str());
+            continue;
+        }
+        const double value = limit.counter.empty() ? run.real_accumulated_time / static_cast<double>(run.iterations)
+                                                   : counter->second.value;
+        const std::string unit = limit.counter.empty() ? " s" : ' ' + limit.counter;
+        if (value > limit.most) {
             m_missed = true;
-            std::printf("%s: %.6f s, over its budget of %.6f s: OVER\n", name.c_str(), seconds, limit.seconds);
+            std::printf("%s: %.6f%s, over its budget of %.6f%s: OVER\n", name.c_str(), value, unit.c_str(), limit.most,
+                        unit.c_str());
         }
     }
 }

@@ -16,10 +16,12 @@ public:
         std::string baseline;
         double budget;
     };
-    // The most real time one iteration of every run whose name begins with measured may take.
+    // The most real time one iteration of every run whose name begins with measured may take, or,
+    // with a counter named, the most that counter may show.
     struct Limit {
         std::string measured;
-        double seconds;
+        double most;
+        std::string counter = {};
     };
 
     CRatioReporter(std::vector<Ratio> ratios, std::vector<Limit> limits)

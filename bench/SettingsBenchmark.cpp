@@ -1,3 +1,4 @@
+#include "RatioReporter.h"
 #include "platform/IniSettingsStore.h"
 
 #include <benchmark/benchmark.h>
@@ -38,4 +39,6 @@ BENCHMARK(BM_SettingsFileOfManyValues)->Arg(10000)->Arg(100000)->Unit(benchmark:
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return RunBenchmarks(argc, argv, {}, {{"BM_SettingsFileOfManyValues/100000", 0.5}});
+}
