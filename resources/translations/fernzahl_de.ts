@@ -2287,7 +2287,7 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif berec
     </message>
     <message>
       <source>Show a chart of</source>
-      <comment>id1161.accessibleName</comment>
+      <comment>chartOfLabel.accessibleName</comment>
       <translation>Diagramm zeigen für</translation>
     </message>
     <message>

@@ -48,19 +48,24 @@ void NameFieldsByTheirLabels(const QWidget* form) {
     }
 }
 
-// Qt tells a screen reader no value of a drop-down list that has a name of its own, so the chosen
-// entry goes into the name: said with the list when the list takes the focus.
-void NameListsWithTheirChoice(const QWidget* form) {
-    for (QComboBox* list : form->findChildren<QComboBox*>()) {
-        const QString label = list->accessibleName();
-        if (label.isEmpty() || list->isEditable()) {
+// Qt names a drop-down list by its chosen entry and gives a screen reader no value for it (it
+// offers no selection there), so Orca says only the label that points at the list: the chosen
+// entry goes into that label's name, said whenever the list takes the focus. A list one types into
+// is read through its text field.
+void NameChoicesInTheirLabels(const QWidget* form) {
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        auto* list = qobject_cast<QComboBox*>(label->buddy());
+        if (list == nullptr || list->isEditable()) {
             continue;
         }
-        const auto name = [list, label] {
-            list->setAccessibleName((label + QLatin1Char(' ') + list->currentText()).trimmed());
+        const QString name = label->accessibleName().isEmpty()
+                                 ? QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")))
+                                 : label->accessibleName();
+        const auto withChoice = [label, list, name] {
+            label->setAccessibleName((name + QLatin1Char(' ') + list->currentText()).trimmed());
         };
-        name();
-        QObject::connect(list, &QComboBox::currentTextChanged, list, name);
+        withChoice();
+        QObject::connect(list, &QComboBox::currentTextChanged, label, withChoice);
     }
 }
 } // namespace
@@ -73,7 +78,7 @@ QWidget* CFormLoader::LoadInto(QWidget* host, int templateId) {
         throw CFormError("the resource library lacks form " + std::to_string(templateId));
     }
     NameFieldsByTheirLabels(form);
-    NameListsWithTheirChoice(form);
+    NameChoicesInTheirLabels(form);
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(form);

@@ -314,7 +314,9 @@ def show_page(tab):
 def control_named(window, name, role=None):
     for acc in walk(window):
         kind = acc.getRole() == role or role is None and acc.getRole() in CONTROLS
-        if kind and name in (acc.name, label_of(acc)) and showing(acc):
+        # A drop-down list's label carries its choice after its text.
+        labelled = name in (acc.name, label_of(acc)) or (label_of(acc) or "").startswith(name + " ")
+        if kind and labelled and showing(acc):
             return acc
     raise RuntimeError(f"no control {name!r} in {window.name!r}")
 

@@ -182,6 +182,25 @@ def flow_log_first_row_and_delete_question():
     back_to_main_window()
 
 
+def flow_summary_chart_choice():
+    """A drop-down list says what it is for and what is chosen, also after the choice changed."""
+    kb.press("ctrl+l", 1.0)
+    kb.wait_for_window("Connection log")
+    kb.press("alt+s", 0.4)
+    kb.press("d", 1.0)
+    kb.wait_for_window("Connection summary")
+    since = mark()
+    kb.press("Tab", 0.5)
+    kb.press("Tab", 0.5)
+    hear(since, "Show a chart of costs", "combo box")
+    kb.press("Down", 0.5)
+    since = mark()
+    kb.press("shift+Tab", 0.5)
+    kb.press("Tab", 0.5)
+    hear(since, "Show a chart of duration (hours)")
+    back_to_main_window()
+
+
 def flow_options_tab_reaches_the_page():
     """From the options' tabs, Tab goes into the page, not to OK, and the stack of pages is not
     announced on the way; a list of one column says its current entry."""
@@ -258,7 +277,7 @@ def main():
     program = kb.start_program()
     flows = [("start", lambda: flow_start_and_budget(start)), ("counters", flow_counters),
              ("connection", flow_connection_end), ("log", flow_log_first_row_and_delete_question),
-             ("options", flow_options_tab_reaches_the_page)]
+             ("summary", flow_summary_chart_choice), ("options", flow_options_tab_reaches_the_page)]
     failures = []
     try:
         for name, flow in flows:

@@ -29,6 +29,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -67,12 +68,19 @@ TEST_F(OptionsTest, EveryFormHoldsEveryControlItsWindowUses) {
     CFormLoader::LoadInto(&budget, 201);
     EXPECT_EQ(budget.findChild<QWidget*>(QStringLiteral("id1201"))->accessibleName().toStdString(),
               "Warn at: percent of the limit (1 to 100)");
-    // A drop-down list's choice is said with its name, as Qt tells no value of a named list.
+    // A drop-down list's choice is said with the label that points at it, the only name a screen
+    // reader says for it; a label's own spoken name stands for its text.
     QWidget summary;
     CFormLoader::LoadInto(&summary, 197);
-    auto* chartOf = summary.findChild<QComboBox*>(QStringLiteral("id1161"));
-    chartOf->setCurrentIndex(2);
-    EXPECT_EQ(chartOf->accessibleName().toStdString(), "Show a chart of units");
+    summary.findChild<QComboBox*>(QStringLiteral("id1161"))->setCurrentIndex(2);
+    EXPECT_EQ(summary.findChild<QLabel*>(QStringLiteral("chartOfLabel"))->accessibleName().toStdString(),
+              "Show a chart of units");
+    QWidget zone;
+    CFormLoader::LoadInto(&zone, 185);
+    auto* from = zone.findChild<QComboBox*>(QStringLiteral("id1113"));
+    from->addItems({QStringLiteral("00:00"), QStringLiteral("00:15")}); // filled by its window
+    from->setCurrentIndex(1);
+    EXPECT_EQ(zone.findChild<QLabel*>(QStringLiteral("fromLabel"))->accessibleName().toStdString(), "From 00:15");
     COptionenSheet sheet(services, true, {}, nullptr);
     for (int page = 0; page < sheet.Tabs()->count(); ++page) {
         EXPECT_NO_THROW(sheet.Page(page)->EnsureLoaded()) << "page " << page;
