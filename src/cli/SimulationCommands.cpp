@@ -280,6 +280,13 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
         }
         return 2;
     }
+    // The meter times a connection in milliseconds of 32 bits; a longer one would wrap to a short one.
+    constexpr uint32_t kLongestSeconds = UINT32_MAX / 1000;
+    if (*seconds > kLongestSeconds) {
+        context.err << "fernzahl-cli: --seconds may be at most " << kLongestSeconds
+                    << " (49 days and 17 hours), the longest connection the meter can time\n";
+        return 2;
+    }
     if (useDataDirectory && simulation.moment > CSystemClock().Now()) {
         context.err << "fernzahl-cli: --start lies in the future; a connection counted in the data folder must "
                        "have begun by now\n";

@@ -108,6 +108,16 @@ std::optional<CounterFigures> ParseAdded(std::string_view text) {
     return f;
 }
 
+// What no connection can have, read from a damaged or foreign file, would take from the counters
+// once added: fewer than no units, no money or no time, or more of a connection than the record.
+bool IsPossible(const CounterFigures& f) {
+    return f.units >= 0 && f.connections >= 0 && f.costs.GetValue() >= 0 && f.duration.GetDays() >= 0;
+}
+
+bool IsPossiblePart(const CounterFigures& added, const CounterFigures& whole) {
+    return IsPossible(added) && added.connections <= whole.connections && added.units <= whole.units;
+}
+
 } // namespace
 
 std::string CCheckpoint::ToText() const {
@@ -153,7 +163,8 @@ std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
     bool whole = r.Date("Start", c.record.start) && r.Span("Duration", c.record.duration) &&
                  r.Money("Costs", c.record.costs) && r.Number("Units", c.record.units) &&
                  r.Text("Connection", c.record.connectionName) && r.Text("Device", c.record.deviceName) &&
-                 r.Text("User", c.record.userName) && r.Text("Tariff", c.record.tariffName);
+                 r.Text("User", c.record.userName) && r.Text("Tariff", c.record.tariffName) &&
+                 IsPossible(CounterFigures::Of(c.record));
     for (size_t i = 0; i < c.counters.size() && whole; ++i) {
         CounterState& s = c.counters[i];
         CReader counter(doc, kCounterSections[i]);
@@ -163,7 +174,7 @@ std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
         std::string addedText;
         const std::optional<CounterFigures> added =
             counter.Text("Added", addedText) ? ParseAdded(addedText) : CounterFigures::Of(c.record);
-        whole = whole && added;
+        whole = whole && added && IsPossiblePart(*added, CounterFigures::Of(c.record));
         c.saved[i] = s.Less(added.value_or(CounterFigures{}));
     }
     return whole ? std::optional(c) : std::nullopt;

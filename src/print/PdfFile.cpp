@@ -4,23 +4,21 @@
 #include "core/FileLayer.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// The printer says nothing of a write that failed; a whole PDF ends with its end-of-file mark. A
-// device or pipe cannot be read back.
+// The printer says nothing of a write that failed; a whole PDF ends with its end-of-file mark.
 bool IsWholePdf(const QString& file) {
-    if (!QFileInfo(file).isFile()) {
-        return true;
-    }
     QFile pdf(file);
     return pdf.open(QIODevice::ReadOnly) && pdf.size() >= 16 && pdf.seek(pdf.size() - 16) &&
            pdf.read(16).trimmed().endsWith("%%EOF");
@@ -53,6 +51,22 @@ bool DrawInto(const std::string& name, const std::function<bool(QPrinter&)>& dra
     return written;
 }
 
+// A device or a pipe cannot be read back to see whether the PDF reached it whole: it is drawn into
+// a scratch file and copied there, every write checked.
+bool DrawThroughScratchFile(const std::string& path, const std::function<bool(QPrinter&)>& draw) {
+    const char* folder = std::getenv("TMPDIR");
+    std::string scratch = std::string(folder != nullptr && *folder == '/' ? folder : "/tmp") + "/fernzahl-XXXXXX";
+    const CFileDescriptor fd(mkstemp(scratch.data()));
+    std::string pdf;
+    const bool drawn = fd.IsOpen() && DrawInto(scratch, draw) && ReadWholeFile(scratch, pdf);
+    if (fd.IsOpen()) {
+        unlink(scratch.c_str());
+    }
+    return drawn && CFileLayer::ReplaceThroughStream(path, [&pdf](std::FILE* out) {
+               return std::fwrite(pdf.data(), 1, pdf.size(), out) == pdf.size();
+           });
+}
+
 } // namespace
 
 bool PrintToPdf(const std::string& path, const std::function<bool(QPrinter&)>& draw) {
@@ -63,6 +77,10 @@ bool PrintToPdf(const std::string& path, const std::function<bool(QPrinter&)>& d
         static char name[] = "fernzahl-cli";
         static char* argv[] = {name, nullptr};
         application = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        return DrawThroughScratchFile(path, draw);
     }
     // Drawn beside the file and put in its place once whole: a full disk leaves the last printout.
     return CFileLayer::ReplaceByName(path, [&draw](const std::string& name) { return DrawInto(name, draw); });

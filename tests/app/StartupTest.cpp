@@ -132,13 +132,14 @@ TEST_F(StartupTest, SecondStartThatCannotReachTheHolderSaysWhoHoldsTheFolder) {
         EXPECT_NE(second.err.find(expected), std::string::npos) << second.err;
         EXPECT_TRUE(holder.IsRunning());
         holder.Signal(SIGTERM);
+        holder.Signal(SIGCONT);
         holder.Wait(std::chrono::seconds(20));
     };
     {
         CChildProcess simulation(
-            {BinaryPath("fernzahl-cli"), "meter", "--data-dir", home.Path(), "--seconds", "4000000000"}, env,
-            "/dev/null");
+            {BinaryPath("fernzahl-cli"), "meter", "--data-dir", home.Path(), "--seconds", "4294967"}, env, "/dev/null");
         ASSERT_TRUE(PollUntil([&] { return IsLockHeld(); }));
+        simulation.Signal(SIGSTOP); // the longest simulation is over in a second; stopped, it keeps the folder
         secondStartSays(simulation, "fernzahl-cli is adding a simulated connection");
     }
     {

@@ -91,4 +91,23 @@ TEST_F(PrintCommandTest, PrintoutGoesIntoAFolderNamedInAnotherEncoding) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "nothing else left there";
 }
 
+// Neither a device nor a pipe can be read back: what reaches it is checked as it is written.
+TEST_F(PrintCommandTest, PrintoutIntoADeviceOrPipeFailsWhenItCannotBeWrittenWhole) {
+    AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 7, 12, 0, 0), 60, 1200, "T-Online"));
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"log", "print"}, {"summary", "--by", "day"}}) {
+        std::vector<std::string> argv = {BinaryPath("fernzahl-cli"), "--data-dir", dir.Path()};
+        argv.insert(argv.end(), command.begin(), command.end());
+        argv.insert(argv.end(), {"--pdf", "/dev/full"});
+        const ProcessResult full = RunProcess(argv);
+        EXPECT_EQ(full.exitCode, 1) << command[0] << ": " << full.err;
+        EXPECT_NE(full.err.find("/dev/full"), std::string::npos) << full.err;
+        argv.back() = "/dev/stdout"; // the test's pipe
+        const ProcessResult piped = RunProcess(argv);
+        EXPECT_EQ(piped.exitCode, 0) << piped.err;
+        EXPECT_TRUE(piped.out.starts_with("%PDF-")) << command[0];
+        EXPECT_NE(piped.out.find("%%EOF", piped.out.size() - 16), std::string::npos) << command[0];
+    }
+}
+
 } // namespace

@@ -134,6 +134,22 @@ TEST_F(SimulationCommandsTest, MeterCountsOnTheRealClockAndRefusesTheFuture) {
     EXPECT_EQ(Run(MeterOnly, {"--tariff", "Plain", "--start", tomorrow, "--seconds", "60"}), 0) << err.str();
 }
 
+// Past 2^32 milliseconds the meter's time would wrap: the units would stop and the log would get a
+// connection of a few seconds that cost thousands.
+TEST_F(SimulationCommandsTest, MeterRefusesAConnectionLongerThanTheMeterCanTime) {
+    CTariffBuilder(dir.File("Plain.tff")).WithZoneEveryDay({.seconds = 90, .price = 1200});
+    const std::vector<std::string> start = {"--tariff", "Plain", "--start", "2026-08-01 00:00:00", "--json"};
+    std::vector<std::string> longest = start;
+    longest.insert(longest.end(), {"--seconds", "4294967"});
+    ASSERT_EQ(Run(MeterOnly, longest), 0) << err.str();
+    EXPECT_EQ(out, "{\"seconds\":4294967,\"units\":47722,\"costs\":5726.64}\n");
+    std::vector<std::string> tooLong = start;
+    tooLong.insert(tooLong.end(), {"--seconds", "4294968"});
+    EXPECT_EQ(Run(MeterLogged, tooLong), 2);
+    EXPECT_NE(err.str().find("--seconds may be at most 4294967"), std::string::npos) << err.str();
+    EXPECT_TRUE(ReadLog(dir.Path()).empty());
+}
+
 TEST_F(SimulationCommandsTest, RateShowsTheZoneAndDiscountOfTheMoment) {
     CTariffBuilder(dir.File("Tag.tff"))
         .WithOptions({.discount = true})

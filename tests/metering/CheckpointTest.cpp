@@ -334,6 +334,43 @@ TEST(Checkpoint, DamagedOrForeignCheckpointIsSetAsideNeverOverAnother) {
     EXPECT_EQ(second.GetCounter(CMeterStation::kTotal).GetConnections(), 0);
 }
 
+// Figures no connection has (a damaged file, a hand-made one) would take from the counters once
+// added: such a checkpoint is set aside like any other that cannot be read, and nothing is counted.
+TEST(Checkpoint, CheckpointWithFiguresNoConnectionHasIsSetAsideAndCountsNothing) {
+    const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+        const size_t at = text.find(from);
+        return at == std::string::npos ? std::string() : text.replace(at, from.size(), to);
+    };
+    const auto addedToTotal = [&](const std::string& text, const std::string& added) {
+        return replaced(text, "[Total]\n", "[Total]\nAdded=\"" + added + "\"\n");
+    };
+    Installation at;
+    {
+        StationDriver driver(at.world, &at.file);
+        Installation::Meter(driver);
+    } // killed: the connection never ends
+    const std::string killed = at.file.Read().value_or("");
+    ASSERT_NE(killed.find("Units=2\n"), std::string::npos) << killed;
+    for (const std::string& hostile : {
+             replaced(killed, "Units=2\n", "Units=4294967000\n"),           // fewer than no units
+             replaced(killed, "Costs=\"0 2400\"", "Costs=\"0 -99990000\""), // money taken
+             addedToTotal(killed, "0 0 -1000 -1000 0 -99990000"),
+             addedToTotal(killed, "0 0 5 3 0 100"), // more connections and units than the record's
+         }) {
+        SCOPED_TRACE(hostile);
+        ASSERT_FALSE(hostile.empty());
+        WriteFile(at.file.GetPath(), hostile);
+        const CMeterStation next(at.world.services, &at.file);
+        ASSERT_EQ(next.GetRecovery().size(), 1u);
+        EXPECT_EQ(next.GetRecovery()[0].outcome, CRunRecovery::Outcome::Unreadable);
+        EXPECT_EQ(next.GetCounter(CMeterStation::kTotal).GetConnections(), 0);
+        EXPECT_TRUE(ReadLog(at.world.dir.Path()).empty());
+        EXPECT_FALSE(at.file.Read());
+    }
+    WriteFile(at.file.GetPath(), killed);
+    EXPECT_EQ(CMeterStation(at.world.services, &at.file).GetRecovery().at(0).outcome, CRunRecovery::Outcome::Recovered);
+}
+
 // Keeps one checkpoint in memory; a write, once begun, lasts until the test lets it finish, as a
 // durable write to a slow disk may.
 class CHeldStore : public CheckpointStore {
