@@ -396,11 +396,6 @@ Das kann nicht rückgängig gemacht werden.</translation>
       <translation>(keine Beschreibung)</translation>
     </message>
     <message>
-      <source>The connection could not be written to the log %1, and its state could not be kept: it is lost from the log.</source>
-      <comment>457</comment>
-      <translation>Die Verbindung konnte nicht in das Protokoll %1 geschrieben werden, und ihr Stand konnte nicht aufbewahrt werden: Sie fehlt im Protokoll.</translation>
-    </message>
-    <message>
       <source>The file %1 could not be written.</source>
       <comment>458</comment>
       <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>

@@ -70,8 +70,8 @@ int RunCommand(int argc, char** argv) {
     CIniSettingsStore store(paths.settingsFile, paths.dataDirectory);
     if (const std::optional<int> line = store.FindDamage()) {
         std::cerr << "fernzahl-cli: the settings file " << store.GetFilePath() << " is damaged (line " << *line
-                  << " cannot be read); the defaults apply, and a save keeps it as " << store.GetFilePath()
-                  << ".damaged\n";
+                  << " cannot be read); the defaults apply, and a save first keeps it aside as " << store.GetFilePath()
+                  << ".damaged (or, where that name is taken, a numbered one beside it)\n";
     }
     if (const std::optional<int> error = store.FindReadError()) {
         std::cerr << "fernzahl-cli: the settings file " << store.GetFilePath() << " cannot be read ("

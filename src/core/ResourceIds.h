@@ -267,7 +267,6 @@ inline constexpr unsigned kModemNoGroup = 463;
 inline constexpr unsigned kModemDeviceTooLong = 464;
 inline constexpr unsigned kModemLineTitle = 461;
 inline constexpr unsigned kModemDeviceNotAPath = 462;
-inline constexpr unsigned kLogNotWritten = 457;
 inline constexpr unsigned kLogNotWrittenKept = 459;
 inline constexpr unsigned kFileNotWritten = 458;
 inline constexpr unsigned kSummaryTitle = 470;

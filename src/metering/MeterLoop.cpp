@@ -8,6 +8,7 @@
 #include "metering/Budget.h"
 #include "metering/CheckpointStore.h"
 #include "metering/ZaehlerFile.h"
+#include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
 #include "settings/SettingsStore.h"
 
@@ -109,8 +110,8 @@ void CMeterLoop::EndProgram(bool userPresent) {
     const LocaleFacts facts = LocaleFacts::FromCLibrary();
     std::string lost;
     for (const LogEntry& record : m_station.Unlogged()) {
-        lost += (lost.empty() ? "\"" : "; \"") + record.connectionName + "\", " + record.start.Format("%c") + ", " +
-                FormatDuration(record.duration.GetDays(), facts) + ", " + FormatAmount(record.costs, facts);
+        lost += (lost.empty() ? "\"" : "; \"") + record.connectionName + "\", " + CDateTimeText().Format(record.start) +
+                ", " + FormatDuration(record.duration.GetDays(), facts) + ", " + FormatAmount(record.costs, facts);
     }
     FileProblem(m_services.strings.Format(
         Str::kRecordsLostAtEnd, {m_services.settings.GetProgramDirectory() + CProtokollFile::kFileName, lost}));
@@ -148,13 +149,11 @@ void CMeterLoop::ReportEndNotWritten() {
     if (!end.counted) {
         FileProblem(m_services.strings.Format(Str::kFileNotWritten, {directory + CZaehlerFile::kFileName}));
     }
-    if (end.logged) {
-        return;
+    // A record kept in no file waits in memory, which its own notice tells.
+    if (!end.logged && !end.unloggedKeptAs.empty()) {
+        FileProblem(m_services.strings.Format(Str::kLogNotWrittenKept,
+                                              {directory + CProtokollFile::kFileName, end.unloggedKeptAs}));
     }
-    const std::string log = directory + CProtokollFile::kFileName;
-    FileProblem(end.unloggedKeptAs.empty()
-                    ? m_services.strings.Format(Str::kLogNotWritten, {log})
-                    : m_services.strings.Format(Str::kLogNotWrittenKept, {log, end.unloggedKeptAs}));
 }
 
 // Told once until a checkpoint is written again.

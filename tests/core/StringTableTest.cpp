@@ -68,9 +68,9 @@ TEST(StringTable, ShippedCatalogueHoldsEveryNumberTheProgramNames) {
 
 TEST(StringTable, ShippedFormatsTakeTheirValues) {
     const CStringTable table = ShippedCatalogue();
-    const std::pair<unsigned, int> placeholders[] = {{117, 1}, {170, 2}, {171, 3},   {172, 5},  {173, 6}, {401, 1},
-                                                     {403, 1}, {418, 4}, {460, 3},   {457, 1},  {458, 1}, {471, 1},
-                                                     {500, 1}, {560, 1}, {61714, 2}, {61716, 1}};
+    const std::pair<unsigned, int> placeholders[] = {{117, 1}, {170, 2}, {171, 3}, {172, 5},   {173, 6},
+                                                     {401, 1}, {403, 1}, {418, 4}, {460, 3},   {458, 1},
+                                                     {471, 1}, {500, 1}, {560, 1}, {61714, 2}, {61716, 1}};
     for (const auto& [id, count] : placeholders) {
         const std::string text = table.Get(id);
         for (int i = 1; i <= count; ++i) {

@@ -2,6 +2,7 @@
 
 #include "core/ResourceIds.h"
 #include "log/ProtokollFile.h"
+#include "settings/DateTimeText.h"
 #include "settings/SettingsStore.h"
 #include "support/FakeSources.h"
 #include "support/MeteringWorld.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -25,6 +27,11 @@ public:
     std::vector<std::string> problems;
     std::vector<MeterNotice> notices;
 };
+
+size_t NoticesOf(const CRecordingFace& face, MeterNotice::Kind kind) {
+    return static_cast<size_t>(std::count_if(face.notices.begin(), face.notices.end(),
+                                             [kind](const MeterNotice& notice) { return notice.kind == kind; }));
+}
 
 struct MeterLoopTest : ::testing::Test {
     MeterLoopTest() {
@@ -119,11 +126,18 @@ TEST_F(MeterLoopTest, ARecordWaitingAtTheEndIsTriedOnceMoreOrToldLost) {
         }
         dialUp.links.clear();
         ending.Beat();
+        ending.Beat(); // which tells what waits
         ASSERT_EQ(ending.Station().CountUnlogged(), 1u);
         if (room) {
             std::filesystem::remove(there.dir.File("Fernzahl.log"));
         }
-        told.problems.clear(); // the end that could not be written was told then
+        // Told as waiting, which it does, not as lost.
+        for (const std::string& problem : told.problems) {
+            EXPECT_EQ(problem.find("lost"), std::string::npos) << problem;
+        }
+        EXPECT_EQ(NoticesOf(told, MeterNotice::Kind::RecordWaiting), 1u);
+        const LogEntry waiting = ending.Station().Unlogged().front();
+        told.problems.clear();
         ending.EndProgram(true);
         EXPECT_EQ(ending.Station().CountUnlogged(), room ? 0u : 1u);
         ASSERT_EQ(told.problems.size(), room ? 0u : 1u);
@@ -131,6 +145,8 @@ TEST_F(MeterLoopTest, ARecordWaitingAtTheEndIsTriedOnceMoreOrToldLost) {
             EXPECT_NE(told.problems[0].find("lost now that Fernzahl ends: \"T-Online\", "), std::string::npos)
                 << told.problems[0];
             EXPECT_NE(told.problems[0].find(", 00:00:40, 0.12"), std::string::npos) << told.problems[0];
+            EXPECT_NE(told.problems[0].find(CDateTimeText().Format(waiting.start)), std::string::npos)
+                << told.problems[0] << ": the start as the lists write it";
         }
     }
 }
