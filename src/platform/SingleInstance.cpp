@@ -151,6 +151,13 @@ CSingleInstance::Result CSingleInstance::Acquire(const std::string& dataDirector
 CSingleInstance::Result CSingleInstance::Lock(const std::string& path, Purpose purpose, CFileDescriptor& lock) {
     CFileDescriptor fd = OpenRegularFile(path, O_RDWR | O_CREAT, 0600);
     if (!fd.IsOpen()) {
+        // A lock file that is there but cannot be taken (a pipe or folder in its place, another
+        // user's file) may be another meter's: no second one starts beside it.
+        struct stat info {};
+        if (lstat(path.c_str(), &info) == 0) {
+            m_heldPath = path;
+            return Result::HeldByAnother;
+        }
         return Result::Unavailable;
     }
     if (flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
@@ -213,7 +220,8 @@ CSingleInstance::Holder::Kind CSingleInstance::Classify(const std::string& progr
 
 std::string CSingleInstance::DescribeHolder() const {
     const std::optional<Holder> holder = FindHolder();
-    return holder ? holder->program + " (process " + std::to_string(holder->pid) + ")" : "another program";
+    return holder ? holder->program + " (process " + std::to_string(holder->pid) + ")"
+                  : "another program, through " + m_heldPath;
 }
 
 bool CSingleInstance::AskHolderToShow() const {

@@ -16,7 +16,7 @@ public:
     enum class Purpose { Window, Meter, Simulation };
 
     // Makes the data directory. Unavailable when neither lock file can be made; the caller then runs
-    // without the guarantee.
+    // without the guarantee. A lock file that exists but cannot be taken counts as held.
     Result Acquire(const std::string& dataDirectory, Purpose purpose = Purpose::Window);
     // The lock file in the runtime directory that belongs to a data directory.
     static std::string LockFilePath(const std::string& dataDirectory);

@@ -164,6 +164,20 @@ TEST_F(StartupTest, SecondStartThatCannotReachTheHolderSaysWhoHoldsTheFolder) {
         }));
         secondStartSays(other, "is in use: /usr/bin/sleep (process ");
     }
+    {
+        // A lock file that cannot be taken (here a pipe) may be another meter's: none starts beside it,
+        // whatever runtime directory it has.
+        fs::remove(home.File("fernzahl.lock"));
+        ASSERT_EQ(mkfifo(home.File("fernzahl.lock").c_str(), 0600), 0);
+        for (const std::string& program : {BinaryPath("fernzahl"), BinaryPath("fernzahl-cli")}) {
+            const std::vector<std::string> argv = program == BinaryPath("fernzahl")
+                                                      ? std::vector<std::string>{program}
+                                                      : std::vector<std::string>{program, "run"};
+            const ProcessResult refused = RunProcess(argv, env, std::chrono::seconds(20));
+            EXPECT_EQ(refused.exitCode, 1) << program << ": " << refused.err;
+            EXPECT_NE(refused.err.find(home.File("fernzahl.lock")), std::string::npos) << refused.err;
+        }
+    }
 }
 
 // Folder names are bytes: a program in a folder named in Latin-1 ("B\xFCro") finds its resource
@@ -216,8 +230,7 @@ TEST_F(StartupTest, DamagedSettingsFileIsKeptAsideWithAMessageAndTheDefaultsAppl
 TEST_F(StartupTest, SettingsFileThatIsNoFileIsToldAndNeverWaitedOn) {
     ASSERT_EQ(mkfifo(home.File("fernzahl.ini").c_str(), 0600), 0);
     const std::string said = RunUntilItSays("cannot be read");
-    EXPECT_NE(said.find(home.File("fernzahl.ini") + " cannot be read (not a regular file)"), std::string::npos)
-        << said;
+    EXPECT_NE(said.find(home.File("fernzahl.ini") + " cannot be read (not a regular file)"), std::string::npos) << said;
     struct stat info {};
     EXPECT_TRUE(stat(home.File("fernzahl.ini").c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
 }
