@@ -18,6 +18,7 @@
 #include "ui/UiLanguage.h"
 
 #include <QCommandLineParser>
+#include <QTimer>
 
 #include <cerrno>
 #include <clocale>
@@ -135,6 +136,9 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     connect(&termination, &CTerminationSignals::TerminationRequested, &window, &CFernzahlDlg::Shutdown);
     connect(&termination, &CTerminationSignals::ShowRequested, &window, [&window] { window.Activate({}); });
     window.FollowSession(*this);
+    for (const std::function<void()>& tell : m_startMessages) {
+        QTimer::singleShot(0, &window, tell); // from the event loop, where the heartbeat goes on
+    }
     // Not a modal run of its own: hiding a modal dialog ends its loop, and this window hides into
     // the tray. The program ends when the window is done (Exit, shutdown, a termination signal).
     setQuitOnLastWindowClosed(false);
@@ -202,10 +206,9 @@ void CFernzahlApp::SetAsideDamagedSettings() {
     }
     const std::string file = m_settings->GetFilePath();
     const std::string keptAs = m_settings->SetAsideIfDamaged().value_or(file);
-    CMessageBox::Show(nullptr,
-                      QString::fromStdString(m_resources.Strings().Format(
-                          Str::kSettingsDamaged, {file, std::to_string(*line), keptAs.empty() ? file : keptAs})),
-                      CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
+    TellWhenMetering(m_resources.Strings().Format(Str::kSettingsDamaged,
+                                                  {file, std::to_string(*line), keptAs.empty() ? file : keptAs}),
+                     CMessageBox::Icon::Warning);
 }
 
 // A settings file that cannot be read (a folder or a pipe in its place, no permission) gives the
@@ -217,18 +220,23 @@ void CFernzahlApp::ReportUnreadableSettings() {
     }
     const CStringTable& strings = m_resources.Strings();
     const std::string reason = *error == EINVAL ? strings.Get(Str::kNotARegularFile) : std::strerror(*error);
-    CMessageBox::Show(
-        nullptr, QString::fromStdString(strings.Format(Str::kSettingsUnreadable, {m_settings->GetFilePath(), reason})),
-        CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
+    TellWhenMetering(strings.Format(Str::kSettingsUnreadable, {m_settings->GetFilePath(), reason}),
+                     CMessageBox::Icon::Warning);
+}
+
+void CFernzahlApp::TellWhenMetering(const std::string& text, CMessageBox::Icon icon) {
+    m_startMessages.push_back([text = QString::fromStdString(text), icon] {
+        CMessageBox::Show(nullptr, text, CMessageBox::Buttons::Ok, icon);
+    });
 }
 
 void CFernzahlApp::InstallDeliveredDefaultTariff() {
     switch (::InstallDeliveredDefaultTariff(m_settings->GetProgramDirectory())) {
     case DefaultTariffInstall::Installed:
-        CMessageBox::Show(nullptr, QString::fromStdString(m_resources.Strings().Get(Str::kDefaultTariffInstalled)));
+        TellWhenMetering(m_resources.Strings().Get(Str::kDefaultTariffInstalled));
         break;
     case DefaultTariffInstall::Failed:
-        CMessageBox::Show(nullptr, QString::fromStdString(m_resources.Strings().Get(Str::kDefaultTariffNotInstalled)));
+        TellWhenMetering(m_resources.Strings().Get(Str::kDefaultTariffNotInstalled));
         break;
     case DefaultTariffInstall::NoneDelivered:
         break;
@@ -239,8 +247,7 @@ void CFernzahlApp::InstallDeliveredDefaultTariff() {
 void CFernzahlApp::InstallExampleTariff() {
     const std::string directory = m_settings->GetProgramDirectory();
     if (::InstallExampleTariff(directory, CInstalledFiles::Find(kExampleTariffName)) == ExampleTariffInstall::Failed) {
-        CMessageBox::Show(
-            nullptr, QString::fromStdString(m_resources.Strings().Format(Str::kExampleTariffNotInstalled, {directory})),
-            CMessageBox::Buttons::Ok, CMessageBox::Icon::Warning);
+        TellWhenMetering(m_resources.Strings().Format(Str::kExampleTariffNotInstalled, {directory}),
+                         CMessageBox::Icon::Warning);
     }
 }

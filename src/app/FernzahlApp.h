@@ -4,9 +4,11 @@
 #include "platform/DataPaths.h"
 #include "platform/ResourceLibrary.h"
 #include "platform/SingleInstance.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +38,9 @@ private:
     std::string DescribeHolder() const;
     void SetAsideDamagedSettings();
     void ReportUnreadableSettings();
+    // A message of the start-up, shown once the window meters: a box open before would hold up
+    // the meter until it is answered.
+    void TellWhenMetering(const std::string& text, CMessageBox::Icon icon = CMessageBox::Icon::Information);
     void InstallDeliveredDefaultTariff();
     void InstallExampleTariff();
     // Runs the main window until it closes.
@@ -47,5 +52,6 @@ private:
     CResourceLibrary m_resources;
     std::unique_ptr<CIniSettingsStore> m_settings;
     CAcceleratorRouter m_accelerators;
+    std::vector<std::function<void()>> m_startMessages;
     bool m_terminationRequested = false;
 };

@@ -268,9 +268,11 @@ void CFernzahlDlg::OnNotice(const MeterNotice& notice) {
         }
         return;
     case MeterNotice::Kind::Recovery:
-        // Told before the heartbeat starts.
-        CMessageBox::Show(this, Text(notice.text), CMessageBox::Buttons::Ok,
-                          notice.warning ? CMessageBox::Icon::Warning : CMessageBox::Icon::Information);
+        // From the event loop, where the heartbeat goes on: a box open before would hold up the meter.
+        QTimer::singleShot(0, this, [this, text = Text(notice.text), warning = notice.warning] {
+            CMessageBox::Show(this, text, CMessageBox::Buttons::Ok,
+                              warning ? CMessageBox::Icon::Warning : CMessageBox::Icon::Information);
+        });
         return;
     default:
         Warn(notice);

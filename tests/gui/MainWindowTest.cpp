@@ -226,6 +226,22 @@ TEST_F(MainWindowTest, CheckpointThatCannotBeWrittenIsTold) {
     EXPECT_TRUE(window.Station().Meter().IsRunning());
 }
 
+// Where no notification service tells it, a report of the start (here a checkpoint that cannot be
+// read) waits in its box while the meter goes on: a connection coming up meanwhile is metered.
+TEST_F(MainWindowTest, ReportOfTheStartHoldsUpNoMetering) {
+    WriteFile(world.dir.File("Fernzahl.run"), "not a checkpoint");
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    const CFernzahlDlg* started = nullptr;
+    bool meteredWhileOpen = false;
+    WhenModalOpens([&](QWidget* modal) {
+        meteredWhileOpen = WaitUntil([&] { return started != nullptr && started->Station().Meter().IsRunning(); });
+        qobject_cast<QMessageBox*>(modal)->accept();
+    });
+    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+    started = &window;
+    EXPECT_TRUE(WaitUntil([&] { return meteredWhileOpen; }));
+}
+
 TEST_F(MainWindowTest, ExitWhileMeteringAsksAndLogsOnlyOnYes) {
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
