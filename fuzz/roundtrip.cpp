@@ -1,11 +1,13 @@
 // Random values written in the program's text forms and read back: the settings file gives back
-// every name and value, whatever bytes they hold, and the checkpoint every text and number.
+// every name and value, whatever bytes they hold, and a checkpoint of any connection every text and number.
 #include "metering/Checkpoint.h"
 #include "settings/IniDocument.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -20,9 +22,14 @@ ValueStatus AnyStatus(FuzzedDataProvider& in) {
     return static_cast<ValueStatus>(in.ConsumeIntegralInRange(0, 2));
 }
 
+// A counter before the connection: any state, with room for one connection more.
 CounterState AnyCounter(FuzzedDataProvider& in) {
-    return {CTimeSpan(in.ConsumeFloatingPoint<double>(), AnyStatus(in)), in.ConsumeIntegral<int32_t>(),
-            in.ConsumeIntegral<int32_t>(), CMoney(in.ConsumeIntegral<int64_t>(), AnyStatus(in)),
+    return {CTimeSpan(in.ConsumeFloatingPointInRange<double>(-std::numeric_limits<double>::max() / 4,
+                                                             std::numeric_limits<double>::max() / 4),
+                      AnyStatus(in)),
+            in.ConsumeIntegralInRange<int32_t>(INT32_MIN, INT32_MAX / 2),
+            in.ConsumeIntegralInRange<int32_t>(INT32_MIN, INT32_MAX / 2),
+            CMoney(in.ConsumeIntegralInRange<int64_t>(INT64_MIN, INT64_MAX / 2), AnyStatus(in)),
             CDateTime(in.ConsumeFloatingPoint<double>(), AnyStatus(in))};
 }
 
@@ -39,18 +46,42 @@ void SettingsComeBack(FuzzedDataProvider& in) {
     }
 }
 
+// Figures a connection can have: none below nothing, and room left for the counters to hold them.
+CounterFigures AnyConnection(FuzzedDataProvider& in) {
+    CounterFigures f;
+    f.duration =
+        CTimeSpan(in.ConsumeFloatingPointInRange<double>(0, std::numeric_limits<double>::max() / 4), AnyStatus(in));
+    f.units = in.ConsumeIntegralInRange<int32_t>(0, INT32_MAX / 4);
+    f.connections = 1;
+    f.costs = CMoney(in.ConsumeIntegralInRange<int64_t>(0, INT64_MAX / 4), AnyStatus(in));
+    return f;
+}
+
+// What a counter got of the connection: all of it, or, where it was reset meanwhile, a part.
+CounterFigures AnyPartOf(const CounterFigures& whole, FuzzedDataProvider& in) {
+    if (in.ConsumeBool()) {
+        return whole;
+    }
+    return {CTimeSpan(in.ConsumeFloatingPointInRange<double>(0, std::max(0.0, whole.duration.GetDays()))),
+            in.ConsumeIntegralInRange<int32_t>(0, whole.units), in.ConsumeIntegralInRange<int32_t>(0, 1),
+            CMoney(in.ConsumeIntegralInRange<int64_t>(0, std::max<int64_t>(0, whole.costs.GetValue())))};
+}
+
 void CheckpointComesBack(FuzzedDataProvider& in) {
     CCheckpoint written;
     LogEntry& r = written.record;
+    const CounterFigures connection = AnyConnection(in);
     r.start = CDateTime(in.ConsumeFloatingPoint<double>(), AnyStatus(in));
-    r.duration = CTimeSpan(in.ConsumeFloatingPoint<double>(), AnyStatus(in));
-    r.costs = CMoney(in.ConsumeIntegral<int64_t>(), AnyStatus(in));
-    r.units = in.ConsumeIntegral<int32_t>();
+    r.duration = connection.duration;
+    r.costs = connection.costs;
+    r.units = connection.units;
     for (std::string* text : {&r.connectionName, &r.deviceName, &r.userName, &r.tariffName}) {
         *text = in.ConsumeRandomLengthString(200);
     }
-    for (CounterState& counter : written.counters) {
-        counter = AnyCounter(in);
+    for (size_t i = 0; i < written.counters.size(); ++i) {
+        const CounterFigures added = AnyPartOf(connection, in);
+        written.saved[i] = AnyCounter(in);
+        written.counters[i] = written.saved[i].Plus(added);
     }
     const std::optional<CCheckpoint> read = CCheckpoint::Parse(written.ToText());
     const auto same = [&](const LogEntry& e) {
