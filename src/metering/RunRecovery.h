@@ -18,11 +18,11 @@ class CheckpointStore;
 class CRunRecovery {
 public:
     enum class Outcome {
-        Recovered,   // logged and counted; the checkpoint is gone
-        LoggedLater, // a connection kept because its record could not be written is logged now
+        Recovered,    // logged and counted; the checkpoint is gone
+        LoggedLater,  // a connection kept because its record could not be written is logged now
         CountedLater, // a connection logged at its end, whose counters could not be saved then, is counted now
-        Unreadable,  // damaged, or no checkpoint of this program: set aside
-        NotWritten,  // the log or the counters could not be written: the checkpoint is kept for the next start
+        Unreadable,   // damaged, or no checkpoint of this program: set aside
+        NotWritten,   // the log or the counters could not be written: the checkpoint is kept for the next start
     };
     struct Result {
         Outcome outcome = Outcome::Recovered;
