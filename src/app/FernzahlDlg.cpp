@@ -257,9 +257,10 @@ void CFernzahlDlg::OnLogChanged() {
 
 // The desktop's notification service first; without one, as a tray's balloon or a message box.
 void CFernzahlDlg::OnNotice(const MeterNotice& notice) {
-    if (m_notifications.Show(notice)) {
-        return;
-    }
+    m_notifications.Show(notice, [this](const MeterNotice& untold) { TellWithoutNotifications(untold); });
+}
+
+void CFernzahlDlg::TellWithoutNotifications(const MeterNotice& notice) {
     switch (notice.kind) {
     case MeterNotice::Kind::ConnectionStarted:
     case MeterNotice::Kind::ConnectionEnded:
@@ -604,5 +605,6 @@ void CFernzahlDlg::EndProgram(bool userPresent) {
     // keeps the default name. The user who chose Exit is there to describe it.
     m_prompt.Dismiss();
     m_loop.EndProgram(userPresent);
+    m_notifications.Flush();
     done(QDialog::Accepted);
 }

@@ -120,6 +120,8 @@ private:
     void OnNotice(const MeterNotice& notice) override;
     void OnFileProblem(const std::string& text) override;
     void OnAlarm() override;
+    // A notice the desktop's notification service did not take: the tray's balloon or a message box.
+    void TellWithoutNotifications(const MeterNotice& notice);
 
     // Asks for the description of the connection that ended, after the beat, then completes its end.
     void AskDescriptionLater();

@@ -49,12 +49,14 @@ public:
         std::fflush(m_context.out);
     }
     void OnNotice(const MeterNotice& notice) override {
-        m_notifications.Show(notice);
+        m_notifications.Show(notice, {}); // the terminal is told below whatever the desktop does
         if (notice.kind != MeterNotice::Kind::ConnectionStarted && notice.kind != MeterNotice::Kind::ConnectionEnded) {
             m_context.err << "fernzahl-cli: " << notice.text << '\n';
         }
     }
     void OnFileProblem(const std::string& text) override { m_context.err << "fernzahl-cli: " << text << '\n'; }
+    // The last notices reach the desktop before the process ends.
+    void FlushNotices() { m_notifications.Flush(); }
 
 private:
     const CMeterLoop& m_loop;
@@ -116,6 +118,7 @@ int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& co
     QObject::connect(&termination, &CTerminationSignals::TerminationRequested, [&] {
         beat.stop();
         loop.EndProgram(false);
+        terminal.FlushNotices();
         application.quit();
     });
     beat.start(CMeterLoop::kBeatMs);

@@ -1,5 +1,6 @@
 #include "support/PrivateSessionBus.h"
 
+#include <csignal>
 #include <stdexcept>
 #include <thread>
 
@@ -62,6 +63,14 @@ std::string CPrivateSessionBus::NotifyCalls() const {
     return Gdbus({"call", "--session", "--dest", "org.freedesktop.Notifications", "--object-path",
                   "/org/freedesktop/Notifications", "--method", "org.freedesktop.DBus.Mock.GetCalls"})
         .out;
+}
+
+void CPrivateSessionBus::Freeze() {
+    m_daemon->Signal(SIGSTOP);
+}
+
+void CPrivateSessionBus::Thaw() {
+    m_daemon->Signal(SIGCONT);
 }
 
 void CPrivateSessionBus::Monitor(const std::string& rule) {

@@ -26,6 +26,9 @@ public:
     std::string NotifyCalls() const;
     // gdbus on this bus, with its arguments; its output.
     ProcessResult Gdbus(const std::vector<std::string>& arguments) const;
+    // Stops the bus daemon as a hung one would be (SIGSTOP), and lets it go on.
+    void Freeze();
+    void Thaw();
     // Records every message on the bus that matches the rule into a file; its contents so far.
     void Monitor(const std::string& rule);
     std::string Monitored() const;
