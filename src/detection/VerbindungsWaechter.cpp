@@ -29,14 +29,15 @@ std::optional<std::string> ReadableTariffFile(const std::string& directory, cons
 } // namespace
 
 CVerbindungsWaechter::CVerbindungsWaechter(const Services& services, DialUpSource& dialUp, ModemLine& modem)
-    : m_services(services), m_dialUp(dialUp), m_modem(modem), m_dialUpAvailable(dialUp.IsAvailable()),
-      m_carrierOffTick(services.clock.GetTickCount() + 300) {
+    : m_services(services), m_dialUp(dialUp), m_modem(modem), m_carrierOffTick(services.clock.GetTickCount() + 300) {
     ReadSettings();
 }
 
 void CVerbindungsWaechter::ReadSettings() {
     SettingsStore& settings = m_services.settings;
-    m_dialUpMonitoring = settings.Read(Setting::kDfueNetzwerk) != 0 && m_dialUpAvailable;
+    // Polled even while neither pppd nor NetworkManager is there (each then answers at once with
+    // nothing), so that one installed or started later is watched from then on.
+    m_dialUpMonitoring = settings.Read(Setting::kDfueNetzwerk) != 0;
     m_modemMonitoring = settings.Read(Setting::kModem) != 0;
     m_modemDevice = ModemDevice::Watched(settings);
     if (m_modemMonitoring && m_modemDevice.empty()) {
@@ -44,6 +45,10 @@ void CVerbindungsWaechter::ReadSettings() {
     }
     m_leadTime = static_cast<int>(settings.Read(Setting::kVorlaufzeit));
     m_tolerance = static_cast<int>(settings.Read(Setting::kToleranzzeit));
+}
+
+bool CVerbindungsWaechter::IsDialUpAvailable() {
+    return m_dialUp.IsAvailable();
 }
 
 void CVerbindungsWaechter::Poll() {

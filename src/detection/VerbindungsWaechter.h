@@ -37,8 +37,9 @@ public:
     std::string GetTariffFile() const;
     // The name the present connection's tariff is logged under.
     std::string GetTariffName() const;
-    // Whether dial-up networking can be watched here (the options page asks).
-    bool IsDialUpAvailable() const { return m_dialUpAvailable; }
+    // Whether dial-up networking can be watched here now: pppd or NetworkManager is there (the
+    // options page asks).
+    bool IsDialUpAvailable();
     // A modem device this user may not open, and the group whose members may (empty when none
     // may); or a device in the settings too long to be watched (device empty).
     struct ModemProblem {
@@ -68,7 +69,6 @@ private:
     const Services& m_services;
     DialUpSource& m_dialUp;
     ModemLine& m_modem;
-    bool m_dialUpAvailable = false;
     int m_previousState = kNone;
     uint32_t m_carrierOffTick = 0;
     bool m_modemMonitoring = false;

@@ -17,7 +17,8 @@ namespace {
 class CFakeDialUp : public DialUpSource {
 public:
     bool IsAvailable() override { return available; }
-    std::optional<std::vector<DialUpLink>> ActiveLinks() override { return links; }
+    // As the real sources: nothing to read while neither pppd nor NetworkManager is there.
+    std::optional<std::vector<DialUpLink>> ActiveLinks() override { return available ? links : std::nullopt; }
     bool available = true;
     std::optional<std::vector<DialUpLink>> links = std::vector<DialUpLink>{};
 };
@@ -91,12 +92,16 @@ TEST_F(WaechterTest, UnreadableSourceCountsAsNoConnection) {
     EXPECT_EQ(PollFor(*w, 500), "-");
 }
 
-TEST_F(WaechterTest, WithoutDialUpNetworkingOnlyTheModemCanBeWatched) {
+// pppd installed, or NetworkManager started, after the meter: watched from then on.
+TEST_F(WaechterTest, DialUpNetworkingThatComesLaterIsWatchedFromThen) {
     dialUp.available = false;
     dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0"}};
     auto w = Watch(true, false);
     EXPECT_FALSE(w->IsDialUpAvailable());
     EXPECT_EQ(PollFor(*w, 1000), "..");
+    dialUp.available = true;
+    EXPECT_TRUE(w->IsDialUpAvailable());
+    EXPECT_EQ(PollFor(*w, 1000), "+.");
 }
 
 TEST_F(WaechterTest, NeitherSourceSwitchedOnSeesNothing) {
