@@ -1,5 +1,7 @@
 #include "core/FileDescriptor.h"
 
+#include "core/FileLayer.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,6 +30,14 @@ int CFileDescriptor::Release() {
 }
 
 CFileDescriptor OpenRegularFile(const std::string& path, int flags, unsigned mode) {
+    if ((flags & O_CREAT) != 0 && !CFileLayer::MayCreateFiles()) {
+        flags &= ~O_CREAT;
+        CFileDescriptor existing = OpenRegularFile(path, flags, mode);
+        if (!existing.IsOpen() && errno == ENOENT) {
+            errno = EACCES; // as a folder that takes no new file says
+        }
+        return existing;
+    }
     CFileDescriptor fd(open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode));
     struct stat info {};
     if (!fd.IsOpen() || fstat(fd.Get(), &info) != 0) {

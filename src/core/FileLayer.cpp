@@ -21,12 +21,17 @@ std::atomic<unsigned> g_operations{0};
 std::atomic<unsigned> g_failAt{0};
 std::atomic<int> g_error{ENOSPC};
 
+std::atomic<bool> g_frozenFolder{false};
+
 void ReadFaultFromEnvironment() {
     static const bool read = [] {
         if (const char* spec = std::getenv("FERNZAHL_FAIL_AT"); spec != nullptr && *spec != '\0') {
             char* end = nullptr;
             g_failAt = static_cast<unsigned>(std::strtoul(spec, &end, 10));
             g_error = std::strcmp(end, ":EIO") == 0 ? EIO : ENOSPC;
+        }
+        if (const char* frozen = std::getenv("FERNZAHL_FROZEN_FOLDER"); frozen != nullptr) {
+            g_frozenFolder = std::strcmp(frozen, "1") == 0;
         }
         return true;
     }();
@@ -57,6 +62,10 @@ bool Injected(Kind kind, const std::string& path) {
     }
     ReadFaultFromEnvironment();
     const unsigned number = ++g_operations;
+    if (g_frozenFolder && (kind == Kind::Rename || kind == Kind::Link || kind == Kind::Remove)) {
+        errno = EACCES;
+        return true;
+    }
     if (number != g_failAt) {
         return false;
     }
@@ -79,6 +88,9 @@ std::string DirectoryOf(const std::string& path) {
 CFileDescriptor OpenTemporaryBeside(const std::string& path, std::string& temporary) {
     static std::atomic<unsigned> sequence{0};
     temporary = path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(++sequence);
+    if (!CFileLayer::MayCreateFiles()) {
+        return CFileDescriptor();
+    }
     // Created with 0666, so the umask decides; an existing file keeps its mode.
     CFileDescriptor fd(open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!fd.IsOpen()) {
@@ -335,6 +347,20 @@ unsigned CFileLayer::CountOperations() {
 
 void CFileLayer::WithoutHardLinks(bool without) {
     g_withoutHardLinks = without;
+}
+
+void CFileLayer::FrozenFolder(bool frozen) {
+    ReadFaultFromEnvironment();
+    g_frozenFolder = frozen;
+}
+
+bool CFileLayer::MayCreateFiles() {
+    ReadFaultFromEnvironment();
+    if (g_frozenFolder) {
+        errno = EACCES;
+        return false;
+    }
+    return true;
 }
 
 void CFileLayer::RecordOperations() {

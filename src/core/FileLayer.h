@@ -60,6 +60,13 @@ public:
     static unsigned CountOperations();
     // The seam's file system without hard links (FAT, exFAT, SMB): every link fails with EPERM.
     static void WithoutHardLinks(bool without);
+    // The seam's folder that was made read-only while its files stayed writable: a file is written
+    // in place, but no name comes or goes (a new file, a rename, a link, a removal fail with
+    // EACCES). In a whole program: FERNZAHL_FROZEN_FOLDER=1. Root, for whom no folder is
+    // read-only, meets it this way too.
+    static void FrozenFolder(bool frozen);
+    // Whether a new file may be made (false only in the frozen folder, errno then EACCES).
+    static bool MayCreateFiles();
 
     // One operation as the seam saw it, so that a test can pin the order of the writes.
     struct Operation {

@@ -131,11 +131,16 @@ void CRecordFile::Close() {
 const uint8_t* CRecordFile::ReadSlot(uint64_t offset) {
     const size_t size = GetRecordSize();
     if (offset < m_windowStart || offset + size > m_windowStart + m_window.size()) {
-        // No further than the end: a small file is read whole without filling a large window.
-        m_window.resize(std::max<uint64_t>(std::min<uint64_t>(kWindowSize, m_length - offset), size));
-        m_window.resize(m_storage->ReadAt(offset, m_window.data(), m_window.size()));
-        m_windowStart = offset;
-        if (m_window.size() < size) {
+        // A step back takes the window that ends with the slot, so that a walk from the end reads
+        // each byte once; no further than the end: a small file is read whole without filling a
+        // large window.
+        const uint64_t start = offset < m_windowStart && offset + size > kWindowSize ? offset + size - kWindowSize
+                               : offset < m_windowStart                              ? 0
+                                                                                     : offset;
+        m_window.resize(std::max<uint64_t>(std::min<uint64_t>(kWindowSize, m_length - start), size));
+        m_window.resize(m_storage->ReadAt(start, m_window.data(), m_window.size()));
+        m_windowStart = start;
+        if (m_window.size() < offset - start + size) {
             return nullptr;
         }
     }

@@ -115,7 +115,9 @@ bool IsPossible(const CounterFigures& f) {
 }
 
 bool IsPossiblePart(const CounterFigures& added, const CounterFigures& whole) {
-    return IsPossible(added) && added.connections <= whole.connections && added.units <= whole.units;
+    return IsPossible(added) && added.connections <= whole.connections && added.units <= whole.units &&
+           added.costs.GetValue() <= whole.costs.GetValue() &&
+           added.duration.GetTotalSeconds() <= whole.duration.GetTotalSeconds();
 }
 
 } // namespace
@@ -178,4 +180,11 @@ std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
         c.saved[i] = s.Less(added.value_or(CounterFigures{}));
     }
     return whole ? std::optional(c) : std::nullopt;
+}
+
+bool CCheckpoint::EndsBy(const CDateTime& now) const {
+    // A clock set back an hour (summer time ends) or a little more must not cost a connection.
+    constexpr int64_t kClockSetBackSeconds = 86400;
+    return record.start.IsValid() &&
+           record.start + record.duration <= now + CTimeSpan::FromSeconds(kClockSetBackSeconds);
 }

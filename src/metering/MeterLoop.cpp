@@ -149,6 +149,9 @@ void CMeterLoop::ReportEndNotWritten() {
     if (!end.counted) {
         FileProblem(m_services.strings.Format(Str::kFileNotWritten, {directory + CZaehlerFile::kFileName}));
     }
+    if (end.checkpointLeft && m_checkpoints != nullptr) {
+        FileProblem(m_services.strings.Format(Str::kCheckpointNotRemoved, {m_checkpoints->GetName()}));
+    }
     // A record kept in no file waits in memory, which its own notice tells.
     if (!end.logged && !end.unloggedKeptAs.empty()) {
         FileProblem(m_services.strings.Format(Str::kLogNotWrittenKept,

@@ -82,9 +82,19 @@ int CMeterStation::ChargeDueUnits(const std::function<void()>& onUnit) {
 // counters it finds counted or counts, and whose record it appends unless the log already holds
 // it; so the connection is counted and logged once, wherever the program stops. When a write
 // fails, the checkpoint is kept for the next start instead.
+//
+// Without the final checkpoint, the one on the disk is older than the counters would be: only the
+// record can then prove them counted, so it is written first, and the counters only once it is.
+// Without either, the counters keep the connection in memory until its record is written.
 bool CMeterStation::EndConnection(bool askForDescription) {
     const std::string finalState = KeepCheckpoint(true);
+    const bool marked = !m_checkpoints || !m_checkpoints->HasFailed();
     Reached(EndStep::CheckpointWritten);
+    RetryUnlogged(true); // an earlier record first, so the log keeps the order of the ends
+    bool logged = !marked && m_meter.EndRun();
+    if (!marked && !logged) {
+        HoldCounters(true);
+    }
     bool counted = true;
     for (CSummenZaehler& counter : m_counters) {
         counted = counter.EndConnection() && counted;
@@ -93,25 +103,32 @@ bool CMeterStation::EndConnection(bool askForDescription) {
         }
     }
     Reached(EndStep::CountersSaved);
-    RetryUnlogged(true); // an earlier record first, so the log keeps the order of the ends
-    const bool logged = m_meter.EndRun();
+    if (marked) {
+        logged = m_meter.EndRun();
+    }
     Reached(EndStep::Logged);
-    m_end = {logged, counted, {}};
-    if (m_checkpoints && !logged) {
+    m_end = {logged, counted, {}, false};
+    if (m_checkpoints && !logged && marked) {
         m_end.unloggedKeptAs = m_checkpoints->KeepUnlogged();
     }
     if (!logged && m_end.unloggedKeptAs.empty()) {
         m_unlogged.push_back(m_meter.GetLastLogged());
         m_lastRetryTick = m_services.clock.GetTickCount();
     }
-    if (m_checkpoints && !counted) {
+    if (m_checkpoints && !counted && marked) {
         // The counters hold the connection in memory and are saved whole with the next ones; till
         // then the checkpoint stays, so that a start before that counts it.
         m_checkpoints->Write(finalState);
     } else if (m_checkpoints && logged) {
-        m_checkpoints->Remove();
+        m_end.checkpointLeft = !m_checkpoints->Remove();
     }
-    return (!askForDescription || m_meter.AskDescription()) && logged && counted;
+    return (!askForDescription || m_meter.AskDescription()) && logged && counted && !m_end.checkpointLeft;
+}
+
+void CMeterStation::HoldCounters(bool held) {
+    for (CSummenZaehler& counter : m_counters) {
+        counter.Hold(held);
+    }
 }
 
 CMeterStation::EndWrites CMeterStation::AddConnection(const LogEntry& record, uint32_t discountedUnits) {
@@ -139,6 +156,13 @@ bool CMeterStation::RetryUnlogged(bool now) {
     const std::string directory = m_services.settings.GetProgramDirectory();
     while (!m_unlogged.empty() && CProtokollFile(directory).Append(m_unlogged.front())) {
         m_unlogged.erase(m_unlogged.begin());
+    }
+    if (m_unlogged.empty() && m_counters[kDaily].IsHeld()) {
+        // The records prove the connections counted now.
+        HoldCounters(false);
+        for (CSummenZaehler& counter : m_counters) {
+            counter.Save();
+        }
     }
     return m_unlogged.size() < before;
 }

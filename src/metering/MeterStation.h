@@ -60,7 +60,8 @@ public:
     struct EndWrites {
         bool logged = true;
         bool counted = true;
-        std::string unloggedKeptAs; // where the checkpoint of an unlogged connection is kept; empty when nowhere
+        std::string unloggedKeptAs;  // where the checkpoint of an unlogged connection is kept; empty when nowhere
+        bool checkpointLeft = false; // logged and counted, but its checkpoint could not be removed
     };
     const EndWrites& GetLastEnd() const { return m_end; }
     // Counts and logs a connection metered elsewhere (a simulation's, on a clock of its own) as the
@@ -86,6 +87,9 @@ private:
     // The text kept; empty when nothing was (no checkpoints, or no connection).
     std::string KeepCheckpoint(bool now);
     void Reached(EndStep step) const;
+    // While held, the counters save nothing: they hold a connection that nothing on the disk proves
+    // counted, and a save would have the next start count it again from its older checkpoint.
+    void HoldCounters(bool held);
 
     const Services& m_services;
     CTarif m_tariff;

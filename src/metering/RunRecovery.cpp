@@ -10,22 +10,19 @@
 #include "settings/Formatting.h"
 #include "settings/LocaleFacts.h"
 
-#include <algorithm>
-
 namespace {
 
-// A crash after the record was appended leaves it last in the log; a few records more are looked
-// at in case another connection was logged meanwhile. Its start and texts, as the log holds them,
-// tell it apart; its duration may be a second longer than the checkpoint's.
+// Whether the log holds the record, told by its start and texts as the log holds them (its duration
+// may be a second longer than the checkpoint's). A crash after the record was appended leaves it
+// last in the log, so the walk goes from the end; but any number of connections may have been logged
+// since (a checkpoint that could not be removed, one put back), so it goes on to the first record.
 bool IsLogged(const std::string& directory, const LogEntry& record) {
-    constexpr uint32_t kLookBack = 8;
     CProtokollFile log(directory);
     if (!log.OpenRecordFile()) {
         return false;
     }
     const LogEntry stored = CProtokollFile::AsStored(record);
-    const uint32_t count = log.GetRecordCount();
-    for (uint32_t i = count; i > count - std::min(count, kLookBack); --i) {
+    for (uint32_t i = log.GetRecordCount(); i > 0; --i) {
         log.GoToRecord(i - 1);
         const LogEntry& e = log.Entry();
         if (log.GetStatus() != 0 && e.start == stored.start && e.connectionName == stored.connectionName &&
@@ -98,7 +95,7 @@ bool Count(const std::string& directory, const std::array<CounterState, 4>& stor
 std::optional<CRunRecovery::Result> RecoverRunning(CheckpointStore& store, const std::string& directory,
                                                    const std::string& text, const CDateTime& now) {
     const std::optional<CCheckpoint> checkpoint = CCheckpoint::Parse(text);
-    if (!checkpoint) {
+    if (!checkpoint || !checkpoint->EndsBy(now)) {
         // Where it cannot be set aside it stays, and is told by its own name.
         const std::string keptAs = store.SetAside();
         return CRunRecovery::Result{
@@ -132,9 +129,10 @@ std::optional<CRunRecovery::Result> RecoverRunning(CheckpointStore& store, const
         logged ? CRunRecovery::Outcome::CountedLater : CRunRecovery::Outcome::Recovered, checkpoint->record, {}, {}};
 }
 
-CRunRecovery::Result RecoverUnlogged(CheckpointStore& store, const std::string& directory, const std::string& name) {
+CRunRecovery::Result RecoverUnlogged(CheckpointStore& store, const std::string& directory, const std::string& name,
+                                     const CDateTime& now) {
     const std::optional<CCheckpoint> checkpoint = CCheckpoint::Parse(store.ReadUnlogged(name).value_or(""));
-    if (!checkpoint) {
+    if (!checkpoint || !checkpoint->EndsBy(now)) {
         return {CRunRecovery::Outcome::Unreadable, {}, name, {}};
     }
     if (!IsLogged(directory, checkpoint->record) && !CProtokollFile(directory).Append(checkpoint->record)) {
@@ -151,7 +149,7 @@ std::vector<CRunRecovery::Result> CRunRecovery::Recover(CheckpointStore& store, 
     std::vector<Result> results;
     // The ones kept earlier first, so that the log stays in the order the connections ended.
     for (const std::string& name : store.ListUnlogged()) {
-        results.push_back(RecoverUnlogged(store, programDirectory, name));
+        results.push_back(RecoverUnlogged(store, programDirectory, name, now));
     }
     if (const std::optional<std::string> text = store.Read()) {
         if (std::optional<Result> result = RecoverRunning(store, programDirectory, *text, now)) {

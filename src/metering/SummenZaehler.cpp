@@ -48,7 +48,7 @@ CounterState CSummenZaehler::Current() const {
 
 bool CSummenZaehler::Save() {
     const CounterState state = Current();
-    if (!m_file.WriteCounter(m_recordNumber, state)) {
+    if (m_held || !m_file.WriteCounter(m_recordNumber, state)) {
         return false;
     }
     m_saved = state;

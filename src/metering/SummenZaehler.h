@@ -28,7 +28,11 @@ public:
     // Reset, and for the monthly counter also the discount counter when "ResetRabatt" says so;
     // true when the discount counter was cleared.
     bool ResetPeriod();
+    // False when it could not be saved, or is held.
     bool Save();
+    // While held, saves keep the counter in memory only.
+    void Hold(bool held) { m_held = held; }
+    bool IsHeld() const { return m_held; }
     // Starts from a state the counter file could not take (a recovered connection's), and saves it.
     void TakeOver(const CounterState& state);
     // Adds a connection that was metered elsewhere (a simulation's) and saves; false when the counter
@@ -59,4 +63,5 @@ private:
     CZaehlerFile m_file;
     uint32_t m_connectionStartTick = 0;
     CounterState m_saved;
+    bool m_held = false;
 };

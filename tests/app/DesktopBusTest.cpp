@@ -1,5 +1,6 @@
 #include "log/ProtokollFile.h"
 #include "metering/ZaehlerFile.h"
+#include "platform/SystemClock.h"
 #include "support/FakeSystem.h"
 #include "support/LogBuilder.h"
 #include "support/PrivateSessionBus.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <thread>
 
 namespace {
@@ -29,16 +31,19 @@ struct DesktopBusTest : ::testing::Test {
         bus.AddTo(env);
     }
     // Waits for a line of the file that holds all the parts.
-    bool Shows(const std::string& file, std::initializer_list<std::string> parts) {
-        return Eventually([&] {
-            const std::string text = ReadFile(file);
-            for (const std::string& part : parts) {
-                if (text.find(part) == std::string::npos) {
-                    return false;
+    bool Shows(const std::string& file, std::initializer_list<std::string> parts,
+               std::chrono::milliseconds within = std::chrono::seconds(15)) {
+        return Eventually(
+            [&] {
+                const std::string text = ReadFile(file);
+                for (const std::string& part : parts) {
+                    if (text.find(part) == std::string::npos) {
+                        return false;
+                    }
                 }
-            }
-            return true;
-        });
+                return true;
+            },
+            within);
     }
     ProcessResult Cli(const std::vector<std::string>& words) {
         std::vector<std::string> argv{BinaryPath("fernzahl-cli")};
@@ -68,6 +73,12 @@ struct DesktopBusTest : ::testing::Test {
 // passed and of the connection's end, and a second start asks the first to show itself.
 TEST_F(DesktopBusTest, TheWindowsMeterIsOnTheBusAndSpeaksThroughNotifications) {
     WriteFile(home.File("fernzahl.ini"), ReadFile(home.File("fernzahl.ini")) + "\n[Budget]\nLimit=1000\n");
+    // Counters of this day, week and month that differ, so that none is shown for another.
+    for (uint8_t counter = CZaehlerFile::kWeekly; counter <= CZaehlerFile::kTotal; ++counter) {
+        const CounterState state{CTimeSpan::FromSeconds(60), counter, counter, CMoney(counter * 10000),
+                                 CSystemClock().Now()};
+        ASSERT_TRUE(CZaehlerFile(home.Path()).WriteCounter(counter, state));
+    }
     const std::string err = runtime.File("fernzahl.err");
     CChildProcess program({BinaryPath("fernzahl")}, env, err);
     ASSERT_TRUE(Eventually([&] { return MeterProperty("Connected").find("false") != std::string::npos; }))
@@ -83,7 +94,9 @@ TEST_F(DesktopBusTest, TheWindowsMeterIsOnTheBusAndSpeaksThroughNotifications) {
         << status.out;
     EXPECT_NE(status.out.find("\"device\":\"ttyS0\""), std::string::npos) << status.out;
     EXPECT_NE(status.out.find("\"units\":1,\"costs\":0.12,"), std::string::npos) << status.out;
-    EXPECT_NE(status.out.find("\"daily\":0.12,"), std::string::npos) << status.out;
+    EXPECT_NE(status.out.find("\"counters\":{\"daily\":0.12,\"weekly\":1.12,\"monthly\":2.12,\"total\":3.12}"),
+              std::string::npos)
+        << status.out;
 
     // A second start hands its activation token to the first, which comes to the front.
     bus.Monitor("interface='org.freedesktop.Application'");
@@ -146,6 +159,78 @@ TEST_F(DesktopBusTest, TheHeadlessMeterMetersLogsCountsAndEndsCleanly) {
     EXPECT_NE(calls.find("<uint32 1>, <'org.fernzahl.Fernzahl'>, <'Connection ended'>, <'arcor: "), std::string::npos)
         << calls;
     EXPECT_EQ(Cli({"status"}).exitCode, 3);
+}
+
+// The headless meter killed in the middle of a connection: the next one logs and counts the
+// connection once, and says so once.
+TEST_F(DesktopBusTest, TheHeadlessMeterKilledMidConnectionIsRecoveredOnceByTheNext) {
+    const std::string out = runtime.File("run.out");
+    {
+        CChildProcess meter({BinaryPath("fernzahl-cli"), "run"}, env, out);
+        ASSERT_TRUE(Shows(out, {"fernzahl-cli: metering " + home.Path()}));
+        system.BringUpLink("ppp0", 4711, "tonline", "/dev/ttyS0");
+        ASSERT_TRUE(Shows(out, {"\tstarted\ttonline\t"}));
+        ASSERT_TRUE(Eventually([&] { return FileExists(home.File("Fernzahl.run")); }));
+        meter.Signal(SIGKILL);
+        meter.Wait(std::chrono::seconds(10));
+    }
+    system.TakeDownLink("ppp0", 4711);
+    for (const std::string name : {"next.out", "third.out"}) {
+        const std::string told = runtime.File(name);
+        CChildProcess next({BinaryPath("fernzahl-cli"), "run"}, env, told);
+        ASSERT_TRUE(Shows(told, {"fernzahl-cli: metering " + home.Path()}));
+        next.Signal(SIGTERM);
+        ASSERT_EQ(next.Wait(std::chrono::seconds(10)), 0) << ReadFile(told);
+        EXPECT_EQ(Count(ReadFile(told), "ended while it was metering the connection \"tonline\""),
+                  name == "next.out" ? 1u : 0u)
+            << ReadFile(told);
+    }
+    const std::vector<LogEntry> log = Log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].connectionName, "tonline");
+    EXPECT_EQ(log[0].units, 1);
+    EXPECT_EQ(TotalConnections(), 1);
+    EXPECT_FALSE(FileExists(home.File("Fernzahl.run")));
+}
+
+// pppd installed after the meter started: its links are metered from then on.
+TEST_F(DesktopBusTest, TheHeadlessMeterWatchesDialUpNetworkingThatCameAfterIt) {
+    std::filesystem::remove_all(system.Path() + "/peers");
+    const std::string out = runtime.File("run.out");
+    CChildProcess meter({BinaryPath("fernzahl-cli"), "run"}, env, out);
+    ASSERT_TRUE(Shows(out, {"fernzahl-cli: metering " + home.Path()}));
+    std::filesystem::create_directory(system.Path() + "/peers");
+    system.BringUpLink("ppp0", 4711, "tonline", "/dev/ttyS0");
+    EXPECT_TRUE(Shows(out, {"\tstarted\ttonline\t"})) << ReadFile(out);
+    meter.Signal(SIGTERM);
+    EXPECT_EQ(meter.Wait(std::chrono::seconds(10)), 0) << ReadFile(out);
+}
+
+// A bus daemon that stops answering holds up no beat: a connection is timed and charged for as long
+// as it was up, though a notice is due at its start and its end.
+TEST_F(DesktopBusTest, AHungBusDaemonNeitherLengthensNorDearensAConnection) {
+    WriteFile(home.File("fernzahl.ini"), ReadFile(home.File("fernzahl.ini")) + "\n[Timer]\nMeldungBeimBeginn=1\n");
+    const std::string out = runtime.File("run.out");
+    CChildProcess meter({BinaryPath("fernzahl-cli"), "run"}, env, out);
+    ASSERT_TRUE(Shows(out, {"fernzahl-cli: metering " + home.Path()}));
+    bus.Freeze();
+    const auto up = std::chrono::steady_clock::now();
+    system.BringUpLink("ppp0", 4711, "tonline", "/dev/ttyS0");
+    ASSERT_TRUE(Shows(out, {"\tstarted\ttonline\t"}));
+    std::this_thread::sleep_for(std::chrono::seconds(2)); // beats that would each have waited on the bus
+    system.TakeDownLink("ppp0", 4711);
+    const bool ended = Shows(out, {"\tended\ttonline\t"}, std::chrono::seconds(5));
+    const auto seenUp = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - up);
+    bus.Thaw();
+    ASSERT_TRUE(ended) << "the end was not seen in time: " << ReadFile(out);
+    meter.Signal(SIGTERM);
+    ASSERT_EQ(meter.Wait(std::chrono::seconds(10)), 0) << ReadFile(out);
+    const std::vector<LogEntry> log = Log();
+    ASSERT_EQ(log.size(), 1u);
+    // Taken to have begun 10 s before it was seen; one unit of the default tariff.
+    EXPECT_LE(log[0].duration.GetTotalSeconds(), 10 + seenUp.count() + 1);
+    EXPECT_EQ(log[0].units, 1);
+    EXPECT_EQ(log[0].costs, CMoney(1200));
 }
 
 } // namespace

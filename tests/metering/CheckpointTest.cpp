@@ -252,7 +252,7 @@ TEST(Checkpoint, ConnectionWhoseEndCannotBeWrittenIsLoggedAtTheNextStart) {
             operations = CFileLayer::CountOperations();
             CFileLayer::FailOperation(0);
             const CMeterStation::EndWrites& end = driver.station.GetLastEnd();
-            EXPECT_EQ(ended, end.logged && end.counted) << "operation " << failing;
+            EXPECT_EQ(ended, end.logged && end.counted && !end.checkpointLeft) << "operation " << failing;
             EXPECT_EQ(end.logged, end.unloggedKeptAs.empty()) << "operation " << failing;
             logged = end.logged;
         }
@@ -344,6 +344,10 @@ TEST(Checkpoint, CheckpointWithFiguresNoConnectionHasIsSetAsideAndCountsNothing)
     const auto addedToTotal = [&](const std::string& text, const std::string& added) {
         return replaced(text, "[Total]\n", "[Total]\nAdded=\"" + added + "\"\n");
     };
+    const auto withRecordDuration = [](std::string text, const std::string& duration) {
+        const size_t from = text.find("Duration=\"") + 10;
+        return text.replace(from, text.find('"', from) - from, duration);
+    };
     Installation at;
     {
         StationDriver driver(at.world, &at.file);
@@ -355,7 +359,10 @@ TEST(Checkpoint, CheckpointWithFiguresNoConnectionHasIsSetAsideAndCountsNothing)
              replaced(killed, "Units=2\n", "Units=4294967000\n"),           // fewer than no units
              replaced(killed, "Costs=\"0 2400\"", "Costs=\"0 -99990000\""), // money taken
              addedToTotal(killed, "0 0 -1000 -1000 0 -99990000"),
-             addedToTotal(killed, "0 0 5 3 0 100"), // more connections and units than the record's
+             addedToTotal(killed, "0 0 5 3 0 100"),      // more connections and units than the record's
+             addedToTotal(killed, "0 0 1 1 0 99990000"), // more money than the record's
+             addedToTotal(killed, "0 1000 1 1 0 100"),   // more time than the record's
+             withRecordDuration(killed, "0 1000000"),    // a connection that ends long after now
          }) {
         SCOPED_TRACE(hostile);
         ASSERT_FALSE(hostile.empty());

@@ -32,11 +32,24 @@ struct Failure {
 };
 constexpr Failure kFailures[] = {{ENOSPC, true}, {EIO, true}, {ENOSPC, false}, {EIO, false}};
 
+// Runs the action in a folder made read-only whose files stay writable (no name comes or goes).
+bool InFrozenFolder(const std::function<bool()>& action) {
+    CFileLayer::FrozenFolder(true);
+    const bool done = action();
+    CFileLayer::FrozenFolder(false);
+    return done;
+}
+
 // Runs the action with its nth file operation failing, for n = 1, 2, ... and once more with none
-// failing, for each kind of failure; check hears n (0 for the run without a failure) and what the
-// action answered.
+// failing, for each kind of failure, and once in a frozen folder; check hears n (0 for the runs
+// without a failing operation) and what the action answered.
 void WalkFailures(const std::function<void()>& prepare, const std::function<bool()>& action,
                   const std::function<void(unsigned, bool)>& check) {
+    {
+        SCOPED_TRACE("in a folder that takes no new name and gives none up");
+        prepare();
+        check(0, InFrozenFolder(action));
+    }
     for (const auto& [error, hardLinks] : kFailures) {
         CFileLayer::WithoutHardLinks(!hardLinks);
         for (unsigned failing = 1;; ++failing) {
@@ -236,6 +249,36 @@ TEST(FaultWalk, ConnectionEndUnderEveryFailureCountsOnceAtTheNextStart) {
     CFileLayer::WithoutHardLinks(false);
     if (const char* path = std::getenv("FERNZAHL_FAULT_TABLE")) {
         WriteFile(path, table);
+    }
+}
+
+// A connection's end in a folder made read-only while its files stay writable, the log there
+// already or not yet, then two starts in the folder writable again: logged and counted once.
+TEST(FaultWalk, ConnectionEndInAFrozenFolderCountsOnceAtTheNextStart) {
+    for (const bool logBefore : {false, true}) {
+        SCOPED_TRACE(logBefore ? "a log there" : "no log yet");
+        MeteringWorld world{CDateTime::FromDate(2026, 12, 7, 10, 0, 0)};
+        CTariffBuilder(world.TariffPath()).WithZoneEveryDay({.seconds = 60, .price = 1200});
+        CCheckpointFile file(world.dir.Path());
+        if (logBefore) {
+            AppendToLog(world.dir.Path(), SampleEntry(CDateTime::FromDate(2026, 12, 6, 10, 0, 0), 90, 1200, "x"));
+        }
+        {
+            StationDriver driver(world, &file);
+            driver.Start("T-Online", 10);
+            driver.RunFor(100000);
+            driver.station.SaveState(); // the last checkpoint that could be written
+            InFrozenFolder([&] {
+                driver.RunFor(40000); // a unit and a checkpoint that cannot be written
+                return driver.station.EndConnection(false);
+            });
+        }
+        const CMeterStation next(world.services, &file);
+        const CMeterStation afterNext(world.services, &file);
+        EXPECT_EQ(ReadLog(world.dir.Path()).size(), logBefore ? 2u : 1u);
+        EXPECT_EQ(afterNext.GetCounter(CMeterStation::kTotal).GetConnections(), 1);
+        EXPECT_TRUE(afterNext.GetRecovery().empty());
+        EXPECT_FALSE(file.Read());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/ResourceIds.h"
 #include "log/ProtokollFile.h"
+#include "platform/CheckpointFile.h"
 #include "settings/DateTimeText.h"
 #include "settings/SettingsStore.h"
 #include "support/FakeSources.h"
@@ -149,6 +150,31 @@ TEST_F(MeterLoopTest, ARecordWaitingAtTheEndIsTriedOnceMoreOrToldLost) {
                 << told.problems[0] << ": the start as the lists write it";
         }
     }
+}
+
+// A checkpoint whose removal fails at a connection's end (a folder made read-only meanwhile) is
+// told, so that the user knows why the file stays.
+TEST_F(MeterLoopTest, ACheckpointThatCannotBeRemovedIsTold) {
+    class CUnremovable : public CCheckpointFile {
+    public:
+        using CCheckpointFile::CCheckpointFile;
+        bool Remove() override { return false; }
+    } stuck(world.dir.Path());
+    CMeterLoop ending{world.services, dialUp, modem, &stuck};
+    CRecordingFace told;
+    ending.AddObserver(told);
+    Connect("T-Online");
+    for (int beat = 0; beat < 20; ++beat) {
+        ending.Beat();
+        world.clock.Advance(CMeterLoop::kBeatMs);
+    }
+    dialUp.links.clear();
+    ending.Beat();
+    ASSERT_EQ(told.problems.size(), 1u);
+    EXPECT_NE(told.problems[0].find(stuck.GetPath() + ", which held the state of the connection that ended, could "
+                                                      "not be removed"),
+              std::string::npos)
+        << told.problems[0];
 }
 
 } // namespace

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <filesystem>
+
 namespace {
 
 CounterState Stored(const std::string& directory, uint8_t counter) {
@@ -136,6 +139,75 @@ TEST(RecoveryAdds, CheckpointWhoseRemovalFailedIsNeitherCountedNorReportedAgain)
     EXPECT_EQ(ReadLog(at.world.dir.Path()).size(), 1u);
     EXPECT_EQ(Stored(at.world.dir.Path(), CZaehlerFile::kDaily).connections, 0);
     EXPECT_EQ(Stored(at.world.dir.Path(), CZaehlerFile::kTotal).connections, 1);
+}
+
+// A checkpoint left behind (its removal failed, or it was put back by hand) is found logged however
+// many connections were logged after it, and never counted again.
+TEST(RecoveryAdds, CheckpointLeftBehindIsFoundLoggedAfterAnyNumberOfLaterConnections) {
+    Installation at;
+    CUnremovableCheckpoint stuck(at.world.dir.Path());
+    at.MeterEnded(stuck);
+    const std::string left = at.file.Read().value_or("");
+    ASSERT_FALSE(left.empty());
+    for (int i = 0; i < 20; ++i) {
+        StationDriver later(at.world);
+        Installation::Meter(later, "Later");
+        later.station.EndConnection(false);
+    }
+    const CMeterStation next(at.world.services, &at.file);
+    EXPECT_TRUE(next.GetRecovery().empty());
+    EXPECT_FALSE(at.file.Read());
+    EXPECT_EQ(ReadLog(at.world.dir.Path()).size(), 21u);
+    EXPECT_EQ(Stored(at.world.dir.Path(), CZaehlerFile::kTotal).connections, 21);
+
+    WriteFile(at.file.GetPath(), left); // put back by hand
+    EXPECT_TRUE(CMeterStation(at.world.services, &at.file).GetRecovery().empty());
+    EXPECT_EQ(Stored(at.world.dir.Path(), CZaehlerFile::kTotal).connections, 21);
+}
+
+// A checkpoint store of a folder that lets its files be written but none be created or removed:
+// the checkpoint of the connection's start stays as it was.
+class CFrozenCheckpoint : public CCheckpointFile {
+public:
+    using CCheckpointFile::CCheckpointFile;
+    bool Write(const std::string& text) override { return !frozen && CCheckpointFile::Write(text); }
+    bool Remove() override { return !frozen && CCheckpointFile::Remove(); }
+    std::string KeepUnlogged() override { return frozen ? std::string() : CCheckpointFile::KeepUnlogged(); }
+    std::atomic<bool> frozen = false; // read by the checkpoint writer's thread
+};
+
+// At the end neither the final checkpoint nor the record can be written: the counters keep the
+// connection in memory, so the next start counts it once from the checkpoint left, whether the
+// program wrote the record before it ended or not.
+TEST(RecoveryAdds, EndWithoutFinalCheckpointOrRecordSavesNoCounterThatANextStartWouldCountAgain) {
+    for (const bool roomLater : {false, true}) {
+        SCOPED_TRACE(roomLater ? "the record written later" : "the record lost");
+        Installation at;
+        const std::string directory = at.world.dir.Path();
+        CFrozenCheckpoint frozen(directory);
+        {
+            StationDriver driver(at.world, &frozen);
+            Installation::Meter(driver, "Frozen");
+            driver.station.SaveState(); // the last checkpoint that could be written
+            frozen.frozen = true;
+            std::filesystem::create_directory(directory + "/Fernzahl.log"); // a log that cannot be created
+            driver.world.clock.Advance(30000);
+            driver.station.ChargeDueUnits();
+            EXPECT_FALSE(driver.station.EndConnection(false));
+            EXPECT_EQ(driver.station.CountUnlogged(), 1u);
+            EXPECT_EQ(Stored(directory, CZaehlerFile::kTotal).connections, 0);
+            EXPECT_EQ(driver.station.GetCounter(CMeterStation::kTotal).GetConnections(), 1);
+            std::filesystem::remove(directory + "/Fernzahl.log");
+            if (roomLater) {
+                EXPECT_TRUE(driver.station.RetryUnlogged(true));
+                EXPECT_EQ(Stored(directory, CZaehlerFile::kTotal).connections, 1);
+            }
+        }
+        const CMeterStation next(at.world.services, &at.file);
+        EXPECT_EQ(Stored(directory, CZaehlerFile::kTotal).connections, 1);
+        EXPECT_EQ(ReadLog(directory).size(), 1u);
+        EXPECT_FALSE(at.file.Read());
+    }
 }
 
 // Every write of a connection's end fails in turn, the removal of the checkpoint among them; then
