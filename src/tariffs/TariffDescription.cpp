@@ -282,8 +282,11 @@ void CTariffDescription::ReadZone(uint32_t kind, std::string_view line) {
 bool CTariffDescription::WriteTariffFile(const std::string& path, bool replace) const {
     // Written beside it and renamed (or, where nothing may be replaced, linked) in: a failure leaves
     // the old tariff as it was.
+    // A temporary file left by an earlier write must go first: its records would come before ours.
     const std::string temporary = path + ".new";
-    CFileLayer::Remove(temporary);
+    if (!CFileLayer::Remove(temporary)) {
+        return false;
+    }
     CTarifFile file(temporary);
     bool written = file.OpenRecordFile() && Append(file, CTarifFile::kOptions, [&] {
                        for (size_t option = 0; option < m_options.size(); ++option) {
