@@ -384,10 +384,18 @@ std::string ZoneLine(const TariffZone& zone) {
     return line + (zone.noDiscount ? " no-discount\n" : "\n");
 }
 
+// YYYY-MM-DD as DayNumber reads it: strftime would write the year 784 with three digits.
+std::string DayText(const CDateTime& date) {
+    const LocalTime t = date.ToLocalTime();
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", t.year, t.month, t.day);
+    return text;
+}
+
 std::string HolidayLine(double oleDate) {
     const CDateTime date(oleDate);
     if (oleDate == static_cast<double>(date.GetDayNumber())) {
-        return date.Format("%Y-%m-%d") + "\n";
+        return DayText(date) + "\n";
     }
     return "# " + date.Format("%Y-%m-%d %H:%M") + " was stored with a time of day, so it never applied\n";
 }
