@@ -2,7 +2,7 @@
 # Sets up the machine, builds Fernzahl and runs every test: the check that the set-up's package
 # list is complete, the normal build,
 # the core and platform tests again under AddressSanitizer and UBSan, and each
-# fuzz target for FUZZ_SECONDS (default 30) on the record files and the settings file, and the
+# fuzz target for FUZZ_SECONDS (default 30) on the record files, the settings file and a tariff text, and the
 # round trip of the text forms.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,7 +43,7 @@ run_ctest asan
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-for target in log tariff counter settings roundtrip; do
+for target in log tariff counter settings roundtrip tariff_text; do
     mkdir -p "$corpus/$target"
     build-fuzz/bin/fuzz_$target -max_total_time="${FUZZ_SECONDS:-30}" -print_final_stats=0 \
         "$corpus/$target" "fuzz/corpus/$target" 2>&1 | tail -n 1

@@ -132,9 +132,8 @@ int RunRerateCommand(const std::vector<std::string>& words, const CliContext& co
         }
         rules.discountCount = *count;
     }
-    const std::optional<std::string> path = ResolveTariffFile(*tariff, context.dataDirectory);
+    const std::optional<std::string> path = FindTariffFile(*tariff, context.dataDirectory, context.err);
     if (!path) {
-        context.err << "fernzahl-cli: no tariff file " << *tariff << '\n';
         return 1;
     }
     if (!LogIsReadable(context)) {

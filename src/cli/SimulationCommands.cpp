@@ -24,6 +24,7 @@
 #include "tariffs/DefaultTariff.h"
 #include "tariffs/InitialPeriodSource.h"
 #include "tariffs/RabattZaehler.h"
+#include "tariffs/TarifFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -63,11 +64,10 @@ bool ReadTariff(const CCommandOptions& options, const CliContext& context, Simul
         std::error_code error;
         simulation.builtInRate = !std::filesystem::is_regular_file(simulation.tariffPath, error);
         simulation.tariffName = strings ? strings->Get(Str::kDefaultTariff) : TariffTitle(simulation.tariffPath);
-        return true;
+        return simulation.builtInRate || IsWithinLimits(simulation.tariffPath, context.err);
     }
-    const std::optional<std::string> path = ResolveTariffFile(*tariff, context.dataDirectory);
+    const std::optional<std::string> path = FindTariffFile(*tariff, context.dataDirectory, context.err);
     if (!path) {
-        context.err << "fernzahl-cli: no tariff file " << *tariff << '\n';
         return false;
     }
     simulation.tariffPath = *path;

@@ -135,9 +135,8 @@ int RunTariffCommand(const std::vector<std::string>& words, const CliContext& co
     if (words.size() > 3 || (words.size() == 3 && !json)) {
         return WrongUse(context.err, "tariff", "unknown word '" + words.back() + "'");
     }
-    const std::optional<std::string> path = ResolveTariffFile(words[1], context.dataDirectory);
+    const std::optional<std::string> path = FindTariffFile(words[1], context.dataDirectory, context.err);
     if (!path) {
-        context.err << "fernzahl-cli: no tariff file " << words[1] << '\n';
         return 1;
     }
     CTarifFile file(*path);

@@ -31,9 +31,8 @@ int RunTariffHolidaysCommand(const std::vector<std::string>& words, const CliCon
     if (!country) {
         return WrongUse(context.err, "tariff", "--set needs de, at or ch");
     }
-    const std::optional<std::string> path = ResolveTariffFile(words[0], context.dataDirectory);
+    const std::optional<std::string> path = FindTariffFile(words[0], context.dataDirectory, context.err);
     if (!path) {
-        context.err << "fernzahl-cli: no tariff file " << words[0] << '\n';
         return 1;
     }
     if (options.Has("--add") && !CTarifFile(*path).HoldsOnlyTariffRecords()) {

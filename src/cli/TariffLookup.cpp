@@ -1,6 +1,7 @@
 #include "cli/TariffLookup.h"
 
 #include "core/FileNames.h"
+#include "tariffs/TariffLimits.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -19,6 +20,24 @@ std::optional<std::string> ResolveTariffFile(const std::string& name, const std:
         return found;
     }
     return FindFileNoCase(dataDirectory, name);
+}
+
+std::optional<std::string> FindTariffFile(const std::string& name, const std::string& dataDirectory,
+                                          std::ostream& err) {
+    const std::optional<std::string> path = ResolveTariffFile(name, dataDirectory);
+    if (!path) {
+        err << "fernzahl-cli: no tariff file " << name << '\n';
+        return std::nullopt;
+    }
+    return IsWithinLimits(*path, err) ? path : std::nullopt;
+}
+
+bool IsWithinLimits(const std::string& path, std::ostream& err) {
+    const std::optional<std::string> refusal = CTariffLimits::RefuseFile(path);
+    if (refusal) {
+        err << "fernzahl-cli: " << *refusal << "; it is not read\n";
+    }
+    return !refusal;
 }
 
 std::string TariffTitle(const std::string& path) {
@@ -40,16 +59,4 @@ std::optional<CDateTime> ParseLocalDateTime(const std::string& text) {
     }
     const CDateTime moment = CDateTime::FromLocalTime(t);
     return moment.IsValid() ? std::optional(moment) : std::nullopt;
-}
-
-const DayKindName kDayKindNames[5] = {
-    {64, "working days"}, {5, "Friday"}, {65, "weekend"}, {7, "Sunday"}, {66, "holidays"}};
-
-const char* NameOfDayKind(uint32_t kind) {
-    for (const DayKindName& entry : kDayKindNames) {
-        if (entry.kind == kind) {
-            return entry.name;
-        }
-    }
-    return "unknown";
 }

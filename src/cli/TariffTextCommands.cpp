@@ -5,7 +5,9 @@
 #include "cli/CommandUsage.h"
 #include "cli/TariffLookup.h"
 #include "core/FileNames.h"
+#include "core/QuotedText.h"
 #include "tariffs/TariffDescription.h"
+#include "tariffs/TariffLimits.h"
 
 #include <cerrno>
 #include <cstring>
@@ -14,18 +16,16 @@
 
 namespace {
 
-// The whole text of a file, or of standard input for "-"; nothing when it could not be read.
+// The text of a file, or of standard input for "-", read up to the limit of a tariff text and one
+// byte more, so that an endless stream (/dev/zero) is stopped there; nothing when it could not be read.
 std::optional<std::string> ReadText(const std::string& path) {
     const bool standardInput = path == "-";
     std::FILE* file = standardInput ? stdin : std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         return std::nullopt;
     }
-    std::string text;
-    char buffer[65536];
-    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
-        text.append(buffer, got);
-    }
+    std::string text(CTariffLimits::kTextBytes + 1, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), file));
     const bool failed = std::ferror(file) != 0;
     const int error = errno;
     if (!standardInput) {
@@ -36,12 +36,9 @@ std::optional<std::string> ReadText(const std::string& path) {
 }
 
 // A tariff's name is a file name of the data directory without ".tff".
-std::optional<std::string> TariffName(std::string name) {
+std::string TariffName(std::string name) {
     if (name.size() > 4 && EqualsNoCase(name.substr(name.size() - 4), ".tff")) {
         name.resize(name.size() - 4);
-    }
-    if (name.empty() || name.starts_with('.') || name.find('/') != std::string::npos) {
-        return std::nullopt;
     }
     return name;
 }
@@ -61,13 +58,19 @@ int RunTariffImport(const std::vector<std::string>& words, const CliContext& con
     if (!options.Parse(std::vector<std::string>(words.begin() + 2, words.end()), {}, {"--replace"})) {
         return WrongUse(context.err, "tariff", options.GetError());
     }
-    const std::optional<std::string> name = TariffName(words[1]);
-    if (!name) {
-        return WrongUse(context.err, "tariff", "'" + words[1] + "' is no tariff name: a file name without '/'");
+    const std::string name = TariffName(words[1]);
+    if (const std::optional<std::string> refusal = CTariffLimits::RefuseName(name)) {
+        return WrongUse(context.err, "tariff",
+                        QuoteText(words[1], QuoteStyle::Ini) + " is no tariff name: " + *refusal);
     }
     const std::optional<std::string> text = ReadText(words[0]);
     if (!text) {
         return Failed(context, "cannot read " + words[0] + ": " + std::strerror(errno));
+    }
+    if (text->size() > CTariffLimits::kTextBytes) {
+        return Failed(context, words[0] + " is longer than " +
+                                   CTariffLimits::Named("a tariff text's bytes", CTariffLimits::kTextBytes) +
+                                   "\nfernzahl-cli: no tariff was written");
     }
     CTariffDescription::Error error;
     const std::optional<CTariffDescription> description = CTariffDescription::Parse(*text, error);
@@ -75,13 +78,13 @@ int RunTariffImport(const std::vector<std::string>& words, const CliContext& con
         return Failed(context, words[0] + ":" + std::to_string(error.line) + ": " + error.message +
                                    "\nfernzahl-cli: no tariff was written");
     }
-    const std::optional<std::string> existing = FindFileNoCase(context.dataDirectory, *name + ".tff");
+    const std::optional<std::string> existing = FindFileNoCase(context.dataDirectory, name + ".tff");
     if (existing && !options.Has("--replace")) {
-        return Failed(context, "the tariff " + *name + " exists already (" + *existing + "); --replace replaces it");
+        return Failed(context, "the tariff " + name + " exists already (" + *existing + "); --replace replaces it");
     }
     std::error_code ignored;
     std::filesystem::create_directories(context.dataDirectory, ignored);
-    const std::string path = existing.value_or(context.dataDirectory + *name + ".tff");
+    const std::string path = existing.value_or(context.dataDirectory + name + ".tff");
     if (!description->WriteTariffFile(path, existing.has_value())) {
         return Failed(context, "cannot write the tariff file " + path + ": " + std::strerror(errno) +
                                    (existing ? "; the tariff is as it was" : "; no tariff was written"));
@@ -97,9 +100,9 @@ int RunTariffExport(const std::vector<std::string>& words, const CliContext& con
     if (!options.Parse(std::vector<std::string>(words.begin() + 1, words.end()), {"--output"}, {})) {
         return WrongUse(context.err, "tariff", options.GetError());
     }
-    const std::optional<std::string> path = ResolveTariffFile(words[0], context.dataDirectory);
+    const std::optional<std::string> path = FindTariffFile(words[0], context.dataDirectory, context.err);
     if (!path) {
-        return Failed(context, "no tariff file " + words[0]);
+        return 1;
     }
     const std::optional<CTariffDescription> description = CTariffDescription::ReadTariffFile(*path);
     if (!description) {

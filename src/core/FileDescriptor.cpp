@@ -50,7 +50,7 @@ CFileDescriptor OpenRegularFile(const std::string& path, int flags, unsigned mod
     return fd; // O_NONBLOCK changes nothing for a regular file
 }
 
-bool ReadWholeFile(const std::string& path, std::string& text) {
+bool ReadWholeFile(const std::string& path, std::string& text, uint64_t limit) {
     text.clear();
     CFileDescriptor fd = OpenRegularFile(path, O_RDONLY);
     if (!fd.IsOpen()) {
@@ -70,5 +70,10 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
             return true;
         }
         text.append(buffer, static_cast<size_t>(n));
+        if (text.size() > limit) {
+            text.clear();
+            errno = EFBIG;
+            return false;
+        }
     }
 }

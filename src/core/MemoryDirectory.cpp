@@ -84,9 +84,9 @@ std::unique_ptr<RecordStorage> CMemoryDirectory::Open(std::string_view path) {
     return std::make_unique<CMemoryStorage>(file->second);
 }
 
-std::optional<std::vector<uint8_t>> CMemoryDirectory::ReadFromDisk(const std::string& path) {
+std::optional<std::vector<uint8_t>> CMemoryDirectory::ReadFromDisk(const std::string& path, uint64_t limit) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    if (!ReadWholeFile(path, bytes, limit)) {
         return std::nullopt;
     }
     return std::vector<uint8_t>(bytes.begin(), bytes.end());

@@ -8,6 +8,7 @@
 #include "metering/MeterStation.h"
 #include "settings/MemorySettingsStore.h"
 #include "tariffs/RabattZaehler.h"
+#include "tariffs/TariffLimits.h"
 
 #include <algorithm>
 #include <numeric>
@@ -50,7 +51,7 @@ CNachberechnung::CounterRules CNachberechnung::CounterRules::FromSettings(Settin
 }
 
 CNachberechnung::CNachberechnung(const std::string& tariffFile, CounterRules rules)
-    : m_tariff(CMemoryDirectory::ReadFromDisk(tariffFile)), m_rules(rules) {}
+    : m_tariff(CMemoryDirectory::ReadFromDisk(tariffFile, CTariffLimits::FileBytes())), m_rules(rules) {}
 
 std::vector<CNachberechnung::Rating> CNachberechnung::Rate(const std::vector<Connection>& connections,
                                                            const Progress& progress) const {

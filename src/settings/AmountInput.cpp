@@ -16,6 +16,7 @@ bool AllDigits(std::string_view text) {
 }
 
 // The whole part as digits: the locale's groups of three after a first of one to three, or none.
+// A first group starting with "0" is no group of thousands: "0.125" in German is a point's decimals.
 std::optional<std::string> WholeDigits(std::string_view text, const std::string& grouping) {
     if (grouping.empty() || text.find(grouping) == std::string_view::npos) {
         return AllDigits(text) ? std::optional(std::string(text)) : std::nullopt;
@@ -25,7 +26,7 @@ std::optional<std::string> WholeDigits(std::string_view text, const std::string&
     for (size_t group = 0;; ++group) {
         const size_t end = std::min(text.find(grouping, begin), text.size());
         const std::string_view part = text.substr(begin, end - begin);
-        const bool fits = group == 0 ? !part.empty() && part.size() <= 3 : part.size() == 3;
+        const bool fits = group == 0 ? !part.empty() && part.size() <= 3 && part.front() != '0' : part.size() == 3;
         if (!fits || !AllDigits(part)) {
             return std::nullopt;
         }

@@ -4,6 +4,7 @@
 #include "core/TimeRules.h"
 #include "tariffs/InitialPeriodSource.h"
 #include "tariffs/TarifFile.h"
+#include "tariffs/TariffLimits.h"
 #include "tariffs/ZoneLookup.h"
 
 #include <vector>
@@ -42,10 +43,11 @@ std::string CTarif::PathToRead() {
         return m_path;
     }
     const std::string copy = m_lastRead.Path() + "Tariff.tff";
-    if (std::optional<std::vector<uint8_t>> bytes = CMemoryDirectory::ReadFromDisk(m_path)) {
+    if (std::optional<std::vector<uint8_t>> bytes =
+            CMemoryDirectory::ReadFromDisk(m_path, CTariffLimits::FileBytes())) {
         m_lastRead.Put("Tariff.tff", std::move(*bytes));
     } else if (m_lastReadPath != m_path) {
-        m_lastRead.Remove("Tariff.tff"); // no such file: the default rate, and nothing created
+        m_lastRead.Remove("Tariff.tff"); // no such file, or one past the limits: the default rate, nothing created
     }
     m_lastReadPath = m_path;
     return copy;

@@ -198,3 +198,18 @@ void CTarifFile::SetZone(const TariffZone& zone) {
     SetNoDiscount(zone.noDiscount);
     SetDiscountSecondsPerUnit(zone.discountSecondsPerUnit);
 }
+
+const DayKindName kDayKindNames[5] = {{CTarifFile::kWorkingDays, "working days"},
+                                      {CTarifFile::kFriday, "Friday"},
+                                      {CTarifFile::kWeekend, "weekend"},
+                                      {CTarifFile::kSunday, "Sunday"},
+                                      {CTarifFile::kHolidays, "holidays"}};
+
+const char* NameOfDayKind(uint32_t kind) {
+    for (const DayKindName& entry : kDayKindNames) {
+        if (entry.kind == kind) {
+            return entry.name;
+        }
+    }
+    return "unknown";
+}

@@ -93,3 +93,12 @@ private:
     std::string m_path;
     std::array<uint8_t, kDataSize> m_data{};
 };
+
+// The day kinds of zone records in the order they are shown, with their names.
+struct DayKindName {
+    uint32_t kind;
+    const char* name;
+};
+extern const DayKindName kDayKindNames[5];
+// "unknown" for a kind that is no day kind.
+const char* NameOfDayKind(uint32_t kind);

@@ -4,9 +4,10 @@
 #include "core/FileLayer.h"
 #include "core/FileNames.h"
 #include "core/NumberText.h"
-#include "core/TextLines.h"
 #include "settings/Formatting.h"
+#include "tariffs/TariffLimits.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
@@ -154,9 +155,17 @@ template <typename Fill> bool Append(CTarifFile& file, uint32_t kind, Fill fill)
 std::optional<CTariffDescription> CTariffDescription::Parse(std::string_view text, Error& error) {
     CTariffDescription description;
     const Section* section = nullptr;
-    const std::vector<std::string_view> lines = SplitLines(text);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view line = Trim(lines[i].substr(0, lines[i].find('#')));
+    size_t number = 0;
+    // Line by line, without a list of all lines: a text of line breaks alone costs nothing more.
+    for (size_t begin = 0; begin < text.size();) {
+        const size_t end = std::min(text.find('\n', begin), text.size());
+        std::string_view line = text.substr(begin, end - begin);
+        begin = end + 1;
+        ++number;
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        line = Trim(line.substr(0, line.find('#')));
         try {
             if (line.starts_with('[')) {
                 section = &SectionNamed(line);
@@ -164,7 +173,7 @@ std::optional<CTariffDescription> CTariffDescription::Parse(std::string_view tex
                 description.ReadLine(section, line);
             }
         } catch (const Refusal& refusal) {
-            error = {i + 1, refusal.message};
+            error = {number, refusal.message};
             return std::nullopt;
         }
     }
@@ -186,6 +195,9 @@ void CTariffDescription::ReadLine(const Section* section, std::string_view line)
         ReadZone(section->kind, line);
         break;
     case Section::kHolidayDates:
+        if (m_holidays.size() == CTariffLimits::kHolidays) {
+            throw Refusal{"more holidays than " + CTariffLimits::Named("holidays", CTariffLimits::kHolidays)};
+        }
         m_holidays.push_back(static_cast<double>(DayNumber(line)));
         break;
     }
@@ -259,14 +271,22 @@ void CTariffDescription::ReadZone(uint32_t kind, std::string_view line) {
                           "discount-seconds and no-discount"};
         }
     }
+    const auto ofKind = [kind](const Zone& other) { return other.kind == kind; };
+    if (static_cast<size_t>(std::count_if(m_zones.begin(), m_zones.end(), ofKind)) == CTariffLimits::kZonesPerDayKind) {
+        throw Refusal{std::string("more zones for ") + NameOfDayKind(kind) + " than " +
+                      CTariffLimits::Named("zones per day kind", CTariffLimits::kZonesPerDayKind)};
+    }
     m_zones.push_back(entry);
 }
 
 bool CTariffDescription::WriteTariffFile(const std::string& path, bool replace) const {
     // Written beside it and renamed (or, where nothing may be replaced, linked) in: a failure leaves
     // the old tariff as it was.
+    // A temporary file left by an earlier write must go first: its records would come before ours.
     const std::string temporary = path + ".new";
-    CFileLayer::Remove(temporary);
+    if (!CFileLayer::Remove(temporary)) {
+        return false;
+    }
     CTarifFile file(temporary);
     bool written = file.OpenRecordFile() && Append(file, CTarifFile::kOptions, [&] {
                        for (size_t option = 0; option < m_options.size(); ++option) {
@@ -364,10 +384,18 @@ std::string ZoneLine(const TariffZone& zone) {
     return line + (zone.noDiscount ? " no-discount\n" : "\n");
 }
 
+// YYYY-MM-DD as DayNumber reads it: strftime would write the year 784 with three digits.
+std::string DayText(const CDateTime& date) {
+    const LocalTime t = date.ToLocalTime();
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", t.year, t.month, t.day);
+    return text;
+}
+
 std::string HolidayLine(double oleDate) {
     const CDateTime date(oleDate);
     if (oleDate == static_cast<double>(date.GetDayNumber())) {
-        return date.Format("%Y-%m-%d") + "\n";
+        return DayText(date) + "\n";
     }
     return "# " + date.Format("%Y-%m-%d %H:%M") + " was stored with a time of day, so it never applied\n";
 }

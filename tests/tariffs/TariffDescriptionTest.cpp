@@ -81,7 +81,8 @@ TEST(TariffDescription, WritesOptionsDiscountHolidaysAndZonesInTheirOrder) {
 TEST(TariffDescription, ReadFromItsFileAndWrittenAsTextReadsBackAsTheSameRecords) {
     CTempDir dir;
     CTariffDescription::Error error;
-    ASSERT_TRUE(CTariffDescription::Parse(kDescription, error)->WriteTariffFile(dir.File("first.tff")));
+    const std::string early = std::string(kDescription) + "0784-12-25\n"; // a year of three digits
+    ASSERT_TRUE(CTariffDescription::Parse(early, error)->WriteTariffFile(dir.File("first.tff")));
     // A holiday with a time of day, as another program may have stored it, never applies.
     CTarifFile file(dir.File("first.tff"));
     ASSERT_TRUE(file.OpenRecordFile() && file.AppendRecord());
@@ -97,6 +98,7 @@ TEST(TariffDescription, ReadFromItsFileAndWrittenAsTextReadsBackAsTheSameRecords
               std::string::npos)
         << text;
     EXPECT_NE(text.find("# 2026-12-24 12:00 was stored with a time of day"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n0784-12-25\n"), std::string::npos) << text;
     const std::optional<CTariffDescription> again = CTariffDescription::Parse(text, error);
     ASSERT_TRUE(again) << error.line << ": " << error.message << "\n" << text;
     ASSERT_TRUE(again->WriteTariffFile(dir.File("second.tff")));
