@@ -1,6 +1,7 @@
 #include "app/FernzahlApp.h"
 
 #include "app/FernzahlDlg.h"
+#include "core/LanguageChoice.h"
 #include "core/ResourceIds.h"
 #include "core/StringTable.h"
 #include "platform/CanberraSoundPlayer.h"
@@ -20,6 +21,7 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -52,16 +54,49 @@ QCommandLineOption AddOptions(QCommandLineParser& parser, const CStringTable& st
 }
 } // namespace
 
+std::optional<int> CFernzahlApp::AnswerWithoutWindow(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv, argv + argc);
+    const auto asks = [&arguments](std::initializer_list<const char*> options) {
+        const auto end = std::find(arguments.begin() + 1, arguments.end(), "--");
+        return std::find_first_of(arguments.begin() + 1, end, options.begin(), options.end()) != end;
+    };
+    if (!asks({"--help", "-h", "-?", "--help-all", "--version", "-v"})) {
+        return std::nullopt;
+    }
+    QCoreApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("fernzahl"));
+    application.setApplicationVersion(QStringLiteral(FERNZAHL_VERSION));
+    QCommandLineParser parser;
+    AddOptions(parser, CStringTable());
+    // An option of the window system's (-platform, -display) beside them: the window's start reads it.
+    if (!parser.parse(application.arguments())) {
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        parser.process(application); // tells the version and ends
+    }
+    std::setlocale(LC_ALL, "");
+    const DataPaths paths = DataPaths::Resolve(DataDirectoryArgument(arguments));
+    CResourceLibrary resources;
+    if (resources.Load() && paths.problem.empty()) {
+        CIniSettingsStore settings(paths.settingsFile, paths.dataDirectory);
+        resources.UseLanguage(ChooseLanguage(settings.Read(Setting::kSprache), CResourceLibrary::SystemUiLanguages()));
+    }
+    QCommandLineParser translated;
+    AddOptions(translated, resources.Strings());
+    translated.process(application); // shows the help and ends
+    return 0;
+}
+
 int CFernzahlApp::Run() {
     QCommandLineParser parser;
     AddOptions(parser, CStringTable());
-    const bool parsed = parser.parse(arguments());
-    if (!parsed || parser.isSet(QStringLiteral("version"))) {
-        parser.process(*this); // tells what it could not read, or the version, and ends
+    // Here only beside an option of the window system's, which the window's start has taken away.
+    if (!parser.parse(arguments()) || parser.isSet(QStringLiteral("version")) || parser.isSet(QStringLiteral("help"))) {
+        parser.process(*this); // tells what it could not read, the version or the help, and ends
     }
-    const bool help = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
     // The program takes no file or other word: a mistyped option must not start a meter unnoticed.
-    if (!help && !parser.positionalArguments().isEmpty()) {
+    if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "fernzahl: unknown argument '%s'\n%s", qPrintable(parser.positionalArguments().first()),
                      qPrintable(parser.helpText()));
         return 1;
@@ -73,22 +108,20 @@ int CFernzahlApp::Run() {
     // ends a running connection cleanly first.
     CTerminationSignals termination;
     connect(&termination, &CTerminationSignals::TerminationRequested, this, [this] { m_terminationRequested = true; });
-    m_paths = DataPaths::Resolve(DataDirectoryArgument());
-    const bool loaded = m_resources.Load();
-    if (help) {
-        return ShowHelp(loaded);
-    }
-    if (!loaded) {
+    m_paths = DataPaths::Resolve(DataDirectoryArgument(m_arguments));
+    if (!m_resources.Load()) {
         CMessageBox::Show(nullptr, QString::fromLatin1(CResourceLibrary::kNotFoundMessage), CMessageBox::Buttons::Ok,
                           CMessageBox::Icon::Stop);
         return 1;
     }
     // Only now, since it makes the data folder: without the library nothing is touched.
-    if (const std::optional<std::string> problem = DataPaths::MakeDataDirectory(m_paths.dataDirectory)) {
-        CMessageBox::Show(nullptr,
-                          QString::fromStdString(m_resources.Strings().Format(Str::kDataFolderUnusable,
-                                                                              {m_paths.dataDirectory, *problem})),
-                          CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
+    const std::optional<std::string> problem =
+        m_paths.problem.empty() ? DataPaths::MakeDataDirectory(m_paths.dataDirectory) : std::optional(m_paths.problem);
+    if (problem) {
+        const std::string folder = m_paths.problem.empty() ? m_paths.dataDirectory : "~/.local/share/fernzahl/";
+        CMessageBox::Show(
+            nullptr, QString::fromStdString(m_resources.Strings().Format(Str::kDataFolderUnusable, {folder, *problem})),
+            CMessageBox::Buttons::Ok, CMessageBox::Icon::Stop);
         return 1;
     }
     if (m_instance.Acquire(m_paths.dataDirectory) == CSingleInstance::Result::HeldByAnother) {
@@ -112,13 +145,13 @@ int CFernzahlApp::Run() {
 
 // The folder as its bytes: the parser's text has lost what is not text in the locale's encoding.
 // The parser has checked the command line; the last --data-dir counts, as there.
-std::string CFernzahlApp::DataDirectoryArgument() const {
+std::string CFernzahlApp::DataDirectoryArgument(const std::vector<std::string>& arguments) {
     std::string folder;
-    for (size_t i = 1; i < m_arguments.size() && m_arguments[i] != "--"; ++i) {
-        if (m_arguments[i] == "--data-dir" && i + 1 < m_arguments.size()) {
-            folder = m_arguments[++i];
-        } else if (m_arguments[i].starts_with("--data-dir=")) {
-            folder = m_arguments[i].substr(std::strlen("--data-dir="));
+    for (size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        if (arguments[i] == "--data-dir" && i + 1 < arguments.size()) {
+            folder = arguments[++i];
+        } else if (arguments[i].starts_with("--data-dir=")) {
+            folder = arguments[i].substr(std::strlen("--data-dir="));
         }
     }
     return folder;
@@ -146,18 +179,6 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     window.show();
     exec();
     removeEventFilter(&m_accelerators);
-}
-
-// In the language the window would speak, read without taking the data folder or writing a file.
-int CFernzahlApp::ShowHelp(bool libraryLoaded) {
-    if (libraryLoaded) {
-        CIniSettingsStore settings(m_paths.settingsFile, m_paths.dataDirectory);
-        CUiLanguage::Apply(m_resources, settings.Read(Setting::kSprache));
-    }
-    QCommandLineParser parser;
-    AddOptions(parser, m_resources.Strings());
-    parser.process(*this); // shows the help and ends
-    return 0;
 }
 
 // Through the session bus, with this start's activation token, so that Wayland lets the window come

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,16 +25,18 @@ public:
     CFernzahlApp(int& argc, char** argv);
     ~CFernzahlApp() override;
 
+    // --help and --version, answered before there is a window, so that they work without a display
+    // (over SSH): the help in the language the window would speak, read without taking the data
+    // folder or writing a file. The exit code; nothing when the program is to start.
+    static std::optional<int> AnswerWithoutWindow(int argc, char** argv);
     // Runs the program; the result is the process's exit code.
     int Run();
 
 private:
-    // The value of --data-dir as given; empty when there is none.
-    std::string DataDirectoryArgument() const;
+    // The value of --data-dir as given, as its bytes; empty when there is none.
+    static std::string DataDirectoryArgument(const std::vector<std::string>& arguments);
     // A second start: the running program is asked to show itself. The exit code.
     int AskHolderToShow();
-    // --help, in the language of the window; ends the program.
-    int ShowHelp(bool libraryLoaded);
     // Which process holds the data folder, and what the user can do about it.
     std::string DescribeHolder() const;
     void SetAsideDamagedSettings();

@@ -48,7 +48,13 @@ int RunCountersCommand(const std::vector<std::string>& words, const CliContext& 
     if (!words.empty() && !json) {
         return WrongUse(context.err, "counters", "unknown word '" + words[0] + "'");
     }
-    // A folder without a counter file yet has its counters at zero.
+    // A folder without a counter file yet has its counters at zero; one that does not exist has
+    // none (a mistyped --data-dir must not pass for a folder that metered nothing).
+    std::error_code error;
+    if (!std::filesystem::is_directory(context.dataDirectory, error)) {
+        context.err << "fernzahl-cli: there is no data folder " << context.dataDirectory << '\n';
+        return 1;
+    }
     CZaehlerFile file(context.dataDirectory);
     if (!file.IsWhole() || !file.OpenForReading()) {
         context.err << "fernzahl-cli: cannot read the counter file " << context.dataDirectory << CZaehlerFile::kFileName

@@ -6,6 +6,7 @@
 #include "cli/LogRequest.h"
 #include "cli/PdfOutput.h"
 #include "core/FileLayer.h"
+#include "core/QuotedText.h"
 #include "core/StringTable.h"
 #include "log/ProtokollFile.h"
 #include "settings/DateTimeText.h"
@@ -107,7 +108,8 @@ void PrintText(std::FILE* out, const CProtokollRows& rows, const std::vector<uin
         rows.ToEntry(row, e);
         table.push_back({std::to_string(rows[row].recordIndex), startText.Format(e.start),
                          FormatDuration(e.duration.GetDays(), facts), std::to_string(e.units),
-                         FormatAmount(e.costs, facts), e.connectionName, e.userName, e.deviceName, e.tariffName});
+                         FormatAmount(e.costs, facts), EscapeForLine(e.connectionName), EscapeForLine(e.userName),
+                         EscapeForLine(e.deviceName), EscapeForLine(e.tariffName)});
     }
     PrintTable(out, table, {0, 3, 4});
     if (totals) {

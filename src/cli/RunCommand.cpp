@@ -1,6 +1,7 @@
 #include "cli/RunCommand.h"
 
 #include "cli/CommandUsage.h"
+#include "core/QuotedText.h"
 #include "core/StringTable.h"
 #include "metering/MeterLoop.h"
 #include "platform/CanberraSoundPlayer.h"
@@ -38,14 +39,15 @@ public:
     void OnConnectionStarted() override {
         const MeterReading reading = m_loop.Reading();
         std::fprintf(m_context.out, "%s\tstarted\t%s\t%s\t%s\n", m_clock.Now().FormatIso().c_str(),
-                     reading.connection.c_str(), reading.device.c_str(), reading.tariff.c_str());
+                     EscapeForLine(reading.connection).c_str(), EscapeForLine(reading.device).c_str(),
+                     EscapeForLine(reading.tariff).c_str());
         std::fflush(m_context.out);
     }
     void OnConnectionEnded(const LogEntry& ended) override {
         std::fprintf(m_context.out, "%s\tended\t%s\t%s\t%s\t%lld\t%d\t%s\n", m_clock.Now().FormatIso().c_str(),
-                     ended.connectionName.c_str(), ended.deviceName.c_str(), ended.tariffName.c_str(),
-                     static_cast<long long>(ended.duration.GetTotalSeconds()), ended.units,
-                     FormatAmount(ended.costs, kPlain).c_str());
+                     EscapeForLine(ended.connectionName).c_str(), EscapeForLine(ended.deviceName).c_str(),
+                     EscapeForLine(ended.tariffName).c_str(), static_cast<long long>(ended.duration.GetTotalSeconds()),
+                     ended.units, FormatAmount(ended.costs, kPlain).c_str());
         std::fflush(m_context.out);
     }
     void OnNotice(const MeterNotice& notice) override {
@@ -64,6 +66,24 @@ private:
     const Clock& m_clock;
     CDesktopNotifications m_notifications;
 };
+
+// Whether "status" can see this meter: the folder's name on the bus is its own, or another process
+// has it and the meter waits for it.
+void TellBusName(const CMeterBusService& bus, const CliContext& context) {
+    const QString folderName = CMeterBusService::FolderName(context.dataDirectory);
+    QObject::connect(&bus, &CMeterBusService::NameTaken, [&context, folderName](const QString& name, int pid) {
+        if (name == folderName) {
+            context.err << "fernzahl-cli: the session bus name " << name.toStdString() << " is owned by "
+                        << (pid > 0 ? CSingleInstance::DescribeProcess(pid) : std::string("another process"))
+                        << "; waiting for it (until then \"status\" does not see this meter)\n";
+        }
+    });
+    QObject::connect(&bus, &CMeterBusService::NameAcquired, [&context, folderName](const QString& name) {
+        if (name == folderName) {
+            context.err << "fernzahl-cli: on the session bus as " << name.toStdString() << '\n';
+        }
+    });
+}
 
 } // namespace
 
@@ -86,6 +106,12 @@ int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& co
         CSingleInstance::Result::HeldByAnother) {
         context.err << "fernzahl-cli: " << context.dataDirectory << " is metered already by " << lock.DescribeHolder()
                     << "; one meter a data folder\n";
+        return kFolderHeld;
+    }
+    // Before it says that it meters: a folder that takes no file would lose every connection.
+    if (const std::optional<std::string> problem = DataPaths::CheckWritable(context.dataDirectory)) {
+        context.err << "fernzahl-cli: the data folder " << context.dataDirectory << " cannot be written (" << *problem
+                    << "); no connection could be logged or counted\n";
         return 1;
     }
     // The texts and the names a record is given by default, in the language the window would use.
@@ -108,10 +134,9 @@ int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& co
         context.err << "fernzahl-cli: neither dial-up networking nor the modem line is watched; nothing will be "
                        "metered (settings Überwachung/DFÜNetzwerk and Überwachung/Modem)\n";
     }
-    context.err << "fernzahl-cli: metering " << context.dataDirectory
-                << (bus.IsOnBus() ? " as " + CMeterBusService::FolderName(context.dataDirectory).toStdString()
-                                  : std::string(" (no session bus)"))
+    context.err << "fernzahl-cli: metering " << context.dataDirectory << (bus.IsOnBus() ? "" : " (no session bus)")
                 << '\n';
+    TellBusName(bus, context);
     loop.ReportStart();
     QTimer beat;
     QObject::connect(&beat, &QTimer::timeout, [&loop] { loop.Beat(); });

@@ -11,3 +11,7 @@
 // one, prints a line at each connection's start and end, and on SIGTERM or SIGINT logs a running
 // connection and ends with 0.
 int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& context);
+
+// "run" while another meter (the window, another run) holds the data folder: starting again changes
+// nothing until that one ends, so a service manager is told not to restart it.
+inline constexpr int kFolderHeld = 4;

@@ -67,6 +67,11 @@ int RunCommand(int argc, char** argv) {
         return 0;
     }
     const DataPaths paths = DataPaths::Resolve(args.GetDataDirectory());
+    if (!paths.problem.empty()) {
+        std::cerr << "fernzahl-cli: no data folder: " << paths.problem
+                  << "; set HOME, or name the folder with --data-dir or FERNZAHL_HOME\n";
+        return 1;
+    }
     CIniSettingsStore store(paths.settingsFile, paths.dataDirectory);
     if (const std::optional<int> line = store.FindDamage()) {
         std::cerr << "fernzahl-cli: the settings file " << store.GetFilePath() << " is damaged (line " << *line

@@ -19,16 +19,18 @@ size_t Utf8CharacterAt(std::string_view text, size_t pos) {
     return length != 0 && pos + length <= text.size() && IsValidUtf8(text.substr(pos, length)) ? length : 0;
 }
 
-} // namespace
+// Line style: no quotes around, so a quote is no special character, and bytes that are no UTF-8
+// are the terminal's business.
+enum class EscapeStyle { Ini, Json, Line };
 
-std::string QuoteText(std::string_view text, QuoteStyle style) {
-    std::string out = "\"";
+std::string Escape(std::string_view text, EscapeStyle style) {
+    std::string out;
     for (size_t pos = 0; pos < text.size(); ++pos) {
         const char c = text[pos];
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
         case '"':
-            out += "\\\"";
+            out += style == EscapeStyle::Line ? "\"" : "\\\"";
             break;
         case '\\':
             out += "\\\\";
@@ -43,9 +45,9 @@ std::string QuoteText(std::string_view text, QuoteStyle style) {
             out += "\\t";
             break;
         default:
-            if (style == QuoteStyle::Json ? byte < 0x20 : IsControlByte(c)) {
-                out += Escaped(style == QuoteStyle::Json ? "\\u%04x" : "\\x%02X", byte);
-            } else if (style == QuoteStyle::Ini && byte >= 0x80) {
+            if (style == EscapeStyle::Json ? byte < 0x20 : IsControlByte(c)) {
+                out += Escaped(style == EscapeStyle::Json ? "\\u%04x" : "\\x%02X", byte);
+            } else if (style == EscapeStyle::Ini && byte >= 0x80) {
                 const size_t length = Utf8CharacterAt(text, pos);
                 if (length == 0) {
                     out += Escaped("\\x%02X", byte);
@@ -58,5 +60,15 @@ std::string QuoteText(std::string_view text, QuoteStyle style) {
             }
         }
     }
-    return out + '"';
+    return out;
+}
+
+} // namespace
+
+std::string QuoteText(std::string_view text, QuoteStyle style) {
+    return '"' + Escape(text, style == QuoteStyle::Json ? EscapeStyle::Json : EscapeStyle::Ini) + '"';
+}
+
+std::string EscapeForLine(std::string_view text) {
+    return Escape(text, EscapeStyle::Line);
 }

@@ -6,13 +6,26 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusReply>
 
 namespace {
 
 constexpr int kActivateTimeoutMs = 5000;
+constexpr int kOwnerTimeoutMs = 5000;
+// RequestName: no flags queues the caller behind the owner, and lets no later caller take the name.
+constexpr uint kQueueWithoutReplacement = 0;
+constexpr uint kInQueue = 2;
 
 QDBusConnection Bus() {
     return QDBusConnection::sessionBus();
+}
+
+QDBusMessage CallBusDaemon(const QString& method) {
+    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                          QStringLiteral("/org/freedesktop/DBus"),
+                                          QStringLiteral("org.freedesktop.DBus"), method);
 }
 
 } // namespace
@@ -22,8 +35,22 @@ QString CMeterBusService::FolderName(const std::string& dataDirectory) {
            QString::fromStdString(CSingleInstance::FolderKey(dataDirectory));
 }
 
-bool CMeterBusService::ActivateRunning(const std::string& dataDirectory, const QString& token) {
+std::optional<int> CMeterBusService::FolderNameOwner(const std::string& dataDirectory) {
     if (!Bus().isConnected()) {
+        return std::nullopt;
+    }
+    QDBusMessage ask = CallBusDaemon(QStringLiteral("GetConnectionUnixProcessID"));
+    ask << FolderName(dataDirectory);
+    const QDBusReply<uint> pid = Bus().call(ask, QDBus::Block, kOwnerTimeoutMs);
+    if (!pid.isValid()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(pid.value());
+}
+
+bool CMeterBusService::ActivateRunning(const std::string& dataDirectory, const QString& token) {
+    const std::optional<int> owner = FolderNameOwner(dataDirectory);
+    if (!owner || !CSingleInstance::HoldsFolder(dataDirectory, *owner)) {
         return false;
     }
     QDBusMessage activate =
@@ -60,10 +87,14 @@ CMeterBusService::CMeterBusService(const CMeterLoop& loop, const std::string& da
         bus.registerObject(QString::fromLatin1(kApplicationPath), &m_applicationObject,
                            QDBusConnection::ExportAdaptors);
     }
-    // The folder's lock is held: no other meter of this folder can own its name.
-    m_onBus = bus.registerService(m_folderName);
-    m_ownsPlainName = m_onBus && bus.registerService(QString::fromLatin1(kName));
+    m_onBus = true;
     m_announced = m_meter->Properties();
+    // The bus daemon tells each name gained, at once or when the owner before lets it go.
+    bus.connect(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameAcquired"), this,
+                SLOT(OnNameAcquired(QString)));
+    RequestName(m_folderName);
+    RequestName(QString::fromLatin1(kName));
 }
 
 CMeterBusService::~CMeterBusService() {
@@ -75,10 +106,45 @@ CMeterBusService::~CMeterBusService() {
     if (m_withWindow) {
         bus.unregisterObject(QString::fromLatin1(kApplicationPath));
     }
-    if (m_ownsPlainName) {
-        bus.unregisterService(QString::fromLatin1(kName));
+    // Out of the queue too; sent without waiting (the end of the process would let them go as well).
+    for (const QString& name : {m_folderName, QString::fromLatin1(kName)}) {
+        QDBusMessage release = CallBusDaemon(QStringLiteral("ReleaseName"));
+        release << name;
+        bus.send(release);
     }
-    bus.unregisterService(m_folderName);
+}
+
+void CMeterBusService::RequestName(const QString& name) {
+    QDBusMessage request = CallBusDaemon(QStringLiteral("RequestName"));
+    request << name << kQueueWithoutReplacement;
+    auto* call = new QDBusPendingCallWatcher(Bus().asyncCall(request), this);
+    connect(call, &QDBusPendingCallWatcher::finished, this, [this, name](QDBusPendingCallWatcher* finished) {
+        finished->deleteLater();
+        const QDBusPendingReply<uint> reply = *finished;
+        if (!reply.isError() && reply.value() == kInQueue && !m_ownedNames.contains(name)) {
+            TellOwner(name);
+        }
+    });
+}
+
+void CMeterBusService::TellOwner(const QString& name) {
+    QDBusMessage ask = CallBusDaemon(QStringLiteral("GetConnectionUnixProcessID"));
+    ask << name;
+    auto* call = new QDBusPendingCallWatcher(Bus().asyncCall(ask), this);
+    connect(call, &QDBusPendingCallWatcher::finished, this, [this, name](QDBusPendingCallWatcher* finished) {
+        finished->deleteLater();
+        const QDBusPendingReply<uint> pid = *finished;
+        if (!m_ownedNames.contains(name)) {
+            emit NameTaken(name, pid.isError() ? 0 : static_cast<int>(pid.value()));
+        }
+    });
+}
+
+void CMeterBusService::OnNameAcquired(const QString& name) {
+    if ((name == m_folderName || name == QString::fromLatin1(kName)) && !m_ownedNames.contains(name)) {
+        m_ownedNames.append(name);
+        emit NameAcquired(name);
+    }
 }
 
 void CMeterBusService::OnConnectionStarted() {

@@ -220,8 +220,23 @@ CSingleInstance::Holder::Kind CSingleInstance::Classify(const std::string& progr
 
 std::string CSingleInstance::DescribeHolder() const {
     const std::optional<Holder> holder = FindHolder();
-    return holder ? holder->program + " (process " + std::to_string(holder->pid) + ")"
-                  : "another program, through " + m_heldPath;
+    return holder ? DescribeProcess(holder->pid) : "another program, through " + m_heldPath;
+}
+
+bool CSingleInstance::HoldsFolder(const std::string& dataDirectory, int pid) {
+    const std::string runtimeLock = LockFilePath(dataDirectory);
+    for (const std::string& path : {runtimeLock, (std::filesystem::path(dataDirectory) / kFallbackName).string()}) {
+        const std::vector<pid_t> holders = path.empty() ? std::vector<pid_t>() : FlockHolders(path);
+        if (pid > 0 && std::find(holders.begin(), holders.end(), pid) != holders.end()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string CSingleInstance::DescribeProcess(int pid) {
+    const std::string program = ProgramOf(pid);
+    return (program.empty() ? std::string("a process") : program) + " (process " + std::to_string(pid) + ")";
 }
 
 bool CSingleInstance::AskHolderToShow() const {

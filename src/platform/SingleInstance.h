@@ -45,6 +45,11 @@ public:
     static Holder::Kind Classify(const std::string& program, const std::string& purpose, const std::string& ownProgram);
     // The holder for a message: "PROGRAM (process PID)", or "another program" when none is named.
     std::string DescribeHolder() const;
+    // Whether the process holds the lock of the data directory (either lock file), as the kernel
+    // says: the one test of being that folder's meter that no other program can pass.
+    static bool HoldsFolder(const std::string& dataDirectory, int pid);
+    // Any process for a message: "PROGRAM (process PID)".
+    static std::string DescribeProcess(int pid);
     static constexpr const char* kFallbackName = "fernzahl.lock";
     // After HeldByAnother: asks the instance that holds the lock to show itself (SIGUSR1), when it
     // is this same program; false when there was none to ask.

@@ -5,6 +5,7 @@
 #include "cli/SettingsCommand.h"
 #include "metering/ZaehlerFile.h"
 #include "support/LocaleGuard.h"
+#include "support/Process.h"
 
 #include <filesystem>
 
@@ -89,6 +90,16 @@ TEST_F(CountersCommandTest, DamagedCounterFileIsFourForBudgetAndOneForCounters) 
     EXPECT_EQ(ReadFile(dir.File("Fernzahl.ctr")), whole + std::string(49, '\x07')) << "nothing written";
     WriteFile(dir.File("Fernzahl.ctr"), whole);
     EXPECT_EQ(Run(RunBudgetCommand, {}), 0);
+}
+
+// A mistyped --data-dir is no folder that metered nothing: no zeros, and a failure.
+TEST_F(CountersCommandTest, AFolderThatDoesNotExistHasNoCounters) {
+    const ProcessResult result =
+        RunProcess({BinaryPath("fernzahl-cli"), "--data-dir", dir.File("mistyped"), "counters"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("there is no data folder " + dir.File("mistyped")), std::string::npos) << result.err;
+    EXPECT_FALSE(FileExists(dir.File("mistyped")));
 }
 
 } // namespace
