@@ -46,8 +46,9 @@ std::string Text(const QVariantMap& meter, const char* name) {
     return meter.value(QString::fromLatin1(name)).toString().toStdString();
 }
 
-uint Number(const QVariantMap& meter, const char* name) {
-    return meter.value(QString::fromLatin1(name)).toUInt();
+// Seconds come as 64 bits, units as 32: either is read whole.
+qulonglong Number(const QVariantMap& meter, const char* name) {
+    return meter.value(QString::fromLatin1(name)).toULongLong();
 }
 
 constexpr std::array<const char*, 4> kCounters = {"DailyCosts", "WeeklyCosts", "MonthlyCosts", "TotalCosts"};

@@ -8,7 +8,7 @@
 #include "tariffs/InitialPeriodSource.h"
 #include "tariffs/Tarif.h"
 
-void CGebuehrenZaehler::Start(uint32_t startTick) {
+void CGebuehrenZaehler::Start(uint64_t startTick) {
     m_startTick = startTick;
     m_running = true;
     m_costs = CMoney(0);
@@ -46,7 +46,7 @@ void CGebuehrenZaehler::AddUnit() {
     ++m_units;
 }
 
-uint32_t CGebuehrenZaehler::GetElapsedSeconds() const {
+uint64_t CGebuehrenZaehler::GetElapsedSeconds() const {
     return ElapsedSeconds(m_clock.GetTickCount(), m_startTick);
 }
 

@@ -21,7 +21,7 @@ public:
     virtual ~CGebuehrenZaehler() = default;
 
     void SetMeter(const InitialPeriodSource* meter) { m_meter = meter; }
-    void Start(uint32_t startTick);
+    void Start(uint64_t startTick);
     void Stop();
     // Charges the unit that begins now, at the tariff's present price.
     void AddUnit();
@@ -30,7 +30,7 @@ public:
     int32_t GetUnits() const { return m_units; }
     CTimeSpan GetDuration() const { return m_duration; }
     bool IsCounting() const { return m_running; }
-    uint32_t GetElapsedSeconds() const;
+    uint64_t GetElapsedSeconds() const;
 
     // "time   units   costs": elapsed while counting, the stored duration afterwards.
     std::string FormatCounter(const CStringTable& strings, const LocaleFacts& facts) const;
@@ -44,7 +44,7 @@ protected:
     CTarif& m_tariff;
     const Clock& m_clock;
     const InitialPeriodSource* m_meter = nullptr;
-    uint32_t m_startTick = 0;
+    uint64_t m_startTick = 0;
     int32_t m_units = 0;
     CTimeSpan m_duration;
     bool m_running = false;

@@ -49,7 +49,7 @@ bool CMeterStation::CheckNewDay() {
 void CMeterStation::StartConnection(int offsetSeconds, const std::string& tariffFile, const std::string& deviceName,
                                     const std::string& connectionName, const std::string& tariffName) {
     m_tariff.SetFileName(tariffFile);
-    const uint32_t startTick = m_services.clock.GetTickCount() - static_cast<uint32_t>(offsetSeconds) * 1000u;
+    const uint64_t startTick = m_services.clock.GetTickCount() - static_cast<uint64_t>(offsetSeconds) * 1000u;
     m_tariff.CountUnit(); // not yet running: only brings the rate up to date
     for (CSummenZaehler& counter : m_counters) {
         counter.StartConnection(startTick);
@@ -130,7 +130,7 @@ CMeterStation::EndWrites CMeterStation::AddConnection(const LogEntry& record, ui
 
 bool CMeterStation::RetryUnlogged(bool now) {
     constexpr uint32_t kRetryIntervalMs = 60000;
-    const uint32_t tick = m_services.clock.GetTickCount();
+    const uint64_t tick = m_services.clock.GetTickCount();
     if (m_unlogged.empty() || (!now && tick - m_lastRetryTick < kRetryIntervalMs)) {
         return false;
     }

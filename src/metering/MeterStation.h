@@ -93,9 +93,9 @@ private:
     std::vector<CRunRecovery::Result> m_recovery; // before the counters, which then load what it stored
     std::array<CSummenZaehler, 4> m_counters;
     std::unique_ptr<CCheckpointWriter> m_checkpoints;
-    uint32_t m_lastCheckpointTick = 0;
+    uint64_t m_lastCheckpointTick = 0;
     EndWrites m_end;
     std::vector<LogEntry> m_unlogged;
-    uint32_t m_lastRetryTick = 0;
+    uint64_t m_lastRetryTick = 0;
     std::function<void(EndStep)> m_endStepHook;
 };

@@ -89,7 +89,7 @@ void CSummenZaehler::Reset() {
     Save();
 }
 
-void CSummenZaehler::StartConnection(uint32_t startTick) {
+void CSummenZaehler::StartConnection(uint64_t startTick) {
     m_connectionStartTick = startTick;
     m_running = true;
     ChargeMinimum();
@@ -142,7 +142,7 @@ bool CSummenZaehler::ResetPeriod() {
 }
 
 CTimeSpan CSummenZaehler::GetTotalDuration() const {
-    const uint32_t running = m_running ? ElapsedSeconds(m_clock.GetTickCount(), m_connectionStartTick) : 0;
+    const uint64_t running = m_running ? ElapsedSeconds(m_clock.GetTickCount(), m_connectionStartTick) : 0;
     return m_duration + CTimeSpan::FromSeconds(running);
 }
 

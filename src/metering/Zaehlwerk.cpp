@@ -30,7 +30,7 @@ void CZaehlwerk::ReadSettings() {
     m_costsFirst = s.Read(Setting::kKostenZuerst) != 0;
 }
 
-void CZaehlwerk::StartRun(int leadSeconds, uint32_t startTick, const std::string& deviceName,
+void CZaehlwerk::StartRun(int leadSeconds, uint64_t startTick, const std::string& deviceName,
                           const std::string& connectionName, const std::string& tariffName) {
     ++m_runNumber;
     m_initialPeriod = m_tariff.GetInitialPeriod();
@@ -155,7 +155,7 @@ std::string CZaehlwerk::GetConnectionText() const {
 
 bool CZaehlwerk::CheckSignals() {
     bool alarm = false;
-    const uint32_t elapsed = GetElapsedSeconds();
+    const uint64_t elapsed = GetElapsedSeconds();
     if (m_signals.unitCountAlarm && !m_unitCountAlarmGiven &&
         m_connection.GetUnits() >= static_cast<int64_t>(m_signals.unitCount)) {
         m_unitCountAlarmGiven = true;

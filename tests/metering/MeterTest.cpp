@@ -120,14 +120,30 @@ TEST_F(MeterTest, RatesFollowTheWallClockAcrossTheChangeToSummerTime) {
     EXPECT_EQ(driver->Costs(), 17400);
 }
 
-TEST_F(MeterTest, ElapsedTimeSurvivesTheWrapOfTheTickCounter) {
+// An always-on link outlasts 2^32 milliseconds (49.7 days): its time must not start again near
+// zero, its units must go on, and its record and counters must get the whole time. The tick itself
+// also passes 2^32 half a minute into the connection.
+TEST_F(MeterTest, UnitsGoOnAndTheTimeIsWholePastThirtyTwoBitsOfMilliseconds) {
     world.clock = CSimulatedClock(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 0xFFFFFFFFu - 30000);
-    CTariffBuilder(world.TariffPath()).WithZoneEveryDay({.seconds = 60});
+    CTariffBuilder(world.TariffPath()).WithZoneEveryDay({.seconds = 3600, .price = 100});
     driver = std::make_unique<StationDriver>(world);
     driver->Start();
-    driver->RunFor(120000);
-    EXPECT_EQ(Meter().GetElapsedSeconds(), 120u);
-    EXPECT_EQ(driver->Units(), 3);
+    constexpr uint64_t kHours = 60 * 24; // 5,184,000 s
+    for (uint64_t hour = 1; hour <= kHours; ++hour) {
+        world.clock.Advance(3600 * 1000);
+        driver->station.CheckNewDay();
+        ASSERT_EQ(driver->station.ChargeDueUnits(), 1) << "hour " << hour;
+    }
+    world.clock.Advance(1800 * 1000);
+    EXPECT_EQ(Meter().GetElapsedSeconds(), kHours * 3600 + 1800);
+    ASSERT_TRUE(driver->station.EndConnection());
+    const LogEntry e = LastLogEntry();
+    EXPECT_EQ(e.duration.GetTotalSeconds(), static_cast<int64_t>(kHours * 3600 + 1800));
+    EXPECT_EQ(e.units, static_cast<int32_t>(kHours + 1));
+    EXPECT_EQ(e.costs, CMoney(static_cast<int64_t>(kHours + 1) * 100));
+    const CSummenZaehler& total = driver->station.GetCounter(CMeterStation::kTotal);
+    EXPECT_EQ(total.GetTotalDuration().GetTotalSeconds(), e.duration.GetTotalSeconds());
+    EXPECT_EQ(total.GetUnits(), e.units);
 }
 
 TEST_F(MeterTest, ConnectionOfTwentyFiveHoursShowsTwentyFiveHoursInEveryText) {
