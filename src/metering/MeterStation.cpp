@@ -62,9 +62,9 @@ int CMeterStation::ChargeDueUnits(const std::function<void()>& onUnit) {
     int charged = 0;
     while (m_meter.IsRunning() && m_meter.GetElapsedSeconds() >= m_meter.GetUnitEnd()) {
         m_tariff.CountUnit();
-        m_meter.NextUnit();
+        const uint64_t began = m_meter.NextUnit();
         for (CSummenZaehler& counter : m_counters) {
-            counter.AddUnit();
+            counter.AddUnit(began);
         }
         ++charged;
         if (onUnit) {

@@ -57,6 +57,5 @@ private:
     uint8_t m_recordNumber;
     ResetMode m_mode;
     CZaehlerFile m_file;
-    uint64_t m_connectionStartTick = 0;
     CounterState m_saved;
 };

@@ -54,10 +54,12 @@ void CZaehlwerk::ArmUnitSignals() {
     m_preSignalArmed = m_signals.beforeUnit;
 }
 
-void CZaehlwerk::NextUnit() {
+uint64_t CZaehlwerk::NextUnit() {
     ArmUnitSignals();
-    m_connection.AddUnit();
+    const uint64_t began = m_connection.GetStartTick() + m_unitEnd * 1000;
+    m_connection.AddUnit(began);
     m_unitEnd += m_tariff.GetSecondsPerUnit();
+    return began;
 }
 
 bool CZaehlwerk::IsInInitialPeriod() const {
@@ -71,7 +73,7 @@ LogEntry CZaehlwerk::MakeLogEntry() const {
     entry.userName = m_connection.userName;
     const std::string& name = m_connection.connectionName;
     entry.connectionName = name.empty() ? m_services.strings.Get(Str::kNoName) : name;
-    entry.duration = CTimeSpan::FromSeconds(GetElapsedSeconds());
+    entry.duration = CTimeSpan::FromSeconds(m_connection.GetMeteredSeconds());
     entry.costs = m_connection.GetCosts();
     entry.units = m_connection.GetUnits();
     entry.tariffName = m_connection.tariffName;

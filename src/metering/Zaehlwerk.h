@@ -28,8 +28,9 @@ public:
     // The second since the start at which the present unit ends and the next one is due.
     uint64_t GetUnitEnd() const { return m_unitEnd; }
     uint64_t GetElapsedSeconds() const { return m_connection.GetElapsedSeconds(); }
-    // Counts the unit that begins now and schedules the next unit's end.
-    void NextUnit();
+    // Counts the unit that begins at the present unit's end, which is due, and schedules the next
+    // unit's end. Gives the tick at which the unit counted began.
+    uint64_t NextUnit();
     bool IsInInitialPeriod() const override;
     // The log record of the connection as it stands now.
     LogEntry MakeLogEntry() const;

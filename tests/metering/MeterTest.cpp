@@ -146,8 +146,9 @@ TEST_F(MeterTest, UnitsGoOnAndTheTimeIsWholePastThirtyTwoBitsOfMilliseconds) {
     EXPECT_EQ(total.GetUnits(), e.units);
 }
 
+// Units of seven minutes: none begins at 25:00:00, which would make the logged time 25:00:01.
 TEST_F(MeterTest, ConnectionOfTwentyFiveHoursShowsTwentyFiveHoursInEveryText) {
-    UseTariff({}, {.seconds = 3600, .price = 1200});
+    UseTariff({}, {.seconds = 420, .price = 1200});
     driver->Start();
     world.clock.Advance(25 * 3600 * 1000ull);
     driver->station.ChargeDueUnits();
@@ -187,14 +188,17 @@ TEST_F(MeterTest, TheStartIsWrittenAsTheWindowWritesItsOtherMoments) {
     }
 }
 
+// The second unit began at 90 s, and the connection was seen in that second: it is logged with 91 s,
+// in whole seconds, so that its time holds the units it was charged.
 TEST_F(MeterTest, EndLogsTheConnectionWithWholeSecondsAndTheLeadTime) {
     UseTariff({}, {.seconds = 90, .price = 1200});
     driver->Start("T-Online", 10);
-    world.clock.Advance(80900); // 90.9 s since the connection is taken to have started
+    world.clock.Advance(80400); // 90.4 s since the connection is taken to have started
     driver->station.ChargeDueUnits();
+    world.clock.Advance(500);
     ASSERT_TRUE(driver->station.EndConnection());
     const LogEntry e = LastLogEntry();
-    EXPECT_EQ(e.duration.GetTotalSeconds(), 90);
+    EXPECT_EQ(e.duration.GetTotalSeconds(), 91);
     EXPECT_EQ(e.start, CDateTime::FromDate(2026, 12, 7, 9, 59, 50));
     EXPECT_EQ(e.units, 2);
     EXPECT_EQ(e.costs, CMoney(2400));
