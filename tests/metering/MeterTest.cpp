@@ -210,6 +210,30 @@ TEST_F(MeterTest, EndLogsTheConnectionWithWholeSecondsAndTheLeadTime) {
     EXPECT_EQ(Meter().GetShortText(), world.strings.Get(174));
 }
 
+// The lead time sets a start back to before the detection; never to before the end of the
+// connection logged last, which would charge the same time twice.
+TEST_F(MeterTest, TheLeadTimeNeverSetsAStartBeforeTheLastConnectionsEnd) {
+    UseTariff({}, {.seconds = 60, .price = 100});
+    const auto connect = [&](uint64_t gapMs, uint64_t lengthMs) {
+        world.clock.Advance(gapMs);
+        driver->Start("T-Online", 10);
+        driver->RunFor(lengthMs);
+        EXPECT_TRUE(driver->station.EndConnection());
+        return LastLogEntry();
+    };
+    const LogEntry first = connect(0, 45000);
+    EXPECT_EQ(first.duration.GetTotalSeconds(), 55);
+    const LogEntry second = connect(3000, 45000); // detected 3 s after the first one ended
+    EXPECT_EQ(second.start, first.start + first.duration);
+    EXPECT_EQ(second.duration.GetTotalSeconds(), 48);
+    const LogEntry back = connect(0, 1000); // at once: no lead time at all
+    EXPECT_EQ(back.start, second.start + second.duration);
+    EXPECT_EQ(back.duration.GetTotalSeconds(), 1);
+    const LogEntry later = connect(60000, 45000); // after a minute: the whole lead time
+    EXPECT_EQ(later.start, back.start + back.duration + CTimeSpan::FromSeconds(50));
+    EXPECT_EQ(later.duration.GetTotalSeconds(), 55);
+}
+
 TEST_F(MeterTest, NamelessConnectionWithoutPromptIsLoggedWithTheDefaultName) {
     UseTariff({}, {});
     world.settings.Write(Setting::kBeschrAbfragen, 0);
