@@ -86,11 +86,12 @@ fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
     Usage{"meter", R"(fernzahl-cli meter [--tariff FILE] [--start "YYYY-MM-DD HH:MM[:SS]"] --seconds N
                    [--discount-count K] [--trace] [--json]
     What a connection of N seconds starting then (default: now) costs, metered unit by
-    unit through the engine of the desktop program on a simulated clock; --trace lists
-    every unit. FILE and K as for rate. Writes nothing unless --data-dir is given: then the
-    connection, once metered to its end, is logged there and added to the counters as they
-    stand on the real clock (a counter whose period is over is reset first; none is reset or
-    dated by the simulated time), its discounted units to the discount counter. With
+    unit through the engine of the desktop program on a simulated clock, N up to
+    2147483646 (68 years); --trace lists every unit. FILE and K as for rate. Writes
+    nothing unless --data-dir is given: then the connection, once metered to its end, is
+    logged there and added to the counters as they stand on the real clock (a counter whose
+    period is over is reset first; none is reset or dated by the simulated time), its
+    discounted units to the discount counter. With
     --data-dir, a --start in the future is refused; an interrupted run (SIGINT, SIGTERM,
     SIGHUP) writes nothing and ends with 128 + the signal's number.
 )"},

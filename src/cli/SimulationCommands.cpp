@@ -11,8 +11,10 @@
 #include "core/SilentSoundPlayer.h"
 #include "core/SimulatedClock.h"
 #include "core/StringTable.h"
+#include "core/TimeRules.h"
 #include "log/ProtokollFile.h"
 #include "metering/MeterStation.h"
+#include "metering/SimulatedConnection.h"
 #include "metering/ZaehlerFile.h"
 #include "platform/DataPaths.h"
 #include "platform/SingleInstance.h"
@@ -162,17 +164,18 @@ std::string RateJson(const CTarif& tarif, const Simulation& simulation) {
 }
 
 struct TracedUnit {
-    uint32_t second;
+    uint64_t second;
     CMoney price;
-    uint32_t length;
+    uint64_t length;
     int32_t units;
     CMoney costs;
 };
 
 std::string TraceLine(const TracedUnit& u, const LocaleFacts& facts) {
     char line[160];
-    std::snprintf(line, sizeof line, "%8u s  %10s  %6u s  %6d  %12s\n", u.second, FormatAmount(u.price, facts).c_str(),
-                  u.length, u.units, FormatAmount(u.costs, facts).c_str());
+    std::snprintf(line, sizeof line, "%8llu s  %10s  %6llu s  %6d  %12s\n", static_cast<unsigned long long>(u.second),
+                  FormatAmount(u.price, facts).c_str(), static_cast<unsigned long long>(u.length), u.units,
+                  FormatAmount(u.costs, facts).c_str());
     return line;
 }
 
@@ -280,11 +283,9 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
         }
         return 2;
     }
-    // The meter times a connection in milliseconds of 32 bits; a longer one would wrap to a short one.
-    constexpr uint32_t kLongestSeconds = UINT32_MAX / 1000;
-    if (*seconds > kLongestSeconds) {
-        context.err << "fernzahl-cli: --seconds may be at most " << kLongestSeconds
-                    << " (49 days and 17 hours), the longest connection the meter can time\n";
+    if (*seconds > kLongestMeteredSeconds) {
+        context.err << "fernzahl-cli: --seconds may be at most " << kLongestMeteredSeconds
+                    << " (68 years), the longest connection whose units a record can hold\n";
         return 2;
     }
     if (useDataDirectory && simulation.moment > CSystemClock().Now()) {
@@ -326,7 +327,7 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
     CMeterStation station(services);
 
     std::vector<TracedUnit> trace;
-    uint32_t unitStart = 0;
+    uint64_t unitStart = 0;
     auto record = [&] {
         const CZaehlwerk& meter = station.Meter();
         trace.push_back({unitStart, station.Tariff().GetUnitPrice(), meter.GetUnitEnd() - unitStart,
@@ -335,19 +336,10 @@ int RunMeterCommand(const std::vector<std::string>& words, const CliContext& con
     };
     station.StartConnection(0, FileToRead(simulation, directory), "fernzahl-cli", "Simulation", simulation.tariffName);
     unitStart = station.Meter().GetUnitEnd();
-    // The heartbeat: a tick every 500 ms while the connection lasts; a unit due at its very end is not charged.
-    station.ChargeDueUnits(record);
-    const uint64_t length = static_cast<uint64_t>(*seconds) * 1000;
-    for (uint64_t at = 500; at < length && CInterruption::Signal() == 0; at += 500) {
-        clock.Advance(500);
-        station.CheckNewDay();
-        station.ChargeDueUnits(record);
-    }
-    if (CInterruption::Signal() != 0) {
+    if (!MeterSimulatedConnection(station, clock, *seconds, record, [] { return CInterruption::Signal() == 0; })) {
         context.err << "fernzahl-cli: interrupted; nothing was logged or counted\n";
         return CInterruption::ExitCode();
     }
-    clock.Advance(length - clock.GetElapsedMilliseconds());
     station.EndConnection();
     const std::string text = ResultText(options, *seconds, station.Meter().GetConnection(), trace);
     std::fputs(text.c_str(), context.out);

@@ -48,10 +48,13 @@ std::optional<std::string> FindImpossibleProperty(const QVariantMap& meter) {
             return name;
         }
     }
-    for (const char* name : {"Seconds", "Units", "SecondsToNextUnit"}) {
-        if (!is(name, QMetaType::fromType<uint>())) {
+    for (const char* name : {"Seconds", "SecondsToNextUnit"}) {
+        if (!is(name, QMetaType::fromType<qulonglong>())) {
             return name;
         }
+    }
+    if (!is("Units", QMetaType::fromType<uint>())) {
+        return "Units";
     }
     if (!is("Connected", QMetaType::fromType<bool>())) {
         return "Connected";
@@ -117,8 +120,9 @@ std::string Name(const QVariantMap& meter, const char* name) {
     return EscapeForLine(Text(meter, name));
 }
 
-uint Number(const QVariantMap& meter, const char* name) {
-    return meter.value(QString::fromLatin1(name)).toUInt();
+// Seconds come as 64 bits, units as 32: either is read whole.
+qulonglong Number(const QVariantMap& meter, const char* name) {
+    return meter.value(QString::fromLatin1(name)).toULongLong();
 }
 
 std::string StatusJson(const QVariantMap& meter) {

@@ -8,8 +8,9 @@
 class Clock {
 public:
     virtual ~Clock() = default;
-    // Milliseconds since an arbitrary start, wrapping after 2^32 ms (49.7 days).
-    virtual uint32_t GetTickCount() const = 0;
+    // Milliseconds since an arbitrary start, in 64 bits: an always-on link outlasts the 49.7 days
+    // of a 32-bit count, and its time must not start again near zero.
+    virtual uint64_t GetTickCount() const = 0;
     // The present local date and time, in whole seconds.
     virtual CDateTime Now() const = 0;
 };

@@ -10,9 +10,9 @@
 // as a moment, so a simulated call crosses a change to or from summer time as a real one does.
 class CSimulatedClock : public Clock {
 public:
-    CSimulatedClock(const CDateTime& start, uint32_t startTick) : m_start(start.ToMoment()), m_startTick(startTick) {}
+    CSimulatedClock(const CDateTime& start, uint64_t startTick) : m_start(start.ToMoment()), m_startTick(startTick) {}
 
-    uint32_t GetTickCount() const override { return m_startTick + static_cast<uint32_t>(m_elapsedMs); }
+    uint64_t GetTickCount() const override { return m_startTick + m_elapsedMs; }
     CDateTime Now() const override {
         // The zone conversion is the dearest part of a simulated tick; a second is converted once.
         const std::time_t moment = m_start + static_cast<std::time_t>(m_elapsedMs / 1000);
@@ -39,7 +39,7 @@ public:
 
 private:
     std::time_t m_start;
-    uint32_t m_startTick;
+    uint64_t m_startTick;
     uint64_t m_elapsedMs = 0;
     mutable std::optional<std::time_t> m_convertedMoment;
     mutable CDateTime m_converted;

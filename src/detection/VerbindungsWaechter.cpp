@@ -74,7 +74,7 @@ void CVerbindungsWaechter::PollDialUp() {
 }
 
 void CVerbindungsWaechter::PollModemLine() {
-    const uint32_t now = m_services.clock.GetTickCount();
+    const uint64_t now = m_services.clock.GetTickCount();
     const ModemLine::Reading reading = m_modemDevice.empty() ? ModemLine::Reading{} : m_modem.Read(m_modemDevice);
     if (reading.status == ModemLine::Status::kNoPermission) {
         NoteProblem(reading.group);
@@ -83,7 +83,7 @@ void CVerbindungsWaechter::PollModemLine() {
         m_carrierOffTick = now;
         return;
     }
-    if (m_previousState == kModemLine || now - m_carrierOffTick > static_cast<uint32_t>(m_tolerance) * 1000u) {
+    if (m_previousState == kModemLine || now - m_carrierOffTick > static_cast<uint64_t>(m_tolerance) * 1000u) {
         m_state = kModemLine;
     }
     if (m_state == kModemLine && HasStarted()) {

@@ -70,7 +70,7 @@ private:
     DialUpSource& m_dialUp;
     ModemLine& m_modem;
     int m_previousState = kNone;
-    uint32_t m_carrierOffTick = 0;
+    uint64_t m_carrierOffTick = 0;
     bool m_modemMonitoring = false;
     bool m_dialUpMonitoring = false;
     std::string m_modemDevice;

@@ -8,12 +8,19 @@
 #include "tariffs/InitialPeriodSource.h"
 #include "tariffs/Tarif.h"
 
-void CGebuehrenZaehler::Start(uint32_t startTick) {
-    m_startTick = startTick;
+#include <algorithm>
+
+void CGebuehrenZaehler::Start(uint64_t startTick) {
+    BeginTiming(startTick);
     m_running = true;
     m_costs = CMoney(0);
     ChargeMinimum();
     m_units = 0;
+}
+
+void CGebuehrenZaehler::BeginTiming(uint64_t startTick) {
+    m_startTick = startTick;
+    m_lastUnitTick.reset();
 }
 
 void CGebuehrenZaehler::ChargeMinimum() {
@@ -28,10 +35,11 @@ void CGebuehrenZaehler::ChargeMinimum() {
 
 void CGebuehrenZaehler::Stop() {
     m_running = false;
-    m_duration = CTimeSpan::FromSeconds(GetElapsedSeconds());
+    m_duration = CTimeSpan::FromSeconds(GetMeteredSeconds());
 }
 
-void CGebuehrenZaehler::AddUnit() {
+void CGebuehrenZaehler::AddUnit(uint64_t beganTick) {
+    m_lastUnitTick = beganTick;
     if (m_meter == nullptr || m_meter->IsInInitialPeriod()) {
         return;
     }
@@ -46,8 +54,15 @@ void CGebuehrenZaehler::AddUnit() {
     ++m_units;
 }
 
-uint32_t CGebuehrenZaehler::GetElapsedSeconds() const {
+uint64_t CGebuehrenZaehler::GetElapsedSeconds() const {
     return ElapsedSeconds(m_clock.GetTickCount(), m_startTick);
+}
+
+uint64_t CGebuehrenZaehler::GetMeteredSeconds() const {
+    const uint64_t elapsed = GetElapsedSeconds();
+    // Signed: a unit that began before this counter's reset lies before its start.
+    const int64_t unitBegan = m_lastUnitTick ? static_cast<int64_t>(*m_lastUnitTick - m_startTick) : -1;
+    return unitBegan < 0 ? elapsed : std::max(elapsed, static_cast<uint64_t>(unitBegan) / 1000 + 1);
 }
 
 std::string CGebuehrenZaehler::FormatCounter(const CStringTable& strings, const LocaleFacts& facts) const {

@@ -4,6 +4,7 @@
 #include "core/TimeSpan.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class CStringTable;
@@ -21,16 +22,24 @@ public:
     virtual ~CGebuehrenZaehler() = default;
 
     void SetMeter(const InitialPeriodSource* meter) { m_meter = meter; }
-    void Start(uint32_t startTick);
+    void Start(uint64_t startTick);
     void Stop();
-    // Charges the unit that begins now, at the tariff's present price.
-    void AddUnit();
+    // Charges the unit that began at beganTick (now, or a little before when the beat was late), at
+    // the tariff's present price.
+    void AddUnit(uint64_t beganTick);
 
     CMoney GetCosts() const { return m_costs; }
     int32_t GetUnits() const { return m_units; }
     CTimeSpan GetDuration() const { return m_duration; }
     bool IsCounting() const { return m_running; }
-    uint32_t GetElapsedSeconds() const;
+    uint64_t GetStartTick() const { return m_startTick; }
+    // Whole seconds since the start: what the next unit waits for.
+    uint64_t GetElapsedSeconds() const;
+    // The time the connection is logged and counted with: the whole seconds since the start, but
+    // at least into the second in which the last unit began. The connection had reached that
+    // second, or the unit would not have been charged; and re-rating a logged time charges a unit
+    // only when the time reaches past the unit's beginning.
+    uint64_t GetMeteredSeconds() const;
 
     // "time   units   costs": elapsed while counting, the stored duration afterwards.
     std::string FormatCounter(const CStringTable& strings, const LocaleFacts& facts) const;
@@ -38,13 +47,16 @@ public:
     std::string FormatShort(bool costsFirst, const CStringTable& strings, const LocaleFacts& facts) const;
 
 protected:
+    // Times from startTick on; no unit counted yet.
+    void BeginTiming(uint64_t startTick);
     // Minimum charge due at the start; the credit keeps what units may still use of it.
     void ChargeMinimum();
 
     CTarif& m_tariff;
     const Clock& m_clock;
     const InitialPeriodSource* m_meter = nullptr;
-    uint32_t m_startTick = 0;
+    uint64_t m_startTick = 0;
+    std::optional<uint64_t> m_lastUnitTick; // when the last unit charged began
     int32_t m_units = 0;
     CTimeSpan m_duration;
     bool m_running = false;

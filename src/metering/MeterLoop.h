@@ -23,10 +23,10 @@ struct MeterReading {
     std::string device;
     std::string tariff;
     CDateTime started;
-    uint32_t seconds = 0;
+    uint64_t seconds = 0;
     uint32_t units = 0;
     CMoney costs;
-    uint32_t secondsToNextUnit = 0;
+    uint64_t secondsToNextUnit = 0;
     std::array<CMoney, 4> counterCosts; // daily, weekly, monthly, total
 };
 

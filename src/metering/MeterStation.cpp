@@ -6,6 +6,8 @@
 #include "settings/SettingsStore.h"
 #include "tariffs/RabattZaehler.h"
 
+#include <algorithm>
+
 CMeterStation::CMeterStation(const Services& services, CheckpointStore* checkpoints)
     : m_services(services), m_tariff(services.clock, services.settings.GetProgramDirectory()),
       m_meter(m_tariff, services),
@@ -49,22 +51,32 @@ bool CMeterStation::CheckNewDay() {
 void CMeterStation::StartConnection(int offsetSeconds, const std::string& tariffFile, const std::string& deviceName,
                                     const std::string& connectionName, const std::string& tariffName) {
     m_tariff.SetFileName(tariffFile);
-    const uint32_t startTick = m_services.clock.GetTickCount() - static_cast<uint32_t>(offsetSeconds) * 1000u;
+    const int lead = LeadAfterLastEnd(offsetSeconds);
+    const uint64_t startTick = m_services.clock.GetTickCount() - static_cast<uint64_t>(lead) * 1000u;
     m_tariff.CountUnit(); // not yet running: only brings the rate up to date
     for (CSummenZaehler& counter : m_counters) {
         counter.StartConnection(startTick);
     }
-    m_meter.StartRun(offsetSeconds, startTick, deviceName, connectionName, tariffName);
+    m_meter.StartRun(lead, startTick, deviceName, connectionName, tariffName);
     KeepCheckpoint(false);
+}
+
+// Two records of one line that overlap would charge the same time twice. The logged end is what
+// the log shows, so the records are compared as they are written: in whole seconds of local time.
+int CMeterStation::LeadAfterLastEnd(int offsetSeconds) const {
+    // Before the first end, the record of none lies in 1899 and cuts nothing.
+    const LogEntry& last = m_meter.GetLastLogged();
+    const int64_t sinceEnd = (m_services.clock.Now() - (last.start + last.duration)).GetTotalSeconds();
+    return static_cast<int>(std::clamp<int64_t>(sinceEnd, 0, std::max(offsetSeconds, 0)));
 }
 
 int CMeterStation::ChargeDueUnits(const std::function<void()>& onUnit) {
     int charged = 0;
     while (m_meter.IsRunning() && m_meter.GetElapsedSeconds() >= m_meter.GetUnitEnd()) {
         m_tariff.CountUnit();
-        m_meter.NextUnit();
+        const uint64_t began = m_meter.NextUnit();
         for (CSummenZaehler& counter : m_counters) {
-            counter.AddUnit();
+            counter.AddUnit(began);
         }
         ++charged;
         if (onUnit) {
@@ -147,7 +159,7 @@ CMeterStation::EndWrites CMeterStation::AddConnection(const LogEntry& record, ui
 
 bool CMeterStation::RetryUnlogged(bool now) {
     constexpr uint32_t kRetryIntervalMs = 60000;
-    const uint32_t tick = m_services.clock.GetTickCount();
+    const uint64_t tick = m_services.clock.GetTickCount();
     if (m_unlogged.empty() || (!now && tick - m_lastRetryTick < kRetryIntervalMs)) {
         return false;
     }

@@ -46,7 +46,8 @@ public:
     // At the first tick of a new day: the daily counter starts again, the weekly and monthly ones
     // when their period is over (unless the counters are reset only at program start). True when so.
     bool CheckNewDay();
-    // A connection was detected offsetSeconds after it is taken to have started.
+    // A connection was detected offsetSeconds after it is taken to have started; but it starts no
+    // earlier than the last connection this station ended.
     void StartConnection(int offsetSeconds, const std::string& tariffFile, const std::string& deviceName,
                          const std::string& connectionName, const std::string& tariffName);
     // Charges every unit that has fallen due, each at the rate of this moment; calls onUnit after each.
@@ -82,6 +83,8 @@ public:
     void SetEndStepHook(std::function<void(EndStep)> hook) { m_endStepHook = std::move(hook); }
 
 private:
+    // The lead time, cut to the time since the last connection's logged end.
+    int LeadAfterLastEnd(int offsetSeconds) const;
     std::string CheckpointText() const;
     // Posts the checkpoint to the writer's thread, or with now writes it before returning.
     // The text kept; empty when nothing was (no checkpoints, or no connection).
@@ -97,9 +100,9 @@ private:
     std::vector<CRunRecovery::Result> m_recovery; // before the counters, which then load what it stored
     std::array<CSummenZaehler, 4> m_counters;
     std::unique_ptr<CCheckpointWriter> m_checkpoints;
-    uint32_t m_lastCheckpointTick = 0;
+    uint64_t m_lastCheckpointTick = 0;
     EndWrites m_end;
     std::vector<LogEntry> m_unlogged;
-    uint32_t m_lastRetryTick = 0;
+    uint64_t m_lastRetryTick = 0;
     std::function<void(EndStep)> m_endStepHook;
 };

@@ -6,6 +6,7 @@
 #include "core/StringTable.h"
 #include "log/ProtokollFile.h"
 #include "metering/MeterStation.h"
+#include "metering/SimulatedConnection.h"
 #include "settings/MemorySettingsStore.h"
 #include "tariffs/RabattZaehler.h"
 #include "tariffs/TariffLimits.h"
@@ -20,21 +21,13 @@ constexpr uint32_t kStartTick = 1000;
 constexpr size_t kProgressStep = 256;
 const std::string kTariffName = "Tariff.tff";
 
-// One connection as the heartbeat meters it: the first unit at the start, each further one at
-// the second it falls due, checked for a new day first; a unit due at the very end is not charged.
+// One connection as the heartbeat meters it.
 CNachberechnung::Rating Replay(CMeterStation& station, CSimulatedClock& clock, const std::string& tariffFile,
                                const CNachberechnung::Connection& connection) {
     clock.SetNow(connection.start);
     station.CheckNewDay();
     station.StartConnection(0, tariffFile, std::string(), std::string(), std::string());
-    const uint64_t begin = clock.GetElapsedMilliseconds();
-    station.ChargeDueUnits();
-    for (uint32_t due = station.Meter().GetUnitEnd(); due < connection.seconds; due = station.Meter().GetUnitEnd()) {
-        clock.Advance(begin + uint64_t{due} * 1000 - clock.GetElapsedMilliseconds());
-        station.CheckNewDay();
-        station.ChargeDueUnits();
-    }
-    clock.Advance(begin + uint64_t{connection.seconds} * 1000 - clock.GetElapsedMilliseconds());
+    MeterSimulatedConnection(station, clock, connection.seconds);
     station.EndConnection(false);
     const CVerbindungsZaehler& counted = station.Meter().GetConnection();
     return {counted.GetUnits(), counted.GetCosts()};

@@ -2,7 +2,6 @@
 
 #include "core/Clock.h"
 #include "core/StringTable.h"
-#include "core/TimeRules.h"
 #include "metering/CountingMonth.h"
 #include "settings/Formatting.h"
 #include "settings/SettingsStore.h"
@@ -73,7 +72,7 @@ CounterState CSummenZaehler::GetStateAtEnd() const {
 
 void CSummenZaehler::Reset() {
     m_duration = CTimeSpan();
-    m_connectionStartTick = m_clock.GetTickCount();
+    BeginTiming(m_clock.GetTickCount()); // a connection in progress is counted from now on
     m_units = 0;
     m_connections = 0;
     const CDateTime now = m_clock.Now();
@@ -89,8 +88,8 @@ void CSummenZaehler::Reset() {
     Save();
 }
 
-void CSummenZaehler::StartConnection(uint32_t startTick) {
-    m_connectionStartTick = startTick;
+void CSummenZaehler::StartConnection(uint64_t startTick) {
+    BeginTiming(startTick);
     m_running = true;
     ChargeMinimum();
     ++m_connections;
@@ -98,7 +97,7 @@ void CSummenZaehler::StartConnection(uint32_t startTick) {
 
 bool CSummenZaehler::EndConnection() {
     m_running = false;
-    m_duration += CTimeSpan::FromSeconds(ElapsedSeconds(m_clock.GetTickCount(), m_connectionStartTick));
+    m_duration += CTimeSpan::FromSeconds(GetMeteredSeconds());
     return Save();
 }
 
@@ -142,7 +141,7 @@ bool CSummenZaehler::ResetPeriod() {
 }
 
 CTimeSpan CSummenZaehler::GetTotalDuration() const {
-    const uint32_t running = m_running ? ElapsedSeconds(m_clock.GetTickCount(), m_connectionStartTick) : 0;
+    const uint64_t running = m_running ? GetMeteredSeconds() : 0;
     return m_duration + CTimeSpan::FromSeconds(running);
 }
 

@@ -17,7 +17,7 @@ public:
     // Loads the counter's record (creating it when missing) and resets it if its period is over.
     CSummenZaehler(uint8_t recordNumber, ResetMode mode, CTarif& tariff, const Services& services);
 
-    void StartConnection(uint32_t startTick);
+    void StartConnection(uint64_t startTick);
     // Adds the connection's time and saves.
     // False when the counter could not be saved (it still holds the connection).
     bool EndConnection();
@@ -61,7 +61,6 @@ private:
     uint8_t m_recordNumber;
     ResetMode m_mode;
     CZaehlerFile m_file;
-    uint32_t m_connectionStartTick = 0;
     CounterState m_saved;
     bool m_held = false;
 };

@@ -30,7 +30,7 @@ void CZaehlwerk::ReadSettings() {
     m_costsFirst = s.Read(Setting::kKostenZuerst) != 0;
 }
 
-void CZaehlwerk::StartRun(int leadSeconds, uint32_t startTick, const std::string& deviceName,
+void CZaehlwerk::StartRun(int leadSeconds, uint64_t startTick, const std::string& deviceName,
                           const std::string& connectionName, const std::string& tariffName) {
     ++m_runNumber;
     m_initialPeriod = m_tariff.GetInitialPeriod();
@@ -54,10 +54,12 @@ void CZaehlwerk::ArmUnitSignals() {
     m_preSignalArmed = m_signals.beforeUnit;
 }
 
-void CZaehlwerk::NextUnit() {
+uint64_t CZaehlwerk::NextUnit() {
     ArmUnitSignals();
-    m_connection.AddUnit();
+    const uint64_t began = m_connection.GetStartTick() + m_unitEnd * 1000;
+    m_connection.AddUnit(began);
     m_unitEnd += m_tariff.GetSecondsPerUnit();
+    return began;
 }
 
 bool CZaehlwerk::IsInInitialPeriod() const {
@@ -71,7 +73,7 @@ LogEntry CZaehlwerk::MakeLogEntry() const {
     entry.userName = m_connection.userName;
     const std::string& name = m_connection.connectionName;
     entry.connectionName = name.empty() ? m_services.strings.Get(Str::kNoName) : name;
-    entry.duration = CTimeSpan::FromSeconds(GetElapsedSeconds());
+    entry.duration = CTimeSpan::FromSeconds(m_connection.GetMeteredSeconds());
     entry.costs = m_connection.GetCosts();
     entry.units = m_connection.GetUnits();
     entry.tariffName = m_connection.tariffName;
@@ -155,7 +157,7 @@ std::string CZaehlwerk::GetConnectionText() const {
 
 bool CZaehlwerk::CheckSignals() {
     bool alarm = false;
-    const uint32_t elapsed = GetElapsedSeconds();
+    const uint64_t elapsed = GetElapsedSeconds();
     if (m_signals.unitCountAlarm && !m_unitCountAlarmGiven &&
         m_connection.GetUnits() >= static_cast<int64_t>(m_signals.unitCount)) {
         m_unitCountAlarmGiven = true;

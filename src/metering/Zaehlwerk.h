@@ -22,13 +22,15 @@ public:
     void ReadSettings();
     void SetDescriptionPrompt(DescriptionPrompt* prompt) { m_prompt = prompt; }
 
-    void StartRun(int leadSeconds, uint32_t startTick, const std::string& deviceName, const std::string& connectionName,
+    void StartRun(int leadSeconds, uint64_t startTick, const std::string& deviceName, const std::string& connectionName,
                   const std::string& tariffName);
     bool IsRunning() const { return m_running; }
-    uint32_t GetUnitEnd() const { return m_unitEnd; }
-    uint32_t GetElapsedSeconds() const { return m_connection.GetElapsedSeconds(); }
-    // Counts the unit that begins now and schedules the next unit's end.
-    void NextUnit();
+    // The second since the start at which the present unit ends and the next one is due.
+    uint64_t GetUnitEnd() const { return m_unitEnd; }
+    uint64_t GetElapsedSeconds() const { return m_connection.GetElapsedSeconds(); }
+    // Counts the unit that begins at the present unit's end, which is due, and schedules the next
+    // unit's end. Gives the tick at which the unit counted began.
+    uint64_t NextUnit();
     bool IsInInitialPeriod() const override;
     // The log record of the connection as it stands now.
     LogEntry MakeLogEntry() const;
@@ -74,7 +76,7 @@ private:
     const Services& m_services;
     DescriptionPrompt* m_prompt = nullptr;
     bool m_running = false;
-    uint32_t m_unitEnd = 0;
+    uint64_t m_unitEnd = 0;
     CVerbindungsZaehler m_connection;
     uint32_t m_initialPeriod = 0;
     SignalSettings m_signals;

@@ -58,7 +58,7 @@ QString CMeterAdaptor::Started() const {
     return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
 }
 
-uint CMeterAdaptor::Seconds() const {
+qulonglong CMeterAdaptor::Seconds() const {
     return m_loop.Reading().seconds;
 }
 
@@ -70,7 +70,7 @@ double CMeterAdaptor::Costs() const {
     return Amount(m_loop.Reading().costs);
 }
 
-uint CMeterAdaptor::SecondsToNextUnit() const {
+qulonglong CMeterAdaptor::SecondsToNextUnit() const {
     return m_loop.Reading().secondsToNextUnit;
 }
 

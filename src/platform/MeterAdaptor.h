@@ -7,7 +7,8 @@ class CMeterLoop;
 
 // The live meter on the session bus, for panels, status bars and scripts: read-only properties of
 // the running connection and the counters, and a signal at a connection's start, each unit and
-// its end. Amounts are in currency units; Started is ISO 8601 with the offset from UTC.
+// its end. Amounts are in currency units; Started is ISO 8601 with the offset from UTC; seconds are
+// 64 bits, as the meter times them.
 class CMeterAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.fernzahl.Meter1")
@@ -17,10 +18,10 @@ class CMeterAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(QString Device READ Device)
     Q_PROPERTY(QString Tariff READ Tariff)
     Q_PROPERTY(QString Started READ Started)
-    Q_PROPERTY(uint Seconds READ Seconds)
+    Q_PROPERTY(qulonglong Seconds READ Seconds)
     Q_PROPERTY(uint Units READ Units)
     Q_PROPERTY(double Costs READ Costs)
-    Q_PROPERTY(uint SecondsToNextUnit READ SecondsToNextUnit)
+    Q_PROPERTY(qulonglong SecondsToNextUnit READ SecondsToNextUnit)
     Q_PROPERTY(QString DataFolder READ DataFolder)
     Q_PROPERTY(double DailyCosts READ DailyCosts)
     Q_PROPERTY(double WeeklyCosts READ WeeklyCosts)
@@ -40,10 +41,10 @@ public:
     QString Device() const;
     QString Tariff() const;
     QString Started() const;
-    uint Seconds() const;
+    qulonglong Seconds() const;
     uint Units() const;
     double Costs() const;
-    uint SecondsToNextUnit() const;
+    qulonglong SecondsToNextUnit() const;
     QString DataFolder() const { return m_dataFolder; }
     double DailyCosts() const;
     double WeeklyCosts() const;
@@ -53,7 +54,7 @@ public:
 signals:
     void ConnectionStarted(const QString& connection);
     void UnitCharged(uint units, double costs);
-    void ConnectionEnded(const QString& connection, uint seconds, uint units, double costs);
+    void ConnectionEnded(const QString& connection, qulonglong seconds, uint units, double costs);
 
 private:
     const CMeterLoop& m_loop;

@@ -161,9 +161,10 @@ void CMeterBusService::OnMetering(int unitsCharged) {
 
 void CMeterBusService::OnConnectionEnded(const LogEntry& ended) {
     AnnounceChanges(true);
-    emit m_meter->ConnectionEnded(
-        QString::fromStdString(ended.connectionName), static_cast<uint>(ended.duration.GetTotalSeconds()),
-        static_cast<uint>(std::max(ended.units, 0)), static_cast<double>(ended.costs.GetValue()) / 10000.0);
+    emit m_meter->ConnectionEnded(QString::fromStdString(ended.connectionName),
+                                  static_cast<qulonglong>(std::max<int64_t>(ended.duration.GetTotalSeconds(), 0)),
+                                  static_cast<uint>(std::max(ended.units, 0)),
+                                  static_cast<double>(ended.costs.GetValue()) / 10000.0);
 }
 
 void CMeterBusService::OnCountersChanged() {

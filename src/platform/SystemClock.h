@@ -6,6 +6,6 @@
 // connection that spans a suspend is metered for its whole length), local time from the C library.
 class CSystemClock : public Clock {
 public:
-    uint32_t GetTickCount() const override;
+    uint64_t GetTickCount() const override;
     CDateTime Now() const override;
 };

@@ -14,17 +14,20 @@ double Fraction(double x) {
     return x - std::trunc(x);
 }
 
-// The low 16 bits of the whole part; a value from a damaged file (huge, or not a number) gives 0.
-unsigned Low16(double x) {
-    const double low = std::fmod(std::trunc(x), 65536.0);
-    return std::isfinite(low) ? static_cast<uint16_t>(static_cast<int32_t>(low)) : 0;
+// Beyond this a double holds no whole number exactly: no duration, only a damaged file, comes near.
+constexpr double kLargestWhole = 9007199254740992.0; // 2^53
+
+// The whole part, all of it: a connection of 70,000 hours is written so. A value from a damaged
+// file (negative, not a number, or too large to be a duration) gives 0.
+uint64_t Whole(double x) {
+    return x >= 0.0 && x < kLargestWhole ? static_cast<uint64_t>(x) : 0;
 }
 
 double WithTolerance(double days) {
     return days + std::copysign(kCutTolerance, days);
 }
 
-void AppendTwoDigits(std::string& out, unsigned value) {
+void AppendTwoDigits(std::string& out, uint64_t value) {
     if (value >= 100) {
         out += std::to_string(value);
         return;
@@ -34,19 +37,19 @@ void AppendTwoDigits(std::string& out, unsigned value) {
 }
 
 // v already carries the tolerance.
-void AppendHms(std::string& out, unsigned hours, double v, const LocaleFacts& facts) {
+void AppendHms(std::string& out, uint64_t hours, double v, const LocaleFacts& facts) {
     AppendTwoDigits(out, hours);
     out += facts.timeSeparator;
-    AppendTwoDigits(out, Low16(Fraction(v * 24.0) * 60.0));
+    AppendTwoDigits(out, Whole(Fraction(v * 24.0) * 60.0));
     out += facts.timeSeparator;
-    AppendTwoDigits(out, Low16(Fraction(v * 1440.0) * 60.0));
+    AppendTwoDigits(out, Whole(Fraction(v * 1440.0) * 60.0));
 }
 
 } // namespace
 
 void AppendTimeOfDay(std::string& out, double days, const LocaleFacts& facts) {
     const double v = WithTolerance(days);
-    AppendHms(out, Low16(Fraction(v) * 24.0), v, facts);
+    AppendHms(out, Whole(Fraction(v) * 24.0), v, facts);
 }
 
 std::string FormatTimeOfDay(double days, const LocaleFacts& facts) {
@@ -57,7 +60,7 @@ std::string FormatTimeOfDay(double days, const LocaleFacts& facts) {
 
 void AppendDuration(std::string& out, double days, const LocaleFacts& facts) {
     const double v = WithTolerance(days);
-    AppendHms(out, Low16(v * 24.0), v, facts);
+    AppendHms(out, Whole(v * 24.0), v, facts);
 }
 
 std::string FormatDuration(double days, const LocaleFacts& facts) {

@@ -95,6 +95,18 @@ TEST_F(LogCommandTest, FilterSortAndTotalsAsTheLogViewHasThem) {
 
 using LogList = CliFixture;
 
+// Durations are written whole, in the text export, the list and its totals alike.
+TEST_F(LogList, SeventyThousandHoursAreWrittenSo) {
+    CLocaleGuard locale{"de_DE.UTF-8"};
+    AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2018, 12, 7, 10, 0, 0), 70000 * 3600ll, 1200, "always on"));
+    ASSERT_EQ(Run(RunLogCommand, {"export"}), 0) << err.str();
+    EXPECT_NE(out.find("07.12.2018 10:00:00;70000:00:00;3;0,12;always on"), std::string::npos) << out;
+    ASSERT_EQ(Run(RunLogCommand, {"list", "--totals"}), 0) << err.str();
+    const size_t row = out.find("70000:00:00");
+    ASSERT_NE(row, std::string::npos) << out;
+    EXPECT_NE(out.find("70000:00:00", row + 1), std::string::npos) << "the total: " << out;
+}
+
 // Four records, each column ordering them in a way of its own, so that a column sorted by another's
 // values shows.
 TEST_F(LogList, SortsByEachOfItsColumnsBothWays) {

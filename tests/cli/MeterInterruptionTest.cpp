@@ -20,7 +20,7 @@ TEST(MeterInterruption, StoppedSimulationWritesNothing) {
         CTempDir home;
         CTempDir scratch;
         const ProcessEnvironment env{.set = {{"FERNZAHL_HOME", home.Path()}, {"TMPDIR", scratch.Path()}}};
-        CChildProcess meter({BinaryPath("fernzahl-cli"), "meter", "--data-dir", home.Path(), "--seconds", "4294967"},
+        CChildProcess meter({BinaryPath("fernzahl-cli"), "meter", "--data-dir", home.Path(), "--seconds", "2147483646"},
                             env, "/dev/null");
         ASSERT_TRUE(Eventually([&] { return EntriesIn(scratch.Path()) > 0 || !meter.IsRunning(); }));
         meter.Signal(signal);

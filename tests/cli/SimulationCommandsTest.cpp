@@ -134,20 +134,24 @@ TEST_F(SimulationCommandsTest, MeterCountsOnTheRealClockAndRefusesTheFuture) {
     EXPECT_EQ(Run(MeterOnly, {"--tariff", "Plain", "--start", tomorrow, "--seconds", "60"}), 0) << err.str();
 }
 
-// Past 2^32 milliseconds the meter's time would wrap: the units would stop and the log would get a
-// connection of a few seconds that cost thousands.
-TEST_F(SimulationCommandsTest, MeterRefusesAConnectionLongerThanTheMeterCanTime) {
+// Past 2^32 milliseconds (49.7 days) the units go on and the log gets the whole time; only a
+// connection whose units no record could hold is refused.
+TEST_F(SimulationCommandsTest, MeterTimesMoreThanThirtyTwoBitsOfMillisecondsAndRefusesWhatNoRecordHolds) {
     CTariffBuilder(dir.File("Plain.tff")).WithZoneEveryDay({.seconds = 90, .price = 1200});
-    const std::vector<std::string> start = {"--tariff", "Plain", "--start", "2026-08-01 00:00:00", "--json"};
-    std::vector<std::string> longest = start;
-    longest.insert(longest.end(), {"--seconds", "4294967"});
-    ASSERT_EQ(Run(MeterOnly, longest), 0) << err.str();
-    EXPECT_EQ(out, "{\"seconds\":4294967,\"units\":47722,\"costs\":5726.64}\n");
+    const std::vector<std::string> start = {"--tariff", "Plain", "--start", "2024-08-01 00:00:00", "--json"};
+    std::vector<std::string> sixtyDays = start;
+    sixtyDays.insert(sixtyDays.end(), {"--seconds", "5184001"});
+    ASSERT_EQ(Run(MeterLogged, sixtyDays), 0) << err.str();
+    EXPECT_EQ(out, "{\"seconds\":5184001,\"units\":57601,\"costs\":6912.12}\n");
+    const std::vector<LogEntry> logged = ReadLog(dir.Path());
+    ASSERT_EQ(logged.size(), 1u);
+    EXPECT_EQ(logged[0].duration.GetTotalSeconds(), 5184001);
+    EXPECT_EQ(logged[0].units, 57601);
     std::vector<std::string> tooLong = start;
-    tooLong.insert(tooLong.end(), {"--seconds", "4294968"});
+    tooLong.insert(tooLong.end(), {"--seconds", "2147483647"});
     EXPECT_EQ(Run(MeterLogged, tooLong), 2);
-    EXPECT_NE(err.str().find("--seconds may be at most 4294967"), std::string::npos) << err.str();
-    EXPECT_TRUE(ReadLog(dir.Path()).empty());
+    EXPECT_NE(err.str().find("--seconds may be at most 2147483646"), std::string::npos) << err.str();
+    EXPECT_EQ(ReadLog(dir.Path()).size(), 1u);
 }
 
 TEST_F(SimulationCommandsTest, RateShowsTheZoneAndDiscountOfTheMoment) {

@@ -120,18 +120,35 @@ TEST_F(MeterTest, RatesFollowTheWallClockAcrossTheChangeToSummerTime) {
     EXPECT_EQ(driver->Costs(), 17400);
 }
 
-TEST_F(MeterTest, ElapsedTimeSurvivesTheWrapOfTheTickCounter) {
+// An always-on link outlasts 2^32 milliseconds (49.7 days): its time must not start again near
+// zero, its units must go on, and its record and counters must get the whole time. The tick itself
+// also passes 2^32 half a minute into the connection.
+TEST_F(MeterTest, UnitsGoOnAndTheTimeIsWholePastThirtyTwoBitsOfMilliseconds) {
     world.clock = CSimulatedClock(CDateTime::FromDate(2026, 12, 7, 10, 0, 0), 0xFFFFFFFFu - 30000);
-    CTariffBuilder(world.TariffPath()).WithZoneEveryDay({.seconds = 60});
+    CTariffBuilder(world.TariffPath()).WithZoneEveryDay({.seconds = 3600, .price = 100});
     driver = std::make_unique<StationDriver>(world);
     driver->Start();
-    driver->RunFor(120000);
-    EXPECT_EQ(Meter().GetElapsedSeconds(), 120u);
-    EXPECT_EQ(driver->Units(), 3);
+    constexpr uint64_t kHours = 60 * 24; // 5,184,000 s
+    for (uint64_t hour = 1; hour <= kHours; ++hour) {
+        world.clock.Advance(3600 * 1000);
+        driver->station.CheckNewDay();
+        ASSERT_EQ(driver->station.ChargeDueUnits(), 1) << "hour " << hour;
+    }
+    world.clock.Advance(1800 * 1000);
+    EXPECT_EQ(Meter().GetElapsedSeconds(), kHours * 3600 + 1800);
+    ASSERT_TRUE(driver->station.EndConnection());
+    const LogEntry e = LastLogEntry();
+    EXPECT_EQ(e.duration.GetTotalSeconds(), static_cast<int64_t>(kHours * 3600 + 1800));
+    EXPECT_EQ(e.units, static_cast<int32_t>(kHours + 1));
+    EXPECT_EQ(e.costs, CMoney(static_cast<int64_t>(kHours + 1) * 100));
+    const CSummenZaehler& total = driver->station.GetCounter(CMeterStation::kTotal);
+    EXPECT_EQ(total.GetTotalDuration().GetTotalSeconds(), e.duration.GetTotalSeconds());
+    EXPECT_EQ(total.GetUnits(), e.units);
 }
 
+// Units of seven minutes: none begins at 25:00:00, which would make the logged time 25:00:01.
 TEST_F(MeterTest, ConnectionOfTwentyFiveHoursShowsTwentyFiveHoursInEveryText) {
-    UseTariff({}, {.seconds = 3600, .price = 1200});
+    UseTariff({}, {.seconds = 420, .price = 1200});
     driver->Start();
     world.clock.Advance(25 * 3600 * 1000ull);
     driver->station.ChargeDueUnits();
@@ -171,14 +188,17 @@ TEST_F(MeterTest, TheStartIsWrittenAsTheWindowWritesItsOtherMoments) {
     }
 }
 
+// The second unit began at 90 s, and the connection was seen in that second: it is logged with 91 s,
+// in whole seconds, so that its time holds the units it was charged.
 TEST_F(MeterTest, EndLogsTheConnectionWithWholeSecondsAndTheLeadTime) {
     UseTariff({}, {.seconds = 90, .price = 1200});
     driver->Start("T-Online", 10);
-    world.clock.Advance(80900); // 90.9 s since the connection is taken to have started
+    world.clock.Advance(80400); // 90.4 s since the connection is taken to have started
     driver->station.ChargeDueUnits();
+    world.clock.Advance(500);
     ASSERT_TRUE(driver->station.EndConnection());
     const LogEntry e = LastLogEntry();
-    EXPECT_EQ(e.duration.GetTotalSeconds(), 90);
+    EXPECT_EQ(e.duration.GetTotalSeconds(), 91);
     EXPECT_EQ(e.start, CDateTime::FromDate(2026, 12, 7, 9, 59, 50));
     EXPECT_EQ(e.units, 2);
     EXPECT_EQ(e.costs, CMoney(2400));
@@ -188,6 +208,30 @@ TEST_F(MeterTest, EndLogsTheConnectionWithWholeSecondsAndTheLeadTime) {
     EXPECT_EQ(e.deviceName, "ppp0");
     EXPECT_FALSE(Meter().IsRunning());
     EXPECT_EQ(Meter().GetShortText(), world.strings.Get(174));
+}
+
+// The lead time sets a start back to before the detection; never to before the end of the
+// connection logged last, which would charge the same time twice.
+TEST_F(MeterTest, TheLeadTimeNeverSetsAStartBeforeTheLastConnectionsEnd) {
+    UseTariff({}, {.seconds = 60, .price = 100});
+    const auto connect = [&](uint64_t gapMs, uint64_t lengthMs) {
+        world.clock.Advance(gapMs);
+        driver->Start("T-Online", 10);
+        driver->RunFor(lengthMs);
+        EXPECT_TRUE(driver->station.EndConnection());
+        return LastLogEntry();
+    };
+    const LogEntry first = connect(0, 45000);
+    EXPECT_EQ(first.duration.GetTotalSeconds(), 55);
+    const LogEntry second = connect(3000, 45000); // detected 3 s after the first one ended
+    EXPECT_EQ(second.start, first.start + first.duration);
+    EXPECT_EQ(second.duration.GetTotalSeconds(), 48);
+    const LogEntry back = connect(0, 1000); // at once: no lead time at all
+    EXPECT_EQ(back.start, second.start + second.duration);
+    EXPECT_EQ(back.duration.GetTotalSeconds(), 1);
+    const LogEntry later = connect(60000, 45000); // after a minute: the whole lead time
+    EXPECT_EQ(later.start, back.start + back.duration + CTimeSpan::FromSeconds(50));
+    EXPECT_EQ(later.duration.GetTotalSeconds(), 55);
 }
 
 TEST_F(MeterTest, NamelessConnectionWithoutPromptIsLoggedWithTheDefaultName) {

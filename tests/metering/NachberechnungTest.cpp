@@ -1,5 +1,8 @@
 #include "metering/Nachberechnung.h"
+#include "core/MemoryDirectory.h"
 #include "log/ProtokollFile.h"
+#include "metering/MeterStation.h"
+#include "settings/MemorySettingsStore.h"
 #include "support/LogBuilder.h"
 #include "support/StationDriver.h"
 #include "support/TariffBuilder.h"
@@ -71,6 +74,52 @@ TEST(Nachberechnung, ReRatingTheLiveMetersLogGivesTheLoggedUnitsAndCosts) {
     for (size_t i = 0; i < logged.size(); ++i) {
         EXPECT_EQ(ratings[i].units, logged[i].units) << "connection " << i << " of " << logged[i].start.FormatIso();
         EXPECT_EQ(ratings[i].costs, logged[i].costs) << "connection " << i << " of " << logged[i].start.FormatIso();
+    }
+}
+
+// The heartbeat comes at any fraction of a second: a connection ends seen at 12.7 s, say, the
+// beat before it at 12.2 s having charged the unit due at 12 s. Connections of the live meter, with
+// and without the lead time, ending at every tenth of a second up to 40 s, at four phases of the
+// beat against the start: re-rating each logged time under the same tariff gives its units and costs.
+TEST(Nachberechnung, ReRatingTheLiveMetersSubSecondEndsFindsNoDifference) {
+    MeteringWorld world(CDateTime::FromDate(2026, 12, 7, 10, 0, 0));
+    CTariffBuilder(world.TariffPath())
+        .WithOptions({.minimumCharge = true})
+        .WithZoneEveryDay({.seconds = 6, .price = 100, .startCharge = 200, .minimumCharge = 300, .initialPeriod = 9});
+    CMemoryDirectory memory; // thousands of ends, each flushed to the disk, would take a minute
+    memory.Put("Fernzahl.tff", *CMemoryDirectory::ReadFromDisk(world.TariffPath()));
+    CMemorySettingsStore settings(memory.Path());
+    const Services services{world.clock, settings, world.strings, world.sound, "anna"};
+    CMeterStation station(services);
+    for (const int lead : {0, 10}) {
+        for (const uint64_t phase : {0, 130, 270, 420}) {
+            for (uint64_t end = 100; end <= 40000; end += 100) {
+                world.clock.Advance(120000);
+                station.StartConnection(lead, memory.Path() + "Fernzahl.tff", "ppp0", "T-Online", "Mobil");
+                station.ChargeDueUnits(); // the beat that sees the start
+                world.clock.Advance(phase + 500);
+                for (uint64_t beat = phase + 500; beat < end; beat += 500) {
+                    station.ChargeDueUnits();
+                    world.clock.Advance(500);
+                }
+                ASSERT_TRUE(station.EndConnection(false)); // the beat that sees the end charges nothing
+            }
+        }
+    }
+    const std::vector<LogEntry> logged = ReadLog(memory.Path());
+    std::vector<CNachberechnung::Connection> connections;
+    for (const LogEntry& entry : logged) {
+        connections.push_back({entry.start, static_cast<uint32_t>(entry.duration.GetTotalSeconds())});
+    }
+    const std::vector<CNachberechnung::Rating> ratings = CNachberechnung(world.TariffPath(), {}).Rate(connections);
+    ASSERT_EQ(ratings.size(), 2u * 4 * 400);
+    size_t differences = 0;
+    for (size_t i = 0; i < logged.size(); ++i) {
+        if (ratings[i].units != logged[i].units || ratings[i].costs != logged[i].costs) {
+            ADD_FAILURE() << "connection " << i << " of " << logged[i].duration.GetTotalSeconds() << " s: logged "
+                          << logged[i].units << " units, re-rated " << ratings[i].units;
+            ASSERT_LT(++differences, 5u);
+        }
     }
 }
 

@@ -128,11 +128,13 @@ TEST_F(CountersInStationTest, MidnightResetsTheDailyCounterButNotTheMeterRun) {
     EXPECT_EQ(daily.GetResetDate(), CDateTime::FromDate(2026, 12, 8, 0, 0, 0));
     EXPECT_EQ(daily.GetUnits(), 11); // the units that began after midnight
     driver.station.EndConnection();
-    EXPECT_EQ(daily.GetTotalDuration().GetTotalSeconds(), 600);
+    // The 21st unit began at 00:10:00, so the connection counts that second as the log does.
+    EXPECT_EQ(daily.GetTotalDuration().GetTotalSeconds(), 601);
     const CSummenZaehler& weekly = Counter(driver, CMeterStation::kWeekly);
     EXPECT_EQ(weekly.GetConnections(), 1);
     EXPECT_EQ(weekly.GetUnits(), 21);
-    EXPECT_EQ(weekly.GetTotalDuration().GetTotalSeconds(), 1200);
+    EXPECT_EQ(weekly.GetTotalDuration().GetTotalSeconds(), 1201);
+    EXPECT_EQ(driver.station.Meter().GetLastLogged().duration.GetTotalSeconds(), 1201);
 }
 
 TEST_F(CountersInStationTest, ResetOnlyAtStartKeepsTheDayCounterOverMidnight) {

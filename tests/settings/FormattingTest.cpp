@@ -1,5 +1,6 @@
 #include "settings/Formatting.h"
 
+#include "core/TimeRules.h"
 #include "support/LocaleGuard.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,17 @@ TEST(Formatting, EveryWholeSecondOfADayFormatsExactly) {
         ASSERT_EQ(FormatTimeOfDay(Seconds(s), facts), expected) << s;
         ASSERT_EQ(FormatDuration(Seconds(s + 86400), facts).substr(2), std::string(expected).substr(2)) << s;
     }
+}
+
+// An always-on link is up for months: 70,000 hours are written so, not as 4,464 (16 bits of hours).
+TEST(Formatting, DurationsKeepEveryHour) {
+    const LocaleFacts facts;
+    EXPECT_EQ(FormatDuration(Seconds(70000 * 3600ll), facts), "70000:00:00");
+    EXPECT_EQ(FormatDuration(Seconds(65536 * 3600ll + 61), facts), "65536:01:01");
+    EXPECT_EQ(FormatDuration(Seconds(static_cast<int64_t>(kLongestMeteredSeconds)), facts), "596523:14:06");
+    std::string text = "<";
+    AppendDuration(text, Seconds(70000 * 3600ll + 59), facts);
+    EXPECT_EQ(text, "<70000:00:59");
 }
 
 TEST(Formatting, ValuesFromDamagedFilesGiveSomeTextAndNoFault) {

@@ -1,5 +1,5 @@
 #include "support/MeteringWorld.h"
 
-MeteringWorld::MeteringWorld(const CDateTime& start, uint32_t startTick)
+MeteringWorld::MeteringWorld(const CDateTime& start, uint64_t startTick)
     : clock(start, startTick),
       strings(CStringTable::Parse(ReadFile(std::string(FERNZAHL_SOURCE_DIR) + "/resources/strings.txt"))) {}

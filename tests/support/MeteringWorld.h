@@ -20,7 +20,7 @@ public:
 // Everything the metering core needs, simulated: a clock that moves when told, settings in memory,
 // a data directory of its own, the shipped texts and a sound player that only listens.
 struct MeteringWorld {
-    explicit MeteringWorld(const CDateTime& start, uint32_t startTick = 1000000);
+    explicit MeteringWorld(const CDateTime& start, uint64_t startTick = 1000000);
 
     std::string TariffPath() const { return dir.File("Fernzahl.tff"); }
 

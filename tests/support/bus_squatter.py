@@ -25,8 +25,8 @@ class Meter(dbus.service.Object):
         amount = dbus.Double(costs)
         self.properties = {
             "Connected": dbus.Boolean(True), "Connection": "forged", "User": "stranger", "Device": "ttyS9",
-            "Tariff": "none", "Started": "2026-01-01T00:00:00+01:00", "Seconds": dbus.UInt32(4711),
-            "Units": dbus.UInt32(99), "Costs": amount, "SecondsToNextUnit": dbus.UInt32(1),
+            "Tariff": "none", "Started": "2026-01-01T00:00:00+01:00", "Seconds": dbus.UInt64(4711),
+            "Units": dbus.UInt32(99), "Costs": amount, "SecondsToNextUnit": dbus.UInt64(1),
             "DataFolder": folder, "DailyCosts": amount, "WeeklyCosts": amount, "MonthlyCosts": amount,
             "TotalCosts": amount,
         }
