@@ -7,6 +7,7 @@
 #include "support/StationDriver.h"
 #include "support/TariffBuilder.h"
 #include "support/TimeZoneGuard.h"
+#include "tariffs/TariffLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +88,7 @@ TEST(Nachberechnung, ReRatingTheLiveMetersSubSecondEndsFindsNoDifference) {
         .WithOptions({.minimumCharge = true})
         .WithZoneEveryDay({.seconds = 6, .price = 100, .startCharge = 200, .minimumCharge = 300, .initialPeriod = 9});
     CMemoryDirectory memory; // thousands of ends, each flushed to the disk, would take a minute
-    memory.Put("Fernzahl.tff", *CMemoryDirectory::ReadFromDisk(world.TariffPath()));
+    memory.Put("Fernzahl.tff", *CMemoryDirectory::ReadFromDisk(world.TariffPath(), CTariffLimits::FileBytes()));
     CMemorySettingsStore settings(memory.Path());
     const Services services{world.clock, settings, world.strings, world.sound, "anna"};
     CMeterStation station(services);
