@@ -1,5 +1,6 @@
 #include "metering/Checkpoint.h"
 
+#include "core/TimeRules.h"
 #include "settings/IniDocument.h"
 
 #include <charconv>
@@ -185,6 +186,7 @@ std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
 bool CCheckpoint::EndsBy(const CDateTime& now) const {
     // A clock set back an hour (summer time ends) or a little more must not cost a connection.
     constexpr int64_t kClockSetBackSeconds = 86400;
-    return record.start.IsValid() &&
+    const int64_t seconds = record.duration.GetTotalSeconds();
+    return record.start.IsValid() && seconds <= static_cast<int64_t>(kLongestMeteredSeconds) &&
            record.start + record.duration <= now + CTimeSpan::FromSeconds(kClockSetBackSeconds);
 }

@@ -344,9 +344,15 @@ TEST(Checkpoint, CheckpointWithFiguresNoConnectionHasIsSetAsideAndCountsNothing)
     const auto addedToTotal = [&](const std::string& text, const std::string& added) {
         return replaced(text, "[Total]\n", "[Total]\nAdded=\"" + added + "\"\n");
     };
-    const auto withRecordDuration = [](std::string text, const std::string& duration) {
-        const size_t from = text.find("Duration=\"") + 10;
-        return text.replace(from, text.find('"', from) - from, duration);
+    const auto withValue = [](std::string text, const std::string& key, const std::string& value) {
+        const size_t from = text.find(key + "=\"") + key.size() + 2;
+        return text.replace(from, text.find('"', from) - from, value);
+    };
+    const auto withRecordDuration = [&](const std::string& text, const std::string& days) {
+        return withValue(text, "Duration", days);
+    };
+    const auto withStart = [&](const std::string& text, const std::string& date) {
+        return withValue(text, "Start", date);
     };
     Installation at;
     {
@@ -359,10 +365,11 @@ TEST(Checkpoint, CheckpointWithFiguresNoConnectionHasIsSetAsideAndCountsNothing)
              replaced(killed, "Units=2\n", "Units=4294967000\n"),           // fewer than no units
              replaced(killed, "Costs=\"0 2400\"", "Costs=\"0 -99990000\""), // money taken
              addedToTotal(killed, "0 0 -1000 -1000 0 -99990000"),
-             addedToTotal(killed, "0 0 5 3 0 100"),      // more connections and units than the record's
-             addedToTotal(killed, "0 0 1 1 0 99990000"), // more money than the record's
-             addedToTotal(killed, "0 1000 1 1 0 100"),   // more time than the record's
-             withRecordDuration(killed, "0 1000000"),    // a connection that ends long after now
+             addedToTotal(killed, "0 0 5 3 0 100"),                   // more connections and units than the record's
+             addedToTotal(killed, "0 0 1 1 0 99990000"),              // more money than the record's
+             addedToTotal(killed, "0 1000 1 1 0 100"),                // more time than the record's
+             withRecordDuration(killed, "0 1000000"),                 // a connection that ends long after now
+             withStart(withRecordDuration(killed, "0 30000"), "0 1"), // 82 years: longer than the meter times
          }) {
         SCOPED_TRACE(hostile);
         ASSERT_FALSE(hostile.empty());
