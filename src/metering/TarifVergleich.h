@@ -15,8 +15,9 @@ class CProtokollRows;
 // tariff would have been cheapest for the way the line was used.
 class CTarifVergleich {
 public:
-    // A connection longer than this is taken for a damaged record and left out.
-    static constexpr uint32_t kLongestConnection = 31 * 86400;
+    // A connection longer than this is taken for a damaged record and left out: an always-on link
+    // lasts months, but re-rating years unit by unit would hold up the comparison.
+    static constexpr uint32_t kLongestConnection = 366 * 86400;
 
     struct Line {
         std::string title; // of the tariff file; empty for the default tariff

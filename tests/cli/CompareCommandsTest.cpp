@@ -68,4 +68,16 @@ TEST_F(CompareCommandsTest, ATieMarksNoTariffCheapest) {
     EXPECT_NE(out.find("\"cheapest\":true"), std::string::npos) << out;
 }
 
+// An always-on link of two months is re-rated like any connection; a record of years is damaged.
+TEST_F(CompareCommandsTest, RerateTakesAConnectionOfMonthsAndLeavesOutOneOfYears) {
+    AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2026, 9, 1, 0, 0, 0), 60 * 86400, 0, "Always-on", 0));
+    AppendToLog(dir.Path(), SampleEntry(CDateTime::FromDate(2020, 1, 1, 0, 0, 0), 3 * 366 * 86400, 0, "Damaged", 0));
+    ASSERT_EQ(Run(RunRerateCommand, {"--tariff", "flat", "--format", "json"}), 0) << err.str();
+    EXPECT_NE(out.find("\"connection\":\"Always-on\",\"user\":\"anna\",\"device\":\"ppp0\",\"duration\":5184000,"
+                       "\"loggedUnits\":0,\"loggedCosts\":0.00,\"units\":86400,\"costs\":4320.00,"),
+              std::string::npos)
+        << out;
+    EXPECT_EQ(out.find("Damaged"), std::string::npos) << out;
+}
+
 } // namespace
