@@ -161,6 +161,25 @@ TEST_F(DesktopBusTest, TheHeadlessMeterMetersLogsCountsAndEndsCleanly) {
     EXPECT_EQ(Cli({"status"}).exitCode, 3);
 }
 
+// A notification service that refuses the budget warning: the window tells it otherwise.
+TEST(DesktopBus, AWarningTheNotificationServiceRefusesIsToldByTheWindow) {
+    CPrivateSessionBus bus;
+    bus.StartRefusingNotificationService();
+    CFakeSystem system;
+    CTempDir home;
+    CTempDir runtime;
+    ProcessEnvironment env = system.ProgramEnvironment(home.Path(), runtime.Path());
+    bus.AddTo(env);
+    WriteFile(home.File("fernzahl.ini"), "[Überwachung]\nDFÜNetzwerk=1\n\n[Allgemein]\nSplashScreen=0\n\n"
+                                         "[Budget]\nLimit=1000\n");
+    const std::string err = runtime.File("fernzahl.err");
+    CChildProcess program({BinaryPath("fernzahl")}, env, err);
+    system.BringUpLink("ppp0", 4711, "tonline", "/dev/ttyS0");
+    EXPECT_TRUE(Eventually([&] { return ReadFile(err).find("monthly budget") != std::string::npos; })) << ReadFile(err);
+    program.Signal(SIGTERM);
+    EXPECT_EQ(program.Wait(std::chrono::seconds(10)), 0);
+}
+
 // The headless meter killed in the middle of a connection: the next one logs and counts the
 // connection once, and says so once.
 TEST_F(DesktopBusTest, TheHeadlessMeterKilledMidConnectionIsRecoveredOnceByTheNext) {

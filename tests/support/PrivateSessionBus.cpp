@@ -48,6 +48,29 @@ void CPrivateSessionBus::StartNotificationService() {
         std::make_unique<CChildProcess>(std::vector<std::string>{"/usr/bin/python3", "-m", "dbusmock", "--session",
                                                                  "--template", "notification_daemon"},
                                         env, m_dir.File("dbusmock.log"));
+    AwaitNotificationService();
+}
+
+void CPrivateSessionBus::StartRefusingNotificationService() {
+    ProcessEnvironment env;
+    AddTo(env);
+    const std::string path = "/org/freedesktop/Notifications";
+    m_notifications = std::make_unique<CChildProcess>(
+        std::vector<std::string>{"/usr/bin/python3", "-m", "dbusmock", "--session", "org.freedesktop.Notifications",
+                                 path, "org.freedesktop.Notifications"},
+        env, m_dir.File("dbusmock.log"));
+    AwaitNotificationService();
+    const auto addMethod = [&](const std::string& name, const std::string& in, const std::string& out,
+                               const std::string& code) {
+        Gdbus({"call", "--session", "--dest", "org.freedesktop.Notifications", "--object-path", path, "--method",
+               "org.freedesktop.DBus.Mock.AddMethod", "", name, in, out, code});
+    };
+    addMethod("GetCapabilities", "", "as", "ret = ['body']");
+    addMethod("Notify", "susssasa{sv}i", "u",
+              "raise dbus.exceptions.DBusException('no more', name='org.freedesktop.DBus.Error.Failed')");
+}
+
+void CPrivateSessionBus::AwaitNotificationService() {
     const bool up = Eventually([&] {
         return Gdbus({"call", "--session", "--dest", "org.freedesktop.DBus", "--object-path", "/org/freedesktop/DBus",
                       "--method", "org.freedesktop.DBus.NameHasOwner", "org.freedesktop.Notifications"})

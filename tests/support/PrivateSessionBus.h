@@ -22,6 +22,8 @@ public:
     // The variables that put a program on this bus.
     void AddTo(ProcessEnvironment& env) const;
     void StartNotificationService();
+    // A notification service that tells its capabilities but refuses every notification.
+    void StartRefusingNotificationService();
     // The Notify calls the mock service received, as dbusmock lists them (one a line).
     std::string NotifyCalls() const;
     // gdbus on this bus, with its arguments; its output.
@@ -34,6 +36,8 @@ public:
     std::string Monitored() const;
 
 private:
+    void AwaitNotificationService();
+
     CTempDir m_dir;
     std::unique_ptr<CChildProcess> m_daemon;
     std::unique_ptr<CChildProcess> m_notifications;
