@@ -695,6 +695,21 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif berec
       <translation>Der Tarif enthält alle diese Feiertage bereits.</translation>
     </message>
     <message>
+      <source>This kind of day has %1 zones, and a tariff may hold no more than %2 for one kind of day. Delete a zone before you add another.</source>
+      <comment>584</comment>
+      <translation>Diese Art von Tag hat %1 Tarifzeiten, und ein Tarif kann je Art von Tag nicht mehr als %2 enthalten. Löschen Sie eine Tarifzeit, bevor Sie eine weitere hinzufügen.</translation>
+    </message>
+    <message>
+      <source>The tariff holds %1 holidays, and a tariff may hold no more than %2, so these %3 cannot be added. Delete holidays that have passed first.</source>
+      <comment>585</comment>
+      <translation>Der Tarif enthält %1 Feiertage, und ein Tarif kann nicht mehr als %2 enthalten, daher können diese %3 nicht hinzugefügt werden. Löschen Sie zuerst vergangene Feiertage.</translation>
+    </message>
+    <message>
+      <source>The tariff file %1 holds %2 records, deleted ones included, and a tariff file may hold no more than %3. Export the tariff as text and import it again (fernzahl-cli tariff export, tariff import) to make a file without the deleted records.</source>
+      <comment>586</comment>
+      <translation>Die Tarifdatei %1 enthält %2 Datensätze, gelöschte mitgezählt, und eine Tarifdatei kann nicht mehr als %3 enthalten. Exportieren Sie den Tarif als Text und importieren Sie ihn wieder (fernzahl-cli tariff export, tariff import), um eine Datei ohne die gelöschten Datensätze zu erhalten.</translation>
+    </message>
+    <message>
       <source>Monthly budget</source>
       <comment>600</comment>
       <translation>Monatsbudget</translation>
