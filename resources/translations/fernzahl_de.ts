@@ -870,6 +870,16 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif berec
       <translation>Der Datenordner %1 ist belegt: Ein anderes Programm hält seine Sperrdatei %2, und welches, lässt sich nicht herausfinden (ein Prozess eines anderen Benutzers oder auf einem anderen Rechner). Beenden Sie dieses Programm und starten Sie Fernzahl erneut, oder starten Sie Fernzahl mit einem anderen Datenordner (fernzahl --data-dir ORDNER).</translation>
     </message>
     <message>
+      <source>Tariff file not read</source>
+      <comment>680</comment>
+      <translation>Tarifdatei nicht gelesen</translation>
+    </message>
+    <message>
+      <source>The tariff file %1 is larger than a tariff file may be (%2 records, %3 bytes), so Fernzahl does not read it. Connections are charged at the rates last read from it, or else at the default rate, until it is replaced by a smaller one, such as a tariff imported from its text (fernzahl-cli tariff import).</source>
+      <comment>681</comment>
+      <translation>Die Tarifdatei %1 ist größer, als eine Tarifdatei sein darf (%2 Datensätze, %3 Byte), daher liest Fernzahl sie nicht. Verbindungen werden mit den zuletzt aus ihr gelesenen Preisen berechnet, sonst zum Standardpreis, bis sie durch eine kleinere ersetzt ist, etwa einen aus seinem Text importierten Tarif (fernzahl-cli tariff import).</translation>
+    </message>
+    <message>
       <source>Fernzahl</source>
       <comment>57344</comment>
       <translation>Fernzahl</translation>
