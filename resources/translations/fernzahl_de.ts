@@ -106,6 +106,11 @@ Eine jetzt laufende Verbindung wird protokolliert und nicht mehr gezählt.</tran
       <translation>Die Datei %1 mit dem Stand der beendeten Verbindung konnte nicht gelöscht werden. Die Verbindung ist protokolliert und gezählt; Fernzahl löscht die Datei beim nächsten Start.</translation>
     </message>
     <message>
+      <source>larger than the limit of a settings file, %1 bytes</source>
+      <comment>132</comment>
+      <translation>größer als die Grenze einer Einstellungsdatei, %1 Byte</translation>
+    </message>
+    <message>
       <source>The log %1 still cannot be written, so these connections, which waited for it, are lost now that Fernzahl ends: %2. Please note them down.</source>
       <comment>126</comment>
       <translation>Das Protokoll %1 kann weiterhin nicht geschrieben werden, daher gehen diese Verbindungen, die darauf warteten, jetzt mit dem Ende von Fernzahl verloren: %2. Bitte notieren Sie sie.</translation>

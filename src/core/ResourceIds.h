@@ -221,6 +221,7 @@ inline constexpr unsigned kUnloggedRunLogged = 125;
 inline constexpr unsigned kUncountedRunCounted = 128;
 inline constexpr unsigned kSettingsUnreadable = 129;
 inline constexpr unsigned kNotARegularFile = 130;
+inline constexpr unsigned kSettingsFileTooLarge = 132;
 inline constexpr unsigned kCheckpointNotRemoved = 131;
 inline constexpr unsigned kRecordsLostAtEnd = 126;
 inline constexpr unsigned kDataFolderUnusable = 127;

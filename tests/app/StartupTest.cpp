@@ -235,6 +235,19 @@ TEST_F(StartupTest, SettingsFileThatIsNoFileIsToldAndNeverWaitedOn) {
     EXPECT_TRUE(stat(home.File("fernzahl.ini").c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
 }
 
+// A settings file of a terabyte (sparse) is read up to the settings file's limit: the window says
+// so and goes on with the defaults, and the file is not saved over.
+TEST_F(StartupTest, SettingsFileLargerThanItsLimitIsToldAndNeverReadWhole) {
+    WriteFile(home.File("fernzahl.ini"), "[Allgemein]\nSplashScreen=0\n");
+    fs::resize_file(home.File("fernzahl.ini"), uint64_t{1} << 40);
+    const std::string said = RunUntilItSays("cannot be read");
+    EXPECT_NE(said.find(home.File("fernzahl.ini") +
+                        " cannot be read (larger than the limit of a settings file, 1048576 bytes)"),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(fs::file_size(home.File("fernzahl.ini")), uint64_t{1} << 40);
+}
+
 TEST_F(StartupTest, DeliveredDefaultTariffIsInstalledAndReported) {
     DisableSplash();
     WriteFile(home.File("Fernzahl.tff"), "old");
