@@ -106,6 +106,11 @@ Eine jetzt laufende Verbindung wird protokolliert und nicht mehr gezählt.</tran
       <translation>Die Datei %1 mit dem Stand der beendeten Verbindung konnte nicht gelöscht werden. Die Verbindung ist protokolliert und gezählt; Fernzahl löscht die Datei beim nächsten Start.</translation>
     </message>
     <message>
+      <source>larger than the limit of a settings file, %1 bytes</source>
+      <comment>132</comment>
+      <translation>größer als die Grenze einer Einstellungsdatei, %1 Byte</translation>
+    </message>
+    <message>
       <source>The log %1 still cannot be written, so these connections, which waited for it, are lost now that Fernzahl ends: %2. Please note them down.</source>
       <comment>126</comment>
       <translation>Das Protokoll %1 kann weiterhin nicht geschrieben werden, daher gehen diese Verbindungen, die darauf warteten, jetzt mit dem Ende von Fernzahl verloren: %2. Bitte notieren Sie sie.</translation>
@@ -695,6 +700,21 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif berec
       <translation>Der Tarif enthält alle diese Feiertage bereits.</translation>
     </message>
     <message>
+      <source>This kind of day has %1 zones, and a tariff may hold no more than %2 for one kind of day. Delete a zone before you add another.</source>
+      <comment>584</comment>
+      <translation>Diese Art von Tag hat %1 Tarifzeiten, und ein Tarif kann je Art von Tag nicht mehr als %2 enthalten. Löschen Sie eine Tarifzeit, bevor Sie eine weitere hinzufügen.</translation>
+    </message>
+    <message>
+      <source>The tariff holds %1 holidays, and a tariff may hold no more than %2, so these %3 cannot be added. Delete holidays that have passed first.</source>
+      <comment>585</comment>
+      <translation>Der Tarif enthält %1 Feiertage, und ein Tarif kann nicht mehr als %2 enthalten, daher können diese %3 nicht hinzugefügt werden. Löschen Sie zuerst vergangene Feiertage.</translation>
+    </message>
+    <message>
+      <source>The tariff file %1 holds %2 records, deleted ones included, and a tariff file may hold no more than %3. Export the tariff as text and import it again (fernzahl-cli tariff export, tariff import) to make a file without the deleted records.</source>
+      <comment>586</comment>
+      <translation>Die Tarifdatei %1 enthält %2 Datensätze, gelöschte mitgezählt, und eine Tarifdatei kann nicht mehr als %3 enthalten. Exportieren Sie den Tarif als Text und importieren Sie ihn wieder (fernzahl-cli tariff export, tariff import), um eine Datei ohne die gelöschten Datensätze zu erhalten.</translation>
+    </message>
+    <message>
       <source>Monthly budget</source>
       <comment>600</comment>
       <translation>Monatsbudget</translation>
@@ -853,6 +873,16 @@ DFÜ-Einträge, die ihr zugeordnet sind, werden dann mit dem Standardtarif berec
       <source>The data folder %1 is in use: another program holds its lock file %2, and which one cannot be found out (a process of another user or on another computer). End that program and start Fernzahl again, or start Fernzahl with another data folder (fernzahl --data-dir FOLDER).</source>
       <comment>674</comment>
       <translation>Der Datenordner %1 ist belegt: Ein anderes Programm hält seine Sperrdatei %2, und welches, lässt sich nicht herausfinden (ein Prozess eines anderen Benutzers oder auf einem anderen Rechner). Beenden Sie dieses Programm und starten Sie Fernzahl erneut, oder starten Sie Fernzahl mit einem anderen Datenordner (fernzahl --data-dir ORDNER).</translation>
+    </message>
+    <message>
+      <source>Tariff file not read</source>
+      <comment>680</comment>
+      <translation>Tarifdatei nicht gelesen</translation>
+    </message>
+    <message>
+      <source>The tariff file %1 is larger than a tariff file may be (%2 records, %3 bytes), so Fernzahl does not read it. Connections are charged at the rates last read from it, or else at the default rate, until it is replaced by a smaller one, such as a tariff imported from its text (fernzahl-cli tariff import).</source>
+      <comment>681</comment>
+      <translation>Die Tarifdatei %1 ist größer, als eine Tarifdatei sein darf (%2 Datensätze, %3 Byte), daher liest Fernzahl sie nicht. Verbindungen werden mit den zuletzt aus ihr gelesenen Preisen berechnet, sonst zum Standardpreis, bis sie durch eine kleinere ersetzt ist, etwa einen aus seinem Text importierten Tarif (fernzahl-cli tariff import).</translation>
     </message>
     <message>
       <source>Fernzahl</source>

@@ -240,7 +240,10 @@ void CFernzahlApp::ReportUnreadableSettings() {
         return;
     }
     const CStringTable& strings = m_resources.Strings();
-    const std::string reason = *error == EINVAL ? strings.Get(Str::kNotARegularFile) : std::strerror(*error);
+    const std::string reason =
+        *error == EINVAL  ? strings.Get(Str::kNotARegularFile)
+        : *error == EFBIG ? strings.Format(Str::kSettingsFileTooLarge, {std::to_string(CIniDocument::kMaxTextBytes)})
+                          : std::strerror(*error);
     TellWhenMetering(strings.Format(Str::kSettingsUnreadable, {m_settings->GetFilePath(), reason}),
                      CMessageBox::Icon::Warning);
 }

@@ -47,7 +47,12 @@ int RunTariffHolidaysCommand(const std::vector<std::string>& words, const CliCon
         for (const CPublicHolidays::Holiday& holiday : holidays) {
             days.push_back(holiday.day);
         }
-        if (!records.AddMissingHolidays(days)) {
+        const TariffAdd added = records.AddMissingHolidays(days);
+        if (added.refused) {
+            context.err << "fernzahl-cli: " << added.refused->Reason(*path) << "; nothing was added\n";
+            return 1;
+        }
+        if (!added) {
             context.err << "fernzahl-cli: cannot write the tariff file " << *path << '\n';
             return 1;
         }

@@ -80,7 +80,10 @@ int RunCommand(int argc, char** argv) {
     }
     if (const std::optional<int> error = store.FindReadError()) {
         std::cerr << "fernzahl-cli: the settings file " << store.GetFilePath() << " cannot be read ("
-                  << (*error == EINVAL ? "not a regular file" : std::strerror(*error))
+                  << (*error == EINVAL  ? "not a regular file"
+                      : *error == EFBIG ? "larger than the limit of a settings file, " +
+                                              std::to_string(CIniDocument::kMaxTextBytes) + " bytes"
+                                        : std::strerror(*error))
                   << "); the defaults apply, and no setting can be saved until it can be read\n";
     }
     std::unique_ptr<CResourceLibrary> library;

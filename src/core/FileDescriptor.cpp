@@ -58,7 +58,10 @@ bool ReadWholeFile(const std::string& path, std::string& text, uint64_t limit) {
     }
     char buffer[8192];
     for (;;) {
-        const ssize_t n = read(fd.Get(), buffer, sizeof buffer);
+        // One byte past the limit at most, which tells a file longer than it.
+        const uint64_t room = limit - text.size();
+        const size_t wanted = room >= sizeof buffer ? sizeof buffer : static_cast<size_t>(room) + 1;
+        const ssize_t n = read(fd.Get(), buffer, wanted);
         if (n < 0 && errno == EINTR) {
             continue;
         }

@@ -27,6 +27,6 @@ private:
 CFileDescriptor OpenRegularFile(const std::string& path, int flags, unsigned mode = 0);
 
 // Reads a whole file; false (and empty text) when it cannot be read or is no regular file (a
-// FIFO or device in its place is never waited on), or is longer than limit (EFBIG: nothing past
-// the limit is read).
+// FIFO or device in its place is never waited on), or is longer than limit (EFBIG: no more than
+// one byte past the limit is read).
 bool ReadWholeFile(const std::string& path, std::string& text, uint64_t limit = UINT64_MAX);

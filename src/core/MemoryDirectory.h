@@ -30,7 +30,7 @@ public:
     static bool IsInMemory(std::string_view path);
     static std::unique_ptr<RecordStorage> Open(std::string_view path);
     // The bytes of a file on disk, to be Put into a memory directory; nothing when it cannot be read
-    // or is longer than limit.
+    // or is longer than limit (errno EFBIG then).
     static std::optional<std::vector<uint8_t>> ReadFromDisk(const std::string& path, uint64_t limit);
 
 private:

@@ -11,6 +11,7 @@
 #include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
 #include "settings/SettingsStore.h"
+#include "tariffs/TariffLimits.h"
 
 CMeterLoop::CMeterLoop(const Services& services, DialUpSource& dialUp, ModemLine& modem, CheckpointStore* checkpoints)
     : m_services(services), m_watcher(services, dialUp, modem), m_station(services, checkpoints),
@@ -52,6 +53,7 @@ void CMeterLoop::Beat() {
     if (m_station.Meter().IsRunning()) {
         ChargeDueUnits();
     }
+    ReportTariffPastLimits();
 }
 
 void CMeterLoop::StartConnection() {
@@ -178,6 +180,19 @@ void CMeterLoop::ReportRecordWaiting() {
                 true});
     }
     m_unloggedTold = waiting;
+}
+
+// A tariff file too large to be read charges at the rates last read from it, else at the default
+// rate: told once for each file.
+void CMeterLoop::ReportTariffPastLimits() {
+    const std::string& path = m_station.Tariff().GetFilePastLimits();
+    if (path.empty() || !m_tariffsPastLimitsTold.insert(path).second) {
+        return;
+    }
+    Notify({MeterNotice::Kind::TariffPastLimits, m_services.strings.Get(Str::kTariffPastLimitsTitle),
+            m_services.strings.Format(Str::kTariffPastLimits, {path, std::to_string(CTariffLimits::kFileRecords),
+                                                               std::to_string(CTariffLimits::FileBytes())}),
+            true});
 }
 
 void CMeterLoop::CheckBudget() {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,7 @@ private:
     void ReportEndNotWritten();
     void ReportCheckpointFailure();
     void ReportRecordWaiting();
+    void ReportTariffPastLimits();
     void CheckBudget();
     void Notify(const MeterNotice& notice);
     void FileProblem(const std::string& text);
@@ -102,4 +104,5 @@ private:
     std::string m_budgetText;
     bool m_checkpointFailureTold = false;
     size_t m_unloggedTold = 0;
+    std::set<std::string> m_tariffsPastLimitsTold;
 };

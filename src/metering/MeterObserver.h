@@ -7,7 +7,15 @@
 // A message for the desktop: a title and a text, and its kind, so that a newer message of a kind
 // replaces the one before instead of piling up.
 struct MeterNotice {
-    enum class Kind { ConnectionStarted, ConnectionEnded, BudgetWarning, ModemProblem, Recovery, RecordWaiting };
+    enum class Kind {
+        ConnectionStarted,
+        ConnectionEnded,
+        BudgetWarning,
+        ModemProblem,
+        Recovery,
+        RecordWaiting,
+        TariffPastLimits
+    };
     Kind kind;
     std::string title;
     std::string text;

@@ -47,7 +47,7 @@ const std::optional<CIniDocument>& CIniSettingsStore::ReadDocument() const {
 std::optional<CIniDocument> CIniSettingsStore::ReadFromDisk() const {
     std::string text;
     m_readError = 0;
-    if (!ReadWholeFile(m_file, text)) {
+    if (!ReadWholeFile(m_file, text, CIniDocument::kMaxTextBytes)) {
         m_readError = errno;
         // A file that exists but cannot be read must not be overwritten by a write.
         return m_readError == ENOENT || m_readError == ENOTDIR ? std::optional(CIniDocument()) : std::nullopt;
@@ -135,5 +135,10 @@ bool CIniSettingsStore::Modify(const std::function<void(CIniDocument&)>& change)
         doc = CIniDocument();
     }
     change(*doc);
-    return CFileLayer::Replace(m_file, doc->ToText());
+    const std::string text = doc->ToText();
+    if (text.size() > CIniDocument::kMaxTextBytes) {
+        errno = EFBIG; // never a file that the next read would refuse
+        return false;
+    }
+    return CFileLayer::Replace(m_file, text);
 }

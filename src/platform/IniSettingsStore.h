@@ -40,8 +40,9 @@ public:
     // The first line of a damaged file that cannot be read; nothing for a sound or missing file.
     std::optional<int> FindDamage() const;
     // Why a file that exists cannot be read (an errno value: EISDIR for a folder, EINVAL for a pipe
-    // or device in its place); nothing when it can be read or is missing. Settings are then the
-    // defaults, and no write replaces the file.
+    // or device in its place, EFBIG for one larger than CIniDocument::kMaxTextBytes, of which no
+    // more is read); nothing when it can be read or is missing. Settings are then the defaults, and
+    // no write replaces the file.
     std::optional<int> FindReadError() const;
     // Moves a damaged file aside, never over another file, so that the next write starts anew: the
     // name it is kept under (empty when it could not be moved); nothing for a sound file.

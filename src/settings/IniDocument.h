@@ -19,6 +19,10 @@
 // the document back would lose such a line, so its reader must not save over the text.
 class CIniDocument {
 public:
+    // A settings file is read up to this size and no text larger is written: the program writes a
+    // few kilobytes, and a file far larger (a log put in its place, an endless stream) is no settings.
+    static constexpr size_t kMaxTextBytes = 1024 * 1024;
+
     static CIniDocument Parse(std::string_view text);
     std::string ToText() const;
     // The number of the first line that could not be read, counted from 1; 0 for a sound text.

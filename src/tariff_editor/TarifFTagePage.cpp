@@ -69,12 +69,20 @@ void CTarifFTagePage::AddTypedDate() {
         FieldError{field, QString::fromStdString(m_strings.Format(Str::kDateExample, {example}))}.Show(this);
         return;
     }
-    if (!m_records.AddHoliday(date->GetDayNumber())) {
-        NotWritten(m_strings, m_records.GetPath()).Show(this);
+    const TariffAdd added = m_records.AddHoliday(date->GetDayNumber());
+    if (!added) {
+        Refusal(added).Show(this);
         return;
     }
     field->clear();
     Fill();
+}
+
+FieldError CTarifFTagePage::Refusal(const TariffAdd& add) const {
+    if (add.refused) {
+        return FieldError{nullptr, QString::fromStdString(add.refused->Describe(m_strings, m_records.GetPath()))};
+    }
+    return NotWritten(m_strings, m_records.GetPath());
 }
 
 void CTarifFTagePage::AddPublicHolidays() {
@@ -86,11 +94,11 @@ void CTarifFTagePage::AddPublicHolidays() {
     for (const CPublicHolidays::Holiday& holiday : CPublicHolidays::Of(dialog.Country(), dialog.Year())) {
         days.push_back(holiday.day);
     }
-    const std::optional<std::vector<int32_t>> added = m_records.AddMissingHolidays(days);
+    const TariffAdd added = m_records.AddMissingHolidays(days);
     Fill();
     if (!added) {
-        NotWritten(m_strings, m_records.GetPath()).Show(this);
-    } else if (added->empty()) {
+        Refusal(added).Show(this);
+    } else if (added.days.empty()) {
         CMessageBox::Show(this, QString::fromStdString(m_strings.Get(Str::kHolidaysAllHeld)));
     }
 }

@@ -7,6 +7,7 @@
 
 class CStringTable;
 class CTextTableModel;
+struct FieldError;
 
 // The holidays of a tariff: dates typed in the user's locale or as ISO dates, and the public
 // holidays of a year added at one go. Every change is written to the file at once.
@@ -24,6 +25,8 @@ private:
     void AddTypedDate();
     void AddPublicHolidays();
     void DeleteSelected();
+    // Why an add wrote nothing: a limit of the tariff, or the file.
+    FieldError Refusal(const TariffAdd& add) const;
 
     const CStringTable& m_strings;
     CTariffRecords m_records;

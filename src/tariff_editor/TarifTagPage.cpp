@@ -217,6 +217,11 @@ void CTarifTagPage::MoveSelected(int step) {
 }
 
 void CTarifTagPage::AddZone() {
+    // Said before a zone is typed in vain; the dialog checks again when it writes.
+    if (const std::optional<LimitReached> full = m_records.RefuseZone(m_dayKind)) {
+        FieldError{nullptr, QString::fromStdString(full->Describe(m_strings, m_records.GetPath()))}.Show(this);
+        return;
+    }
     RunZoneDialog(std::nullopt);
 }
 

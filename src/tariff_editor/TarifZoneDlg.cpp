@@ -91,10 +91,13 @@ std::optional<FieldError> CTarifZoneDlg::Validate() {
     if (!input.IsValid()) {
         return FieldError{FieldWidget(input.RefusedField()), Text(input.Message())};
     }
-    const bool written =
-        m_record ? m_records.WriteZone(*m_record, input.Zone()) : m_records.AddZone(m_dayKind, input.Zone());
-    if (!written) {
-        return NotWritten(m_strings, m_records.GetPath());
+    if (m_record) {
+        return m_records.WriteZone(*m_record, input.Zone()) ? std::nullopt
+                                                            : std::optional(NotWritten(m_strings, m_records.GetPath()));
     }
-    return std::nullopt;
+    const TariffAdd added = m_records.AddZone(m_dayKind, input.Zone());
+    if (added.refused) {
+        return FieldError{nullptr, Text(added.refused->Describe(m_strings, m_records.GetPath()))};
+    }
+    return added ? std::nullopt : std::optional(NotWritten(m_strings, m_records.GetPath()));
 }

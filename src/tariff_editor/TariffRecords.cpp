@@ -1,5 +1,9 @@
 #include "tariff_editor/TariffRecords.h"
 
+#include "core/ResourceIds.h"
+#include "core/StringTable.h"
+#include "tariffs/TariffLimits.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -19,6 +23,37 @@ std::optional<int32_t> WholeDay(double date) {
 }
 
 } // namespace
+
+std::string LimitReached::Describe(const CStringTable& strings, const std::string& path) const {
+    switch (limit) {
+    case Limit::kZonesPerDayKind:
+        return strings.Format(Str::kZoneLimitReached,
+                              {std::to_string(held), std::to_string(CTariffLimits::kZonesPerDayKind)});
+    case Limit::kHolidays:
+        return strings.Format(Str::kHolidayLimitReached,
+                              {std::to_string(held), std::to_string(CTariffLimits::kHolidays), std::to_string(adding)});
+    case Limit::kFileRecords:
+        break;
+    }
+    return strings.Format(Str::kRecordLimitReached,
+                          {path, std::to_string(held), std::to_string(CTariffLimits::kFileRecords)});
+}
+
+std::string LimitReached::Reason(const std::string& path) const {
+    const auto [what, most] = [this]() -> std::pair<const char*, uint64_t> {
+        switch (limit) {
+        case Limit::kZonesPerDayKind:
+            return {"zones per day kind", CTariffLimits::kZonesPerDayKind};
+        case Limit::kHolidays:
+            return {"holidays", CTariffLimits::kHolidays};
+        case Limit::kFileRecords:
+            break;
+        }
+        return {"records in a tariff file", CTariffLimits::kFileRecords};
+    }();
+    return "adding " + std::to_string(adding) + " would take " + path + " past " + CTariffLimits::Named(what, most) +
+           " (it holds " + std::to_string(held) + ")";
+}
 
 bool CTariffRecords::Open() {
     if (m_file.OpenRecordFile()) {
@@ -115,9 +150,37 @@ std::optional<TariffZone> CTariffRecords::ReadZone(uint32_t record) {
     return zone;
 }
 
-bool CTariffRecords::AddZone(uint32_t dayKind, const TariffZone& zone) {
+std::optional<LimitReached> CTariffRecords::RefuseZone(uint32_t dayKind) {
+    const uint64_t held = ReadZones(dayKind).size();
+    if (held + 1 > CTariffLimits::kZonesPerDayKind) {
+        return LimitReached{LimitReached::Limit::kZonesPerDayKind, held, 1};
+    }
+    return RefuseRecords(1);
+}
+
+std::optional<LimitReached> CTariffRecords::RefuseHolidays(uint64_t adding) {
+    const uint64_t held = ReadHolidays().size();
+    if (held + adding > CTariffLimits::kHolidays) {
+        return LimitReached{LimitReached::Limit::kHolidays, held, adding};
+    }
+    return RefuseRecords(adding);
+}
+
+std::optional<LimitReached> CTariffRecords::RefuseRecords(uint64_t adding) {
+    const uint64_t held = Open() ? m_file.GetRecordCount() : 0;
+    m_file.Close();
+    if (held + adding > CTariffLimits::kFileRecords) {
+        return LimitReached{LimitReached::Limit::kFileRecords, held, adding};
+    }
+    return std::nullopt;
+}
+
+TariffAdd CTariffRecords::AddZone(uint32_t dayKind, const TariffZone& zone) {
+    if (std::optional<LimitReached> refused = RefuseZone(dayKind)) {
+        return TariffAdd{.refused = refused};
+    }
     if (!Open()) {
-        return false;
+        return {};
     }
     bool written = Append(dayKind);
     if (written) {
@@ -125,7 +188,7 @@ bool CTariffRecords::AddZone(uint32_t dayKind, const TariffZone& zone) {
         written = m_file.WriteRecord();
     }
     m_file.Close();
-    return written;
+    return TariffAdd{.written = written};
 }
 
 bool CTariffRecords::WriteZone(uint32_t record, const TariffZone& zone) {
@@ -166,7 +229,15 @@ std::vector<HolidayRow> CTariffRecords::ReadHolidays() {
     return holidays;
 }
 
-bool CTariffRecords::AddHoliday(int32_t dayNumber) {
+TariffAdd CTariffRecords::AddHoliday(int32_t dayNumber) {
+    if (std::optional<LimitReached> refused = RefuseHolidays(1)) {
+        return TariffAdd{.refused = refused};
+    }
+    const bool written = AppendHoliday(dayNumber);
+    return TariffAdd{.written = written, .days = written ? std::vector{dayNumber} : std::vector<int32_t>{}};
+}
+
+bool CTariffRecords::AppendHoliday(int32_t dayNumber) {
     if (!Open()) {
         return false;
     }
@@ -189,19 +260,29 @@ std::vector<int32_t> CTariffRecords::ReadHolidayDays() {
     return days;
 }
 
-std::optional<std::vector<int32_t>> CTariffRecords::AddMissingHolidays(std::span<const int32_t> dayNumbers) {
-    std::vector<int32_t> held = ReadHolidayDays();
-    std::vector<int32_t> added;
+TariffAdd CTariffRecords::AddMissingHolidays(std::span<const int32_t> dayNumbers) {
+    const std::vector<int32_t> held = ReadHolidayDays();
+    std::vector<int32_t> missing;
     for (const int32_t day : dayNumbers) {
-        if (std::find(held.begin(), held.end(), day) != held.end()) {
-            continue;
+        if (std::find(held.begin(), held.end(), day) == held.end() &&
+            std::find(missing.begin(), missing.end(), day) == missing.end()) {
+            missing.push_back(day);
         }
-        if (!AddHoliday(day)) {
-            return std::nullopt;
-        }
-        held.push_back(day);
-        added.push_back(day);
     }
+    if (missing.empty()) {
+        return TariffAdd{.written = true};
+    }
+    if (std::optional<LimitReached> refused = RefuseHolidays(missing.size())) {
+        return TariffAdd{.refused = refused};
+    }
+    TariffAdd added;
+    for (const int32_t day : missing) {
+        if (!AppendHoliday(day)) {
+            return added;
+        }
+        added.days.push_back(day);
+    }
+    added.written = true;
     return added;
 }
 

@@ -39,6 +39,33 @@ struct HolidayRow {
     double date; // OLE date; whole days unless the file was written elsewhere
 };
 
+class CStringTable;
+
+// An add that would take the tariff past a limit of CTariffLimits: which limit, what the tariff
+// holds of it and how many were to be added.
+struct LimitReached {
+    enum class Limit { kZonesPerDayKind, kHolidays, kFileRecords };
+    Limit limit;
+    uint64_t held;
+    uint64_t adding;
+
+    // The refusal as the editor shows it, naming the limit; path is the tariff file's.
+    std::string Describe(const CStringTable& strings, const std::string& path) const;
+    // The same in the words of CTariffLimits' refusals, for the terminal.
+    std::string Reason(const std::string& path) const;
+};
+
+// What an add did: written, refused at a limit (nothing written), or not written (the file as it
+// was, or with the days added before the failure).
+struct TariffAdd {
+    bool written = false;
+    std::optional<LimitReached> refused{};
+    // The holidays appended, in order.
+    std::vector<int32_t> days{};
+
+    explicit operator bool() const { return written; }
+};
+
 // What the tariff editor and "fernzahl-cli tariff holidays" read from and write to a tariff file,
 // record by record. Every call opens the file, does its piece of work and closes it again; the
 // writers return false when the file could not be written, and leave it as it was.
@@ -58,7 +85,9 @@ public:
     std::vector<ZoneRow> ReadZones(uint32_t dayKind);
     // The zone of that record; nothing when the record is no longer a zone.
     std::optional<TariffZone> ReadZone(uint32_t record);
-    bool AddZone(uint32_t dayKind, const TariffZone& zone);
+    // Why one more zone of the day kind would go past a limit; nothing when it fits.
+    std::optional<LimitReached> RefuseZone(uint32_t dayKind);
+    TariffAdd AddZone(uint32_t dayKind, const TariffZone& zone);
     // Only while the record is still a zone: an edit never revives a deleted record.
     bool WriteZone(uint32_t record, const TariffZone& zone);
     // Two zones change places, and with them which one applies where they overlap. When the second
@@ -68,15 +97,19 @@ public:
     std::vector<HolidayRow> ReadHolidays();
     // The days the holiday records name (a date with a time of day names none).
     std::vector<int32_t> ReadHolidayDays();
-    bool AddHoliday(int32_t dayNumber);
-    // Appends each day the tariff does not hold yet, once; the days appended, or nothing when the
-    // file could not be written.
-    std::optional<std::vector<int32_t>> AddMissingHolidays(std::span<const int32_t> dayNumbers);
+    TariffAdd AddHoliday(int32_t dayNumber);
+    // Appends each day the tariff does not hold yet, once; all of them or, past a limit, none.
+    TariffAdd AddMissingHolidays(std::span<const int32_t> dayNumbers);
 
     bool DeleteRecord(uint32_t record);
 
 private:
     bool Open();
+    std::optional<LimitReached> RefuseHolidays(uint64_t adding);
+    // Slots of deleted records count: the file keeps them.
+    std::optional<LimitReached> RefuseRecords(uint64_t adding);
+    // Appends one holiday, the limits checked before.
+    bool AppendHoliday(int32_t dayNumber);
     // Appends an empty record of that kind and leaves it current.
     bool Append(uint32_t kind);
     // Fills and writes the one record of its kind (options, discount), made when missing.

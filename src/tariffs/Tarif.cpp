@@ -7,6 +7,7 @@
 #include "tariffs/TariffLimits.h"
 #include "tariffs/ZoneLookup.h"
 
+#include <cerrno>
 #include <vector>
 
 namespace {
@@ -43,8 +44,9 @@ std::string CTarif::PathToRead() {
         return m_path;
     }
     const std::string copy = m_lastRead.Path() + "Tariff.tff";
-    if (std::optional<std::vector<uint8_t>> bytes =
-            CMemoryDirectory::ReadFromDisk(m_path, CTariffLimits::FileBytes())) {
+    std::optional<std::vector<uint8_t>> bytes = CMemoryDirectory::ReadFromDisk(m_path, CTariffLimits::FileBytes());
+    m_filePastLimits = !bytes && errno == EFBIG ? m_path : std::string();
+    if (bytes) {
         m_lastRead.Put("Tariff.tff", std::move(*bytes));
     } else if (m_lastReadPath != m_path) {
         m_lastRead.Remove("Tariff.tff"); // no such file, or one past the limits: the default rate, nothing created

@@ -55,6 +55,9 @@ public:
     uint32_t GetZoneSecondsPerUnit() const { return m_secondsPerUnit; }
     CMoney GetZonePrice() const { return m_price; }
     const CRabattZaehler& GetDiscountCounter() const { return m_discountCounter; }
+    // The tariff file that the last load found past the limits of a tariff file, and so did not
+    // read (its rates as read before, else the default rate, apply); empty when it was read.
+    const std::string& GetFilePastLimits() const { return m_filePastLimits; }
 
 private:
     void Load();
@@ -91,6 +94,7 @@ private:
     // connection runs keeps charging at its rates.
     CMemoryDirectory m_lastRead;
     std::string m_lastReadPath;
+    std::string m_filePastLimits;
     uint32_t m_dayKind = 0;
     bool m_zoneFound = false;
 };

@@ -9,6 +9,7 @@
 
 #include "support/EnvironmentGuard.h"
 #include "support/LogBuilder.h"
+#include "support/PrivateSessionBus.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
 
@@ -120,16 +121,25 @@ TEST_F(StartupTest, HelpAndVersionNeedNoDisplay) {
 }
 
 // The second start asks the first to come up (a signal the first must take, not die of) and ends.
+// Without a session bus the second start can only signal; the first, on a bus of the test's own,
+// answers there once its window is up, which proves that it took the signal and runs on.
 TEST_F(StartupTest, SecondStartEndsSilentlyAndTheFirstRunsOn) {
-    CChildProcess first({BinaryPath("fernzahl")}, Environment()); // held up by the splash picture
-    for (int i = 0; i < 500 && !IsLockHeld(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ASSERT_TRUE(IsLockHeld());
-    const ProcessResult second = RunProcess({BinaryPath("fernzahl")}, Environment(), std::chrono::seconds(10));
+    CPrivateSessionBus bus;
+    ProcessEnvironment onTheBus = Environment();
+    bus.AddTo(onTheBus);
+    CChildProcess first({BinaryPath("fernzahl")}, onTheBus); // held up by the splash picture
+    ASSERT_TRUE(PollUntil([&] { return IsLockHeld(); }));
+    ProcessEnvironment withoutBus = Environment();
+    withoutBus.set["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + runtime.File("no-bus");
+    const ProcessResult second = RunProcess({BinaryPath("fernzahl")}, withoutBus, std::chrono::seconds(10));
     EXPECT_EQ(second.exitCode, 0);
     EXPECT_EQ(second.err.find("fernzahl:"), std::string::npos) << second.err;
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(Eventually([&] {
+        return bus.Gdbus({"call", "--session", "--dest", "org.fernzahl.Fernzahl", "--object-path",
+                          "/org/fernzahl/Meter", "--method", "org.freedesktop.DBus.Properties.Get",
+                          "org.fernzahl.Meter1", "Connected"})
+                   .out.find("false") != std::string::npos;
+    }));
     EXPECT_TRUE(first.IsRunning());
     first.Signal(SIGTERM);
     EXPECT_EQ(first.Wait(std::chrono::seconds(20)), 0);
@@ -248,6 +258,19 @@ TEST_F(StartupTest, SettingsFileThatIsNoFileIsToldAndNeverWaitedOn) {
     EXPECT_NE(said.find(home.File("fernzahl.ini") + " cannot be read (not a regular file)"), std::string::npos) << said;
     struct stat info {};
     EXPECT_TRUE(stat(home.File("fernzahl.ini").c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+}
+
+// A settings file of a terabyte (sparse) is read up to the settings file's limit: the window says
+// so and goes on with the defaults, and the file is not saved over.
+TEST_F(StartupTest, SettingsFileLargerThanItsLimitIsToldAndNeverReadWhole) {
+    WriteFile(home.File("fernzahl.ini"), "[Allgemein]\nSplashScreen=0\n");
+    fs::resize_file(home.File("fernzahl.ini"), uint64_t{1} << 40);
+    const std::string said = RunUntilItSays("cannot be read");
+    EXPECT_NE(said.find(home.File("fernzahl.ini") +
+                        " cannot be read (larger than the limit of a settings file, 1048576 bytes)"),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(fs::file_size(home.File("fernzahl.ini")), uint64_t{1} << 40);
 }
 
 TEST_F(StartupTest, DeliveredDefaultTariffIsInstalledAndReported) {

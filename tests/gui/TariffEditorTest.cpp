@@ -11,6 +11,7 @@
 #include "tariff_editor/TarifZoneDlg.h"
 #include "tariff_editor/TarifeSheet.h"
 #include "tariffs/RabattZaehler.h"
+#include "tariffs/TariffLimits.h"
 #include "ui/FormPage.h"
 #include "ui/ListView.h"
 
@@ -276,6 +277,54 @@ TEST_F(TariffEditorTest, HolidaysTypedAndGeneratedAndTheDiscountCounterSavedOnly
     const DiscountTerms terms = CTariffRecords(path).ReadDiscount();
     EXPECT_EQ(terms.unitLimit, 70u);
     EXPECT_EQ(terms.price, CMoney(400));
+}
+
+// Adds past a limit of the tariff are refused with the limit named, and write nothing: a zone
+// before its dialog opens, a year of public holidays as a whole, a typed date.
+TEST_F(TariffEditorTest, AddsPastTheTariffsLimitsAreRefusedNamingTheLimit) {
+    const std::string path = world.dir.File("Mobil.tff");
+    {
+        CTariffBuilder builder(path);
+        builder.WithOptions({});
+        for (size_t i = 0; i < CTariffLimits::kZonesPerDayKind; ++i) {
+            builder.WithZone({.first = 0, .last = 95});
+        }
+        builder.WithHolidaysFrom(CDateTime::FromDate(2000, 1, 1).GetDayNumber(), CTariffLimits::kHolidays - 1);
+    }
+    const CStringTable& strings = world.library.Strings();
+    CTarifeSheet sheet(world.settings, strings, path, QStringLiteral("Mobil"), nullptr);
+    sheet.show();
+    QWidget* zones = sheet.Page(0);
+    bool zoneDialogOpened = false;
+    const QPointer<QTimer> watch = WhenOpens<CTarifZoneDlg>([&](CTarifZoneDlg* zone) {
+        zoneDialogOpened = true;
+        zone->reject();
+    });
+    EXPECT_EQ(Answering([&] { Find<QPushButton>(zones, 1107)->click(); }), strings.Format(584, {"256", "256"}));
+    delete watch.data();
+    EXPECT_FALSE(zoneDialogOpened);
+    EXPECT_EQ(Find<CListView>(zones, 1110)->model()->rowCount(), 256);
+
+    sheet.Tabs()->setCurrentIndex(3);
+    QWidget* holidays = sheet.Page(3);
+    auto* list = Find<CListView>(holidays, 1110);
+    WhenOpens<CFeiertageDlg>([](CFeiertageDlg* prompt) {
+        Find<QSpinBox>(prompt, 1130)->setValue(2026);
+        Find<QComboBox>(prompt, 1131)->setCurrentIndex(0);
+        Find<QPushButton>(prompt, 1)->click();
+    });
+    EXPECT_EQ(Answering([&] { Find<QPushButton>(holidays, 1129)->click(); }),
+              strings.Format(585, {"4999", "5000", "9"}));
+    EXPECT_EQ(list->model()->rowCount(), 4999);
+    auto* date = Find<QLineEdit>(holidays, 1126);
+    date->setText(QStringLiteral("2026-12-24"));
+    EXPECT_EQ(Answering([&] { Find<QPushButton>(holidays, 1107)->click(); }), "");
+    date->setText(QStringLiteral("2026-12-31"));
+    EXPECT_EQ(Answering([&] { Find<QPushButton>(holidays, 1107)->click(); }),
+              strings.Format(585, {"5000", "5000", "1"}));
+    EXPECT_EQ(list->model()->rowCount(), 5000);
+    EXPECT_EQ(date->text(), QStringLiteral("2026-12-31")) << "the date typed stays for another try";
+    EXPECT_EQ(CTariffRecords(path).ReadHolidays().size(), 5000u);
 }
 
 TEST_F(TariffEditorTest, UnitsAfterAnEditAreChargedFromTheEditedZone) {

@@ -137,8 +137,9 @@ TEST(FaultWalk, TariffEditAndRecordDeletionLeaveReadableFiles) {
     const std::string tariff = dir.File("Mobil.tff");
     WalkFailures([&] { CTariffBuilder(tariff).WithZoneEveryDay({.seconds = 60, .price = 1200}); },
                  [&] {
-                     return CTariffRecords(tariff).AddZone(CTarifFile::kWorkingDays,
-                                                           {.firstQuarter = 0, .lastQuarter = 31});
+                     return CTariffRecords(tariff)
+                         .AddZone(CTarifFile::kWorkingDays, {.firstQuarter = 0, .lastQuarter = 31})
+                         .written;
                  },
                  [&](unsigned failing, bool written) {
                      const size_t zones = CTariffRecords(tariff).ReadZones(CTarifFile::kWorkingDays).size();

@@ -8,6 +8,7 @@
 #include "support/FakeSources.h"
 #include "support/MeteringWorld.h"
 #include "support/TariffBuilder.h"
+#include "tariffs/TariffLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,26 @@ TEST_F(MeterLoopTest, ConnectionsEndsAreToldWithTheirFiguresAndStartsOnlyWhenWan
     dialUp.links.clear();
     BeatFor(1000);
     EXPECT_EQ(NoticeTexts(MeterNotice::Kind::ConnectionEnded).size(), 2u);
+}
+
+// A tariff file grown past the limits of a tariff file is not read: its rates as read before go
+// on, and the user is told once, with the file and the limit.
+TEST_F(MeterLoopTest, ATariffFilePastTheLimitsIsToldOnceAndItsRatesAsReadBeforeApply) {
+    Connect("T-Online");
+    BeatFor(1000);
+    dialUp.links.clear();
+    BeatFor(1000);
+    std::filesystem::resize_file(world.TariffPath(), CTariffLimits::FileBytes() + 1);
+    for (const char* name : {"Arcor", "Mobil"}) {
+        Connect(name);
+        BeatFor(125000);
+        dialUp.links.clear();
+        BeatFor(1000);
+    }
+    EXPECT_EQ(NoticeTexts(MeterNotice::Kind::ConnectionEnded).back(), "Mobil: 00:02:05, 3 units, 0.36");
+    const std::vector<std::string> told = NoticeTexts(MeterNotice::Kind::TariffPastLimits);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], world.strings.Format(681, {world.TariffPath(), "65536", "3932160"}));
 }
 
 // Each budget threshold passed by a unit is told once; the program's end logs a running connection.

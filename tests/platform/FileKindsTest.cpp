@@ -119,4 +119,30 @@ TEST(FileKinds, CommandsNeverWaitOnAFifo) {
     }
 }
 
+// A settings file of a terabyte (sparse) is read up to the settings file's limit and no further:
+// every settings command says why the defaults apply, and none writes over it.
+TEST(FileKinds, CommandsReadASettingsFileOnlyUpToItsLimit) {
+    CTempDir home;
+    const std::string path = home.File("fernzahl.ini");
+    WriteFile(path, "[Zähler]\nResetTag=15\n");
+    std::filesystem::resize_file(path, uint64_t{1} << 40);
+    for (const std::vector<std::string>& words :
+         std::vector<std::vector<std::string>>{{"settings", "list"},
+                                               {"settings", "get", "Zähler", "ResetTag"},
+                                               {"settings", "set", "Zähler", "ResetTag", "3"}}) {
+        std::vector<std::string> argv = {BinaryPath("fernzahl-cli"), "--data-dir", home.Path()};
+        argv.insert(argv.end(), words.begin(), words.end());
+        const ProcessResult result = RunProcess(argv, {}, std::chrono::seconds(10));
+        EXPECT_NE(result.err.find(path + " cannot be read (larger than the limit of a settings file, 1048576 "
+                                         "bytes); the defaults apply"),
+                  std::string::npos)
+            << result.err;
+        EXPECT_EQ(result.exitCode, words[1] == "set" ? 1 : 0) << words[1];
+        if (words[1] == "get") {
+            EXPECT_EQ(result.out, "1\n") << "the default";
+        }
+    }
+    EXPECT_EQ(std::filesystem::file_size(path), uint64_t{1} << 40);
+}
+
 } // namespace

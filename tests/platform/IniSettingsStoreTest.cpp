@@ -67,6 +67,37 @@ TEST(IniSettingsStore, UnreadableFileIsNeverOverwritten) {
     EXPECT_EQ(ReadFile(dir.File("fernzahl.ini/keep")), "x");
 }
 
+// A file past the settings file's limit reads as the defaults and is never saved over, however large
+// it claims to be; and no write makes a file that the next read would refuse.
+TEST(IniSettingsStore, FileLargerThanItsLimitIsReadNoFurtherAndNeverSavedOver) {
+    CTempDir dir;
+    const std::string path = dir.File("fernzahl.ini");
+    std::string large = "[Zähler]\nResetTag=15\n";
+    while (large.size() <= 2 * CIniDocument::kMaxTextBytes) {
+        large += "; a comment line that a settings file of this program never holds\n";
+    }
+    WriteFile(path, large);
+    CIniSettingsStore store(path, dir.Path());
+    EXPECT_EQ(store.FindReadError(), EFBIG);
+    EXPECT_EQ(store.Read(Setting::kResetTag), 1u) << "the default";
+    EXPECT_FALSE(store.Write(Setting::kAnzEinh, 3));
+    EXPECT_TRUE(ReadFile(path) == large) << "the file as it was";
+
+    // A sparse file of a terabyte: read up to the limit, which is quick and takes a megabyte.
+    std::filesystem::resize_file(path, uint64_t{1} << 40);
+    CIniSettingsStore sparse(path, dir.Path());
+    EXPECT_EQ(sparse.FindReadError(), EFBIG);
+    EXPECT_FALSE(sparse.Write(Setting::kAnzEinh, 3));
+    EXPECT_EQ(std::filesystem::file_size(path), uint64_t{1} << 40);
+
+    std::filesystem::remove(path);
+    CIniSettingsStore fresh(path, dir.Path());
+    ASSERT_TRUE(fresh.Write(Setting::kAnzEinh, 3));
+    EXPECT_FALSE(fresh.WriteSettingString("Test", "Wert", std::string(CIniDocument::kMaxTextBytes, 'x')));
+    EXPECT_FALSE(fresh.FindReadError());
+    EXPECT_EQ(fresh.Read(Setting::kAnzEinh), 3u);
+}
+
 // A damaged file reads as the defaults and is kept aside by the first save, never saved over.
 TEST(IniSettingsStore, DamagedFileGivesTheDefaultsAndIsNeverSavedOver) {
     CTempDir dir;

@@ -48,6 +48,23 @@ CTariffBuilder& CTariffBuilder::WithHoliday(int year, int month, int day) {
     return *this;
 }
 
+CTariffBuilder& CTariffBuilder::WithHolidaysFrom(int32_t firstDay, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        Add(CTarifFile::kHoliday);
+        m_file.SetHolidayDate(static_cast<double>(firstDay) + static_cast<double>(i));
+        m_file.WriteRecord();
+    }
+    return *this;
+}
+
+CTariffBuilder& CTariffBuilder::WithDeletedRecords(size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        Add(CTarifFile::kHoliday);
+        m_file.DeleteRecord();
+    }
+    return *this;
+}
+
 CTariffBuilder& CTariffBuilder::WithZone(const Zone& z) {
     Add(z.kind);
     m_file.SetFirstQuarter(z.first);

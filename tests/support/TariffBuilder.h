@@ -34,6 +34,10 @@ public:
     CTariffBuilder& WithOptions(const Options& options);
     CTariffBuilder& WithDiscount(uint32_t unitLimit, int64_t price);
     CTariffBuilder& WithHoliday(int year, int month, int day);
+    // count holidays on the days from firstDay on.
+    CTariffBuilder& WithHolidaysFrom(int32_t firstDay, size_t count);
+    // The slots that deleted records leave.
+    CTariffBuilder& WithDeletedRecords(size_t count);
     CTariffBuilder& WithZone(const Zone& zone);
     // The same zone for working days and the weekend.
     CTariffBuilder& WithZoneEveryDay(Zone zone);

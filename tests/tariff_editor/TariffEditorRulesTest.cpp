@@ -9,6 +9,7 @@
 #include "tariff_editor/PublicHolidays.h"
 #include "tariff_editor/TariffRecords.h"
 #include "tariff_editor/ZoneInput.h"
+#include "tariffs/TariffLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -60,12 +61,12 @@ TEST(TariffRecords, HolidaysAlreadyHeldAreNotAppendedAgain) {
     CTariffBuilder(dir.File("T.tff")).WithHoliday(2026, 12, 25);
     CTariffRecords records(dir.File("T.tff"));
     const std::vector<int32_t> german = DaysOf(CPublicHolidays::Country::kGermany, 2026);
-    const std::optional<std::vector<int32_t>> added = records.AddMissingHolidays(german);
+    const TariffAdd added = records.AddMissingHolidays(german);
     ASSERT_TRUE(added);
-    EXPECT_EQ(added->size(), german.size() - 1);
+    EXPECT_EQ(added.days.size(), german.size() - 1);
     const std::vector<int32_t> twice = {Day(2027, 1, 1), Day(2027, 1, 1)};
-    EXPECT_EQ(records.AddMissingHolidays(german)->size(), 0u);
-    EXPECT_EQ(records.AddMissingHolidays(twice)->size(), 1u);
+    EXPECT_EQ(records.AddMissingHolidays(german).days.size(), 0u);
+    EXPECT_EQ(records.AddMissingHolidays(twice).days.size(), 1u);
     std::vector<int32_t> held;
     for (const HolidayRow& row : records.ReadHolidays()) {
         held.push_back(static_cast<int32_t>(row.date));
@@ -77,6 +78,58 @@ TEST(TariffRecords, HolidaysAlreadyHeldAreNotAppendedAgain) {
     CTarifFile file(dir.File("T.tff"));
     file.OpenRecordFile();
     EXPECT_TRUE(file.FindFirst(CTarifFile::kHolidayOfDay, Day(2026, 4, 3)));
+}
+
+// The editor's adds stop at each limit of a tariff, write nothing past it, and name the limit; a
+// year of public holidays that does not fit is added not in part.
+TEST(TariffRecords, AddsStopAtTheLimitsOfATariffAndNameThem) {
+    CTempDir dir;
+    const std::string path = dir.File("T.tff");
+    const CStringTable strings = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
+    {
+        CTariffBuilder builder(path);
+        for (size_t i = 0; i < CTariffLimits::kZonesPerDayKind; ++i) {
+            builder.WithZone({.kind = CTarifFile::kFriday});
+        }
+        builder.WithHolidaysFrom(Day(2000, 1, 1), CTariffLimits::kHolidays - 5);
+    }
+    CTariffRecords records(path);
+    const std::string before = ReadFile(path);
+    const TariffAdd zone = records.AddZone(CTarifFile::kFriday, TariffZone{});
+    EXPECT_FALSE(zone);
+    ASSERT_TRUE(zone.refused);
+    EXPECT_EQ(zone.refused->Describe(strings, path), strings.Format(584, {"256", "256"}));
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_TRUE(records.AddZone(CTarifFile::kWorkingDays, TariffZone{})) << "another day kind has room";
+
+    const std::vector<int32_t> german = DaysOf(CPublicHolidays::Country::kGermany, 2030);
+    const TariffAdd year = records.AddMissingHolidays(german);
+    ASSERT_TRUE(year.refused);
+    EXPECT_EQ(year.refused->Describe(strings, path), strings.Format(585, {"4995", "5000", "9"}));
+    EXPECT_EQ(records.ReadHolidays().size(), 4995u);
+    for (int32_t day = 0; day < 5; ++day) {
+        ASSERT_TRUE(records.AddHoliday(Day(2040, 1, 1) + day));
+    }
+    const TariffAdd past = records.AddHoliday(Day(2041, 1, 1));
+    ASSERT_TRUE(past.refused);
+    EXPECT_EQ(past.refused->Reason(path),
+              "adding 1 would take " + path + " past the limit of holidays, 5000 (it holds 5000)");
+    EXPECT_EQ(records.ReadHolidays().size(), 5000u);
+    EXPECT_FALSE(CTariffLimits::RefuseFile(path)) << "every reader still takes the file";
+}
+
+// The slots of deleted records stay in the file and count towards its limit.
+TEST(TariffRecords, DeletedRecordsCountTowardsTheFilesLimit) {
+    CTempDir dir;
+    const std::string path = dir.File("T.tff");
+    CTariffBuilder(path).WithDeletedRecords(CTariffLimits::kFileRecords - 1);
+    CTariffRecords records(path);
+    ASSERT_TRUE(records.AddHoliday(Day(2026, 12, 25)));
+    const TariffAdd past = records.AddZone(CTarifFile::kWorkingDays, TariffZone{});
+    ASSERT_TRUE(past.refused);
+    const CStringTable strings = CStringTable::Parse(ReadFile(FERNZAHL_SOURCE_DIR "/resources/strings.txt"));
+    EXPECT_EQ(past.refused->Describe(strings, path), strings.Format(586, {path, "65536", "65536"}));
+    EXPECT_FALSE(CTariffLimits::RefuseFile(path));
 }
 
 TEST(TariffRecords, ZonesAreWrittenInPlaceAndADeletedOneStaysDeleted) {
