@@ -30,8 +30,13 @@ public:
     // Stops the mock without leaving the bus, so that questions to it time out; and lets it go on.
     void Pause();
     void Resume();
+    // Ends the mock, so that NetworkManager leaves the bus; and starts a fresh one, without
+    // connections. True once the bus shows it.
+    bool Stop();
+    bool Start();
 
 private:
+    bool IsOnBus();
     QVariant Call(const QString& path, const QString& interface, const QString& method, const QVariantList& args);
 
     CTempDir m_dir;
