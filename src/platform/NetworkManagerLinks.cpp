@@ -121,10 +121,12 @@ CNetworkManagerLinks::CNetworkManagerLinks(const QString& busAddress)
         m_owner = Owner::kAbsent;
         return;
     }
-    // Any change of NetworkManager's objects.
-    m_bus.connect(kService, QString(), kProperties, QStringLiteral("PropertiesChanged"), this, SLOT(MarkChanged()));
-    // Older NetworkManagers announce property changes on their own interfaces.
+    // A change of what the links are read from. Only these interfaces: each change starts a round of
+    // questions, and access points, statistics and addresses change all the time.
     for (const QString& interface : {kManager, kActive, kDevice}) {
+        m_bus.connect(kService, QString(), kProperties, QStringLiteral("PropertiesChanged"), {interface}, QString(),
+                      this, SLOT(MarkChanged()));
+        // Older NetworkManagers announce property changes on their own interfaces.
         m_bus.connect(kService, QString(), interface, QStringLiteral("PropertiesChanged"), this, SLOT(MarkChanged()));
     }
     m_bus.connect(kService, QString(), kActive, QStringLiteral("StateChanged"), this, SLOT(MarkChanged()));

@@ -97,7 +97,8 @@ TEST_F(NetworkManagerLinksTest, SilentNetworkManagerNeitherHoldsUpNorEndsTheLink
     const QString profile = mock->AddProfile(QStringLiteral("Funk"), QStringLiteral("gsm"));
     const QString active = mock->Activate(device, profile, QStringLiteral("funk"), 2);
     EXPECT_EQ(LinksAfterChange(links, 1), (std::vector<std::string>{"Funk|ttyUSB4|"}));
-    mock->SetProperty(device, kDevice, QStringLiteral("IpInterface"), QStringLiteral("ppp7"));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !links.HasUnreadChange(); }));
+    mock->UpdateProperty(device, kDevice, QStringLiteral("IpInterface"), QStringLiteral("ppp7"));
     std::optional<PausedMock> paused(std::in_place);
     ASSERT_TRUE(ProcessEventsUntil([&] { return links.HasUnreadChange(); }));
     const auto asked = std::chrono::steady_clock::now();

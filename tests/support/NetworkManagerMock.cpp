@@ -105,6 +105,11 @@ void CNetworkManagerMock::SetProperty(const QString& path, const QString& interf
          {path, interface, name, QVariant::fromValue(QDBusVariant(value))});
 }
 
+void CNetworkManagerMock::UpdateProperty(const QString& path, const QString& interface, const QString& name,
+                                         const QVariant& value) {
+    Call(path, kMock, QStringLiteral("UpdateProperties"), {interface, QVariantMap{{name, value}}});
+}
+
 void CNetworkManagerMock::Pause() {
     m_mock->Signal(SIGSTOP);
 }
