@@ -4,6 +4,7 @@
 
 #include <QDBusConnection>
 #include <QObject>
+#include <QVariantMap>
 
 #include <chrono>
 #include <functional>
@@ -41,6 +42,7 @@ public:
     std::vector<std::string> DialUpProfiles();
 
 signals:
+    // A round of questions, or the question whether NetworkManager is there, has ended.
     void Answered();
 
 private slots:
