@@ -13,11 +13,14 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <chrono>
 #include <ostream>
 
 namespace {
 
 constexpr int kHeartbeatMs = 500;
+// NetworkManager answers after the start; a look at the present state waits this long for it.
+constexpr std::chrono::seconds kFirstAnswerWait(2);
 
 const char* SourceName(int state) {
     switch (state) {
@@ -95,6 +98,7 @@ int RunWatchCommand(const std::vector<std::string>& words, const CliContext& con
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv); // NetworkManager's signals arrive through its event loop
     const std::unique_ptr<CConnectionSources> sources = CConnectionSources::FromEnvironment();
+    sources->WaitForAnswers(kFirstAnswerWait);
     CVerbindungsWaechter watcher(services, sources->DialUp(), sources->ModemLine());
     if (!CVerbindungsWaechter::IsAnySourceSwitchedOn(context.settings)) {
         context.err << "fernzahl-cli: neither dial-up networking nor the modem line is watched (settings "

@@ -5,6 +5,7 @@
 #include "platform/PppLinks.h"
 #include "platform/SerialModemLine.h"
 
+#include <chrono>
 #include <memory>
 
 // The connection sources of this machine, placed where the environment says. Tests and scripts
@@ -18,6 +19,9 @@ public:
 
     CDialUpNetworking& DialUp() { return m_dialUp; }
     CSerialModemLine& ModemLine() { return m_modem; }
+    // For a one-off look, not for the heartbeat: lets NetworkManager give its first answer, for at
+    // most the time given.
+    void WaitForAnswers(std::chrono::milliseconds longest) { m_networkManager.WaitForAnswers(longest); }
 
 private:
     CConnectionSources(PppRoots roots, const QString& busAddress, std::string serialDirectory);

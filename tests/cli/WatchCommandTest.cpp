@@ -1,5 +1,8 @@
 #include "support/FakeSystem.h"
+#include "support/NetworkManagerMock.h"
 #include "support/Process.h"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +99,30 @@ TEST_F(WatchCommandTest, OnceTellsThePresentStateAndWarnsWhenNothingIsWatched) {
     system.BringUpLink("ppp0", 4711, "arcor", "/dev/ttyUSB0");
     result = RunProcess({BinaryPath("fernzahl-cli"), "watch", "--once"}, Environment());
     EXPECT_NE(result.out.find("\tconnected\tdial-up\tarcor\tttyUSB0\t10\t"), std::string::npos) << result.out;
+}
+
+// NetworkManager answers after the start, not at once: a one-off look waits for that answer, both
+// for the link and for whether dial-up networking can be watched at all.
+TEST_F(WatchCommandTest, OnceTellsANetworkManagerLink) {
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) {
+        new QCoreApplication(argc, argv); // for the mock's bus; lives as long as the test program
+    }
+    CNetworkManagerMock mock;
+    ASSERT_TRUE(mock.IsRunning()) << "no private D-Bus with the mock NetworkManager";
+    const QString device = mock.AddDevice(QStringLiteral("stick"), QStringLiteral("ttyUSB2"), 30);
+    const QString profile = mock.AddProfile(QStringLiteral("Mobil"), QStringLiteral("gsm"));
+    mock.Activate(device, profile, QStringLiteral("mobil"), 2);
+    WatchDialUp();
+    ProcessEnvironment env = Environment();
+    env.set["FERNZAHL_NM_BUS"] = mock.Address();
+    env.set["FERNZAHL_SYSFS_ROOT"] = home.File("no-sysfs"); // NetworkManager alone, without pppd's links
+    const ProcessResult result = RunProcess({BinaryPath("fernzahl-cli"), "watch", "--once"}, env);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("\tconnected\tdial-up\tMobil\tttyUSB2\t"), std::string::npos) << result.out;
+    EXPECT_EQ(result.err.find("cannot be watched"), std::string::npos) << result.err;
 }
 
 // The modem line's device and state are told whether or not it is watched; a plain file is no

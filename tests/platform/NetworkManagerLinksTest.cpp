@@ -9,9 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace {
 
 const QString kDevice = QStringLiteral("org.freedesktop.NetworkManager.Device");
+// How long a test lets the mock take to answer; it answers in milliseconds.
+constexpr std::chrono::seconds kLongestWait(10);
 
 struct NetworkManagerLinksTest : ::testing::Test {
     static void SetUpTestSuite() {
@@ -55,6 +59,7 @@ CNetworkManagerMock* NetworkManagerLinksTest::mock = nullptr;
 
 TEST_F(NetworkManagerLinksTest, MobileBroadbandCountsFromIpConfigurationUntilItEnds) {
     CNetworkManagerLinks links(QString::fromStdString(mock->Address()));
+    ASSERT_TRUE(links.WaitForAnswers(kLongestWait));
     ASSERT_TRUE(links.IsAvailable());
     EXPECT_TRUE(LinksAfterChange(links, 0).empty());
     const QString device = mock->AddDevice(QStringLiteral("stick"), QStringLiteral("ttyUSB2"), 30);
@@ -84,25 +89,52 @@ struct PausedMock {
     ~PausedMock() { NetworkManagerLinksTest::mock->Resume(); }
 };
 
-// NetworkManager stops answering just after a change: the link stays until it answers again, and
-// the question is asked again at the next poll without waiting for another signal.
-TEST_F(NetworkManagerLinksTest, UnansweredRefreshKeepsTheLinksAndIsAskedAgain) {
+// NetworkManager stops answering just after a change: the heartbeat's question is answered at
+// once with the links last seen, and the change is read once NetworkManager answers again.
+TEST_F(NetworkManagerLinksTest, SilentNetworkManagerNeitherHoldsUpNorEndsTheLinks) {
     CNetworkManagerLinks links(QString::fromStdString(mock->Address()));
     const QString device = mock->AddDevice(QStringLiteral("funkstick"), QStringLiteral("ttyUSB4"), 30);
     const QString profile = mock->AddProfile(QStringLiteral("Funk"), QStringLiteral("gsm"));
     const QString active = mock->Activate(device, profile, QStringLiteral("funk"), 2);
     EXPECT_EQ(LinksAfterChange(links, 1), (std::vector<std::string>{"Funk|ttyUSB4|"}));
-    mock->SetProperty(device, kDevice, QStringLiteral("IpInterface"), QStringLiteral("ppp7"));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !links.HasUnreadChange(); }));
+    mock->UpdateProperty(device, kDevice, QStringLiteral("IpInterface"), QStringLiteral("ppp7"));
     std::optional<PausedMock> paused(std::in_place);
     ASSERT_TRUE(ProcessEventsUntil([&] { return links.HasUnreadChange(); }));
+    const auto asked = std::chrono::steady_clock::now();
+    EXPECT_EQ(Names(links), (std::vector<std::string>{"Funk|ttyUSB4|"}));
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(500));
+    // The questions time out; the links stay, and the next poll asks again without another signal.
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !links.IsAsking(); }, 15000));
     EXPECT_EQ(Names(links), (std::vector<std::string>{"Funk|ttyUSB4|"}));
     paused.reset();
-    EXPECT_EQ(Names(links), (std::vector<std::string>{"Funk|ttyUSB4|ppp7"}));
+    const std::vector<std::string> changed{"Funk|ttyUSB4|ppp7"};
+    EXPECT_TRUE(ProcessEventsUntil([&] { return Names(links) == changed; }));
     mock->Deactivate(device, active);
 }
 
-TEST_F(NetworkManagerLinksTest, WiredNetworksAndBluetoothNetworksAreNoDialUp) {
+// Ends the mock for as long as it lives, and starts a fresh one after.
+struct StoppedMock {
+    StoppedMock() { EXPECT_TRUE(NetworkManagerLinksTest::mock->Stop()); }
+    ~StoppedMock() { EXPECT_TRUE(NetworkManagerLinksTest::mock->Start()); }
+};
+
+TEST_F(NetworkManagerLinksTest, NetworkManagerThatLeavesTheBusTakesItsLinksAndOneThatComesIsFollowed) {
     CNetworkManagerLinks links(QString::fromStdString(mock->Address()));
+    const QString device = mock->AddDevice(QStringLiteral("leaving"), QStringLiteral("ttyUSB5"), 30);
+    const QString profile = mock->AddProfile(QStringLiteral("Fort"), QStringLiteral("gsm"));
+    mock->Activate(device, profile, QStringLiteral("fort"), 2);
+    EXPECT_EQ(LinksAfterChange(links, 1), (std::vector<std::string>{"Fort|ttyUSB5|"}));
+    {
+        StoppedMock stopped;
+        EXPECT_TRUE(ProcessEventsUntil([&] { return !links.IsAvailable(); }));
+        EXPECT_FALSE(links.ActiveLinks().has_value());
+    }
+    EXPECT_TRUE(ProcessEventsUntil([&] { return links.IsAvailable() && links.ActiveLinks().has_value(); }));
+    EXPECT_TRUE(links.ActiveLinks()->empty()); // the fresh one has no connections
+}
+
+TEST_F(NetworkManagerLinksTest, OfBluetoothOnlyDialUpNetworkingCountsAndWiredNetworksNot) {
     const QString device = mock->AddDevice(QStringLiteral("eth"), QStringLiteral("eth0"), 30);
     const QString wired = mock->AddProfile(QStringLiteral("Wired"), QStringLiteral("802-3-ethernet"));
     const QString active = mock->Activate(device, wired, QStringLiteral("wired"), 2);
@@ -110,9 +142,15 @@ TEST_F(NetworkManagerLinksTest, WiredNetworksAndBluetoothNetworksAreNoDialUp) {
     const QString pan =
         mock->AddProfile(QStringLiteral("Phone PAN"), QStringLiteral("bluetooth"), QStringLiteral("panu"));
     const QString panActive = mock->Activate(phone, pan, QStringLiteral("pan"), 2);
-    EXPECT_TRUE(LinksAfterChange(links, 0).empty());
+    const QString handset = mock->AddDevice(QStringLiteral("handset"), QStringLiteral("bt1"), 30);
+    const QString dun = mock->AddProfile(QStringLiteral("Handy"), QStringLiteral("bluetooth"), QStringLiteral("dun"));
+    const QString dunActive = mock->Activate(handset, dun, QStringLiteral("handy"), 2);
+    CNetworkManagerLinks links(QString::fromStdString(mock->Address())); // its first answer sees all three
+    ASSERT_TRUE(links.WaitForAnswers(kLongestWait));
+    EXPECT_EQ(Names(links), (std::vector<std::string>{"Handy|bt1|"}));
     mock->Deactivate(device, active);
     mock->Deactivate(phone, panActive);
+    mock->Deactivate(handset, dunActive);
 }
 
 TEST_F(NetworkManagerLinksTest, DialUpProfilesAreThePhonebook) {
@@ -132,22 +170,18 @@ TEST_F(NetworkManagerLinksTest, LinkSeenByPppdAndNetworkManagerCountsOnce) {
     system.BringUpLink("ppp0", 300, "nm-mobil", "/dev/ttyUSB3");
     system.BringUpLink("ppp1", 301, "tonline", "/dev/ttyS0");
     system.AddPeer("tonline", "");
-    CPppLinks ppp(system.Roots());
-    CNetworkManagerLinks nm(QString::fromStdString(mock->Address()));
-    CDialUpNetworking dialUp(ppp, nm);
     const QString device = mock->AddDevice(QStringLiteral("modem"), QStringLiteral("ttyUSB3"), 30);
     mock->SetProperty(device, kDevice, QStringLiteral("IpInterface"), QStringLiteral("ppp0"));
     const QString profile = mock->AddProfile(QStringLiteral("Vodafone"), QStringLiteral("gsm"));
     const QString active = mock->Activate(device, profile, QStringLiteral("vodafone"), 2);
+    CPppLinks ppp(system.Roots());
+    CNetworkManagerLinks nm(QString::fromStdString(mock->Address())); // its first answer sees the modem
+    CDialUpNetworking dialUp(ppp, nm);
+    ASSERT_TRUE(nm.WaitForAnswers(kLongestWait));
     std::vector<std::string> names;
-    ProcessEventsUntil([&] {
-        names.clear();
-        const std::vector<DialUpLink> active = dialUp.ActiveLinks().value_or(std::vector<DialUpLink>{});
-        for (const DialUpLink& link : active) {
-            names.push_back(link.name);
-        }
-        return names.size() == 2;
-    });
+    for (const DialUpLink& link : dialUp.ActiveLinks().value_or(std::vector<DialUpLink>{})) {
+        names.push_back(link.name);
+    }
     EXPECT_EQ(names, (std::vector<std::string>{"Vodafone", "tonline"}));
     const std::vector<std::string> entries = dialUp.ListEntries();
     EXPECT_NE(std::find(entries.begin(), entries.end(), "Vodafone"), entries.end());

@@ -41,12 +41,24 @@ CNetworkManagerMock::CNetworkManagerMock() {
     if (!ProcessEventsUntil([&] { return FileExists(socket); }, 10000)) {
         return;
     }
+    m_bus = QDBusConnection::connectToBus(QString::fromStdString(m_address), QStringLiteral("fernzahl-test-mock"));
+    m_ready = Start();
+}
+
+bool CNetworkManagerMock::Start() {
     m_mock = std::make_unique<CChildProcess>(
         std::vector<std::string>{"/usr/bin/python3", "-m", "dbusmock", "--session", "--template", "networkmanager"},
         ProcessEnvironment{.set = {{"DBUS_SESSION_BUS_ADDRESS", m_address}}}, "/dev/null");
-    m_bus = QDBusConnection::connectToBus(QString::fromStdString(m_address), QStringLiteral("fernzahl-test-mock"));
-    m_ready = ProcessEventsUntil(
-        [&] { return m_bus.isConnected() && m_bus.interface()->isServiceRegistered(kService).value(); }, 20000);
+    return ProcessEventsUntil([&] { return IsOnBus(); }, 20000);
+}
+
+bool CNetworkManagerMock::Stop() {
+    m_mock.reset();
+    return ProcessEventsUntil([&] { return !IsOnBus(); }, 20000);
+}
+
+bool CNetworkManagerMock::IsOnBus() {
+    return m_bus.isConnected() && m_bus.interface()->isServiceRegistered(kService).value();
 }
 
 CNetworkManagerMock::~CNetworkManagerMock() {
@@ -91,6 +103,11 @@ void CNetworkManagerMock::SetProperty(const QString& path, const QString& interf
                                       const QVariant& value) {
     Call(kRoot, kMock, QStringLiteral("SetProperty"),
          {path, interface, name, QVariant::fromValue(QDBusVariant(value))});
+}
+
+void CNetworkManagerMock::UpdateProperty(const QString& path, const QString& interface, const QString& name,
+                                         const QVariant& value) {
+    Call(path, kMock, QStringLiteral("UpdateProperties"), {interface, QVariantMap{{name, value}}});
 }
 
 void CNetworkManagerMock::Pause() {

@@ -26,12 +26,20 @@ public:
     // Activates the profile on the device; the mock marks the device activated.
     QString Activate(const QString& device, const QString& profile, const QString& name, uint state);
     void Deactivate(const QString& device, const QString& active);
+    // Announced on the object's own interface, as older NetworkManagers do.
     void SetProperty(const QString& path, const QString& interface, const QString& name, const QVariant& value);
+    // Announced on org.freedesktop.DBus.Properties, as current NetworkManagers do.
+    void UpdateProperty(const QString& path, const QString& interface, const QString& name, const QVariant& value);
     // Stops the mock without leaving the bus, so that questions to it time out; and lets it go on.
     void Pause();
     void Resume();
+    // Ends the mock, so that NetworkManager leaves the bus; and starts a fresh one, without
+    // connections. True once the bus shows it.
+    bool Stop();
+    bool Start();
 
 private:
+    bool IsOnBus();
     QVariant Call(const QString& path, const QString& interface, const QString& method, const QVariantList& args);
 
     CTempDir m_dir;
