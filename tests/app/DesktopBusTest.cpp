@@ -189,7 +189,9 @@ TEST_F(DesktopBusTest, TheHeadlessMeterKilledMidConnectionIsRecoveredOnceByTheNe
         ASSERT_TRUE(Shows(out, {"fernzahl-cli: metering " + home.Path()}));
         system.BringUpLink("ppp0", 4711, "tonline", "/dev/ttyS0");
         ASSERT_TRUE(Shows(out, {"\tstarted\ttonline\t"}));
-        ASSERT_TRUE(Eventually([&] { return FileExists(home.File("Fernzahl.run")); }));
+        // Killed once the checkpoint holds the first unit, which follows the start's checkpoint.
+        ASSERT_TRUE(
+            Eventually([&] { return ReadFile(home.File("Fernzahl.run")).find("Units=1\n") != std::string::npos; }));
         meter.Signal(SIGKILL);
         meter.Wait(std::chrono::seconds(10));
     }
