@@ -2,6 +2,7 @@
 
 #include "cli/CommandOutput.h"
 #include "cli/CommandUsage.h"
+#include "cli/CurrentCounters.h"
 #include "metering/CounterState.h"
 #include "metering/ZaehlerFile.h"
 #include "platform/SystemClock.h"
@@ -17,16 +18,15 @@ constexpr int kOverShare = 1;
 constexpr int kOverLimit = 3;
 constexpr int kUnreadable = 4;
 
-// The monthly counter as stored; nothing spent while the program has stored no counter yet, and
-// nothing at all from a damaged file, which would make any month look within the budget.
-std::optional<CounterState> StoredMonthly(const std::string& directory) {
-    CZaehlerFile file(directory);
-    if (!file.IsWhole() || !file.OpenForReading()) {
+// The monthly counter as it stands, the running connection in it; nothing spent while the program
+// has stored no counter yet, and nothing at all from a damaged file, which would make any month
+// look within the budget.
+std::optional<CounterState> CurrentMonthly(const std::string& directory) {
+    const std::optional<CCurrentCounters> current = CCurrentCounters::Read(directory);
+    if (!current) {
         return std::nullopt;
     }
-    const bool found = file.FindFirst(0, CZaehlerFile::kMonthly);
-    file.Close();
-    return found ? file.State() : CounterState{};
+    return current->counters[CZaehlerFile::kMonthly].value_or(CounterState{});
 }
 
 // Where the month stands, as the exit code tells it; the projection alone changes nothing.
@@ -73,7 +73,7 @@ int RunBudgetCommand(const std::vector<std::string>& words, const CliContext& co
     if (!words.empty() && !json) {
         return WrongUse(context.err, "budget", "unknown word '" + words[0] + "'");
     }
-    const std::optional<CounterState> monthly = StoredMonthly(context.dataDirectory);
+    const std::optional<CounterState> monthly = CurrentMonthly(context.dataDirectory);
     if (!monthly) {
         context.err << "fernzahl-cli: cannot read the counter file " << context.dataDirectory << CZaehlerFile::kFileName
                     << " (missing permission, or damaged)\n";

@@ -110,12 +110,16 @@ fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
     connection and end with 0. Refuses (1) while another meter holds the data folder.
     For a systemd user unit: systemctl --user enable --now fernzahl
 )"},
-    Usage{"status", R"(fernzahl-cli status [--json] [--follow]
+    Usage{"status", R"(fernzahl-cli status [--format text|json|waybar|line] [--json] [--follow]
     The live meter of the data folder, from the program that meters it (Fernzahl or
     fernzahl-cli run) over the session bus: the running connection, its time, units and
-    costs so far, and the counters' costs. --json prints one object; --follow prints a
-    line (with --json an object) whenever it changes, at most once a second, until
-    interrupted. Exits 3 when no meter runs for the folder.
+    costs so far, and the counters' costs. A meter that holds the folder but cannot be
+    asked (no session bus) is named, with what its files say. --json (--format json)
+    prints one object; waybar prints one JSON object for a waybar custom module (text,
+    tooltip, class connected, idle or stopped); line the bar's text alone (polybar,
+    i3blocks, tmux). --follow prints a line whenever it would read otherwise, at most
+    once a second, until interrupted (text becomes line). Exits 3 when no meter runs for
+    the folder; waybar and line print their line then too.
 )"},
     Usage{"phonebook", R"(fernzahl-cli phonebook
     The dial-up entries (pppd peers, NetworkManager dial-up profiles).

@@ -3,6 +3,7 @@
 #include "cli/BudgetCommand.h"
 #include "cli/CommandOutput.h"
 #include "cli/CommandUsage.h"
+#include "cli/CurrentCounters.h"
 #include "cli/JsonText.h"
 #include "metering/ZaehlerFile.h"
 #include "settings/DateTimeText.h"
@@ -55,23 +56,23 @@ int RunCountersCommand(const std::vector<std::string>& words, const CliContext& 
         context.err << "fernzahl-cli: there is no data folder " << context.dataDirectory << '\n';
         return 1;
     }
+    const std::optional<CCurrentCounters> current = CCurrentCounters::Read(context.dataDirectory);
     CZaehlerFile file(context.dataDirectory);
-    if (!file.IsWhole() || !file.OpenForReading()) {
+    if (!current || !file.IsWhole() || !file.OpenForReading()) {
         context.err << "fernzahl-cli: cannot read the counter file " << context.dataDirectory << CZaehlerFile::kFileName
                     << " (missing permission, or damaged)\n";
         return 1;
     }
+    const std::optional<CounterState> discount =
+        file.FindFirst(0, CZaehlerFile::kDiscount) ? std::optional(file.State()) : std::nullopt;
+    file.Close();
     std::string text = json ? "[" : "";
-    CounterState monthly;
     for (uint8_t number = 0; number < 5; ++number) {
-        const std::optional<CounterState> state =
-            file.FindFirst(0, number) ? std::optional(file.State()) : std::nullopt;
-        if (number == CZaehlerFile::kMonthly) {
-            monthly = state.value_or(CounterState{});
-        }
+        const std::optional<CounterState>& state =
+            number == CZaehlerFile::kDiscount ? discount : current->counters[number];
         text += (json && text.size() > 1 ? "," : "") + Line(number, state, json) + (json ? "" : "\n");
     }
-    file.Close();
+    const CounterState monthly = current->counters[CZaehlerFile::kMonthly].value_or(CounterState{});
     if (json) {
         // The budget as the list's last entry: a script that reads the list goes on reading it.
         text += (text.size() > 1 ? ",{" : "{") + std::string("\"counter\":\"budget\",") +

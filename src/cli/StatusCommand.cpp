@@ -2,213 +2,221 @@
 
 #include "cli/CommandOptions.h"
 #include "cli/CommandUsage.h"
+#include "cli/CurrentCounters.h"
 #include "cli/JsonText.h"
+#include "cli/LiveMeter.h"
+#include "cli/StatusLine.h"
 #include "core/QuotedText.h"
-#include "metering/MeterStation.h"
-#include "platform/MeterAdaptor.h"
-#include "platform/MeterBusService.h"
+#include "metering/Checkpoint.h"
+#include "platform/CheckpointFile.h"
 #include "platform/SingleInstance.h"
+#include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
 
 #include <QCoreApplication>
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QTimer>
 
-#include <array>
-#include <cmath>
 #include <optional>
 #include <ostream>
 
 namespace {
 
 const LocaleFacts kPlain{":", ".", 2, ""};
-constexpr int kAskTimeoutMs = 5000;
 constexpr int kFollowIntervalMs = 1000;
 
-// Amounts as the meter sends them, in currency units: one that is no ten-thousandths a CMoney can
-// hold is no meter's figure.
-bool IsAmount(const QVariant& value) {
-    const double tenThousandths = value.toDouble() * 10000.0;
-    return value.metaType() == QMetaType::fromType<double>() && std::isfinite(tenThousandths) &&
-           tenThousandths >= -0x1p63 && tenThousandths < 0x1p63;
-}
+enum class Format { Text, Json, Waybar, Line };
 
-constexpr std::array<const char*, 4> kCounters = {"DailyCosts", "WeeklyCosts", "MonthlyCosts", "TotalCosts"};
-
-// The first property that is missing or not of its kind; nothing when every one is.
-std::optional<std::string> FindImpossibleProperty(const QVariantMap& meter) {
-    const auto is = [&meter](const char* name, QMetaType type) {
-        return meter.value(QString::fromLatin1(name)).metaType() == type;
-    };
-    for (const char* name : {"Connection", "User", "Device", "Tariff", "Started", "DataFolder"}) {
-        if (!is(name, QMetaType::fromType<QString>())) {
-            return name;
-        }
+std::optional<Format> FormatNamed(const std::string& name) {
+    if (name == "text") {
+        return Format::Text;
     }
-    for (const char* name : {"Seconds", "SecondsToNextUnit"}) {
-        if (!is(name, QMetaType::fromType<qulonglong>())) {
-            return name;
-        }
+    if (name == "json") {
+        return Format::Json;
     }
-    if (!is("Units", QMetaType::fromType<uint>())) {
-        return "Units";
+    if (name == "waybar") {
+        return Format::Waybar;
     }
-    if (!is("Connected", QMetaType::fromType<bool>())) {
-        return "Connected";
-    }
-    for (const char* name : {"Costs", kCounters[0], kCounters[1], kCounters[2], kCounters[3]}) {
-        if (!IsAmount(meter.value(QString::fromLatin1(name)))) {
-            return name;
-        }
+    if (name == "line") {
+        return Format::Line;
     }
     return std::nullopt;
 }
 
-// What the folder's name on the bus answered: the meter's properties, or why there are none.
-struct MeterAnswer {
-    std::optional<QVariantMap> meter;
-    std::string problem; // empty when no process owns the name
-    bool operator==(const MeterAnswer&) const = default;
+// What status learnt: the meter's figures, or that none runs and why.
+struct Finding {
+    MeterStatus status;
+    std::string problem;            // why no meter could be read; empty when none runs or one answered
+    std::optional<int> unreachable; // the process of a meter that holds the folder but cannot be asked
 };
 
-// The meter's properties, believed only from the process that holds the folder's lock: any program
-// may own the folder's name on the bus first.
-MeterAnswer ReadMeter(const std::string& dataDirectory) {
-    const std::optional<int> owner = CMeterBusService::FolderNameOwner(dataDirectory);
-    if (!owner) {
-        return {};
+// A meter that cannot be asked (no session bus) is still known by the folder's lock: what it runs
+// is what its checkpoint said last, the counters as its files hold them.
+MeterStatus FromFiles(const std::string& dataDirectory) {
+    MeterStatus status;
+    status.state = MeterStatus::State::Idle;
+    status.dataFolder = dataDirectory;
+    const std::optional<std::string> text = CCheckpointFile(dataDirectory).Read();
+    if (const std::optional<CCheckpoint> checkpoint = text ? CCheckpoint::Parse(*text) : std::nullopt) {
+        const LogEntry& record = checkpoint->record;
+        status.state = MeterStatus::State::Connected;
+        status.connection = record.connectionName;
+        status.device = record.deviceName;
+        status.user = record.userName;
+        status.tariff = record.tariffName;
+        status.started = CDateTimeText().Format(record.start);
+        status.startedIso = record.start.FormatIso();
+        status.seconds = static_cast<uint64_t>(std::max<int64_t>(record.duration.GetTotalSeconds(), 0));
+        status.units = static_cast<uint64_t>(std::max(record.units, 0));
+        status.costs = record.costs;
     }
-    if (!CSingleInstance::HoldsFolder(dataDirectory, *owner)) {
-        return {std::nullopt, "its name on the session bus is owned by " + CSingleInstance::DescribeProcess(*owner) +
-                                  ", which does not hold the data folder"};
+    if (const std::optional<CCurrentCounters> counters = CCurrentCounters::Read(dataDirectory, std::nullopt)) {
+        for (size_t i = 0; i < status.counters.size(); ++i) {
+            status.counters[i] = counters->counters[i].value_or(CounterState{}).costs;
+        }
     }
-    QDBusMessage getAll = QDBusMessage::createMethodCall(
-        CMeterBusService::FolderName(dataDirectory), QString::fromLatin1(CMeterBusService::kMeterPath),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
-    getAll << QString::fromLatin1(CMeterAdaptor::kInterface);
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(getAll, QDBus::Block, kAskTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        return {std::nullopt, "the meter " + CSingleInstance::DescribeProcess(*owner) + " did not answer"};
-    }
-    const QVariantMap meter = qdbus_cast<QVariantMap>(reply.arguments().front());
-    if (const std::optional<std::string> impossible = FindImpossibleProperty(meter)) {
-        return {std::nullopt, "the meter " + CSingleInstance::DescribeProcess(*owner) + " answered a value of " +
-                                  *impossible + " that no meter gives"};
-    }
-    // The folder as the meter names it, through the same conversion to text as this one's.
-    const std::string folder = QString::fromStdString(dataDirectory).toStdString();
-    if (CSingleInstance::FolderKey(meter.value(QStringLiteral("DataFolder")).toString().toStdString()) !=
-        CSingleInstance::FolderKey(folder)) {
-        return {std::nullopt, "the meter " + CSingleInstance::DescribeProcess(*owner) + " meters another folder"};
-    }
-    return {meter, {}};
+    return status;
 }
 
-std::string Amount(const QVariant& value) {
-    return FormatAmount(CMoney(std::llround(value.toDouble() * 10000.0)), kPlain);
+Finding Find(const std::string& dataDirectory) {
+    const CLiveMeter live = CLiveMeter::Ask(dataDirectory);
+    Finding finding;
+    finding.status.dataFolder = dataDirectory;
+    if (live.meter) {
+        finding.status = CLiveMeter::StatusOf(*live.meter);
+        return finding;
+    }
+    finding.problem = live.problem;
+    const std::optional<int> holder = CSingleInstance::FolderHolder(dataDirectory);
+    if (live.problem.empty() && holder) {
+        finding.status = FromFiles(dataDirectory);
+        finding.unreachable = holder;
+    }
+    return finding;
 }
 
-std::string Text(const QVariantMap& meter, const char* name) {
-    return meter.value(QString::fromLatin1(name)).toString().toStdString();
-}
-
-// A name on a line of its own: it must not make lines of its own.
-std::string Name(const QVariantMap& meter, const char* name) {
-    return EscapeForLine(Text(meter, name));
-}
-
-// Seconds come as 64 bits, units as 32: either is read whole.
-qulonglong Number(const QVariantMap& meter, const char* name) {
-    return meter.value(QString::fromLatin1(name)).toULongLong();
-}
-
-std::string StatusJson(const QVariantMap& meter) {
-    const bool connected = meter.value(QStringLiteral("Connected")).toBool();
+std::string StatusJson(const Finding& finding) {
+    const MeterStatus& s = finding.status;
+    if (s.state == MeterStatus::State::Stopped) {
+        return "{\"connected\":false,\"meter\":false,\"dataFolder\":" + JsonString(s.dataFolder) + "}";
+    }
+    const bool connected = s.state == MeterStatus::State::Connected;
     std::string json = "{\"connected\":" + std::string(connected ? "true" : "false");
     if (connected) {
-        json += ",\"connection\":" + JsonString(Text(meter, "Connection")) +
-                ",\"user\":" + JsonString(Text(meter, "User")) + ",\"device\":" + JsonString(Text(meter, "Device")) +
-                ",\"tariff\":" + JsonString(Text(meter, "Tariff")) +
-                ",\"started\":" + JsonString(Text(meter, "Started")) +
-                ",\"seconds\":" + std::to_string(Number(meter, "Seconds")) +
-                ",\"units\":" + std::to_string(Number(meter, "Units")) +
-                ",\"costs\":" + Amount(meter.value(QStringLiteral("Costs"))) +
-                ",\"secondsToNextUnit\":" + std::to_string(Number(meter, "SecondsToNextUnit"));
+        json += ",\"connection\":" + JsonString(s.connection) + ",\"user\":" + JsonString(s.user) +
+                ",\"device\":" + JsonString(s.device) + ",\"tariff\":" + JsonString(s.tariff) +
+                ",\"started\":" + JsonString(s.startedIso) + ",\"seconds\":" + std::to_string(s.seconds) +
+                ",\"units\":" + std::to_string(s.units) + ",\"costs\":" + FormatAmount(s.costs, kPlain) +
+                (s.live ? ",\"secondsToNextUnit\":" + std::to_string(s.secondsToNextUnit) : "");
     }
-    json += ",\"meter\":true,\"counters\":{";
+    json += ",\"meter\":true,\"live\":" + std::string(s.live ? "true" : "false");
+    if (finding.unreachable) {
+        json += ",\"pid\":" + std::to_string(*finding.unreachable);
+    }
+    json += ",\"counters\":{";
     const char* names[] = {"daily", "weekly", "monthly", "total"};
-    for (size_t i = 0; i < kCounters.size(); ++i) {
-        json += std::string(i ? "," : "") + "\"" + names[i] +
-                "\":" + Amount(meter.value(QString::fromLatin1(kCounters[i])));
+    for (size_t i = 0; i < s.counters.size(); ++i) {
+        json += std::string(i ? "," : "") + "\"" + names[i] + "\":" + FormatAmount(s.counters[i], kPlain);
     }
-    return json + "},\"dataFolder\":" + JsonString(Text(meter, "DataFolder")) + "}\n";
+    return json + "},\"dataFolder\":" + JsonString(s.dataFolder) + "}";
 }
 
-std::string StatusText(const QVariantMap& meter) {
+std::string StatusText(const Finding& finding) {
+    const MeterStatus& s = finding.status;
+    const LocaleFacts facts = LocaleFacts::FromCLibrary();
     std::string text;
-    if (meter.value(QStringLiteral("Connected")).toBool()) {
-        text = "Connected:     " + Name(meter, "Connection") + " (" + Name(meter, "Device") + ", " +
-               Name(meter, "User") + ")\nTariff:        " + Name(meter, "Tariff") +
-               "\nStarted:       " + Name(meter, "Started") +
-               "\nTime:          " + FormatDuration(Number(meter, "Seconds") / 86400.0, kPlain) +
-               "\nUnits:         " + std::to_string(Number(meter, "Units")) +
-               "\nCosts:         " + Amount(meter.value(QStringLiteral("Costs"))) +
-               "\nNext unit in:  " + std::to_string(Number(meter, "SecondsToNextUnit")) + " s\n";
+    if (finding.unreachable) {
+        text = "Meter:         " + CSingleInstance::DescribeProcess(*finding.unreachable) +
+               ", which cannot be asked without the session bus; as its files say:\n";
+    }
+    if (s.state == MeterStatus::State::Connected) {
+        text +=
+            "Connected:     " + EscapeForLine(s.connection) + " (" + EscapeForLine(s.device) + ", " +
+            EscapeForLine(s.user) + ")\nTariff:        " + EscapeForLine(s.tariff) + "\nStarted:       " + s.started +
+            "\nTime:          " + FormatDuration(static_cast<double>(s.seconds) / 86400.0, facts) +
+            "\nUnits:         " + std::to_string(s.units) + "\nCosts:         " + FormatAmount(s.costs, facts) + "\n";
+        if (s.live) {
+            text += "Next unit in:  " + std::to_string(s.secondsToNextUnit) + " s\n";
+        }
     } else {
-        text = "Connected:     no\n";
+        text += "Connected:     no\n";
     }
     const char* labels[] = {"Today:         ", "This week:     ", "This month:    ", "Total:         "};
-    for (size_t i = 0; i < kCounters.size(); ++i) {
-        text += labels[i] + Amount(meter.value(QString::fromLatin1(kCounters[i]))) + "\n";
+    for (size_t i = 0; i < s.counters.size(); ++i) {
+        text += labels[i] + FormatAmount(s.counters[i], facts) + "\n";
     }
-    return text + "Data folder:   " + Name(meter, "DataFolder") + "\n";
+    return text + "Data folder:   " + EscapeForLine(s.dataFolder);
 }
 
-std::string NoMeterText(const CliContext& context, bool json) {
-    return json ? "{\"connected\":false,\"meter\":false,\"dataFolder\":" + JsonString(context.dataDirectory) + "}\n"
-                : "No meter runs for " + context.dataDirectory + "\n";
+std::string Show(const Finding& finding, Format format) {
+    switch (format) {
+    case Format::Json:
+        return StatusJson(finding);
+    case Format::Waybar:
+        return WaybarLine(finding.status, LocaleFacts::FromCLibrary());
+    case Format::Line:
+        return StatusBarText(finding.status, LocaleFacts::FromCLibrary());
+    case Format::Text:
+        break;
+    }
+    return StatusText(finding);
 }
 
 } // namespace
 
 int RunStatusCommand(const std::vector<std::string>& words, const CliContext& context) {
     CCommandOptions options;
-    if (!options.Parse(words, {}, {"--json", "--follow"})) {
+    if (!options.Parse(words, {"--format"}, {"--json", "--follow"})) {
         return WrongUse(context.err, "status", options.GetError());
     }
-    const bool json = options.Has("--json");
-    const auto show = [&](const std::optional<QVariantMap>& meter) {
-        const std::string text = meter ? (json ? StatusJson(*meter) : StatusText(*meter)) : NoMeterText(context, json);
-        std::fputs(text.c_str(), context.out);
-        std::fflush(context.out);
+    const bool follow = options.Has("--follow");
+    // Following, text is a line too: a status bar, or a terminal's last line, reads one per change.
+    std::optional<Format> format = options.Has("--json")     ? Format::Json
+                                   : options.Has("--format") ? FormatNamed(options.Get("--format").value_or(""))
+                                   : follow                  ? Format::Line
+                                                             : Format::Text;
+    if (!format) {
+        return WrongUse(context.err, "status",
+                        "unknown format '" + options.Get("--format").value_or("") + "' (text, json, waybar or line)");
+    }
+    const auto write = [&](const std::string& shown) {
+        const std::string line = shown + "\n";
+        return std::fputs(line.c_str(), context.out) >= 0 && std::fflush(context.out) == 0;
     };
     int argc = 1;
     char name[] = "fernzahl-cli";
     char* argv[] = {name, nullptr};
     QCoreApplication application(argc, argv);
-    MeterAnswer answer = ReadMeter(context.dataDirectory);
-    if (!options.Has("--follow")) {
-        if (!answer.meter) {
+    const Finding finding = Find(context.dataDirectory);
+    const bool stopped = finding.status.state == MeterStatus::State::Stopped;
+    if (!follow) {
+        if (stopped) {
             context.err << "fernzahl-cli: no meter runs for " << context.dataDirectory
-                        << (answer.problem.empty() ? " (neither Fernzahl nor fernzahl-cli run, on this session's bus)"
-                                                   : ": " + answer.problem)
+                        << (finding.problem.empty() ? " (neither Fernzahl nor fernzahl-cli run)"
+                                                    : ": " + finding.problem)
                         << '\n';
-            return kNoMeterRuns;
+            // A status bar shows that too, in its own line.
+            if (*format != Format::Waybar && *format != Format::Line) {
+                return kNoMeterRuns;
+            }
         }
-        show(answer.meter);
-        return 0;
+        if (!write(Show(finding, *format))) {
+            return 1; // told where every command's output is checked
+        }
+        return stopped ? kNoMeterRuns : 0;
     }
-    // Asked once a second: a line whenever the answer changed, also when the meter comes or goes.
-    show(answer.meter);
+    // Asked once a second: a line whenever it would read otherwise, also when the meter comes or goes.
+    std::string shown = Show(finding, *format);
+    if (!write(shown)) {
+        return 1;
+    }
     QTimer ask;
     QObject::connect(&ask, &QTimer::timeout, [&] {
-        MeterAnswer now = ReadMeter(context.dataDirectory);
-        if (now != answer) {
-            answer = std::move(now);
-            show(answer.meter);
+        const std::string now = Show(Find(context.dataDirectory), *format);
+        if (now != shown) {
+            shown = now;
+            if (!write(shown)) {
+                QCoreApplication::exit(1); // the bar that read it went away
+            }
         }
     });
     ask.start(kFollowIntervalMs);

@@ -223,15 +223,32 @@ std::string CSingleInstance::DescribeHolder() const {
     return holder ? DescribeProcess(holder->pid) : "another program, through " + m_heldPath;
 }
 
-bool CSingleInstance::HoldsFolder(const std::string& dataDirectory, int pid) {
-    const std::string runtimeLock = LockFilePath(dataDirectory);
-    for (const std::string& path : {runtimeLock, (std::filesystem::path(dataDirectory) / kFallbackName).string()}) {
-        const std::vector<pid_t> holders = path.empty() ? std::vector<pid_t>() : FlockHolders(path);
-        if (pid > 0 && std::find(holders.begin(), holders.end(), pid) != holders.end()) {
-            return true;
+namespace {
+
+// Who holds either lock file of a data directory.
+std::vector<pid_t> FolderLockHolders(const std::string& dataDirectory) {
+    std::vector<pid_t> holders;
+    const std::string runtimeLock = CSingleInstance::LockFilePath(dataDirectory);
+    for (const std::string& path :
+         {runtimeLock, (std::filesystem::path(dataDirectory) / CSingleInstance::kFallbackName).string()}) {
+        if (!path.empty()) {
+            const std::vector<pid_t> more = FlockHolders(path);
+            holders.insert(holders.end(), more.begin(), more.end());
         }
     }
-    return false;
+    return holders;
+}
+
+} // namespace
+
+bool CSingleInstance::HoldsFolder(const std::string& dataDirectory, int pid) {
+    const std::vector<pid_t> holders = FolderLockHolders(dataDirectory);
+    return pid > 0 && std::find(holders.begin(), holders.end(), pid) != holders.end();
+}
+
+std::optional<int> CSingleInstance::FolderHolder(const std::string& dataDirectory) {
+    const std::vector<pid_t> holders = FolderLockHolders(dataDirectory);
+    return holders.empty() ? std::nullopt : std::optional<int>(holders.front());
 }
 
 std::string CSingleInstance::DescribeProcess(int pid) {

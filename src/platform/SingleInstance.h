@@ -48,6 +48,9 @@ public:
     // Whether the process holds the lock of the data directory (either lock file), as the kernel
     // says: the one test of being that folder's meter that no other program can pass.
     static bool HoldsFolder(const std::string& dataDirectory, int pid);
+    // The process that holds the lock of the data directory, as the kernel says: a meter found
+    // without the bus. Nothing when none holds it.
+    static std::optional<int> FolderHolder(const std::string& dataDirectory);
     // Any process for a message: "PROGRAM (process PID)".
     static std::string DescribeProcess(int pid);
     static constexpr const char* kFallbackName = "fernzahl.lock";

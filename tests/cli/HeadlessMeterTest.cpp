@@ -1,6 +1,8 @@
 #include "cli/RunCommand.h"
+#include "metering/ZaehlerFile.h"
 #include "platform/MeterBusService.h"
 #include "platform/SingleInstance.h"
+#include "platform/SystemClock.h"
 #include "support/EnvironmentGuard.h"
 #include "support/FakeSystem.h"
 #include "support/PrivateSessionBus.h"
@@ -124,6 +126,74 @@ TEST_F(HeadlessMeterTest, NamesWithLineBreaksAndTabsStayInTheirFieldInEveryLineO
     ASSERT_EQ(list.exitCode, 0) << list.err;
     EXPECT_NE(list.out.find(escaped), std::string::npos) << list.out;
     EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), 2) << "the heading and one record: " << list.out;
+}
+
+// A cost in a JSON text: the number after the first `"key":` from the position of anchor on.
+std::string JsonNumberAfter(const std::string& json, const std::string& anchor, const std::string& key) {
+    const size_t at = json.find(anchor);
+    const size_t value = at == std::string::npos ? at : json.find("\"" + key + "\":", at);
+    if (value == std::string::npos) {
+        return "(none)";
+    }
+    const size_t begin = value + key.size() + 3;
+    return json.substr(begin, json.find_first_of(",}", begin) - begin);
+}
+
+// While a connection runs, counters and budget count it as the meter does: the same costs as
+// status, and a budget passed by the running connection is passed. Without the bus, status still
+// finds the meter through the folder's lock and says what its files hold.
+TEST_F(HeadlessMeterTest, CountersAndBudgetCountTheRunningConnectionAsStatusDoes) {
+    WriteFile(home.File("fernzahl.ini"),
+              ReadFile(home.File("fernzahl.ini")) + "[Budget]\nLimit=50000\nWarnschwelle=100\n");
+    for (uint8_t counter = CZaehlerFile::kDaily; counter <= CZaehlerFile::kTotal; ++counter) {
+        const CounterState state{CTimeSpan::FromSeconds(60), 1, 1, CMoney(29500 + counter * 10000),
+                                 CSystemClock().Now()};
+        ASSERT_TRUE(CZaehlerFile(home.Path()).WriteCounter(counter, state));
+    }
+    const std::string out = runtime.File("run.out");
+    CChildProcess meter({BinaryPath("fernzahl-cli"), "run"}, env, out);
+    ASSERT_TRUE(Shows(out, "fernzahl-cli: on the session bus as ")) << ReadFile(out);
+    EXPECT_EQ(Cli({"budget"}).exitCode, 0) << "4.95 of 5.00 before the connection";
+    system.BringUpLink("ppp0", 4711, "tonline", "/dev/ttyS0");
+    ASSERT_TRUE(Eventually([&] { return Cli({"status", "--json"}).out.find("\"units\":1,") != std::string::npos; }));
+
+    ProcessResult status;
+    ProcessResult counters;
+    ProcessResult budget;
+    // Compared only where no unit was charged between the looks.
+    ASSERT_TRUE(Eventually([&] {
+        status = Cli({"status", "--json"});
+        counters = Cli({"counters", "--json"});
+        budget = Cli({"budget", "--json"});
+        return Cli({"status", "--json"}).out.substr(0, status.out.find("\"seconds\"")) ==
+               status.out.substr(0, status.out.find("\"seconds\""));
+    }));
+    ASSERT_EQ(counters.exitCode, 0) << counters.err;
+    for (const char* name : {"daily", "weekly", "monthly", "total"}) {
+        EXPECT_EQ(JsonNumberAfter(counters.out, std::string("\"counter\":\"") + name + "\"", "costs"),
+                  JsonNumberAfter(status.out, "\"counters\"", name))
+            << name << "\n"
+            << counters.out << status.out;
+    }
+    EXPECT_EQ(JsonNumberAfter(counters.out, "\"counter\":\"monthly\"", "connections"), "2") << counters.out;
+    EXPECT_EQ(budget.exitCode, 3) << "the running connection passed the limit: " << budget.out;
+    EXPECT_EQ(JsonNumberAfter(budget.out, "{", "spent"), JsonNumberAfter(status.out, "\"counters\"", "monthly"))
+        << budget.out << status.out;
+
+    ProcessEnvironment withoutBus = env;
+    withoutBus.set.erase("DBUS_SESSION_BUS_ADDRESS");
+    withoutBus.unset.push_back("DBUS_SESSION_BUS_ADDRESS");
+    const ProcessResult blind = RunProcess({BinaryPath("fernzahl-cli"), "status"}, withoutBus);
+    EXPECT_EQ(blind.exitCode, 0) << blind.err;
+    EXPECT_NE(
+        blind.out.find("(process " + std::to_string(meter.Pid()) + "), which cannot be asked without the session bus"),
+        std::string::npos)
+        << blind.out;
+    EXPECT_NE(blind.out.find("Connected:     tonline (ttyS0, "), std::string::npos) << blind.out;
+    const ProcessResult bar = RunProcess({BinaryPath("fernzahl-cli"), "status", "--format", "waybar"}, withoutBus);
+    EXPECT_NE(bar.out.find("\"class\":\"connected\""), std::string::npos) << bar.out;
+    meter.Signal(SIGTERM);
+    ASSERT_EQ(meter.Wait(std::chrono::seconds(10)), 0) << ReadFile(out);
 }
 
 // A folder that takes no file would lose every connection: run says so and ends before it meters.

@@ -40,6 +40,7 @@ public:
     // Waits for the end; the exit code, or -1 when it did not end in time (then it is killed).
     int Wait(std::chrono::milliseconds timeout);
     void Signal(int signal);
+    pid_t Pid() const { return m_pid; }
 
 private:
     pid_t m_pid = -1;
