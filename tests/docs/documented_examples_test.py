@@ -6,6 +6,7 @@ Usage: documented_examples_test.py SOURCE_DIR BIN_DIR [--cannot-print]
 
 With --cannot-print (a build without the print layer) the examples that write a PDF are skipped.
 """
+import json
 import os
 import re
 import subprocess
@@ -21,6 +22,8 @@ PROGRAMS = ("fernzahl-cli", "fernzahl", "systemctl", "journalctl", "gdbus")
 # An inline example with a word like FILTER or NAME, or an optional part, shows a usage, and one of
 # two words ("fernzahl-cli meter") names a command: neither is run.
 PLACEHOLDER = re.compile(r"\[|\b[A-Z]{3,}\b")
+# A status bar's recipe: the command inside a bar's configuration, which is no shell command.
+STATUS_BAR_RECIPE = re.compile(r"fernzahl-cli status --format (waybar|line)( --follow)?")
 HEREDOC = re.compile(r"<<-?\s*'?(\w+)'?")
 ASSIGNMENT = re.compile(r"^(\w+=\S*\s+)+")
 
@@ -87,6 +90,59 @@ def readme_examples(text):
     return examples
 
 
+def status_bar_recipes(text):
+    """The status-bar commands in README's indented blocks of configuration, in order."""
+    recipes = []
+    for line in text.splitlines():
+        if line.startswith("    ") and not is_command(line[4:]):
+            recipes.extend(match.group(0) for match in STATUS_BAR_RECIPE.finditer(line))
+    return recipes
+
+
+def check_status_bar_line(recipe, line):
+    """What a bar reads when no meter runs: its one line, as README describes it; None when right."""
+    if recipe.split()[3] == "line":
+        return None if line == "no meter\n" else f"not the line 'no meter': {line!r}"
+    try:
+        shown = json.loads(line)
+    except ValueError:
+        return f"no JSON object: {line!r}"
+    if not line.endswith("}\n") or line.count("\n") != 1:
+        return f"not one line: {line!r}"
+    if shown.get("class") != "stopped" or shown.get("text") != "no meter" or "tooltip" not in shown:
+        return f"not the stopped meter's object: {line!r}"
+    return None
+
+
+def run_status_bar_recipes(recipes, bin_dir):
+    """Each recipe as the bar runs it, on a folder no meter runs for: a single look prints the stopped
+    line and exits with 3; a following one prints it at once and goes on until the bar ends it."""
+    failed = False
+    with tempfile.TemporaryDirectory(prefix="fernzahl-bar-") as root:
+        environment = {key: value for key, value in os.environ.items()
+                       if not key.startswith(("FERNZAHL_", "DBUS_", "XDG_"))}
+        environment.update({"PATH": bin_dir + os.pathsep + environment.get("PATH", "/usr/bin:/bin"),
+                            "HOME": root, "FERNZAHL_HOME": root, "XDG_RUNTIME_DIR": root})
+        for recipe in recipes:
+            bar = subprocess.Popen(["bash", "-c", "exec " + recipe], env=environment, stdout=subprocess.PIPE,
+                                   stderr=subprocess.DEVNULL, text=True)
+            line = bar.stdout.readline()
+            following = "--follow" in recipe
+            try:
+                code = bar.wait(timeout=2 if following else 30)
+            except subprocess.TimeoutExpired:
+                code = None
+            finally:
+                bar.kill()
+                bar.wait()
+            problem = check_status_bar_line(recipe, line)
+            if problem is None and code != (None if following else 3):
+                problem = f"ended with {code}, not {'still running' if following else 3}"
+            print(f"README.md: status bar {'FAILED: ' + problem if problem else 'ran'}: {recipe}")
+            failed = failed or problem is not None
+    return not failed
+
+
 def groff_text(line):
     return (line.replace("\\-", "-").replace("\\(dq", '"').replace("\\e", "\\")
             .replace("\\(aq", "'").replace("\\&", ""))
@@ -143,12 +199,16 @@ def main():
     source_dir, bin_dir = sys.argv[1], os.path.abspath(sys.argv[2])
     can_print = "--cannot-print" not in sys.argv[3:]
     with open(os.path.join(source_dir, "README.md"), encoding="utf-8") as readme:
-        readme_commands = readme_examples(readme.read())
+        readme_text = readme.read()
+    readme_commands = readme_examples(readme_text)
     documents = [("README.md", readme_commands)]
     for page in ("fernzahl-cli.1", "fernzahl.1"):
         with open(os.path.join(source_dir, "docs", "man", page), encoding="utf-8") as manual:
             documents.append((page, manual_examples(manual.read())))
-    failed = False
+    recipes = status_bar_recipes(readme_text)
+    failed = not recipes or not run_status_bar_recipes(recipes, bin_dir)
+    if not recipes:
+        print("README.md: no status-bar recipe")
     # The first example makes the tariff the others use.
     if not readme_commands or not readme_commands[0].startswith("fernzahl-cli tariff import"):
         print("README.md: the first example does not make the tariff Mobil")
