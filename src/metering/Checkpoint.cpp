@@ -109,10 +109,19 @@ std::optional<CounterFigures> ParseAdded(std::string_view text) {
     return f;
 }
 
+// No time in a checkpoint is longer than the meter can time a connection: a counter holding more
+// would be more than a lifetime of connections, and past it a time in days is no longer exact to
+// the second, which the checks below rely on.
+bool IsTimeable(const CTimeSpan& span) {
+    return std::abs(span.GetDays()) <= static_cast<double>(kLongestMeteredSeconds) / 86400.0;
+}
+
 // What no connection can have, read from a damaged or foreign file, would take from the counters
-// once added: fewer than no units, no money or no time, or more of a connection than the record.
+// once added: fewer than no units, no money or no time, more time than the meter can time, or more
+// of a connection than the record.
 bool IsPossible(const CounterFigures& f) {
-    return f.units >= 0 && f.connections >= 0 && f.costs.GetValue() >= 0 && f.duration.GetDays() >= 0;
+    return f.units >= 0 && f.connections >= 0 && f.costs.GetValue() >= 0 && f.duration.GetDays() >= 0 &&
+           IsTimeable(f.duration);
 }
 
 bool IsPossiblePart(const CounterFigures& added, const CounterFigures& whole) {
@@ -173,7 +182,7 @@ std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
         CReader counter(doc, kCounterSections[i]);
         whole = counter.Span("Duration", s.duration) && counter.Number("Units", s.units) &&
                 counter.Number("Connections", s.connections) && counter.Money("Costs", s.costs) &&
-                counter.Date("Reset", s.resetDate);
+                counter.Date("Reset", s.resetDate) && IsTimeable(s.duration);
         std::string addedText;
         const std::optional<CounterFigures> added =
             counter.Text("Added", addedText) ? ParseAdded(addedText) : CounterFigures::Of(c.record);
@@ -186,7 +195,6 @@ std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
 bool CCheckpoint::EndsBy(const CDateTime& now) const {
     // A clock set back an hour (summer time ends) or a little more must not cost a connection.
     constexpr int64_t kClockSetBackSeconds = 86400;
-    const int64_t seconds = record.duration.GetTotalSeconds();
-    return record.start.IsValid() && seconds <= static_cast<int64_t>(kLongestMeteredSeconds) &&
+    return record.start.IsValid() &&
            record.start + record.duration <= now + CTimeSpan::FromSeconds(kClockSetBackSeconds);
 }

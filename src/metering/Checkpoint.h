@@ -26,7 +26,7 @@ struct CCheckpoint {
     std::string ToText() const;
     // Nothing for a text that is not a whole checkpoint of this version (damaged, or another file).
     static std::optional<CCheckpoint> Parse(std::string_view text);
-    // Whether its connection had ended by now, as every connection that was metered has, and lasted
-    // no longer than the meter can time; one that did not comes from a damaged or foreign file.
+    // Whether its connection had ended by now, as every connection that was metered has; one that
+    // ends later comes from a damaged or foreign file.
     bool EndsBy(const CDateTime& now) const;
 };
