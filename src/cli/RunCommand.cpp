@@ -125,6 +125,7 @@ int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& co
     const Services services{clock, context.settings, *strings, sound, GetLoginName()};
     const std::unique_ptr<CConnectionSources> sources = CConnectionSources::FromEnvironment();
     CCheckpointFile checkpoint(context.dataDirectory);
+    sources->AwaitLinksFor(context.dataDirectory);
     CMeterLoop loop(services, sources->DialUp(), sources->ModemLine(), &checkpoint);
     CTerminalFace terminal(loop, context, clock);
     CMeterBusService bus(loop, context.dataDirectory, false);

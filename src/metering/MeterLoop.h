@@ -53,8 +53,10 @@ public:
     void Beat();
     // The rest of a connection's end: its description when asked for, then the automatic export.
     void CompleteEnd(bool askDescription);
-    // At the program's end a running connection is logged and counted as at its end; nobody is
-    // asked unless the user chose to end and is there to answer.
+    // At the program's end a running connection stays in its checkpoint for the next meter, which
+    // goes on with it while its link is up. One that cannot stay (no link to find again, no
+    // checkpoint) is logged and counted as at its end; nobody is asked unless the user chose to end
+    // and is there to answer.
     void EndProgram(bool userPresent);
     // After the options: the tariff, the signals, the watcher and the budget take them up.
     void ReadSettings();

@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, ConnectionStartedWhileThePromptIsOpenKeepsTheWindow) {
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     bool answered = false;
     WhenModalOpens([&](QWidget* modal) {
-        world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+        world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
         WaitUntil([&] { return window.Station().Meter().IsRunning(); });
         modal->findChild<QPushButton*>(QStringLiteral("id1"))->click();
         answered = true;
@@ -196,7 +196,7 @@ TEST_F(MainWindowTest, ShutdownClosesAnOpenPrompt) {
 TEST_F(MainWindowTest, SessionQuestionLeavesTheConnectionRunningAndTheEndLogsIt) {
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     window.FollowSession(*qApp);
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     auto* session = qApp->findChild<QSessionManager*>();
     ASSERT_NE(session, nullptr);
@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, CheckpointThatCannotBeWrittenIsTold) {
         told = qobject_cast<QMessageBox*>(modal)->text();
         qobject_cast<QMessageBox*>(modal)->accept();
     });
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return !told.isEmpty(); }));
     EXPECT_TRUE(told.contains(QString::fromStdString(world.dir.File("Fernzahl.run")))) << told.toStdString();
     EXPECT_TRUE(window.Station().Meter().IsRunning());
@@ -230,7 +230,7 @@ TEST_F(MainWindowTest, CheckpointThatCannotBeWrittenIsTold) {
 // read) waits in its box while the meter goes on: a connection coming up meanwhile is metered.
 TEST_F(MainWindowTest, ReportOfTheStartHoldsUpNoMetering) {
     WriteFile(world.dir.File("Fernzahl.run"), "not a checkpoint");
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     const CFernzahlDlg* started = nullptr;
     bool meteredWhileOpen = false;
     WhenModalOpens([&](QWidget* modal) {
@@ -244,7 +244,7 @@ TEST_F(MainWindowTest, ReportOfTheStartHoldsUpNoMetering) {
 
 TEST_F(MainWindowTest, ExitWhileMeteringAsksAndLogsOnlyOnYes) {
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     WhenModalOpens([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click(); });
     window.OnCommand(CFernzahlDlg::kExit);
@@ -269,7 +269,7 @@ TEST_F(MainWindowTest, TooltipShowsAtMostItsFirst63Characters) {
 TEST_F(MainWindowTest, TooltipFollowsTheRunAndKeepsTheLastCounter) {
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     EXPECT_EQ(window.Tooltip().toStdString(), world.library.Strings().Get(174));
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     const std::string running = window.Tooltip().toStdString();
     EXPECT_NE(running.find("00:00:0"), std::string::npos) << running;
@@ -327,7 +327,7 @@ TEST_F(MainWindowTest, BudgetPassedIsWarnedOfOnceAndTheMonthlyCounterShowsWhatIs
 
 TEST_F(MainWindowTest, ResettingACounterAsksFirst) {
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     world.dialUp.links.clear();
     ASSERT_TRUE(WaitUntil([&] { return !window.Station().Meter().IsRunning(); }));
