@@ -23,6 +23,9 @@ CMeterLoop::CMeterLoop(const Services& services, DialUpSource& dialUp, ModemLine
 }
 
 void CMeterLoop::ReportStart() {
+    if (m_station.Meter().IsRunning()) {
+        Tell([](MeterObserver& o) { o.OnConnectionResumed(); });
+    }
     ReportRecovery();
     CheckBudget();
 }

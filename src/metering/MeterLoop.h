@@ -48,7 +48,8 @@ public:
     // beat goes on meanwhile) and then calls CompleteEnd; without one, the record keeps its name.
     void SetDescriptionAsker(std::function<void()> askLater) { m_askLater = std::move(askLater); }
 
-    // Tells the observers what the start found: the last run's connection, a budget warning due.
+    // Tells the observers what the start found: the last run's connection, resumed or recovered, a
+    // budget warning due.
     void ReportStart();
     void Beat();
     // The rest of a connection's end: its description when asked for, then the automatic export.

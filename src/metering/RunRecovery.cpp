@@ -165,9 +165,10 @@ std::optional<CCheckpoint> CRunRecovery::FindResumable(CheckpointStore& store, c
                                                        const CDateTime& now, uint64_t nowTick,
                                                        const std::function<bool(const std::string&)>& isLinkUp) {
     const std::optional<CCheckpoint> checkpoint = CCheckpoint::Parse(store.Read().value_or(""));
+    // Its time reaches into the second in which its last unit began, which may not be over yet.
     const auto metered = [&](const CCheckpoint::Run& run) {
         const uint64_t seconds = static_cast<uint64_t>(checkpoint->record.duration.GetTotalSeconds());
-        return run.startTick <= nowTick && seconds <= (nowTick - run.startTick) / 1000;
+        return run.startTick <= nowTick && seconds <= (nowTick - run.startTick) / 1000 + 1;
     };
     if (!checkpoint || !checkpoint->run || !checkpoint->EndsBy(now) || !metered(*checkpoint->run) ||
         !isLinkUp(checkpoint->run->link) || IsLogged(programDirectory, checkpoint->record)) {
