@@ -80,7 +80,7 @@ CounterState StoredCounter(const std::string& directory, uint8_t number) {
     return file.State();
 }
 
-// The 9 s call: one unit of 0.12, once, however the meter was stopped in between.
+// A 9 s call across a stop: one unit of 0.12, once, however the meter was stopped in between.
 TEST(Resume, StoppedOrKilledMeterGoesOnWithTheSameLinkAsOneConnection) {
     for (const bool killed : {false, true}) {
         Machine machine(CDateTime::FromDate(2026, 12, 7, 10, 0, 0));
