@@ -60,10 +60,10 @@
     </message>
     <message>
       <source>Do you really want to quit Fernzahl?
-A connection that is running now will be logged and no longer metered.</source>
+A connection that is running now is metered on by the next start of Fernzahl, with the time between, as long as it is still up then; otherwise it is logged as ended when last seen.</source>
       <comment>121</comment>
       <translation>Möchten Sie Fernzahl wirklich beenden?
-Eine jetzt laufende Verbindung wird protokolliert und nicht mehr gezählt.</translation>
+Eine jetzt laufende Verbindung zählt der nächste Start von Fernzahl samt der Zeit dazwischen weiter, solange sie dann noch besteht; sonst wird sie protokolliert, als zuletzt gesehen beendet.</translation>
     </message>
     <message>
       <source>The settings file %1 is damaged: line %2 cannot be read. Fernzahl uses the default settings; the damaged file has been kept as %3.</source>

@@ -162,6 +162,7 @@ void CFernzahlApp::RunMainWindow(CTerminationSignals& termination) {
     CSystemClock clock;
     CCanberraSoundPlayer sound;
     const Services services{clock, *m_settings, m_resources.Strings(), sound, GetLoginName()};
+    sources->AwaitLinksFor(m_settings->GetProgramDirectory());
     CFernzahlDlg window(services, sources->DialUp(), sources->DialUp(), sources->ModemLine());
     m_accelerators.SetMainWindow([&window](unsigned command) { window.OnCommand(command); });
     installEventFilter(&m_accelerators);

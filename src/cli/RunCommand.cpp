@@ -36,13 +36,8 @@ public:
         : m_loop(loop), m_context(context), m_clock(clock),
           m_notifications(QStringLiteral("Fernzahl"), QStringLiteral("org.fernzahl.Fernzahl")) {}
 
-    void OnConnectionStarted() override {
-        const MeterReading reading = m_loop.Reading();
-        std::fprintf(m_context.out, "%s\tstarted\t%s\t%s\t%s\n", m_clock.Now().FormatIso().c_str(),
-                     EscapeForLine(reading.connection).c_str(), EscapeForLine(reading.device).c_str(),
-                     EscapeForLine(reading.tariff).c_str());
-        std::fflush(m_context.out);
-    }
+    void OnConnectionStarted() override { PrintRunning("started"); }
+    void OnConnectionResumed() override { PrintRunning("resumed"); }
     void OnConnectionEnded(const LogEntry& ended) override {
         std::fprintf(m_context.out, "%s\tended\t%s\t%s\t%s\t%lld\t%d\t%s\n", m_clock.Now().FormatIso().c_str(),
                      EscapeForLine(ended.connectionName).c_str(), EscapeForLine(ended.deviceName).c_str(),
@@ -61,6 +56,14 @@ public:
     void FlushNotices() { m_notifications.Flush(); }
 
 private:
+    void PrintRunning(const char* what) {
+        const MeterReading reading = m_loop.Reading();
+        std::fprintf(m_context.out, "%s\t%s\t%s\t%s\t%s\n", m_clock.Now().FormatIso().c_str(), what,
+                     EscapeForLine(reading.connection).c_str(), EscapeForLine(reading.device).c_str(),
+                     EscapeForLine(reading.tariff).c_str());
+        std::fflush(m_context.out);
+    }
+
     const CMeterLoop& m_loop;
     const CliContext& m_context;
     const Clock& m_clock;
@@ -125,6 +128,7 @@ int RunHeadlessMeter(const std::vector<std::string>& words, const CliContext& co
     const Services services{clock, context.settings, *strings, sound, GetLoginName()};
     const std::unique_ptr<CConnectionSources> sources = CConnectionSources::FromEnvironment();
     CCheckpointFile checkpoint(context.dataDirectory);
+    sources->AwaitLinksFor(context.dataDirectory);
     CMeterLoop loop(services, sources->DialUp(), sources->ModemLine(), &checkpoint);
     CTerminalFace terminal(loop, context, clock);
     CMeterBusService bus(loop, context.dataDirectory, false);

@@ -10,6 +10,10 @@ struct DialUpLink {
     std::string name;          // the entry's name, as the assignment of tariffs knows it
     std::string device;        // the device that carries it
     std::string interfaceName; // the network interface (ppp0), to tell one link seen twice
+    // What tells this link from any other, one that comes up later included (pppd's pid and its
+    // interface, NetworkManager's active connection): a meter that finds it again goes on with the
+    // connection an earlier one left. Empty when nothing can tell it.
+    std::string identity;
 };
 
 // Where the watcher learns which dial-up connections are up.

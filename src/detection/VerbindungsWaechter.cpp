@@ -13,6 +13,7 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -71,6 +72,29 @@ void CVerbindungsWaechter::PollDialUp() {
     m_state = kDialUp;
     m_deviceName = links->back().device;
     m_connectionName = links->back().name;
+    m_linkIdentity = links->back().identity;
+}
+
+std::string CVerbindungsWaechter::GetLinkIdentity() const {
+    if (m_state == kModemLine) {
+        return ModemLineIdentity();
+    }
+    return m_state == kDialUp ? m_linkIdentity : std::string();
+}
+
+bool CVerbindungsWaechter::IsLinkUp(const std::string& identity) {
+    if (m_modemMonitoring && !m_modemDevice.empty() && identity == ModemLineIdentity()) {
+        return m_modem.Read(m_modemDevice).status == ModemLine::Status::kCarrier;
+    }
+    const std::optional<std::vector<DialUpLink>> links = m_dialUpMonitoring ? m_dialUp.ActiveLinks() : std::nullopt;
+    return !identity.empty() && links &&
+           std::any_of(links->begin(), links->end(), [&](const DialUpLink& link) { return link.identity == identity; });
+}
+
+void CVerbindungsWaechter::ContinueLink(const std::string& identity) {
+    const bool modemLine = identity == ModemLineIdentity();
+    m_state = modemLine ? kModemLine : kDialUp;
+    m_linkIdentity = modemLine ? std::string() : identity;
 }
 
 void CVerbindungsWaechter::PollModemLine() {

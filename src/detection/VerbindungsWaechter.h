@@ -33,6 +33,15 @@ public:
     int GetStartOffset() const;
     const std::string& GetConnectionName() const { return m_connectionName; }
     const std::string& GetDeviceName() const { return m_deviceName; }
+    // What tells the present connection's link from others (DialUpLink::identity; the modem line by
+    // its device); empty when nothing can.
+    std::string GetLinkIdentity() const;
+    // Whether a link of that identity is up now, asked of the sources at once (a connection that a
+    // stopped meter left on it may be resumed).
+    bool IsLinkUp(const std::string& identity);
+    // The connection on that link is metered already: the next poll that finds it up sees no start,
+    // and one that does not sees its end.
+    void ContinueLink(const std::string& identity);
     // The tariff file assigned to the present connection, or the default tariff file.
     std::string GetTariffFile() const;
     // The name the present connection's tariff is logged under.
@@ -65,6 +74,7 @@ private:
     void PollDialUp();
     void PollModemLine();
     void NoteProblem(const std::string& group);
+    std::string ModemLineIdentity() const { return "modem " + m_modemDevice; }
 
     const Services& m_services;
     DialUpSource& m_dialUp;
@@ -80,5 +90,6 @@ private:
     int m_tolerance = 4;
     std::string m_connectionName;
     std::string m_deviceName;
+    std::string m_linkIdentity; // of the dial-up link that gives the names
     int m_state = kNone;
 };

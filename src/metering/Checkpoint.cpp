@@ -10,6 +10,7 @@
 namespace {
 
 constexpr const char* kSection = "Checkpoint";
+constexpr const char* kRunSection = "Run";
 constexpr uint32_t kVersion = 1;
 constexpr std::array<const char*, 4> kCounterSections = {"Daily", "Weekly", "Monthly", "Total"};
 
@@ -51,6 +52,12 @@ public:
     bool Date(const char* name, CDateTime& out) { return Parsed<double>(name, out); }
     bool Span(const char* name, CTimeSpan& out) { return Parsed<double>(name, out); }
     bool Money(const char* name, CMoney& out) { return Parsed<int64_t>(name, out); }
+    bool Tick(const char* name, uint64_t& out) {
+        std::string text;
+        return Text(name, text) && !text.empty() &&
+               std::from_chars(text.data(), text.data() + text.size(), out).ptr == text.data() + text.size();
+    }
+    bool Has(const char* name) const { return m_doc.Find(m_section, name) != nullptr; }
 
 private:
     template <class Use> bool Get(const char* name, SettingValue::Kind kind, Use use) {
@@ -130,6 +137,32 @@ bool IsPossiblePart(const CounterFigures& added, const CounterFigures& whole) {
            added.duration.GetTotalSeconds() <= whole.duration.GetTotalSeconds();
 }
 
+// A checkpoint without a link (an older one, or of a connection on no link) has no run; one whose
+// run is there but not whole is damaged.
+bool ParseRun(const CIniDocument& doc, CCheckpoint& c) {
+    CReader r(doc, kRunSection);
+    if (!r.Has("Link")) {
+        return true;
+    }
+    CCheckpoint::Run run;
+    int32_t unitEnd = 0;
+    int32_t initialPeriod = 0;
+    const bool whole = r.Text("Link", run.link) && r.Text("TariffFile", run.tariffFile) && r.Text("Name", run.name) &&
+                       r.Tick("StartTick", run.startTick) && r.Number("UnitEnd", unitEnd) &&
+                       r.Number("LastUnit", run.lastUnit) && r.Money("Credit", run.credit) &&
+                       r.Number("InitialPeriod", initialPeriod);
+    run.unitEnd = static_cast<uint32_t>(unitEnd);
+    run.initialPeriod = static_cast<uint32_t>(initialPeriod);
+    const int64_t seconds = c.record.duration.GetTotalSeconds();
+    // A unit begins within the connection's time, and the next one is due after it.
+    if (!whole || run.link.empty() || run.lastUnit < -1 || run.lastUnit > seconds ||
+        static_cast<int64_t>(run.unitEnd) <= run.lastUnit) {
+        return false;
+    }
+    c.run = std::move(run);
+    return true;
+}
+
 } // namespace
 
 std::string CCheckpoint::ToText() const {
@@ -148,6 +181,16 @@ std::string CCheckpoint::ToText() const {
     set(kSection, "Device", text(record.deviceName));
     set(kSection, "User", text(record.userName));
     set(kSection, "Tariff", text(record.tariffName));
+    if (run) {
+        set(kRunSection, "Link", text(run->link));
+        set(kRunSection, "TariffFile", text(run->tariffFile));
+        set(kRunSection, "Name", text(run->name));
+        set(kRunSection, "StartTick", text(std::to_string(run->startTick)));
+        set(kRunSection, "UnitEnd", SettingValue::Number(run->unitEnd));
+        set(kRunSection, "LastUnit", number(run->lastUnit));
+        set(kRunSection, "Credit", text(WithStatus(run->credit.GetStatus(), run->credit.GetValue())));
+        set(kRunSection, "InitialPeriod", SettingValue::Number(run->initialPeriod));
+    }
     for (size_t i = 0; i < counters.size(); ++i) {
         const CounterState& c = counters[i];
         const char* section = kCounterSections[i];
@@ -189,7 +232,7 @@ std::optional<CCheckpoint> CCheckpoint::Parse(std::string_view text) {
         whole = whole && added && IsPossiblePart(*added, CounterFigures::Of(c.record));
         c.saved[i] = s.Less(added.value_or(CounterFigures{}));
     }
-    return whole ? std::optional(c) : std::nullopt;
+    return whole && ParseRun(doc, c) ? std::optional(c) : std::nullopt;
 }
 
 bool CCheckpoint::EndsBy(const CDateTime& now) const {

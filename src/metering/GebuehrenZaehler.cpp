@@ -33,6 +33,19 @@ void CGebuehrenZaehler::ChargeMinimum() {
     }
 }
 
+void CGebuehrenZaehler::Continue(uint64_t startTick, int32_t units, CMoney costs, CMoney credit,
+                                 std::optional<uint64_t> lastUnitTick) {
+    BeginTiming(startTick);
+    // A unit that began before this counter's start (a reset while it ran) is none of its own.
+    if (lastUnitTick && *lastUnitTick >= startTick) {
+        m_lastUnitTick = lastUnitTick;
+    }
+    m_running = true;
+    m_units += units;
+    m_costs += costs;
+    m_credit = credit;
+}
+
 void CGebuehrenZaehler::Stop() {
     m_running = false;
     m_duration = CTimeSpan::FromSeconds(GetMeteredSeconds());

@@ -24,6 +24,9 @@ public:
     void SetMeter(const InitialPeriodSource* meter) { m_meter = meter; }
     void Start(uint64_t startTick);
     void Stop();
+    // Goes on with a connection that an earlier meter timed from startTick: adds the units and costs
+    // it had reached, and takes what was left of its minimum charge and when its last unit began.
+    void Continue(uint64_t startTick, int32_t units, CMoney costs, CMoney credit, std::optional<uint64_t> lastUnitTick);
     // Charges the unit that began at beganTick (now, or a little before when the beat was late), at
     // the tariff's present price.
     void AddUnit(uint64_t beganTick);
@@ -33,6 +36,8 @@ public:
     CTimeSpan GetDuration() const { return m_duration; }
     bool IsCounting() const { return m_running; }
     uint64_t GetStartTick() const { return m_startTick; }
+    CMoney GetCredit() const { return m_credit; }
+    std::optional<uint64_t> GetLastUnitTick() const { return m_lastUnitTick; }
     // Whole seconds since the start: what the next unit waits for.
     uint64_t GetElapsedSeconds() const;
     // The time the connection is logged and counted with: the whole seconds since the start, but

@@ -14,10 +14,18 @@
 #include "tariffs/TariffLimits.h"
 
 CMeterLoop::CMeterLoop(const Services& services, DialUpSource& dialUp, ModemLine& modem, CheckpointStore* checkpoints)
-    : m_services(services), m_watcher(services, dialUp, modem), m_station(services, checkpoints),
-      m_checkpoints(checkpoints) {}
+    : m_services(services), m_watcher(services, dialUp, modem),
+      m_station(services, checkpoints, [this](const std::string& link) { return m_watcher.IsLinkUp(link); }),
+      m_checkpoints(checkpoints) {
+    if (m_station.Meter().IsRunning()) {
+        m_watcher.ContinueLink(m_station.GetLink()); // resumed: its end is the next edge
+    }
+}
 
 void CMeterLoop::ReportStart() {
+    if (m_station.Meter().IsRunning()) {
+        Tell([](MeterObserver& o) { o.OnConnectionResumed(); });
+    }
     ReportRecovery();
     CheckBudget();
 }
@@ -58,7 +66,7 @@ void CMeterLoop::Beat() {
 
 void CMeterLoop::StartConnection() {
     m_station.StartConnection(m_watcher.GetStartOffset(), m_watcher.GetTariffFile(), m_watcher.GetDeviceName(),
-                              m_watcher.GetConnectionName(), m_watcher.GetTariffName());
+                              m_watcher.GetConnectionName(), m_watcher.GetTariffName(), m_watcher.GetLinkIdentity());
     CheckBudget(); // the minimum charge counts from the start
     Tell([](MeterObserver& o) { o.OnConnectionStarted(); });
     if (m_services.settings.Read(Setting::kNotifyStart) != 0) {
@@ -97,10 +105,11 @@ void CMeterLoop::CompleteEnd(bool askDescription) {
     }
 }
 
-// A record that waits for room gets a last try; one that still cannot be written is lost with the
-// program, and the user is told which, to note it down.
+// A connection whose link is up stays in its checkpoint: the next meter goes on with it, or logs
+// it once the link is gone. A record that waits for room gets a last try; one that still cannot be
+// written is lost with the program, and the user is told which, to note it down.
 void CMeterLoop::EndProgram(bool userPresent) {
-    if (m_station.Meter().IsRunning()) {
+    if (m_station.Meter().IsRunning() && !m_station.LeaveConnection()) {
         EndConnection(userPresent ? Ask::Now : Ask::Never);
     }
     if (m_station.RetryUnlogged(true)) {

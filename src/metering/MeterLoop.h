@@ -48,13 +48,16 @@ public:
     // beat goes on meanwhile) and then calls CompleteEnd; without one, the record keeps its name.
     void SetDescriptionAsker(std::function<void()> askLater) { m_askLater = std::move(askLater); }
 
-    // Tells the observers what the start found: the last run's connection, a budget warning due.
+    // Tells the observers what the start found: the last run's connection, resumed or recovered, a
+    // budget warning due.
     void ReportStart();
     void Beat();
     // The rest of a connection's end: its description when asked for, then the automatic export.
     void CompleteEnd(bool askDescription);
-    // At the program's end a running connection is logged and counted as at its end; nobody is
-    // asked unless the user chose to end and is there to answer.
+    // At the program's end a running connection stays in its checkpoint for the next meter, which
+    // goes on with it while its link is up. One that cannot stay (no link to find again, no
+    // checkpoint) is logged and counted as at its end; nobody is asked unless the user chose to end
+    // and is there to answer.
     void EndProgram(bool userPresent);
     // After the options: the tariff, the signals, the watcher and the budget take them up.
     void ReadSettings();

@@ -28,6 +28,9 @@ class MeterObserver {
 public:
     virtual ~MeterObserver() = default;
     virtual void OnConnectionStarted() {}
+    // A connection that a stopped meter left on a link still up, gone on with from this meter's
+    // start; to most faces, a start that is not told as one.
+    virtual void OnConnectionResumed() { OnConnectionStarted(); }
     // Every beat while a connection is metered, with the units charged in it (mostly none).
     virtual void OnMetering(int /*unitsCharged*/) {}
     // The connection as it was logged, or as it was to be when the log could not take it.

@@ -7,17 +7,24 @@
 #include "tariffs/RabattZaehler.h"
 
 #include <algorithm>
+#include <utility>
 
-CMeterStation::CMeterStation(const Services& services, CheckpointStore* checkpoints)
-    : m_services(services), m_tariff(services.clock, services.settings.GetProgramDirectory()),
-      m_meter(m_tariff, services),
+CMeterStation::CMeterStation(const Services& services, CheckpointStore* checkpoints,
+                             const std::function<bool(const std::string&)>& isLinkUp)
+    : m_clock(services.clock), m_services{m_clock, services.settings, services.strings, services.sound,
+                                          services.userName},
+      m_tariff(m_clock, services.settings.GetProgramDirectory()), m_meter(m_tariff, m_services),
+      m_left(checkpoints && isLinkUp
+                 ? CRunRecovery::FindResumable(*checkpoints, services.settings.GetProgramDirectory(),
+                                               services.clock.Now(), services.clock.GetTickCount(), isLinkUp)
+                 : std::nullopt),
       m_recovery(checkpoints ? CRunRecovery::Recover(*checkpoints, services.settings.GetProgramDirectory(),
-                                                     services.clock.Now())
+                                                     services.clock.Now(), m_left.has_value())
                              : std::vector<CRunRecovery::Result>{}),
-      m_counters{CSummenZaehler(kDaily, CSummenZaehler::ResetMode::Daily, m_tariff, services),
-                 CSummenZaehler(kWeekly, CSummenZaehler::ResetMode::Weekly, m_tariff, services),
-                 CSummenZaehler(kMonthly, CSummenZaehler::ResetMode::Monthly, m_tariff, services),
-                 CSummenZaehler(kTotal, CSummenZaehler::ResetMode::Never, m_tariff, services)} {
+      m_counters{CSummenZaehler(kDaily, CSummenZaehler::ResetMode::Daily, m_tariff, m_services),
+                 CSummenZaehler(kWeekly, CSummenZaehler::ResetMode::Weekly, m_tariff, m_services),
+                 CSummenZaehler(kMonthly, CSummenZaehler::ResetMode::Monthly, m_tariff, m_services),
+                 CSummenZaehler(kTotal, CSummenZaehler::ResetMode::Never, m_tariff, m_services)} {
     m_tariff.SetMeter(&m_meter);
     for (CSummenZaehler& counter : m_counters) {
         counter.SetMeter(&m_meter);
@@ -29,6 +36,26 @@ CMeterStation::CMeterStation(const Services& services, CheckpointStore* checkpoi
     }
     if (checkpoints != nullptr) {
         m_checkpoints = std::make_unique<CCheckpointWriter>(*checkpoints);
+    }
+    if (m_left) {
+        ResumeConnection(*std::exchange(m_left, std::nullopt));
+    }
+}
+
+// Each counter goes on from what it holds now with what the connection had added to it; a counter
+// reset while the connection ran times it from the reset on. The units due since are charged at
+// the next ChargeDueUnits, each at its own moment.
+void CMeterStation::ResumeConnection(const CCheckpoint& left) {
+    const CCheckpoint::Run& run = *left.run;
+    m_link = run.link;
+    m_tariff.SetFileName(run.tariffFile);
+    m_meter.ContinueRun(left.record, run);
+    const int64_t seconds = left.record.duration.GetTotalSeconds();
+    for (size_t i = 0; i < m_counters.size(); ++i) {
+        const CounterFigures added = left.counters[i].Since(left.saved[i]);
+        const int64_t notCounted = std::clamp<int64_t>(seconds - added.duration.GetTotalSeconds(), 0, seconds);
+        m_counters[i].ContinueConnection(run.startTick + static_cast<uint64_t>(notCounted) * 1000, added, run.credit,
+                                         m_meter.GetConnection().GetLastUnitTick());
     }
 }
 
@@ -49,7 +76,9 @@ bool CMeterStation::CheckNewDay() {
 }
 
 void CMeterStation::StartConnection(int offsetSeconds, const std::string& tariffFile, const std::string& deviceName,
-                                    const std::string& connectionName, const std::string& tariffName) {
+                                    const std::string& connectionName, const std::string& tariffName,
+                                    const std::string& link) {
+    m_link = link;
     m_tariff.SetFileName(tariffFile);
     const int lead = LeadAfterLastEnd(offsetSeconds);
     const uint64_t startTick = m_services.clock.GetTickCount() - static_cast<uint64_t>(lead) * 1000u;
@@ -73,11 +102,13 @@ int CMeterStation::LeadAfterLastEnd(int offsetSeconds) const {
 int CMeterStation::ChargeDueUnits(const std::function<void()>& onUnit) {
     int charged = 0;
     while (m_meter.IsRunning() && m_meter.GetElapsedSeconds() >= m_meter.GetUnitEnd()) {
+        m_clock.HoldAt(m_meter.GetConnection().GetStartTick() + m_meter.GetUnitEnd() * 1000);
         m_tariff.CountUnit();
         const uint64_t began = m_meter.NextUnit();
         for (CSummenZaehler& counter : m_counters) {
             counter.AddUnit(began);
         }
+        m_clock.Release();
         ++charged;
         if (onUnit) {
             onUnit();
@@ -190,9 +221,26 @@ void CMeterStation::SaveState() {
     KeepCheckpoint(true);
 }
 
+bool CMeterStation::LeaveConnection() {
+    return !m_link.empty() && !KeepCheckpoint(true).empty() && !m_checkpoints->HasFailed();
+}
+
 std::string CMeterStation::CheckpointText() const {
     CCheckpoint checkpoint;
     checkpoint.record = m_meter.MakeLogEntry();
+    if (!m_link.empty()) {
+        const CVerbindungsZaehler& connection = m_meter.GetConnection();
+        const uint64_t start = connection.GetStartTick();
+        const std::optional<uint64_t> lastUnit = connection.GetLastUnitTick();
+        checkpoint.run = CCheckpoint::Run{m_link,
+                                          m_tariff.GetFileName(),
+                                          connection.connectionName,
+                                          start,
+                                          static_cast<uint32_t>(m_meter.GetUnitEnd()),
+                                          lastUnit ? static_cast<int32_t>((*lastUnit - start) / 1000) : -1,
+                                          connection.GetCredit(),
+                                          m_meter.GetInitialPeriod()};
+    }
     for (size_t i = 0; i < m_counters.size(); ++i) {
         checkpoint.counters[i] = m_counters[i].GetStateAtEnd();
         checkpoint.saved[i] = m_counters[i].GetSavedState();

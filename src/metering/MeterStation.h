@@ -2,6 +2,7 @@
 
 #include "core/Services.h"
 #include "metering/CheckpointWriter.h"
+#include "metering/MomentClock.h"
 #include "metering/RunRecovery.h"
 #include "metering/SummenZaehler.h"
 #include "metering/Zaehlwerk.h"
@@ -22,7 +23,8 @@ class CheckpointStore;
 // Given a checkpoint store (the desktop program's data directory), the station keeps a checkpoint
 // of the running connection: at its start, at every charged unit, at least every 30 seconds and
 // after a counter reset; and before it loads the counters, it logs and counts a connection that
-// the last run of the program left behind.
+// the last run of the program left behind, unless that connection's link is still up: then it goes
+// on with it, one connection in one record, charging the units due since unit by unit.
 class CMeterStation {
 public:
     enum Counter { kDaily = 0, kWeekly, kMonthly, kTotal };
@@ -31,7 +33,9 @@ public:
     enum class EndStep { CheckpointWritten, DailyCounterSaved, CountersSaved, Logged };
     static constexpr uint32_t kCheckpointIntervalMs = 30000;
 
-    explicit CMeterStation(const Services& services, CheckpointStore* checkpoints = nullptr);
+    // isLinkUp tells whether the link of a connection left behind is still up.
+    explicit CMeterStation(const Services& services, CheckpointStore* checkpoints = nullptr,
+                           const std::function<bool(const std::string&)>& isLinkUp = {});
     CMeterStation(const CMeterStation&) = delete;
     CMeterStation& operator=(const CMeterStation&) = delete;
 
@@ -47,9 +51,13 @@ public:
     // when their period is over (unless the counters are reset only at program start). True when so.
     bool CheckNewDay();
     // A connection was detected offsetSeconds after it is taken to have started; but it starts no
-    // earlier than the last connection this station ended.
+    // earlier than the last connection this station ended. The link it runs on, when it can be told
+    // from others, lets a later meter go on with it.
     void StartConnection(int offsetSeconds, const std::string& tariffFile, const std::string& deviceName,
-                         const std::string& connectionName, const std::string& tariffName);
+                         const std::string& connectionName, const std::string& tariffName,
+                         const std::string& link = {});
+    // The link of the running connection (empty when none, or it cannot be told from others).
+    const std::string& GetLink() const { return m_link; }
     // Charges every unit that has fallen due, each at the rate of this moment; calls onUnit after each.
     // Keeps the checkpoint after a charged unit, or when the last one is 30 seconds old.
     int ChargeDueUnits(const std::function<void()>& onUnit = {});
@@ -78,11 +86,16 @@ public:
     void ResetCounter(Counter counter);
     // Writes the running connection's checkpoint now (the session may be about to end).
     void SaveState();
+    // At the program's end while the link is up: the connection stays in its checkpoint, for the next
+    // meter to go on with, or to log once the link is gone. False when it cannot stay (its link cannot
+    // be found again, or the checkpoint could not be written): it must be ended now.
+    bool LeaveConnection();
     // Whether the last checkpoint could not be written.
     bool HasCheckpointFailed() const { return m_checkpoints && m_checkpoints->HasFailed(); }
     void SetEndStepHook(std::function<void(EndStep)> hook) { m_endStepHook = std::move(hook); }
 
 private:
+    void ResumeConnection(const CCheckpoint& left);
     // The lead time, cut to the time since the last connection's logged end.
     int LeadAfterLastEnd(int offsetSeconds) const;
     std::string CheckpointText() const;
@@ -94,13 +107,16 @@ private:
     // counted, and a save would have the next start count it again from its older checkpoint.
     void HoldCounters(bool held);
 
-    const Services& m_services;
+    CMomentClock m_clock;
+    Services m_services; // on m_clock
     CTarif m_tariff;
     CZaehlwerk m_meter;
+    std::optional<CCheckpoint> m_left;            // a connection left behind on a link still up, until resumed
     std::vector<CRunRecovery::Result> m_recovery; // before the counters, which then load what it stored
     std::array<CSummenZaehler, 4> m_counters;
     std::unique_ptr<CCheckpointWriter> m_checkpoints;
     uint64_t m_lastCheckpointTick = 0;
+    std::string m_link;
     EndWrites m_end;
     std::vector<LogEntry> m_unlogged;
     uint64_t m_lastRetryTick = 0;

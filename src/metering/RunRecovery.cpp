@@ -145,18 +145,42 @@ CRunRecovery::Result RecoverUnlogged(CheckpointStore& store, const std::string& 
 } // namespace
 
 std::vector<CRunRecovery::Result> CRunRecovery::Recover(CheckpointStore& store, const std::string& programDirectory,
-                                                        const CDateTime& now) {
+                                                        const CDateTime& now, bool leaveRunning) {
     std::vector<Result> results;
     // The ones kept earlier first, so that the log stays in the order the connections ended.
     for (const std::string& name : store.ListUnlogged()) {
         results.push_back(RecoverUnlogged(store, programDirectory, name, now));
     }
-    if (const std::optional<std::string> text = store.Read()) {
+    if (const std::optional<std::string> text = leaveRunning ? std::nullopt : store.Read()) {
         if (std::optional<Result> result = RecoverRunning(store, programDirectory, *text, now)) {
             results.push_back(std::move(*result));
         }
     }
     return results;
+}
+
+// A counter file that holds what the checkpoint would save, and not what it held before, counted the
+// connection: its end had begun, so the link it ran on went down in between.
+std::optional<CCheckpoint> CRunRecovery::FindResumable(CheckpointStore& store, const std::string& programDirectory,
+                                                       const CDateTime& now, uint64_t nowTick,
+                                                       const std::function<bool(const std::string&)>& isLinkUp) {
+    const std::optional<CCheckpoint> checkpoint = CCheckpoint::Parse(store.Read().value_or(""));
+    // Its time reaches into the second in which its last unit began, which may not be over yet.
+    const auto metered = [&](const CCheckpoint::Run& run) {
+        const uint64_t seconds = static_cast<uint64_t>(checkpoint->record.duration.GetTotalSeconds());
+        return run.startTick <= nowTick && seconds <= (nowTick - run.startTick) / 1000 + 1;
+    };
+    if (!checkpoint || !checkpoint->run || !checkpoint->EndsBy(now) || !metered(*checkpoint->run) ||
+        !isLinkUp(checkpoint->run->link) || IsLogged(programDirectory, checkpoint->record)) {
+        return std::nullopt;
+    }
+    const std::optional<std::array<CounterState, 4>> stored = StoredCounters(programDirectory, now);
+    for (size_t i = 0; stored && i < stored->size(); ++i) {
+        if ((*stored)[i].Matches(checkpoint->counters[i]) && !(*stored)[i].Matches(checkpoint->saved[i])) {
+            return std::nullopt;
+        }
+    }
+    return checkpoint;
 }
 
 std::string CRunRecovery::Describe(const Result& result, const CStringTable& strings) {

@@ -2,9 +2,11 @@
 
 #include "core/DateTime.h"
 #include "log/LogEntry.h"
+#include "metering/Checkpoint.h"
 #include "metering/CounterState.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,8 +42,16 @@ public:
     // whose removal failed is only removed (no result). A checkpoint kept because its record could
     // not be written gives only the record (its counters were saved by the run that kept it). One
     // result per checkpoint that had something to do; now dates a counter that has no record yet.
+    // With leaveRunning, the checkpoint of the running connection is left alone (it is resumed).
     static std::vector<Result> Recover(CheckpointStore& store, const std::string& programDirectory,
-                                       const CDateTime& now);
+                                       const CDateTime& now, bool leaveRunning = false);
+    // The checkpoint of a connection whose link is still up (isLinkUp says so of its link), metered in
+    // this boot (its ticks lie before nowTick), and that
+    // nothing has logged or counted yet: the meter goes on with it instead of logging it. Nothing for
+    // any other, which Recover logs and counts.
+    static std::optional<CCheckpoint> FindResumable(CheckpointStore& store, const std::string& programDirectory,
+                                                    const CDateTime& now, uint64_t nowTick,
+                                                    const std::function<bool(const std::string&)>& isLinkUp);
     // What the user is told of it (once: the checkpoint is gone afterwards).
     static std::string Describe(const Result& result, const CStringTable& strings);
 };

@@ -95,6 +95,12 @@ void CSummenZaehler::StartConnection(uint64_t startTick) {
     ++m_connections;
 }
 
+void CSummenZaehler::ContinueConnection(uint64_t startTick, const CounterFigures& added, CMoney credit,
+                                        std::optional<uint64_t> lastUnitTick) {
+    Continue(startTick, added.units, added.costs, credit, lastUnitTick);
+    m_connections += added.connections;
+}
+
 bool CSummenZaehler::EndConnection() {
     m_running = false;
     m_duration += CTimeSpan::FromSeconds(GetMeteredSeconds());

@@ -18,6 +18,9 @@ public:
     CSummenZaehler(uint8_t recordNumber, ResetMode mode, CTarif& tariff, const Services& services);
 
     void StartConnection(uint64_t startTick);
+    // Counts a connection that an earlier meter counted up to what it added, timed from startTick.
+    void ContinueConnection(uint64_t startTick, const CounterFigures& added, CMoney credit,
+                            std::optional<uint64_t> lastUnitTick);
     // Adds the connection's time and saves.
     // False when the counter could not be saved (it still holds the connection).
     bool EndConnection();

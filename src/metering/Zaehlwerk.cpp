@@ -49,6 +49,25 @@ void CZaehlwerk::StartRun(int leadSeconds, uint64_t startTick, const std::string
     ArmUnitSignals();
 }
 
+void CZaehlwerk::ContinueRun(const LogEntry& record, const CCheckpoint::Run& run) {
+    ++m_runNumber;
+    m_initialPeriod = run.initialPeriod;
+    m_unitEnd = run.unitEnd;
+    const std::optional<uint64_t> lastUnit =
+        run.lastUnit < 0 ? std::nullopt : std::optional(run.startTick + static_cast<uint64_t>(run.lastUnit) * 1000);
+    m_connection.Continue(run.startTick, record.units, record.costs, run.credit, lastUnit);
+    m_running = true;
+    m_connection.userName = record.userName;
+    m_connection.connectionName = run.name;
+    m_connection.deviceName = record.deviceName;
+    m_connection.tariffName = record.tariffName;
+    m_connection.startTime = record.start;
+    m_timeAlarmGiven = record.duration.GetTotalSeconds() / 60 >= m_signals.minutes;
+    m_unitCountAlarmGiven = record.units >= static_cast<int64_t>(m_signals.unitCount);
+    m_unitSoundPending = false;
+    m_preSignalArmed = false;
+}
+
 void CZaehlwerk::ArmUnitSignals() {
     m_unitSoundPending = m_signals.everyUnit;
     m_preSignalArmed = m_signals.beforeUnit;

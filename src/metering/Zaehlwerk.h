@@ -2,6 +2,7 @@
 
 #include "core/Services.h"
 #include "log/LogEntry.h"
+#include "metering/Checkpoint.h"
 #include "metering/VerbindungsZaehler.h"
 #include "tariffs/InitialPeriodSource.h"
 
@@ -24,7 +25,12 @@ public:
 
     void StartRun(int leadSeconds, uint64_t startTick, const std::string& deviceName, const std::string& connectionName,
                   const std::string& tariffName);
+    // Goes on with the connection of the record that an earlier meter ran as the checkpoint says;
+    // the units due since are charged by the next NextUnit calls. Alarms that were due by then were
+    // given by that meter.
+    void ContinueRun(const LogEntry& record, const CCheckpoint::Run& run);
     bool IsRunning() const { return m_running; }
+    uint32_t GetInitialPeriod() const { return m_initialPeriod; }
     // The second since the start at which the present unit ends and the next one is due.
     uint64_t GetUnitEnd() const { return m_unitEnd; }
     uint64_t GetElapsedSeconds() const { return m_connection.GetElapsedSeconds(); }

@@ -1,5 +1,9 @@
 #include "platform/ConnectionSources.h"
 
+#include "core/FileDescriptor.h"
+#include "core/TextLines.h"
+#include "platform/CheckpointFile.h"
+
 #include <cstdlib>
 
 namespace {
@@ -9,11 +13,25 @@ std::string EnvironmentOr(const char* name, const std::string& fallback) {
     return value && *value ? value : fallback;
 }
 
+// The boot the machine is in; empty where the kernel does not say.
+std::string BootId(const std::string& proc) {
+    std::string text;
+    ReadWholeFile(proc + "/sys/kernel/random/boot_id", text, 64);
+    const std::vector<std::string_view> lines = SplitLines(text);
+    return lines.empty() ? std::string() : std::string(lines.front());
+}
+
 } // namespace
 
 CConnectionSources::CConnectionSources(PppRoots roots, const QString& busAddress, std::string serialDirectory)
-    : m_ppp(std::move(roots)), m_networkManager(busAddress), m_dialUp(m_ppp, m_networkManager),
+    : m_ppp(roots), m_networkManager(busAddress), m_dialUp(m_ppp, m_networkManager, BootId(roots.proc)),
       m_modem(std::move(serialDirectory)) {}
+
+void CConnectionSources::AwaitLinksFor(const std::string& dataDirectory) {
+    if (CCheckpointFile(dataDirectory).Read()) {
+        WaitForAnswers(std::chrono::seconds(2));
+    }
+}
 
 std::unique_ptr<CConnectionSources> CConnectionSources::FromEnvironment() {
     PppRoots roots;

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <memory>
+#include <string>
 
 // The connection sources of this machine, placed where the environment says. Tests and scripts
 // move them: FERNZAHL_SYSFS_ROOT (for /sys), FERNZAHL_RUN_ROOT (for /run, /run/pppd and /var/run),
@@ -22,6 +23,10 @@ public:
     // For a one-off look, not for the heartbeat: lets NetworkManager give its first answer, for at
     // most the time given.
     void WaitForAnswers(std::chrono::milliseconds longest) { m_networkManager.WaitForAnswers(longest); }
+    // At a meter's start, before its heartbeat: when a connection was left running in the data
+    // folder, lets NetworkManager say which links are up (for at most 2 s), so that the connection
+    // is resumed on its link rather than logged as gone.
+    void AwaitLinksFor(const std::string& dataDirectory);
 
 private:
     CConnectionSources(PppRoots roots, const QString& busAddress, std::string serialDirectory);

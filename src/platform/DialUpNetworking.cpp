@@ -4,15 +4,26 @@
 #include "platform/PppLinks.h"
 
 #include <algorithm>
+#include <utility>
 
-CDialUpNetworking::CDialUpNetworking(CPppLinks& ppp, CNetworkManagerLinks& networkManager)
-    : m_ppp(ppp), m_networkManager(networkManager) {}
+CDialUpNetworking::CDialUpNetworking(CPppLinks& ppp, CNetworkManagerLinks& networkManager, std::string bootId)
+    : m_ppp(ppp), m_networkManager(networkManager), m_bootId(std::move(bootId)) {}
 
 bool CDialUpNetworking::IsAvailable() {
     return m_ppp.IsAvailable() || m_networkManager.IsAvailable();
 }
 
 std::optional<std::vector<DialUpLink>> CDialUpNetworking::ActiveLinks() {
+    std::optional<std::vector<DialUpLink>> links = Links();
+    if (links) {
+        for (DialUpLink& link : *links) {
+            link.identity = m_bootId + " " + link.identity;
+        }
+    }
+    return links;
+}
+
+std::optional<std::vector<DialUpLink>> CDialUpNetworking::Links() {
     std::optional<std::vector<DialUpLink>> links = m_networkManager.ActiveLinks();
     std::optional<std::vector<DialUpLink>> ppp = m_ppp.ActiveLinks();
     if (!links) {

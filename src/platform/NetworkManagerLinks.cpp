@@ -87,7 +87,7 @@ bool IsDialUpProfile(const Settings& settings) {
 }
 
 // The link of an active dial-up connection on its device, if it has come far enough to count.
-std::optional<DialUpLink> CountingLink(const QVariantMap& connection, const QVariantMap& device) {
+std::optional<DialUpLink> CountingLink(const QString& path, const QVariantMap& connection, const QVariantMap& device) {
     const uint deviceState = device.value(QStringLiteral("State")).toUInt();
     const bool counts = (deviceState >= kIpConfig && deviceState <= kActivated) ||
                         connection.value(QStringLiteral("State")).toUInt() == kConnectionActivated;
@@ -96,7 +96,8 @@ std::optional<DialUpLink> CountingLink(const QVariantMap& connection, const QVar
     }
     return DialUpLink{connection.value(QStringLiteral("Id")).toString().toStdString(),
                       device.value(QStringLiteral("Interface")).toString().toStdString(),
-                      device.value(QStringLiteral("IpInterface")).toString().toStdString()};
+                      device.value(QStringLiteral("IpInterface")).toString().toStdString(),
+                      "nm " + path.toStdString()}; // NetworkManager gives no other its object while it runs
 }
 
 QDBusConnection OpenBus(const QString& address, const QString& name) {
@@ -243,31 +244,33 @@ void CNetworkManagerLinks::AskManager(const std::shared_ptr<Round>& round) {
 }
 
 void CNetworkManagerLinks::AskActiveConnection(const std::shared_ptr<Round>& round, size_t index, const QString& path) {
-    AskInRound(round, GetAllCall(path, kActive), [this, round, index](const QDBusMessage& reply) {
+    AskInRound(round, GetAllCall(path, kActive), [this, round, index, path](const QDBusMessage& reply) {
         const QVariantMap connection = Answer<QVariantMap>(reply);
         const QString type = connection.value(QStringLiteral("Type")).toString();
         if (IsDialUpType(type)) {
-            AskDevice(round, index, connection);
+            AskDevice(round, index, path, connection);
         } else if (type == kBluetooth) {
             const QString profile = connection.value(QStringLiteral("Connection")).value<QDBusObjectPath>().path();
-            AskInRound(round, GetSettingsCall(profile), [this, round, index, connection](const QDBusMessage& settings) {
-                if (IsDialUpProfile(Answer<Settings>(settings))) {
-                    AskDevice(round, index, connection);
-                }
-            });
+            AskInRound(round, GetSettingsCall(profile),
+                       [this, round, index, path, connection](const QDBusMessage& settings) {
+                           if (IsDialUpProfile(Answer<Settings>(settings))) {
+                               AskDevice(round, index, path, connection);
+                           }
+                       });
         }
     });
 }
 
-void CNetworkManagerLinks::AskDevice(const std::shared_ptr<Round>& round, size_t index, const QVariantMap& connection) {
+void CNetworkManagerLinks::AskDevice(const std::shared_ptr<Round>& round, size_t index, const QString& path,
+                                     const QVariantMap& connection) {
     const QList<QDBusObjectPath> devices = ObjectPaths(connection.value(QStringLiteral("Devices")));
     if (devices.isEmpty()) {
-        round->links[index] = CountingLink(connection, {});
+        round->links[index] = CountingLink(path, connection, {});
         return;
     }
     AskInRound(round, GetAllCall(devices.first().path(), kDevice),
-               [round, index, connection](const QDBusMessage& reply) {
-                   round->links[index] = CountingLink(connection, Answer<QVariantMap>(reply));
+               [round, index, path, connection](const QDBusMessage& reply) {
+                   round->links[index] = CountingLink(path, connection, Answer<QVariantMap>(reply));
                });
 }
 

@@ -58,7 +58,8 @@ private:
     void StartRoundIfIdle();
     void AskManager(const std::shared_ptr<Round>& round);
     void AskActiveConnection(const std::shared_ptr<Round>& round, size_t index, const QString& path);
-    void AskDevice(const std::shared_ptr<Round>& round, size_t index, const QVariantMap& connection);
+    void AskDevice(const std::shared_ptr<Round>& round, size_t index, const QString& path,
+                   const QVariantMap& connection);
     // Asks as part of the round; then() sees only answers of a round that has not been given up
     // and that nothing went unanswered in. The last answer ends the round.
     void AskInRound(const std::shared_ptr<Round>& round, const QDBusMessage& call,

@@ -200,6 +200,11 @@ std::optional<DialUpLink> CPppLinks::LinkOf(const std::string& interfaceName, co
     link.name = !daemon.linkName.empty() ? daemon.linkName : !peer.empty() ? peer : interfaceName;
     link.device = device.empty() ? interfaceName : fs::path(device).filename().string();
     link.interfaceName = interfaceName;
+    // A pppd that redials (persist) keeps its pid and may keep the name, but makes a new interface.
+    std::string index;
+    ReadWholeFile(m_netDirectory + "/" + interfaceName + "/ifindex", index);
+    link.identity = "ppp " + std::to_string(daemon.pid) + " " + interfaceName + " " +
+                    std::string(SplitLines(index).empty() ? std::string_view() : SplitLines(index).front());
     return link;
 }
 

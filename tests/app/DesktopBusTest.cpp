@@ -4,10 +4,12 @@
 #include "support/FakeSystem.h"
 #include "support/LogBuilder.h"
 #include "support/PrivateSessionBus.h"
+#include "support/TariffBuilder.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -148,17 +150,74 @@ TEST_F(DesktopBusTest, TheHeadlessMeterMetersLogsCountsAndEndsCleanly) {
     ASSERT_TRUE(Shows(out, {"\tstarted\tarcor\t"}));
     meter.Signal(SIGTERM);
     ASSERT_EQ(meter.Wait(std::chrono::seconds(10)), 0) << ReadFile(out);
+    // The link is up: the connection waits in its checkpoint for the next meter, and no end is told.
     const std::vector<LogEntry> log = Log();
-    ASSERT_EQ(log.size(), 2u) << ReadFile(out);
+    ASSERT_EQ(log.size(), 1u) << ReadFile(out);
     EXPECT_EQ(log[0].connectionName, "tonline");
-    EXPECT_EQ(log[1].connectionName, "arcor");
-    EXPECT_EQ(TotalConnections(), 2);
-    EXPECT_FALSE(FileExists(home.File("Fernzahl.run")));
-    // The end at SIGTERM is told too, and replaces the notice of the first end.
-    const std::string calls = bus.NotifyCalls();
-    EXPECT_NE(calls.find("<uint32 1>, <'org.fernzahl.Fernzahl'>, <'Connection ended'>, <'arcor: "), std::string::npos)
-        << calls;
+    EXPECT_EQ(TotalConnections(), 1);
+    EXPECT_NE(ReadFile(home.File("Fernzahl.run")).find("Connection=\"arcor\""), std::string::npos);
+    EXPECT_EQ(bus.NotifyCalls().find("'arcor: "), std::string::npos) << bus.NotifyCalls();
     EXPECT_EQ(Cli({"status"}).exitCode, 3);
+}
+
+// One link through SIGTERM and a restart, kill -9 and a restart, and from the headless meter to the
+// window and back: one record, charged as one connection metered without a break (as the meter on
+// a simulated clock charges a connection of that start and length), and no end told until the link
+// goes down.
+TEST_F(DesktopBusTest, OneLinkThroughEveryKindOfRestartIsOneConnection) {
+    CTariffBuilder(home.File("Fernzahl.tff")).WithZoneEveryDay({.seconds = 2, .price = 100});
+    const auto checkpointUnits = [&] {
+        const std::string text = ReadFile(home.File("Fernzahl.run"));
+        const size_t at = text.find("\nUnits=");
+        return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + 7);
+    };
+    // A meter that runs until the checkpoint has gained two units, then is stopped by the signal.
+    const auto meterUntilTwoMoreUnits = [&](const std::string& program, const std::string& output, int signal) {
+        const int before = checkpointUnits();
+        std::vector<std::string> argv{BinaryPath(program)};
+        if (program == "fernzahl-cli") {
+            argv.push_back("run");
+        }
+        CChildProcess meter(argv, env, runtime.File(output));
+        EXPECT_TRUE(Eventually([&] { return checkpointUnits() >= before + 2; }, std::chrono::seconds(30)))
+            << ReadFile(runtime.File(output));
+        meter.Signal(signal);
+        meter.Wait(std::chrono::seconds(10));
+        EXPECT_TRUE(Log().empty()) << ReadFile(runtime.File(output));
+    };
+    system.BringUpLink("ppp0", 4711, "tonline", "/dev/ttyS0");
+    meterUntilTwoMoreUnits("fernzahl-cli", "first.out", SIGTERM);
+    EXPECT_NE(ReadFile(runtime.File("first.out")).find("\tstarted\ttonline\t"), std::string::npos);
+    meterUntilTwoMoreUnits("fernzahl-cli", "second.out", SIGKILL);
+    EXPECT_NE(ReadFile(runtime.File("second.out")).find("\tresumed\ttonline\t"), std::string::npos)
+        << ReadFile(runtime.File("second.out"));
+    meterUntilTwoMoreUnits("fernzahl", "window.err", SIGTERM);
+    EXPECT_EQ(Count(bus.NotifyCalls(), "'Connection ended'"), 0u) << bus.NotifyCalls();
+
+    const std::string out = runtime.File("last.out");
+    CChildProcess last({BinaryPath("fernzahl-cli"), "run"}, env, out);
+    ASSERT_TRUE(Shows(out, {"\tresumed\ttonline\t"}));
+    system.TakeDownLink("ppp0", 4711);
+    ASSERT_TRUE(Shows(out, {"\tended\ttonline\t"}));
+    last.Signal(SIGTERM);
+    ASSERT_EQ(last.Wait(std::chrono::seconds(10)), 0);
+
+    const std::vector<LogEntry> log = Log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(TotalConnections(), 1);
+    EXPECT_FALSE(FileExists(home.File("Fernzahl.run")));
+    EXPECT_EQ(Count(bus.NotifyCalls(), "'Connection ended'"), 1u) << bus.NotifyCalls();
+    // Units of 2 s at 0.01, every unit of the time without a meter included, and no second first one.
+    const ProcessResult unbroken =
+        Cli({"meter", "--tariff", home.File("Fernzahl.tff"), "--start", log[0].start.Format("%Y-%m-%d %H:%M:%S"),
+             "--seconds", std::to_string(log[0].duration.GetTotalSeconds()), "--json"});
+    ASSERT_EQ(unbroken.exitCode, 0) << unbroken.err;
+    const std::string costs = std::to_string(log[0].costs.GetValue() / 10000) + "." +
+                              std::to_string(log[0].costs.GetValue() / 1000 % 10) +
+                              std::to_string(log[0].costs.GetValue() / 100 % 10);
+    EXPECT_EQ(unbroken.out, "{\"seconds\":" + std::to_string(log[0].duration.GetTotalSeconds()) +
+                                ",\"units\":" + std::to_string(log[0].units) + ",\"costs\":" + costs + "}\n");
+    EXPECT_GT(log[0].units, 8);
 }
 
 // A notification service that refuses the budget warning: the window tells it otherwise.

@@ -1,6 +1,8 @@
 #include "log/ProtokollFile.h"
+#include "metering/Checkpoint.h"
 #include "metering/ZaehlerFile.h"
 #include "support/FakeSystem.h"
+#include "support/LogBuilder.h"
 #include "support/Process.h"
 
 #include <gtest/gtest.h>
@@ -82,8 +84,9 @@ TEST(EndToEnd, PppLinkIsMeteredLoggedCountedAndExported) {
     EXPECT_NE(exported.find(";1;0.12;tonline;"), std::string::npos) << exported;
 }
 
-// SIGTERM while a connection is metered: it is logged and counted before the program ends.
-TEST(EndToEnd, TerminationWhileMeteringLogsTheConnection) {
+// SIGTERM while a connection is metered: it waits in its checkpoint for the next start, which finds
+// the link gone and logs it once, ended when the checkpoint last saw it.
+TEST(EndToEnd, TerminationWhileMeteringLeavesTheConnectionToTheNextStart) {
     CFakeSystem system;
     CTempDir home;
     CTempDir runtime;
@@ -94,10 +97,21 @@ TEST(EndToEnd, TerminationWhileMeteringLogsTheConnection) {
     ASSERT_TRUE(AwaitMetering(home)) << ReadFile(runtime.File("fernzahl.err"));
     program.Signal(SIGTERM);
     ASSERT_EQ(program.Wait(std::chrono::seconds(30)), 0);
-    CProtokollFile log(home.Path());
-    ASSERT_TRUE(log.OpenRecordFile());
-    ASSERT_EQ(log.GetRecordCount(), 1u) << ReadFile(runtime.File("fernzahl.err"));
-    EXPECT_EQ(log.Entry().connectionName, "arcor");
+    EXPECT_TRUE(ReadLog(home.Path()).empty());
+    const std::optional<CCheckpoint> left = CCheckpoint::Parse(ReadFile(home.File("Fernzahl.run")));
+    ASSERT_TRUE(left && left->run);
+
+    system.TakeDownLink("ppp0", 4711);
+    CChildProcess next({BinaryPath("fernzahl")}, env, runtime.File("next.err"));
+    ASSERT_TRUE(AwaitText(runtime.File("next.err"), "Fernzahl ended while it was metering"))
+        << ReadFile(runtime.File("next.err"));
+    next.Signal(SIGTERM);
+    ASSERT_EQ(next.Wait(std::chrono::seconds(30)), 0);
+    const std::vector<LogEntry> log = ReadLog(home.Path());
+    ASSERT_EQ(log.size(), 1u) << ReadFile(runtime.File("next.err"));
+    EXPECT_EQ(log[0].connectionName, "arcor");
+    EXPECT_EQ(log[0].start, left->record.start);
+    EXPECT_EQ(log[0].duration.GetTotalSeconds(), left->record.duration.GetTotalSeconds());
     CZaehlerFile counters(home.Path());
     ASSERT_TRUE(counters.OpenRecordFile());
     ASSERT_TRUE(counters.FindFirst(0, CZaehlerFile::kTotal));
@@ -225,6 +239,8 @@ TEST(EndToEnd, StopAtAStepOfAnEndInAFrozenFolderCountsTheConnectionOnce) {
         run.system.BringUpLink("ppp0", 4713, "mobil", "/dev/ttyUSB0");
         CChildProcess next({BinaryPath("fernzahl")}, run.env, run.runtime.File("next.err"));
         ASSERT_TRUE(AwaitMetering(run.home)) << ReadFile(run.runtime.File("next.err")); // start-up is through
+        run.system.TakeDownLink("ppp0", 4713);
+        ASSERT_TRUE(PollUntil([&] { return !run.Log().empty() && run.Log().back().connectionName == "mobil"; }));
         next.Signal(SIGTERM);
         ASSERT_EQ(next.Wait(std::chrono::seconds(30)), 0);
         const std::vector<LogEntry> log = run.Log();
@@ -259,14 +275,15 @@ TEST(EndToEnd, KilledConnectionOfAPeerNamedInLatin1IsRecoveredOnce) {
     EXPECT_FALSE(FileExists(run.home.File("Fernzahl.run.damaged"))) << told;
 }
 
-// The disk is full when the connection ends (no file may grow past 790 bytes, so the log record
-// of 794 cannot be written): the user is told, and once there is room again, the next start logs
-// the connection, counted once.
+// The disk is full when the connection ends (no file may grow past 1500 bytes, so a log that holds
+// a record of 794 bytes takes no second, while the checkpoint fits): the user is told, and once
+// there is room again, the next start logs the connection, counted once.
 TEST(EndToEnd, ConnectionEndedOnAFullDiskIsLoggedOnceThereIsRoom) {
     CrashedRun run;
+    AppendToLog(run.home.Path(), SampleEntry(CDateTime::FromDate(2020, 1, 6, 9, 0, 0), 60, 1200, "earlier"));
     CChildProcess program(
-        {"/bin/sh", "-c", "trap '' XFSZ; exec /usr/bin/prlimit --fsize=790 -- \"$0\"", BinaryPath("fernzahl")}, run.env,
-        run.runtime.File("fernzahl.err"));
+        {"/bin/sh", "-c", "trap '' XFSZ; exec /usr/bin/prlimit --fsize=1500 -- \"$0\"", BinaryPath("fernzahl")},
+        run.env, run.runtime.File("fernzahl.err"));
     ASSERT_TRUE(AwaitMetering(run.home)) << ReadFile(run.runtime.File("fernzahl.err"));
     run.system.TakeDownLink("ppp0", 4711);
     // Kept for the next start, not waiting in memory ("tries again every minute"), which says the
@@ -276,11 +293,11 @@ TEST(EndToEnd, ConnectionEndedOnAFullDiskIsLoggedOnceThereIsRoom) {
     program.Signal(SIGTERM);
     EXPECT_EQ(program.Wait(std::chrono::seconds(30)), 0);
     const std::string full = ReadFile(run.runtime.File("fernzahl.err"));
-    EXPECT_TRUE(run.Log().empty());
+    EXPECT_EQ(run.Log().size(), 1u);
     const std::string told = run.StartAgain("has now been logged");
     const std::vector<LogEntry> log = run.Log();
-    ASSERT_EQ(log.size(), 1u) << full << told;
-    EXPECT_EQ(log[0].connectionName, "arcor");
+    ASSERT_EQ(log.size(), 2u) << full << told;
+    EXPECT_EQ(log[1].connectionName, "arcor");
     run.ExpectOneConnectionCounted();
 }
 

@@ -64,7 +64,7 @@ struct WaechterTest : ::testing::Test {
 TEST_F(WaechterTest, DialUpLinkGivesOneStartAndOneEnd) {
     auto w = Watch(true, false);
     EXPECT_EQ(PollFor(*w, 1000), "..");
-    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS0", "ppp0"}};
+    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS0", "ppp0", ""}};
     EXPECT_EQ(PollFor(*w, 1500), "+..");
     EXPECT_EQ(w->GetState(), CVerbindungsWaechter::kDialUp);
     EXPECT_EQ(w->GetConnectionName(), "T-Online");
@@ -76,7 +76,7 @@ TEST_F(WaechterTest, DialUpLinkGivesOneStartAndOneEnd) {
 
 TEST_F(WaechterTest, TwoLinksStartOnceAndTheLastNamesIt) {
     auto w = Watch(true, false);
-    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0"}, {"B", "ttyUSB0", "ppp1"}};
+    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0", ""}, {"B", "ttyUSB0", "ppp1", ""}};
     EXPECT_EQ(PollFor(*w, 1000), "+.");
     EXPECT_EQ(w->GetConnectionName(), "B");
     dialUp.links->pop_back(); // names follow the links that remain
@@ -86,7 +86,7 @@ TEST_F(WaechterTest, TwoLinksStartOnceAndTheLastNamesIt) {
 
 TEST_F(WaechterTest, UnreadableSourceCountsAsNoConnection) {
     auto w = Watch(true, false);
-    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0"}};
+    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0", ""}};
     PollFor(*w, 500);
     dialUp.links = std::nullopt;
     EXPECT_EQ(PollFor(*w, 500), "-");
@@ -95,7 +95,7 @@ TEST_F(WaechterTest, UnreadableSourceCountsAsNoConnection) {
 // pppd installed, or NetworkManager started, after the meter: watched from then on.
 TEST_F(WaechterTest, DialUpNetworkingThatComesLaterIsWatchedFromThen) {
     dialUp.available = false;
-    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0"}};
+    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0", ""}};
     auto w = Watch(true, false);
     EXPECT_FALSE(w->IsDialUpAvailable());
     EXPECT_EQ(PollFor(*w, 1000), "..");
@@ -105,7 +105,7 @@ TEST_F(WaechterTest, DialUpNetworkingThatComesLaterIsWatchedFromThen) {
 }
 
 TEST_F(WaechterTest, NeitherSourceSwitchedOnSeesNothing) {
-    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0"}};
+    dialUp.links = std::vector<DialUpLink>{{"A", "ttyS0", "ppp0", ""}};
     modem.carrier = true;
     auto w = Watch(false, false);
     EXPECT_EQ(PollFor(*w, 10000), std::string(20, '.'));
@@ -215,7 +215,7 @@ TEST_F(WaechterTest, ConnectionMovingBetweenSourcesContinues) {
     modem.carrier = true;
     PollFor(*w, 6000);
     ASSERT_EQ(w->GetState(), CVerbindungsWaechter::kModemLine);
-    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS1", "ppp0"}};
+    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS1", "ppp0", ""}};
     EXPECT_EQ(PollFor(*w, 1000), "..");
     EXPECT_EQ(w->GetState(), CVerbindungsWaechter::kDialUp);
 }
@@ -225,7 +225,7 @@ TEST_F(WaechterTest, AssignedTariffIsFoundWithoutRegardToCaseAndFallsBackWhenDel
     WriteFile(world.dir.File("Fernzahl.TFF"), "");
     world.settings.WriteSettingString("Zuordnung", "T-Online", "Mobil");
     auto w = Watch(true, false);
-    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS0", "ppp0"}};
+    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS0", "ppp0", ""}};
     PollFor(*w, 500);
     EXPECT_EQ(w->GetTariffFile(), world.dir.File("MOBIL.tff"));
     EXPECT_EQ(w->GetTariffName(), "Mobil");
@@ -241,7 +241,7 @@ TEST_F(WaechterTest, AssignedFileDeletedDuringTheLookUpMeansTheDefaultTariff) {
     WriteFile(assigned, "");
     world.settings.WriteSettingString("Zuordnung", "T-Online", "Mobil");
     auto w = Watch(true, false);
-    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS0", "ppp0"}};
+    dialUp.links = std::vector<DialUpLink>{{"T-Online", "ttyS0", "ppp0", ""}};
     PollFor(*w, 500);
     std::atomic<bool> done = false;
     std::thread churn([&] {

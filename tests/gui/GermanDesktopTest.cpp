@@ -83,7 +83,7 @@ TEST_F(GermanDesktopTest, MainWindowTrayMenuAndAMessageSpeakGerman) {
     EXPECT_EQ(tray[1]->shortcut().toString(QKeySequence::NativeText), QStringLiteral("Strg+L"));
 
     // A connection ends: its log line goes to Log.txt under German headings.
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     world.dialUp.links.clear();
     ASSERT_TRUE(WaitUntil([&] { return !window.Station().Meter().IsRunning(); }));

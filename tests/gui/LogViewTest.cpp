@@ -172,7 +172,7 @@ struct LogViewWhileMeteringTest : LogViewTest {
     // Runs the command of the log view; while its question is open a connection ends and is
     // logged (the main window refills the view), then the question, whose default is No, is answered Yes.
     void AnswerYesAfterAConnection(CProtokollDlg& log, unsigned command, const std::string& name) {
-        world.dialUp.links = {{name, "ttyS0", "ppp0"}};
+        world.dialUp.links = {{name, "ttyS0", "ppp0", ""}};
         ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
         const size_t before = Logged().size();
         WhenModalOpens([&](QWidget* modal) {

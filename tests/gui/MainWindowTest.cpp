@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, ConnectionStartedWhileThePromptIsOpenKeepsTheWindow) {
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     bool answered = false;
     WhenModalOpens([&](QWidget* modal) {
-        world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+        world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
         WaitUntil([&] { return window.Station().Meter().IsRunning(); });
         modal->findChild<QPushButton*>(QStringLiteral("id1"))->click();
         answered = true;
@@ -98,9 +98,10 @@ TEST_F(MainWindowTest, ConnectionStartedWhileThePromptIsOpenKeepsTheWindow) {
     EXPECT_TRUE(window.IsShownByProgram());
 }
 
-// At the program's end (a termination signal, the session's end) nobody is asked anything: the
-// modem connection keeps the default name.
-TEST_F(MainWindowTest, ShutdownDuringANamelessConnectionAsksNothing) {
+// At the program's end (a termination signal, the session's end) with the carrier still there,
+// nobody is asked anything and nothing is logged: the connection waits in its checkpoint for the
+// next start.
+TEST_F(MainWindowTest, ShutdownDuringANamelessConnectionAsksNothingAndLeavesItToTheNextStart) {
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     world.modem.carrier = true;
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
@@ -109,9 +110,10 @@ TEST_F(MainWindowTest, ShutdownDuringANamelessConnectionAsksNothing) {
         modal->findChild<QPushButton*>(QStringLiteral("id1"))->click();
     });
     window.Shutdown();
+    EXPECT_FALSE(watch.isNull()) << "a description was asked for";
     delete watch.data();
-    ASSERT_EQ(LogRecords(), 1u);
-    EXPECT_EQ(LastLogEntry().connectionName, world.library.Strings().Get(455));
+    EXPECT_EQ(LogRecords(), 0u);
+    EXPECT_NE(ReadFile(world.dir.File("Fernzahl.run")).find("Link=\"modem "), std::string::npos);
 }
 
 // The first start where no browser takes the user guide (no xdg-open on the path): the first steps
@@ -156,20 +158,33 @@ TEST_F(MainWindowTest, HelpWindowReadsAGuideInAFolderNamedByBytes) {
     EXPECT_EQ(FileOfUrl(help.Browser()->source()), folder + "/log.html");
 }
 
-// Exit chosen during a modem connection: the user is there, and is asked to describe it.
-TEST_F(MainWindowTest, ExitDuringANamelessConnectionAsksForItsDescription) {
-    CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
-    world.modem.carrier = true;
-    ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
-    WhenModalOpens([&](QWidget* modal) {
-        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
-        WhenModalOpens([](QWidget* prompt) {
-            qobject_cast<CBeschreibungDlg*>(prompt)->Combo()->lineEdit()->setText(QStringLiteral("Abschied"));
-            prompt->findChild<QPushButton*>(QStringLiteral("id1"))->click();
+// Exit chosen during a modem connection: the question says what becomes of it, and the next start
+// that finds the carrier still there goes on with it, its name asked only at its real end.
+TEST_F(MainWindowTest, ExitDuringAConnectionLeavesItToTheNextStart) {
+    std::string question;
+    {
+        CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
+        world.modem.carrier = true;
+        ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
+        WhenModalOpens([&](QWidget* modal) {
+            question = qobject_cast<QMessageBox*>(modal)->text().toStdString();
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
         });
+        window.OnCommand(CFernzahlDlg::kExit);
+    }
+    EXPECT_NE(question.find("metered on by the next start"), std::string::npos) << question;
+    EXPECT_EQ(LogRecords(), 0u);
+    CFernzahlDlg again(world.services, world.dialUp, world.dialUp, world.modem);
+    EXPECT_TRUE(again.Station().Meter().IsRunning());
+    bool asked = false;
+    WhenModalOpens([&asked](QWidget* prompt) {
+        asked = true;
+        qobject_cast<CBeschreibungDlg*>(prompt)->Combo()->lineEdit()->setText(QStringLiteral("Abschied"));
+        prompt->findChild<QPushButton*>(QStringLiteral("id1"))->click();
     });
-    window.OnCommand(CFernzahlDlg::kExit);
-    ASSERT_EQ(LogRecords(), 1u);
+    world.modem.carrier = false;
+    ASSERT_TRUE(WaitUntil([&] { return asked && QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_EQ(LogRecords(), 1u);
     EXPECT_EQ(LastLogEntry().connectionName, "Abschied");
 }
 
@@ -196,7 +211,7 @@ TEST_F(MainWindowTest, ShutdownClosesAnOpenPrompt) {
 TEST_F(MainWindowTest, SessionQuestionLeavesTheConnectionRunningAndTheEndLogsIt) {
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     window.FollowSession(*qApp);
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     auto* session = qApp->findChild<QSessionManager*>();
     ASSERT_NE(session, nullptr);
@@ -220,7 +235,7 @@ TEST_F(MainWindowTest, CheckpointThatCannotBeWrittenIsTold) {
         told = qobject_cast<QMessageBox*>(modal)->text();
         qobject_cast<QMessageBox*>(modal)->accept();
     });
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return !told.isEmpty(); }));
     EXPECT_TRUE(told.contains(QString::fromStdString(world.dir.File("Fernzahl.run")))) << told.toStdString();
     EXPECT_TRUE(window.Station().Meter().IsRunning());
@@ -230,7 +245,7 @@ TEST_F(MainWindowTest, CheckpointThatCannotBeWrittenIsTold) {
 // read) waits in its box while the meter goes on: a connection coming up meanwhile is metered.
 TEST_F(MainWindowTest, ReportOfTheStartHoldsUpNoMetering) {
     WriteFile(world.dir.File("Fernzahl.run"), "not a checkpoint");
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     const CFernzahlDlg* started = nullptr;
     bool meteredWhileOpen = false;
     WhenModalOpens([&](QWidget* modal) {
@@ -244,7 +259,7 @@ TEST_F(MainWindowTest, ReportOfTheStartHoldsUpNoMetering) {
 
 TEST_F(MainWindowTest, ExitWhileMeteringAsksAndLogsOnlyOnYes) {
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     WhenModalOpens([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click(); });
     window.OnCommand(CFernzahlDlg::kExit);
@@ -269,7 +284,7 @@ TEST_F(MainWindowTest, TooltipShowsAtMostItsFirst63Characters) {
 TEST_F(MainWindowTest, TooltipFollowsTheRunAndKeepsTheLastCounter) {
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     EXPECT_EQ(window.Tooltip().toStdString(), world.library.Strings().Get(174));
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     const std::string running = window.Tooltip().toStdString();
     EXPECT_NE(running.find("00:00:0"), std::string::npos) << running;
@@ -327,7 +342,7 @@ TEST_F(MainWindowTest, BudgetPassedIsWarnedOfOnceAndTheMonthlyCounterShowsWhatIs
 
 TEST_F(MainWindowTest, ResettingACounterAsksFirst) {
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return window.Station().Meter().IsRunning(); }));
     world.dialUp.links.clear();
     ASSERT_TRUE(WaitUntil([&] { return !window.Station().Meter().IsRunning(); }));

@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
     {
         CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
         ok = Save(window, dir + QStringLiteral("/main-window-idle.png")) && ok;
-        world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+        world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
         WaitUntil([&] { return window.Station().Meter().IsRunning(); });
         WaitUntil([] { return false; }, 1500);
         window.showNormal();

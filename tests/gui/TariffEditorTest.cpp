@@ -331,7 +331,7 @@ TEST_F(TariffEditorTest, UnitsAfterAnEditAreChargedFromTheEditedZone) {
     CTariffBuilder(world.dir.File("Fernzahl.tff")).WithOptions({}).WithZoneEveryDay({.seconds = 1, .price = 1000});
     CFernzahlDlg window(world.services, world.dialUp, world.dialUp, world.modem);
     const CGebuehrenZaehler& connection = window.Station().Meter().GetConnection();
-    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0"}};
+    world.dialUp.links = {{"T-Online", "ttyS0", "ppp0", ""}};
     ASSERT_TRUE(WaitUntil([&] { return connection.GetUnits() >= 2; }));
     const int page = QDate::currentDate().dayOfWeek() >= Qt::Saturday ? 1 : 0;
     WhenOpens<CTarifeSheet>([page](CTarifeSheet* sheet) {

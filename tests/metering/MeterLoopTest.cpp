@@ -50,7 +50,7 @@ struct MeterLoopTest : ::testing::Test {
             world.clock.Advance(CMeterLoop::kBeatMs);
         }
     }
-    void Connect(const std::string& name) { dialUp.links = {{name, "ttyS0", "ppp0"}}; }
+    void Connect(const std::string& name) { dialUp.links = {{name, "ttyS0", "ppp0", ""}}; }
     std::vector<std::string> NoticeTexts(MeterNotice::Kind kind) {
         std::vector<std::string> texts;
         for (const MeterNotice& notice : face.notices) {

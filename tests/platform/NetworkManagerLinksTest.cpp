@@ -176,7 +176,7 @@ TEST_F(NetworkManagerLinksTest, LinkSeenByPppdAndNetworkManagerCountsOnce) {
     const QString active = mock->Activate(device, profile, QStringLiteral("vodafone"), 2);
     CPppLinks ppp(system.Roots());
     CNetworkManagerLinks nm(QString::fromStdString(mock->Address())); // its first answer sees the modem
-    CDialUpNetworking dialUp(ppp, nm);
+    CDialUpNetworking dialUp(ppp, nm, "boot");
     ASSERT_TRUE(nm.WaitForAnswers(kLongestWait));
     std::vector<std::string> names;
     for (const DialUpLink& link : dialUp.ActiveLinks().value_or(std::vector<DialUpLink>{})) {
