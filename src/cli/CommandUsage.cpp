@@ -53,6 +53,8 @@ fernzahl-cli log print [FILTER] [--sort COLUMN] [--descending] --pdf FILE
 fernzahl-cli tariff export FILE [--output FILE]
 fernzahl-cli tariff dump FILE [--json]
 fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
+fernzahl-cli tariff assign [--force] ENTRY TARIFF
+fernzahl-cli tariff unassign [--force] ENTRY
     import makes the tariff NAME (the file NAME.tff of the data directory) from a tariff
     written as text (TEXTFILE - reads standard input); it replaces a tariff of that name
     only with --replace. A fault in the text is told with its line, and nothing is written.
@@ -63,11 +65,20 @@ fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
     holidays lists the public holidays of YEAR kept in all of Germany (de), Austria (at) or
     Switzerland (ch), each marked as in the tariff or missing; --add appends the missing
     ones to the tariff as holidays.
+    assign has the dial-up entry ENTRY (as phonebook lists it; * for the modem line)
+    charged by the tariff TARIFF of the data directory (its title, in any case) from its
+    next connection; unassign gives it back to the default tariff Fernzahl. An entry the
+    phonebook does not know (--force takes one made later) or a tariff the data directory
+    does not hold is refused (2) with the known ones, and nothing is written.
 )"},
     Usage{"counters", R"(fernzahl-cli counters [--json]
+fernzahl-cli counters reset daily|weekly|monthly|total
     The daily, weekly, monthly and total counters and the discount counter. --json ends
     the list with the entry "budget": limit, spent, remaining and projection as budget
-    --json gives them.
+    --json gives them. reset clears that counter as the main window does (the monthly one
+    also clears the discount counter when Zähler ResetRabatt is 1) and leaves the others
+    as they are; it is refused (4) while a meter (Fernzahl or fernzahl-cli run) holds the
+    data folder, naming it.
 )"},
     Usage{"budget", R"(fernzahl-cli budget [--json]
     The monthly budget: its limit, what the monthly counter has spent of it in this
@@ -107,7 +118,7 @@ fernzahl-cli tariff holidays FILE --year YEAR --set de|at|ch [--add]
     (time, started, name, device, tariff) and end (time, ended, name, device, tariff,
     seconds, units, costs); notifies through the desktop's notification service and offers
     the live meter on the session bus where there are. SIGTERM or SIGINT log a running
-    connection and end with 0. Refuses (1) while another meter holds the data folder.
+    connection and end with 0. Refuses (4) while another meter holds the data folder.
     For a systemd user unit: systemctl --user enable --now fernzahl
 )"},
     Usage{"status", R"(fernzahl-cli status [--format text|json|waybar|line] [--json] [--follow]
@@ -161,7 +172,8 @@ Exit codes:
   2  wrong use: an unknown command, option or setting, or a value it does not take;
      nothing is written
   budget has codes of its own: 1 past the warning share, 3 past the limit, 4 the
-  counter file cannot be read or is damaged; status exits 3 when no meter runs
+  counter file cannot be read or is damaged; status exits 3 when no meter runs; run and
+  counters reset exit 4 while a meter holds the data folder
 )";
 
 } // namespace

@@ -3,24 +3,26 @@
 #include "cli/BudgetCommand.h"
 #include "cli/CommandOutput.h"
 #include "cli/CommandUsage.h"
+#include "cli/CounterResetCommand.h"
 #include "cli/CurrentCounters.h"
 #include "cli/JsonText.h"
 #include "metering/ZaehlerFile.h"
 #include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <ostream>
 
 namespace {
 
-constexpr const char* kNames[] = {"daily", "weekly", "monthly", "total", "discount"};
 const LocaleFacts kPlain{":", ".", 2, ""};
 
 // A counter not stored yet is a counter at zero that has never been reset.
 std::string Line(uint8_t number, const std::optional<CounterState>& stored, bool json) {
-    const std::string& name = kNames[number];
+    const std::string& name = kCounterNames[number];
     const CounterState c = stored.value_or(CounterState{});
     if (json) {
         if (number == CZaehlerFile::kDiscount) {
@@ -46,8 +48,15 @@ std::string Line(uint8_t number, const std::optional<CounterState>& stored, bool
 
 int RunCountersCommand(const std::vector<std::string>& words, const CliContext& context) {
     const bool json = words.size() == 1 && words[0] == "--json";
-    if (!words.empty() && !json) {
+    const bool reset = !words.empty() && words[0] == "reset";
+    if (!words.empty() && !json && !reset) {
         return WrongUse(context.err, "counters", "unknown word '" + words[0] + "'");
+    }
+    const auto period = reset && words.size() == 2
+                            ? std::find(std::begin(kCounterNames), std::begin(kCounterNames) + 4, words[1])
+                            : std::end(kCounterNames);
+    if (reset && period >= std::begin(kCounterNames) + 4) {
+        return WrongUse(context.err, "counters", "reset needs one of daily, weekly, monthly or total");
     }
     // A folder without a counter file yet has its counters at zero; one that does not exist has
     // none (a mistyped --data-dir must not pass for a folder that metered nothing).
@@ -55,6 +64,9 @@ int RunCountersCommand(const std::vector<std::string>& words, const CliContext& 
     if (!std::filesystem::is_directory(context.dataDirectory, error)) {
         context.err << "fernzahl-cli: there is no data folder " << context.dataDirectory << '\n';
         return 1;
+    }
+    if (reset) {
+        return RunCounterReset(static_cast<uint8_t>(period - std::begin(kCounterNames)), context);
     }
     const std::optional<CCurrentCounters> current = CCurrentCounters::Read(context.dataDirectory);
     CZaehlerFile file(context.dataDirectory);

@@ -2,6 +2,7 @@
 
 #include "cli/CommandUsage.h"
 #include "cli/JsonText.h"
+#include "cli/TariffAssignCommands.h"
 #include "cli/TariffHolidaysCommand.h"
 #include "cli/TariffLookup.h"
 #include "cli/TariffTextCommands.h"
@@ -128,8 +129,16 @@ int RunTariffCommand(const std::vector<std::string>& words, const CliContext& co
     if (!words.empty() && words[0] == "export") {
         return RunTariffExport(std::vector<std::string>(words.begin() + 1, words.end()), context);
     }
+    if (!words.empty() && words[0] == "assign") {
+        return RunTariffAssign(std::vector<std::string>(words.begin() + 1, words.end()), context);
+    }
+    if (!words.empty() && words[0] == "unassign") {
+        return RunTariffUnassign(std::vector<std::string>(words.begin() + 1, words.end()), context);
+    }
     if (words.size() < 2 || words[0] != "dump") {
-        return WrongUse(context.err, "tariff", "dump FILE, import TEXTFILE NAME or export FILE is needed");
+        return WrongUse(
+            context.err, "tariff",
+            "dump FILE, import TEXTFILE NAME, export FILE, assign ENTRY TARIFF or unassign ENTRY is needed");
     }
     const bool json = words.size() == 3 && words[2] == "--json";
     if (words.size() > 3 || (words.size() == 3 && !json)) {

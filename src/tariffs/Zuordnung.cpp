@@ -1,5 +1,6 @@
 #include "tariffs/Zuordnung.h"
 
+#include "core/FileNames.h"
 #include "settings/SettingsStore.h"
 #include "tariffs/TariffFiles.h"
 
@@ -34,9 +35,26 @@ void CZuordnung::Assign(size_t row, const std::string& title) {
 
 bool CZuordnung::Write(SettingsStore& settings) const {
     for (const AssignmentRow& row : m_rows) {
-        if (!settings.WriteSettingString(Section::kZuordnung, Key(row), row.tariff.empty() ? "*" : row.tariff)) {
+        if (!WriteEntry(settings, Key(row), row.tariff)) {
             return false;
         }
     }
     return true;
+}
+
+bool CZuordnung::WriteEntry(SettingsStore& settings, const std::string& key, const std::string& title) {
+    return settings.WriteSettingString(Section::kZuordnung, key,
+                                       title.empty() || CTariffFiles::IsDefaultTitle(title) ? "*" : title);
+}
+
+std::optional<std::string> CZuordnung::FindTariff(const std::vector<TariffFileEntry>& files, const std::string& name) {
+    if (CTariffFiles::IsDefaultTitle(name)) {
+        return std::string();
+    }
+    for (const TariffFileEntry& file : files) {
+        if (!file.IsDefault() && EqualsNoCase(file.title, name)) {
+            return file.title;
+        }
+    }
+    return std::nullopt;
 }

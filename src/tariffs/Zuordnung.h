@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 class SettingsStore;
+struct TariffFileEntry;
 
 // The assignment of dial-up entries to tariff files (section "Zuordnung"): one row per phonebook
 // entry, plus the modem line ("*") unless the modem is switched off. A row's tariff is a title,
@@ -25,6 +27,13 @@ public:
     // Every row, in list order; a deleted entry's value stays as it is. False when a row could not
     // be written; the rows after it are then not tried.
     bool Write(SettingsStore& settings) const;
+    // One entry's tariff ("" for the default tariff), by its key ("*" for the modem line); false
+    // when it could not be written.
+    static bool WriteEntry(SettingsStore& settings, const std::string& key, const std::string& title);
+    // The title to assign for a tariff the user named: the tariff file's title as it is on disk,
+    // matched without regard to case, "" for the default tariff (there even without its file, as
+    // the built-in rate); nothing when there is no such tariff.
+    static std::optional<std::string> FindTariff(const std::vector<TariffFileEntry>& files, const std::string& name);
 
 private:
     std::vector<AssignmentRow> m_rows;

@@ -3,11 +3,16 @@
 #include "CliFixture.h"
 #include "cli/BudgetCommand.h"
 #include "cli/SettingsCommand.h"
+#include "core/FileLayer.h"
 #include "metering/ZaehlerFile.h"
+#include "platform/SingleInstance.h"
+#include "platform/SystemClock.h"
+#include "support/EnvironmentGuard.h"
 #include "support/LocaleGuard.h"
 #include "support/Process.h"
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -100,6 +105,104 @@ TEST_F(CountersCommandTest, AFolderThatDoesNotExistHasNoCounters) {
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("there is no data folder " + dir.File("mistyped")), std::string::npos) << result.err;
     EXPECT_FALSE(FileExists(dir.File("mistyped")));
+}
+
+// The four counters and the discount counter stored, the lock files in a runtime folder of the test.
+struct CounterResetTest : CountersCommandTest {
+    CTempDir runtime;
+    CEnvironmentGuard runtimeDirectory{"XDG_RUNTIME_DIR", runtime.Path()};
+
+    void SetUp() override {
+        std::filesystem::remove(dir.File("Fernzahl.ctr"));
+        for (uint8_t number = CZaehlerFile::kDaily; number <= CZaehlerFile::kDiscount; ++number) {
+            Store(number, 10 + number);
+        }
+    }
+    CounterState Stored(uint8_t number) {
+        CZaehlerFile file(dir.Path());
+        EXPECT_TRUE(file.OpenForReading());
+        EXPECT_TRUE(file.FindFirst(0, number)) << int(number);
+        const CounterState state = file.State();
+        file.Close();
+        return state;
+    }
+};
+
+TEST_F(CounterResetTest, EachPeriodIsResetAloneAndTheOthersAreLeftAsTheyWere) {
+    const char* periods[] = {"daily", "weekly", "monthly", "total"};
+    for (uint8_t reset = CZaehlerFile::kDaily; reset <= CZaehlerFile::kTotal; ++reset) {
+        SetUp();
+        std::vector<CounterState> before;
+        for (uint8_t number = CZaehlerFile::kDaily; number <= CZaehlerFile::kDiscount; ++number) {
+            before.push_back(Stored(number));
+        }
+        ASSERT_EQ(Run(RunCountersCommand, {"reset", periods[reset]}), 0) << err.str();
+        const CDateTime now = CSystemClock().Now();
+        for (uint8_t number = CZaehlerFile::kDaily; number <= CZaehlerFile::kTotal; ++number) {
+            const CounterState state = Stored(number);
+            if (number != reset) {
+                EXPECT_EQ(state, before[number]) << periods[reset] << " reset " << int(number);
+                continue;
+            }
+            EXPECT_EQ(state.units, 0) << periods[reset];
+            EXPECT_EQ(state.connections, 0);
+            EXPECT_EQ(state.costs, CMoney(0));
+            EXPECT_EQ(state.duration.GetTotalSeconds(), 0);
+            // The weekly counter's period begins on the week's Monday.
+            EXPECT_TRUE(number == CZaehlerFile::kWeekly ? state.resetDate <= now : state.resetDate.IsSameDay(now))
+                << state.resetDate.FormatIso();
+        }
+        // The discount counter goes with the monthly counter, as the settings say by default.
+        EXPECT_EQ(Stored(CZaehlerFile::kDiscount).units, reset == CZaehlerFile::kMonthly ? 0 : 14) << periods[reset];
+        EXPECT_EQ(out, "The " + std::string(periods[reset]) + " counter is reset" +
+                           (reset == CZaehlerFile::kMonthly ? ", and with it the discount counter" : "") + ".\n");
+    }
+    ASSERT_EQ(Run(RunSettingsCommand, {"set", "Zähler", "ResetRabatt", "0"}), 0) << err.str();
+    SetUp();
+    ASSERT_EQ(Run(RunCountersCommand, {"reset", "monthly"}), 0) << err.str();
+    EXPECT_EQ(Stored(CZaehlerFile::kMonthly).units, 0);
+    EXPECT_EQ(Stored(CZaehlerFile::kDiscount).units, 14);
+}
+
+// A meter keeps its counters in memory and would save them over the reset.
+TEST_F(CounterResetTest, IsRefusedWhileAMeterHoldsTheFolderNamingIt) {
+    const std::string whole = ReadFile(dir.File("Fernzahl.ctr"));
+    CSingleInstance meter;
+    ASSERT_EQ(meter.Acquire(dir.Path()), CSingleInstance::Result::Acquired);
+    EXPECT_EQ(Run(RunCountersCommand, {"reset", "daily"}), 4);
+    EXPECT_NE(err.str().find(" is held by " + std::filesystem::read_symlink("/proc/self/exe").string() + " (process " +
+                             std::to_string(getpid()) + ")"),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(ReadFile(dir.File("Fernzahl.ctr")), whole);
+}
+
+TEST_F(CounterResetTest, WrongPeriodDamagedFileAndFailedWriteResetNothing) {
+    EXPECT_EQ(Run(RunCountersCommand, {"reset", "discount"}), 2);
+    EXPECT_EQ(Run(RunCountersCommand, {"reset"}), 2);
+    EXPECT_EQ(Run(RunCountersCommand, {"reset", "daily", "weekly"}), 2);
+    // A full disk at any write: reset and said so, or told that the file could not be written.
+    const std::string whole = ReadFile(dir.File("Fernzahl.ctr"));
+    bool refused = false;
+    for (int operation = 1; operation <= 12; ++operation) {
+        WriteFile(dir.File("Fernzahl.ctr"), whole);
+        CFileLayer::FailOperation(operation, ENOSPC);
+        const int code = Run(RunCountersCommand, {"reset", "monthly"});
+        CFileLayer::FailOperation(0);
+        if (code == 0) {
+            EXPECT_EQ(Stored(CZaehlerFile::kMonthly).units, 0) << operation;
+            EXPECT_EQ(Stored(CZaehlerFile::kDiscount).units, 0) << operation;
+            continue;
+        }
+        refused = true;
+        EXPECT_EQ(code, 1) << operation;
+        EXPECT_NE(err.str().find(" could not be written"), std::string::npos) << err.str();
+    }
+    EXPECT_TRUE(refused);
+    WriteFile(dir.File("Fernzahl.ctr"), whole + whole.substr(0, 30));
+    EXPECT_EQ(Run(RunCountersCommand, {"reset", "total"}), 1);
+    EXPECT_NE(err.str().find("damaged"), std::string::npos) << err.str();
+    EXPECT_EQ(ReadFile(dir.File("Fernzahl.ctr")), whole + whole.substr(0, 30));
 }
 
 } // namespace

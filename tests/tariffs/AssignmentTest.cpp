@@ -82,4 +82,21 @@ TEST_F(AssignmentTest, WithoutEntriesAndWithTheModemOffThereIsNothingToWrite) {
     EXPECT_FALSE(settings.OpenSettingsKey(false, "Zuordnung"));
 }
 
+// A tariff is named as the files are, in any case, and stored as its file is named: the meter looks
+// the stored title up again. A name with no file behind it would be metered at the default rate.
+TEST_F(AssignmentTest, ANamedTariffIsFoundInAnyCaseAndStoredAsItsFileIsNamed) {
+    for (const char* name : {"Mobil.TFF", "Abc.tff"}) {
+        WriteFile(dir.File(name), "");
+    }
+    const std::vector<TariffFileEntry> files = CTariffFiles::List(dir.Path());
+    EXPECT_EQ(CZuordnung::FindTariff(files, "MOBIL"), "Mobil");
+    EXPECT_EQ(CZuordnung::FindTariff(files, "fernzahl"), "") << "the default tariff, even without its file";
+    EXPECT_EQ(CZuordnung::FindTariff(files, "Mobl"), std::nullopt);
+    EXPECT_EQ(CZuordnung::FindTariff(files, "Mobil.tff"), std::nullopt);
+    ASSERT_TRUE(CZuordnung::WriteEntry(settings, "Office", "Mobil"));
+    EXPECT_EQ(Assigned("Office"), "Mobil");
+    ASSERT_TRUE(CZuordnung::WriteEntry(settings, "Office", ""));
+    EXPECT_EQ(Assigned("Office"), "*");
+}
+
 } // namespace
