@@ -5,6 +5,7 @@
 #include "log/ProtokollFile.h"
 #include "metering/Checkpoint.h"
 #include "metering/CheckpointStore.h"
+#include "metering/RunningCounters.h"
 #include "metering/ZaehlerFile.h"
 #include "settings/DateTimeText.h"
 #include "settings/Formatting.h"
@@ -49,23 +50,6 @@ std::optional<std::array<CounterState, 4>> StoredCounters(const std::string& dir
     return stored;
 }
 
-// What each counter must hold with the connection counted once. A counter that still holds what the
-// checkpoint saw takes the checkpoint's state whole; one that holds that state has counted it. One
-// that moved on since (a reset, another connection, a changed file) has counted it when the log
-// holds the record, which is written after the counters; else it gets the connection added.
-std::array<CounterState, 4> CountedCounters(const CCheckpoint& checkpoint, const std::array<CounterState, 4>& stored,
-                                            bool logged) {
-    std::array<CounterState, 4> counted = stored;
-    for (size_t i = 0; i < stored.size(); ++i) {
-        if (stored[i].Matches(checkpoint.saved[i])) {
-            counted[i] = checkpoint.counters[i];
-        } else if (!stored[i].Matches(checkpoint.counters[i]) && !logged) {
-            counted[i] = stored[i].Plus(checkpoint.counters[i].Since(checkpoint.saved[i]));
-        }
-    }
-    return counted;
-}
-
 // A counter that moved on gets more than the checkpoint's state: the checkpoint first says so, so
 // that a stop after the counters are written finds them counted.
 bool Retarget(CheckpointStore& store, CCheckpoint checkpoint, const std::array<CounterState, 4>& stored,
@@ -104,7 +88,7 @@ std::optional<CRunRecovery::Result> RecoverRunning(CheckpointStore& store, const
     const bool logged = IsLogged(directory, checkpoint->record);
     const std::optional<std::array<CounterState, 4>> stored = StoredCounters(directory, now);
     const std::array<CounterState, 4> counted =
-        stored ? CountedCounters(*checkpoint, *stored, logged) : checkpoint->counters;
+        stored ? WithRunningConnection(*stored, *checkpoint, logged) : checkpoint->counters;
     if (stored && !Retarget(store, *checkpoint, *stored, counted)) {
         // Nothing counted: left where it is for the next start.
         return CRunRecovery::Result{CRunRecovery::Outcome::NotWritten, checkpoint->record, store.GetName(), {}};
