@@ -1,5 +1,6 @@
 // Random values written in the program's text forms and read back: the settings file gives back
 // every name and value, whatever bytes they hold, and a checkpoint of any connection every text and number.
+#include "core/TimeRules.h"
 #include "metering/Checkpoint.h"
 #include "settings/IniDocument.h"
 
@@ -7,7 +8,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
@@ -22,11 +22,13 @@ ValueStatus AnyStatus(FuzzedDataProvider& in) {
     return static_cast<ValueStatus>(in.ConsumeIntegralInRange(0, 2));
 }
 
+// The longest time a checkpoint holds, in days: half for a counter before the connection, half for
+// the connection, so that the counter with it stays within what the meter can time.
+constexpr double kHalfLongestDays = static_cast<double>(kLongestMeteredSeconds) / 86400.0 / 2;
+
 // A counter before the connection: any state, with room for one connection more.
 CounterState AnyCounter(FuzzedDataProvider& in) {
-    return {CTimeSpan(in.ConsumeFloatingPointInRange<double>(-std::numeric_limits<double>::max() / 4,
-                                                             std::numeric_limits<double>::max() / 4),
-                      AnyStatus(in)),
+    return {CTimeSpan(in.ConsumeFloatingPointInRange<double>(-kHalfLongestDays, kHalfLongestDays), AnyStatus(in)),
             in.ConsumeIntegralInRange<int32_t>(INT32_MIN, INT32_MAX / 2),
             in.ConsumeIntegralInRange<int32_t>(INT32_MIN, INT32_MAX / 2),
             CMoney(in.ConsumeIntegralInRange<int64_t>(INT64_MIN, INT64_MAX / 2), AnyStatus(in)),
@@ -49,8 +51,7 @@ void SettingsComeBack(FuzzedDataProvider& in) {
 // Figures a connection can have: none below nothing, and room left for the counters to hold them.
 CounterFigures AnyConnection(FuzzedDataProvider& in) {
     CounterFigures f;
-    f.duration =
-        CTimeSpan(in.ConsumeFloatingPointInRange<double>(0, std::numeric_limits<double>::max() / 4), AnyStatus(in));
+    f.duration = CTimeSpan(in.ConsumeFloatingPointInRange<double>(0, kHalfLongestDays), AnyStatus(in));
     f.units = in.ConsumeIntegralInRange<int32_t>(0, INT32_MAX / 4);
     f.connections = 1;
     f.costs = CMoney(in.ConsumeIntegralInRange<int64_t>(0, INT64_MAX / 4), AnyStatus(in));

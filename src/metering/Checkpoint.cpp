@@ -134,7 +134,7 @@ bool IsPossible(const CounterFigures& f) {
 bool IsPossiblePart(const CounterFigures& added, const CounterFigures& whole) {
     return IsPossible(added) && added.connections <= whole.connections && added.units <= whole.units &&
            added.costs.GetValue() <= whole.costs.GetValue() &&
-           added.duration.GetTotalSeconds() <= whole.duration.GetTotalSeconds();
+           added.duration.GetTotalSeconds() <= whole.duration.GetTotalSeconds() + 1; // a difference of sums of days
 }
 
 // A checkpoint without a link (an older one, or of a connection on no link) has no run; one whose
